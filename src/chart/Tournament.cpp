@@ -1,0 +1,311 @@
+#include "chart/Tournament.h"
+
+#include "chart/ResultNotation.h"
+
+#include <algorithm>
+
+namespace ranvik {
+
+Tournament::Tournament() = default;
+
+void Tournament::controlsChanged() {
+    if (onControlsChanged) onControlsChanged();
+}
+
+void Tournament::setNumPlayers(int value) {
+    value = std::clamp(value, MinPlayers, MaxPlayers);
+    if (value == numPlayers_) return;
+    numPlayers_ = value;
+    NumPlayersSEChange();
+    controlsChanged();
+}
+
+void Tournament::setNumRounds(int value) {
+    value = std::clamp(value, MinRounds, MaxRounds);
+    if (value == numRounds_) return;
+    numRounds_ = value;
+    NumRndsSEChange();
+    controlsChanged();
+}
+
+void Tournament::setType(TournamentType type) {
+    if (type == type_) return;
+    type_ = type;
+    RadioGroup1Click();
+    controlsChanged();
+}
+
+void Tournament::FirstActivation() {
+    editText_.clear();
+    editRow_ = 0;
+    editCol_ = 0;
+    chart_.setColCount(numRounds_ + FirstRoundCol);
+    chart_.setRowCount(numPlayers_ + 1);
+    chart_.setCell(0, 0, "#");
+    chart_.setCell(1, 0, "Name/Nom");
+    chart_.setCell(2, 0, "QRB#");
+    chart_.setCell(3, 0, "Rtng/Cote");
+    setSwissHeadings();
+    numberRows();
+}
+
+void Tournament::numberRows() {
+    const int last = chart_.rowCount() - 1;
+    for (int r = 1; r <= last; ++r) chart_.setCellQuietly(0, r, std::to_string(r));
+    chart_.notifyCellsChanged(0, 1, 0, last);
+}
+
+void Tournament::setSwissHeadings() {
+    const int last = chart_.colCount() - 1;
+    for (int c = FirstRoundCol; c <= last; ++c) {
+        chart_.setCellQuietly(c, 0, "Rd " + std::to_string(c - FirstRoundCol + 1));
+    }
+    chart_.notifyCellsChanged(FirstRoundCol, 0, last, 0);
+}
+
+// Puts "X" into each player's own cells for the current type and empties every other
+// result cell that holds exactly "X". Only the visible result cells are touched.
+void Tournament::markOwnCells() {
+    const int lastCol = chart_.colCount() - 1;
+    const int lastRow = chart_.rowCount() - 1;
+    for (int c = FirstRoundCol; c <= lastCol; ++c) {
+        const int k = c - FirstRoundCol;
+        int ownRow = 0; // the row that meets itself in this column, 0 for none
+        if (type_ == TournamentType::RoundRobin) ownRow = k + 1;
+        if (type_ == TournamentType::DoubleRoundRobin) ownRow = k / 2 + 1;
+        for (int r = 1; r <= lastRow; ++r) {
+            if (r == ownRow) {
+                chart_.setCellQuietly(c, r, "X");
+            } else if (chart_.cell(c, r) == "X") {
+                chart_.setCellQuietly(c, r, "");
+            }
+        }
+    }
+    chart_.notifyCellsChanged(FirstRoundCol, 1, lastCol, lastRow);
+}
+
+void Tournament::SetGridFromNumPlayersAndRounds() {
+    chart_.setRowCount(numPlayers_ + 1);
+    numberRows();
+    chart_.setColCount(numRounds_ + FirstRoundCol);
+    setSwissHeadings();
+    markOwnCells();
+    modified_ = true;
+}
+
+void Tournament::SetGridFromNumPlayers() {
+    chart_.setRowCount(numPlayers_ + 1);
+    numberRows();
+    chart_.setColCount(numPlayers_ + FirstRoundCol);
+    const int last = chart_.colCount() - 1;
+    for (int c = FirstRoundCol; c <= last; ++c) {
+        chart_.setCellQuietly(c, 0, std::to_string(c - FirstRoundCol + 1));
+    }
+    chart_.notifyCellsChanged(FirstRoundCol, 0, last, 0);
+    markOwnCells();
+    modified_ = true;
+}
+
+void Tournament::SetGridFromNumPlayersDouble() {
+    chart_.setRowCount(numPlayers_ + 1);
+    numberRows();
+    chart_.setColCount(2 * numPlayers_ + FirstRoundCol);
+    const int last = chart_.colCount() - 1;
+    for (int c = FirstRoundCol; c <= last; ++c) {
+        const int k = c - FirstRoundCol;
+        chart_.setCellQuietly(c, 0, std::to_string(k / 2 + 1) + (k % 2 == 0 ? "a" : "b"));
+    }
+    chart_.notifyCellsChanged(FirstRoundCol, 0, last, 0);
+    markOwnCells();
+    modified_ = true;
+}
+
+void Tournament::NumRndsSEChangeSwiss() {
+    roundsEnabled_ = true;
+    chart_.setColCount(numRounds_ + FirstRoundCol);
+    setSwissHeadings();
+}
+
+void Tournament::NumRndsSEChange() {
+    NumRndsSEChangeSwiss();
+    modified_ = true;
+}
+
+void Tournament::NumPlayersSEChange() {
+    chart_.setRowCount(numPlayers_ + 1);
+    numberRows();
+    if (type_ == TournamentType::RoundRobin) SetGridFromNumPlayers();
+    if (type_ == TournamentType::DoubleRoundRobin) SetGridFromNumPlayersDouble();
+    modified_ = true;
+}
+
+void Tournament::RadioGroup1Click() {
+    switch (type_) {
+    case TournamentType::Swiss: SetGridFromNumPlayersAndRounds(); break;
+    case TournamentType::RoundRobin: SetGridFromNumPlayers(); break;
+    case TournamentType::DoubleRoundRobin: SetGridFromNumPlayersDouble(); break;
+    }
+    roundsEnabled_ = type_ == TournamentType::Swiss;
+}
+
+std::optional<char32_t> Tournament::StringGrid1KeyPress(char32_t key, int col, int row) {
+    modified_ = true;
+    auto upper = [](char32_t k) { return (k >= U'a' && k <= U'z') ? k - U'a' + U'A' : k; };
+    if (!isSwiss() && col >= FirstRoundCol) {
+        switch (upper(key)) {
+        case U'W': key = U'1'; break;
+        case U'D': key = U'='; break;
+        case U'L': key = U'0'; break;
+        default: break;
+        }
+        const char32_t k = upper(key);
+        if (k != U'1' && k != U'0' && k != U'=' && k != U'X' && k != Enter && k != Backspace) {
+            return std::nullopt;
+        }
+    }
+    if (col >= FirstRoundCol) {
+        key = upper(key);
+        if (isSwiss()) {
+            switch (key) {
+            case U'B': case U'X': key = U'W'; break;
+            case U'H': case U'Z': key = U'D'; break;
+            case U'F': case U'U': key = U'L'; break;
+            default: break;
+            }
+        }
+    }
+    if (key == Enter) {
+        editCol_ = col;
+        editRow_ = row;
+        editText_ = chart_.cell(col, row);
+        if (isSwiss()) {
+            UpdateGrid();
+        } else {
+            UpdateGridRR();
+        }
+    }
+    return key;
+}
+
+void Tournament::StringGrid1SelectCell(int newCol, int newRow) {
+    editText_ = chart_.cell(editCol_, editRow_);
+    if (isSwiss()) {
+        UpdateGrid();
+    } else {
+        UpdateGridRR();
+    }
+    editCol_ = newCol;
+    editRow_ = newRow;
+}
+
+void Tournament::StringGrid1GetEditText(int col, int row) {
+    if (col != editCol_ || row != editRow_) {
+        editCol_ = col;
+        editRow_ = row;
+    }
+}
+
+void Tournament::UpdateGrid() {
+    if (!autoUpdate_ || editCol_ < FirstRoundCol || editText_.empty()) return;
+    const ParsedResult parsed = ParseResult(editText_);
+    if (parsed.opponent >= 1 && parsed.opponent <= playerRows()) {
+        chart_.setCell(editCol_, parsed.opponent,
+                       MirrorLetter(parsed.letter) + std::to_string(editRow_));
+    }
+}
+
+void Tournament::UpdateGridRR() {
+    if (!autoUpdate_ || editCol_ < FirstRoundCol || editText_.empty() || editText_ == "X") return;
+    const int k = editCol_ - FirstRoundCol;
+    int targetCol = FirstRoundCol + editRow_ - 1;
+    int targetRow = k + 1;
+    if (type_ == TournamentType::DoubleRoundRobin) {
+        targetCol = FirstRoundCol + 2 * (editRow_ - 1) + k % 2;
+        targetRow = k / 2 + 1;
+    }
+    if (targetRow > playerRows() || targetCol >= chart_.colCount()) return;
+    const int points = RoundRobinPoints(editText_);
+    chart_.setCell(targetCol, targetRow, points == 2 ? "0" : points == 1 ? "=" : "1");
+}
+
+void Tournament::ClearAllResults() {
+    const int lastCol = chart_.colCount() - 1;
+    const int lastRow = playerRows();
+    for (int r = 1; r <= lastRow; ++r) {
+        for (int c = FirstRoundCol; c <= lastCol; ++c) chart_.setCellQuietly(c, r, "");
+    }
+    chart_.notifyCellsChanged(FirstRoundCol, 1, lastCol, lastRow);
+    modified_ = true;
+}
+
+void Tournament::DeleteRow(int row) {
+    const int lastRow = playerRows();
+    const int lastCol = chart_.colCount() - 1;
+    if (row < 1 || row > lastRow) return;
+    for (int r = row; r <= lastRow; ++r) {
+        for (int c = 1; c <= lastCol; ++c) chart_.setCellQuietly(c, r, chart_.cell(c, r + 1));
+    }
+    chart_.notifyCellsChanged(1, row, lastCol, lastRow);
+    modified_ = true;
+}
+
+int Tournament::SortKey(int row) const { return ReadInteger(chart_.cell(3, row)).value_or(0); }
+
+int Tournament::NewRowOf(int oldRow) const {
+    if (oldRow == 0) return 0;
+    const int n = static_cast<int>(sortOrder_.size()) - 1;
+    for (int k = 1; k <= n; ++k) {
+        if (sortOrder_[k] == oldRow) return k;
+    }
+    return 0;
+}
+
+bool Tournament::SortPlayersBtnClick() {
+    if (!isSwiss()) return false;
+    modified_ = true;
+    const int n = playerRows();
+    sortOrder_.assign(n + 1, 0);
+    for (int k = 1; k <= n; ++k) sortOrder_[k] = k;
+
+    for (int gap = n + 1; gap > 0; gap /= 2) {
+        for (int i = gap + 1; i <= n; ++i) {
+            for (int j = i - gap; j > 0; j -= gap) {
+                if (SortKey(sortOrder_[j + gap]) > SortKey(sortOrder_[j])) {
+                    std::swap(sortOrder_[j], sortOrder_[j + gap]);
+                } else {
+                    break;
+                }
+            }
+        }
+    }
+
+    // Inverse of the order, so each opponent's new row is found at once.
+    std::vector<int> newRow(n + 1, 0);
+    for (int k = 1; k <= n; ++k) newRow[sortOrder_[k]] = k;
+
+    const int lastCol = chart_.colCount() - 1;
+    std::vector<std::vector<std::string>> copy(n + 1);
+    for (int r = 1; r <= n; ++r) {
+        copy[r].reserve(lastCol + 1);
+        for (int c = 0; c <= lastCol; ++c) copy[r].push_back(chart_.cell(c, r));
+    }
+    for (int k = 1; k <= n; ++k) {
+        const auto& old = copy[sortOrder_[k]];
+        for (int c = 1; c <= lastCol; ++c) {
+            if (c < FirstRoundCol) {
+                chart_.setCellQuietly(c, k, old[c]);
+                continue;
+            }
+            const ParsedResult parsed = ParseResult(old[c]);
+            if (parsed.opponent >= 1 && parsed.opponent <= n) {
+                chart_.setCellQuietly(c, k, parsed.letter + std::to_string(newRow[parsed.opponent]));
+            } else {
+                chart_.setCellQuietly(c, k, old[c]);
+            }
+        }
+    }
+    chart_.notifyCellsChanged(1, 1, lastCol, n);
+    return true;
+}
+
+} // namespace ranvik

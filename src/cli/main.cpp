@@ -1,0 +1,5 @@
+#include "cli/Cli.h"
+
+#include <iostream>
+
+int main(int argc, char* argv[]) { return ranvik::cli::Run(argc, argv, std::cout, std::cerr); }

@@ -1,0 +1,32 @@
+#pragma once
+// The .tms chart file: one line per player row, every cell (column 0 included) followed
+// by a TAB, CR LF after every line, no heading row. Bytes are Windows-1252.
+
+#include "chart/Tournament.h"
+
+#include <string>
+#include <string_view>
+
+namespace ranvik {
+
+struct ChartBytes {
+    bool ok = false;
+    std::string bytes;   // the file's content when ok
+    std::string message; // why not, when !ok (a cell Windows-1252 cannot carry: names line and column)
+};
+
+// The file content for the chart's player rows as they stand.
+ChartBytes SaveGridBytes(const Chart& chart);
+
+struct LoadOutcome {
+    bool ok = false;
+    std::string message; // why the file is not readable, when !ok; nothing was changed then
+};
+
+// Lays the chart out anew from a chart file's bytes under the tournament's current type:
+// sets the players count (and the rounds count for Swiss), fills every cell of the new
+// size, leaves cells beyond it untouched, and clears Modified. Files outside the format
+// (empty, more than 1000 lines, a Swiss line of more than 32 fields) change nothing.
+LoadOutcome LoadGridBytes(Tournament& tournament, std::string_view bytes);
+
+} // namespace ranvik

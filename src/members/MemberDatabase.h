@@ -1,0 +1,31 @@
+#pragma once
+// Reading a membership database file: the engines behind one interface. The program only
+// reads; nothing is ever written to a membership file.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ranvik {
+
+// One table read whole into memory; every field as text (numbers as their decimal text).
+struct MemberRows {
+    std::vector<std::string> fields;                           // in the table's own order
+    std::vector<std::vector<std::optional<std::string>>> rows; // nullopt = NULL
+};
+
+class MemberDatabase {
+public:
+    virtual ~MemberDatabase() = default;
+    // User tables (and views), system tables excluded, in the file's own order.
+    virtual std::vector<std::string> tables() = 0;
+    // Every row of a table; throws std::runtime_error when it cannot be read.
+    virtual MemberRows readTable(const std::string& table) = 0;
+};
+
+// Opens a file with the engine its content calls for (Access or SQLite). Throws
+// std::runtime_error with a message when no engine knows the file or the engine fails.
+std::unique_ptr<MemberDatabase> OpenMemberDatabase(const std::string& path);
+
+} // namespace ranvik

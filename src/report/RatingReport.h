@@ -1,0 +1,44 @@
+#pragma once
+// The rating report (.qtr) as the federation's office reads it: quoted, comma-joined
+// fields on CR LF lines. A pure function of the chart and the tournament's facts.
+
+#include "chart/Tournament.h"
+
+#include <string>
+#include <vector>
+
+namespace ranvik {
+
+struct TournamentInfo {
+    std::string name;
+    std::string province;
+    std::string referenceNumber;
+    std::string endDate; // YYYY/MM/DD
+    std::string tdNumber;
+    std::string organiserNumber;
+};
+
+enum class RatingSystem { Regular, Active };
+
+// "RATING" or "ACT_RATING", the membership field of the event's rating system.
+std::string RatingFieldName(RatingSystem system);
+
+// The report's lines (without line ends), in UTF-8.
+std::vector<std::string> BuildReportLines(const Tournament& tournament, RatingSystem system,
+                                          const TournamentInfo& info);
+
+// "Swiss", "Round robin" or "Double round robin" as the information dialog shows it.
+std::string TournamentTypeText(TournamentType type);
+
+// The name proposed for the report: the date's digits, "-", the name, ".qtr"; characters
+// that cannot stand in a file name become "_".
+std::string ProposedReportName(const TournamentInfo& info);
+
+// Membership-number check lines: "name, number" for every badly formed number.
+std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows);
+
+// The tournament information check of the dialog's OK: the first failing message, or
+// empty when all pass.
+std::string CheckTournamentInfo(const TournamentInfo& info);
+
+} // namespace ranvik

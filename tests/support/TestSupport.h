@@ -1,0 +1,36 @@
+#pragma once
+// Helpers shared by the test programs.
+
+#include <filesystem>
+#include <string>
+
+namespace ranvik::test {
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The shared test data folder, or empty when this checkout has none beside it.
+std::filesystem::path TestDataDir();
+
+std::string ReadFile(const std::filesystem::path& path);
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+
+} // namespace ranvik::test
+
+// Skips the current test when the shared test data is not there (a user's own clone).
+#define RANVIK_REQUIRE_TESTDATA()                                                              \
+    do {                                                                                       \
+        if (::ranvik::test::TestDataDir().empty())                                             \
+            GTEST_SKIP() << "shared test data not found beside the checkout; skipping";       \
+    } while (0)
