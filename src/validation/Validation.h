@@ -3,8 +3,10 @@
 
 #include "chart/Tournament.h"
 
+#include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace ranvik {
 
@@ -22,13 +24,56 @@ struct ValidationResult {
 };
 
 // Texts of codes 1 to 7 (index 0 unused).
+inline constexpr std::array<std::string_view, 8> ValidationMessages = {
+    "",
+    "Invalid result or opponent, or incorrect tournament type.",
+    "Missing name.",
+    "Invalid rating.",
+    "Player paired against self.",
+    "Entry must be \"X\" here for round robin tournament type.",
+    "Inconsistent opponents.",
+    "Inconsistent results.",
+};
+
+// Letters a Swiss cell may start with. F (forfeit loss) is accepted like its partner X.
+inline constexpr std::string_view kAcceptedSwissLetters = "LDW&$UHBZXPEG-+=F";
+
+// Text of a code 1 to 7; empty for any other code.
 const std::string& ValidationMessage(int code);
 
 // "Missing name. Line 3 column 1." for codes 1 to 5.
 std::string FaultText(const ValidationResult& result);
 
+// The checks of one validation run. SuppressInconsistencyMessages lives as long as the
+// run: it is set when the user answers All and skips both inconsistency tests after that.
+class ChartValidator {
+  public:
+    ChartValidator(const Tournament& tournament, InconsistencyPrompt prompt);
+
+    // Check of one cell of a Swiss/Match chart.
+    int CheckValidEntry(std::string_view text, int row, int col);
+    // Check of one cell of a round robin or double round robin chart.
+    int CheckValidEntryRR(std::string_view text, int row, int col);
+
+    // Row-major scan of the visible cells (column 0 skipped); stops at the first fault.
+    ValidationResult Scan();
+
+    bool SuppressInconsistencyMessages = false;
+
+  private:
+    int checkNameAndRating(std::string_view text, int col) const;
+    // Asks about an inconsistency; gives false when the user cancels.
+    bool goOnAfter(const std::string& kind, int row, int col);
+
+    const Tournament& tournament_;
+    InconsistencyPrompt prompt_;
+};
+
 // Drops trailing unnamed rows (setting the players count, which may lay the chart out
 // again), then checks every cell row by row and stops at the first fault.
 ValidationResult Validate(Tournament& tournament, const InconsistencyPrompt& prompt);
+
+// Rating cell rule: empty, "UNR" anywhere (any case), or a 32-bit integer.
+bool IsValidRating(std::string_view text);
 
 } // namespace ranvik

@@ -1,0 +1,181 @@
+#include "ValidationTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace ranvik;
+using ranvik::test::NamedChart;
+using ranvik::test::ScriptedPrompt;
+
+TEST(RatingCheck, AcceptedAndRejectedRatings) {
+    for (const char* ok : {"1850", " 1850", "-5", "unr", "Unr.", "UNRATED", "", "+7"}) {
+        Tournament t = NamedChart(TournamentType::Swiss, 2);
+        t.chart().setCell(3, 2, ok);
+        ScriptedPrompt answers;
+        EXPECT_EQ(Validate(t, answers.prompt()).code, 0) << '"' << ok << '"';
+    }
+    for (const char* bad : {"1850?", "abc", "18 50", "99999999999", " "}) {
+        Tournament t = NamedChart(TournamentType::Swiss, 2);
+        t.chart().setCell(3, 2, bad);
+        ScriptedPrompt answers;
+        const ValidationResult result = Validate(t, answers.prompt());
+        EXPECT_EQ(result.code, 3) << '"' << bad << '"';
+        EXPECT_EQ(result.row, 2);
+        EXPECT_EQ(result.col, 3);
+    }
+}
+
+TEST(RatingCheck, MembershipNumberColumnIsNotExamined) {
+    Tournament t = NamedChart(TournamentType::Swiss, 2);
+    t.chart().setCell(2, 1, "not a number");
+    ScriptedPrompt answers;
+    EXPECT_EQ(Validate(t, answers.prompt()).code, 0);
+}
+
+class SwissCheck : public ::testing::Test {
+  protected:
+    Tournament t = NamedChart(TournamentType::Swiss, 30, 3);
+    ScriptedPrompt answers;
+    ChartValidator validator{t, answers.prompt()};
+    int check(int row, int col) {
+        return validator.CheckValidEntry(t.chart().cell(col, row), row, col);
+    }
+};
+
+TEST_F(SwissCheck, EmptyCellsPass) {
+    EXPECT_EQ(check(3, 4), 0);
+    EXPECT_TRUE(answers.shown.empty());
+}
+
+TEST_F(SwissCheck, MatchingEntriesPass) {
+    t.chart().setCell(4, 3, "W12");
+    t.chart().setCell(4, 12, "L3");
+    EXPECT_EQ(check(3, 4), 0);
+    EXPECT_TRUE(answers.shown.empty());
+}
+
+TEST_F(SwissCheck, SameResultOnBothSidesAsksAboutResults) {
+    t.chart().setCell(5, 3, "W12");
+    t.chart().setCell(5, 12, "W3");
+    EXPECT_EQ(check(3, 5), 0);
+    ASSERT_EQ(answers.shown.size(), 1u);
+    EXPECT_EQ(answers.shown[0], "Inconsistent results found. Line 3 column 5.");
+}
+
+TEST_F(SwissCheck, WrongOpponentAsksAboutOpponentsOnly) {
+    t.chart().setCell(5, 3, "W12");
+    t.chart().setCell(5, 12, "L5");
+    EXPECT_EQ(check(3, 5), 0);
+    ASSERT_EQ(answers.shown.size(), 1u);
+    EXPECT_EQ(answers.shown[0], "Inconsistent opponents found. Line 3 column 5.");
+}
+
+TEST_F(SwissCheck, BothMismatchesAskTwiceWhenIgnored) {
+    t.chart().setCell(4, 3, "W12");
+    t.chart().setCell(4, 12, "D7");
+    EXPECT_EQ(check(3, 4), 0);
+    ASSERT_EQ(answers.shown.size(), 2u);
+    EXPECT_EQ(answers.shown[0], "Inconsistent opponents found. Line 3 column 4.");
+    EXPECT_EQ(answers.shown[1], "Inconsistent results found. Line 3 column 4.");
+}
+
+TEST_F(SwissCheck, CancelGivesSixForOpponentsAndSevenForResults) {
+    answers.answer = InconsistencyAnswer::Cancel;
+    t.chart().setCell(4, 3, "W12");
+    t.chart().setCell(4, 12, "L5");
+    EXPECT_EQ(check(3, 4), 6);
+    t.chart().setCell(4, 12, "W3");
+    EXPECT_EQ(check(3, 4), 7);
+}
+
+TEST_F(SwissCheck, PairedAgainstSelfAndOpponentPastTheLastPlayer) {
+    t.chart().setCell(4, 3, "W3");
+    EXPECT_EQ(check(3, 4), 4);
+    t.chart().setCell(4, 3, "W40");
+    EXPECT_EQ(check(3, 4), 1);
+    t.chart().setCell(4, 3, "W31");
+    EXPECT_EQ(check(3, 4), 1);
+    EXPECT_TRUE(answers.shown.empty());
+}
+
+TEST_F(SwissCheck, LettersOutsideTheAcceptedSetGiveOne) {
+    for (const char* bad : {"Q", "Q5", "1", "12W", "#4", "%4",
+                            "\xC3\xA9"
+                            "5",
+                            "x"}) {
+        t.chart().setCell(4, 3, bad);
+        const int expected = std::string(bad) == "x" ? 0 : 1; // x reads as the forfeit X
+        EXPECT_EQ(check(3, 4), expected) << bad;
+    }
+}
+
+TEST_F(SwissCheck, EveryAcceptedLetterPasses) {
+    for (char letter : std::string("LDW&$UHBZXPEG-+=F")) {
+        t.chart().setCell(4, 3, std::string(1, letter));
+        EXPECT_EQ(check(3, 4), 0) << letter;
+    }
+}
+
+TEST_F(SwissCheck, ForfeitLossAgainstForfeitWinIsConsistent) {
+    t.chart().setCell(4, 3, "F8");
+    t.chart().setCell(4, 8, "X3");
+    EXPECT_EQ(check(3, 4), 0);
+    EXPECT_EQ(check(8, 4), 0);
+    EXPECT_TRUE(answers.shown.empty());
+}
+
+TEST(SwissValidate, AllSuppressesEveryLaterMessageButFaultsStillStop) {
+    Tournament t = NamedChart(TournamentType::Swiss, 6, 2);
+    t.chart().setCell(4, 1, "W2");
+    t.chart().setCell(4, 2, "W1"); // results mismatch, twice
+    t.chart().setCell(5, 3, "W4");
+    t.chart().setCell(5, 4, "L6"); // opponents mismatch
+    t.chart().setCell(5, 5, "W5"); // paired against self
+    ScriptedPrompt answers;
+    answers.answer = InconsistencyAnswer::All;
+    const ValidationResult result = Validate(t, answers.prompt());
+    ASSERT_EQ(answers.shown.size(), 1u);
+    EXPECT_EQ(answers.shown[0], "Inconsistent results found. Line 1 column 4.");
+    EXPECT_EQ(result.code, 4);
+    EXPECT_EQ(result.row, 5);
+    EXPECT_EQ(result.col, 5);
+}
+
+TEST(SwissValidate, EachRunAsksAgain) {
+    Tournament t = NamedChart(TournamentType::Swiss, 2);
+    t.chart().setCell(4, 1, "W2");
+    t.chart().setCell(4, 2, "W1");
+    ScriptedPrompt answers;
+    answers.answer = InconsistencyAnswer::All;
+    EXPECT_EQ(Validate(t, answers.prompt()).code, 0);
+    EXPECT_EQ(Validate(t, answers.prompt()).code, 0);
+    EXPECT_EQ(answers.shown.size(), 2u);
+}
+
+TEST(SwissValidate, CancelStopsTheScanAtThatCell) {
+    Tournament t = NamedChart(TournamentType::Swiss, 4);
+    t.chart().setCell(4, 2, "W3");
+    t.chart().setCell(4, 3, "W2");
+    ScriptedPrompt answers;
+    answers.answer = InconsistencyAnswer::Cancel;
+    const ValidationResult result = Validate(t, answers.prompt());
+    EXPECT_EQ(result.code, 7);
+    EXPECT_EQ(result.row, 2);
+    EXPECT_EQ(result.col, 4);
+    EXPECT_EQ(answers.shown.size(), 1u);
+}
+
+TEST(SwissValidate, ChartWithoutAnswererStopsAtTheFirstInconsistency) {
+    Tournament t = NamedChart(TournamentType::Swiss, 2);
+    t.chart().setCell(4, 1, "W2");
+    t.chart().setCell(4, 2, "W1");
+    EXPECT_EQ(Validate(t, nullptr).code, 7);
+}
+
+TEST(ValidationTexts, MessagesAndFaultText) {
+    EXPECT_EQ(ValidationMessage(1), "Invalid result or opponent, or incorrect tournament type.");
+    EXPECT_EQ(ValidationMessage(5), "Entry must be \"X\" here for round robin tournament type.");
+    EXPECT_EQ(ValidationMessage(7), "Inconsistent results.");
+    EXPECT_EQ(ValidationMessage(0), "");
+    EXPECT_EQ(ValidationMessage(8), "");
+    EXPECT_EQ(FaultText({4, 12, 6}), "Player paired against self. Line 12 column 6.");
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Charts and scripted inconsistency answers for the validation tests.
+
+#include "validation/Validation.h"
+
+#include <string>
+#include <vector>
+
+namespace ranvik::test {
+
+// A started chart of the given type and counts with every player named "P<row>".
+inline Tournament NamedChart(TournamentType type, int players, int rounds = 1) {
+    Tournament t;
+    t.FirstActivation();
+    t.setType(type);
+    t.setNumPlayers(players);
+    t.setNumRounds(rounds);
+    for (int r = 1; r <= players; ++r)
+        t.chart().setCell(1, r, "P" + std::to_string(r));
+    return t;
+}
+
+// Answers every message with the same button and records what it was shown.
+struct ScriptedPrompt {
+    InconsistencyAnswer answer = InconsistencyAnswer::Ignore;
+    std::vector<std::string> shown;
+
+    InconsistencyPrompt prompt() {
+        return [this](const std::string& message) {
+            shown.push_back(message);
+            return answer;
+        };
+    }
+};
+
+} // namespace ranvik::test
