@@ -38,7 +38,31 @@ std::string ProposedReportName(const TournamentInfo& info);
 std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows);
 
 // The tournament information check of the dialog's OK: the first failing message, or
-// empty when all pass.
+// empty when all pass. Line breaks inside a message are single CR characters.
 std::string CheckTournamentInfo(const TournamentInfo& info);
+
+// "S" for Swiss/Match, "R" for both round robin types.
+std::string TournamentTypeLetter(TournamentType type);
+
+// The score of half points as written in the report: "0.0", "3.5", "10.5", whatever the
+// locale.
+std::string ScoreText(int halfPoints);
+
+struct ReportBytes {
+    bool ok = false;
+    std::string bytes;   // the file's content when ok: each line and CR LF, Windows-1252
+    std::string message; // why not, when !ok: the field or the cell that cannot be carried
+};
+
+// The report file's content. Text that Windows-1252 cannot carry is never replaced: the
+// whole report is refused and the message names the field or the cell.
+ReportBytes BuildReportBytes(const Tournament& tournament, RatingSystem system,
+                             const TournamentInfo& info);
+
+// The report path for the path the user chose: ".qtr" appended when it has no extension.
+std::string ReportPathFor(const std::string& chosenPath);
+
+// The chart file written beside a report: its path with the extension replaced by ".tms".
+std::string ChartPathBesideReport(const std::string& reportPath);
 
 } // namespace ranvik

@@ -1,0 +1,17 @@
+#include "report/RatingReport.h"
+
+#include "chart/ResultNotation.h"
+
+namespace ranvik {
+
+std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows) {
+    std::vector<std::string> lines;
+    for (int row = 1; row <= playerRows; ++row) {
+        const std::string& number = chart.cell(2, row);
+        if (!IsValidMemberNumber(number))
+            lines.push_back(chart.cell(1, row) + ", " + number);
+    }
+    return lines;
+}
+
+} // namespace ranvik

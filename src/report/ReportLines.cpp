@@ -1,0 +1,114 @@
+#include "report/RatingReport.h"
+
+#include "chart/ResultNotation.h"
+
+namespace ranvik {
+
+namespace {
+std::string Quoted(const std::string& field) {
+    return "\"" + field + "\"";
+}
+
+std::string JoinQuoted(const std::vector<std::string>& fields) {
+    std::string line;
+    for (const std::string& field : fields) {
+        if (!line.empty())
+            line += ',';
+        line += Quoted(field);
+    }
+    return line;
+}
+
+std::string RoundsField(const Tournament& tournament) {
+    switch (tournament.type()) {
+    case TournamentType::Swiss:
+        return std::to_string(tournament.numRounds());
+    case TournamentType::RoundRobin:
+        return "1";
+    case TournamentType::DoubleRoundRobin:
+        return "2";
+    }
+    return {};
+}
+
+std::string HeaderLine(const Tournament& tournament, RatingSystem system,
+                       const TournamentInfo& info) {
+    return JoinQuoted(
+        {info.name, info.province, info.referenceNumber, TournamentTypeLetter(tournament.type()),
+         info.endDate, std::to_string(tournament.playerRows()), RoundsField(tournament),
+         system == RatingSystem::Regular ? "R" : "A", info.tdNumber, info.organiserNumber});
+}
+
+const char* LetterByPoints(int points) {
+    if (points == 2)
+        return "W";
+    if (points == 1)
+        return "D";
+    return "L";
+}
+
+// Appends the result lines of one player and gives the player's half points.
+int AppendSwissResults(const Tournament& tournament, int row, std::vector<std::string>& lines) {
+    int total = 0;
+    for (int round = 1; round <= tournament.numRounds(); ++round) {
+        const ParsedResult result =
+            ParseResult(tournament.chart().cell(FirstRoundCol + round - 1, row));
+        total += result.points;
+        lines.push_back(
+            JoinQuoted({LetterByPoints(result.points), std::to_string(result.opponent)}));
+    }
+    return total;
+}
+
+int AppendRoundRobinResults(const Tournament& tournament, int row,
+                            std::vector<std::string>& lines) {
+    int total = 0;
+    for (int col = FirstRoundCol; col < tournament.chart().colCount(); ++col) {
+        const std::string& text = tournament.chart().cell(col, row);
+        total += RoundRobinPoints(text);
+        lines.push_back(Quoted(text));
+    }
+    return total;
+}
+} // namespace
+
+std::string RatingFieldName(RatingSystem system) {
+    return system == RatingSystem::Regular ? "RATING" : "ACT_RATING";
+}
+
+std::string TournamentTypeText(TournamentType type) {
+    switch (type) {
+    case TournamentType::Swiss:
+        return "Swiss";
+    case TournamentType::RoundRobin:
+        return "Round robin";
+    case TournamentType::DoubleRoundRobin:
+        return "Double round robin";
+    }
+    return {};
+}
+
+std::string TournamentTypeLetter(TournamentType type) {
+    return type == TournamentType::Swiss ? "S" : "R";
+}
+
+std::string ScoreText(int halfPoints) {
+    // Built by hand: stream and printf formatting follow the locale's decimal separator.
+    return std::to_string(halfPoints / 2) + (halfPoints % 2 != 0 ? ".5" : ".0");
+}
+
+std::vector<std::string> BuildReportLines(const Tournament& tournament, RatingSystem system,
+                                          const TournamentInfo& info) {
+    std::vector<std::string> lines{HeaderLine(tournament, system, info)};
+    const Chart& chart = tournament.chart();
+    for (int row = 1; row <= tournament.playerRows(); ++row) {
+        const std::string& number = chart.cell(2, row);
+        lines.push_back(Quoted(IsValidMemberNumber(number) ? number : "999999"));
+        const int total = tournament.isSwiss() ? AppendSwissResults(tournament, row, lines)
+                                               : AppendRoundRobinResults(tournament, row, lines);
+        lines.push_back(Quoted(ScoreText(total)));
+    }
+    return lines;
+}
+
+} // namespace ranvik

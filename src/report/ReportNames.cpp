@@ -1,0 +1,37 @@
+#include "report/RatingReport.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace ranvik {
+
+namespace {
+bool CannotStandInFileName(unsigned char c) {
+    return c < 0x20 || c == 0x7F ||
+           std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
+}
+} // namespace
+
+std::string ProposedReportName(const TournamentInfo& info) {
+    std::string name;
+    for (char c : info.endDate) {
+        if (c >= '0' && c <= '9')
+            name += c;
+    }
+    name += '-';
+    for (char c : info.name)
+        name += CannotStandInFileName(static_cast<unsigned char>(c)) ? '_' : c;
+    return name + ".qtr";
+}
+
+std::string ReportPathFor(const std::string& chosenPath) {
+    if (std::filesystem::path(chosenPath).has_extension())
+        return chosenPath;
+    return chosenPath + ".qtr";
+}
+
+std::string ChartPathBesideReport(const std::string& reportPath) {
+    return std::filesystem::path(reportPath).replace_extension(".tms").string();
+}
+
+} // namespace ranvik

@@ -1,0 +1,71 @@
+#include "ReportTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace ranvik;
+using ranvik::test::SpringOpen;
+
+namespace {
+const std::string kFormat = "Please provide an ending date in YYYY/MM/DD format.\r\r"
+                            "Date must be exactly 10 characters long. Example: 2009/01/31";
+}
+
+TEST(TournamentInfoCheck, EachMissingFieldInTurn) {
+    TournamentInfo info;
+    EXPECT_EQ(CheckTournamentInfo(info), "Please provide a name for the tournament.");
+    info.name = "Spring Open";
+    EXPECT_EQ(CheckTournamentInfo(info), "Please enter the province.");
+    info.province = "ON";
+    EXPECT_EQ(CheckTournamentInfo(info), "Please provide an ending date.");
+    info.endDate = "2008/06/1";
+    EXPECT_EQ(CheckTournamentInfo(info), kFormat);
+    info.endDate = "2008/06/18";
+    EXPECT_EQ(CheckTournamentInfo(info), "Please provide the TD's QRB number.");
+    info.tdNumber = "x";
+    EXPECT_EQ(CheckTournamentInfo(info), "");
+}
+
+TEST(TournamentInfoCheck, DateFormat) {
+    TournamentInfo info = SpringOpen();
+    for (const char* bad : {"18/06/2008", "2008/6/18", "2008-06-18", "20080618xx", "2008/06/188"}) {
+        info.endDate = bad;
+        EXPECT_EQ(CheckTournamentInfo(info), kFormat) << bad;
+    }
+    for (const char* good : {"2008/06-18", "2008/6/18 ", "2008/0\xC3\xA9/18"}) {
+        info.endDate = good;
+        EXPECT_EQ(CheckTournamentInfo(info), "") << good;
+    }
+    // Ten bytes but nine characters.
+    info.endDate = "2008/\xC3\xA9/18";
+    EXPECT_EQ(CheckTournamentInfo(info), kFormat);
+}
+
+TEST(TournamentInfoCheck, BlanksAreNotEmptyAndAnyProvincePasses) {
+    TournamentInfo info = SpringOpen();
+    info.province = "Ontario";
+    EXPECT_EQ(CheckTournamentInfo(info), "");
+    info.name = " ";
+    info.tdNumber = " ";
+    EXPECT_EQ(CheckTournamentInfo(info), "");
+}
+
+TEST(ReportNames, ProposalIsDateDigitsDashNameQtr) {
+    EXPECT_EQ(ProposedReportName(SpringOpen()), "20080618-Spring Open.qtr");
+    TournamentInfo info = SpringOpen();
+    info.name = "Open 2/3";
+    EXPECT_EQ(ProposedReportName(info), "20080618-Open 2_3.qtr");
+    info.name = "a\\b:c*d?e\"f<g>h|i\tj";
+    EXPECT_EQ(ProposedReportName(info), "20080618-a_b_c_d_e_f_g_h_i_j.qtr");
+    info.name = "Caf\xC3\xA9";
+    info.endDate = "18 June 2008";
+    EXPECT_EQ(ProposedReportName(info), "182008-Caf\xC3\xA9.qtr");
+}
+
+TEST(ReportNames, ReportAndChartPaths) {
+    EXPECT_EQ(ReportPathFor("/tmp/x/Spring Open"), "/tmp/x/Spring Open.qtr");
+    EXPECT_EQ(ReportPathFor("/tmp/x/name.txt"), "/tmp/x/name.txt");
+    EXPECT_EQ(ReportPathFor("/tmp/x.d/name"), "/tmp/x.d/name.qtr");
+    EXPECT_EQ(ChartPathBesideReport("/tmp/x/Spring Open.qtr"), "/tmp/x/Spring Open.tms");
+    EXPECT_EQ(ChartPathBesideReport("/tmp/x/name.txt"), "/tmp/x/name.tms");
+    EXPECT_EQ(ChartPathBesideReport("rel/a.b.qtr"), "rel/a.b.tms");
+}
