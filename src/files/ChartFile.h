@@ -27,6 +27,8 @@ struct LoadOutcome {
 // sets the players count (and the rounds count for Swiss), fills every cell of the new
 // size, leaves cells beyond it untouched, and clears Modified. Files outside the format
 // (empty, more than 1000 lines, a Swiss line of more than 32 fields) change nothing.
+// A one-line file reads as two players, the second row empty as a blank line leaves it.
+// The message names the reason only; the caller adds the file's name.
 LoadOutcome LoadGridBytes(Tournament& tournament, std::string_view bytes);
 
 } // namespace ranvik

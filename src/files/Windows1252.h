@@ -14,4 +14,7 @@ std::string DecodeWindows1252(std::string_view bytes);
 // nullopt when the text holds a character Windows-1252 cannot carry (or is not UTF-8).
 std::optional<std::string> EncodeWindows1252(std::string_view utf8);
 
+// Whether EncodeWindows1252 would succeed, without building the bytes.
+bool IsWindows1252Encodable(std::string_view utf8);
+
 } // namespace ranvik

@@ -1,0 +1,143 @@
+#include "files/ChartFile.h"
+
+#include "files/Windows1252.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace ranvik {
+namespace {
+
+// Lines of the text: a line ends at CR LF, a lone CR or a lone LF; the last needs no end;
+// a NUL ends the text.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (c != '\r' && c != '\n') {
+            ++pos;
+            continue;
+        }
+        lines.push_back(text.substr(start, pos - start));
+        pos += (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
+        start = pos;
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+int CountFields(std::string_view line) {
+    const auto tabs = static_cast<int>(std::count(line.begin(), line.end(), '\t'));
+    return tabs + ((!line.empty() && line.back() != '\t') ? 1 : 0);
+}
+
+// Field 1 runs to the first TAB, field k from the (k-1)-th TAB to the k-th or the end.
+std::vector<std::string_view> SplitFields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    while (start <= line.size()) {
+        const std::size_t tab = line.find('\t', start);
+        if (tab == std::string_view::npos) {
+            fields.push_back(line.substr(start));
+            break;
+        }
+        fields.push_back(line.substr(start, tab - start));
+        start = tab + 1;
+    }
+    return fields;
+}
+
+std::string UnreadableReason(int lines, int fields, bool swiss) {
+    if (lines == 0) return "The file is empty: it holds no player lines.";
+    if (lines > Tournament::MaxPlayers) {
+        return "The file has " + std::to_string(lines) + " lines, but a chart holds at most " +
+               std::to_string(Tournament::MaxPlayers) + " players.";
+    }
+    const int maxFields = FirstRoundCol + Tournament::MaxRounds;
+    if (swiss && fields > maxFields) {
+        return "The first line has " + std::to_string(fields) +
+               " fields, but a Swiss or match chart holds at most " +
+               std::to_string(Tournament::MaxRounds) + " rounds (" +
+               std::to_string(maxFields) + " columns).";
+    }
+    return {};
+}
+
+void FillCells(Chart& chart, const std::vector<std::string_view>& lines) {
+    const int lastRow = chart.rowCount() - 1;
+    const int lastCol = chart.colCount() - 1;
+    for (int r = 1; r <= lastRow; ++r) {
+        // A row the file has no line for (a one-line file read as two players) is emptied
+        // like a blank line would empty it, so no earlier player shows through.
+        const std::string_view line =
+            r <= static_cast<int>(lines.size()) ? lines[r - 1] : std::string_view{};
+        const std::vector<std::string_view> fields = SplitFields(line);
+        for (int c = 0; c <= lastCol; ++c) {
+            const std::string_view field =
+                c < static_cast<int>(fields.size()) ? fields[c] : std::string_view{};
+            chart.setCellQuietly(c, r, field);
+        }
+    }
+    chart.notifyCellsChanged(0, 1, lastCol, lastRow);
+}
+
+} // namespace
+
+ChartBytes SaveGridBytes(const Chart& chart) {
+    ChartBytes out;
+    const int lastRow = chart.rowCount() - 1;
+    const int cols = chart.colCount();
+    for (int r = 1; r <= lastRow; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            const std::optional<std::string> bytes = EncodeWindows1252(chart.cell(c, r));
+            if (!bytes) {
+                out.bytes.clear();
+                out.message = "Line " + std::to_string(r) + " column " + std::to_string(c) +
+                              " holds a character that cannot be saved in a chart file.";
+                return out;
+            }
+            out.bytes += *bytes;
+            out.bytes += '\t';
+        }
+        out.bytes += "\r\n";
+    }
+    out.ok = true;
+    return out;
+}
+
+LoadOutcome LoadGridBytes(Tournament& tournament, std::string_view bytes) {
+    const std::string text = DecodeWindows1252(bytes);
+    const std::vector<std::string_view> lines = SplitLines(text);
+    const int lineCount = static_cast<int>(lines.size());
+    const int fields = lines.empty() ? 0 : CountFields(lines.front());
+
+    LoadOutcome outcome;
+    outcome.message = UnreadableReason(lineCount, fields, tournament.isSwiss());
+    if (!outcome.message.empty()) return outcome;
+
+    // The sizes the counts will take, so that a count the spin box leaves unchanged (a
+    // one-line file, a Swiss line of fewer than 5 fields) still agrees with the chart.
+    const int players = std::clamp(lineCount, Tournament::MinPlayers, Tournament::MaxPlayers);
+    const int rounds = std::clamp(fields - FirstRoundCol, Tournament::MinRounds,
+                                  Tournament::MaxRounds);
+    Chart& chart = tournament.chart();
+    chart.setRowCount(players + 1);
+    chart.setColCount(tournament.isSwiss() ? rounds + FirstRoundCol : fields);
+
+    tournament.setNumPlayers(players);
+    switch (tournament.type()) {
+    case TournamentType::Swiss: tournament.setNumRounds(rounds); break;
+    case TournamentType::RoundRobin: tournament.SetGridFromNumPlayers(); break;
+    case TournamentType::DoubleRoundRobin: tournament.SetGridFromNumPlayersDouble(); break;
+    }
+
+    FillCells(chart, lines);
+    tournament.setModified(false);
+    outcome.ok = true;
+    return outcome;
+}
+
+} // namespace ranvik

@@ -1,0 +1,123 @@
+#include "files/Windows1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace ranvik {
+namespace {
+
+// Code points of bytes 0x80..0x9F. The five bytes Windows-1252 leaves undefined keep
+// their own value, so that decoding never loses a byte.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+char32_t CodePointOf(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
+    return byte;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// The byte for a code point, or -1 when Windows-1252 has none.
+int ByteOf(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == cp) return static_cast<int>(0x80 + i);
+    }
+    return -1;
+}
+
+// Reads one strictly well-formed UTF-8 character at pos and moves past it; nullopt for
+// malformed input (stray continuation bytes, overlong forms, surrogates, beyond U+10FFFF).
+std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    }
+    std::size_t length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+        minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        cp = lead & 0x0F;
+        minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        cp = lead & 0x07;
+        minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (pos + length > text.size()) return std::nullopt;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    pos += length;
+    return cp;
+}
+
+// Walks the text, handing each encoded byte to sink; false at the first character that
+// cannot be carried.
+template <typename Sink> bool EncodeInto(std::string_view utf8, Sink&& sink) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto cp = NextCodePoint(utf8, pos);
+        if (!cp) return false;
+        const int byte = ByteOf(*cp);
+        if (byte < 0) return false;
+        sink(static_cast<char>(byte));
+    }
+    return true;
+}
+
+} // namespace
+
+std::string DecodeWindows1252(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out += c;
+        } else {
+            AppendUtf8(out, CodePointOf(byte));
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> EncodeWindows1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    if (!EncodeInto(utf8, [&out](char byte) { out += byte; })) return std::nullopt;
+    return out;
+}
+
+bool IsWindows1252Encodable(std::string_view utf8) {
+    return EncodeInto(utf8, [](char) {});
+}
+
+} // namespace ranvik

@@ -1,0 +1,139 @@
+#include "files/FileWriter.h"
+
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace ranvik;
+using ranvik::test::ReadFile;
+using ranvik::test::TempDir;
+using ranvik::test::WriteFile;
+
+namespace {
+
+class FileWriterTest : public ::testing::Test {
+protected:
+    void TearDown() override { ClearInjectedWriteFailures(); }
+
+    // Names in the folder, so a test can see that no temporary file is left behind.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempDir dir;
+};
+
+} // namespace
+
+TEST_F(FileWriterTest, CreatesANewFileAndReplacesAnOldOne) {
+    const std::string path = dir.file("chart.tms");
+    ASSERT_TRUE(WriteFileSafely(path, "first\r\n"));
+    EXPECT_EQ(ReadFile(path), "first\r\n");
+    ASSERT_TRUE(WriteFileSafely(path, "second, longer\r\n"));
+    EXPECT_EQ(ReadFile(path), "second, longer\r\n");
+    ASSERT_TRUE(WriteFileSafely(path, "x"));
+    EXPECT_EQ(ReadFile(path), "x"); // shorter content leaves no tail of the old one
+    EXPECT_EQ(Entries(), std::vector<std::string>{"chart.tms"});
+}
+
+TEST_F(FileWriterTest, WritesEmptyContentAndBinaryBytes) {
+    const std::string path = dir.file("b.bin");
+    std::string bytes("a\0b\xFF\r\n", 6);
+    ASSERT_TRUE(WriteFileSafely(path, bytes));
+    EXPECT_EQ(ReadFile(path), bytes);
+    ASSERT_TRUE(WriteFileSafely(path, ""));
+    EXPECT_EQ(ReadFile(path), "");
+}
+
+TEST_F(FileWriterTest, AFailureAtAnyStepLeavesTheOldFileByteForByte) {
+    const std::string path = dir.file("chart.tms");
+    const std::string old = "1\tAnna\t\t1500\tW2\t\r\n2\tBob\t\t1400\tL1\t\r\n";
+    WriteFile(path, old);
+    const std::string replacement(100000, 'z');
+    for (WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush,
+                           WriteStep::Replace}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        InjectWriteFailure(step);
+        EXPECT_FALSE(WriteFileSafely(path, replacement));
+        EXPECT_EQ(ReadFile(path), old);
+        EXPECT_EQ(Entries(), std::vector<std::string>{"chart.tms"});
+    }
+    // The injected failures are used up: the next write goes through.
+    EXPECT_TRUE(WriteFileSafely(path, replacement));
+    EXPECT_EQ(ReadFile(path), replacement);
+}
+
+TEST_F(FileWriterTest, AFailedFirstWriteLeavesNoFile) {
+    const std::string path = dir.file("new.tms");
+    for (WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush,
+                           WriteStep::Replace}) {
+        InjectWriteFailure(step);
+        EXPECT_FALSE(WriteFileSafely(path, "content"));
+        EXPECT_TRUE(Entries().empty());
+    }
+}
+
+TEST_F(FileWriterTest, InjectedFailuresCountWritesAndCanBeCleared) {
+    const std::string path = dir.file("c.tms");
+    InjectWriteFailure(WriteStep::Write, 2);
+    EXPECT_FALSE(WriteFileSafely(path, "a"));
+    EXPECT_FALSE(WriteFileSafely(path, "a"));
+    EXPECT_TRUE(WriteFileSafely(path, "a"));
+    InjectWriteFailure(WriteStep::Replace, 5);
+    ClearInjectedWriteFailures();
+    EXPECT_TRUE(WriteFileSafely(path, "b"));
+    EXPECT_EQ(ReadFile(path), "b");
+}
+
+TEST_F(FileWriterTest, APathThroughARegularFileOrAMissingFolderFails) {
+    const std::string file = dir.file("plain.txt");
+    WriteFile(file, "keep");
+    EXPECT_FALSE(WriteFileSafely(file + "/x.tms", "data"));
+    EXPECT_FALSE(WriteFileSafely(dir.file("no/such/folder/x.tms"), "data"));
+    EXPECT_EQ(ReadFile(file), "keep");
+    EXPECT_EQ(Entries(), std::vector<std::string>{"plain.txt"});
+}
+
+TEST_F(FileWriterTest, AFolderInTheTargetsPlaceIsNotReplaced) {
+    std::filesystem::create_directory(dir.path() / "taken.tms");
+    std::filesystem::create_directory(dir.path() / "taken.tms" / "inside");
+    EXPECT_FALSE(WriteFileSafely(dir.file("taken.tms"), "data"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "taken.tms" / "inside"));
+    EXPECT_EQ(Entries(), std::vector<std::string>{"taken.tms"});
+}
+
+TEST_F(FileWriterTest, ASymbolicLinkStaysALinkToTheNewContent) {
+    const std::string real = dir.file("real.tms");
+    const std::string link = dir.file("link.tms");
+    WriteFile(real, "old");
+    std::filesystem::create_symlink(real, link);
+    ASSERT_TRUE(WriteFileSafely(link, "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFile(real), "new");
+}
+
+TEST_F(FileWriterTest, ReadWholeFileGivesTheBytesOrAClearError) {
+    const std::string path = dir.file("r.tms");
+    WriteFile(path, std::string("a\0\xE9\r\n", 5));
+    std::string bytes = "stale";
+    std::string error = "stale";
+    ASSERT_TRUE(ReadWholeFile(path, bytes, error));
+    EXPECT_EQ(bytes, std::string("a\0\xE9\r\n", 5));
+    EXPECT_TRUE(error.empty());
+
+    const std::string missing = dir.file("missing.tms");
+    bytes = "untouched";
+    EXPECT_FALSE(ReadWholeFile(missing, bytes, error));
+    EXPECT_EQ(error, "Cannot read " + missing + ": No such file or directory");
+    EXPECT_EQ(bytes, "untouched");
+
+    EXPECT_FALSE(ReadWholeFile(dir.path().string(), bytes, error));
+    EXPECT_EQ(error.rfind("Cannot read " + dir.path().string() + ": ", 0), 0u) << error;
+}
