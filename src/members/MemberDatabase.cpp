@@ -1,11 +1,63 @@
 #include "members/MemberDatabase.h"
 
+#include "members/AccessDatabase.h"
+#include "members/SqliteDatabase.h"
+
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace ranvik {
 
+namespace {
+
+// Access files carry "Standard Jet DB" (Jet 3/4) or "Standard ACE DB" (.accdb) at offset 4.
+bool IsAccessHeader(std::string_view bytes) {
+    if (bytes.size() < 19) return false;
+    const std::string_view id = bytes.substr(4, 15);
+    return id == "Standard Jet DB" || id == "Standard ACE DB";
+}
+
+bool IsSqliteHeader(std::string_view bytes) {
+    static constexpr std::string_view kMagic("SQLite format 3\0", 16);
+    return bytes.substr(0, kMagic.size()) == kMagic;
+}
+
+bool IsExistingFile(const std::string& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    return !ec && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+}
+
+std::string ReadFirstBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("The database file " + path + " cannot be read.");
+    std::string bytes(32, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+} // namespace
+
+DatabaseFormat DetectDatabaseFormat(std::string_view firstBytes) {
+    if (IsAccessHeader(firstBytes)) return DatabaseFormat::Access;
+    if (IsSqliteHeader(firstBytes)) return DatabaseFormat::Sqlite;
+    return DatabaseFormat::Unknown;
+}
+
 std::unique_ptr<MemberDatabase> OpenMemberDatabase(const std::string& path) {
-    throw std::runtime_error("no database engine for " + path);
+    if (path.empty()) throw std::runtime_error("Name of database file (*.mdb) not specified.");
+    if (!IsExistingFile(path)) throw std::runtime_error("Database file " + path + " not found.");
+    switch (DetectDatabaseFormat(ReadFirstBytes(path))) {
+    case DatabaseFormat::Access:
+        return std::make_unique<AccessDatabase>(path);
+    case DatabaseFormat::Sqlite:
+        return std::make_unique<SqliteDatabase>(path);
+    case DatabaseFormat::Unknown:
+        break;
+    }
+    throw std::runtime_error("The file " + path + " is neither an Access nor an SQLite database.");
 }
 
 } // namespace ranvik

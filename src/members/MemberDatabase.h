@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ranvik {
@@ -24,8 +25,15 @@ public:
     virtual MemberRows readTable(const std::string& table) = 0;
 };
 
+enum class DatabaseFormat { Unknown, Access, Sqlite };
+
+// The engine a file's first bytes call for; the file's name plays no part.
+DatabaseFormat DetectDatabaseFormat(std::string_view firstBytes);
+
 // Opens a file with the engine its content calls for (Access or SQLite). Throws
-// std::runtime_error with a message when no engine knows the file or the engine fails.
+// std::runtime_error, checking in this order: empty path ("Name of database file (*.mdb) not
+// specified."), missing file ("Database file <path> not found."), a file no engine knows,
+// the engine failing to open it.
 std::unique_ptr<MemberDatabase> OpenMemberDatabase(const std::string& path);
 
 } // namespace ranvik
