@@ -1,0 +1,36 @@
+#pragma once
+// Command-line parsing shared by the commands: one chart path and "--name value" options.
+
+#include "chart/Tournament.h"
+#include "validation/Validation.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ranvik::cli {
+
+struct OptionSpec {
+    std::string name; // "--type"; "-o" is accepted for "--output"
+    bool required = false;
+};
+
+struct CommandLine {
+    std::string chart;
+    std::map<std::string, std::string> values; // by option name, e.g. "--type"
+
+    bool has(const std::string& option) const { return values.count(option) != 0; }
+    const std::string& value(const std::string& option) const;
+};
+
+// Parses the arguments after the command's name. On a usage fault gives nothing and a
+// message in error.
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            const std::vector<OptionSpec>& specs,
+                                            std::string& error);
+
+std::optional<TournamentType> ParseTournamentType(const std::string& text);
+std::optional<InconsistencyAnswer> ParseInconsistencyPolicy(const std::string& text);
+
+} // namespace ranvik::cli

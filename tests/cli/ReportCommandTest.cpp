@@ -1,0 +1,124 @@
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+using namespace ranvik::test;
+
+namespace {
+const std::vector<std::vector<std::string>> kTwoPlayers = {
+    {"1", "Ann", "123456", "1800", "W2"},
+    {"2", "Bob", "", "1500", "L1"},
+};
+
+std::vector<std::string> ReportArgs(const std::string& chart, const std::string& out) {
+    return {"report",     chart,     "--type",     "swiss",      "--name", "Spring Open",
+            "--province", "ON",      "--end-date", "2008/06/18", "--td",   "100200",
+            "--rating",   "regular", "-o",         out};
+}
+} // namespace
+
+TEST(CliReport, WritesReportAndChartSideBySide) {
+    TempDir dir;
+    const std::string chart = dir.file("in.tms");
+    WriteFile(chart, ChartText(kTwoPlayers) + ChartText({{"3", "", "", "", ""}}));
+    const std::string out = dir.file("Spring Open");
+    const CliResult result = RunCli(ReportArgs(chart, out));
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, out + ".qtr\n" + out + ".tms\n");
+    EXPECT_EQ(result.err, "Bob, \n");
+    EXPECT_EQ(
+        ReadFile(out + ".qtr"),
+        "\"Spring Open\",\"ON\",\"\",\"S\",\"2008/06/18\",\"2\",\"1\",\"R\",\"100200\",\"\"\r\n"
+        "\"123456\"\r\n\"W\",\"2\"\r\n\"1.0\"\r\n"
+        "\"999999\"\r\n\"L\",\"1\"\r\n\"0.0\"\r\n");
+    // The unnamed third row was dropped by validation.
+    EXPECT_EQ(ReadFile(out + ".tms"), ChartText(kTwoPlayers));
+}
+
+TEST(CliReport, OptionalFieldsActiveRatingAndOtherExtension) {
+    TempDir dir;
+    const std::string chart = dir.file("rr.tms");
+    WriteFile(chart, ChartText({{"1", "Ann", "111111", "", "X", "="},
+                                {"2", "Bob", "222222", "", "=", "X"}}));
+    const std::string out = dir.file("name.txt");
+    const CliResult result =
+        RunCli({"report", chart,        "--type",      "rr",         "--name",
+                "RR",     "--province", "Ontario",     "--end-date", "2009/01/31",
+                "--td",   "1",          "--reference", "R7",         "--organiser",
+                "333333", "--rating",   "active",      "--output",   out});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, out + "\n" + dir.file("name.tms") + "\n");
+    EXPECT_EQ(ReadFile(out), "\"RR\",\"Ontario\",\"R7\",\"R\",\"2009/01/31\",\"2\",\"1\",\"A\","
+                             "\"1\",\"333333\"\r\n"
+                             "\"111111\"\r\n\"X\"\r\n\"=\"\r\n\"0.5\"\r\n"
+                             "\"222222\"\r\n\"=\"\r\n\"X\"\r\n\"0.5\"\r\n");
+    EXPECT_EQ(ReadFile(dir.file("name.tms")), ReadFile(chart));
+}
+
+TEST(CliReport, FaultInTheChartWritesNothing) {
+    TempDir dir;
+    const std::string chart = dir.file("in.tms");
+    WriteFile(chart, ChartText({{"1", "Ann", "", "", "W2"}, {"2", "Bob", "", "", "W1"}}));
+    const std::string out = dir.file("r.qtr");
+    const CliResult result = RunCli(ReportArgs(chart, out));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "Inconsistent results found. Line 1 column 4.\n"
+                          "Cancelled: Inconsistent results.\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("r.tms")));
+}
+
+TEST(CliReport, TournamentInformationIsCheckedLikeTheDialog) {
+    TempDir dir;
+    const std::string chart = dir.file("in.tms");
+    WriteFile(chart, ChartText(kTwoPlayers));
+    const std::string out = dir.file("r.qtr");
+    struct Case {
+        std::string option;
+        std::string value;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"--name", "", "Please provide a name for the tournament.\n"},
+        {"--province", "", "Please enter the province.\n"},
+        {"--end-date", "", "Please provide an ending date.\n"},
+        {"--end-date", "18/06/2008",
+         "Please provide an ending date in YYYY/MM/DD format.\n\n"
+         "Date must be exactly 10 characters long. Example: 2009/01/31\n"},
+        {"--td", "", "Please provide the TD's QRB number.\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = ReportArgs(chart, out);
+        for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+            if (args[i] == c.option)
+                args[i + 1] = c.value;
+        }
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 1) << c.option;
+        EXPECT_EQ(result.err, "Bob, \n" + c.message);
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+}
+
+TEST(CliReport, ReportFolderMissingExitsTwoAndWritesNoChart) {
+    TempDir dir;
+    const std::string chart = dir.file("in.tms");
+    WriteFile(chart, ChartText(kTwoPlayers));
+    const std::string out = dir.file("no/such/folder/r.qtr");
+    const CliResult result = RunCli(ReportArgs(chart, out));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("Error saving report to file: " + out), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("no/such/folder/r.tms")));
+}
+
+TEST(CliReport, RatingSystemIsRequired) {
+    TempDir dir;
+    const std::string chart = dir.file("in.tms");
+    WriteFile(chart, ChartText(kTwoPlayers));
+    std::vector<std::string> args = ReportArgs(chart, dir.file("r"));
+    args[12] = "--reference"; // replaces "--rating"
+    const CliResult result = RunCli(args);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("missing option '--rating'"), std::string::npos);
+}
