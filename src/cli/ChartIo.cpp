@@ -15,7 +15,10 @@ bool OpenChart(const std::string& path, TournamentType type, Tournament& tournam
     std::string bytes;
     std::string error;
     if (!ReadWholeFile(path, bytes, error)) {
-        err << "ranvik-cli: cannot read " << path << ": " << error << '\n';
+        // The reader's text already names the file; add it only when it does not.
+        if (error.find(path) == std::string::npos)
+            error = "cannot read " + path + ": " + error;
+        err << "ranvik-cli: " << error << '\n';
         return false;
     }
     const LoadOutcome loaded = LoadGridBytes(tournament, bytes);
