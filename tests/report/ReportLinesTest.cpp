@@ -166,3 +166,20 @@ TEST(FlaggedMembers, ListsNameCommaNumberInRowOrder) {
     t.chart().setCell(2, 4, "444444");
     EXPECT_TRUE(FlaggedMemberLines(t.chart(), t.playerRows()).empty());
 }
+
+TEST(ReportLines, HiddenCellsBeyondTheCountsAreNotReported) {
+    Tournament t = StartedChart(TournamentType::RoundRobin, 4);
+    t.chart().setCell(7, 1, "1");
+    t.chart().setCell(4, 4, "0");
+    t.setNumPlayers(3);
+    Lines lines = BuildReportLines(t, RatingSystem::Regular, SpringOpen());
+    ASSERT_EQ(lines.size(), 1u + 3u * (3u + 2u));
+    EXPECT_EQ(lines[5], R"("0.0")");
+
+    Tournament swiss = StartedChart(TournamentType::Swiss, 2, 3);
+    swiss.chart().setCell(6, 1, "W2");
+    swiss.setNumRounds(2);
+    lines = BuildReportLines(swiss, RatingSystem::Regular, SpringOpen());
+    ASSERT_EQ(lines.size(), 1u + 2u * (2u + 2u));
+    EXPECT_EQ(lines[4], R"("0.0")");
+}
