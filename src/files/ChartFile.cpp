@@ -25,7 +25,8 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
         pos += (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
         start = pos;
     }
-    if (start < text.size()) lines.push_back(text.substr(start));
+    if (start < text.size())
+        lines.push_back(text.substr(start));
     return lines;
 }
 
@@ -51,7 +52,8 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
 }
 
 std::string UnreadableReason(int lines, int fields, bool swiss) {
-    if (lines == 0) return "The file is empty: it holds no player lines.";
+    if (lines == 0)
+        return "The file is empty: it holds no player lines.";
     if (lines > Tournament::MaxPlayers) {
         return "The file has " + std::to_string(lines) + " lines, but a chart holds at most " +
                std::to_string(Tournament::MaxPlayers) + " players.";
@@ -60,8 +62,8 @@ std::string UnreadableReason(int lines, int fields, bool swiss) {
     if (swiss && fields > maxFields) {
         return "The first line has " + std::to_string(fields) +
                " fields, but a Swiss or match chart holds at most " +
-               std::to_string(Tournament::MaxRounds) + " rounds (" +
-               std::to_string(maxFields) + " columns).";
+               std::to_string(Tournament::MaxRounds) + " rounds (" + std::to_string(maxFields) +
+               " columns).";
     }
     return {};
 }
@@ -116,22 +118,29 @@ LoadOutcome LoadGridBytes(Tournament& tournament, std::string_view bytes) {
 
     LoadOutcome outcome;
     outcome.message = UnreadableReason(lineCount, fields, tournament.isSwiss());
-    if (!outcome.message.empty()) return outcome;
+    if (!outcome.message.empty())
+        return outcome;
 
     // The sizes the counts will take, so that a count the spin box leaves unchanged (a
     // one-line file, a Swiss line of fewer than 5 fields) still agrees with the chart.
     const int players = std::clamp(lineCount, Tournament::MinPlayers, Tournament::MaxPlayers);
-    const int rounds = std::clamp(fields - FirstRoundCol, Tournament::MinRounds,
-                                  Tournament::MaxRounds);
+    const int rounds =
+        std::clamp(fields - FirstRoundCol, Tournament::MinRounds, Tournament::MaxRounds);
     Chart& chart = tournament.chart();
     chart.setRowCount(players + 1);
     chart.setColCount(tournament.isSwiss() ? rounds + FirstRoundCol : fields);
 
     tournament.setNumPlayers(players);
     switch (tournament.type()) {
-    case TournamentType::Swiss: tournament.setNumRounds(rounds); break;
-    case TournamentType::RoundRobin: tournament.SetGridFromNumPlayers(); break;
-    case TournamentType::DoubleRoundRobin: tournament.SetGridFromNumPlayersDouble(); break;
+    case TournamentType::Swiss:
+        tournament.setNumRounds(rounds);
+        break;
+    case TournamentType::RoundRobin:
+        tournament.SetGridFromNumPlayers();
+        break;
+    case TournamentType::DoubleRoundRobin:
+        tournament.SetGridFromNumPlayersDouble();
+        break;
     }
 
     FillCells(chart, lines);

@@ -11,8 +11,9 @@ namespace ranvik {
 
 struct ChartBytes {
     bool ok = false;
-    std::string bytes;   // the file's content when ok
-    std::string message; // why not, when !ok (a cell Windows-1252 cannot carry: names line and column)
+    std::string bytes; // the file's content when ok
+    std::string
+        message; // why not, when !ok (a cell Windows-1252 cannot carry: names line and column)
 };
 
 // The file content for the chart's player rows as they stand.

@@ -25,7 +25,8 @@ std::array<int, 4> gInjected{}; // failures still to inject, by WriteStep
 
 bool InjectedFailure(WriteStep step) {
     int& left = gInjected[static_cast<std::size_t>(step)];
-    if (left <= 0) return false;
+    if (left <= 0)
+        return false;
     --left;
     return true;
 }
@@ -39,14 +40,17 @@ std::FILE* CreateTemporary(const fs::path& target, fs::path& tempPath) {
             "." + target.filename().string() + ".tmp" + std::to_string(random() % 1000000000);
         tempPath = folder / name;
         // "x": fail rather than reuse a file that happens to have the same name.
-        if (std::FILE* file = std::fopen(tempPath.string().c_str(), "wbx")) return file;
-        if (errno != EEXIST) return nullptr;
+        if (std::FILE* file = std::fopen(tempPath.string().c_str(), "wbx"))
+            return file;
+        if (errno != EEXIST)
+            return nullptr;
     }
     return nullptr;
 }
 
 bool SyncToDisk(std::FILE* file) {
-    if (std::fflush(file) != 0) return false;
+    if (std::fflush(file) != 0)
+        return false;
 #ifdef _WIN32
     return _commit(_fileno(file)) == 0;
 #else
@@ -58,7 +62,8 @@ bool SyncToDisk(std::FILE* file) {
 void KeepPermissions(const fs::path& target, const fs::path& tempPath) {
     std::error_code ec;
     const fs::file_status status = fs::status(target, ec);
-    if (ec || !fs::is_regular_file(status)) return;
+    if (ec || !fs::is_regular_file(status))
+        return;
     fs::permissions(tempPath, status.permissions(), ec);
 }
 
@@ -67,7 +72,8 @@ void SyncFolder([[maybe_unused]] const fs::path& folder) {
 #ifndef _WIN32
     const std::string name = folder.empty() ? std::string(".") : folder.string();
     const int fd = open(name.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
+    if (fd < 0)
+        return;
     fsync(fd);
     close(fd);
 #endif
@@ -79,9 +85,11 @@ fs::path ResolveTarget(const std::string& path) {
     fs::path target(path);
     if (fs::is_symlink(fs::symlink_status(target, ec))) {
         const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec) target = resolved;
+        if (!ec)
+            target = resolved;
     }
-    if (target.parent_path().empty()) target = fs::path(".") / target;
+    if (target.parent_path().empty())
+        target = fs::path(".") / target;
     return target;
 }
 
@@ -107,14 +115,18 @@ bool TargetWritable(const fs::path& target) {
 
 bool WriteFileSafely(const std::string& path, std::string_view bytes) {
     const fs::path target = ResolveTarget(path);
-    if (InjectedFailure(WriteStep::Create) || !TargetWritable(target)) return false;
+    if (InjectedFailure(WriteStep::Create) || !TargetWritable(target))
+        return false;
     fs::path tempPath;
     std::FILE* file = CreateTemporary(target, tempPath);
-    if (!file) return false;
+    if (!file)
+        return false;
 
     bool ok = WriteTemporary(file, bytes);
-    if (ok) ok = !InjectedFailure(WriteStep::Flush) && SyncToDisk(file);
-    if (std::fclose(file) != 0) ok = false;
+    if (ok)
+        ok = !InjectedFailure(WriteStep::Flush) && SyncToDisk(file);
+    if (std::fclose(file) != 0)
+        ok = false;
     if (ok) {
         KeepPermissions(target, tempPath);
         std::error_code ec;
@@ -140,9 +152,11 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         return false;
     };
     std::error_code ec;
-    if (fs::is_directory(path, ec)) return fail(EISDIR);
+    if (fs::is_directory(path, ec))
+        return fail(EISDIR);
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return fail(errno);
+    if (!file)
+        return fail(errno);
     std::string content;
     std::array<char, 65536> buffer;
     std::size_t got = 0;
@@ -152,7 +166,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
     const bool failed = std::ferror(file) != 0;
     const int code = errno;
     std::fclose(file);
-    if (failed) return fail(code != 0 ? code : EIO);
+    if (failed)
+        return fail(code != 0 ? code : EIO);
     bytes = std::move(content);
     error.clear();
     return true;
@@ -162,6 +177,8 @@ void InjectWriteFailure(WriteStep step, int count) {
     gInjected[static_cast<std::size_t>(step)] += count;
 }
 
-void ClearInjectedWriteFailures() { gInjected.fill(0); }
+void ClearInjectedWriteFailures() {
+    gInjected.fill(0);
+}
 
 } // namespace ranvik

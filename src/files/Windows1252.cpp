@@ -16,7 +16,8 @@ constexpr std::array<char32_t, 32> kHighControls = {
 };
 
 char32_t CodePointOf(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
+    if (byte >= 0x80 && byte <= 0x9F)
+        return kHighControls[byte - 0x80];
     return byte;
 }
 
@@ -35,9 +36,11 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 // The byte for a code point, or -1 when Windows-1252 has none.
 int ByteOf(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<int>(cp);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == cp) return static_cast<int>(0x80 + i);
+        if (kHighControls[i] == cp)
+            return static_cast<int>(0x80 + i);
     }
     return -1;
 }
@@ -68,13 +71,16 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
     } else {
         return std::nullopt;
     }
-    if (pos + length > text.size()) return std::nullopt;
+    if (pos + length > text.size())
+        return std::nullopt;
     for (std::size_t i = 1; i < length; ++i) {
         const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80) return std::nullopt;
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
         cp = (cp << 6) | (next & 0x3F);
     }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
     pos += length;
     return cp;
 }
@@ -85,9 +91,11 @@ template <typename Sink> bool EncodeInto(std::string_view utf8, Sink&& sink) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const auto cp = NextCodePoint(utf8, pos);
-        if (!cp) return false;
+        if (!cp)
+            return false;
         const int byte = ByteOf(*cp);
-        if (byte < 0) return false;
+        if (byte < 0)
+            return false;
         sink(static_cast<char>(byte));
     }
     return true;
@@ -112,7 +120,8 @@ std::string DecodeWindows1252(std::string_view bytes) {
 std::optional<std::string> EncodeWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    if (!EncodeInto(utf8, [&out](char byte) { out += byte; })) return std::nullopt;
+    if (!EncodeInto(utf8, [&out](char byte) { out += byte; }))
+        return std::nullopt;
     return out;
 }
 

@@ -22,10 +22,12 @@ void Type(Tournament& t, int col, int row, const std::u32string& keys) {
     t.StringGrid1SelectCell(col, row);
     for (char32_t key : keys) {
         const std::optional<char32_t> out = t.StringGrid1KeyPress(key, col, row);
-        if (!out || *out == Tournament::Enter) continue;
+        if (!out || *out == Tournament::Enter)
+            continue;
         std::string text = t.chart().cell(col, row);
         if (*out == Tournament::Backspace) {
-            if (!text.empty()) text.pop_back();
+            if (!text.empty())
+                text.pop_back();
         } else {
             text += static_cast<char>(*out); // the tests type ASCII only
         }
@@ -40,7 +42,8 @@ void Enter(Tournament& t, int col, int row) {
 std::vector<std::vector<std::string>> Cells(const Chart& chart) {
     std::vector<std::vector<std::string>> rows(chart.rowCount());
     for (int r = 0; r < chart.rowCount(); ++r) {
-        for (int c = 0; c < chart.colCount(); ++c) rows[r].push_back(chart.cell(c, r));
+        for (int c = 0; c < chart.colCount(); ++c)
+            rows[r].push_back(chart.cell(c, r));
     }
     return rows;
 }
@@ -66,10 +69,9 @@ TEST(Editing, SwissKeyFilterAndMirrorLetters) {
         const char* mirror; // written into row 5 of the same round
     };
     const Case cases[] = {
-        {U"g5", "G5", "P3"},   {U"=5", "=5", "=3"},   {U"x5", "W5", "L3"},
-        {U"b5", "W5", "L3"},   {U"h5", "D5", "D3"},   {U"z5", "D5", "D3"},
-        {U"u5", "L5", "W3"},   {U"f5", "L5", "W3"},   {U"e 5", "E 5", "E3"},
-        {U"-5", "-5", "+3"},   {U"q5", "Q5", " 3"},   {U"#5", "#5", " 3"},
+        {U"g5", "G5", "P3"},    {U"=5", "=5", "=3"}, {U"x5", "W5", "L3"}, {U"b5", "W5", "L3"},
+        {U"h5", "D5", "D3"},    {U"z5", "D5", "D3"}, {U"u5", "L5", "W3"}, {U"f5", "L5", "W3"},
+        {U"e 5", "E 5", "E3"},  {U"-5", "-5", "+3"}, {U"q5", "Q5", " 3"}, {U"#5", "#5", " 3"},
         {U"w55\b", "W5", "L3"},
     };
     for (const Case& c : cases) {
@@ -103,9 +105,9 @@ TEST(Editing, SwissChangedOpponentLeavesTheOldMirror) {
 }
 
 TEST(Editing, SwissOpponentOutsideTheChartWritesNothing) {
-    for (const std::u32string& keys : {std::u32string(U"w40"), std::u32string(U"w0"),
-                                       std::u32string(U"w"), std::u32string(U"  "),
-                                       std::u32string(U"w5.5")}) {
+    for (const std::u32string& keys :
+         {std::u32string(U"w40"), std::u32string(U"w0"), std::u32string(U"w"),
+          std::u32string(U"  "), std::u32string(U"w5.5")}) {
         Tournament t = Make(TournamentType::Swiss, 30);
         Type(t, 4, 3, keys);
         auto expected = Cells(t.chart());
@@ -178,9 +180,8 @@ TEST(Editing, RoundRobinKeysAndMirrors) {
         const char* mirror;
     };
     const Case cases[] = {
-        {U"w", "1", "0"}, {U"1", "1", "0"}, {U"d", "=", "="}, {U"=", "=", "="},
-        {U"l", "0", "1"}, {U"0", "0", "1"}, {U"W2b a9+-", "1", "0"},
-        {U"1\b=", "=", "="},
+        {U"w", "1", "0"}, {U"1", "1", "0"}, {U"d", "=", "="},        {U"=", "=", "="},
+        {U"l", "0", "1"}, {U"0", "0", "1"}, {U"W2b a9+-", "1", "0"}, {U"1\b=", "=", "="},
     };
     for (const Case& c : cases) {
         Tournament t = Make(TournamentType::RoundRobin, 5);
@@ -211,7 +212,7 @@ TEST(Editing, DoubleRoundRobinMirrorsFirstGameToFirstAndSecondToSecond) {
     Type(t, 7, 1, U"w"); // row 1, column 2b
     Enter(t, 7, 1);
     EXPECT_EQ(t.chart().cell(5, 2), "0"); // row 2, column 1b
-    Type(t, 8, 2, U"d"); // row 2, column 3a
+    Type(t, 8, 2, U"d");                  // row 2, column 3a
     Enter(t, 8, 2);
     EXPECT_EQ(t.chart().cell(6, 3), "="); // row 3, column 2a
 }
@@ -236,7 +237,8 @@ TEST(Editing, ClearAllResultsEmptiesResultCellsOnly) {
     t.chart().setCell(5, 6, "hidden row");
     t.ClearAllResults();
     for (int r = 1; r <= 4; ++r) {
-        for (int c = FirstRoundCol; c < 8; ++c) EXPECT_EQ(t.chart().cell(c, r), "") << c << r;
+        for (int c = FirstRoundCol; c < 8; ++c)
+            EXPECT_EQ(t.chart().cell(c, r), "") << c << r;
     }
     EXPECT_EQ(t.chart().cell(1, 1), "Ann");
     EXPECT_EQ(t.chart().cell(2, 2), "123456");
@@ -263,14 +265,16 @@ TEST(Editing, DeleteRowMovesLaterRowsUp) {
     // The last row takes the hidden row beyond the chart, which itself stays.
     EXPECT_EQ(t.chart().cell(1, 10), "P11");
     EXPECT_EQ(t.chart().cell(1, 11), "P11");
-    for (int r = 1; r <= 10; ++r) EXPECT_EQ(t.chart().cell(0, r), std::to_string(r));
+    for (int r = 1; r <= 10; ++r)
+        EXPECT_EQ(t.chart().cell(0, r), std::to_string(r));
     EXPECT_EQ(t.numPlayers(), 10);
     EXPECT_EQ(t.chart().rowCount(), 11);
 }
 
 TEST(Editing, DeleteRowOfAPlainChartLeavesTheLastRowEmpty) {
     Tournament t = Make(TournamentType::Swiss, 10, 1);
-    for (int r = 1; r <= 10; ++r) t.chart().setCell(1, r, "P" + std::to_string(r));
+    for (int r = 1; r <= 10; ++r)
+        t.chart().setCell(1, r, "P" + std::to_string(r));
     t.DeleteRow(10);
     EXPECT_EQ(t.chart().cell(1, 10), "");
     EXPECT_EQ(t.chart().cell(1, 9), "P9");

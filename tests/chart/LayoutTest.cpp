@@ -26,7 +26,8 @@ TEST(Layout, StartChartIsTenPlayersOneRoundSwiss) {
 namespace {
 std::vector<std::string> Headings(const Chart& chart) {
     std::vector<std::string> out;
-    for (int c = 0; c < chart.colCount(); ++c) out.push_back(chart.cell(c, 0));
+    for (int c = 0; c < chart.colCount(); ++c)
+        out.push_back(chart.cell(c, 0));
     return out;
 }
 
@@ -35,7 +36,8 @@ std::vector<std::pair<int, int>> XMarks(const Chart& chart) {
     std::vector<std::pair<int, int>> out;
     for (int r = 1; r < chart.rowCount(); ++r) {
         for (int c = FirstRoundCol; c < chart.colCount(); ++c) {
-            if (chart.cell(c, r) == "X") out.emplace_back(c, r);
+            if (chart.cell(c, r) == "X")
+                out.emplace_back(c, r);
         }
     }
     return out;
@@ -51,7 +53,8 @@ TEST(Layout, RoundRobinOfTenPlayers) {
               (std::vector<std::string>{"#", "Name/Nom", "QRB#", "Rtng/Cote", "1", "2", "3", "4",
                                         "5", "6", "7", "8", "9", "10"}));
     std::vector<std::pair<int, int>> diagonal;
-    for (int r = 1; r <= 10; ++r) diagonal.emplace_back(3 + r, r);
+    for (int r = 1; r <= 10; ++r)
+        diagonal.emplace_back(3 + r, r);
     EXPECT_EQ(XMarks(t.chart()), diagonal);
     EXPECT_FALSE(t.roundsEnabled());
     EXPECT_TRUE(t.modified());
@@ -63,11 +66,10 @@ TEST(Layout, DoubleRoundRobinOfThreePlayersThenBackToSwiss) {
     t.setNumPlayers(3);
     t.setType(TournamentType::DoubleRoundRobin);
     EXPECT_EQ(t.chart().colCount(), 10);
-    EXPECT_EQ(Headings(t.chart()),
-              (std::vector<std::string>{"#", "Name/Nom", "QRB#", "Rtng/Cote", "1a", "1b", "2a",
-                                        "2b", "3a", "3b"}));
-    EXPECT_EQ(XMarks(t.chart()), (std::vector<std::pair<int, int>>{
-                                     {4, 1}, {5, 1}, {6, 2}, {7, 2}, {8, 3}, {9, 3}}));
+    EXPECT_EQ(Headings(t.chart()), (std::vector<std::string>{"#", "Name/Nom", "QRB#", "Rtng/Cote",
+                                                             "1a", "1b", "2a", "2b", "3a", "3b"}));
+    EXPECT_EQ(XMarks(t.chart()),
+              (std::vector<std::pair<int, int>>{{4, 1}, {5, 1}, {6, 2}, {7, 2}, {8, 3}, {9, 3}}));
     EXPECT_FALSE(t.roundsEnabled());
     EXPECT_EQ(t.numRounds(), 4);
 
@@ -92,8 +94,8 @@ TEST(Layout, RaisingRoundRobinPlayersKeepsResultsAndMarksTheNewDiagonal) {
     EXPECT_EQ(t.chart().colCount(), 9);
     EXPECT_EQ(t.chart().cell(8, 0), "5");
     EXPECT_EQ(t.chart().cell(0, 5), "5");
-    EXPECT_EQ(XMarks(t.chart()), (std::vector<std::pair<int, int>>{
-                                     {4, 1}, {5, 2}, {6, 3}, {7, 4}, {8, 5}}));
+    EXPECT_EQ(XMarks(t.chart()),
+              (std::vector<std::pair<int, int>>{{4, 1}, {5, 2}, {6, 3}, {7, 4}, {8, 5}}));
     EXPECT_EQ(t.chart().cell(1, 2), "Bea");
     EXPECT_EQ(t.chart().cell(5, 1), "1");
     EXPECT_EQ(t.chart().cell(4, 2), "0");
@@ -124,7 +126,8 @@ TEST(Layout, RoundRobinMarksInHiddenColumnsReturnAsSwissRounds) {
     EXPECT_EQ(t.chart().colCount(), 5);
     EXPECT_EQ(t.chart().cell(4, 1), ""); // visible: cleared
     t.setNumRounds(10);
-    for (int r = 2; r <= 10; ++r) EXPECT_EQ(t.chart().cell(3 + r, r), "X") << r;
+    for (int r = 2; r <= 10; ++r)
+        EXPECT_EQ(t.chart().cell(3 + r, r), "X") << r;
     EXPECT_EQ(t.chart().cell(5, 0), "Rd 2");
     EXPECT_EQ(t.chart().cell(13, 0), "Rd 10");
 }
@@ -137,8 +140,8 @@ TEST(Layout, OnlyAnExactCapitalXIsEverCleared) {
     t.chart().setCell(5, 5, "X ");
     t.chart().setCell(6, 5, " X");
     t.chart().setCell(6, 4, "X");
-    for (auto type : {TournamentType::RoundRobin, TournamentType::DoubleRoundRobin,
-                      TournamentType::Swiss}) {
+    for (auto type :
+         {TournamentType::RoundRobin, TournamentType::DoubleRoundRobin, TournamentType::Swiss}) {
         t.setType(type);
         EXPECT_EQ(t.chart().cell(4, 5), "x");
         EXPECT_EQ(t.chart().cell(5, 5), "X ");

@@ -31,7 +31,8 @@ void Player(Tournament& t, int row, const std::string& name, const std::string& 
 
 std::vector<std::string> Names(const Tournament& t) {
     std::vector<std::string> names;
-    for (int r = 1; r < t.chart().rowCount(); ++r) names.push_back(t.chart().cell(1, r));
+    for (int r = 1; r < t.chart().rowCount(); ++r)
+        names.push_back(t.chart().cell(1, r));
     return names;
 }
 
@@ -96,7 +97,8 @@ TEST(Sort, AnOrderedChartStillHasItsResultsRewritten) {
 
 TEST(Sort, ByesAndOpponentsOutsideTheChartKeepTheirText) {
     Tournament t = Swiss(10, 3);
-    for (int r = 1; r <= 10; ++r) Player(t, r, "P" + std::to_string(r), std::to_string(r * 100));
+    for (int r = 1; r <= 10; ++r)
+        Player(t, r, "P" + std::to_string(r), std::to_string(r * 100));
     t.chart().setCell(4, 1, "b");
     t.chart().setCell(5, 1, "h5");
     t.chart().setCell(6, 1, "U 3");
@@ -149,8 +151,7 @@ TEST(Sort, EveryResultAgainstAMovedPlayerIsRenumbered) {
     t.chart().setCell(5, 5, "d7");
     t.chart().setCell(5, 7, "D5");
     ASSERT_TRUE(t.SortPlayersBtnClick());
-    EXPECT_EQ(Names(t),
-              (std::vector<std::string>{"P7", "P1", "P2", "P3", "P4", "P5", "P6", "P8"}));
+    EXPECT_EQ(Names(t), (std::vector<std::string>{"P7", "P1", "P2", "P3", "P4", "P5", "P6", "P8"}));
     EXPECT_EQ(t.chart().cell(4, 3), "W1");
     EXPECT_EQ(t.chart().cell(4, 1), "L3");
     EXPECT_EQ(t.chart().cell(5, 6), "D1");
@@ -166,16 +167,16 @@ TEST(Sort, RandomChartsKeepEveryGameBetweenTheSamePlayers) {
         Tournament t = Swiss(players, rounds);
         for (int r = 1; r <= players; ++r) {
             const int pick = std::uniform_int_distribution<int>(0, 9)(random);
-            const std::string rating = pick < 6 ? fixedRatings[pick]
-                                                : std::to_string(1000 + 37 * (pick + r) % 1500);
+            const std::string rating =
+                pick < 6 ? fixedRatings[pick] : std::to_string(1000 + 37 * (pick + r) % 1500);
             Player(t, r, "P" + std::to_string(r), rating);
         }
         // Before: which player each player met in each round, by name.
-        std::vector<std::vector<std::string>> met(players + 1,
-                                                  std::vector<std::string>(rounds));
+        std::vector<std::vector<std::string>> met(players + 1, std::vector<std::string>(rounds));
         for (int k = 0; k < rounds; ++k) {
             std::vector<int> order(players);
-            for (int i = 0; i < players; ++i) order[i] = i + 1;
+            for (int i = 0; i < players; ++i)
+                order[i] = i + 1;
             std::shuffle(order.begin(), order.end(), random);
             for (int i = 0; i + 1 < players; i += 2) {
                 const int a = order[i];
@@ -185,7 +186,8 @@ TEST(Sort, RandomChartsKeepEveryGameBetweenTheSamePlayers) {
                 met[a][k] = "P" + std::to_string(b);
                 met[b][k] = "P" + std::to_string(a);
             }
-            if (players % 2) t.chart().setCell(FirstRoundCol + k, order.back(), "B");
+            if (players % 2)
+                t.chart().setCell(FirstRoundCol + k, order.back(), "B");
         }
         ASSERT_TRUE(t.SortPlayersBtnClick());
 
@@ -193,7 +195,8 @@ TEST(Sort, RandomChartsKeepEveryGameBetweenTheSamePlayers) {
         std::vector<std::string> sortedNames = names;
         std::sort(sortedNames.begin(), sortedNames.end());
         std::vector<std::string> expectedNames;
-        for (int r = 1; r <= players; ++r) expectedNames.push_back("P" + std::to_string(r));
+        for (int r = 1; r <= players; ++r)
+            expectedNames.push_back("P" + std::to_string(r));
         std::sort(expectedNames.begin(), expectedNames.end());
         ASSERT_EQ(sortedNames, expectedNames);
 

@@ -12,9 +12,9 @@ using namespace ranvik;
 namespace {
 
 // Characters a cell may hold, accented and Windows-1252-only ones among them.
-const std::vector<std::string> kPool = {"a", "Z", "0", "9", " ", "W", "=", "+", "-", "#",
-                                        "é", "ü", "ß", "€", "œ", "Œ", "Ÿ", "™", "…", "\u00A0",
-                                        "\xC2\x81", "\xC2\x9D", "'", "\"", ",", "ÿ"};
+const std::vector<std::string> kPool = {
+    "a", "Z", "0", "9", " ", "W", "=",      "+",        "-",        "#", "é",  "ü", "ß",
+    "€", "œ", "Œ", "Ÿ", "™", "…", "\u00A0", "\xC2\x81", "\xC2\x9D", "'", "\"", ",", "ÿ"};
 
 std::string RandomText(std::mt19937& random) {
     std::string text;
@@ -33,7 +33,8 @@ TEST(ChartFileProperty, RandomChartsReadBackAsWrittenAndWriteTheSameBytes) {
     const std::string path = dir.file("random.tms");
     for (int trial = 0; trial < 60; ++trial) {
         const auto type = static_cast<TournamentType>(trial % 3);
-        const int players = std::uniform_int_distribution<int>(2, trial % 10 == 0 ? 60 : 12)(random);
+        const int players =
+            std::uniform_int_distribution<int>(2, trial % 10 == 0 ? 60 : 12)(random);
         const int rounds = std::uniform_int_distribution<int>(1, 28)(random);
         SCOPED_TRACE("trial " + std::to_string(trial) + " type " +
                      std::to_string(static_cast<int>(type)) + " players " +
@@ -46,11 +47,13 @@ TEST(ChartFileProperty, RandomChartsReadBackAsWrittenAndWriteTheSameBytes) {
         written.setNumPlayers(players);
         Chart& chart = written.chart();
         for (int r = 1; r < chart.rowCount(); ++r) {
-            for (int c = 0; c < chart.colCount(); ++c) chart.setCell(c, r, RandomText(random));
+            for (int c = 0; c < chart.colCount(); ++c)
+                chart.setCell(c, r, RandomText(random));
         }
         // Some rows empty from end to end.
         if (trial % 4 == 0) {
-            for (int c = 0; c < chart.colCount(); ++c) chart.setCell(c, chart.rowCount() - 1, "");
+            for (int c = 0; c < chart.colCount(); ++c)
+                chart.setCell(c, chart.rowCount() - 1, "");
         }
         const ChartBytes first = SaveGridBytes(chart);
         ASSERT_TRUE(first.ok) << first.message;
@@ -84,7 +87,8 @@ TEST(ChartFileProperty, RandomChartsReadBackAsWrittenAndWriteTheSameBytes) {
 TEST(ChartFileProperty, EveryByteButTheSeparatorsSurvivesReadAndWrite) {
     std::string cell;
     for (int b = 1; b < 256; ++b) {
-        if (b != '\t' && b != '\r' && b != '\n') cell += static_cast<char>(b);
+        if (b != '\t' && b != '\r' && b != '\n')
+            cell += static_cast<char>(b);
     }
     const std::string file = "1\t" + cell + "\t\t\t\t\r\n2\t\t\t\t" + cell + "\t\r\n";
     Tournament t;
@@ -98,8 +102,8 @@ TEST(ChartFileProperty, EveryByteButTheSeparatorsSurvivesReadAndWrite) {
 }
 
 TEST(ChartFileProperty, AccentedNamesRoundTripUnderEveryType) {
-    for (auto type : {TournamentType::Swiss, TournamentType::RoundRobin,
-                      TournamentType::DoubleRoundRobin}) {
+    for (auto type :
+         {TournamentType::Swiss, TournamentType::RoundRobin, TournamentType::DoubleRoundRobin}) {
         Tournament t;
         t.FirstActivation();
         t.setNumRounds(2);
@@ -113,7 +117,9 @@ TEST(ChartFileProperty, AccentedNamesRoundTripUnderEveryType) {
         ASSERT_TRUE(out.ok);
         EXPECT_NE(out.bytes.find("\xC9lo\xEFse Lef\xE8vre\t"), std::string::npos);
         EXPECT_NE(out.bytes.find("J\xFCrgen Gro\xDF\t"), std::string::npos);
-        EXPECT_NE(out.bytes.find("C\x9C" "ur \x80 \x8Cuvre\t"), std::string::npos);
+        EXPECT_NE(out.bytes.find("C\x9C"
+                                 "ur \x80 \x8Cuvre\t"),
+                  std::string::npos);
 
         Tournament u;
         u.FirstActivation();

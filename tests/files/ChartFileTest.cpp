@@ -9,8 +9,7 @@ using namespace ranvik;
 
 namespace {
 
-Tournament Started(TournamentType type = TournamentType::Swiss, int players = 10,
-                   int rounds = 1) {
+Tournament Started(TournamentType type = TournamentType::Swiss, int players = 10, int rounds = 1) {
     Tournament t;
     t.FirstActivation();
     t.setNumRounds(rounds); // the rounds box works only while the chart is Swiss
@@ -22,14 +21,16 @@ Tournament Started(TournamentType type = TournamentType::Swiss, int players = 10
 
 std::vector<std::string> Row(const Chart& chart, int row) {
     std::vector<std::string> cells;
-    for (int c = 0; c < chart.colCount(); ++c) cells.push_back(chart.cell(c, row));
+    for (int c = 0; c < chart.colCount(); ++c)
+        cells.push_back(chart.cell(c, row));
     return cells;
 }
 
 // Every cell of rows 0..N in the visible columns.
 std::vector<std::vector<std::string>> Cells(const Chart& chart) {
     std::vector<std::vector<std::string>> rows;
-    for (int r = 0; r < chart.rowCount(); ++r) rows.push_back(Row(chart, r));
+    for (int r = 0; r < chart.rowCount(); ++r)
+        rows.push_back(Row(chart, r));
     return rows;
 }
 
@@ -81,14 +82,16 @@ TEST(ChartFileSave, RoundRobinExampleCarriesTheXDiagonal) {
 
 TEST(ChartFileSave, AnAllEmptyChartWritesNLinesOfCTabs) {
     Tournament t = Started(TournamentType::Swiss, 7, 3);
-    for (int r = 1; r <= 7; ++r) t.chart().setCell(0, r, "");
+    for (int r = 1; r <= 7; ++r)
+        t.chart().setCell(0, r, "");
     // Hidden cells beyond the size are not written.
     t.chart().setCell(9, 3, "hidden");
     t.chart().setCell(1, 9, "hidden");
     const ChartBytes out = SaveGridBytes(t.chart());
     ASSERT_TRUE(out.ok);
     std::string expected;
-    for (int r = 0; r < 7; ++r) expected += std::string(7, '\t') + "\r\n";
+    for (int r = 0; r < 7; ++r)
+        expected += std::string(7, '\t') + "\r\n";
     EXPECT_EQ(out.bytes, expected);
 }
 
@@ -103,7 +106,8 @@ TEST(ChartFileSave, EncodesAccentsAndRefusesCharactersTheFileCannotCarry) {
     out = SaveGridBytes(t.chart());
     EXPECT_FALSE(out.ok);
     EXPECT_TRUE(out.bytes.empty());
-    EXPECT_EQ(out.message, "Line 3 column 1 holds a character that cannot be saved in a chart file.");
+    EXPECT_EQ(out.message,
+              "Line 3 column 1 holds a character that cannot be saved in a chart file.");
 }
 
 TEST(ChartFileLoad, ReadsCrLfCrAndLfLinesAlike) {
@@ -137,7 +141,8 @@ TEST(ChartFileLoad, CountsFieldsFromTheFirstLineWithOrWithoutItsFinalTab) {
 TEST(ChartFileLoad, ShortLinesLeaveCellsEmptyAndLongLinesAreCut) {
     Tournament t = Started(TournamentType::Swiss, 3, 1);
     for (int r = 1; r <= 3; ++r) {
-        for (int c = 1; c < 6; ++c) t.chart().setCell(c, r, "old");
+        for (int c = 1; c < 6; ++c)
+            t.chart().setCell(c, r, "old");
     }
     ASSERT_TRUE(Load(t, "1\tA\t\t\tW2\tD3\t\r\n2\tB\r\n3\tC\t9\t1\tW1\tL1\tW9\tW8\t\r\n").ok);
     EXPECT_EQ(t.numRounds(), 2);
@@ -160,7 +165,10 @@ TEST(ChartFileLoad, ABlankLastLineAddsAnEmptyPlayerRow) {
 
 TEST(ChartFileLoad, ANulByteEndsTheText) {
     Tournament t = Started();
-    ASSERT_TRUE(Load(t, std::string("1\tA\t\t\t\t\r\n2\tB\t\t\t\t\r\n\0" "3\tC\r\n", 30)).ok);
+    ASSERT_TRUE(Load(t, std::string("1\tA\t\t\t\t\r\n2\tB\t\t\t\t\r\n\0"
+                                    "3\tC\r\n",
+                                    30))
+                    .ok);
     EXPECT_EQ(t.numPlayers(), 2);
     EXPECT_EQ(t.chart().cell(1, 2), "B");
 }
@@ -171,8 +179,8 @@ TEST(ChartFileLoad, KeepsColumnZeroTextsAndLeavesHeadingsToTheLayout) {
     EXPECT_EQ(t.chart().cell(0, 1), "7");
     EXPECT_EQ(t.chart().cell(0, 2), "x");
     EXPECT_EQ(t.chart().cell(0, 3), "");
-    EXPECT_EQ(Row(t.chart(), 0), (std::vector<std::string>{"#", "Name/Nom", "QRB#", "Rtng/Cote",
-                                                          "1", "2", "3"}));
+    EXPECT_EQ(Row(t.chart(), 0),
+              (std::vector<std::string>{"#", "Name/Nom", "QRB#", "Rtng/Cote", "1", "2", "3"}));
 }
 
 TEST(ChartFileLoad, ClearsModifiedAndLaysOutTheSelectedType) {
@@ -188,8 +196,9 @@ TEST(ChartFileLoad, ClearsModifiedAndLaysOutTheSelectedType) {
 
 TEST(ChartFileLoad, ASwissFileReadAsARoundRobinTakesFieldsInOrder) {
     // 4 players, 2 rounds: 6 fields a line, but a round robin of 4 has 8 columns.
-    const std::string file = "1\tA\t\t1600\tW2\tD3\t\r\n2\tB\t\t1500\tL1\tW4\t\r\n"
-                             "3\tC\t\t1400\tW4\tD1\t\r\n4\tD\t\t1300\tL3\tL2\tEXTRA\tMORE\tDROP\t\r\n";
+    const std::string file =
+        "1\tA\t\t1600\tW2\tD3\t\r\n2\tB\t\t1500\tL1\tW4\t\r\n"
+        "3\tC\t\t1400\tW4\tD1\t\r\n4\tD\t\t1300\tL3\tL2\tEXTRA\tMORE\tDROP\t\r\n";
     Tournament t = Started(TournamentType::RoundRobin, 4);
     ASSERT_TRUE(Load(t, file).ok);
     EXPECT_EQ(t.chart().colCount(), 8);
@@ -202,11 +211,13 @@ TEST(ChartFileLoad, ASwissFileReadAsARoundRobinTakesFieldsInOrder) {
 
 TEST(ChartFileLoad, CellsBeyondTheNewSizeStayHidden) {
     Tournament t = Started(TournamentType::Swiss, 20, 3);
-    for (int r = 1; r <= 20; ++r) t.chart().setCell(1, r, "old " + std::to_string(r));
+    for (int r = 1; r <= 20; ++r)
+        t.chart().setCell(1, r, "old " + std::to_string(r));
     t.chart().setCell(6, 11, "W12");
     t.chart().setCell(6, 5, "D3");
     std::string file;
-    for (int r = 1; r <= 10; ++r) file += std::to_string(r) + "\tnew\t\t\t\t\r\n";
+    for (int r = 1; r <= 10; ++r)
+        file += std::to_string(r) + "\tnew\t\t\t\t\r\n";
     ASSERT_TRUE(Load(t, file).ok);
     EXPECT_EQ(t.numPlayers(), 10);
     EXPECT_EQ(t.numRounds(), 1);
@@ -222,7 +233,8 @@ TEST(ChartFileLoad, CellsBeyondTheNewSizeStayHidden) {
 
 TEST(ChartFileLoad, FilesOutsideTheFormatChangeNothing) {
     std::string tooMany;
-    for (int r = 1; r <= 1001; ++r) tooMany += "\r\n";
+    for (int r = 1; r <= 1001; ++r)
+        tooMany += "\r\n";
     const std::string tooWide = std::string(32, '\t') + "x\r\n2\r\n"; // 33 fields
     struct Case {
         std::string bytes;
@@ -253,7 +265,8 @@ TEST(ChartFileLoad, FilesOutsideTheFormatChangeNothing) {
 TEST(ChartFileLoad, LimitsThatApplyOnlyToSomeTypes) {
     // 1000 lines is the largest chart.
     std::string thousand;
-    for (int r = 1; r <= 1000; ++r) thousand += std::to_string(r) + "\tP\t\t\t\t\r\n";
+    for (int r = 1; r <= 1000; ++r)
+        thousand += std::to_string(r) + "\tP\t\t\t\t\r\n";
     Tournament big = Started();
     ASSERT_TRUE(Load(big, thousand).ok);
     EXPECT_EQ(big.numPlayers(), 1000);
@@ -282,8 +295,8 @@ TEST(ChartFileLoad, ShortFirstLinesAndOneLineFilesKeepCountsAndChartInStep) {
     EXPECT_EQ(Row(t.chart(), 2), (std::vector<std::string>(5, "")));
     EXPECT_EQ(t.chart().cell(4, 0), "Rd 1");
 
-    for (TournamentType type : {TournamentType::Swiss, TournamentType::RoundRobin,
-                                TournamentType::DoubleRoundRobin}) {
+    for (TournamentType type :
+         {TournamentType::Swiss, TournamentType::RoundRobin, TournamentType::DoubleRoundRobin}) {
         for (const char* file : {"1\tA\t\r\n", "\r\n", "x", "1\tA\t\t\tW\t\t\t\r\n"}) {
             Tournament u = Started(type, 6, 4);
             ASSERT_TRUE(Load(u, file).ok) << file;

@@ -23,14 +23,15 @@ TEST(Windows1252, UndefinedBytesDecodeToTheirOwnCodePointAndEncodeBack) {
 
 TEST(Windows1252, EveryByteValueRoundTrips) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
     const std::string utf8 = DecodeWindows1252(all);
     EXPECT_TRUE(IsWindows1252Encodable(utf8));
     EXPECT_EQ(EncodeWindows1252(utf8), all);
 }
 
 TEST(Windows1252, RefusesCharactersItCannotCarry) {
-    EXPECT_EQ(EncodeWindows1252("Łukasz"), std::nullopt);  // Polish L with stroke
+    EXPECT_EQ(EncodeWindows1252("Łukasz"), std::nullopt); // Polish L with stroke
     EXPECT_EQ(EncodeWindows1252("Иван"), std::nullopt);
     EXPECT_EQ(EncodeWindows1252("♔"), std::nullopt);
     EXPECT_EQ(EncodeWindows1252("😀"), std::nullopt);
@@ -42,12 +43,12 @@ TEST(Windows1252, RefusesCharactersItCannotCarry) {
 }
 
 TEST(Windows1252, RefusesMalformedUtf8) {
-    EXPECT_EQ(EncodeWindows1252("\xE9"), std::nullopt);          // a raw Latin-1 byte
-    EXPECT_EQ(EncodeWindows1252("\xC3"), std::nullopt);          // cut short
-    EXPECT_EQ(EncodeWindows1252("\xC0\xA9"), std::nullopt);      // overlong ©
-    EXPECT_EQ(EncodeWindows1252("\xED\xA0\x80"), std::nullopt);  // surrogate
+    EXPECT_EQ(EncodeWindows1252("\xE9"), std::nullopt);             // a raw Latin-1 byte
+    EXPECT_EQ(EncodeWindows1252("\xC3"), std::nullopt);             // cut short
+    EXPECT_EQ(EncodeWindows1252("\xC0\xA9"), std::nullopt);         // overlong ©
+    EXPECT_EQ(EncodeWindows1252("\xED\xA0\x80"), std::nullopt);     // surrogate
     EXPECT_EQ(EncodeWindows1252("\xF4\x90\x80\x80"), std::nullopt); // beyond U+10FFFF
-    EXPECT_EQ(EncodeWindows1252("a\x80"), std::nullopt);         // stray continuation
+    EXPECT_EQ(EncodeWindows1252("a\x80"), std::nullopt);            // stray continuation
     EXPECT_FALSE(IsWindows1252Encodable("\xC3("));
 }
 
