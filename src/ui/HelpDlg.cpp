@@ -1,0 +1,108 @@
+#include "ui/HelpDlg.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QVBoxLayout>
+
+namespace ranvik {
+
+const QStringList& THelpDlg::Paragraphs() {
+    static const QStringList paragraphs = {
+        QStringLiteral(
+            "Ranvik is for tournament directors. You key in the results of a finished "
+            "tournament and Ranvik produces the report that the Korvath uses to work out the "
+            "rating changes of the players."),
+        QStringLiteral(
+            "The window is divided into two main sections. On the left is the grid, where you "
+            "enter the players' names, their membership numbers, their ratings and the results "
+            "of every round. Drag the bar between the two sections to change how much room "
+            "each one gets."),
+        QStringLiteral(
+            "The right side is the optional database view. If you have the QRB membership "
+            "database on file, you can load players from it into the chart instead of typing "
+            "them."),
+        QStringLiteral(
+            "Set the number of players and the number of rounds in the boxes at the top of the "
+            "window. For a round robin or a double round robin, choose it in the box labelled "
+            "Tournament type; a Swiss event is the default."),
+        QStringLiteral(
+            "Next, register the players, either by typing them in or by double-clicking them "
+            "in the database view. Last of all, enter each player's results and opponents in "
+            "the columns provided."),
+        QStringLiteral("Save the finished chart with the Save command of the File menu."),
+        QStringLiteral(
+            "In a Swiss event every result begins with its result character: W, L or D in "
+            "English, G, E or P in French, or the symbols +, = and -. Byes and forfeits have "
+            "their own characters (B, H or U for a bye and X, Z or F for a forfeit, according "
+            "to what they are worth), or may simply be entered as W, L or D. After the result "
+            "character comes the opponent's number, which is the number of the row in which "
+            "the opponent stands in the chart on the screen. For byes and forfeits, enter 0 as "
+            "the opponent."),
+        QStringLiteral(
+            "Round robin results are entered as 1, 0 or = on their own, with no opponent, "
+            "because a round robin chart has one column per player rather than one per "
+            "round."),
+        QStringLiteral(
+            "When the chart is the way you want it, press \"Create report for QRB...\". This "
+            "writes the two files of the rating report, which you then send or upload to the "
+            "federation."),
+        QStringLiteral(
+            "The players do not have to be in rating order, but keying in the results is "
+            "easier when they are. You can sort the chart by rating; results already entered "
+            "keep their opponents, whose numbers are updated by the sort."),
+        QStringLiteral(
+            "As you type a player's results, Ranvik fills in the opponents' results for you. "
+            "To turn this off, for instance while you enter results that do not agree, clear "
+            "the automatic update item in the Tools menu."),
+    };
+    return paragraphs;
+}
+
+THelpDlg::THelpDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("HelpDlg"));
+    setWindowTitle(QStringLiteral("Ranvik Help"));
+    resize(530, 585);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setFixedHeight(26);
+    auto* ok = new QPushButton(QStringLiteral("&OK"), panel);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setGeometry(0, 0, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(13);
+    Memo1->setFont(font);
+    Memo1->setPlainText(Paragraphs().join(QStringLiteral("\n\n")));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(panel);
+    layout->addWidget(Memo1, 1);
+
+    setTabOrder(ok, Memo1);
+    ok->setFocus();
+}
+
+void THelpDlg::showEvent(QShowEvent* event) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    findChild<QPushButton*>(QStringLiteral("OKBtn"))->setFocus();
+    QDialog::showEvent(event);
+}
+
+} // namespace ranvik
