@@ -1,0 +1,78 @@
+#include "ui/ChartDelegate.h"
+
+#include "ui/ChartView.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPersistentModelIndex>
+
+namespace ranvik {
+namespace {
+const char* const kIndexProperty = "ranvikIndex";
+const char* const kOriginalProperty = "ranvikOriginal";
+} // namespace
+
+ChartDelegate::ChartDelegate(ChartView* view) : QStyledItemDelegate(view), view_(view) {}
+
+QWidget* ChartDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                     const QModelIndex& index) const {
+    auto* editor = new QLineEdit(parent);
+    editor->setObjectName(QStringLiteral("CellEditor"));
+    editor->setFrame(false);
+    const QPersistentModelIndex persistent(index);
+    editor->setProperty(kIndexProperty, QVariant::fromValue(persistent));
+    editor->setProperty(kOriginalProperty, index.data(Qt::EditRole));
+    connect(editor, &QLineEdit::textChanged, editor, [editor, persistent]() {
+        if (!persistent.isValid()) return;
+        auto* model = const_cast<QAbstractItemModel*>(persistent.model());
+        model->setData(persistent, editor->text(), Qt::EditRole);
+    });
+    view_->editorOpened(index);
+    return editor;
+}
+
+void ChartDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    auto* line = static_cast<QLineEdit*>(editor);
+    const QString text = index.data(Qt::EditRole).toString();
+    if (line->text() != text) line->setText(text);
+}
+
+void ChartDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                 const QModelIndex& index) const {
+    const QString text = static_cast<QLineEdit*>(editor)->text();
+    if (index.data(Qt::EditRole).toString() != text) model->setData(index, text, Qt::EditRole);
+}
+
+bool ChartDelegate::eventFilter(QObject* object, QEvent* event) {
+    auto* editor = qobject_cast<QLineEdit*>(object);
+    if (!editor || event->type() != QEvent::KeyPress) {
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Escape) {
+        // Escape gives the cell back the text it had when the editor opened.
+        const auto index = editor->property(kIndexProperty).value<QPersistentModelIndex>();
+        if (index.isValid()) {
+            const_cast<QAbstractItemModel*>(index.model())
+                ->setData(index, editor->property(kOriginalProperty), Qt::EditRole);
+        }
+        emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        return true;
+    }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        view_->filterKey(*key, true);
+        view_->finishEditing(editor);
+        return true;
+    }
+    if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+    const std::optional<QString> text = view_->filterKey(*key, true);
+    if (!text) return true;
+    if (*text == key->text()) return false;
+    QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), *text);
+    editor->event(&replaced);
+    return true;
+}
+
+} // namespace ranvik

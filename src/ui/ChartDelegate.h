@@ -1,0 +1,29 @@
+#pragma once
+// Editor of one chart cell: a line edit whose every change is written to the chart at
+// once, and whose typed characters pass the chart's key filter first.
+
+#include <QStyledItemDelegate>
+
+namespace ranvik {
+
+class ChartView;
+
+class ChartDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit ChartDelegate(ChartView* view);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    ChartView* view_;
+};
+
+} // namespace ranvik

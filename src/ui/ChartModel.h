@@ -1,0 +1,39 @@
+#pragma once
+// Table model over the core chart. The chart's row 0 (headings) and column 0 (row
+// numbers) are the view's fixed headers, so model (row, column) is chart (column + 1,
+// row + 1). Nothing is copied: the model reads the chart's cells on demand.
+
+#include "chart/Tournament.h"
+
+#include <QAbstractTableModel>
+
+namespace ranvik {
+
+class ChartModel : public QAbstractTableModel, private ChartListener {
+    Q_OBJECT
+public:
+    explicit ChartModel(Tournament& tournament, QObject* parent = nullptr);
+    ~ChartModel() override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Chart coordinates of a model index, and back.
+    static int chartCol(const QModelIndex& index) { return index.column() + 1; }
+    static int chartRow(const QModelIndex& index) { return index.row() + 1; }
+    QModelIndex indexOf(int chartCol, int chartRow) const { return index(chartRow - 1, chartCol - 1); }
+
+private:
+    void cellsChanged(int col0, int row0, int col1, int row1) override;
+    void sizeChanged() override;
+
+    Tournament& tournament_;
+    int rows_ = 0; // the counts the view was last told
+    int cols_ = 0;
+};
+
+} // namespace ranvik

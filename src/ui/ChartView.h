@@ -1,0 +1,51 @@
+#pragma once
+// The chart grid. It gives the window the three moments the opponent update needs: every
+// typed character before the cell sees it (also the one that opens the editor), the cell
+// being left when the current cell changes, and the opening of a cell's editor. While an
+// editor is open the cell holds the editor's text after every change.
+
+#include <QTableView>
+
+#include <functional>
+#include <optional>
+
+namespace ranvik {
+
+class ChartModel;
+
+class ChartView : public QTableView {
+    Q_OBJECT
+public:
+    explicit ChartView(QWidget* parent = nullptr);
+
+    // The window's handlers, in chart coordinates.
+    std::function<std::optional<char32_t>(char32_t key, int col, int row)> keyPress;
+    std::function<void(int newCol, int newRow)> selectCell;
+    std::function<void(int col, int row)> getEditText;
+
+    void setChartModel(ChartModel* model);
+    ChartModel* chartModel() const { return chartModel_; }
+
+    // Chart coordinates of the current cell (1, 1 when none).
+    int currentCol() const;
+    int currentRow() const;
+    void setCurrentCell(int col, int row);
+
+    // Runs a typed character through the key filter. Gives the text the target should
+    // receive, or nothing when the key is dropped or fully handled (Enter).
+    std::optional<QString> filterKey(const QKeyEvent& event, bool editing);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    friend class ChartDelegate;
+    void editorOpened(const QModelIndex& index);
+    void applyDesignWidths();
+    void finishEditing(QWidget* editor);
+
+    ChartModel* chartModel_ = nullptr;
+};
+
+} // namespace ranvik

@@ -1,0 +1,202 @@
+// Typing into the real chart view: the key filter, the opponent update on Enter and on
+// leaving a cell, and the Edit and Tools menu commands.
+
+#include "UiTestSupport.h"
+
+#include "ui/ChartModel.h"
+#include "ui/ChartView.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+
+using namespace ranvik;
+using ranvik::test::WindowTest;
+
+namespace {
+
+class ChartEditingTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        form().NumRndsSE->setValue(3);
+    }
+    void useType(int index) { form().RadioGroup1Buttons->button(index)->click(); }
+};
+
+} // namespace
+
+TEST_F(ChartEditingTest, TypedWinIsUpperCasedAndMirroredOnEnter) {
+    enter(5, 3, "w5");
+    EXPECT_EQ(cell(5, 3), "W5");
+    EXPECT_EQ(cell(5, 5), "L3");
+    EXPECT_TRUE(form().Modified());
+}
+
+TEST_F(ChartEditingTest, FrenchSymbolsAndByeLettersArriveAsTheFilterSays) {
+    enter(4, 3, "g5");
+    EXPECT_EQ(cell(4, 5), "P3");
+    enter(5, 3, "x5");
+    EXPECT_EQ(cell(5, 3), "W5");
+    EXPECT_EQ(cell(5, 5), "L3");
+    enter(6, 3, "=5");
+    EXPECT_EQ(cell(6, 5), "=3");
+    enter(6, 1, "b");
+    EXPECT_EQ(cell(6, 1), "W");
+    enter(6, 2, "h");
+    EXPECT_EQ(cell(6, 2), "D");
+    enter(6, 4, "u");
+    EXPECT_EQ(cell(6, 4), "L");
+}
+
+TEST_F(ChartEditingTest, ChangingTheOpponentLeavesTheOldOpponentAlone) {
+    enter(5, 3, "w5");
+    select(5, 3);
+    type("w6");
+    pressEnter();
+    EXPECT_EQ(cell(5, 3), "W6");
+    EXPECT_EQ(cell(5, 6), "L3");
+    EXPECT_EQ(cell(5, 5), "L3");
+}
+
+TEST_F(ChartEditingTest, OpponentsOutsideTheChartWriteNothing) {
+    form().NumPlayersSE->setValue(30);
+    QSignalSpy spy(form().chartModel(), &QAbstractItemModel::dataChanged);
+    enter(4, 3, "w40");
+    enter(5, 3, "w0");
+    for (const QList<QVariant>& args : spy) {
+        const auto index = args.at(0).value<QModelIndex>();
+        EXPECT_EQ(ChartModel::chartRow(index), 3) << "a cell outside row 3 was written";
+    }
+}
+
+TEST_F(ChartEditingTest, OptionOffMirrorsNothing) {
+    form().AutoUpdateMenu->trigger();
+    EXPECT_FALSE(form().AutoUpdateMenu->isChecked());
+    enter(5, 3, "w5");
+    select(6, 3);
+    EXPECT_EQ(cell(5, 5), "");
+    form().AutoUpdateMenu->trigger();
+    EXPECT_EQ(cell(5, 5), ""); // turning it on changes nothing by itself
+}
+
+TEST_F(ChartEditingTest, MovingThroughACellRewritesItsOpponent) {
+    setCell(5, 3, "W5");
+    setCell(5, 5, "junk");
+    select(5, 3);
+    QTest::keyClick(form().StringGrid1, Qt::Key_Down);
+    EXPECT_EQ(cell(5, 5), "L3");
+}
+
+TEST_F(ChartEditingTest, EditorTextReachesTheCellWhileTyping) {
+    select(5, 3);
+    type("w1");
+    auto* editor = form().StringGrid1->findChild<QLineEdit*>("CellEditor");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(cell(5, 3), "W1");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ(cell(5, 3), ""); // Escape gives the cell back its old text
+}
+
+TEST_F(ChartEditingTest, TabCarriageReturnAndLineFeedNeverReachACell) {
+    select(1, 2);
+    type("A");
+    auto* editor = form().StringGrid1->findChild<QLineEdit*>("CellEditor");
+    ASSERT_NE(editor, nullptr);
+    editor->insert("b\tc\nd");
+    EXPECT_EQ(cell(1, 2), "Ab c d");
+}
+
+TEST_F(ChartEditingTest, NamesKeepTheirCase) {
+    enter(1, 2, "de la Fontaine");
+    EXPECT_EQ(cell(1, 2), "de la Fontaine");
+}
+
+TEST_F(ChartEditingTest, RoundRobinKeysAndMirrors) {
+    useType(1);
+    enter(5, 1, "w");
+    EXPECT_EQ(cell(5, 1), "1");
+    EXPECT_EQ(cell(4, 2), "0");
+    enter(6, 1, "d");
+    EXPECT_EQ(cell(6, 1), "=");
+    EXPECT_EQ(cell(4, 3), "=");
+    enter(7, 1, "l");
+    EXPECT_EQ(cell(7, 1), "0");
+    EXPECT_EQ(cell(4, 4), "1");
+    enter(8, 1, "qk7");
+    EXPECT_EQ(cell(8, 1), "");
+}
+
+TEST_F(ChartEditingTest, RoundRobinDiagonalX) {
+    useType(1);
+    setCell(4, 1, "");
+    enter(4, 1, "x");
+    EXPECT_EQ(cell(4, 1), "X");
+    EXPECT_EQ(cell(4, 1), "X"); // a cell holding X mirrors nothing
+}
+
+TEST_F(ChartEditingTest, DoubleRoundRobinSecondGameMirrorsSecondGame) {
+    form().NumPlayersSE->setValue(3);
+    useType(2);
+    enter(7, 1, "1");
+    EXPECT_EQ(cell(5, 2), "0");
+}
+
+TEST_F(ChartEditingTest, DeleteRowMovesLaterRowsUp) {
+    for (int r = 1; r <= 10; ++r) setCell(1, r, "P" + std::to_string(r));
+    setCell(4, 5, "W7");
+    form().tournament().setModified(false);
+    select(1, 4);
+    form().DeleteRowMenu->trigger();
+    EXPECT_EQ(cell(1, 4), "P5");
+    EXPECT_EQ(cell(4, 4), "W7");
+    EXPECT_EQ(cell(1, 9), "P10");
+    EXPECT_EQ(cell(1, 10), "");
+    EXPECT_EQ(cell(0, 10), "10");
+    EXPECT_EQ(form().NumPlayersSE->value(), 10);
+    EXPECT_TRUE(form().Modified());
+}
+
+TEST_F(ChartEditingTest, ClearAllResultsAsksFirst) {
+    useType(1);
+    setCell(5, 1, "1");
+    setCell(1, 1, "Name");
+    prompts::enqueue(clickStandard(QMessageBox::Cancel));
+    form().ClearResultsMenu->trigger();
+    EXPECT_EQ(cell(5, 1), "1");
+
+    QString message;
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &message));
+    form().ClearResultsMenu->trigger();
+    EXPECT_EQ(message, "This will clear all rounds entered so far. Proceed?");
+    EXPECT_EQ(cell(5, 1), "");
+    EXPECT_EQ(cell(4, 1), ""); // the X marks go too
+    EXPECT_EQ(cell(1, 1), "Name");
+}
+
+TEST_F(ChartEditingTest, SortFromTheToolsMenu) {
+    setCell(3, 1, "1500");
+    setCell(3, 2, "1800");
+    setCell(4, 1, "W2");
+    setCell(4, 2, "L1");
+    form().NumPlayersSE->setValue(2);
+    form().SortplayersMenu->trigger();
+    EXPECT_EQ(cell(3, 1), "1800");
+    EXPECT_EQ(cell(4, 2), "W1");
+    EXPECT_EQ(cell(4, 1), "L2");
+}
+
+TEST_F(ChartEditingTest, SortRefusesRoundRobin) {
+    useType(1);
+    form().tournament().setModified(false);
+    QString message;
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &message));
+    form().SortplayersMenu->trigger();
+    EXPECT_EQ(message, "Sorry. Resorting of round robin grids is not allowed.");
+    EXPECT_FALSE(form().Modified());
+}
