@@ -209,6 +209,8 @@ MemberRows AccessDatabase::readTable(const std::string& table) {
     tableDef.def = mdb_read_table(entry);
     if (!tableDef.def || !mdb_read_columns(tableDef.def)) throw damaged();
     MdbTableDef* def = tableDef.def;
+    // The library follows the usage map without checking that it was found.
+    if (!def->usage_map || def->map_sz < 1) throw damaged();
 
     MemberRows result;
     std::vector<const MdbColumn*> columns;

@@ -4,6 +4,7 @@
 
 // Narrow UTF-8 only: no wide-character converter is needed (or linked).
 #define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 #include <cstdlib>

@@ -1,0 +1,98 @@
+// The settings file that remembers the membership database, and the start-up choice.
+
+#include "files/FileWriter.h"
+#include "members/Settings.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace ranvik;
+using namespace ranvik::test;
+
+namespace {
+
+TEST(Settings, MissingOrEmptyValuesKeepTheCurrentName) {
+    TempDir dir;
+    const std::string ini = dir.file("Ranvik.ini");
+    EXPECT_EQ(LoadDBSettings(ini, ""), "");
+    EXPECT_EQ(LoadDBSettings(ini, "/keep.mde"), "/keep.mde");
+
+    WriteFile(ini, "[Other]\nDatabase name=/wrong.mde\n");
+    EXPECT_EQ(LoadDBSettings(ini, "/keep.mde"), "/keep.mde");
+    WriteFile(ini, "[Database]\nDatabase name=\n");
+    EXPECT_EQ(LoadDBSettings(ini, "/keep.mde"), "/keep.mde");
+    WriteFile(ini, "[database]\r\ndatabase NAME = /data/QRB Members.mde \r\n");
+    EXPECT_EQ(LoadDBSettings(ini, ""), "/data/QRB Members.mde");
+    WriteFile(ini, "[Database]\nDatabase name=\"/quoted path.mde\"\n");
+    EXPECT_EQ(LoadDBSettings(ini, ""), "/quoted path.mde");
+    WriteFile(ini, "[Database]\nDatabase name=/" + std::string(3000, 'x') + "\n");
+    EXPECT_EQ(LoadDBSettings(ini, "").size(), 2047u);
+}
+
+TEST(Settings, SaveWritesTheNameAndKeepsEverythingElse) {
+    TempDir dir;
+    const std::string ini = dir.file("config/sub/Ranvik.ini"); // folders made when missing
+    ASSERT_TRUE(SaveDBSettings(ini, "/home/td/Côté/QRBMembers.mde"));
+    EXPECT_EQ(LoadDBSettings(ini, ""), "/home/td/Côté/QRBMembers.mde");
+    EXPECT_NE(ReadFile(ini).find("[Database]"), std::string::npos);
+    EXPECT_NE(ReadFile(ini).find("Database name=/home/td/Côté/QRBMembers.mde"), std::string::npos);
+
+    WriteFile(ini, "; written by hand\n[Window]\nWidth=800\n\n"
+                   "[Database]\n; where the list lives\nDatabase name=/old.mde\nExtra=1\n");
+    ASSERT_TRUE(SaveDBSettings(ini, "/new.mde"));
+    const std::string text = ReadFile(ini);
+    EXPECT_EQ(LoadDBSettings(ini, ""), "/new.mde");
+    for (const char* kept : {"; written by hand", "[Window]", "Width=800", "; where the list lives",
+                             "Extra=1"})
+        EXPECT_NE(text.find(kept), std::string::npos) << kept << " lost from:\n" << text;
+    EXPECT_EQ(text.find("/old.mde"), std::string::npos);
+}
+
+TEST(Settings, FailedWriteLeavesTheOldFile) {
+    TempDir dir;
+    const std::string ini = dir.file("Ranvik.ini");
+    WriteFile(ini, "[Database]\nDatabase name=/old.mde\n");
+    InjectWriteFailure(WriteStep::Write);
+    EXPECT_FALSE(SaveDBSettings(ini, "/new.mde"));
+    ClearInjectedWriteFailures();
+    EXPECT_EQ(LoadDBSettings(ini, ""), "/old.mde");
+    // A folder where the file should be: nothing to write, nothing thrown.
+    EXPECT_FALSE(SaveDBSettings(dir.path().string(), "/new.mde"));
+}
+
+TEST(Settings, StartupUsesRememberedPathElseTheProgramFolder) {
+    TempDir dir;
+    const std::string folder = dir.path().string();
+    StartupDatabase choice = ChooseStartupDatabase("", folder);
+    EXPECT_EQ(choice.path, folder + "/QRBMembers.mde");
+    EXPECT_FALSE(choice.open);
+    EXPECT_EQ(ChooseStartupDatabase("", folder + "/").path, folder + "/QRBMembers.mde");
+
+    WriteFile(choice.path, "x");
+    EXPECT_TRUE(ChooseStartupDatabase("", folder).open);
+
+    // A remembered file that is gone is kept (and not replaced by the default).
+    choice = ChooseStartupDatabase("/nowhere/members.mdb", folder);
+    EXPECT_EQ(choice.path, "/nowhere/members.mdb");
+    EXPECT_FALSE(choice.open);
+}
+
+TEST(Settings, FileLivesInTheConfigFolder) {
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string savedValue = saved ? saved : "";
+    setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
+    EXPECT_EQ(DefaultSettingsPath(), "/tmp/cfg/Ranvik.ini");
+    setenv("XDG_CONFIG_HOME", "relative", 1);
+    const char* home = std::getenv("HOME");
+    if (home && *home) {
+        EXPECT_EQ(DefaultSettingsPath(), std::string(home) + "/.config/Ranvik.ini");
+    }
+    if (saved)
+        setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+}
+
+} // namespace
