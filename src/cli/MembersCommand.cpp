@@ -25,9 +25,12 @@ struct MembersOptions {
 };
 
 std::optional<MemberOrder> ParseOrder(const std::string& text) {
-    if (text == "name") return MemberOrder::Name;
-    if (text == "number") return MemberOrder::Number;
-    if (text == "prov") return MemberOrder::Prov;
+    if (text == "name")
+        return MemberOrder::Name;
+    if (text == "number")
+        return MemberOrder::Number;
+    if (text == "prov")
+        return MemberOrder::Prov;
     return std::nullopt;
 }
 
@@ -74,7 +77,8 @@ std::optional<MembersOptions> ParseOptions(const std::vector<std::string>& args,
 std::string OneLine(const std::string& text) {
     std::string line = text;
     for (char& c : line)
-        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
     return line;
 }
 
@@ -113,7 +117,8 @@ int RunMembersCommand(const std::vector<std::string>& args, std::ostream& out, s
         MemberTable table = LoadMemberTable(*database);
         MemberOrdering& ordering = table.ordering(options->order);
         if (options->find) {
-            if (!ordering.find(*options->find)) return 1;
+            if (!ordering.find(*options->find))
+                return 1;
             PrintRecord(table, *ordering.currentRow(), out);
             return 0;
         }

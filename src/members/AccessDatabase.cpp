@@ -12,9 +12,9 @@ namespace ranvik {
 
 namespace {
 
-constexpr int kOffsetMask = 0x1fff;     // row offsets on a data page carry flags above this
-constexpr std::size_t kTextLimit = 16384;    // one Text value (255 characters) fits many times
-constexpr std::size_t kMemoLimit = 1 << 20;  // longer memos are cut here
+constexpr int kOffsetMask = 0x1fff;         // row offsets on a data page carry flags above this
+constexpr std::size_t kTextLimit = 16384;   // one Text value (255 characters) fits many times
+constexpr std::size_t kMemoLimit = 1 << 20; // longer memos are cut here
 
 std::string TakeGString(char* text) {
     std::string result = text ? text : "";
@@ -50,7 +50,8 @@ std::string MoneyText(const unsigned char* bytes) {
     std::string fraction = std::to_string(10000 + magnitude % 10000).substr(1);
     while (!fraction.empty() && fraction.back() == '0')
         fraction.pop_back();
-    if (!fraction.empty()) text += "." + fraction;
+    if (!fraction.empty())
+        text += "." + fraction;
     return text;
 }
 
@@ -70,7 +71,8 @@ void CivilFromDays(long long z, long long& year, unsigned& month, unsigned& day)
 // A date/time is days since 1899-12-30 with the time of day as the fraction (also below
 // zero, where the fraction still counts forward); the time is left out at midnight.
 std::string DateText(double value) {
-    if (!std::isfinite(value) || std::fabs(value) > 1e7) return ShortestText(value);
+    if (!std::isfinite(value) || std::fabs(value) > 1e7)
+        return ShortestText(value);
     long long days = static_cast<long long>(std::trunc(value));
     long long seconds = std::llround(std::fabs(value - std::trunc(value)) * 86400.0);
     if (seconds >= 86400) {
@@ -99,7 +101,8 @@ std::string FieldText(MdbHandle* mdb, const MdbColumn& col, const MdbField& fiel
     const unsigned char* page = mdb->pg_buf;
     const int start = field.start;
     auto fixed = [&](int size) {
-        if (!FitsPage(mdb, field, size)) throw std::runtime_error("damaged row");
+        if (!FitsPage(mdb, field, size))
+            throw std::runtime_error("damaged row");
         return page + start;
     };
     switch (col.col_type) {
@@ -143,18 +146,20 @@ std::string FieldText(MdbHandle* mdb, const MdbColumn& col, const MdbField& fiel
     }
 }
 
-std::optional<std::string> FieldValue(MdbHandle* mdb, const MdbColumn& col,
-                                      const MdbField& field) {
+std::optional<std::string> FieldValue(MdbHandle* mdb, const MdbColumn& col, const MdbField& field) {
     // A Yes/No field keeps its value in the null bit: it is never NULL.
-    if (col.col_type == MDB_BOOL) return field.is_null ? "False" : "True";
-    if (field.is_null) return std::nullopt;
+    if (col.col_type == MDB_BOOL)
+        return field.is_null ? "False" : "True";
+    if (field.is_null)
+        return std::nullopt;
     return FieldText(mdb, col, field);
 }
 
 struct TableDef {
     MdbTableDef* def = nullptr;
     ~TableDef() {
-        if (def) mdb_free_tabledef(def);
+        if (def)
+            mdb_free_tabledef(def);
     }
 };
 
@@ -163,7 +168,8 @@ struct TableDef {
 struct AccessDatabase::Handle {
     MdbHandle* mdb = nullptr;
     ~Handle() {
-        if (mdb) mdb_close(mdb);
+        if (mdb)
+            mdb_close(mdb);
     }
 };
 
@@ -184,9 +190,11 @@ std::vector<std::string> AccessDatabase::tables() {
     MdbHandle* mdb = handle_->mdb;
     for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type != MDB_TABLE || mdb_is_system_table(entry)) continue;
+        if (entry->object_type != MDB_TABLE || mdb_is_system_table(entry))
+            continue;
         const std::string name = entry->object_name;
-        if (name.rfind("MSys", 0) == 0) continue;
+        if (name.rfind("MSys", 0) == 0)
+            continue;
         names.push_back(name);
     }
     return names;
@@ -203,14 +211,17 @@ MemberRows AccessDatabase::readTable(const std::string& table) {
         if (candidate->object_type == MDB_TABLE && table == candidate->object_name)
             entry = candidate;
     }
-    if (!entry) throw std::runtime_error("The database has no table " + table + ".");
+    if (!entry)
+        throw std::runtime_error("The database has no table " + table + ".");
 
     TableDef tableDef;
     tableDef.def = mdb_read_table(entry);
-    if (!tableDef.def || !mdb_read_columns(tableDef.def)) throw damaged();
+    if (!tableDef.def || !mdb_read_columns(tableDef.def))
+        throw damaged();
     MdbTableDef* def = tableDef.def;
     // The library follows the usage map without checking that it was found.
-    if (!def->usage_map || def->map_sz < 1) throw damaged();
+    if (!def->usage_map || def->map_sz < 1)
+        throw damaged();
 
     MemberRows result;
     std::vector<const MdbColumn*> columns;
@@ -230,11 +241,13 @@ MemberRows AccessDatabase::readTable(const std::string& table) {
         if (mdb_find_row(mdb, static_cast<int>(def->cur_row) - 1, &start, &size) != 0)
             throw damaged();
         start &= kOffsetMask;
-        if (mdb_crack_row(def, start, size, fields.data()) < 0) throw damaged();
+        if (mdb_crack_row(def, start, size, fields.data()) < 0)
+            throw damaged();
         std::vector<std::optional<std::string>> row(columns.size());
         for (std::size_t f = 0; f < fields.size(); ++f) {
             const auto colnum = static_cast<std::size_t>(fields[f].colnum);
-            if (colnum >= columns.size()) throw damaged();
+            if (colnum >= columns.size())
+                throw damaged();
             try {
                 row[colnum] = FieldValue(mdb, *columns[colnum], fields[f]);
             } catch (const std::runtime_error&) {

@@ -12,7 +12,7 @@
 namespace ranvik {
 
 class AccessDatabase : public MemberDatabase {
-public:
+  public:
     // Throws std::runtime_error when the library cannot open the file.
     explicit AccessDatabase(const std::string& path);
     ~AccessDatabase() override;
@@ -22,7 +22,7 @@ public:
     std::vector<std::string> tables() override;
     MemberRows readTable(const std::string& table) override;
 
-private:
+  private:
     struct Handle;
     std::unique_ptr<Handle> handle_;
     std::string path_;

@@ -13,7 +13,8 @@ namespace {
 
 // Access files carry "Standard Jet DB" (Jet 3/4) or "Standard ACE DB" (.accdb) at offset 4.
 bool IsAccessHeader(std::string_view bytes) {
-    if (bytes.size() < 19) return false;
+    if (bytes.size() < 19)
+        return false;
     const std::string_view id = bytes.substr(4, 15);
     return id == "Standard Jet DB" || id == "Standard ACE DB";
 }
@@ -31,7 +32,8 @@ bool IsExistingFile(const std::string& path) {
 
 std::string ReadFirstBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("The database file " + path + " cannot be read.");
+    if (!in)
+        throw std::runtime_error("The database file " + path + " cannot be read.");
     std::string bytes(32, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
@@ -41,14 +43,18 @@ std::string ReadFirstBytes(const std::string& path) {
 } // namespace
 
 DatabaseFormat DetectDatabaseFormat(std::string_view firstBytes) {
-    if (IsAccessHeader(firstBytes)) return DatabaseFormat::Access;
-    if (IsSqliteHeader(firstBytes)) return DatabaseFormat::Sqlite;
+    if (IsAccessHeader(firstBytes))
+        return DatabaseFormat::Access;
+    if (IsSqliteHeader(firstBytes))
+        return DatabaseFormat::Sqlite;
     return DatabaseFormat::Unknown;
 }
 
 std::unique_ptr<MemberDatabase> OpenMemberDatabase(const std::string& path) {
-    if (path.empty()) throw std::runtime_error("Name of database file (*.mdb) not specified.");
-    if (!IsExistingFile(path)) throw std::runtime_error("Database file " + path + " not found.");
+    if (path.empty())
+        throw std::runtime_error("Name of database file (*.mdb) not specified.");
+    if (!IsExistingFile(path))
+        throw std::runtime_error("Database file " + path + " not found.");
     switch (DetectDatabaseFormat(ReadFirstBytes(path))) {
     case DatabaseFormat::Access:
         return std::make_unique<AccessDatabase>(path);

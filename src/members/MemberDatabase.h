@@ -17,7 +17,7 @@ struct MemberRows {
 };
 
 class MemberDatabase {
-public:
+  public:
     virtual ~MemberDatabase() = default;
     // User tables (and views), system tables excluded, in the file's own order.
     virtual std::vector<std::string> tables() = 0;

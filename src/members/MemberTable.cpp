@@ -38,7 +38,8 @@ MemberOrdering::MemberOrdering(const MemberRows& rows, std::size_t field) {
     std::vector<std::string> folded(count);
     for (std::size_t r = 0; r < count; ++r) {
         const auto& value = rows.rows[r][field];
-        if (value) folded[r] = FoldForCompare(*value); // NULL folds to "" like the empty text
+        if (value)
+            folded[r] = FoldForCompare(*value); // NULL folds to "" like the empty text
     }
     rows_.resize(count);
     std::iota(rows_.begin(), rows_.end(), std::size_t{0});
@@ -50,32 +51,40 @@ MemberOrdering::MemberOrdering(const MemberRows& rows, std::size_t field) {
 }
 
 std::optional<std::size_t> MemberOrdering::currentRow() const {
-    if (rows_.empty()) return std::nullopt;
+    if (rows_.empty())
+        return std::nullopt;
     return rows_[position_];
 }
 
 void MemberOrdering::setPosition(std::size_t position) {
-    if (rows_.empty()) return;
+    if (rows_.empty())
+        return;
     position_ = std::min(position, rows_.size() - 1);
 }
 
 void MemberOrdering::prior() {
-    if (position_ > 0) --position_;
+    if (position_ > 0)
+        --position_;
 }
 
-void MemberOrdering::next() { setPosition(position_ + 1); }
+void MemberOrdering::next() {
+    setPosition(position_ + 1);
+}
 
 void MemberOrdering::last() {
-    if (!rows_.empty()) position_ = rows_.size() - 1;
+    if (!rows_.empty())
+        position_ = rows_.size() - 1;
 }
 
 bool MemberOrdering::find(std::string_view prefix) {
     const std::string key = FoldForCompare(prefix);
     // Keys sharing a prefix sit together in sorted order, from the first key not below it.
     const auto it = std::lower_bound(keys_.begin(), keys_.end(), key);
-    if (it == keys_.end()) return false;
+    if (it == keys_.end())
+        return false;
     const bool match = key.empty() ? it->empty() : it->compare(0, key.size(), key) == 0;
-    if (!match) return false;
+    if (!match)
+        return false;
     position_ = static_cast<std::size_t>(it - keys_.begin());
     return true;
 }
@@ -97,19 +106,22 @@ std::vector<MemberOrdering> MemberTable::BuildOrderings() const {
 
 std::optional<std::size_t> MemberTable::findField(std::string_view name) const {
     for (std::size_t i = 0; i < rows_.fields.size(); ++i)
-        if (SameNameIgnoringCase(rows_.fields[i], name)) return i;
+        if (SameNameIgnoringCase(rows_.fields[i], name))
+            return i;
     return std::nullopt;
 }
 
 std::size_t MemberTable::field(std::string_view name) const {
-    if (auto index = findField(name)) return *index;
+    if (auto index = findField(name))
+        return *index;
     throw std::runtime_error("The membership table " + tableName_ + " has no field " +
                              std::string(name) + ".");
 }
 
 MemberTable LoadMemberTable(MemberDatabase& database) {
     const auto tables = database.tables();
-    if (tables.empty()) throw std::runtime_error("The database holds no table.");
+    if (tables.empty())
+        throw std::runtime_error("The database holds no table.");
     return MemberTable(tables.front(), database.readTable(tables.front()));
 }
 

@@ -21,7 +21,7 @@ const char* OrderFieldName(MemberOrder order);
 // One ordering: the rows sorted by one field, compared without regard to case or accents,
 // NULL and empty values first, ties kept in the table's own order.
 class MemberOrdering {
-public:
+  public:
     MemberOrdering(const MemberRows& rows, std::size_t field);
 
     std::size_t size() const { return rows_.size(); }
@@ -42,14 +42,14 @@ public:
     // it was when nothing matches.
     bool find(std::string_view prefix);
 
-private:
+  private:
     std::vector<std::size_t> rows_; // table rows in this ordering's order
     std::vector<std::string> keys_; // folded field values, same order (sorted)
     std::size_t position_ = 0;
 };
 
 class MemberTable {
-public:
+  public:
     // Throws std::runtime_error naming the field when NAME, NUMBER or PROV is missing.
     MemberTable(std::string tableName, MemberRows rows);
 
@@ -72,7 +72,7 @@ public:
     MemberOrdering& ordering(MemberOrder order) { return orderings_[Index(order)]; }
     const MemberOrdering& ordering(MemberOrder order) const { return orderings_[Index(order)]; }
 
-private:
+  private:
     static std::size_t Index(MemberOrder order) { return static_cast<std::size_t>(order); }
     std::vector<MemberOrdering> BuildOrderings() const;
 

@@ -5,7 +5,8 @@
 namespace ranvik {
 
 std::string RatingForChart(const std::optional<std::string>& rating) {
-    if (rating && ReadIntegerOrHex(*rating)) return *rating;
+    if (rating && ReadIntegerOrHex(*rating))
+        return *rating;
     return kUnratedMarker;
 }
 

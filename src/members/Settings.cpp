@@ -18,11 +18,14 @@ constexpr const char* kSection = "Database";
 constexpr const char* kKey = "Database name";
 constexpr std::size_t kMaxValueLength = 2047; // the profile reader's buffer holds 2048
 
-bool IsAbsoluteDir(const char* dir) { return dir && *dir && std::filesystem::path(dir).is_absolute(); }
+bool IsAbsoluteDir(const char* dir) {
+    return dir && *dir && std::filesystem::path(dir).is_absolute();
+}
 
 // Cuts at a character boundary so that the UTF-8 text stays whole.
 std::string CutAt(std::string value, std::size_t length) {
-    if (value.size() <= length) return value;
+    if (value.size() <= length)
+        return value;
     while (length > 0 && (static_cast<unsigned char>(value[length]) & 0xC0) == 0x80)
         --length;
     value.resize(length);
@@ -51,12 +54,15 @@ std::string DefaultSettingsPath() {
 std::string LoadDBSettings(const std::string& settingsPath, const std::string& current) {
     try {
         std::string bytes, error;
-        if (!ReadWholeFile(settingsPath, bytes, error)) return current;
+        if (!ReadWholeFile(settingsPath, bytes, error))
+            return current;
         CSimpleIniA ini;
         ini.SetUnicode(true);
-        if (ini.LoadData(bytes) < 0) return current;
+        if (ini.LoadData(bytes) < 0)
+            return current;
         const char* value = ini.GetValue(kSection, kKey, nullptr);
-        if (!value) return current;
+        if (!value)
+            return current;
         std::string result = WithoutQuotes(CutAt(value, kMaxValueLength));
         return result.empty() ? current : result;
     } catch (...) {
@@ -71,17 +77,21 @@ bool SaveDBSettings(const std::string& settingsPath, const std::string& database
         std::string bytes, error;
         if (fs::exists(settingsPath, ec)) {
             // An unreadable file is left alone rather than replaced by one holding less.
-            if (!ReadWholeFile(settingsPath, bytes, error)) return false;
+            if (!ReadWholeFile(settingsPath, bytes, error))
+                return false;
         } else if (const fs::path folder = fs::path(settingsPath).parent_path(); !folder.empty()) {
             fs::create_directories(folder, ec);
         }
         CSimpleIniA ini;
         ini.SetUnicode(true);
         ini.SetSpaces(false);
-        if (ini.LoadData(bytes) < 0) return false;
-        if (ini.SetValue(kSection, kKey, databaseName.c_str()) < 0) return false;
+        if (ini.LoadData(bytes) < 0)
+            return false;
+        if (ini.SetValue(kSection, kKey, databaseName.c_str()) < 0)
+            return false;
         std::string output;
-        if (ini.Save(output) < 0) return false;
+        if (ini.Save(output) < 0)
+            return false;
         return WriteFileSafely(settingsPath, output);
     } catch (...) {
         return false;
@@ -95,7 +105,8 @@ StartupDatabase ChooseStartupDatabase(const std::string& remembered,
         choice.path = remembered;
     } else {
         choice.path = programFolder;
-        if (!choice.path.empty() && choice.path.back() != '/') choice.path += '/';
+        if (!choice.path.empty() && choice.path.back() != '/')
+            choice.path += '/';
         choice.path += kDefaultDatabaseName;
     }
     std::error_code ec;

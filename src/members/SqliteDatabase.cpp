@@ -9,7 +9,7 @@ namespace ranvik {
 namespace {
 
 class Statement {
-public:
+  public:
     Statement(sqlite3* db, const std::string& sql) {
         if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) {
             const std::string message = sqlite3_errmsg(db);
@@ -24,13 +24,15 @@ public:
     // True while there is a row; throws on an error part way.
     bool step() {
         const int rc = sqlite3_step(stmt_);
-        if (rc == SQLITE_ROW) return true;
-        if (rc == SQLITE_DONE) return false;
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE)
+            return false;
         throw std::runtime_error(sqlite3_errmsg(sqlite3_db_handle(stmt_)));
     }
     sqlite3_stmt* get() const { return stmt_; }
 
-private:
+  private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 
@@ -38,7 +40,8 @@ std::string QuotedIdentifier(const std::string& name) {
     std::string quoted = "\"";
     for (char c : name) {
         quoted += c;
-        if (c == '"') quoted += '"';
+        if (c == '"')
+            quoted += '"';
     }
     return quoted + "\"";
 }
@@ -86,12 +89,13 @@ SqliteDatabase::SqliteDatabase(const std::string& path) : path_(path) {
     } catch (const std::runtime_error& e) {
         sqlite3_close(db_);
         db_ = nullptr;
-        throw std::runtime_error("The SQLite database " + path + " cannot be opened: " +
-                                 e.what());
+        throw std::runtime_error("The SQLite database " + path + " cannot be opened: " + e.what());
     }
 }
 
-SqliteDatabase::~SqliteDatabase() { sqlite3_close(db_); }
+SqliteDatabase::~SqliteDatabase() {
+    sqlite3_close(db_);
+}
 
 std::vector<std::string> SqliteDatabase::tables() {
     Statement stmt(db_, "SELECT name FROM sqlite_master WHERE type IN ('table', 'view') "

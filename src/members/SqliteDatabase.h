@@ -11,7 +11,7 @@ struct sqlite3;
 namespace ranvik {
 
 class SqliteDatabase : public MemberDatabase {
-public:
+  public:
     // Throws std::runtime_error when the file cannot be opened or is not a database.
     explicit SqliteDatabase(const std::string& path);
     ~SqliteDatabase() override;
@@ -21,7 +21,7 @@ public:
     std::vector<std::string> tables() override;
     MemberRows readTable(const std::string& table) override;
 
-private:
+  private:
     sqlite3* db_ = nullptr;
     std::string path_;
 };

@@ -24,10 +24,11 @@ const std::map<std::string, std::string> kFixtures = {
 };
 
 class EngineTest : public ::testing::TestWithParam<Engine> {
-protected:
+  protected:
     // The database holding a fixture's content, in the engine under test.
     std::string databaseFor(const std::string& spec) {
-        if (GetParam() == Engine::Access) return (MembersDataDir() / kFixtures.at(spec)).string();
+        if (GetParam() == Engine::Access)
+            return (MembersDataDir() / kFixtures.at(spec)).string();
         const std::string path = dir_.file(spec + ".sqlite");
         if (!std::filesystem::exists(path))
             WriteSqliteDatabase(path, ReadFixtureSpec(MembersDataDir() / spec));
@@ -39,7 +40,7 @@ protected:
         return db->readTable("Members");
     }
 
-private:
+  private:
     TempDir dir_;
 };
 

@@ -23,22 +23,24 @@ struct Json {
 
     const Json& operator[](const std::string& key) const {
         const auto it = members.find(key);
-        if (it == members.end()) throw std::runtime_error("JSON key missing: " + key);
+        if (it == members.end())
+            throw std::runtime_error("JSON key missing: " + key);
         return it->second;
     }
 };
 
 class JsonParser {
-public:
+  public:
     explicit JsonParser(std::string text) : s_(std::move(text)) {}
     Json parse() {
         Json value = parseValue();
         skipSpace();
-        if (i_ != s_.size()) fail("trailing text");
+        if (i_ != s_.size())
+            fail("trailing text");
         return value;
     }
 
-private:
+  private:
     [[noreturn]] void fail(const std::string& what) {
         throw std::runtime_error("bad JSON at " + std::to_string(i_) + ": " + what);
     }
@@ -55,10 +57,12 @@ private:
         return false;
     }
     void expect(char c) {
-        if (!take(c)) fail(std::string("expected ") + c);
+        if (!take(c))
+            fail(std::string("expected ") + c);
     }
     bool takeWord(std::string_view word) {
-        if (s_.compare(i_, word.size(), word) != 0) return false;
+        if (s_.compare(i_, word.size(), word) != 0)
+            return false;
         i_ += word.size();
         return true;
     }
@@ -83,17 +87,27 @@ private:
                 out += c;
                 continue;
             }
-            if (i_ >= s_.size()) fail("bad escape");
+            if (i_ >= s_.size())
+                fail("bad escape");
             c = s_[i_++];
             switch (c) {
-            case 'n': out += '\n'; break;
-            case 't': out += '\t'; break;
-            case 'r': out += '\r'; break;
+            case 'n':
+                out += '\n';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'r':
+                out += '\r';
+                break;
             case 'u':
-                AppendUtf8(out, static_cast<std::uint32_t>(std::stoul(s_.substr(i_, 4), nullptr, 16)));
+                AppendUtf8(out,
+                           static_cast<std::uint32_t>(std::stoul(s_.substr(i_, 4), nullptr, 16)));
                 i_ += 4;
                 break;
-            default: out += c; break;
+            default:
+                out += c;
+                break;
             }
         }
         expect('"');
@@ -102,12 +116,14 @@ private:
     Json parseValue() {
         skipSpace();
         Json v;
-        if (i_ >= s_.size()) fail("unexpected end");
+        if (i_ >= s_.size())
+            fail("unexpected end");
         const char c = s_[i_];
         if (c == '{') {
             v.kind = Json::Kind::Object;
             ++i_;
-            if (take('}')) return v;
+            if (take('}'))
+                return v;
             do {
                 skipSpace();
                 std::string key = parseString();
@@ -118,7 +134,8 @@ private:
         } else if (c == '[') {
             v.kind = Json::Kind::Array;
             ++i_;
-            if (take(']')) return v;
+            if (take(']'))
+                return v;
             do
                 v.items.push_back(parseValue());
             while (take(','));
@@ -133,9 +150,11 @@ private:
         } else {
             v.kind = Json::Kind::Number;
             const std::size_t start = i_;
-            while (i_ < s_.size() && std::string_view("+-0123456789.eE").find(s_[i_]) != std::string::npos)
+            while (i_ < s_.size() &&
+                   std::string_view("+-0123456789.eE").find(s_[i_]) != std::string::npos)
                 ++i_;
-            if (start == i_) fail("unexpected character");
+            if (start == i_)
+                fail("unexpected character");
             v.text = s_.substr(start, i_ - start);
         }
         return v;
@@ -150,16 +169,21 @@ void Check(int rc, sqlite3* db, const std::string& what) {
         throw std::runtime_error(what + ": " + sqlite3_errmsg(db));
 }
 
-std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+std::string Quoted(const std::string& name) {
+    return "\"" + name + "\"";
+}
 
 std::string SqlType(const std::string& specType) {
-    if (specType == "long" || specType == "integer" || specType == "byte") return "INTEGER";
+    if (specType == "long" || specType == "integer" || specType == "byte")
+        return "INTEGER";
     return "TEXT";
 }
 
 } // namespace
 
-std::filesystem::path MembersDataDir() { return TestDataDir() / "members"; }
+std::filesystem::path MembersDataDir() {
+    return TestDataDir() / "members";
+}
 
 std::vector<SpecTable> ReadFixtureSpec(const std::filesystem::path& json) {
     const Json root = JsonParser(ReadFile(json)).parse();
@@ -185,10 +209,13 @@ std::vector<SpecTable> ReadFixtureSpec(const std::filesystem::path& json) {
 
 void WriteSqliteDatabase(const std::string& path, const std::vector<SpecTable>& tables) {
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                                   nullptr);
+    const int rc =
+        sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, sqlite3_close);
     Check(rc, raw, "open " + path);
+    // One transaction without syncing: these files are scratch copies.
+    Check(sqlite3_exec(raw, "PRAGMA synchronous=OFF; BEGIN", nullptr, nullptr, nullptr), raw,
+          "begin");
     for (const SpecTable& table : tables) {
         std::string create = "CREATE TABLE " + Quoted(table.name) + " (";
         std::string insert = "INSERT INTO " + Quoted(table.name) + " VALUES (";
@@ -215,6 +242,7 @@ void WriteSqliteDatabase(const std::string& path, const std::vector<SpecTable>& 
         }
         sqlite3_finalize(stmt);
     }
+    Check(sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr), raw, "commit");
 }
 
 } // namespace ranvik::test

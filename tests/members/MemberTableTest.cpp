@@ -1,9 +1,9 @@
 // The membership table in memory: the three orderings and the incremental search, on the
 // Access fixture and on the same content in SQLite.
 
+#include "members/MemberTable.h"
 #include "FixtureSpec.h"
 #include "members/MemberDatabase.h"
-#include "members/MemberTable.h"
 #include "members/PlayerValues.h"
 #include "members/TextFold.h"
 #include "support/TestSupport.h"
@@ -20,7 +20,7 @@ namespace {
 enum class Engine { Access, Sqlite };
 
 class MemberTableTest : public ::testing::TestWithParam<Engine> {
-protected:
+  protected:
     MemberTable load(const std::string& spec, const std::string& mdb) {
         std::string path = (MembersDataDir() / mdb).string();
         if (GetParam() == Engine::Sqlite) {
@@ -37,7 +37,7 @@ protected:
         return *ordering.currentRow() + 1;
     }
 
-private:
+  private:
     TempDir dir_;
 };
 
@@ -74,10 +74,10 @@ TEST_P(MemberTableTest, OrderingsIgnoreCaseAndAccentsPutEmptyFirstAndKeepTies) {
     EXPECT_EQ(Text(table, byName.rowAt(cote + 1), "NAME"), "de la Fontaine, Luc");
 
     const MemberOrdering& byNumber = table.ordering(MemberOrder::Number);
-    EXPECT_EQ(byNumber.rowAt(0), 8u);  // NULL number (row 9)
-    EXPECT_EQ(byNumber.rowAt(1), 6u);  // 012345 (row 7)
+    EXPECT_EQ(byNumber.rowAt(0), 8u); // NULL number (row 9)
+    EXPECT_EQ(byNumber.rowAt(1), 6u); // 012345 (row 7)
     const MemberOrdering& byProv = table.ordering(MemberOrder::Prov);
-    EXPECT_EQ(byProv.rowAt(0), 10u);   // empty province (row 11)
+    EXPECT_EQ(byProv.rowAt(0), 10u); // empty province (row 11)
 }
 
 TEST_P(MemberTableTest, NameSearchFindsFirstPrefixRegardlessOfCaseAndAccents) {
@@ -175,9 +175,8 @@ TEST_P(MemberTableTest, RatingsGoIntoTheChartOnlyAsWholeNumbers) {
     const MemberTable table = load("ratings-as-text.json", "ratings-as-text.mdb");
     // By row: the RATING and ACT_RATING texts the chart receives.
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"1850", "1800"},  {" 1850", "unr."}, {"+1850", "0"},   {"-5", "-0"},
-        {"$7D0", "0017"},  {"0x7D0", "unr."}, {"unr.", "unr."}, {"unr.", "unr."},
-        {"unr.", "unr."},  {"unr.", "unr."},
+        {"1850", "1800"},  {" 1850", "unr."}, {"+1850", "0"},   {"-5", "-0"},     {"$7D0", "0017"},
+        {"0x7D0", "unr."}, {"unr.", "unr."},  {"unr.", "unr."}, {"unr.", "unr."}, {"unr.", "unr."},
     };
     ASSERT_EQ(table.rowCount(), expected.size());
     for (std::size_t r = 0; r < expected.size(); ++r) {
@@ -190,8 +189,7 @@ TEST_P(MemberTableTest, RatingsGoIntoTheChartOnlyAsWholeNumbers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEngines, MemberTableTest,
-                         ::testing::Values(Engine::Access, Engine::Sqlite),
-                         [](const auto& info) {
+                         ::testing::Values(Engine::Access, Engine::Sqlite), [](const auto& info) {
                              return info.param == Engine::Access ? "Access" : "Sqlite";
                          });
 

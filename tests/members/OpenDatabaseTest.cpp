@@ -41,7 +41,8 @@ TEST(OpenDatabase, ChecksPathThenExistenceThenContent) {
     EXPECT_EQ(OpenError(""), "Name of database file (*.mdb) not specified.");
     const std::string missing = dir.file("QRBMembers.mde");
     EXPECT_EQ(OpenError(missing), "Database file " + missing + " not found.");
-    EXPECT_EQ(OpenError(dir.path().string()), "Database file " + dir.path().string() + " not found.");
+    EXPECT_EQ(OpenError(dir.path().string()),
+              "Database file " + dir.path().string() + " not found.");
 
     const std::string text = dir.file("members.mdb");
     WriteFile(text, "NUMBER,NAME\n100234,Cote\n");

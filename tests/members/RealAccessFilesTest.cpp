@@ -14,11 +14,14 @@ using namespace ranvik::test;
 
 namespace {
 
-std::string RealFile(const char* name) { return (MembersDataDir() / "real" / name).string(); }
+std::string RealFile(const char* name) {
+    return (MembersDataDir() / "real" / name).string();
+}
 
 std::size_t FieldIndex(const MemberRows& rows, const std::string& name) {
     for (std::size_t i = 0; i < rows.fields.size(); ++i)
-        if (rows.fields[i] == name) return i;
+        if (rows.fields[i] == name)
+            return i;
     ADD_FAILURE() << "no field " << name;
     return 0;
 }
@@ -26,9 +29,9 @@ std::size_t FieldIndex(const MemberRows& rows, const std::string& name) {
 TEST(RealAccessFiles, Jet3TablesInFileOrderWithEveryRow) {
     RANVIK_REQUIRE_TESTDATA();
     auto db = OpenMemberDatabase(RealFile("nwind.mdb"));
-    const std::vector<std::string> expected = {"Order Details", "Orders",    "Products",
+    const std::vector<std::string> expected = {"Order Details", "Orders",     "Products",
                                                "Shippers",      "Categories", "Customers",
-                                               "Employees",     "Suppliers", "Umsätze"};
+                                               "Employees",     "Suppliers",  "Umsätze"};
     ASSERT_EQ(db->tables(), expected);
     const std::map<std::string, std::size_t> counts = {
         {"Order Details", 2155}, {"Orders", 830},   {"Products", 77},
@@ -39,8 +42,8 @@ TEST(RealAccessFiles, Jet3TablesInFileOrderWithEveryRow) {
 
     const MemberRows shippers = db->readTable("Shippers");
     EXPECT_EQ(shippers.fields, (std::vector<std::string>{"ShipperID", "CompanyName", "Phone"}));
-    EXPECT_EQ(shippers.rows[2], (std::vector<std::optional<std::string>>{
-                                    "3", "Federal Shipping", "(503) 555-9931"}));
+    EXPECT_EQ(shippers.rows[2],
+              (std::vector<std::optional<std::string>>{"3", "Federal Shipping", "(503) 555-9931"}));
 }
 
 TEST(RealAccessFiles, Jet3ValuesOfEveryKind) {

@@ -1,7 +1,7 @@
 // The settings file that remembers the membership database, and the start-up choice.
 
-#include "files/FileWriter.h"
 #include "members/Settings.h"
+#include "files/FileWriter.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -44,8 +44,8 @@ TEST(Settings, SaveWritesTheNameAndKeepsEverythingElse) {
     ASSERT_TRUE(SaveDBSettings(ini, "/new.mde"));
     const std::string text = ReadFile(ini);
     EXPECT_EQ(LoadDBSettings(ini, ""), "/new.mde");
-    for (const char* kept : {"; written by hand", "[Window]", "Width=800", "; where the list lives",
-                             "Extra=1"})
+    for (const char* kept :
+         {"; written by hand", "[Window]", "Width=800", "; where the list lives", "Extra=1"})
         EXPECT_NE(text.find(kept), std::string::npos) << kept << " lost from:\n" << text;
     EXPECT_EQ(text.find("/old.mde"), std::string::npos);
 }
