@@ -1,8 +1,103 @@
 #include "ui/MainWindow.h"
 
+#include "files/FileWriter.h"
+#include "report/RatingReport.h"
+#include "ui/ChartView.h"
+#include "ui/CheckQRBNumbersDlg.h"
+#include "ui/FileDialog.h"
+#include "ui/Prompts.h"
+#include "ui/SavePaths.h"
+#include "ui/TnmtHeaderDlg.h"
+#include "validation/Validation.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
 namespace ranvik {
 
-// The report road arrives with the report work.
-void TForm1::CreateReportBtnClick() {}
+namespace {
+
+const QString kReportFilter =
+    QStringLiteral("QRB tournament reports (*.qtr)|*.qtr|All files (*.*)|*.*");
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The proposed name goes into the folder the save dialog was last used in.
+QString ProposalInLastFolder(const QString& lastName, const QString& proposed) {
+    const QFileInfo last(lastName);
+    if (lastName.isEmpty() || !last.isAbsolute())
+        return proposed;
+    return last.absolutePath() + QLatin1Char('/') + proposed;
+}
+
+} // namespace
+
+void TForm1::CreateReportBtnClick() {
+    AskRatingFieldIfEmpty();
+
+    const ValidationResult fault = Validate(tournament_, [this](const std::string& message) {
+        return prompts::askInconsistency(this, Q(message));
+    });
+    if (fault.code >= 1 && fault.code <= 5) {
+        // Row first, then column, as the cursor would travel.
+        StringGrid1->setCurrentCell(StringGrid1->currentCol(), fault.row);
+        StringGrid1->setCurrentCell(fault.col, fault.row);
+        StringGrid1->setFocus();
+        prompts::showError(this, Q(FaultText(fault)));
+        return;
+    }
+    if (fault.code != 0)
+        return;
+
+    QStringList flagged;
+    for (const std::string& line :
+         FlaggedMemberLines(tournament_.chart(), tournament_.playerRows()))
+        flagged << Q(line);
+    if (!flagged.isEmpty() && !CheckQRBNumbersDlg->ask(flagged))
+        return;
+
+    TnmtHeaderDlg->setTournamentType(Q(TournamentTypeText(tournament_.type())));
+    if (!TnmtHeaderDlg->ask())
+        return;
+    const TournamentInfo info = TnmtHeaderDlg->info();
+
+    SaveDialog1.setFilter(kReportFilter);
+    SaveDialog1.setFileName(
+        ProposalInLastFolder(SaveDialog1.fileName(), Q(ProposedReportName(info))));
+    const QString chosen = SaveDialog1.exec(this);
+    if (chosen.isEmpty())
+        return;
+    const QString reportPath = Q(ReportPathFor(chosen.toStdString()));
+    if (!ConfirmReplacingCompletedName(this, chosen, reportPath))
+        return;
+
+    const RatingSystem system =
+        RatingField == QLatin1String("RATING") ? RatingSystem::Regular : RatingSystem::Active;
+    const ReportBytes report = BuildReportBytes(tournament_, system, info);
+    if (!report.ok) {
+        prompts::showError(this, Q(report.message));
+        return;
+    }
+    if (!WriteFileSafely(reportPath.toStdString(), report.bytes)) {
+        prompts::showError(this, QStringLiteral("Error saving report to file: ") + reportPath);
+        return;
+    }
+
+    const QString chartPath = Q(ChartPathBesideReport(reportPath.toStdString()));
+    SaveGrid(chartPath);
+    if (ChartSaveFailed)
+        return;
+    const QStringList confirmation = {
+        QStringLiteral("Ratings reports saved to file: "),
+        reportPath,
+        chartPath,
+        QString(),
+        QStringLiteral(
+            "These are the two files you submit to the QRB office to rate this section."),
+    };
+    prompts::showInformation(this, confirmation.join(QLatin1Char('\r')));
+}
 
 } // namespace ranvik
