@@ -1,0 +1,449 @@
+// New, Open, Save, Save as and the close question through the real window, with the
+// files on disk checked after every step that may touch them.
+
+#include "TestSupport.h"
+#include "UiTestSupport.h"
+
+#include "files/FileWriter.h"
+#include "ui/ChartView.h"
+#include "ui/SavePaths.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <filesystem>
+
+using namespace ranvik;
+using ranvik::test::WindowTest;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kSaveTournament = QStringLiteral("Save changes to this tournament?");
+const QString kSaveChart = QStringLiteral("Save changes to this chart?");
+const QString kTypeQuestion = QStringLiteral(
+    "Confirm the type of tournament you are opening.\nIf you are not sure, make your best guess.");
+
+// The default chart (10 players, 1 round) with one name typed into row 1.
+std::string ChartWithName(const std::string& name) {
+    std::string bytes = "1\t" + name + "\t\t\t\t\r\n";
+    for (int r = 2; r <= 10; ++r)
+        bytes += std::to_string(r) + "\t\t\t\t\t\r\n";
+    return bytes;
+}
+
+class LifecycleTest : public WindowTest {
+  protected:
+    void TearDown() override {
+        ClearInjectedWriteFailures();
+        WindowTest::TearDown();
+    }
+
+    // Typing marks the chart modified, as a user's editing does.
+    void typeName(const char* name) { enter(1, 1, name); }
+
+    QString path(const char* name) const { return QString::fromStdString(dir_.file(name)); }
+    std::string read(const char* name) const { return test::ReadFile(dir_.file(name)); }
+    void write(const char* name, const std::string& bytes) const {
+        test::WriteFile(dir_.file(name), bytes);
+    }
+    bool exists(const char* name) const { return fs::exists(dir_.file(name)); }
+
+    // Saves the chart under name through Save as.
+    void saveAs(const char* name) {
+        prompts::enqueueFileName(path(name));
+        form().SaveasMenu->trigger();
+    }
+
+    test::TempDir dir_;
+};
+
+} // namespace
+
+// --- close question -------------------------------------------------------------------
+
+TEST_F(LifecycleTest, CleanChartClosesWithoutAQuestion) {
+    EXPECT_TRUE(form().FormCloseQuery()); // at start
+    typeName("Ann");
+    saveAs("a.tms");
+    EXPECT_TRUE(form().FormCloseQuery()); // after a save
+    typeName("Bo");
+    prompts::enqueue(clickStandard(QMessageBox::No));
+    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueueFileName(path("a.tms"));
+    form().OpenMenu->trigger();
+    EXPECT_TRUE(form().FormCloseQuery()); // after an open
+    EXPECT_EQ(cell(1, 1), "Ann");
+}
+
+TEST_F(LifecycleTest, ModifiedChartAsksAndNoClosesCancelStays) {
+    typeName("Ann");
+    QString question;
+    prompts::enqueue(clickStandard(QMessageBox::No, &question));
+    EXPECT_TRUE(form().FormCloseQuery());
+    EXPECT_EQ(question, kSaveChart);
+
+    prompts::enqueue(clickStandard(QMessageBox::Cancel));
+    EXPECT_FALSE(form().FormCloseQuery());
+    EXPECT_TRUE(form().Modified());
+}
+
+TEST_F(LifecycleTest, YesSavesIntoTheChartFileAndCloses) {
+    typeName("Ann");
+    saveAs("a.tms");
+    typeName("Bo");
+    prompts::enqueue(clickStandard(QMessageBox::Yes));
+    EXPECT_TRUE(form().FormCloseQuery());
+    EXPECT_EQ(read("a.tms"), ChartWithName("Bo"));
+    EXPECT_FALSE(form().Modified());
+}
+
+TEST_F(LifecycleTest, YesThenCancelledSaveAsKeepsTheWindowOpen) {
+    typeName("Ann");
+    prompts::enqueue(clickStandard(QMessageBox::Yes));
+    prompts::enqueueFileName(QString());
+    form().ExitMenu->trigger();
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_TRUE(form().SaveCancelled);
+    EXPECT_EQ(cell(1, 1), "Ann");
+}
+
+TEST_F(LifecycleTest, YesThenFailedWriteKeepsTheWindowOpenAndTheOldFile) {
+    typeName("Ann");
+    saveAs("a.tms");
+    typeName("Bo");
+    QString error;
+    prompts::enqueue(clickStandard(QMessageBox::Yes));
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    InjectWriteFailure(WriteStep::Write);
+    form().ExitMenu->trigger();
+
+    EXPECT_EQ(error, QStringLiteral("Error saving ") + path("a.tms") + QLatin1Char('.'));
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_TRUE(form().Modified());
+    EXPECT_EQ(read("a.tms"), ChartWithName("Ann"));
+
+    // Once the write succeeds the window closes.
+    prompts::enqueue(clickStandard(QMessageBox::Yes));
+    form().ExitMenu->trigger();
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(read("a.tms"), ChartWithName("Bo"));
+}
+
+// --- Save and Save as -----------------------------------------------------------------
+
+TEST_F(LifecycleTest, SaveWithoutAFileNameRunsSaveAsAndAddsTms) {
+    typeName("Ann");
+    prompts::enqueueFileName(path("club"));
+    form().SaveMenu->trigger();
+    EXPECT_EQ(form().ChartFileName, path("club.tms"));
+    EXPECT_EQ(read("club.tms"), ChartWithName("Ann"));
+    EXPECT_FALSE(exists("club"));
+    EXPECT_FALSE(form().Modified());
+
+    // Save now writes to that file without asking, even with nothing changed.
+    write("club.tms", "replaced behind our back");
+    form().SaveMenu->trigger();
+    EXPECT_EQ(read("club.tms"), ChartWithName("Ann"));
+}
+
+TEST_F(LifecycleTest, SaveAsKeepsAnotherExtensionAsTyped) {
+    typeName("Ann");
+    saveAs("club.txt");
+    EXPECT_EQ(form().ChartFileName, path("club.txt"));
+    EXPECT_EQ(read("club.txt"), ChartWithName("Ann"));
+}
+
+TEST_F(LifecycleTest, SaveAsAsksBeforeReplacingTheCompletedName) {
+    write("club.tms", "keep me");
+    typeName("Ann");
+    QString question;
+    prompts::enqueueFileName(path("club"));
+    prompts::enqueue(clickStandard(QMessageBox::No, &question));
+    form().SaveasMenu->trigger();
+    EXPECT_EQ(question,
+              path("club.tms") + QStringLiteral(" already exists.\nDo you want to replace it?"));
+    EXPECT_EQ(read("club.tms"), "keep me");
+    EXPECT_TRUE(form().ChartFileName.isEmpty());
+    EXPECT_TRUE(form().SaveCancelled);
+    EXPECT_TRUE(form().Modified());
+
+    prompts::enqueueFileName(path("club"));
+    prompts::enqueue(clickStandard(QMessageBox::Yes));
+    form().SaveasMenu->trigger();
+    EXPECT_EQ(read("club.tms"), ChartWithName("Ann"));
+    EXPECT_EQ(form().ChartFileName, path("club.tms"));
+}
+
+TEST_F(LifecycleTest, FailedSaveAsKeepsTheNewNameAndTheModifiedFlag) {
+    typeName("Ann");
+    QString error;
+    prompts::enqueueFileName(path("no-such-folder/club.tms"));
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    form().SaveasMenu->trigger();
+    EXPECT_EQ(error,
+              QStringLiteral("Error saving ") + path("no-such-folder/club.tms") + QLatin1Char('.'));
+    EXPECT_EQ(form().ChartFileName, path("no-such-folder/club.tms"));
+    EXPECT_TRUE(form().ChartSaveFailed);
+    EXPECT_TRUE(form().Modified());
+}
+
+TEST_F(LifecycleTest, CellThatCannotBeEncodedIsReportedAndTheFileKept) {
+    write("club.tms", "keep me");
+    form().ChartFileName = path("club.tms");
+    setCell(1, 1, "\xC5\x81ukasz"); // not in the chart file's code page
+    form().tournament().setModified(true);
+    QString error;
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    form().SaveMenu->trigger();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Error saving ") + path("club.tms") + "."));
+    EXPECT_TRUE(error.contains(QStringLiteral("Line 1 column 1")));
+    EXPECT_EQ(read("club.tms"), "keep me");
+    EXPECT_TRUE(form().ChartSaveFailed);
+    EXPECT_TRUE(form().Modified());
+}
+
+// --- New ------------------------------------------------------------------------------
+
+TEST_F(LifecycleTest, NewEmptiesPlayerCellsAndKeepsCountsNameAndFlag) {
+    form().NumRndsSE->setValue(2);
+    enter(1, 5, "Eve");
+    enter(2, 1, "123456");
+    enter(5, 2, "d3");
+    saveAs("a.tms");
+    enter(1, 2, "Bo");
+    form().NumPlayersSE->setValue(4); // row 5 is kept hidden
+    form().RatingField = QStringLiteral("RATING");
+    form().StringGrid1->setCurrentCell(3, 3);
+
+    QString question;
+    prompts::enqueue(clickStandard(QMessageBox::No, &question));
+    form().NewMenu->trigger();
+
+    EXPECT_EQ(question, kSaveTournament);
+    for (int r = 1; r <= 4; ++r) {
+        EXPECT_EQ(cell(0, r), std::to_string(r));
+        for (int c = 1; c <= 5; ++c)
+            EXPECT_EQ(cell(c, r), "") << "column " << c << " row " << r;
+    }
+    EXPECT_EQ(form().tournament().chart().cell(4, 0), "Rd 1");
+    EXPECT_EQ(form().NumRndsSE->value(), 2);
+    EXPECT_TRUE(form().RatingField.isEmpty());
+    EXPECT_EQ(form().ChartFileName, path("a.tms"));
+    EXPECT_TRUE(form().Modified());
+    EXPECT_EQ(form().StringGrid1->currentCol(), 1);
+    EXPECT_EQ(form().StringGrid1->currentRow(), 1);
+
+    form().NumPlayersSE->setValue(5);
+    EXPECT_EQ(cell(1, 5), "Eve");
+
+    // Save after New writes the emptied chart into the file last saved.
+    form().NumPlayersSE->setValue(4);
+    form().SaveMenu->trigger();
+    EXPECT_EQ(read("a.tms"),
+              "1\t\t\t\t\t\t\r\n2\t\t\t\t\t\t\r\n3\t\t\t\t\t\t\r\n4\t\t\t\t\t\t\r\n");
+}
+
+TEST_F(LifecycleTest, NewOnACleanChartAsksNothingAndRoundRobinLosesItsX) {
+    form().RadioGroup1Buttons->button(1)->click();
+    form().tournament().setModified(false);
+    ASSERT_EQ(cell(4, 1), "X");
+    form().NewMenu->trigger();
+    EXPECT_EQ(cell(4, 1), "");
+    EXPECT_EQ(cell(5, 2), "");
+}
+
+TEST_F(LifecycleTest, NewKeepsTheChartWhenTheSaveItStartedDidNotHappen) {
+    typeName("Ann");
+    form().RatingField = QStringLiteral("RATING");
+
+    // Yes, then the Save as dialog is cancelled.
+    prompts::enqueue(clickStandard(QMessageBox::Yes));
+    prompts::enqueueFileName(QString());
+    form().NewMenu->trigger();
+    EXPECT_EQ(cell(1, 1), "Ann");
+    EXPECT_EQ(form().RatingField, "RATING");
+
+    // Yes, then the write fails.
+    form().ChartFileName = path("a.tms");
+    write("a.tms", "old chart");
+    prompts::enqueue(clickStandard(QMessageBox::Yes));
+    prompts::enqueue(clickStandard(QMessageBox::Ok));
+    InjectWriteFailure(WriteStep::Replace);
+    form().NewMenu->trigger();
+    EXPECT_EQ(cell(1, 1), "Ann");
+    EXPECT_EQ(read("a.tms"), "old chart");
+    EXPECT_TRUE(form().Modified());
+
+    // Yes, and the save works: saved, then emptied.
+    prompts::enqueue(clickStandard(QMessageBox::Yes));
+    form().NewMenu->trigger();
+    EXPECT_EQ(read("a.tms"), ChartWithName("Ann"));
+    EXPECT_EQ(cell(1, 1), "");
+    EXPECT_FALSE(form().Modified());
+    EXPECT_TRUE(form().RatingField.isEmpty());
+}
+
+// --- Open -----------------------------------------------------------------------------
+
+TEST_F(LifecycleTest, OpenAsksTheTypeThenLoadsTheFileUnderIt) {
+    write("rr.tms", "1\tAnn\t111111\t1500\tX\t1\t=\t\r\n"
+                    "2\tBo\t222222\t1400\t0\tX\t1\t\r\n"
+                    "3\tCy\t\t\t=\t0\tX\t\r\n");
+    form().RatingField = QStringLiteral("ACT_RATING");
+    QString question;
+    prompts::enqueue(answerMsgDlg(2, &question));
+    prompts::enqueueFileName(path("rr.tms"));
+    form().OpenMenu->trigger();
+
+    EXPECT_EQ(question, kTypeQuestion);
+    EXPECT_EQ(form().tournament().type(), TournamentType::RoundRobin);
+    EXPECT_EQ(form().NumPlayersSE->value(), 3);
+    EXPECT_EQ(cell(1, 2), "Bo");
+    EXPECT_EQ(cell(6, 1), "=");
+    EXPECT_EQ(form().ChartFileName, path("rr.tms"));
+    EXPECT_EQ(form().OpenDialog1.fileName(), path("rr.tms"));
+    EXPECT_FALSE(form().Modified());
+    EXPECT_EQ(form().RatingField, "ACT_RATING");
+
+    // Saving writes it back unchanged.
+    form().SaveMenu->trigger();
+    EXPECT_EQ(read("rr.tms"), "1\tAnn\t111111\t1500\tX\t1\t=\t\r\n"
+                              "2\tBo\t222222\t1400\t0\tX\t1\t\r\n"
+                              "3\tCy\t\t\t=\t0\tX\t\r\n");
+}
+
+TEST_F(LifecycleTest, CancelAtTheTypeChangesNothingCancelAtTheFileKeepsTheType) {
+    typeName("Ann");
+    form().tournament().setModified(false);
+    prompts::enqueue(answerMsgDlg(4));
+    form().OpenMenu->trigger();
+    EXPECT_EQ(form().tournament().type(), TournamentType::Swiss);
+    EXPECT_FALSE(form().Modified());
+
+    prompts::enqueue(answerMsgDlg(3));
+    prompts::enqueueFileName(QString());
+    form().OpenMenu->trigger();
+    EXPECT_EQ(form().tournament().type(), TournamentType::DoubleRoundRobin);
+    EXPECT_TRUE(form().RadioGroup1Buttons->button(2)->isChecked());
+    EXPECT_TRUE(form().Modified()); // the layout was rebuilt
+    EXPECT_EQ(cell(1, 1), "Ann");
+}
+
+TEST_F(LifecycleTest, OpenAsksAboutUnsavedChangesFirst) {
+    write("b.tms", ChartWithName("Bo"));
+    typeName("Ann");
+
+    // Cancel: no type question, nothing changed.
+    QString question;
+    prompts::enqueue(clickStandard(QMessageBox::Cancel, &question));
+    form().OpenMenu->trigger();
+    EXPECT_EQ(question, kSaveChart);
+    EXPECT_EQ(cell(1, 1), "Ann");
+
+    // Yes, Save as cancelled: stops before the type question.
+    prompts::enqueue(clickStandard(QMessageBox::Yes));
+    prompts::enqueueFileName(QString());
+    form().OpenMenu->trigger();
+    EXPECT_EQ(cell(1, 1), "Ann");
+    EXPECT_TRUE(form().Modified());
+
+    // Yes, write fails: stops too, the old file intact.
+    write("a.tms", "old chart");
+    form().ChartFileName = path("a.tms");
+    prompts::enqueue(clickStandard(QMessageBox::Yes));
+    prompts::enqueue(clickStandard(QMessageBox::Ok));
+    InjectWriteFailure(WriteStep::Create);
+    form().OpenMenu->trigger();
+    EXPECT_EQ(read("a.tms"), "old chart");
+    EXPECT_EQ(cell(1, 1), "Ann");
+
+    // Yes, saved: then the open goes on.
+    prompts::enqueue(clickStandard(QMessageBox::Yes));
+    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueueFileName(path("b.tms"));
+    form().OpenMenu->trigger();
+    EXPECT_EQ(read("a.tms"), ChartWithName("Ann"));
+    EXPECT_EQ(cell(1, 1), "Bo");
+    EXPECT_EQ(form().ChartFileName, path("b.tms"));
+
+    // No: the changes are dropped and the file opens.
+    typeName("Cy");
+    prompts::enqueue(clickStandard(QMessageBox::No));
+    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueueFileName(path("a.tms"));
+    form().OpenMenu->trigger();
+    EXPECT_EQ(cell(1, 1), "Ann");
+}
+
+TEST_F(LifecycleTest, UnreadableFileChangesNeitherChartNorFileName) {
+    typeName("Ann");
+    saveAs("a.tms");
+    write("empty.tms", "");
+    fs::create_directory(dir_.file("folder.tms"));
+
+    QString error;
+    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueueFileName(path("empty.tms"));
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    form().OpenMenu->trigger();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot open ") + path("empty.tms") + ": "));
+
+    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueueFileName(path("folder.tms"));
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    form().OpenMenu->trigger();
+    EXPECT_TRUE(error.contains(path("folder.tms")));
+
+    EXPECT_EQ(cell(1, 1), "Ann");
+    EXPECT_EQ(form().NumPlayersSE->value(), 10);
+    EXPECT_EQ(form().ChartFileName, path("a.tms"));
+}
+
+TEST_F(LifecycleTest, ReportMarksTheChartCleanButSaveStillAsksForAName) {
+    typeName("Ann");
+    enter(1, 2, "Bo");
+    form().RatingField = QStringLiteral("RATING");
+    prompts::enqueue(clickButton(QStringLiteral("OK"))); // membership numbers
+    prompts::enqueue([](QDialog& dialog) {
+        auto* d = static_cast<QWidget*>(&dialog);
+        for (const char* name : {"TnmtNameLE", "EnddateLE", "TDNumLE"})
+            d->findChild<QLineEdit*>(QLatin1String(name))->setText(QStringLiteral("2008/06/18"));
+        d->findChild<QLineEdit*>(QStringLiteral("TnmtNameLE"))->setText(QStringLiteral("Open"));
+        QTest::keyClicks(d->findChild<QComboBox*>(QStringLiteral("ProvinceCombo")), "ON");
+        clickButton(QStringLiteral("OK"))(dialog);
+    });
+    prompts::enqueueFileName(path("report.qtr"));
+    prompts::enqueue(clickStandard(QMessageBox::Ok));
+    form().CreateReportBtn->click();
+    ASSERT_TRUE(exists("report.tms"));
+    EXPECT_FALSE(form().Modified());
+    EXPECT_TRUE(form().ChartFileName.isEmpty());
+    EXPECT_TRUE(form().FormCloseQuery());
+
+    // Save has no file name yet, so it asks for one.
+    prompts::enqueueFileName(path("mine.tms"));
+    form().SaveMenu->trigger();
+    EXPECT_EQ(form().ChartFileName, path("mine.tms"));
+    EXPECT_EQ(read("mine.tms"), read("report.tms"));
+}
+
+// --- file names around the save dialog -------------------------------------------------
+
+TEST(SavePaths, ExtensionsAreChangedOrAddedInTheFileNamePartOnly) {
+    EXPECT_EQ(WithExtensionChanged("/d/report.qtr", ".tms"), "/d/report.tms");
+    EXPECT_EQ(WithExtensionChanged("/d/report", ".tms"), "/d/report.tms");
+    EXPECT_EQ(WithExtensionChanged("", ".tms"), ".tms");
+    EXPECT_EQ(WithExtensionChanged("/d.v2/report", ".tms"), "/d.v2/report.tms");
+    EXPECT_EQ(WithExtensionChanged("/d/a.b.c", ".tms"), "/d/a.b.tms");
+    EXPECT_EQ(WithDefaultExtension("/d.v2/club", ".tms"), "/d.v2/club.tms");
+    EXPECT_EQ(WithDefaultExtension("/d/club.txt", ".tms"), "/d/club.txt");
+    EXPECT_EQ(WithDefaultExtension("/d/club.", ".tms"), "/d/club.");
+}
