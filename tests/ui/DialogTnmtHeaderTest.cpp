@@ -156,5 +156,22 @@ TEST(TnmtHeaderDlg, ChosenProvinceAndOptionalFieldsComeBackAsEntered) {
     EXPECT_EQ(info.organiserNumber, "654321");
 }
 
+TEST(TnmtHeaderDlg, EnterInTheProvinceBoxPressesOk) {
+    TTnmtHeaderDlg dlg;
+    prompts::enqueue([](QDialog& dialog) {
+        auto& d = static_cast<TTnmtHeaderDlg&>(dialog);
+        d.TnmtNameLE->setText(QStringLiteral("Open"));
+        d.EnddateLE->setText(QStringLiteral("2008/06/18"));
+        d.TDNumLE->setText(QStringLiteral("1"));
+        QTest::keyClicks(d.ProvinceCombo->lineEdit(), QStringLiteral("Ontario"));
+        QTest::keyClick(d.ProvinceCombo->lineEdit(), Qt::Key_Return);
+        if (d.isVisible())
+            d.reject();
+    });
+    EXPECT_TRUE(dlg.ask());
+    EXPECT_EQ(dlg.info().province, "Ontario");
+    EXPECT_EQ(dlg.ProvinceCombo->count(), 13);
+}
+
 } // namespace
 } // namespace ranvik
