@@ -22,6 +22,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // The heading of column 0, shown in the view's corner.
+    QString cornerText() const { return QString::fromStdString(tournament_.chart().cell(0, 0)); }
+
     // Chart coordinates of a model index, and back.
     static int chartCol(const QModelIndex& index) { return index.column() + 1; }
     static int chartRow(const QModelIndex& index) { return index.row() + 1; }

@@ -3,7 +3,10 @@
 #include "ui/ChartDelegate.h"
 #include "ui/ChartModel.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QPainter>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -46,6 +49,22 @@ ChartView::ChartView(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setFixedWidth(44);
     verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     verticalHeader()->setHighlightSections(false);
+    // The corner is the chart's cell (0, 0): it shows its heading and selects nothing.
+    setCornerButtonEnabled(false);
+    if (auto* corner = findChild<QAbstractButton*>()) corner->installEventFilter(this);
+}
+
+bool ChartView::eventFilter(QObject* watched, QEvent* event) {
+    auto* corner = qobject_cast<QAbstractButton*>(watched);
+    if (corner && event->type() == QEvent::Paint && chartModel_) {
+        corner->removeEventFilter(this);
+        QCoreApplication::sendEvent(corner, event);
+        corner->installEventFilter(this);
+        QPainter painter(corner);
+        painter.drawText(corner->rect(), Qt::AlignCenter, chartModel_->cornerText());
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 void ChartView::setChartModel(ChartModel* model) {

@@ -36,6 +36,7 @@ public:
     std::optional<QString> filterKey(const QKeyEvent& event, bool editing);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 

@@ -119,22 +119,22 @@ void TForm1::buildTopStrip() {
 
     NumRndsLabel = new QLabel(QStringLiteral("Number of rounds"), Panel2);
     NumRndsLabel->setObjectName(QStringLiteral("NumRndsLabel"));
-    NumRndsLabel->move(112, 4);
+    NumRndsLabel->move(134, 4);
     NumRndsSE = new QSpinBox(Panel2);
     NumRndsSE->setObjectName(QStringLiteral("NumRndsSE"));
     NumRndsSE->setRange(Tournament::MinRounds, Tournament::MaxRounds);
     NumRndsSE->setValue(Tournament::StartRounds);
     NumRndsSE->setKeyboardTracking(false);
-    NumRndsSE->setGeometry(112, 20, 60, 22);
+    NumRndsSE->setGeometry(134, 20, 60, 22);
     NumRndsLabel->setBuddy(NumRndsSE);
 
     CreateReportBtn = new QPushButton(QStringLiteral("Create report for QRB..."), Panel2);
     CreateReportBtn->setObjectName(QStringLiteral("CreateReportBtn"));
-    CreateReportBtn->setGeometry(216, 18, 150, 25);
+    CreateReportBtn->setGeometry(262, 18, 160, 25);
 
     RadioGroup1 = new QGroupBox(QStringLiteral("Tournament type"), Panel2);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(8, 44, 360, 38);
+    RadioGroup1->setGeometry(8, 44, 414, 38);
     auto* radios = new QHBoxLayout(RadioGroup1);
     radios->setContentsMargins(6, 0, 6, 0);
     RadioGroup1Buttons = new QButtonGroup(RadioGroup1);
@@ -150,27 +150,27 @@ void TForm1::buildTopStrip() {
     ViewDatabaseCB = new QCheckBox(QStringLiteral("View database"), Panel2);
     ViewDatabaseCB->setObjectName(QStringLiteral("ViewDatabaseCB"));
     ViewDatabaseCB->setChecked(true);
-    ViewDatabaseCB->move(384, 6);
+    ViewDatabaseCB->move(440, 6);
     LoadFromDatabaseBtn = new QPushButton(QStringLiteral("Load player from database (dbl-click)"), Panel2);
     LoadFromDatabaseBtn->setObjectName(QStringLiteral("LoadFromDatabaseBtn"));
-    LoadFromDatabaseBtn->setGeometry(384, 28, 230, 25);
+    LoadFromDatabaseBtn->setGeometry(440, 28, 240, 25);
 
     NameLabel = new QLabel(QStringLiteral("Name"), Panel2);
-    NameLabel->move(628, 9);
+    NameLabel->move(700, 9);
     NameLE = new QLineEdit(Panel2);
     NameLE->setObjectName(QStringLiteral("NameLE"));
-    NameLE->setGeometry(676, 6, 145, 22);
+    NameLE->setGeometry(760, 6, 145, 22);
     NameLabel->setBuddy(NameLE);
     IDLabel = new QLabel(QStringLiteral("Number"), Panel2);
-    IDLabel->move(628, 35);
+    IDLabel->move(700, 35);
     IDLE = new QLineEdit(Panel2);
     IDLE->setObjectName(QStringLiteral("IDLE"));
-    IDLE->setGeometry(676, 32, 78, 22);
+    IDLE->setGeometry(760, 32, 78, 22);
     IDLabel->setBuddy(IDLE);
 
     DBNavigator1 = new QWidget(Panel2);
     DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
-    DBNavigator1->setGeometry(384, 58, 312, 22);
+    DBNavigator1->setGeometry(440, 58, 312, 22);
     auto* nav = new QHBoxLayout(DBNavigator1);
     nav->setContentsMargins(0, 0, 0, 0);
     nav->setSpacing(0);
