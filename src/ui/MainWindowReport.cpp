@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "files/ChartFile.h"
 #include "files/FileWriter.h"
 #include "report/RatingReport.h"
 #include "ui/ChartView.h"
@@ -78,6 +79,14 @@ void TForm1::CreateReportBtnClick() {
     const ReportBytes report = BuildReportBytes(tournament_, system, info);
     if (!report.ok) {
         prompts::showError(this, Q(report.message));
+        return;
+    }
+    // A chart that cannot be written must not leave a report behind without its chart.
+    const ChartBytes chart = SaveGridBytes(tournament_.chart());
+    if (!chart.ok) {
+        prompts::showError(this, QStringLiteral("Error saving ") +
+                                     Q(ChartPathBesideReport(reportPath.toStdString())) +
+                                     QStringLiteral(".\r") + Q(chart.message));
         return;
     }
     if (!WriteFileSafely(reportPath.toStdString(), report.bytes)) {

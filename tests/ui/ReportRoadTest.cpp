@@ -166,6 +166,25 @@ TEST_F(ReportRoadTest, ChartFileThatCannotBeWrittenLeavesTheReportAndNoConfirmat
     EXPECT_TRUE(form().Modified());
 }
 
+TEST_F(ReportRoadTest, NameTheChartFileCannotCarryWritesNeitherFile) {
+    typeTwoPlayerChart();
+    setCell(1, 2, "\xE6\x9D\x8E, \xE4\xB8\xAD\xE5\xB9\xB3"); // a name in Chinese characters
+    QString error;
+    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueue(confirmList());
+    prompts::enqueue(fillInformation());
+    prompts::enqueueFileName(path("cjk.qtr"));
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    form().CreateReportBtnClick();
+
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Error saving ") + path("cjk.tms") + QLatin1Char('.')))
+        << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("Line 2 column 1"))) << error.toStdString();
+    EXPECT_FALSE(exists("cjk.qtr"));
+    EXPECT_FALSE(exists("cjk.tms"));
+    EXPECT_TRUE(form().Modified());
+}
+
 TEST_F(ReportRoadTest, ReportFileThatCannotBeWrittenStopsBeforeTheChartFile) {
     typeTwoPlayerChart();
     test::WriteFile(dir_.file("old.qtr"), "earlier report");
