@@ -50,6 +50,10 @@ MemberOrdering::MemberOrdering(const MemberRows& rows, std::size_t field) {
         keys_.push_back(std::move(folded[r]));
 }
 
+MemberOrdering::MemberOrdering(std::size_t rowCount) : rows_(rowCount), keys_(rowCount) {
+    std::iota(rows_.begin(), rows_.end(), std::size_t{0});
+}
+
 std::optional<std::size_t> MemberOrdering::currentRow() const {
     if (rows_.empty())
         return std::nullopt;
@@ -90,17 +94,29 @@ bool MemberOrdering::find(std::string_view prefix) {
 }
 
 MemberTable::MemberTable(std::string tableName, MemberRows rows)
+    : MemberTable(std::move(tableName), std::move(rows), true) {}
+
+MemberTable MemberTable::AnyTable(std::string tableName, MemberRows rows) {
+    return MemberTable(std::move(tableName), std::move(rows), false);
+}
+
+MemberTable::MemberTable(std::string tableName, MemberRows rows, bool requireOrderFields)
     : tableName_(std::move(tableName)), rows_(std::move(rows)) {
     for (const auto& row : rows_.rows)
         if (row.size() != rows_.fields.size())
             throw std::runtime_error("The table " + tableName_ + " has a row of the wrong width.");
-    orderings_ = BuildOrderings();
+    orderings_ = BuildOrderings(requireOrderFields);
 }
 
-std::vector<MemberOrdering> MemberTable::BuildOrderings() const {
+std::vector<MemberOrdering> MemberTable::BuildOrderings(bool requireOrderFields) const {
     std::vector<MemberOrdering> orderings;
-    for (MemberOrder order : kOrders)
-        orderings.emplace_back(rows_, field(OrderFieldName(order)));
+    for (MemberOrder order : kOrders) {
+        const char* name = OrderFieldName(order);
+        if (const auto index = requireOrderFields ? field(name) : findField(name))
+            orderings.emplace_back(rows_, *index);
+        else
+            orderings.emplace_back(rows_.rows.size());
+    }
     return orderings;
 }
 

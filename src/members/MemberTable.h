@@ -23,6 +23,8 @@ const char* OrderFieldName(MemberOrder order);
 class MemberOrdering {
   public:
     MemberOrdering(const MemberRows& rows, std::size_t field);
+    // An ordering over a field the table lacks: the table's own order, every key empty.
+    explicit MemberOrdering(std::size_t rowCount);
 
     std::size_t size() const { return rows_.size(); }
     // The table row shown at a position of this ordering.
@@ -53,6 +55,10 @@ class MemberTable {
     // Throws std::runtime_error naming the field when NAME, NUMBER or PROV is missing.
     MemberTable(std::string tableName, MemberRows rows);
 
+    // Any table, with or without the membership fields: an ordering whose field is missing
+    // keeps the table's own order. For showing whatever first table a database lists.
+    static MemberTable AnyTable(std::string tableName, MemberRows rows);
+
     const std::string& tableName() const { return tableName_; }
     const std::vector<std::string>& fields() const { return rows_.fields; }
     std::size_t rowCount() const { return rows_.rows.size(); }
@@ -73,8 +79,9 @@ class MemberTable {
     const MemberOrdering& ordering(MemberOrder order) const { return orderings_[Index(order)]; }
 
   private:
+    MemberTable(std::string tableName, MemberRows rows, bool requireOrderFields);
     static std::size_t Index(MemberOrder order) { return static_cast<std::size_t>(order); }
-    std::vector<MemberOrdering> BuildOrderings() const;
+    std::vector<MemberOrdering> BuildOrderings(bool requireOrderFields) const;
 
     std::string tableName_;
     MemberRows rows_;

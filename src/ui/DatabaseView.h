@@ -1,9 +1,14 @@
 #pragma once
-// State of the membership database view: the open database's table and the models the
-// view shows.
+// State of the membership database view: the model the grid shows the open database's
+// table through (the model holds the table, read into memory).
 
 namespace ranvik {
 
-struct DatabaseView {};
+class MembersModel;
+
+struct DatabaseView {
+    MembersModel* model = nullptr; // owned by the window
+    bool syncing = false;          // the grid is being moved to the current record
+};
 
 } // namespace ranvik

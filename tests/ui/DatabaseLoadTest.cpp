@@ -1,0 +1,287 @@
+// Loading a player from the database view into the chart: the rating question, the
+// duplicate warning, the row question and what each answer does to the chart.
+
+#include "DatabaseTestSupport.h"
+
+#include "ui/ChartView.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+using namespace ranvik;
+using namespace ranvik::test;
+
+namespace {
+
+const char* const kRowQuestion =
+    "Selected chart row is not empty.\rYou can append this entry to the bottom of the chart or "
+    "insert it.";
+
+class DatabaseLoadTest : public DatabaseTest {
+  protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        if (!TestDataDir().empty())
+            openCopyOf("QRBMembers.mde");
+    }
+
+    // Loads the first player whose name begins with the text into the selected row.
+    void load(const QString& name) {
+        findName(name);
+        form().LoadFromDatabaseBtn->click();
+    }
+    void nameRows(int from, int to) {
+        for (int r = from; r <= to; ++r)
+            setCell(1, r, "Player " + std::to_string(r));
+    }
+};
+
+} // namespace
+
+TEST_F(DatabaseLoadTest, EmptyRowTakesThePlayerAndTheSelectionMovesDown) {
+    RANVIK_REQUIRE_TESTDATA();
+    select(2, 3);
+    QString question;
+    prompts::enqueue(answerMsgDlg(1, &question));
+    load("gagnon");
+    EXPECT_EQ(question, "What rating system did this event use?");
+    EXPECT_EQ(form().RatingField, "RATING");
+    EXPECT_EQ(row(3), "Gagnon, Marc|012345|" + current("RATING"));
+    EXPECT_EQ(form().StringGrid1->currentRow(), 4);
+    EXPECT_EQ(form().StringGrid1->currentCol(), 2);
+    EXPECT_TRUE(form().Modified());
+
+    // The answer is remembered; the last row keeps the selection.
+    select(1, 10);
+    load("wilson");
+    EXPECT_EQ(row(10), "Wilson, Emma|102456|0");
+    EXPECT_EQ(form().StringGrid1->currentRow(), 10);
+}
+
+TEST_F(DatabaseLoadTest, RatingSystemDecidesWhichRatingIsCopied) {
+    RANVIK_REQUIRE_TESTDATA();
+    prompts::enqueue(answerMsgDlg(2));
+    select(1, 1);
+    load("levesque");  // no regular rating, active 1480
+    load("theriault"); // regular 1388, no active rating
+    EXPECT_EQ(form().RatingField, "ACT_RATING");
+    EXPECT_EQ(row(1), "Lévesque, Jérôme|102345|1480");
+    EXPECT_EQ(row(2), "Thériault, Noël|102399|unr.");
+}
+
+TEST_F(DatabaseLoadTest, DuplicateNumberWarnsAndIgnoreOrCancelDecide) {
+    RANVIK_REQUIRE_TESTDATA();
+    form().RatingField = "RATING";
+    select(1, 1);
+    load("gagnon");
+    setCell(4, 1, "W2");
+    form().tournament().setModified(false);
+
+    // Cancel at the warning: nothing happens at all.
+    select(1, 2);
+    QString warning;
+    prompts::enqueue(clickStandard(QMessageBox::Cancel, &warning));
+    form().LoadFromDatabaseBtn->click();
+    EXPECT_EQ(warning, "Duplicate QRB number.");
+    EXPECT_EQ(row(2), "||");
+    EXPECT_FALSE(form().Modified());
+
+    // The row holding the number counts too; Ignore then Overwrite loads it again there.
+    select(1, 1);
+    QString question;
+    prompts::enqueue(clickStandard(QMessageBox::Ignore));
+    prompts::enqueue(answerMsgDlg(1, &question));
+    form().LoadFromDatabaseBtn->click();
+    EXPECT_EQ(question, QString(kRowQuestion).replace('\r', '\n'));
+    EXPECT_EQ(row(1), "Gagnon, Marc|012345|" + current("RATING"));
+    EXPECT_TRUE(form().Modified());
+
+    // Overwrite replaces name, number and rating and keeps the round cells.
+    select(1, 1);
+    prompts::enqueue(answerMsgDlg(1));
+    load("smithers");
+    EXPECT_EQ(row(1), "Smithers, Paul|101451|" + current("RATING"));
+    EXPECT_EQ(cell(4, 1), "W2");
+}
+
+TEST_F(DatabaseLoadTest, OnlySixDigitNumbersAreCheckedForDuplicates) {
+    RANVIK_REQUIRE_TESTDATA();
+    form().RatingField = "RATING";
+    select(1, 1);
+    load("macdonald"); // five digits
+    load("macdonald");
+    load("bouchard, e"); // NULL number
+    load("bouchard, e");
+    EXPECT_EQ(cell(2, 2), "10234");
+    EXPECT_EQ(cell(2, 4), "");
+    // TearDown fails the test had a warning been shown.
+}
+
+TEST_F(DatabaseLoadTest, AppendUsesTheFirstFreeRowBelowOrAddsOne) {
+    RANVIK_REQUIRE_TESTDATA();
+    form().RatingField = "RATING";
+    nameRows(1, 5);
+    setCell(1, 1, ""); // free, but above the selection
+    select(1, 3);
+    prompts::enqueue(answerMsgDlg(2));
+    load("wilson");
+    EXPECT_EQ(row(6), "Wilson, Emma|102456|0");
+    EXPECT_EQ(cell(1, 3), "Player 3");
+    EXPECT_EQ(form().StringGrid1->currentRow(), 7);
+
+    nameRows(7, 10);
+    select(1, 8);
+    prompts::enqueue(answerMsgDlg(2));
+    load("gagnon");
+    EXPECT_EQ(form().tournament().numPlayers(), 11);
+    EXPECT_EQ(form().NumPlayersSE->value(), 11);
+    EXPECT_EQ(cell(0, 11), "11");
+    EXPECT_EQ(cell(1, 11), "Gagnon, Marc");
+    EXPECT_EQ(cell(1, 10), "Player 10");
+    EXPECT_EQ(form().StringGrid1->currentRow(), 8); // the new last row: the selection stays
+}
+
+TEST_F(DatabaseLoadTest, InsertAtTheTopOfAFullChartMovesEveryoneDown) {
+    RANVIK_REQUIRE_TESTDATA();
+    form().RatingField = "RATING";
+    form().NumRndsSE->setValue(2);
+    nameRows(1, 10);
+    for (int r = 1; r <= 10; ++r)
+        setCell(4, r, "W" + std::to_string(r % 10 + 1));
+    select(4, 1);
+    prompts::enqueue(answerMsgDlg(3));
+    load("gagnon");
+    ASSERT_EQ(form().tournament().playerRows(), 11);
+    EXPECT_EQ(form().NumPlayersSE->value(), 11);
+    EXPECT_EQ(row(1), "Gagnon, Marc|012345|" + current("RATING"));
+    EXPECT_EQ(cell(4, 1), "");
+    for (int r = 2; r <= 11; ++r) {
+        EXPECT_EQ(cell(0, r), std::to_string(r));
+        EXPECT_EQ(cell(1, r), "Player " + std::to_string(r - 1));
+    }
+    EXPECT_EQ(cell(4, 11), "W1"); // round cells travel with their row, unchanged
+    EXPECT_EQ(form().StringGrid1->currentRow(), 2);
+}
+
+TEST_F(DatabaseLoadTest, InsertWithAFreeLastRowAddsNoRow) {
+    RANVIK_REQUIRE_TESTDATA();
+    form().RatingField = "RATING";
+    nameRows(1, 9);
+    setCell(4, 9, "D1");
+    select(1, 5);
+    prompts::enqueue(answerMsgDlg(3));
+    load("wilson");
+    EXPECT_EQ(form().tournament().playerRows(), 10);
+    EXPECT_EQ(row(5), "Wilson, Emma|102456|0");
+    EXPECT_EQ(cell(1, 6), "Player 5");
+    EXPECT_EQ(cell(1, 10), "Player 9");
+    EXPECT_EQ(cell(4, 10), "D1");
+}
+
+TEST_F(DatabaseLoadTest, CancelAtTheRowQuestionChangesNoCellButCountsAsAChange) {
+    RANVIK_REQUIRE_TESTDATA();
+    form().RatingField = "RATING";
+    nameRows(1, 10);
+    form().tournament().setModified(false);
+    select(1, 4);
+    prompts::enqueue(answerMsgDlg(4));
+    load("gagnon");
+    for (int r = 1; r <= 10; ++r)
+        EXPECT_EQ(row(r), "Player " + std::to_string(r) + "||");
+    EXPECT_EQ(form().tournament().playerRows(), 10);
+    EXPECT_TRUE(form().Modified());
+    EXPECT_EQ(form().StringGrid1->currentRow(), 4);
+}
+
+TEST_F(DatabaseLoadTest, FullChartOfAThousandPlayersTakesNoMore) {
+    RANVIK_REQUIRE_TESTDATA();
+    form().RatingField = "RATING";
+    form().NumPlayersSE->setValue(1000);
+    setCell(1, 1000, "Last One");
+    select(1, 1000);
+    QString message;
+    prompts::enqueue(answerMsgDlg(2));
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &message));
+    load("gagnon");
+    EXPECT_EQ(message, "The chart already holds 1000 players.");
+    EXPECT_EQ(form().tournament().playerRows(), 1000);
+    EXPECT_EQ(cell(1, 1000), "Last One");
+}
+
+TEST_F(DatabaseLoadTest, RatingsAreCopiedOnlyWhenTheyReadAsWholeNumbers) {
+    RANVIK_REQUIRE_TESTDATA();
+    openCopyOf("ratings-as-text.mdb");
+    form().RatingField = "RATING";
+    const std::pair<const char*, const char*> cases[] = {
+        {"plain", "1850"},  {"leading", " 1850"}, {"plus", "+1850"},   {"negative", "-5"},
+        {"dollar", "$7D0"}, {"c-hex", "0x7D0"},   {"letters", "unr."}, {"empty", "unr."},
+        {"null", "unr."},   {"decimal", "unr."},
+    };
+    form().NumPlayersSE->setValue(12);
+    select(1, 1);
+    for (const auto& [name, rating] : cases) {
+        load(name);
+        EXPECT_EQ(cell(3, form().StringGrid1->currentRow() - 1), rating) << name;
+    }
+}
+
+TEST_F(DatabaseLoadTest, DoubleClickInTheGridAndTheMenuItemLoadLikeTheButton) {
+    RANVIK_REQUIRE_TESTDATA();
+    form().RatingField = "RATING";
+    select(1, 2);
+    findName("wilson");
+    QTableView& grid = *form().DBGrid1;
+    QCoreApplication::processEvents(); // lay the grid out before aiming at a row
+    grid.scrollTo(grid.currentIndex());
+    const QPoint where = grid.visualRect(grid.currentIndex()).center();
+    ASSERT_TRUE(grid.viewport()->rect().contains(where));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, where);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, where);
+    EXPECT_EQ(row(2), "Wilson, Emma|102456|0");
+    findName("gagnon");
+    form().LoadplayerfromdatabaseMenu->trigger();
+    EXPECT_EQ(row(3), "Gagnon, Marc|012345|" + current("RATING"));
+}
+
+namespace {
+class DatabaseLoadOddTablesTest : public DatabaseTest {};
+} // namespace
+
+TEST_F(DatabaseLoadOddTablesTest, NoDatabaseAsksTheRatingSystemFirstThenSaysSo) {
+    QString question, error;
+    prompts::enqueue(answerMsgDlg(2, &question));
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    form().LoadFromDatabaseBtn->click();
+    EXPECT_EQ(question, "What rating system did this event use?");
+    EXPECT_EQ(error, "You must first open a database to load from.");
+    EXPECT_EQ(form().RatingField, "ACT_RATING");
+    prompts::enqueue(clickStandard(QMessageBox::Ok)); // no second rating question
+    form().LoadFromDatabaseBtn->click();
+    EXPECT_FALSE(form().Modified());
+}
+
+TEST_F(DatabaseLoadOddTablesTest, MissingFieldIsNamedAndNothingIsWritten) {
+    RANVIK_REQUIRE_TESTDATA();
+    form().RatingField = "RATING";
+    openCopyOf("two-tables.mdb");
+    setCell(1, 1, "Kept");
+    form().tournament().setModified(false);
+    select(1, 1);
+    QString error;
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    form().LoadFromDatabaseBtn->click();
+    EXPECT_EQ(error, "The membership table Clubs has no field NUMBER.");
+    EXPECT_EQ(row(1), "Kept||");
+    EXPECT_FALSE(form().Modified());
+
+    // A members table without the chosen rating field stops before writing as well.
+    openCopyOf("ratings-as-text.mdb");
+    form().RatingField = "FIDE_RATING";
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    form().LoadFromDatabaseBtn->click();
+    EXPECT_EQ(error, "The membership table Members has no field FIDE_RATING.");
+    EXPECT_EQ(row(1), "Kept||");
+}
