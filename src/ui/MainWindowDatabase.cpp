@@ -106,6 +106,10 @@ void TForm1::createDatabaseView() {
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
     DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Narrow columns keep the start of their field name readable; a selected row does not
+    // turn every title bold.
+    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    DBGrid1->horizontalHeader()->setHighlightSections(false);
     DBGrid1->setWordWrap(false);
 
     // Clicks and arrow keys in the grid move the shown ordering's current record.
