@@ -1,7 +1,7 @@
 #pragma once
-// The Access engine (Jet 3, Jet 4 and .accdb files) on mdbtools' libmdb, read-only.
-// Reading a whole table is one call, so it can be moved into a helper process if a damaged
-// file ever proves able to bring the library down.
+// The Access engine (Jet 3, Jet 4 and .accdb files), read-only. The library behind it trusts
+// the file's structures, so every reading runs in a helper process with a time limit: a
+// damaged file gives an error here, never a crash or a hang of the program.
 
 #include "members/MemberDatabase.h"
 
@@ -13,7 +13,8 @@ namespace ranvik {
 
 class AccessDatabase : public MemberDatabase {
   public:
-    // Throws std::runtime_error when the library cannot open the file.
+    // Reads the list of tables. Throws std::runtime_error when the file cannot be opened, or
+    // the reader crashes or takes longer than its time limit.
     explicit AccessDatabase(const std::string& path);
     ~AccessDatabase() override;
     AccessDatabase(const AccessDatabase&) = delete;

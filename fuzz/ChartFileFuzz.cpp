@@ -1,0 +1,50 @@
+// Arbitrary bytes opened as a chart file under each tournament type, then the report's road:
+// validation (inconsistencies answered Ignore or All), the membership-number list, the
+// report, the sort, and writing the chart back.
+
+#include "FuzzTarget.h"
+
+#include "chart/Tournament.h"
+#include "files/ChartFile.h"
+#include "report/RatingReport.h"
+#include "validation/Validation.h"
+
+#include <cstdlib>
+#include <string_view>
+
+using namespace ranvik;
+
+namespace {
+
+const TournamentInfo kInfo{"Open", "QC", "123", "2024/05/12", "100234", "100235"};
+
+void OpenAndReport(std::string_view bytes, TournamentType type, InconsistencyAnswer answer) {
+    Tournament tournament;
+    tournament.FirstActivation();
+    tournament.setType(type);
+    if (!LoadGridBytes(tournament, bytes).ok)
+        return;
+    const Chart& chart = tournament.chart();
+    if (chart.rowCount() - 1 > Tournament::MaxPlayers ||
+        tournament.numRounds() > Tournament::MaxRounds)
+        std::abort(); // a chart beyond the limits
+    Validate(tournament, [answer](const std::string&) { return answer; });
+    FlaggedMemberLines(chart, tournament.playerRows());
+    BuildReportBytes(tournament, RatingSystem::Regular, kInfo);
+    BuildReportBytes(tournament, RatingSystem::Active, kInfo);
+    SaveGridBytes(chart);
+    if (tournament.SortPlayersBtnClick())
+        SaveGridBytes(chart);
+}
+
+} // namespace
+
+RANVIK_FUZZ_TARGET(chart_file) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const InconsistencyAnswer answer =
+        size % 2 == 0 ? InconsistencyAnswer::Ignore : InconsistencyAnswer::All;
+    for (TournamentType type :
+         {TournamentType::Swiss, TournamentType::RoundRobin, TournamentType::DoubleRoundRobin})
+        OpenAndReport(bytes, type, answer);
+    return 0;
+}

@@ -1,0 +1,95 @@
+// Every saved fuzz input (the seed corpora and the inputs that once found a fault) runs
+// through its target as libFuzzer would run it; under the sanitizer build a memory or
+// undefined-behaviour fault in any of them fails the test.
+
+#include "FuzzTarget.h"
+#include "members/MemberDatabase.h"
+#include "members/MemberTable.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+int RanvikFuzz_chart_file(const std::uint8_t* data, std::size_t size);
+int RanvikFuzz_result_notation(const std::uint8_t* data, std::size_t size);
+int RanvikFuzz_settings(const std::uint8_t* data, std::size_t size);
+int RanvikFuzz_member_database(const std::uint8_t* data, std::size_t size);
+
+namespace {
+
+namespace fs = std::filesystem;
+using ranvik::test::ReadFile;
+
+const fs::path kFuzzDir = fs::path(RANVIK_SOURCE_DIR) / "fuzz";
+
+// The files of fuzz/corpus/<folder> and fuzz/regressions/<folder>, in name order.
+std::vector<fs::path> SavedInputs(const std::string& folder) {
+    std::vector<fs::path> inputs;
+    for (const char* kind : {"corpus", "regressions"}) {
+        const fs::path dir = kFuzzDir / kind / folder;
+        if (!fs::is_directory(dir))
+            continue;
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            if (entry.is_regular_file())
+                inputs.push_back(entry.path());
+        }
+    }
+    std::sort(inputs.begin(), inputs.end());
+    return inputs;
+}
+
+using Target = int (*)(const std::uint8_t*, std::size_t);
+
+void RunSavedInputs(const std::string& folder, Target target) {
+    const std::vector<fs::path> inputs = SavedInputs(folder);
+    ASSERT_FALSE(inputs.empty()) << "no saved inputs for " << folder;
+    for (const fs::path& input : inputs) {
+        SCOPED_TRACE(input.string());
+        const std::string bytes = ReadFile(input);
+        EXPECT_EQ(target(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), 0);
+    }
+}
+
+TEST(FuzzRegression, ChartFileInputs) {
+    RunSavedInputs("chart_file", RanvikFuzz_chart_file);
+}
+
+TEST(FuzzRegression, ResultNotationInputs) {
+    RunSavedInputs("result_notation", RanvikFuzz_result_notation);
+}
+
+TEST(FuzzRegression, SettingsInputs) {
+    RunSavedInputs("settings", RanvikFuzz_settings);
+}
+
+TEST(FuzzRegression, MemberDatabaseInputs) {
+    RunSavedInputs("member_database", RanvikFuzz_member_database);
+}
+
+// The program's own road for a membership file: open by content, read the first table. For
+// the saved inputs and those that bring the library down when read in this process: each
+// either reads or gives an error, and this process lives on.
+TEST(FuzzRegression, MembershipFilesReadOrFailInTheHelperProcess) {
+    std::vector<fs::path> inputs = SavedInputs("member_database");
+    const std::vector<fs::path> crashing = SavedInputs("member_database_isolated");
+    inputs.insert(inputs.end(), crashing.begin(), crashing.end());
+    int failed = 0;
+    for (const fs::path& input : inputs) {
+        SCOPED_TRACE(input.string());
+        try {
+            auto database = ranvik::OpenMemberDatabase(input.string());
+            ranvik::MemberTable::AnyTable("first", database->readTable(database->tables().at(0)));
+        } catch (const std::exception& error) {
+            EXPECT_NE(std::string(error.what()), "") << "an error without a message";
+            ++failed;
+        }
+    }
+    EXPECT_GE(failed, static_cast<int>(crashing.size()));
+}
+
+} // namespace
