@@ -167,7 +167,7 @@ TEST(ChartFileLoad, ANulByteEndsTheText) {
     Tournament t = Started();
     ASSERT_TRUE(Load(t, std::string("1\tA\t\t\t\t\r\n2\tB\t\t\t\t\r\n\0"
                                     "3\tC\r\n",
-                                    30))
+                                    24))
                     .ok);
     EXPECT_EQ(t.numPlayers(), 2);
     EXPECT_EQ(t.chart().cell(1, 2), "B");
