@@ -1,11 +1,17 @@
 #include "chart/Chart.h"
 
+#include <algorithm>
+
 namespace ranvik {
 namespace {
 const std::string kEmpty;
 
+// A plain loop: cells are a few characters long, too short for find_first_of to pay off.
 bool NeedsSanitising(std::string_view text) {
-    return text.find_first_of("\t\r\n") != std::string_view::npos;
+    for (const char c : text) {
+        if (c == '\t' || c == '\r' || c == '\n') return true;
+    }
+    return false;
 }
 } // namespace
 
@@ -36,10 +42,12 @@ const std::string& Chart::cell(int col, int row) const {
     return line[col];
 }
 
+// Storage grows to the visible size at once, so filling a chart cell by cell does not
+// reallocate (and move) a row of thousands of cells again and again.
 std::string& Chart::slot(int col, int row) {
-    if (row >= static_cast<int>(cells_.size())) cells_.resize(row + 1);
+    if (row >= static_cast<int>(cells_.size())) cells_.resize(std::max(row + 1, rows_));
     auto& line = cells_[row];
-    if (col >= static_cast<int>(line.size())) line.resize(col + 1);
+    if (col >= static_cast<int>(line.size())) line.resize(std::max(col + 1, cols_));
     return line[col];
 }
 

@@ -94,10 +94,15 @@ ParsedResult ParseResult(std::string_view text) {
     return result;
 }
 
+// Only the first character after the leading spaces counts; read it in place, since
+// validation and the report ask this of every cell of a chart.
 int RoundRobinPoints(std::string_view text) {
-    const std::string norm = NormaliseResultText(text);
-    if (norm.empty()) return 0;
-    switch (norm[0]) {
+    std::size_t start = 0;
+    while (start < text.size() && text[start] == ' ') ++start;
+    if (start == text.size()) return 0;
+    char first = text[start];
+    if (first >= 'a' && first <= 'z') first = static_cast<char>(first - 'a' + 'A');
+    switch (first) {
     case '+': case '1': case 'G': case 'W': return 2;
     case '=': case 'D': case 'E': return 1;
     default: return 0;

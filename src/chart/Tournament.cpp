@@ -64,17 +64,19 @@ void Tournament::setSwissHeadings() {
 }
 
 // Puts "X" into each player's own cells for the current type and empties every other
-// result cell that holds exactly "X". Only the visible result cells are touched.
+// result cell that holds exactly "X". Only the visible result cells are touched, row by row
+// as they are stored: a full double round robin has two million of them.
 void Tournament::markOwnCells() {
     const int lastCol = chart_.colCount() - 1;
     const int lastRow = chart_.rowCount() - 1;
-    for (int c = FirstRoundCol; c <= lastCol; ++c) {
-        const int k = c - FirstRoundCol;
-        int ownRow = 0; // the row that meets itself in this column, 0 for none
-        if (type_ == TournamentType::RoundRobin) ownRow = k + 1;
-        if (type_ == TournamentType::DoubleRoundRobin) ownRow = k / 2 + 1;
-        for (int r = 1; r <= lastRow; ++r) {
-            if (r == ownRow) {
+    // The columns where row r meets itself; none for Swiss.
+    const int perOpponent = type_ == TournamentType::DoubleRoundRobin ? 2 : 1;
+    const bool roundRobin = type_ != TournamentType::Swiss;
+    for (int r = 1; r <= lastRow; ++r) {
+        const int ownFirst = roundRobin ? FirstRoundCol + perOpponent * (r - 1) : -1;
+        const int ownLast = roundRobin ? ownFirst + perOpponent - 1 : -1;
+        for (int c = FirstRoundCol; c <= lastCol; ++c) {
+            if (c >= ownFirst && c <= ownLast) {
                 chart_.setCellQuietly(c, r, "X");
             } else if (chart_.cell(c, r) == "X") {
                 chart_.setCellQuietly(c, r, "");

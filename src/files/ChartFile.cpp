@@ -36,19 +36,25 @@ int CountFields(std::string_view line) {
 }
 
 // Field 1 runs to the first TAB, field k from the (k-1)-th TAB to the k-th or the end.
-std::vector<std::string_view> SplitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
+// Fields are a character or two long, so a plain scan beats a library search per field.
+void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
     std::size_t start = 0;
-    while (start <= line.size()) {
-        const std::size_t tab = line.find('\t', start);
-        if (tab == std::string_view::npos) {
-            fields.push_back(line.substr(start));
-            break;
+    for (std::size_t pos = 0; pos < line.size(); ++pos) {
+        if (line[pos] == '\t') {
+            fields.push_back(line.substr(start, pos - start));
+            start = pos + 1;
         }
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
     }
-    return fields;
+    fields.push_back(line.substr(start));
+}
+
+bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
 }
 
 std::string UnreadableReason(int lines, int fields, bool swiss) {
@@ -71,12 +77,13 @@ std::string UnreadableReason(int lines, int fields, bool swiss) {
 void FillCells(Chart& chart, const std::vector<std::string_view>& lines) {
     const int lastRow = chart.rowCount() - 1;
     const int lastCol = chart.colCount() - 1;
+    std::vector<std::string_view> fields;
     for (int r = 1; r <= lastRow; ++r) {
         // A row the file has no line for (a one-line file read as two players) is emptied
         // like a blank line would empty it, so no earlier player shows through.
         const std::string_view line =
             r <= static_cast<int>(lines.size()) ? lines[r - 1] : std::string_view{};
-        const std::vector<std::string_view> fields = SplitFields(line);
+        SplitFields(line, fields);
         for (int c = 0; c <= lastCol; ++c) {
             const std::string_view field =
                 c < static_cast<int>(fields.size()) ? fields[c] : std::string_view{};
@@ -92,16 +99,23 @@ ChartBytes SaveGridBytes(const Chart& chart) {
     ChartBytes out;
     const int lastRow = chart.rowCount() - 1;
     const int cols = chart.colCount();
+    if (lastRow > 0)
+        out.bytes.reserve(static_cast<std::size_t>(lastRow) *
+                          (static_cast<std::size_t>(cols) * 3 + 40));
     for (int r = 1; r <= lastRow; ++r) {
         for (int c = 0; c < cols; ++c) {
-            const std::optional<std::string> bytes = EncodeWindows1252(chart.cell(c, r));
-            if (!bytes) {
+            const std::string& text = chart.cell(c, r);
+            // ASCII is its own encoding; only the rare accented cell goes through the codec.
+            if (IsAscii(text)) {
+                out.bytes += text;
+            } else if (const std::optional<std::string> bytes = EncodeWindows1252(text)) {
+                out.bytes += *bytes;
+            } else {
                 out.bytes.clear();
                 out.message = "Line " + std::to_string(r) + " column " + std::to_string(c) +
                               " holds a character that cannot be saved in a chart file.";
                 return out;
             }
-            out.bytes += *bytes;
             out.bytes += '\t';
         }
         out.bytes += "\r\n";
@@ -130,16 +144,21 @@ LoadOutcome LoadGridBytes(Tournament& tournament, std::string_view bytes) {
     chart.setRowCount(players + 1);
     chart.setColCount(tournament.isSwiss() ? rounds + FirstRoundCol : fields);
 
+    // A players count that changes lays a round robin chart out already; a second layout
+    // would only repeat the work over every cell.
+    const bool laidOut = tournament.numPlayers() != players;
     tournament.setNumPlayers(players);
     switch (tournament.type()) {
     case TournamentType::Swiss:
         tournament.setNumRounds(rounds);
         break;
     case TournamentType::RoundRobin:
-        tournament.SetGridFromNumPlayers();
+        if (!laidOut)
+            tournament.SetGridFromNumPlayers();
         break;
     case TournamentType::DoubleRoundRobin:
-        tournament.SetGridFromNumPlayersDouble();
+        if (!laidOut)
+            tournament.SetGridFromNumPlayersDouble();
         break;
     }
 

@@ -105,14 +105,18 @@ template <typename Sink> bool EncodeInto(std::string_view utf8, Sink&& sink) {
 
 std::string DecodeWindows1252(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size());
-    for (char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out += c;
-        } else {
-            AppendUtf8(out, CodePointOf(byte));
-        }
+    out.reserve(bytes.size() + bytes.size() / 8);
+    // Runs of ASCII, nearly the whole of a chart file, are copied in one piece.
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = pos;
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80)
+            ++end;
+        out.append(bytes.data() + pos, end - pos);
+        if (end == bytes.size())
+            break;
+        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(bytes[end])));
+        pos = end + 1;
     }
     return out;
 }

@@ -2,11 +2,18 @@
 
 #include "chart/ResultNotation.h"
 
+#include <algorithm>
+
 namespace ranvik {
 
 namespace {
 std::string Quoted(const std::string& field) {
-    return "\"" + field + "\"";
+    std::string quoted;
+    quoted.reserve(field.size() + 2);
+    quoted += '"';
+    quoted += field;
+    quoted += '"';
+    return quoted;
 }
 
 std::string JoinQuoted(const std::vector<std::string>& fields) {
@@ -99,8 +106,14 @@ std::string ScoreText(int halfPoints) {
 
 std::vector<std::string> BuildReportLines(const Tournament& tournament, RatingSystem system,
                                           const TournamentInfo& info) {
-    std::vector<std::string> lines{HeaderLine(tournament, system, info)};
+    std::vector<std::string> lines;
     const Chart& chart = tournament.chart();
+    // A full double round robin gives two million lines: grow the list once, not by doubling.
+    const int perPlayer =
+        (tournament.isSwiss() ? tournament.numRounds() : chart.colCount() - FirstRoundCol) + 2;
+    lines.reserve(1 + static_cast<std::size_t>(std::max(0, tournament.playerRows())) *
+                          static_cast<std::size_t>(std::max(2, perPlayer)));
+    lines.push_back(HeaderLine(tournament, system, info));
     for (int row = 1; row <= tournament.playerRows(); ++row) {
         const std::string& number = chart.cell(2, row);
         lines.push_back(Quoted(IsValidMemberNumber(number) ? number : "999999"));

@@ -77,41 +77,77 @@ int ChartValidator::CheckValidEntry(std::string_view text, int row, int col) {
 }
 
 int ChartValidator::CheckValidEntryRR(std::string_view text, int row, int col) {
-    if (col >= FirstRoundCol) {
-        const bool isDouble = tournament_.type() == TournamentType::DoubleRoundRobin;
-        const int k = col - FirstRoundCol;
-        const int opponent = isDouble ? k / 2 + 1 : k + 1;
-        const int mirrorCol =
-            isDouble ? FirstRoundCol + 2 * (row - 1) + k % 2 : FirstRoundCol + row - 1;
-        const bool isX = text == "X";
-        if (opponent > tournament_.playerRows())
-            return 1;
-        if (opponent == row && !isX)
-            return 5;
-        const int total = RoundRobinPoints(text) +
-                          RoundRobinPoints(tournament_.chart().cell(mirrorCol, opponent));
-        if (total != 2 && !isX && !SuppressInconsistencyMessages &&
-            !goOnAfter("results", row, col)) {
-            return 7;
-        }
-    }
+    if (col >= FirstRoundCol)
+        return checkResultRR(text == "X", RoundRobinPoints(text), row, col);
     return checkNameAndRating(text, col);
+}
+
+int ChartValidator::checkResultRR(bool isX, int points, int row, int col) {
+    const bool isDouble = tournament_.type() == TournamentType::DoubleRoundRobin;
+    const int k = col - FirstRoundCol;
+    const int opponent = isDouble ? k / 2 + 1 : k + 1;
+    const int mirrorCol =
+        isDouble ? FirstRoundCol + 2 * (row - 1) + k % 2 : FirstRoundCol + row - 1;
+    if (opponent > tournament_.playerRows())
+        return 1;
+    if (opponent == row && !isX)
+        return 5;
+    const int total = points + mirrorPoints(mirrorCol, opponent);
+    if (total != 2 && !isX && !SuppressInconsistencyMessages && !goOnAfter("results", row, col))
+        return 7;
+    return 0;
+}
+
+int ChartValidator::mirrorPoints(int col, int row) const {
+    const int k = col - FirstRoundCol;
+    if (k >= 0 && k < pointsCols_ && row >= 1 && row <= pointsRows_) {
+        const signed char entry = points_[static_cast<std::size_t>(row - 1) * pointsCols_ + k];
+        return entry == kXMark ? 0 : entry;
+    }
+    return RoundRobinPoints(tournament_.chart().cell(col, row));
 }
 
 ValidationResult ChartValidator::Scan() {
     const Chart& chart = tournament_.chart();
     const int lastRow = tournament_.playerRows();
     const int lastCol = chart.colCount() - 1;
-    for (int row = 1; row <= lastRow; ++row) {
-        for (int col = 1; col <= lastCol; ++col) {
-            const std::string& text = chart.cell(col, row);
-            const int code = tournament_.isSwiss() ? CheckValidEntry(text, row, col)
-                                                   : CheckValidEntryRR(text, row, col);
-            if (code > 0)
-                return {code, row, col};
+    if (!tournament_.isSwiss() && lastRow > 0 && lastCol >= FirstRoundCol) {
+        pointsCols_ = lastCol - FirstRoundCol + 1;
+        pointsRows_ = lastRow;
+        points_.resize(static_cast<std::size_t>(pointsRows_) * pointsCols_);
+        for (int row = 1; row <= lastRow; ++row) {
+            for (int col = FirstRoundCol; col <= lastCol; ++col) {
+                const std::string& text = chart.cell(col, row);
+                points_[static_cast<std::size_t>(row - 1) * pointsCols_ + col - FirstRoundCol] =
+                    text == "X" ? kXMark : static_cast<signed char>(RoundRobinPoints(text));
+            }
         }
     }
-    return {};
+    ValidationResult result;
+    for (int row = 1; row <= lastRow && result.code == 0; ++row) {
+        for (int col = 1; col <= lastCol; ++col) {
+            int code = 0;
+            if (pointsCols_ > 0 && col >= FirstRoundCol) {
+                // The table already holds what the check needs: the cell is not read again.
+                const signed char entry =
+                    points_[static_cast<std::size_t>(row - 1) * pointsCols_ + col - FirstRoundCol];
+                code = checkResultRR(entry == kXMark, entry == kXMark ? 0 : entry, row, col);
+            } else {
+                const std::string& text = chart.cell(col, row);
+                code = tournament_.isSwiss() ? CheckValidEntry(text, row, col)
+                                             : CheckValidEntryRR(text, row, col);
+            }
+            if (code > 0) {
+                result = {code, row, col};
+                break;
+            }
+        }
+    }
+    // The table holds only while the chart cannot change: the next check reads the chart.
+    points_.clear();
+    pointsCols_ = 0;
+    pointsRows_ = 0;
+    return result;
 }
 
 } // namespace ranvik

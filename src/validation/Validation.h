@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ranvik {
 
@@ -65,8 +66,20 @@ class ChartValidator {
     // Asks about an inconsistency; gives false when the user cancels.
     bool goOnAfter(const std::string& kind, int row, int col);
 
+    // A round robin result cell's check once its text has been read.
+    int checkResultRR(bool isX, int points, int row, int col);
+    // Points of the cell a round robin entry is checked against: from the table Scan fills
+    // when the cell lies in it, read from the chart otherwise.
+    int mirrorPoints(int col, int row) const;
+
     const Tournament& tournament_;
     InconsistencyPrompt prompt_;
+    // During a round robin Scan: points of every visible result cell (or kXMark), read row
+    // by row in one pass, so the checks neither read a cell twice nor jump across rows.
+    static constexpr signed char kXMark = 3; // an "X" cell (no points) in points_
+    std::vector<signed char> points_;
+    int pointsCols_ = 0;
+    int pointsRows_ = 0;
 };
 
 // Drops trailing unnamed rows (setting the players count, which may lay the chart out
