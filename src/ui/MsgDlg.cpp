@@ -3,6 +3,7 @@
 #include "ui/Prompts.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -103,6 +104,16 @@ void TMsgDlg::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
     QDialog::changeEvent(event);
+}
+
+void TMsgDlg::keyPressEvent(QKeyEvent* event) {
+    // No button is the cancel button: Escape would otherwise answer 2, which is a real
+    // choice here (round robin, active rating, append), not a way out.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TMsgDlg::resizeEvent(QResizeEvent* event) {

@@ -33,6 +33,7 @@ class TMsgDlg : public QDialog {
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // Fits the window to the message and shows buttons 3 and 4 only when captioned; runs

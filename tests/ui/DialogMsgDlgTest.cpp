@@ -139,10 +139,26 @@ TEST(MsgDlgAnswers, ClosingOtherwiseAnswersTwo) {
                     QStringLiteral("Three"), QStringLiteral("Four"));
     prompts::enqueue([](QDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(dlg.ask(), 2);
-    prompts::enqueue([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    EXPECT_EQ(dlg.ask(), 2);
     prompts::enqueue([](QDialog& dialog) { dialog.close(); });
     EXPECT_EQ(dlg.ask(), 2);
+}
+
+TEST(MsgDlgAnswers, EscapeIsNoAnswer) {
+    // The type question of Open: Escape must not pick "Round robin", the second button.
+    TMsgDlg dlg;
+    dlg.SetCaptions(QStringLiteral("Which?"), QStringLiteral("Swiss"),
+                    QStringLiteral("Round robin"), QStringLiteral("Dbl R.R."),
+                    QStringLiteral("Cancel"));
+    bool stillOpen = false;
+    prompts::enqueue([&stillOpen](QDialog& dialog) {
+        auto& msg = static_cast<TMsgDlg&>(dialog);
+        QTest::keyClick(&msg, Qt::Key_Escape);
+        QTest::keyClick(msg.Button1, Qt::Key_Escape);
+        stillOpen = msg.isVisible();
+        msg.Button4->click();
+    });
+    EXPECT_EQ(dlg.ask(), 4);
+    EXPECT_TRUE(stillOpen);
 }
 
 TEST(MsgDlgAnswers, EnterAloneAnswersNothingButAnAccessKeyDoes) {
