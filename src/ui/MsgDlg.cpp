@@ -3,8 +3,8 @@
 #include "ui/Prompts.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
