@@ -197,7 +197,13 @@ void BM_OpenMembers(benchmark::State& state) {
         benchmark::DoNotOptimize(table.ordering(MemberOrder::Name).currentRow());
     }
 }
-BENCHMARK(BM_OpenMembers)->ArgName("engine")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// Real time: the Access engine reads the file in a helper process.
+BENCHMARK(BM_OpenMembers)
+    ->ArgName("engine")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // One keystroke in the Name or Number box: a search for the whole text typed so far.
 void BM_KeystrokeSearch(benchmark::State& state) {

@@ -73,7 +73,12 @@ int AppendRoundRobinResults(const Tournament& tournament, int row,
     for (int col = FirstRoundCol; col < tournament.chart().colCount(); ++col) {
         const std::string& text = tournament.chart().cell(col, row);
         total += RoundRobinPoints(text);
-        lines.push_back(Quoted(text));
+        // Built in place: a full double round robin has two million of these lines.
+        std::string& line = lines.emplace_back();
+        line.reserve(text.size() + 2);
+        line += '"';
+        line += text;
+        line += '"';
     }
     return total;
 }
