@@ -2,8 +2,8 @@
 
 #include "files/ChartFile.h"
 #include "files/FileWriter.h"
+#include "report/RatingReport.h"
 
-#include <filesystem>
 #include <ostream>
 
 namespace ranvik::cli {
@@ -43,9 +43,7 @@ int SaveChart(const Tournament& tournament, const std::string& path, std::ostrea
 }
 
 std::string ChartSavePath(const std::string& chosenPath) {
-    if (std::filesystem::path(chosenPath).has_extension())
-        return chosenPath;
-    return chosenPath + ".tms";
+    return HasFileExtension(chosenPath) ? chosenPath : chosenPath + ".tms";
 }
 
 ValidationResult ValidateAndPrint(Tournament& tournament, InconsistencyAnswer policy,

@@ -59,6 +59,10 @@ struct ReportBytes {
 ReportBytes BuildReportBytes(const Tournament& tournament, RatingSystem system,
                              const TournamentInfo& info);
 
+// Whether the file-name part of a path has an extension: a dot after the last "/" or "\\"
+// (so "a.", ".b" and "x.d/a.b" have one, "x.d/a" has none). Save as uses the same rule.
+bool HasFileExtension(const std::string& path);
+
 // The report path for the path the user chose: ".qtr" appended when it has no extension.
 std::string ReportPathFor(const std::string& chosenPath);
 

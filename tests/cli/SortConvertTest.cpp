@@ -43,6 +43,13 @@ TEST(CliConvert, SavesUnderTheNewNameWithTmsAdded) {
     EXPECT_EQ(result.out, out + ".tms\n");
     EXPECT_EQ(ReadFile(out + ".tms"),
               ChartText({{"1", "Ann", "", "", "W2"}, {"2", "Bob", "", "", "L1"}}));
+
+    // A name that starts with a dot already has an extension, as Save as sees it.
+    const std::string dotted = dir.file(".chart");
+    const CliResult kept = RunCli({"convert", chart, "--type", "swiss", "-o", dotted});
+    ASSERT_EQ(kept.status, 0) << kept.err;
+    EXPECT_EQ(kept.out, dotted + "\n");
+    EXPECT_TRUE(std::filesystem::exists(dotted));
 }
 
 TEST(CliConvert, OtherExtensionIsKeptAndRoundRobinLaysOutByType) {

@@ -68,4 +68,10 @@ TEST(ReportNames, ReportAndChartPaths) {
     EXPECT_EQ(ChartPathBesideReport("/tmp/x/Spring Open.qtr"), "/tmp/x/Spring Open.tms");
     EXPECT_EQ(ChartPathBesideReport("/tmp/x/name.txt"), "/tmp/x/name.tms");
     EXPECT_EQ(ChartPathBesideReport("rel/a.b.qtr"), "rel/a.b.tms");
+    // A name that starts with a dot has an extension, as Save as sees it.
+    EXPECT_EQ(ReportPathFor("/tmp/x/.qtr"), "/tmp/x/.qtr");
+    EXPECT_EQ(ChartPathBesideReport("/tmp/x/.qtr"), "/tmp/x/.tms");
+    EXPECT_EQ(ReportPathFor("/tmp/x/name."), "/tmp/x/name.");
+    EXPECT_EQ(ChartPathBesideReport("/tmp/x/name."), "/tmp/x/name.tms");
+    EXPECT_EQ(ReportPathFor("C:\\x.d\\name"), "C:\\x.d\\name.qtr");
 }
