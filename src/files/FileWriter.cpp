@@ -22,11 +22,16 @@ namespace ranvik {
 namespace {
 
 std::array<int, 4> gInjected{}; // failures still to inject, by WriteStep
+std::array<int, 4> gSpared{};   // passes of the step still to let through before them
 
 bool InjectedFailure(WriteStep step) {
     int& left = gInjected[static_cast<std::size_t>(step)];
     if (left <= 0)
         return false;
+    if (int& spared = gSpared[static_cast<std::size_t>(step)]; spared > 0) {
+        --spared;
+        return false;
+    }
     --left;
     return true;
 }
@@ -173,12 +178,14 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
     return true;
 }
 
-void InjectWriteFailure(WriteStep step, int count) {
+void InjectWriteFailure(WriteStep step, int count, int after) {
     gInjected[static_cast<std::size_t>(step)] += count;
+    gSpared[static_cast<std::size_t>(step)] += after;
 }
 
 void ClearInjectedWriteFailures() {
     gInjected.fill(0);
+    gSpared.fill(0);
 }
 
 } // namespace ranvik

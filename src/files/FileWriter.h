@@ -16,8 +16,9 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes);
 // Reads a whole file; false (and an error text) when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
 
-// Test hook: make the given step of the next writes fail (count = how many writes).
-void InjectWriteFailure(WriteStep step, int count = 1);
+// Test hook: make the given step of the next writes fail (count = how many writes), after
+// letting that step of `after` writes succeed first (the second file of a report).
+void InjectWriteFailure(WriteStep step, int count = 1, int after = 0);
 void ClearInjectedWriteFailures();
 
 } // namespace ranvik

@@ -1,0 +1,46 @@
+// The settings file written at the end of a run, failing at each step of the write: the
+// failure is only reported to the caller (the window says nothing), and the old file is
+// left byte for byte, so the remembered database is still there next time.
+
+#include "files/FileWriter.h"
+#include "members/Settings.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace ranvik;
+using namespace ranvik::test;
+
+namespace {
+
+class SettingsWriteFailure : public ::testing::TestWithParam<WriteStep> {
+  protected:
+    void TearDown() override { ClearInjectedWriteFailures(); }
+};
+
+TEST_P(SettingsWriteFailure, OldFileStaysAndNothingIsThrown) {
+    TempDir dir;
+    const std::string ini = dir.file("Ranvik.ini");
+    const std::string old = "; mine\r\n[Database]\r\nDatabase name=/old.mde\r\n[Other]\r\nx=1\r\n";
+    WriteFile(ini, old);
+    InjectWriteFailure(GetParam());
+    bool saved = true;
+    EXPECT_NO_THROW(saved = SaveDBSettings(ini, "/new.mde"));
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadFile(ini), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    // The next write, without a failure, goes through.
+    EXPECT_TRUE(SaveDBSettings(ini, "/new.mde"));
+    EXPECT_EQ(LoadDBSettings(ini, ""), "/new.mde");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, SettingsWriteFailure,
+                         ::testing::Values(WriteStep::Create, WriteStep::Write, WriteStep::Flush,
+                                           WriteStep::Replace));
+
+} // namespace

@@ -1,0 +1,182 @@
+// A write that fails at any of its steps (create, write, flush, replace), for every command
+// that writes a file: the old file stays byte for byte, the program's own message is shown,
+// the chart stays marked as modified, and no scrap of the attempt is left beside the file.
+
+#include "TestSupport.h"
+#include "UiTestSupport.h"
+
+#include "files/FileWriter.h"
+#include "ui/TnmtHeaderDlg.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+#include <set>
+
+using namespace ranvik;
+using ranvik::test::WindowTest;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char kOldChart[] = "1\tearlier chart\t\t\t\t\r\n2\t\t\t\t\t\r\n";
+const char kOldReport[] = "\"earlier report\"\r\n";
+
+class WriteFailureTest : public WindowTest, public ::testing::WithParamInterface<WriteStep> {
+  protected:
+    void TearDown() override {
+        ClearInjectedWriteFailures();
+        WindowTest::TearDown();
+    }
+
+    QString path(const char* name) const { return QString::fromStdString(dir_.file(name)); }
+    std::string read(const char* name) const { return test::ReadFile(dir_.file(name)); }
+    void write(const char* name, const std::string& bytes) const {
+        test::WriteFile(dir_.file(name), bytes);
+    }
+    // The names in the folder: a failed write leaves no temporary file behind.
+    std::set<std::string> files() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir_.path()))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    // A chart of two players with a result, typed: the chart is modified.
+    void typeChart() {
+        enter(1, 1, "Ann Lee");
+        enter(2, 1, "123456");
+        enter(4, 1, "w2");
+        enter(1, 2, "Bo Chen");
+        enter(2, 2, "654321");
+        ASSERT_TRUE(form().Modified());
+    }
+
+    // Answers every question of the report up to the file name, which is name.
+    void scriptReportUpTo(const char* name) {
+        prompts::enqueue(answerMsgDlg(1)); // regular rating
+        prompts::enqueue([](QDialog& dialog) {
+            auto& d = static_cast<TTnmtHeaderDlg&>(dialog);
+            QTest::keyClicks(d.TnmtNameLE, QStringLiteral("Spring Open"));
+            QTest::keyClicks(d.ProvinceCombo->lineEdit(), QStringLiteral("ON"));
+            QTest::keyClicks(d.EnddateLE, QStringLiteral("2008/06/18"));
+            QTest::keyClicks(d.TDNumLE, QStringLiteral("654321"));
+            d.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+        });
+        prompts::enqueueFileName(path(name));
+    }
+
+    test::TempDir dir_;
+};
+
+TEST_P(WriteFailureTest, SaveKeepsTheChartFile) {
+    typeChart();
+    write("club.tms", kOldChart);
+    form().ChartFileName = path("club.tms");
+    QString error;
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    InjectWriteFailure(GetParam());
+    form().SaveMenu->trigger();
+
+    EXPECT_EQ(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.'));
+    EXPECT_EQ(read("club.tms"), kOldChart);
+    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().ChartSaveFailed);
+    EXPECT_EQ(files(), std::set<std::string>{"club.tms"});
+}
+
+TEST_P(WriteFailureTest, SaveAsKeepsTheFileItWouldReplace) {
+    typeChart();
+    write("other.tms", kOldChart);
+    QString error;
+    prompts::enqueueFileName(path("other.tms"));
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    InjectWriteFailure(GetParam());
+    form().SaveasMenu->trigger();
+
+    EXPECT_EQ(error, QStringLiteral("Error saving ") + path("other.tms") + QLatin1Char('.'));
+    EXPECT_EQ(read("other.tms"), kOldChart);
+    EXPECT_TRUE(form().Modified());
+    EXPECT_EQ(form().ChartFileName, path("other.tms"));
+    EXPECT_EQ(files(), std::set<std::string>{"other.tms"});
+}
+
+TEST_P(WriteFailureTest, ReportFileFailureKeepsBothOldFiles) {
+    typeChart();
+    write("spring.qtr", kOldReport);
+    write("spring.tms", kOldChart);
+    QString error;
+    scriptReportUpTo("spring.qtr");
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    InjectWriteFailure(GetParam());
+    form().CreateReportBtnClick();
+
+    EXPECT_EQ(error, QStringLiteral("Error saving report to file: ") + path("spring.qtr"));
+    EXPECT_EQ(read("spring.qtr"), kOldReport);
+    EXPECT_EQ(read("spring.tms"), kOldChart);
+    EXPECT_TRUE(form().Modified());
+    EXPECT_EQ(files(), (std::set<std::string>{"spring.qtr", "spring.tms"}));
+}
+
+TEST_P(WriteFailureTest, ChartFileBesideTheReportFailsAndKeepsItsOldBytes) {
+    typeChart();
+    write("spring.qtr", kOldReport);
+    write("spring.tms", kOldChart);
+    QString error;
+    scriptReportUpTo("spring.qtr");
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    InjectWriteFailure(GetParam(), 1, 1); // the report file goes through, the chart file not
+    form().CreateReportBtnClick();
+
+    // The failure is the last thing shown: no confirmation of the two files follows it.
+    EXPECT_EQ(error, QStringLiteral("Error saving ") + path("spring.tms") + QLatin1Char('.'));
+    EXPECT_NE(read("spring.qtr"), kOldReport);
+    EXPECT_EQ(read("spring.tms"), kOldChart);
+    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().ChartSaveFailed);
+    EXPECT_EQ(files(), (std::set<std::string>{"spring.qtr", "spring.tms"}));
+}
+
+TEST_P(WriteFailureTest, CloseQuestionYesThenFailureKeepsTheWindowOpen) {
+    typeChart();
+    write("club.tms", kOldChart);
+    form().ChartFileName = path("club.tms");
+    QString question, error;
+    prompts::enqueue(clickStandard(QMessageBox::Yes, &question));
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
+    InjectWriteFailure(GetParam());
+    form().ExitMenu->trigger();
+
+    EXPECT_EQ(question, QStringLiteral("Save changes to this chart?"));
+    EXPECT_EQ(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.'));
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(read("club.tms"), kOldChart);
+    EXPECT_TRUE(form().Modified());
+    EXPECT_EQ(cell(1, 2), "Bo Chen");
+    EXPECT_EQ(files(), std::set<std::string>{"club.tms"});
+}
+
+std::string StepName(const ::testing::TestParamInfo<WriteStep>& info) {
+    switch (info.param) {
+    case WriteStep::Create:
+        return "Create";
+    case WriteStep::Write:
+        return "Write";
+    case WriteStep::Flush:
+        return "Flush";
+    case WriteStep::Replace:
+        return "Replace";
+    }
+    return "Unknown";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, WriteFailureTest,
+                         ::testing::Values(WriteStep::Create, WriteStep::Write, WriteStep::Flush,
+                                           WriteStep::Replace),
+                         StepName);
+
+} // namespace
