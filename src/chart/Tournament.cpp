@@ -35,6 +35,16 @@ void Tournament::setType(TournamentType type) {
     controlsChanged();
 }
 
+void Tournament::SetPlayersForFill(int value) {
+    const bool laidOut = numPlayers_ != std::clamp(value, MinPlayers, MaxPlayers);
+    ownMarksSuspended_ = true;
+    setNumPlayers(value);
+    // An unchanged count runs no layout by itself; a round robin chart still needs one.
+    if (!laidOut && type_ == TournamentType::RoundRobin) SetGridFromNumPlayers();
+    if (!laidOut && type_ == TournamentType::DoubleRoundRobin) SetGridFromNumPlayersDouble();
+    ownMarksSuspended_ = false;
+}
+
 void Tournament::FirstActivation() {
     editText_.clear();
     editRow_ = 0;
@@ -67,6 +77,7 @@ void Tournament::setSwissHeadings() {
 // result cell that holds exactly "X". Only the visible result cells are touched, row by row
 // as they are stored: a full double round robin has two million of them.
 void Tournament::markOwnCells() {
+    if (ownMarksSuspended_) return;
     const int lastCol = chart_.colCount() - 1;
     const int lastRow = chart_.rowCount() - 1;
     // The columns where row r meets itself; none for Swiss.

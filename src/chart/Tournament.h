@@ -44,6 +44,11 @@ public:
     // Choosing a type runs the type's layout when it differs from the current one.
     void setType(TournamentType type);
 
+    // Sets the players count for a caller that writes every visible cell right after (a
+    // chart file load): the layout of the current type runs as the players box would run
+    // it, once, but without the own-cell marks the caller's cells replace anyway.
+    void SetPlayersForFill(int value);
+
     // The chart part of the window's first activation: 10 players, 1 round, Swiss.
     void FirstActivation();
 
@@ -108,6 +113,7 @@ private:
     int editRow_ = 0;
     std::string editText_;
     bool autoUpdate_ = true;
+    bool ownMarksSuspended_ = false; // during SetPlayersForFill
     std::vector<int> sortOrder_; // sortOrder_[k] = old row of the player now in row k
 };
 

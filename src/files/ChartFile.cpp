@@ -144,23 +144,11 @@ LoadOutcome LoadGridBytes(Tournament& tournament, std::string_view bytes) {
     chart.setRowCount(players + 1);
     chart.setColCount(tournament.isSwiss() ? rounds + FirstRoundCol : fields);
 
-    // A players count that changes lays a round robin chart out already; a second layout
-    // would only repeat the work over every cell.
-    const bool laidOut = tournament.numPlayers() != players;
-    tournament.setNumPlayers(players);
-    switch (tournament.type()) {
-    case TournamentType::Swiss:
+    // Every visible cell is filled from the file next, so the layout's own-cell marks
+    // would only be overwritten.
+    tournament.SetPlayersForFill(players);
+    if (tournament.isSwiss())
         tournament.setNumRounds(rounds);
-        break;
-    case TournamentType::RoundRobin:
-        if (!laidOut)
-            tournament.SetGridFromNumPlayers();
-        break;
-    case TournamentType::DoubleRoundRobin:
-        if (!laidOut)
-            tournament.SetGridFromNumPlayersDouble();
-        break;
-    }
 
     FillCells(chart, lines);
     tournament.setModified(false);
