@@ -23,7 +23,8 @@ QWidget* ChartDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     editor->setProperty(kIndexProperty, QVariant::fromValue(persistent));
     editor->setProperty(kOriginalProperty, index.data(Qt::EditRole));
     connect(editor, &QLineEdit::textChanged, editor, [editor, persistent]() {
-        if (!persistent.isValid()) return;
+        if (!persistent.isValid())
+            return;
         auto* model = const_cast<QAbstractItemModel*>(persistent.model());
         model->setData(persistent, editor->text(), Qt::EditRole);
     });
@@ -34,13 +35,15 @@ QWidget* ChartDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
 void ChartDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     auto* line = static_cast<QLineEdit*>(editor);
     const QString text = index.data(Qt::EditRole).toString();
-    if (line->text() != text) line->setText(text);
+    if (line->text() != text)
+        line->setText(text);
 }
 
 void ChartDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                  const QModelIndex& index) const {
     const QString text = static_cast<QLineEdit*>(editor)->text();
-    if (index.data(Qt::EditRole).toString() != text) model->setData(index, text, Qt::EditRole);
+    if (index.data(Qt::EditRole).toString() != text)
+        model->setData(index, text, Qt::EditRole);
 }
 
 bool ChartDelegate::eventFilter(QObject* object, QEvent* event) {
@@ -64,12 +67,17 @@ bool ChartDelegate::eventFilter(QObject* object, QEvent* event) {
         view_->finishEditing(editor);
         return true;
     }
-    if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+    // Delete comes with the text DEL on some platforms, but it edits rather than types a
+    // character: the filter never sees it (round robin cells would drop it).
+    if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+        key->key() == Qt::Key_Delete) {
         return QStyledItemDelegate::eventFilter(object, event);
     }
     const std::optional<QString> text = view_->filterKey(*key, true);
-    if (!text) return true;
-    if (*text == key->text()) return false;
+    if (!text)
+        return true;
+    if (*text == key->text())
+        return false;
     QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), *text);
     editor->event(&replaced);
     return true;

@@ -6,9 +6,11 @@
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
-#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -20,7 +22,7 @@ using ranvik::test::WindowTest;
 namespace {
 
 class ChartEditingTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         form().NumRndsSE->setValue(3);
@@ -132,6 +134,20 @@ TEST_F(ChartEditingTest, RoundRobinKeysAndMirrors) {
     EXPECT_EQ(cell(8, 1), "");
 }
 
+TEST_F(ChartEditingTest, DeleteKeyEditsARoundRobinCell) {
+    // Platforms give Delete the text DEL (127); it is an editing key, not a typed
+    // character, so the round robin filter must not drop it.
+    useType(1);
+    select(5, 1);
+    type("1");
+    auto* editor = form().StringGrid1->findChild<QLineEdit*>("CellEditor");
+    ASSERT_NE(editor, nullptr);
+    editor->setCursorPosition(0);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7F)));
+    QCoreApplication::sendEvent(editor, &del);
+    EXPECT_EQ(cell(5, 1), "");
+}
+
 TEST_F(ChartEditingTest, RoundRobinDiagonalX) {
     useType(1);
     setCell(4, 1, "");
@@ -148,7 +164,8 @@ TEST_F(ChartEditingTest, DoubleRoundRobinSecondGameMirrorsSecondGame) {
 }
 
 TEST_F(ChartEditingTest, DeleteRowMovesLaterRowsUp) {
-    for (int r = 1; r <= 10; ++r) setCell(1, r, "P" + std::to_string(r));
+    for (int r = 1; r <= 10; ++r)
+        setCell(1, r, "P" + std::to_string(r));
     setCell(4, 5, "W7");
     form().tournament().setModified(false);
     select(1, 4);
