@@ -2,16 +2,21 @@
 // Open does, until the view has laid out and painted; the peak resident memory after it.
 
 #include "BenchInputs.h"
+#include "MemberInputs.h"
 
 #include "ui/Application.h"
 #include "ui/ChartView.h"
 #include "ui/MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QLocale>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -89,6 +94,95 @@ BENCHMARK(BM_PeakMemoryDoubleRoundRobinLoaded)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
+
+void DatabaseReady(TForm1& form) {
+    QApplication::processEvents();
+    form.DBGrid1->viewport()->repaint();
+}
+
+// The window opens a membership database (its file chosen) until the grid shows it and
+// the Name box can search it.
+void BM_WindowOpenMembers(benchmark::State& state) {
+    const MemberFiles& files = Files();
+    if (!files.problem.empty()) {
+        state.SkipWithError(files.problem.c_str());
+        return;
+    }
+    const bool access = state.range(0) == 0;
+    state.SetLabel(access ? "Access" : "SQLite");
+    auto windows = StartedWindows();
+    TForm1& form = *windows->form1;
+    form.DatabaseFileName = QString::fromStdString(access ? files.access : files.sqlite);
+    for (auto _ : state) {
+        form.OpenDBase();
+        DatabaseReady(form);
+    }
+    if (form.DBGrid1->model()->rowCount() != kMembers)
+        state.SkipWithError("the grid does not show every member");
+}
+BENCHMARK(BM_WindowOpenMembers)
+    ->ArgName("engine")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// Opened once for the keystroke and ordering benchmarks.
+TForm1* WindowWithMembers(benchmark::State& state) {
+    static std::unique_ptr<AppWindows> windows;
+    const MemberFiles& files = Files();
+    if (!files.problem.empty()) {
+        state.SkipWithError(files.problem.c_str());
+        return nullptr;
+    }
+    if (!windows) {
+        windows = StartedWindows();
+        windows->form1->DatabaseFileName = QString::fromStdString(files.access);
+        windows->form1->OpenDBase();
+        DatabaseReady(*windows->form1);
+    }
+    return windows->form1.get();
+}
+
+// One keystroke in the Name box (the text grows and shrinks through a name): the handler's
+// search and the grid moved to the match (repaint 0), or also until the grid has
+// processed its events and repainted (repaint 1).
+void BM_WindowKeystrokeSearch(benchmark::State& state) {
+    TForm1* form = WindowWithMembers(state);
+    if (!form)
+        return;
+    const std::array<QString, 8> typed = {"l",        "lé",   "lév", "léve",
+                                          "lévesque", "léve", "lév", "lé"};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        form->NameLE->setText(typed[i++ % typed.size()]);
+        if (state.range(0) == 1)
+            DatabaseReady(*form);
+    }
+    if (state.range(0) == 0)
+        DatabaseReady(*form);
+}
+BENCHMARK(BM_WindowKeystrokeSearch)
+    ->ArgName("repaint")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
+
+// One choice in the Sort submenu, each ordering at its own current record, until shown.
+void BM_WindowChangeOrdering(benchmark::State& state) {
+    TForm1* form = WindowWithMembers(state);
+    if (!form)
+        return;
+    const std::array<QAction*, 3> items = {form->SortIDMenu, form->SortProvinceMenu,
+                                           form->SortNameMenu};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        items[i++ % items.size()]->trigger();
+        DatabaseReady(*form);
+    }
+}
+BENCHMARK(BM_WindowChangeOrdering)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace ranvik::bench
