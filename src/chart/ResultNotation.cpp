@@ -1,11 +1,19 @@
 #include "chart/ResultNotation.h"
 
+#include <array>
 #include <limits>
 
 namespace ranvik {
 namespace {
 
-bool IsResultCharacter(char c) { return kResultCharacters.find(c) != std::string_view::npos; }
+// A table, not a search of kResultCharacters: every character of every result cell of a
+// chart is looked up when it is sorted or checked.
+constexpr std::array<bool, 256> kIsResultCharacter = [] {
+    std::array<bool, 256> table{};
+    for (const char c : kResultCharacters) table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+bool IsResultCharacter(char c) { return kIsResultCharacter[static_cast<unsigned char>(c)]; }
 bool IsUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsNumberCharacter(char c) { return IsDigit(c) || c == '-' || c == '.'; }

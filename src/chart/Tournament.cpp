@@ -280,10 +280,13 @@ bool Tournament::SortPlayersBtnClick() {
     sortOrder_.assign(n + 1, 0);
     for (int k = 1; k <= n; ++k) sortOrder_[k] = k;
 
+    // Each rating read once, not at every comparison.
+    std::vector<int> keys(n + 1, 0);
+    for (int k = 1; k <= n; ++k) keys[k] = SortKey(k);
     for (int gap = n + 1; gap > 0; gap /= 2) {
         for (int i = gap + 1; i <= n; ++i) {
             for (int j = i - gap; j > 0; j -= gap) {
-                if (SortKey(sortOrder_[j + gap]) > SortKey(sortOrder_[j])) {
+                if (keys[sortOrder_[j + gap]] > keys[sortOrder_[j]]) {
                     std::swap(sortOrder_[j], sortOrder_[j + gap]);
                 } else {
                     break;
