@@ -183,6 +183,22 @@ void BM_ReportLines(benchmark::State& state) {
 }
 BENCHMARK(BM_ReportLines)->Apply(NameArgs);
 
+// What writing a report does: the file's bytes, lines encoded as they are produced.
+void BM_ReportBytes(benchmark::State& state) {
+    const Tournament tournament = LoadedChart(ChartArg(state));
+    const TournamentInfo info{"Benchmark Open", "QC", "123456", "2025/06/30", "100007", "100014"};
+    for (auto _ : state) {
+        const ReportBytes report = BuildReportBytes(tournament, RatingSystem::Regular, info);
+        if (!report.ok) {
+            state.SkipWithError(("the report was refused: " + report.message).c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(report.bytes.data());
+    }
+    SetLabel(state);
+}
+BENCHMARK(BM_ReportBytes)->Apply(NameArgs);
+
 // Each sort starts from the chart as loaded (unsorted), not from the previous sort's result.
 void BM_SortFullSwiss(benchmark::State& state) {
     const Tournament loaded = LoadedChart(FullChart::Swiss);
@@ -231,7 +247,7 @@ void BM_OpponentUpdate(benchmark::State& state) {
     const int row = 500;
     const int col =
         swiss ? FirstRoundCol + 27 : FirstRoundCol + (kind == FullChart::RoundRobin ? 700 : 1401);
-    const std::string original = tournament.chart().cell(col, row);
+    const std::string original(tournament.chart().cell(col, row));
     const int opponent = swiss ? std::stoi(original.substr(1)) : 0;
     std::array<std::string, 2> typed = {"1", "="};
     if (swiss) {

@@ -1,4 +1,5 @@
 #include "report/RatingReport.h"
+#include "report/ReportLineSink.h"
 
 #include "chart/ResultNotation.h"
 
@@ -54,34 +55,61 @@ const char* LetterByPoints(int points) {
     return "L";
 }
 
-// Appends the result lines of one player and gives the player's half points.
-int AppendSwissResults(const Tournament& tournament, int row, std::vector<std::string>& lines) {
+// One line buffer reused for every line: no allocation per line once it has grown.
+class LineBuilder {
+public:
+    explicit LineBuilder(ReportLineSink& sink) : sink_(sink) {}
+
+    void quoted(std::string_view field) {
+        if (!line_.empty())
+            line_ += ',';
+        line_ += '"';
+        line_ += field;
+        line_ += '"';
+    }
+    void end() {
+        sink_.line(line_);
+        line_.clear();
+    }
+
+private:
+    ReportLineSink& sink_;
+    std::string line_;
+};
+
+// Writes the result lines of one player and gives the player's half points.
+int WriteSwissResults(const Tournament& tournament, int row, LineBuilder& out) {
     int total = 0;
     for (int round = 1; round <= tournament.numRounds(); ++round) {
         const ParsedResult result =
             ParseResult(tournament.chart().cell(FirstRoundCol + round - 1, row));
         total += result.points;
-        lines.push_back(
-            JoinQuoted({LetterByPoints(result.points), std::to_string(result.opponent)}));
+        out.quoted(LetterByPoints(result.points));
+        out.quoted(std::to_string(result.opponent));
+        out.end();
     }
     return total;
 }
 
-int AppendRoundRobinResults(const Tournament& tournament, int row,
-                            std::vector<std::string>& lines) {
+int WriteRoundRobinResults(const Tournament& tournament, int row, LineBuilder& out) {
     int total = 0;
     for (int col = FirstRoundCol; col < tournament.chart().colCount(); ++col) {
-        const std::string& text = tournament.chart().cell(col, row);
+        const std::string_view text = tournament.chart().cell(col, row);
         total += RoundRobinPoints(text);
-        // Built in place: a full double round robin has two million of these lines.
-        std::string& line = lines.emplace_back();
-        line.reserve(text.size() + 2);
-        line += '"';
-        line += text;
-        line += '"';
+        out.quoted(text);
+        out.end();
     }
     return total;
 }
+
+class LineList : public ReportLineSink {
+public:
+    explicit LineList(std::vector<std::string>& lines) : lines_(lines) {}
+    void line(std::string_view text) override { lines_.emplace_back(text); }
+
+private:
+    std::vector<std::string>& lines_;
+};
 } // namespace
 
 std::string RatingFieldName(RatingSystem system) {
@@ -109,23 +137,33 @@ std::string ScoreText(int halfPoints) {
     return std::to_string(halfPoints / 2) + (halfPoints % 2 != 0 ? ".5" : ".0");
 }
 
+void WriteReportLines(const Tournament& tournament, RatingSystem system,
+                      const TournamentInfo& info, ReportLineSink& sink) {
+    sink.line(HeaderLine(tournament, system, info));
+    const Chart& chart = tournament.chart();
+    LineBuilder out(sink);
+    for (int row = 1; row <= tournament.playerRows(); ++row) {
+        const std::string_view number = chart.cell(2, row);
+        out.quoted(IsValidMemberNumber(number) ? number : "999999");
+        out.end();
+        const int total = tournament.isSwiss() ? WriteSwissResults(tournament, row, out)
+                                               : WriteRoundRobinResults(tournament, row, out);
+        out.quoted(ScoreText(total));
+        out.end();
+    }
+}
+
 std::vector<std::string> BuildReportLines(const Tournament& tournament, RatingSystem system,
                                           const TournamentInfo& info) {
     std::vector<std::string> lines;
-    const Chart& chart = tournament.chart();
     // A full double round robin gives two million lines: grow the list once, not by doubling.
-    const int perPlayer =
-        (tournament.isSwiss() ? tournament.numRounds() : chart.colCount() - FirstRoundCol) + 2;
+    const int perPlayer = (tournament.isSwiss() ? tournament.numRounds()
+                                                : tournament.chart().colCount() - FirstRoundCol) +
+                          2;
     lines.reserve(1 + static_cast<std::size_t>(std::max(0, tournament.playerRows())) *
                           static_cast<std::size_t>(std::max(2, perPlayer)));
-    lines.push_back(HeaderLine(tournament, system, info));
-    for (int row = 1; row <= tournament.playerRows(); ++row) {
-        const std::string& number = chart.cell(2, row);
-        lines.push_back(Quoted(IsValidMemberNumber(number) ? number : "999999"));
-        const int total = tournament.isSwiss() ? AppendSwissResults(tournament, row, lines)
-                                               : AppendRoundRobinResults(tournament, row, lines);
-        lines.push_back(Quoted(ScoreText(total)));
-    }
+    LineList list(lines);
+    WriteReportLines(tournament, system, info, list);
     return lines;
 }
 
