@@ -1,10 +1,13 @@
 #include "chart/Chart.h"
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <stdexcept>
 
 namespace ranvik {
 namespace {
-const std::string kEmpty;
 
 // A plain loop: cells are a few characters long, too short for find_first_of to pay off.
 bool NeedsSanitising(std::string_view text) {
@@ -13,13 +16,31 @@ bool NeedsSanitising(std::string_view text) {
     }
     return false;
 }
+
+void SanitiseInPlace(char* text, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (text[i] == '\t' || text[i] == '\r' || text[i] == '\n') text[i] = ' ';
+    }
+}
+
+// Whether the text points into the buffer (std::less orders unrelated pointers soundly).
+bool Within(std::string_view text, const std::string& buffer) {
+    if (text.empty() || buffer.empty()) return false;
+    const std::less<const char*> before;
+    return !before(text.data(), buffer.data()) &&
+           before(text.data(), buffer.data() + buffer.size());
+}
+
+void CheckSpanRange(std::size_t end) {
+    if (end > std::numeric_limits<std::uint32_t>::max())
+        throw std::length_error("A chart row holds more text than it can address.");
+}
+
 } // namespace
 
 std::string SanitiseCellText(std::string_view text) {
     std::string out(text);
-    for (char& c : out) {
-        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-    }
+    SanitiseInPlace(out.data(), out.size());
     return out;
 }
 
@@ -35,30 +56,100 @@ void Chart::setRowCount(int rows) {
     if (listener_) listener_->sizeChanged();
 }
 
-const std::string& Chart::cell(int col, int row) const {
-    if (row < 0 || col < 0 || row >= static_cast<int>(cells_.size())) return kEmpty;
-    const auto& line = cells_[row];
-    if (col >= static_cast<int>(line.size())) return kEmpty;
-    return line[col];
+std::string_view Chart::cell(int col, int row) const {
+    if (row < 0 || col < 0 || row >= storedRows()) return {};
+    const Row& line = store_[row];
+    if (col >= static_cast<int>(line.spans.size())) return {};
+    const Span span = line.spans[col];
+    return {line.text.data() + span.offset, span.length};
 }
 
 // Storage grows to the visible size at once, so filling a chart cell by cell does not
-// reallocate (and move) a row of thousands of cells again and again.
-std::string& Chart::slot(int col, int row) {
-    if (row >= static_cast<int>(cells_.size())) cells_.resize(std::max(row + 1, rows_));
-    auto& line = cells_[row];
-    if (col >= static_cast<int>(line.size())) line.resize(std::max(col + 1, cols_));
-    return line[col];
+// reallocate a row's spans again and again.
+Chart::Row& Chart::storedRow(int col, int row) {
+    if (row >= storedRows()) store_.resize(std::max(row + 1, rows_));
+    Row& line = store_[row];
+    if (col >= static_cast<int>(line.spans.size())) line.spans.resize(std::max(col + 1, cols_));
+    return line;
+}
+
+// Rewrites the buffer with the live texts only.
+void Chart::compact(Row& line) {
+    std::string text;
+    text.reserve(line.text.size() - line.dead);
+    for (Span& span : line.spans) {
+        const auto offset = static_cast<std::uint32_t>(text.size());
+        text.append(line.text, span.offset, span.length);
+        span.offset = offset;
+    }
+    line.text.swap(text);
+    line.dead = 0;
 }
 
 void Chart::setCellQuietly(int col, int row, std::string_view text) {
     if (col < 0 || row < 0) return;
     if (text.empty() && cell(col, row).empty()) return; // no storage for nothing
-    if (NeedsSanitising(text)) {
-        slot(col, row) = SanitiseCellText(text);
-    } else {
-        slot(col, row).assign(text);
+    // A view of this row would not survive the append below, nor a view of any row the
+    // growth of the row store moves; such a text is copied first.
+    std::string copy;
+    if (row >= storedRows() || Within(text, store_[row].text)) {
+        copy.assign(text);
+        text = copy;
     }
+    Row& line = storedRow(col, row);
+    Span& span = line.spans[col];
+    line.dead += span.length;
+    if (text.size() > span.length) {
+        CheckSpanRange(line.text.size() + text.size());
+        span.offset = static_cast<std::uint32_t>(line.text.size());
+        line.text.append(text);
+    } else if (!text.empty()) {
+        std::memcpy(line.text.data() + span.offset, text.data(), text.size());
+    }
+    span.length = static_cast<std::uint32_t>(text.size());
+    line.dead -= text.size();
+    SanitiseInPlace(line.text.data() + span.offset, span.length);
+    if (line.dead > line.text.size() - line.dead) compact(line);
+}
+
+void Chart::setRowCellsQuietly(int row, int firstCol, int lastCol,
+                               const std::vector<std::string_view>& texts) {
+    if (row < 0 || firstCol < 0 || lastCol < firstCol) return;
+    const auto given = std::min(texts.size(), static_cast<std::size_t>(lastCol - firstCol + 1));
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < given; ++i) bytes += texts[i].size();
+    if (bytes == 0 && row >= storedRows()) return; // no storage for nothing
+
+    // The new buffer is built before the old one is let go, and the row store grows only
+    // after, so texts may be views of this chart, this row's included. The spans are
+    // rewritten in place: each column's old span is read before its new one is written.
+    Row* old = row < storedRows() ? &store_[row] : nullptr;
+    std::vector<Span> fresh;
+    std::vector<Span>& spans = old ? old->spans : fresh;
+    const std::size_t live = old ? old->text.size() - old->dead : 0;
+    CheckSpanRange(bytes + live);
+    std::string buffer;
+    buffer.reserve(bytes + live);
+    const auto width = static_cast<std::size_t>(std::max(lastCol + 1, cols_));
+    if (spans.size() < width) spans.resize(width);
+    for (std::size_t c = 0; c < spans.size(); ++c) {
+        std::string_view text;
+        if (c >= static_cast<std::size_t>(firstCol) && c <= static_cast<std::size_t>(lastCol)) {
+            const std::size_t i = c - static_cast<std::size_t>(firstCol);
+            if (i < given) text = texts[i];
+        } else if (old) {
+            text = std::string_view(old->text).substr(spans[c].offset, spans[c].length);
+        }
+        spans[c] = {static_cast<std::uint32_t>(buffer.size()),
+                    static_cast<std::uint32_t>(text.size())};
+        buffer.append(text);
+    }
+    if (NeedsSanitising(buffer)) SanitiseInPlace(buffer.data(), buffer.size());
+
+    Row& line = storedRow(0, row);
+    line.text.swap(buffer);
+    if (!old) line.spans.swap(fresh);
+    line.dead = 0;
 }
 
 void Chart::setCell(int col, int row, std::string_view text) {

@@ -2,7 +2,13 @@
 // The chart: a table of text cells addressed (column, row) from 0. Row 0 holds the
 // headings, column 0 the row numbers. Cells beyond the visible size are kept, so a
 // count that shrinks and grows again shows the old text once more.
+//
+// Each stored row keeps its texts in one buffer, a cell being an offset and a length into
+// it: two million cells of a few characters each would otherwise be two million string
+// objects. A view returned by cell() stays valid until that row is next written (any
+// setCell, setCellQuietly or setRowCellsQuietly on the row) or storage grows by a row.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,25 +34,43 @@ public:
     void setRowCount(int rows);
 
     // Text of a cell; empty for a cell never written. Works beyond the visible size.
-    const std::string& cell(int col, int row) const;
+    // See above for how long the view stays valid.
+    std::string_view cell(int col, int row) const;
     // Writes a cell. TAB, CR and LF become blanks: a chart file could not carry them.
+    // The text may be a view of any cell, this row's included.
     void setCell(int col, int row, std::string_view text);
     // Writes without telling the listener; the caller reports the touched range itself.
     // For operations that change many cells at once.
     void setCellQuietly(int col, int row, std::string_view text);
+    // Writes texts[i] to column firstCol + i for columns firstCol..lastCol (empty where
+    // texts runs out), quietly, building the row's buffer once. Cells outside the range
+    // keep their text.
+    void setRowCellsQuietly(int row, int firstCol, int lastCol,
+                            const std::vector<std::string_view>& texts);
     void notifyCellsChanged(int col0, int row0, int col1, int row1);
 
     void setListener(ChartListener* listener) { listener_ = listener; }
 
     // The kept storage, visible or not (for copies that must carry hidden cells too).
-    int storedRows() const { return static_cast<int>(cells_.size()); }
+    int storedRows() const { return static_cast<int>(store_.size()); }
 
 private:
-    std::string& slot(int col, int row);
+    struct Span {
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;
+    };
+    struct Row {
+        std::string text;        // every cell's text, live or overwritten
+        std::vector<Span> spans; // spans[col]
+        std::size_t dead = 0;    // bytes of text no span points at any more
+    };
+
+    Row& storedRow(int col, int row);
+    static void compact(Row& line);
 
     int cols_ = 0;
     int rows_ = 0;
-    std::vector<std::vector<std::string>> cells_; // cells_[row][col], grows, never shrinks
+    std::vector<Row> store_; // store_[row], grows, never shrinks
     ChartListener* listener_ = nullptr;
 };
 

@@ -303,7 +303,7 @@ bool Tournament::SortPlayersBtnClick() {
     std::vector<std::vector<std::string>> copy(n + 1);
     for (int r = 1; r <= n; ++r) {
         copy[r].reserve(lastCol + 1);
-        for (int c = 0; c <= lastCol; ++c) copy[r].push_back(chart_.cell(c, r));
+        for (int c = 0; c <= lastCol; ++c) copy[r].emplace_back(chart_.cell(c, r));
     }
     for (int k = 1; k <= n; ++k) {
         const auto& old = copy[sortOrder_[k]];

@@ -84,11 +84,7 @@ void FillCells(Chart& chart, const std::vector<std::string_view>& lines) {
         const std::string_view line =
             r <= static_cast<int>(lines.size()) ? lines[r - 1] : std::string_view{};
         SplitFields(line, fields);
-        for (int c = 0; c <= lastCol; ++c) {
-            const std::string_view field =
-                c < static_cast<int>(fields.size()) ? fields[c] : std::string_view{};
-            chart.setCellQuietly(c, r, field);
-        }
+        chart.setRowCellsQuietly(r, 0, lastCol, fields);
     }
     chart.notifyCellsChanged(0, 1, lastCol, lastRow);
 }
@@ -104,7 +100,7 @@ ChartBytes SaveGridBytes(const Chart& chart) {
                           (static_cast<std::size_t>(cols) * 3 + 40));
     for (int r = 1; r <= lastRow; ++r) {
         for (int c = 0; c < cols; ++c) {
-            const std::string& text = chart.cell(c, r);
+            const std::string_view text = chart.cell(c, r);
             // ASCII is its own encoding; only the rare accented cell goes through the codec.
             if (IsAscii(text)) {
                 out.bytes += text;

@@ -18,7 +18,7 @@ int ChartModel::columnCount(const QModelIndex& parent) const { return parent.isV
 
 QVariant ChartModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-    return QString::fromStdString(tournament_.chart().cell(chartCol(index), chartRow(index)));
+    return ToQString(tournament_.chart().cell(chartCol(index), chartRow(index)));
 }
 
 bool ChartModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -37,9 +37,9 @@ Qt::ItemFlags ChartModel::flags(const QModelIndex& index) const {
 QVariant ChartModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Horizontal) {
-        return QString::fromStdString(tournament_.chart().cell(section + 1, 0));
+        return ToQString(tournament_.chart().cell(section + 1, 0));
     }
-    return QString::fromStdString(tournament_.chart().cell(0, section + 1));
+    return ToQString(tournament_.chart().cell(0, section + 1));
 }
 
 void ChartModel::cellsChanged(int col0, int row0, int col1, int row1) {

@@ -7,7 +7,14 @@
 
 #include <QAbstractTableModel>
 
+#include <string_view>
+
 namespace ranvik {
+
+// A cell's UTF-8 text as a QString (cells are views into the chart's row buffers).
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 class ChartModel : public QAbstractTableModel, private ChartListener {
     Q_OBJECT
@@ -23,7 +30,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // The heading of column 0, shown in the view's corner.
-    QString cornerText() const { return QString::fromStdString(tournament_.chart().cell(0, 0)); }
+    QString cornerText() const { return ToQString(tournament_.chart().cell(0, 0)); }
 
     // Chart coordinates of a model index, and back.
     static int chartCol(const QModelIndex& index) { return index.column() + 1; }

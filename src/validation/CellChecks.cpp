@@ -117,7 +117,7 @@ ValidationResult ChartValidator::Scan() {
         points_.resize(static_cast<std::size_t>(pointsRows_) * pointsCols_);
         for (int row = 1; row <= lastRow; ++row) {
             for (int col = FirstRoundCol; col <= lastCol; ++col) {
-                const std::string& text = chart.cell(col, row);
+                const std::string_view text = chart.cell(col, row);
                 points_[static_cast<std::size_t>(row - 1) * pointsCols_ + col - FirstRoundCol] =
                     text == "X" ? kXMark : static_cast<signed char>(RoundRobinPoints(text));
             }
@@ -133,7 +133,7 @@ ValidationResult ChartValidator::Scan() {
                     points_[static_cast<std::size_t>(row - 1) * pointsCols_ + col - FirstRoundCol];
                 code = checkResultRR(entry == kXMark, entry == kXMark ? 0 : entry, row, col);
             } else {
-                const std::string& text = chart.cell(col, row);
+                const std::string_view text = chart.cell(col, row);
                 code = tournament_.isSwiss() ? CheckValidEntry(text, row, col)
                                              : CheckValidEntryRR(text, row, col);
             }

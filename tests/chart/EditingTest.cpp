@@ -24,7 +24,7 @@ void Type(Tournament& t, int col, int row, const std::u32string& keys) {
         const std::optional<char32_t> out = t.StringGrid1KeyPress(key, col, row);
         if (!out || *out == Tournament::Enter)
             continue;
-        std::string text = t.chart().cell(col, row);
+        std::string text(t.chart().cell(col, row));
         if (*out == Tournament::Backspace) {
             if (!text.empty())
                 text.pop_back();
@@ -43,7 +43,7 @@ std::vector<std::vector<std::string>> Cells(const Chart& chart) {
     std::vector<std::vector<std::string>> rows(chart.rowCount());
     for (int r = 0; r < chart.rowCount(); ++r) {
         for (int c = 0; c < chart.colCount(); ++c)
-            rows[r].push_back(chart.cell(c, r));
+            rows[r].emplace_back(chart.cell(c, r));
     }
     return rows;
 }

@@ -27,7 +27,7 @@ namespace {
 std::vector<std::string> Headings(const Chart& chart) {
     std::vector<std::string> out;
     for (int c = 0; c < chart.colCount(); ++c)
-        out.push_back(chart.cell(c, 0));
+        out.emplace_back(chart.cell(c, 0));
     return out;
 }
 

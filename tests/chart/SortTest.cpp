@@ -32,7 +32,7 @@ void Player(Tournament& t, int row, const std::string& name, const std::string& 
 std::vector<std::string> Names(const Tournament& t) {
     std::vector<std::string> names;
     for (int r = 1; r < t.chart().rowCount(); ++r)
-        names.push_back(t.chart().cell(1, r));
+        names.emplace_back(t.chart().cell(1, r));
     return names;
 }
 
@@ -207,7 +207,7 @@ TEST(Sort, RandomChartsKeepEveryGameBetweenTheSamePlayers) {
             const int oldRow = std::stoi(names[k - 1].substr(1));
             EXPECT_EQ(t.NewRowOf(oldRow), k);
             for (int c = 0; c < rounds; ++c) {
-                const std::string& cell = t.chart().cell(FirstRoundCol + c, k);
+                const std::string_view cell = t.chart().cell(FirstRoundCol + c, k);
                 if (met[oldRow][c].empty()) {
                     EXPECT_EQ(cell, "B");
                     continue;

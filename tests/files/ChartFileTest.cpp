@@ -22,7 +22,7 @@ Tournament Started(TournamentType type = TournamentType::Swiss, int players = 10
 std::vector<std::string> Row(const Chart& chart, int row) {
     std::vector<std::string> cells;
     for (int c = 0; c < chart.colCount(); ++c)
-        cells.push_back(chart.cell(c, row));
+        cells.emplace_back(chart.cell(c, row));
     return cells;
 }
 

@@ -67,7 +67,9 @@ void WindowTest::enter(int col, int row, const QString& text) {
     pressEnter();
 }
 
-std::string WindowTest::cell(int col, int row) { return form().tournament().chart().cell(col, row); }
+std::string WindowTest::cell(int col, int row) {
+    return std::string(form().tournament().chart().cell(col, row));
+}
 
 void WindowTest::setCell(int col, int row, const std::string& text) {
     form().tournament().chart().setCell(col, row, text);
