@@ -9,15 +9,15 @@ bool LooksLikeOption(const std::string& arg) {
     return arg.size() > 1 && arg[0] == '-';
 }
 
-const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& name) {
-    auto it = std::find_if(specs.begin(), specs.end(),
-                           [&](const OptionSpec& spec) { return spec.name == name; });
-    return it == specs.end() ? nullptr : &*it;
+const OptionDef* FindOption(const std::vector<OptionDef>& defs, const std::string& name) {
+    auto it = std::find_if(defs.begin(), defs.end(),
+                           [&](const OptionDef& def) { return def.name == name; });
+    return it == defs.end() ? nullptr : &*it;
 }
 // A value that is itself one of the command's options means the value was left out.
-bool NamesAnOption(const std::vector<OptionSpec>& specs, const std::string& arg) {
+bool NamesAnOption(const std::vector<OptionDef>& defs, const std::string& arg) {
     const std::string name = arg == "-o" ? "--output" : arg.substr(0, arg.find('='));
-    return name.rfind("-", 0) == 0 && FindSpec(specs, name) != nullptr;
+    return name.rfind("-", 0) == 0 && FindOption(defs, name) != nullptr;
 }
 } // namespace
 
@@ -28,7 +28,7 @@ const std::string& CommandLine::value(const std::string& option) const {
 }
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::vector<OptionSpec>& specs,
+                                            const std::vector<OptionDef>& defs,
                                             std::string& error) {
     CommandLine line;
     bool haveChart = false;
@@ -55,7 +55,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             arg.resize(eq);
         }
         const std::string name = arg == "-o" ? "--output" : arg;
-        if (!FindSpec(specs, name)) {
+        if (!FindOption(defs, name)) {
             error = "unknown option '" + arg + "'";
             return std::nullopt;
         }
@@ -65,7 +65,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         }
         if (inlineValue) {
             line.values[name] = *inlineValue;
-        } else if (i + 1 < args.size() && !NamesAnOption(specs, args[i + 1])) {
+        } else if (i + 1 < args.size() && !NamesAnOption(defs, args[i + 1])) {
             line.values[name] = args[++i];
         } else {
             error = "option '" + arg + "' needs a value";
@@ -76,9 +76,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         error = "no chart file given";
         return std::nullopt;
     }
-    for (const OptionSpec& spec : specs) {
-        if (spec.required && !line.has(spec.name)) {
-            error = "missing option '" + (spec.name == "--output" ? "-o" : spec.name) + "'";
+    for (const OptionDef& def : defs) {
+        if (def.required && !line.has(def.name)) {
+            error = "missing option '" + (def.name == "--output" ? "-o" : def.name) + "'";
             return std::nullopt;
         }
     }

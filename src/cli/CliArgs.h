@@ -11,7 +11,7 @@
 
 namespace ranvik::cli {
 
-struct OptionSpec {
+struct OptionDef {
     std::string name; // "--type"; "-o" is accepted for "--output"
     bool required = false;
 };
@@ -27,7 +27,7 @@ struct CommandLine {
 // Parses the arguments after the command's name. On a usage fault gives nothing and a
 // message in error.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::vector<OptionSpec>& specs,
+                                            const std::vector<OptionDef>& defs,
                                             std::string& error);
 
 std::optional<TournamentType> ParseTournamentType(const std::string& text);

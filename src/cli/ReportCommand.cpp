@@ -13,7 +13,7 @@
 namespace ranvik::cli {
 
 namespace {
-const std::vector<OptionSpec> kReportOptions = {
+const std::vector<OptionDef> kReportOptions = {
     {"--type", true},       {"--name", true},   {"--province", true},
     {"--end-date", true},   {"--td", true},     {"--reference", false},
     {"--organiser", false}, {"--rating", true}, {"--inconsistencies", false},

@@ -1,6 +1,6 @@
 // The Access and SQLite engines read the same content the same way: one suite, run on both.
 
-#include "FixtureSpec.h"
+#include "FixtureDescription.h"
 #include "members/MemberDatabase.h"
 #include "support/TestSupport.h"
 
@@ -26,12 +26,12 @@ const std::map<std::string, std::string> kFixtures = {
 class EngineTest : public ::testing::TestWithParam<Engine> {
   protected:
     // The database holding a fixture's content, in the engine under test.
-    std::string databaseFor(const std::string& spec) {
+    std::string databaseFor(const std::string& description) {
         if (GetParam() == Engine::Access)
-            return (MembersDataDir() / kFixtures.at(spec)).string();
-        const std::string path = dir_.file(spec + ".sqlite");
+            return (MembersDataDir() / kFixtures.at(description)).string();
+        const std::string path = dir_.file(description + ".sqlite");
         if (!std::filesystem::exists(path))
-            WriteSqliteDatabase(path, ReadFixtureSpec(MembersDataDir() / spec));
+            WriteSqliteDatabase(path, ReadFixtureDescription(MembersDataDir() / description));
         return path;
     }
 
@@ -46,10 +46,10 @@ class EngineTest : public ::testing::TestWithParam<Engine> {
 
 TEST_P(EngineTest, EveryFixtureReadsExactlyAsDescribed) {
     RANVIK_REQUIRE_TESTDATA();
-    for (const auto& [spec, file] : kFixtures) {
-        SCOPED_TRACE(spec);
-        const auto expected = ReadFixtureSpec(MembersDataDir() / spec);
-        auto db = OpenMemberDatabase(databaseFor(spec));
+    for (const auto& [description, file] : kFixtures) {
+        SCOPED_TRACE(description);
+        const auto expected = ReadFixtureDescription(MembersDataDir() / description);
+        auto db = OpenMemberDatabase(databaseFor(description));
         std::vector<std::string> expectedNames;
         for (const auto& table : expected)
             expectedNames.push_back(table.name);

@@ -2,7 +2,7 @@
 // Access fixture and on the same content in SQLite.
 
 #include "members/MemberTable.h"
-#include "FixtureSpec.h"
+#include "FixtureDescription.h"
 #include "members/MemberDatabase.h"
 #include "members/PlayerValues.h"
 #include "members/TextFold.h"
@@ -21,11 +21,11 @@ enum class Engine { Access, Sqlite };
 
 class MemberTableTest : public ::testing::TestWithParam<Engine> {
   protected:
-    MemberTable load(const std::string& spec, const std::string& mdb) {
+    MemberTable load(const std::string& description, const std::string& mdb) {
         std::string path = (MembersDataDir() / mdb).string();
         if (GetParam() == Engine::Sqlite) {
-            path = dir_.file(spec + ".sqlite");
-            WriteSqliteDatabase(path, ReadFixtureSpec(MembersDataDir() / spec));
+            path = dir_.file(description + ".sqlite");
+            WriteSqliteDatabase(path, ReadFixtureDescription(MembersDataDir() / description));
         }
         auto db = OpenMemberDatabase(path);
         return LoadMemberTable(*db);
@@ -195,14 +195,14 @@ INSTANTIATE_TEST_SUITE_P(BothEngines, MemberTableTest,
 
 TEST(MemberTable, NumbersStoredAsNumbersAreSearchedAsText) {
     TempDir dir;
-    SpecTable spec{"Players",
+    FixtureTable description{"Players",
                    {{"NUMBER", "long"}, {"NAME", "text"}, {"PROV", "text"}},
                    {{"101122", "Smith, John", "ON"},
                     {"9", "Nine, Nina", "QC"},
                     {"101450", "Smi, Ann", "ON"},
                     {std::nullopt, "Nobody, No", "BC"}}};
     const std::string path = dir.file("numeric.sqlite");
-    WriteSqliteDatabase(path, {spec});
+    WriteSqliteDatabase(path, {description});
     auto db = OpenMemberDatabase(path);
     MemberTable table = LoadMemberTable(*db);
     MemberOrdering& byNumber = table.ordering(MemberOrder::Number);

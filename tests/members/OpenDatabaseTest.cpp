@@ -1,7 +1,7 @@
 // Opening a database file: the checks in their order, the engine chosen by content, and
 // damaged or foreign files giving errors rather than crashes.
 
-#include "FixtureSpec.h"
+#include "FixtureDescription.h"
 #include "members/MemberDatabase.h"
 #include "support/TestSupport.h"
 
@@ -59,7 +59,7 @@ TEST(OpenDatabase, EngineFollowsContentNotName) {
     EXPECT_EQ(OpenMemberDatabase(accessAsDb)->tables(), std::vector<std::string>{"Members"});
 
     const std::string sqliteAsMde = dir.file("QRBMembers.mde");
-    WriteSqliteDatabase(sqliteAsMde, ReadFixtureSpec(MembersDataDir() / "two-tables.json"));
+    WriteSqliteDatabase(sqliteAsMde, ReadFixtureDescription(MembersDataDir() / "two-tables.json"));
     EXPECT_EQ(OpenMemberDatabase(sqliteAsMde)->tables(),
               (std::vector<std::string>{"Clubs", "Members"}));
 
@@ -97,7 +97,7 @@ TEST(OpenDatabase, TruncatedFilesGiveErrors) {
     }
     // An SQLite file cut short is refused too.
     const std::string sqlite = dir.file("full.sqlite");
-    WriteSqliteDatabase(sqlite, ReadFixtureSpec(MembersDataDir() / "members.json"));
+    WriteSqliteDatabase(sqlite, ReadFixtureDescription(MembersDataDir() / "members.json"));
     const std::string cut = dir.file("cut.sqlite");
     WriteFile(cut, ReadFile(sqlite).substr(0, 600));
     EXPECT_FALSE(ReadsCompletely(cut));

@@ -1,6 +1,6 @@
 // Access files written by Microsoft Access itself: Jet 3, Jet 4 and .accdb.
 
-#include "FixtureSpec.h"
+#include "FixtureDescription.h"
 #include "members/MemberDatabase.h"
 #include "members/MemberTable.h"
 #include "support/TestSupport.h"

@@ -1,4 +1,4 @@
-#include "FixtureSpec.h"
+#include "FixtureDescription.h"
 
 #include "support/TestSupport.h"
 
@@ -185,11 +185,11 @@ std::filesystem::path MembersDataDir() {
     return TestDataDir() / "members";
 }
 
-std::vector<SpecTable> ReadFixtureSpec(const std::filesystem::path& json) {
+std::vector<FixtureTable> ReadFixtureDescription(const std::filesystem::path& json) {
     const Json root = JsonParser(ReadFile(json)).parse();
-    std::vector<SpecTable> tables;
+    std::vector<FixtureTable> tables;
     for (const Json& t : root["tables"].items) {
-        SpecTable table;
+        FixtureTable table;
         table.name = t["name"].text;
         for (const Json& c : t["columns"].items)
             table.columns.push_back({c["name"].text, c["type"].text});
@@ -207,7 +207,7 @@ std::vector<SpecTable> ReadFixtureSpec(const std::filesystem::path& json) {
     return tables;
 }
 
-void WriteSqliteDatabase(const std::string& path, const std::vector<SpecTable>& tables) {
+void WriteSqliteDatabase(const std::string& path, const std::vector<FixtureTable>& tables) {
     sqlite3* raw = nullptr;
     const int rc =
         sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -216,7 +216,7 @@ void WriteSqliteDatabase(const std::string& path, const std::vector<SpecTable>& 
     // One transaction without syncing: these files are scratch copies.
     Check(sqlite3_exec(raw, "PRAGMA synchronous=OFF; BEGIN", nullptr, nullptr, nullptr), raw,
           "begin");
-    for (const SpecTable& table : tables) {
+    for (const FixtureTable& table : tables) {
         std::string create = "CREATE TABLE " + Quoted(table.name) + " (";
         std::string insert = "INSERT INTO " + Quoted(table.name) + " VALUES (";
         for (std::size_t c = 0; c < table.columns.size(); ++c) {

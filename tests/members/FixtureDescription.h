@@ -16,17 +16,17 @@ struct SpecColumn {
     std::string type; // "text", "long", "datetime", ...
 };
 
-struct SpecTable {
+struct FixtureTable {
     std::string name;
     std::vector<SpecColumn> columns;
     // Values as the engines give them: JSON numbers as their decimal text, null as nullopt.
     std::vector<std::vector<std::optional<std::string>>> rows;
 };
 
-std::vector<SpecTable> ReadFixtureSpec(const std::filesystem::path& json);
+std::vector<FixtureTable> ReadFixtureDescription(const std::filesystem::path& json);
 
 // Writes an SQLite file holding the same tables, columns and values (numbers as integers).
-void WriteSqliteDatabase(const std::string& path, const std::vector<SpecTable>& tables);
+void WriteSqliteDatabase(const std::string& path, const std::vector<FixtureTable>& tables);
 
 std::filesystem::path MembersDataDir();
 
