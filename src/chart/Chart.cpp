@@ -1,6 +1,7 @@
 #include "chart/Chart.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -103,13 +104,16 @@ void Chart::setCellQuietly(int col, int row, std::string_view text) {
         CheckSpanRange(line.text.size() + text.size());
         span.offset = static_cast<std::uint32_t>(line.text.size());
         line.text.append(text);
-    } else if (!text.empty()) {
-        std::memcpy(line.text.data() + span.offset, text.data(), text.size());
+    } else {
+        if (!text.empty()) std::memcpy(line.text.data() + span.offset, text.data(), text.size());
+        line.dead -= text.size(); // the old text's bytes this one reuses
     }
     span.length = static_cast<std::uint32_t>(text.size());
-    line.dead -= text.size();
     SanitiseInPlace(line.text.data() + span.offset, span.length);
-    if (line.dead > line.text.size() - line.dead) compact(line);
+    assert(line.dead <= line.text.size());
+    // Compacting walks every span as well as the live text, so it waits until the dead
+    // bytes outweigh both: its cost is then paid for by the writes that left them.
+    if (line.dead > line.text.size() - line.dead && line.dead > line.spans.size()) compact(line);
 }
 
 void Chart::setRowCellsQuietly(int row, int firstCol, int lastCol,
