@@ -1,5 +1,6 @@
 #include "ui/CheckQRBNumbersDlg.h"
 
+#include "ui/ButtonBar.h"
 #include "ui/Prompts.h"
 
 #include <QHBoxLayout>
@@ -25,21 +26,8 @@ TCheckQRBNumbersDlg::TCheckQRBNumbersDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CheckQRBNumbersDlg"));
     setWindowTitle(QStringLiteral("QRB numbers and expirations"));
 
-    auto* bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("Panel1"));
-    auto* ok = new QPushButton(QStringLiteral("&OK"), bar);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), bar);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
-    auto* barLayout = new QHBoxLayout(bar);
-    barLayout->setContentsMargins(0, 0, 0, 0);
-    barLayout->addWidget(ok);
-    barLayout->addWidget(cancel);
-    barLayout->addStretch(1);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const OkCancelBar bar = MakeOkCancelBar(this);
+    connect(bar.ok, &QPushButton::clicked, this, &QDialog::accept);
 
     // Plain text on the window's own background, no frame: an explanation, not a field.
     Memo2 = new QLabel(Explanation(), this);
@@ -52,7 +40,7 @@ TCheckQRBNumbersDlg::TCheckQRBNumbersDlg(QWidget* parent) : QDialog(parent) {
     Memo1->setObjectName(QStringLiteral("Memo1"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(bar);
+    layout->addWidget(bar.panel);
     layout->addWidget(Memo2);
     layout->addWidget(Memo1, 1);
     resize(310, 395);

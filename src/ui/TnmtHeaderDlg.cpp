@@ -1,5 +1,6 @@
 #include "ui/TnmtHeaderDlg.h"
 
+#include "ui/ButtonBar.h"
 #include "ui/Prompts.h"
 
 #include <QComboBox>
@@ -38,21 +39,8 @@ TTnmtHeaderDlg::TTnmtHeaderDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TnmtHeaderDlg"));
     setWindowTitle(QStringLiteral("Tournament information"));
 
-    auto* bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("Panel1"));
-    auto* ok = new QPushButton(QStringLiteral("&OK"), bar);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), bar);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
-    auto* barLayout = new QHBoxLayout(bar);
-    barLayout->setContentsMargins(0, 0, 0, 0);
-    barLayout->addWidget(ok);
-    barLayout->addWidget(cancel);
-    barLayout->addStretch(1);
-    connect(ok, &QPushButton::clicked, this, &TTnmtHeaderDlg::OKBtnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const OkCancelBar bar = MakeOkCancelBar(this);
+    connect(bar.ok, &QPushButton::clicked, this, &TTnmtHeaderDlg::OKBtnClick);
 
     TnmtNameLE = MakeEdit(this, "TnmtNameLE");
     ProvinceCombo = new QComboBox(this);
@@ -105,12 +93,12 @@ TTnmtHeaderDlg::TTnmtHeaderDlg(QWidget* parent) : QDialog(parent) {
     grid->setColumnStretch(1, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(bar);
+    layout->addWidget(bar.panel);
     layout->addLayout(grid);
     layout->addStretch(1);
 
-    setTabOrder(ok, cancel);
-    setTabOrder(cancel, TnmtNameLE);
+    setTabOrder(bar.ok, bar.cancel);
+    setTabOrder(bar.cancel, TnmtNameLE);
     setTabOrder(TnmtNameLE, ProvinceCombo);
     setTabOrder(ProvinceCombo, ReferenceNumLE);
     setTabOrder(ReferenceNumLE, EnddateLE);

@@ -1,3 +1,5 @@
+// "sort" and "convert": open a chart, optionally sort it, save it under another name.
+
 #include "cli/ChartIo.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
@@ -6,19 +8,22 @@
 
 namespace ranvik::cli {
 
-int RunSortCommand(const Args& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int OpenAndSave(const std::string& command, bool sort, const Args& args, std::ostream& out,
+                std::ostream& err) {
     std::string error;
     const auto line = ParseCommandLine(args, {{"--type", true}, {"--output", true}}, error);
     if (!line)
-        return UsageError("sort: " + error, err);
+        return UsageError(command + ": " + error, err);
     const auto type = ParseTournamentType(line->value("--type"));
     if (!type)
-        return UsageError("sort: --type must be swiss, rr or drr", err);
+        return UsageError(command + ": --type must be swiss, rr or drr", err);
 
     Tournament tournament;
     if (!OpenChart(line->chart, *type, tournament, err))
         return 2;
-    if (!tournament.SortPlayersBtnClick()) {
+    if (sort && !tournament.SortPlayersBtnClick()) {
         err << "Sorry. Resorting of round robin grids is not allowed.\n";
         return 1;
     }
@@ -27,6 +32,16 @@ int RunSortCommand(const Args& args, std::ostream& out, std::ostream& err) {
         return status;
     out << path << '\n';
     return 0;
+}
+
+} // namespace
+
+int RunSortCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    return OpenAndSave("sort", true, args, out, err);
+}
+
+int RunConvertCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    return OpenAndSave("convert", false, args, out, err);
 }
 
 } // namespace ranvik::cli

@@ -1,0 +1,28 @@
+#include "ui/ButtonBar.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace ranvik {
+
+OkCancelBar MakeOkCancelBar(QDialog* dialog) {
+    OkCancelBar bar;
+    bar.panel = new QWidget(dialog);
+    bar.panel->setObjectName(QStringLiteral("Panel1"));
+    bar.ok = new QPushButton(QStringLiteral("&OK"), bar.panel);
+    bar.ok->setObjectName(QStringLiteral("OKBtn"));
+    bar.ok->setDefault(true);
+    bar.cancel = new QPushButton(QStringLiteral("&Cancel"), bar.panel);
+    bar.cancel->setObjectName(QStringLiteral("CancelBtn"));
+    bar.cancel->setAutoDefault(false);
+    auto* layout = new QHBoxLayout(bar.panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(bar.ok);
+    layout->addWidget(bar.cancel);
+    layout->addStretch(1);
+    QObject::connect(bar.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return bar;
+}
+
+} // namespace ranvik
