@@ -13,20 +13,23 @@ namespace {
 // A plain loop: cells are a few characters long, too short for find_first_of to pay off.
 bool NeedsSanitising(std::string_view text) {
     for (const char c : text) {
-        if (c == '\t' || c == '\r' || c == '\n') return true;
+        if (c == '\t' || c == '\r' || c == '\n')
+            return true;
     }
     return false;
 }
 
 void SanitiseInPlace(char* text, std::size_t length) {
     for (std::size_t i = 0; i < length; ++i) {
-        if (text[i] == '\t' || text[i] == '\r' || text[i] == '\n') text[i] = ' ';
+        if (text[i] == '\t' || text[i] == '\r' || text[i] == '\n')
+            text[i] = ' ';
     }
 }
 
 // Whether the text points into the buffer (std::less orders unrelated pointers soundly).
 bool Within(std::string_view text, const std::string& buffer) {
-    if (text.empty() || buffer.empty()) return false;
+    if (text.empty() || buffer.empty())
+        return false;
     const std::less<const char*> before;
     return !before(text.data(), buffer.data()) &&
            before(text.data(), buffer.data() + buffer.size());
@@ -46,31 +49,29 @@ std::string SanitiseCellText(std::string_view text) {
 }
 
 void Chart::setColCount(int cols) {
-    if (cols == cols_) return;
+    if (cols == cols_)
+        return;
     cols_ = cols;
-    if (listener_) listener_->sizeChanged();
+    if (listener_)
+        listener_->sizeChanged();
 }
 
 void Chart::setRowCount(int rows) {
-    if (rows == rows_) return;
+    if (rows == rows_)
+        return;
     rows_ = rows;
-    if (listener_) listener_->sizeChanged();
-}
-
-std::string_view Chart::cell(int col, int row) const {
-    if (row < 0 || col < 0 || row >= storedRows()) return {};
-    const Row& line = store_[row];
-    if (col >= static_cast<int>(line.spans.size())) return {};
-    const Span span = line.spans[col];
-    return {line.text.data() + span.offset, span.length};
+    if (listener_)
+        listener_->sizeChanged();
 }
 
 // Storage grows to the visible size at once, so filling a chart cell by cell does not
 // reallocate a row's spans again and again.
 Chart::Row& Chart::storedRow(int col, int row) {
-    if (row >= storedRows()) store_.resize(std::max(row + 1, rows_));
+    if (row >= storedRows())
+        store_.resize(std::max(row + 1, rows_));
     Row& line = store_[row];
-    if (col >= static_cast<int>(line.spans.size())) line.spans.resize(std::max(col + 1, cols_));
+    if (col >= static_cast<int>(line.spans.size()))
+        line.spans.resize(std::max(col + 1, cols_));
     return line;
 }
 
@@ -88,8 +89,10 @@ void Chart::compact(Row& line) {
 }
 
 void Chart::setCellQuietly(int col, int row, std::string_view text) {
-    if (col < 0 || row < 0) return;
-    if (text.empty() && cell(col, row).empty()) return; // no storage for nothing
+    if (col < 0 || row < 0)
+        return;
+    if (text.empty() && cell(col, row).empty())
+        return; // no storage for nothing
     // A view of this row would not survive the append below, nor a view of any row the
     // growth of the row store moves; such a text is copied first.
     std::string copy;
@@ -105,7 +108,8 @@ void Chart::setCellQuietly(int col, int row, std::string_view text) {
         span.offset = static_cast<std::uint32_t>(line.text.size());
         line.text.append(text);
     } else {
-        if (!text.empty()) std::memcpy(line.text.data() + span.offset, text.data(), text.size());
+        if (!text.empty())
+            std::memcpy(line.text.data() + span.offset, text.data(), text.size());
         line.dead -= text.size(); // the old text's bytes this one reuses
     }
     span.length = static_cast<std::uint32_t>(text.size());
@@ -113,16 +117,20 @@ void Chart::setCellQuietly(int col, int row, std::string_view text) {
     assert(line.dead <= line.text.size());
     // Compacting walks every span as well as the live text, so it waits until the dead
     // bytes outweigh both: its cost is then paid for by the writes that left them.
-    if (line.dead > line.text.size() - line.dead && line.dead > line.spans.size()) compact(line);
+    if (line.dead > line.text.size() - line.dead && line.dead > line.spans.size())
+        compact(line);
 }
 
 void Chart::setRowCellsQuietly(int row, int firstCol, int lastCol,
                                const std::vector<std::string_view>& texts) {
-    if (row < 0 || firstCol < 0 || lastCol < firstCol) return;
+    if (row < 0 || firstCol < 0 || lastCol < firstCol)
+        return;
     const auto given = std::min(texts.size(), static_cast<std::size_t>(lastCol - firstCol + 1));
     std::size_t bytes = 0;
-    for (std::size_t i = 0; i < given; ++i) bytes += texts[i].size();
-    if (bytes == 0 && row >= storedRows()) return; // no storage for nothing
+    for (std::size_t i = 0; i < given; ++i)
+        bytes += texts[i].size();
+    if (bytes == 0 && row >= storedRows())
+        return; // no storage for nothing
 
     // The new buffer is built before the old one is let go, and the row store grows only
     // after, so texts may be views of this chart, this row's included. The spans are
@@ -132,27 +140,41 @@ void Chart::setRowCellsQuietly(int row, int firstCol, int lastCol,
     std::vector<Span>& spans = old ? old->spans : fresh;
     const std::size_t live = old ? old->text.size() - old->dead : 0;
     CheckSpanRange(bytes + live);
-    std::string buffer;
-    buffer.reserve(bytes + live);
     const auto width = static_cast<std::size_t>(std::max(lastCol + 1, cols_));
-    if (spans.size() < width) spans.resize(width);
-    for (std::size_t c = 0; c < spans.size(); ++c) {
-        std::string_view text;
-        if (c >= static_cast<std::size_t>(firstCol) && c <= static_cast<std::size_t>(lastCol)) {
-            const std::size_t i = c - static_cast<std::size_t>(firstCol);
-            if (i < given) text = texts[i];
-        } else if (old) {
-            text = std::string_view(old->text).substr(spans[c].offset, spans[c].length);
-        }
-        spans[c] = {static_cast<std::uint32_t>(buffer.size()),
-                    static_cast<std::uint32_t>(text.size())};
-        buffer.append(text);
-    }
-    if (NeedsSanitising(buffer)) SanitiseInPlace(buffer.data(), buffer.size());
+    if (spans.size() < width)
+        spans.resize(width);
+    const auto first = static_cast<std::size_t>(firstCol);
+    const auto last = static_cast<std::size_t>(lastCol);
+
+    // Sized once and written through a pointer: cells are a few bytes, where an append
+    // call per cell would cost more than the copy itself.
+    std::string buffer(bytes + live, '\0');
+    char* const out = buffer.data();
+    std::size_t size = 0;
+    const auto put = [&](Span& span, std::string_view text) {
+        for (std::size_t k = 0; k < text.size(); ++k)
+            out[size + k] = text[k];
+        span = {static_cast<std::uint32_t>(size), static_cast<std::uint32_t>(text.size())};
+        size += text.size();
+    };
+    const auto keep = [&](std::size_t c) {
+        put(spans[c], old ? std::string_view(old->text).substr(spans[c].offset, spans[c].length)
+                          : std::string_view{});
+    };
+    for (std::size_t c = 0; c < first && c < spans.size(); ++c)
+        keep(c);
+    for (std::size_t c = first; c <= last; ++c)
+        put(spans[c], c - first < given ? texts[c - first] : std::string_view{});
+    for (std::size_t c = last + 1; c < spans.size(); ++c)
+        keep(c);
+    buffer.resize(size);
+    if (NeedsSanitising(buffer))
+        SanitiseInPlace(buffer.data(), buffer.size());
 
     Row& line = storedRow(0, row);
     line.text.swap(buffer);
-    if (!old) line.spans.swap(fresh);
+    if (!old)
+        line.spans.swap(fresh);
     line.dead = 0;
 }
 
@@ -162,7 +184,8 @@ void Chart::setCell(int col, int row, std::string_view text) {
 }
 
 void Chart::notifyCellsChanged(int col0, int row0, int col1, int row1) {
-    if (listener_ && col0 <= col1 && row0 <= row1) listener_->cellsChanged(col0, row0, col1, row1);
+    if (listener_ && col0 <= col1 && row0 <= row1)
+        listener_->cellsChanged(col0, row0, col1, row1);
 }
 
 } // namespace ranvik

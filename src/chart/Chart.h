@@ -18,7 +18,7 @@ namespace ranvik {
 inline constexpr int FirstRoundCol = 4;
 
 class ChartListener {
-public:
+  public:
     virtual ~ChartListener() = default;
     // Cells in the rectangle [col0..col1] x [row0..row1] (visible or not) got new text.
     virtual void cellsChanged(int col0, int row0, int col1, int row1) = 0;
@@ -27,7 +27,7 @@ public:
 };
 
 class Chart {
-public:
+  public:
     int colCount() const { return cols_; }
     int rowCount() const { return rows_; }
     void setColCount(int cols);
@@ -35,7 +35,7 @@ public:
 
     // Text of a cell; empty for a cell never written. Works beyond the visible size.
     // See above for how long the view stays valid.
-    std::string_view cell(int col, int row) const;
+    std::string_view cell(int col, int row) const; // inline below: read millions of times
     // Writes a cell. TAB, CR and LF become blanks: a chart file could not carry them.
     // The text may be a view of any cell, this row's included.
     void setCell(int col, int row, std::string_view text);
@@ -54,7 +54,7 @@ public:
     // The kept storage, visible or not (for copies that must carry hidden cells too).
     int storedRows() const { return static_cast<int>(store_.size()); }
 
-private:
+  private:
     struct Span {
         std::uint32_t offset = 0;
         std::uint32_t length = 0;
@@ -73,6 +73,16 @@ private:
     std::vector<Row> store_; // store_[row], grows, never shrinks
     ChartListener* listener_ = nullptr;
 };
+
+inline std::string_view Chart::cell(int col, int row) const {
+    if (row < 0 || col < 0 || row >= storedRows())
+        return {};
+    const Row& line = store_[row];
+    if (col >= static_cast<int>(line.spans.size()))
+        return {};
+    const Span span = line.spans[col];
+    return {line.text.data() + span.offset, span.length};
+}
 
 // Replaces TAB, CR and LF with blanks.
 std::string SanitiseCellText(std::string_view text);

@@ -57,7 +57,7 @@ const char* LetterByPoints(int points) {
 
 // One line buffer reused for every line: no allocation per line once it has grown.
 class LineBuilder {
-public:
+  public:
     explicit LineBuilder(ReportLineSink& sink) : sink_(sink) {}
 
     void quoted(std::string_view field) {
@@ -72,7 +72,7 @@ public:
         line_.clear();
     }
 
-private:
+  private:
     ReportLineSink& sink_;
     std::string line_;
 };
@@ -103,11 +103,11 @@ int WriteRoundRobinResults(const Tournament& tournament, int row, LineBuilder& o
 }
 
 class LineList : public ReportLineSink {
-public:
+  public:
     explicit LineList(std::vector<std::string>& lines) : lines_(lines) {}
     void line(std::string_view text) override { lines_.emplace_back(text); }
 
-private:
+  private:
     std::vector<std::string>& lines_;
 };
 } // namespace
@@ -137,8 +137,8 @@ std::string ScoreText(int halfPoints) {
     return std::to_string(halfPoints / 2) + (halfPoints % 2 != 0 ? ".5" : ".0");
 }
 
-void WriteReportLines(const Tournament& tournament, RatingSystem system,
-                      const TournamentInfo& info, ReportLineSink& sink) {
+void WriteReportLines(const Tournament& tournament, RatingSystem system, const TournamentInfo& info,
+                      ReportLineSink& sink) {
     sink.line(HeaderLine(tournament, system, info));
     const Chart& chart = tournament.chart();
     LineBuilder out(sink);
