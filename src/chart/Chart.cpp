@@ -121,61 +121,62 @@ void Chart::setCellQuietly(int col, int row, std::string_view text) {
         compact(line);
 }
 
-void Chart::setRowCellsQuietly(int row, int firstCol, int lastCol,
-                               const std::vector<std::string_view>& texts) {
-    if (row < 0 || firstCol < 0 || lastCol < firstCol)
+void Chart::setRowFieldsQuietly(int row, int lastCol, std::string_view line, char separator) {
+    if (row < 0 || lastCol < 0)
         return;
-    const auto given = std::min(texts.size(), static_cast<std::size_t>(lastCol - firstCol + 1));
-    std::size_t bytes = 0;
-    for (std::size_t i = 0; i < given; ++i)
-        bytes += texts[i].size();
-    if (bytes == 0 && row >= storedRows())
+    if (row >= storedRows() && line.find_first_not_of(separator) == std::string_view::npos)
         return; // no storage for nothing
 
     // The new buffer is built before the old one is let go, and the row store grows only
-    // after, so texts may be views of this chart, this row's included. The spans are
+    // after, so the line may be a view of this chart, this row's included. The spans are
     // rewritten in place: each column's old span is read before its new one is written.
     Row* old = row < storedRows() ? &store_[row] : nullptr;
     std::vector<Span> fresh;
     std::vector<Span>& spans = old ? old->spans : fresh;
     const std::size_t live = old ? old->text.size() - old->dead : 0;
-    CheckSpanRange(bytes + live);
-    const auto width = static_cast<std::size_t>(std::max(lastCol + 1, cols_));
-    if (spans.size() < width)
-        spans.resize(width);
-    const auto first = static_cast<std::size_t>(firstCol);
+    CheckSpanRange(line.size() + live);
     const auto last = static_cast<std::size_t>(lastCol);
+    if (spans.size() < last + 1 || spans.size() < static_cast<std::size_t>(cols_))
+        spans.resize(std::max(last + 1, static_cast<std::size_t>(cols_)));
 
-    // Sized once and written through a pointer: cells are a few bytes, where an append
-    // call per cell would cost more than the copy itself.
-    std::string buffer(bytes + live, '\0');
+    // Sized once and written through a pointer in one pass over the line: cells are a few
+    // bytes, where a call per cell would cost more than the copy itself.
+    std::string buffer(line.size() + live, '\0');
     char* const out = buffer.data();
     std::size_t size = 0;
-    const auto put = [&](Span& span, std::string_view text) {
-        for (std::size_t k = 0; k < text.size(); ++k)
-            out[size + k] = text[k];
-        span = {static_cast<std::uint32_t>(size), static_cast<std::uint32_t>(text.size())};
-        size += text.size();
-    };
-    const auto keep = [&](std::size_t c) {
-        put(spans[c], old ? std::string_view(old->text).substr(spans[c].offset, spans[c].length)
-                          : std::string_view{});
-    };
-    for (std::size_t c = 0; c < first && c < spans.size(); ++c)
-        keep(c);
-    for (std::size_t c = first; c <= last; ++c)
-        put(spans[c], c - first < given ? texts[c - first] : std::string_view{});
-    for (std::size_t c = last + 1; c < spans.size(); ++c)
-        keep(c);
+    for (std::size_t c = last + 1; c < spans.size(); ++c) { // kept beyond the range
+        const Span span = spans[c];
+        for (std::size_t k = 0; k < span.length; ++k)
+            out[size + k] = old->text[span.offset + k];
+        spans[c].offset = static_cast<std::uint32_t>(size);
+        size += span.length;
+    }
+    std::size_t col = 0;
+    std::size_t start = size;
+    for (const char ch : line) {
+        if (ch != separator) {
+            out[size++] = ch;
+            continue;
+        }
+        spans[col] = {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(size - start)};
+        start = size;
+        if (++col > last)
+            break; // fields beyond the range are not stored
+    }
+    if (col <= last)
+        spans[col++] = {static_cast<std::uint32_t>(start),
+                        static_cast<std::uint32_t>(size - start)};
+    for (; col <= last; ++col)
+        spans[col] = {static_cast<std::uint32_t>(size), 0};
     buffer.resize(size);
     if (NeedsSanitising(buffer))
         SanitiseInPlace(buffer.data(), buffer.size());
 
-    Row& line = storedRow(0, row);
-    line.text.swap(buffer);
+    Row& stored = storedRow(0, row);
+    stored.text.swap(buffer);
     if (!old)
-        line.spans.swap(fresh);
-    line.dead = 0;
+        stored.spans.swap(fresh);
+    stored.dead = 0;
 }
 
 void Chart::setCell(int col, int row, std::string_view text) {

@@ -6,7 +6,7 @@
 // Each stored row keeps its texts in one buffer, a cell being an offset and a length into
 // it: two million cells of a few characters each would otherwise be two million string
 // objects. A view returned by cell() stays valid until that row is next written (any
-// setCell, setCellQuietly or setRowCellsQuietly on the row) or storage grows by a row.
+// setCell, setCellQuietly or setRowFieldsQuietly on the row) or storage grows by a row.
 
 #include <cstdint>
 #include <string>
@@ -42,11 +42,10 @@ class Chart {
     // Writes without telling the listener; the caller reports the touched range itself.
     // For operations that change many cells at once.
     void setCellQuietly(int col, int row, std::string_view text);
-    // Writes texts[i] to column firstCol + i for columns firstCol..lastCol (empty where
-    // texts runs out), quietly, building the row's buffer once. Cells outside the range
-    // keep their text.
-    void setRowCellsQuietly(int row, int firstCol, int lastCol,
-                            const std::vector<std::string_view>& texts);
+    // Writes the fields of a line, split at each separator, to columns 0..lastCol (empty
+    // where the line runs out; fields beyond are dropped), quietly, building the row's
+    // buffer in one pass. Cells beyond lastCol keep their text. For loading a file.
+    void setRowFieldsQuietly(int row, int lastCol, std::string_view line, char separator);
     void notifyCellsChanged(int col0, int row0, int col1, int row1);
 
     void setListener(ChartListener* listener) { listener_ = listener; }

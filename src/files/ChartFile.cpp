@@ -35,20 +35,6 @@ int CountFields(std::string_view line) {
     return tabs + ((!line.empty() && line.back() != '\t') ? 1 : 0);
 }
 
-// Field 1 runs to the first TAB, field k from the (k-1)-th TAB to the k-th or the end.
-// Fields are a character or two long, so a plain scan beats a library search per field.
-void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
-    fields.clear();
-    std::size_t start = 0;
-    for (std::size_t pos = 0; pos < line.size(); ++pos) {
-        if (line[pos] == '\t') {
-            fields.push_back(line.substr(start, pos - start));
-            start = pos + 1;
-        }
-    }
-    fields.push_back(line.substr(start));
-}
-
 bool IsAscii(std::string_view text) {
     for (const char c : text) {
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -77,14 +63,12 @@ std::string UnreadableReason(int lines, int fields, bool swiss) {
 void FillCells(Chart& chart, const std::vector<std::string_view>& lines) {
     const int lastRow = chart.rowCount() - 1;
     const int lastCol = chart.colCount() - 1;
-    std::vector<std::string_view> fields;
     for (int r = 1; r <= lastRow; ++r) {
         // A row the file has no line for (a one-line file read as two players) is emptied
         // like a blank line would empty it, so no earlier player shows through.
         const std::string_view line =
             r <= static_cast<int>(lines.size()) ? lines[r - 1] : std::string_view{};
-        SplitFields(line, fields);
-        chart.setRowCellsQuietly(r, 0, lastCol, fields);
+        chart.setRowFieldsQuietly(r, lastCol, line, '\t');
     }
     chart.notifyCellsChanged(0, 1, lastCol, lastRow);
 }

@@ -67,31 +67,43 @@ TEST(ChartStorageTest, AViewOfAnotherRowSurvivesTheStoreGrowing) {
     EXPECT_EQ(chart.cell(1, 0), "Name");
 }
 
-TEST(ChartStorageTest, RowFillReplacesItsRangeOnlyAndSanitises) {
+TEST(ChartStorageTest, RowFillFromFieldsReplacesColumnsUpToTheLastOnly) {
     Chart chart;
     chart.setColCount(4);
     chart.setRowCount(3);
     chart.setCell(6, 1, "hidden"); // beyond the visible width: kept
-    chart.setCell(0, 1, "old");
-    chart.setCell(2, 1, "old two");
-    chart.setRowCellsQuietly(1, 1, 3, {"a\tb", "c"});
-    EXPECT_EQ(chart.cell(0, 1), "old");
-    EXPECT_EQ(chart.cell(1, 1), "a b");
+    chart.setCell(3, 1, "old");
+    chart.setRowFieldsQuietly(1, 3, "a\tb\r\tc", '\t');
+    EXPECT_EQ(chart.cell(0, 1), "a");
+    EXPECT_EQ(chart.cell(1, 1), "b "); // sanitised
     EXPECT_EQ(chart.cell(2, 1), "c");
-    EXPECT_EQ(chart.cell(3, 1), ""); // the texts ran out
+    EXPECT_EQ(chart.cell(3, 1), ""); // the line ran out
     EXPECT_EQ(chart.cell(6, 1), "hidden");
 
-    // The texts may be views of the same row: the old buffer outlives the fill.
-    const std::vector<std::string_view> own = {chart.cell(6, 1), chart.cell(0, 1)};
-    chart.setRowCellsQuietly(1, 0, 1, own);
+    // Empty fields, a trailing separator, fields beyond the last column dropped.
+    chart.setRowFieldsQuietly(1, 2, "\tx\t\tdropped", '\t');
+    EXPECT_EQ(chart.cell(0, 1), "");
+    EXPECT_EQ(chart.cell(1, 1), "x");
+    EXPECT_EQ(chart.cell(2, 1), "");
+    EXPECT_EQ(chart.cell(3, 1), ""); // beyond the range: kept (it was empty)
+    EXPECT_EQ(chart.cell(6, 1), "hidden");
+    chart.setRowFieldsQuietly(1, 1, "p\t", '\t');
+    EXPECT_EQ(chart.cell(0, 1), "p");
+    EXPECT_EQ(chart.cell(1, 1), "");
+
+    // The line may be a view of the same row: the old buffer outlives the fill. Writing a
+    // cell afterwards still works on the rebuilt buffer.
+    chart.setCell(0, 1, "m\tn"); // sanitised to "m n"
+    chart.setRowFieldsQuietly(1, 0, chart.cell(6, 1), '\t');
     EXPECT_EQ(chart.cell(0, 1), "hidden");
-    EXPECT_EQ(chart.cell(1, 1), "old");
-    EXPECT_EQ(chart.cell(2, 1), "c");
+    chart.setCell(2, 1, "zz");
+    EXPECT_EQ(chart.cell(2, 1), "zz");
+    EXPECT_EQ(chart.cell(6, 1), "hidden");
 
     // A row never stored, filled with nothing, takes no storage.
-    chart.setRowCellsQuietly(40, 0, 3, {"", ""});
+    chart.setRowFieldsQuietly(40, 3, "\t\t", '\t');
     EXPECT_LT(chart.storedRows(), 41);
-    chart.setRowCellsQuietly(40, 0, 3, {"", "x"});
+    chart.setRowFieldsQuietly(40, 3, "\tx", '\t');
     EXPECT_EQ(chart.storedRows(), 41);
     EXPECT_EQ(chart.cell(1, 40), "x");
 }
