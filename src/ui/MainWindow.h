@@ -4,6 +4,7 @@
 // core (Tournament, validation, report, files, members).
 
 #include "chart/Tournament.h"
+#include "files/ChartFile.h"
 #include "ui/FileDialog.h"
 
 #include <QMainWindow>
@@ -126,6 +127,8 @@ public:
 
     // Chart files.
     void SaveGrid(const QString& fileName);
+    // SaveGrid with the file's content already made (the report checks it before writing).
+    void SaveGridContent(const QString& fileName, const ChartBytes& content);
     // False (with the error shown, nothing changed) when the file cannot be read.
     bool LoadGrid(const QString& fileName);
 

@@ -123,8 +123,11 @@ bool TForm1::FormCloseQuery() {
 }
 
 void TForm1::SaveGrid(const QString& fileName) {
+    SaveGridContent(fileName, SaveGridBytes(tournament_.chart()));
+}
+
+void TForm1::SaveGridContent(const QString& fileName, const ChartBytes& content) {
     ChartSaveFailed = false;
-    const ChartBytes content = SaveGridBytes(tournament_.chart());
     if (!content.ok) {
         ChartSaveFailed = true;
         prompts::showError(this, QStringLiteral("Error saving ") + fileName +

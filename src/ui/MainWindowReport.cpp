@@ -82,11 +82,10 @@ void TForm1::CreateReportBtnClick() {
         return;
     }
     // A chart that cannot be written must not leave a report behind without its chart.
+    const QString chartPath = Q(ChartPathBesideReport(reportPath.toStdString()));
     const ChartBytes chart = SaveGridBytes(tournament_.chart());
     if (!chart.ok) {
-        prompts::showError(this, QStringLiteral("Error saving ") +
-                                     Q(ChartPathBesideReport(reportPath.toStdString())) +
-                                     QStringLiteral(".\r") + Q(chart.message));
+        SaveGridContent(chartPath, chart); // shows the chart file's own error
         return;
     }
     if (!WriteFileSafely(reportPath.toStdString(), report.bytes)) {
@@ -94,8 +93,7 @@ void TForm1::CreateReportBtnClick() {
         return;
     }
 
-    const QString chartPath = Q(ChartPathBesideReport(reportPath.toStdString()));
-    SaveGrid(chartPath);
+    SaveGridContent(chartPath, chart);
     if (ChartSaveFailed)
         return;
     const QStringList confirmation = {
