@@ -1,5 +1,7 @@
 #include "ui/AboutDlg.h"
 
+#include "ui/ButtonBar.h"
+
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -90,15 +92,7 @@ TAboutDlg::TAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Ranvik"));
     resize(325, 470);
 
-    auto* panel1 = new QFrame(this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel1->setFixedHeight(26);
-    auto* ok = new QPushButton(QStringLiteral("&OK"), panel1);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setGeometry(0, 0, 75, 25);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QWidget* panel1 = MakeOkPanel(this);
 
     auto* panel2 = new QFrame(this);
     panel2->setObjectName(QStringLiteral("Panel2"));
@@ -136,7 +130,7 @@ TAboutDlg::TAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->setSpacing(0);
     layout->addWidget(panel1);
     layout->addWidget(panel2, 1);
-    ok->setFocus();
+    findChild<QPushButton*>(QStringLiteral("OKBtn"))->setFocus();
 }
 
 void TAboutDlg::showEvent(QShowEvent* event) {

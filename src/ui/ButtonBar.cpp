@@ -1,6 +1,7 @@
 #include "ui/ButtonBar.h"
 
 #include <QDialog>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -23,6 +24,19 @@ OkCancelBar MakeOkCancelBar(QDialog* dialog) {
     layout->addStretch(1);
     QObject::connect(bar.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return bar;
+}
+
+QWidget* MakeOkPanel(QDialog* dialog) {
+    auto* panel = new QFrame(dialog);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setFixedHeight(26);
+    auto* ok = new QPushButton(QStringLiteral("&OK"), panel);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setGeometry(0, 0, 75, 25);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    return panel;
 }
 
 } // namespace ranvik

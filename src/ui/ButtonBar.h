@@ -16,4 +16,8 @@ struct OkCancelBar {
 
 OkCancelBar MakeOkCancelBar(QDialog* dialog);
 
+// The sunken 26-pixel panel along the top of the help and about windows, holding the
+// default "&OK" button that closes the window.
+QWidget* MakeOkPanel(QDialog* dialog);
+
 } // namespace ranvik

@@ -1,5 +1,7 @@
 #include "ui/HelpDlg.h"
 
+#include "ui/ButtonBar.h"
+
 #include <QFrame>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -67,15 +69,7 @@ THelpDlg::THelpDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Ranvik Help"));
     resize(530, 585);
 
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setFixedHeight(26);
-    auto* ok = new QPushButton(QStringLiteral("&OK"), panel);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setGeometry(0, 0, 75, 25);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QWidget* panel = MakeOkPanel(this);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -94,8 +88,8 @@ THelpDlg::THelpDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(panel);
     layout->addWidget(Memo1, 1);
 
-    setTabOrder(ok, Memo1);
-    ok->setFocus();
+    setTabOrder(findChild<QPushButton*>(QStringLiteral("OKBtn")), Memo1);
+    findChild<QPushButton*>(QStringLiteral("OKBtn"))->setFocus();
 }
 
 void THelpDlg::showEvent(QShowEvent* event) {
