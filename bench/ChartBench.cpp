@@ -35,7 +35,7 @@ void NameArgs(benchmark::internal::Benchmark* b) {
 // A window-fresh tournament as Open finds it: the start-up chart, then the chosen type.
 std::unique_ptr<Tournament> FreshTournament(TournamentType type) {
     auto tournament = std::make_unique<Tournament>();
-    tournament->FirstActivation();
+    tournament->layOutStartChart();
     tournament->setType(type);
     return tournament;
 }
@@ -43,7 +43,7 @@ std::unique_ptr<Tournament> FreshTournament(TournamentType type) {
 // A full chart as LoadGrid leaves it, so operations see what the window holds after Open.
 Tournament LoadedChart(FullChart kind) {
     auto tournament = FreshTournament(TypeOf(kind));
-    const LoadOutcome loaded = LoadGridBytes(*tournament, ReadFileBytes(FullChartPath(kind)));
+    const ChartReadOutcome loaded = ReadChartFile(*tournament, ReadFileBytes(FullChartPath(kind)));
     if (!loaded.ok)
         throw std::runtime_error("the generated chart does not load: " + loaded.message);
     return *tournament;
@@ -84,7 +84,7 @@ void BM_LoadGrid(benchmark::State& state) {
             state.SkipWithError(error.c_str());
             break;
         }
-        const LoadOutcome loaded = LoadGridBytes(*tournament, bytes);
+        const ChartReadOutcome loaded = ReadChartFile(*tournament, bytes);
         if (!loaded.ok) {
             state.SkipWithError(loaded.message.c_str());
             break;
@@ -113,7 +113,7 @@ void BM_ReloadGrid(benchmark::State& state) {
         state.ResumeTiming();
         std::string bytes;
         std::string error;
-        if (!ReadWholeFile(path, bytes, error) || !LoadGridBytes(tournament, bytes).ok) {
+        if (!ReadWholeFile(path, bytes, error) || !ReadChartFile(tournament, bytes).ok) {
             state.SkipWithError("the chart did not load");
             break;
         }
@@ -128,7 +128,7 @@ void BM_SaveGrid(benchmark::State& state) {
     const std::string path = RunFolder() + "/saved-" + NameOf(ChartArg(state)) + ".tms";
     std::size_t size = 0;
     for (auto _ : state) {
-        const ChartBytes content = SaveGridBytes(tournament.chart());
+        const ChartBytes content = EncodeChartFile(tournament.chart());
         if (!content.ok || !WriteFileSafely(path, content.bytes)) {
             state.SkipWithError("the chart could not be saved");
             break;
@@ -144,7 +144,7 @@ BENCHMARK(BM_SaveGrid)->Apply(NameArgs);
 void BM_SaveGridBytes(benchmark::State& state) {
     const Tournament tournament = LoadedChart(ChartArg(state));
     for (auto _ : state) {
-        ChartBytes content = SaveGridBytes(tournament.chart());
+        ChartBytes content = EncodeChartFile(tournament.chart());
         benchmark::DoNotOptimize(content.bytes.data());
     }
     SetLabel(state);
@@ -161,7 +161,7 @@ void BM_Validate(benchmark::State& state) {
     };
     for (auto _ : state) {
         const ValidationResult result = Validate(tournament, prompt);
-        if (result.code != 0 || asked != 0) {
+        if (!result.passed() || asked != 0) {
             state.SkipWithError(
                 ("the generated chart is not consistent: " + FaultText(result)).c_str());
             break;
@@ -207,7 +207,7 @@ void BM_SortFullSwiss(benchmark::State& state) {
         state.PauseTiming();
         tournament = loaded;
         state.ResumeTiming();
-        benchmark::DoNotOptimize(tournament.SortPlayersBtnClick());
+        benchmark::DoNotOptimize(tournament.sortByRating());
     }
     state.SetLabel(NameOf(FullChart::Swiss));
 }
@@ -246,7 +246,7 @@ void BM_OpponentUpdate(benchmark::State& state) {
     const bool swiss = kind == FullChart::Swiss;
     const int row = 500;
     const int col =
-        swiss ? FirstRoundCol + 27 : FirstRoundCol + (kind == FullChart::RoundRobin ? 700 : 1401);
+        swiss ? ChartColumn::FirstResult + 27 : ChartColumn::FirstResult + (kind == FullChart::RoundRobin ? 700 : 1401);
     const std::string original(tournament.chart().cell(col, row));
     const int opponent = swiss ? std::stoi(original.substr(1)) : 0;
     std::array<std::string, 2> typed = {"1", "="};
@@ -258,7 +258,7 @@ void BM_OpponentUpdate(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         tournament.chart().setCell(col, row, typed[i++ & 1]);
-        benchmark::DoNotOptimize(tournament.StringGrid1KeyPress(Tournament::Enter, col, row));
+        benchmark::DoNotOptimize(tournament.filterTypedKey(Tournament::Enter, col, row));
     }
     state.SetLabel(NameOf(kind));
 }

@@ -95,7 +95,7 @@ void BM_ChangeOrdering(benchmark::State& state) {
         return;
     MemberTable table = *loaded;
     constexpr std::array<MemberOrder, 3> orders = {MemberOrder::Name, MemberOrder::Number,
-                                                   MemberOrder::Prov};
+                                                   MemberOrder::Province};
     for (std::size_t k = 0; k < orders.size(); ++k)
         table.ordering(orders[k]).setPosition(kMembers / 3 * k + 17);
     constexpr std::size_t kScreenRows = 40;

@@ -20,9 +20,9 @@ const TournamentInfo kInfo{"Open", "QC", "123", "2024/05/12", "100234", "100235"
 
 void OpenAndReport(std::string_view bytes, TournamentType type, InconsistencyAnswer answer) {
     Tournament tournament;
-    tournament.FirstActivation();
+    tournament.layOutStartChart();
     tournament.setType(type);
-    if (!LoadGridBytes(tournament, bytes).ok)
+    if (!ReadChartFile(tournament, bytes).ok)
         return;
     const Chart& chart = tournament.chart();
     if (chart.rowCount() - 1 > Tournament::MaxPlayers ||
@@ -32,9 +32,9 @@ void OpenAndReport(std::string_view bytes, TournamentType type, InconsistencyAns
     FlaggedMemberLines(chart, tournament.playerRows());
     BuildReportBytes(tournament, RatingSystem::Regular, kInfo);
     BuildReportBytes(tournament, RatingSystem::Active, kInfo);
-    SaveGridBytes(chart);
-    if (tournament.SortPlayersBtnClick())
-        SaveGridBytes(chart);
+    EncodeChartFile(chart);
+    if (tournament.sortByRating())
+        EncodeChartFile(chart);
 }
 
 } // namespace

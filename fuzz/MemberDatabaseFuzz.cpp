@@ -15,7 +15,7 @@ using namespace ranvik;
 namespace {
 
 void WalkEveryOrdering(MemberTable& table) {
-    for (MemberOrder order : {MemberOrder::Name, MemberOrder::Number, MemberOrder::Prov}) {
+    for (MemberOrder order : {MemberOrder::Name, MemberOrder::Number, MemberOrder::Province}) {
         MemberOrdering& ordering = table.ordering(order);
         ordering.last();
         ordering.prior();

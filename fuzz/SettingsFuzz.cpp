@@ -11,9 +11,9 @@ using namespace ranvik;
 
 RANVIK_FUZZ_TARGET(settings) {
     const std::string path = fuzz::ScratchFile(data, size, ".ini");
-    LoadDBSettings(path, "/current.mde");
+    LoadDatabaseSetting(path, "/current.mde");
     const std::string chosen = "/home/td/QRBMembers.mde";
-    if (SaveDBSettings(path, chosen) && LoadDBSettings(path, "") != chosen)
+    if (SaveDatabaseSetting(path, chosen) && LoadDatabaseSetting(path, "") != chosen)
         std::abort(); // a written name must read back
     return 0;
 }

@@ -15,7 +15,11 @@
 
 namespace ranvik {
 
-inline constexpr int FirstRoundCol = 4;
+// The chart's fixed columns; result columns start at FirstResult. Plain ints so that
+// result columns can be counted from them.
+struct ChartColumn {
+    enum : int { LineNumber = 0, Name = 1, MemberNumber = 2, Rating = 3, FirstResult = 4 };
+};
 
 class ChartListener {
   public:

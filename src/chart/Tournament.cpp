@@ -8,69 +8,69 @@ namespace ranvik {
 
 Tournament::Tournament() = default;
 
-void Tournament::controlsChanged() {
-    if (onControlsChanged) onControlsChanged();
+void Tournament::shapeChanged() {
+    if (onShapeChanged) onShapeChanged();
 }
 
 void Tournament::setNumPlayers(int value) {
     value = std::clamp(value, MinPlayers, MaxPlayers);
     if (value == numPlayers_) return;
     numPlayers_ = value;
-    NumPlayersSEChange();
-    controlsChanged();
+    playersChanged();
+    shapeChanged();
 }
 
 void Tournament::setNumRounds(int value) {
     value = std::clamp(value, MinRounds, MaxRounds);
     if (value == numRounds_) return;
     numRounds_ = value;
-    NumRndsSEChange();
-    controlsChanged();
+    roundsChanged();
+    shapeChanged();
 }
 
 void Tournament::setType(TournamentType type) {
     if (type == type_) return;
     type_ = type;
-    RadioGroup1Click();
-    controlsChanged();
+    layOutForType();
+    shapeChanged();
 }
 
-void Tournament::SetPlayersForFill(int value) {
+void Tournament::setPlayersForFileLoad(int value) {
     const bool laidOut = numPlayers_ != std::clamp(value, MinPlayers, MaxPlayers);
     ownMarksSuspended_ = true;
     setNumPlayers(value);
     // An unchanged count runs no layout by itself; a round robin chart still needs one.
-    if (!laidOut && type_ == TournamentType::RoundRobin) SetGridFromNumPlayers();
-    if (!laidOut && type_ == TournamentType::DoubleRoundRobin) SetGridFromNumPlayersDouble();
+    if (!laidOut && type_ == TournamentType::RoundRobin) layOutRoundRobin();
+    if (!laidOut && type_ == TournamentType::DoubleRoundRobin) layOutDoubleRoundRobin();
     ownMarksSuspended_ = false;
 }
 
-void Tournament::FirstActivation() {
+void Tournament::layOutStartChart() {
     editText_.clear();
     editRow_ = 0;
     editCol_ = 0;
-    chart_.setColCount(numRounds_ + FirstRoundCol);
+    chart_.setColCount(numRounds_ + ChartColumn::FirstResult);
     chart_.setRowCount(numPlayers_ + 1);
-    chart_.setCell(0, 0, "#");
-    chart_.setCell(1, 0, "Name/Nom");
-    chart_.setCell(2, 0, "QRB#");
-    chart_.setCell(3, 0, "Rtng/Cote");
+    chart_.setCell(ChartColumn::LineNumber, 0, "#");
+    chart_.setCell(ChartColumn::Name, 0, "Name/Nom");
+    chart_.setCell(ChartColumn::MemberNumber, 0, "QRB#");
+    chart_.setCell(ChartColumn::Rating, 0, "Rtng/Cote");
     setSwissHeadings();
     numberRows();
 }
 
 void Tournament::numberRows() {
     const int last = chart_.rowCount() - 1;
-    for (int r = 1; r <= last; ++r) chart_.setCellQuietly(0, r, std::to_string(r));
+    for (int r = 1; r <= last; ++r) chart_.setCellQuietly(ChartColumn::LineNumber, r, std::to_string(r));
     chart_.notifyCellsChanged(0, 1, 0, last);
 }
 
 void Tournament::setSwissHeadings() {
     const int last = chart_.colCount() - 1;
-    for (int c = FirstRoundCol; c <= last; ++c) {
-        chart_.setCellQuietly(c, 0, "Rd " + std::to_string(c - FirstRoundCol + 1));
+    for (int c = ChartColumn::FirstResult; c <= last; ++c) {
+        chart_.setCellQuietly(c, 0, "Rd " + std::to_string(c - ChartColumn::FirstResult + 1));
     }
-    chart_.notifyCellsChanged(FirstRoundCol, 0, last, 0);
+    chart_.notifyCellsChanged(ChartColumn::FirstResult, 0, last, 0);
 }
 
 // Puts "X" into each player's own cells for the current type and empties every other
@@ -84,9 +84,9 @@ void Tournament::markOwnCells() {
     const int perOpponent = type_ == TournamentType::DoubleRoundRobin ? 2 : 1;
     const bool roundRobin = type_ != TournamentType::Swiss;
     for (int r = 1; r <= lastRow; ++r) {
-        const int ownFirst = roundRobin ? FirstRoundCol + perOpponent * (r - 1) : -1;
+        const int ownFirst = roundRobin ? ChartColumn::FirstResult + perOpponent * (r - 1) : -1;
         const int ownLast = roundRobin ? ownFirst + perOpponent - 1 : -1;
-        for (int c = FirstRoundCol; c <= lastCol; ++c) {
+        for (int c = ChartColumn::FirstResult; c <= lastCol; ++c) {
             if (c >= ownFirst && c <= ownLast) {
                 chart_.setCellQuietly(c, r, "X");
             } else if (chart_.cell(c, r) == "X") {
@@ -94,77 +94,77 @@ void Tournament::markOwnCells() {
             }
         }
     }
-    chart_.notifyCellsChanged(FirstRoundCol, 1, lastCol, lastRow);
+    chart_.notifyCellsChanged(ChartColumn::FirstResult, 1, lastCol, lastRow);
 }
 
-void Tournament::SetGridFromNumPlayersAndRounds() {
+void Tournament::layOutSwiss() {
     chart_.setRowCount(numPlayers_ + 1);
     numberRows();
-    chart_.setColCount(numRounds_ + FirstRoundCol);
+    chart_.setColCount(numRounds_ + ChartColumn::FirstResult);
     setSwissHeadings();
     markOwnCells();
     modified_ = true;
 }
 
-void Tournament::SetGridFromNumPlayers() {
+void Tournament::layOutRoundRobin() {
     chart_.setRowCount(numPlayers_ + 1);
     numberRows();
-    chart_.setColCount(numPlayers_ + FirstRoundCol);
+    chart_.setColCount(numPlayers_ + ChartColumn::FirstResult);
     const int last = chart_.colCount() - 1;
-    for (int c = FirstRoundCol; c <= last; ++c) {
-        chart_.setCellQuietly(c, 0, std::to_string(c - FirstRoundCol + 1));
+    for (int c = ChartColumn::FirstResult; c <= last; ++c) {
+        chart_.setCellQuietly(c, 0, std::to_string(c - ChartColumn::FirstResult + 1));
     }
-    chart_.notifyCellsChanged(FirstRoundCol, 0, last, 0);
+    chart_.notifyCellsChanged(ChartColumn::FirstResult, 0, last, 0);
     markOwnCells();
     modified_ = true;
 }
 
-void Tournament::SetGridFromNumPlayersDouble() {
+void Tournament::layOutDoubleRoundRobin() {
     chart_.setRowCount(numPlayers_ + 1);
     numberRows();
-    chart_.setColCount(2 * numPlayers_ + FirstRoundCol);
+    chart_.setColCount(2 * numPlayers_ + ChartColumn::FirstResult);
     const int last = chart_.colCount() - 1;
-    for (int c = FirstRoundCol; c <= last; ++c) {
-        const int k = c - FirstRoundCol;
+    for (int c = ChartColumn::FirstResult; c <= last; ++c) {
+        const int k = c - ChartColumn::FirstResult;
         chart_.setCellQuietly(c, 0, std::to_string(k / 2 + 1) + (k % 2 == 0 ? "a" : "b"));
     }
-    chart_.notifyCellsChanged(FirstRoundCol, 0, last, 0);
+    chart_.notifyCellsChanged(ChartColumn::FirstResult, 0, last, 0);
     markOwnCells();
     modified_ = true;
 }
 
-void Tournament::NumRndsSEChangeSwiss() {
+void Tournament::fitColumnsToRounds() {
     roundsEnabled_ = true;
-    chart_.setColCount(numRounds_ + FirstRoundCol);
+    chart_.setColCount(numRounds_ + ChartColumn::FirstResult);
     setSwissHeadings();
 }
 
-void Tournament::NumRndsSEChange() {
-    NumRndsSEChangeSwiss();
+void Tournament::roundsChanged() {
+    fitColumnsToRounds();
     modified_ = true;
 }
 
-void Tournament::NumPlayersSEChange() {
+void Tournament::playersChanged() {
     chart_.setRowCount(numPlayers_ + 1);
     numberRows();
-    if (type_ == TournamentType::RoundRobin) SetGridFromNumPlayers();
-    if (type_ == TournamentType::DoubleRoundRobin) SetGridFromNumPlayersDouble();
+    if (type_ == TournamentType::RoundRobin) layOutRoundRobin();
+    if (type_ == TournamentType::DoubleRoundRobin) layOutDoubleRoundRobin();
     modified_ = true;
 }
 
-void Tournament::RadioGroup1Click() {
+void Tournament::layOutForType() {
     switch (type_) {
-    case TournamentType::Swiss: SetGridFromNumPlayersAndRounds(); break;
-    case TournamentType::RoundRobin: SetGridFromNumPlayers(); break;
-    case TournamentType::DoubleRoundRobin: SetGridFromNumPlayersDouble(); break;
+    case TournamentType::Swiss: layOutSwiss(); break;
+    case TournamentType::RoundRobin: layOutRoundRobin(); break;
+    case TournamentType::DoubleRoundRobin: layOutDoubleRoundRobin(); break;
     }
     roundsEnabled_ = type_ == TournamentType::Swiss;
 }
 
-std::optional<char32_t> Tournament::StringGrid1KeyPress(char32_t key, int col, int row) {
+std::optional<char32_t> Tournament::filterTypedKey(char32_t key, int col, int row) {
     modified_ = true;
     auto upper = [](char32_t k) { return (k >= U'a' && k <= U'z') ? k - U'a' + U'A' : k; };
-    if (!isSwiss() && col >= FirstRoundCol) {
+    if (!isSwiss() && col >= ChartColumn::FirstResult) {
         switch (upper(key)) {
         case U'W': key = U'1'; break;
         case U'D': key = U'='; break;
@@ -176,7 +176,7 @@ std::optional<char32_t> Tournament::StringGrid1KeyPress(char32_t key, int col, i
             return std::nullopt;
         }
     }
-    if (col >= FirstRoundCol) {
+    if (col >= ChartColumn::FirstResult) {
         key = upper(key);
         if (isSwiss()) {
             switch (key) {
@@ -192,34 +192,34 @@ std::optional<char32_t> Tournament::StringGrid1KeyPress(char32_t key, int col, i
         editRow_ = row;
         editText_ = chart_.cell(col, row);
         if (isSwiss()) {
-            UpdateGrid();
+            writeSwissMirror();
         } else {
-            UpdateGridRR();
+            writeRoundRobinMirror();
         }
     }
     return key;
 }
 
-void Tournament::StringGrid1SelectCell(int newCol, int newRow) {
+void Tournament::moveToCell(int newCol, int newRow) {
     editText_ = chart_.cell(editCol_, editRow_);
     if (isSwiss()) {
-        UpdateGrid();
+        writeSwissMirror();
     } else {
-        UpdateGridRR();
+        writeRoundRobinMirror();
     }
     editCol_ = newCol;
     editRow_ = newRow;
 }
 
-void Tournament::StringGrid1GetEditText(int col, int row) {
+void Tournament::beginEditing(int col, int row) {
     if (col != editCol_ || row != editRow_) {
         editCol_ = col;
         editRow_ = row;
     }
 }
 
-void Tournament::UpdateGrid() {
-    if (!autoUpdate_ || editCol_ < FirstRoundCol || editText_.empty()) return;
+void Tournament::writeSwissMirror() {
+    if (!autoUpdate_ || editCol_ < ChartColumn::FirstResult || editText_.empty()) return;
     const ParsedResult parsed = ParseResult(editText_);
     if (parsed.opponent >= 1 && parsed.opponent <= playerRows()) {
         chart_.setCell(editCol_, parsed.opponent,
@@ -227,13 +227,13 @@ void Tournament::UpdateGrid() {
     }
 }
 
-void Tournament::UpdateGridRR() {
-    if (!autoUpdate_ || editCol_ < FirstRoundCol || editText_.empty() || editText_ == "X") return;
-    const int k = editCol_ - FirstRoundCol;
-    int targetCol = FirstRoundCol + editRow_ - 1;
+void Tournament::writeRoundRobinMirror() {
+    if (!autoUpdate_ || editCol_ < ChartColumn::FirstResult || editText_.empty() || editText_ == "X") return;
+    const int k = editCol_ - ChartColumn::FirstResult;
+    int targetCol = ChartColumn::FirstResult + editRow_ - 1;
     int targetRow = k + 1;
     if (type_ == TournamentType::DoubleRoundRobin) {
-        targetCol = FirstRoundCol + 2 * (editRow_ - 1) + k % 2;
+        targetCol = ChartColumn::FirstResult + 2 * (editRow_ - 1) + k % 2;
         targetRow = k / 2 + 1;
     }
     if (targetRow > playerRows() || targetCol >= chart_.colCount()) return;
@@ -241,17 +241,17 @@ void Tournament::UpdateGridRR() {
     chart_.setCell(targetCol, targetRow, points == 2 ? "0" : points == 1 ? "=" : "1");
 }
 
-void Tournament::ClearAllResults() {
+void Tournament::clearAllResults() {
     const int lastCol = chart_.colCount() - 1;
     const int lastRow = playerRows();
     for (int r = 1; r <= lastRow; ++r) {
-        for (int c = FirstRoundCol; c <= lastCol; ++c) chart_.setCellQuietly(c, r, "");
+        for (int c = ChartColumn::FirstResult; c <= lastCol; ++c) chart_.setCellQuietly(c, r, "");
     }
-    chart_.notifyCellsChanged(FirstRoundCol, 1, lastCol, lastRow);
+    chart_.notifyCellsChanged(ChartColumn::FirstResult, 1, lastCol, lastRow);
     modified_ = true;
 }
 
-void Tournament::DeleteRow(int row) {
+void Tournament::deleteRow(int row) {
     const int lastRow = playerRows();
     const int lastCol = chart_.colCount() - 1;
     if (row < 1 || row > lastRow) return;
@@ -262,9 +262,29 @@ void Tournament::DeleteRow(int row) {
     modified_ = true;
 }
 
-int Tournament::SortKey(int row) const { return ReadInteger(chart_.cell(3, row)).value_or(0); }
+void Tournament::openRowAt(int at) {
+    const int last = playerRows();
+    const int lastCol = chart_.colCount() - 1;
+    if (at < 1 || at > last) return;
+    for (int row = last; row > at; --row) {
+        for (int col = 1; col <= lastCol; ++col) chart_.setCellQuietly(col, row, chart_.cell(col, row - 1));
+    }
+    for (int col = 1; col <= lastCol; ++col) chart_.setCellQuietly(col, at, "");
+    chart_.notifyCellsChanged(1, at, lastCol, last);
+}
 
-int Tournament::NewRowOf(int oldRow) const {
+void Tournament::clearAllCells() {
+    const int lastRow = playerRows();
+    const int lastCol = chart_.colCount() - 1;
+    for (int r = 1; r <= lastRow; ++r) {
+        for (int c = 1; c <= lastCol; ++c) chart_.setCellQuietly(c, r, "");
+    }
+    if (lastRow >= 1 && lastCol >= 1) chart_.notifyCellsChanged(1, 1, lastCol, lastRow);
+}
+
+int Tournament::ratingSortKey(int row) const { return ReadInteger(chart_.cell(ChartColumn::Rating, row)).value_or(0); }
+
+int Tournament::rowAfterSort(int oldRow) const {
     if (oldRow == 0) return 0;
     const int n = static_cast<int>(sortOrder_.size()) - 1;
     for (int k = 1; k <= n; ++k) {
@@ -273,7 +293,7 @@ int Tournament::NewRowOf(int oldRow) const {
     return 0;
 }
 
-bool Tournament::SortPlayersBtnClick() {
+bool Tournament::sortByRating() {
     if (!isSwiss()) return false;
     modified_ = true;
     const int n = playerRows();
@@ -282,7 +302,7 @@ bool Tournament::SortPlayersBtnClick() {
 
     // Each rating read once, not at every comparison.
     std::vector<int> keys(n + 1, 0);
-    for (int k = 1; k <= n; ++k) keys[k] = SortKey(k);
+    for (int k = 1; k <= n; ++k) keys[k] = ratingSortKey(k);
     for (int gap = n + 1; gap > 0; gap /= 2) {
         for (int i = gap + 1; i <= n; ++i) {
             for (int j = i - gap; j > 0; j -= gap) {
@@ -308,7 +328,7 @@ bool Tournament::SortPlayersBtnClick() {
     for (int k = 1; k <= n; ++k) {
         const auto& old = copy[sortOrder_[k]];
         for (int c = 1; c <= lastCol; ++c) {
-            if (c < FirstRoundCol) {
+            if (c < ChartColumn::FirstResult) {
                 chart_.setCellQuietly(c, k, old[c]);
                 continue;
             }

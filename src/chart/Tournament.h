@@ -1,7 +1,7 @@
 #pragma once
-// The chart together with the state the main window keeps about it: the two counts,
-// the tournament type, the Modified flag and the cell the opponent update works on.
-// Every change to cells goes through here, never through the view.
+// The chart of one tournament section with its shape: the players and rounds counts, the
+// tournament type, the modified state and the cell the opponent update works on. Every
+// change to cells goes through here, never through a view.
 
 #include "chart/Chart.h"
 
@@ -28,7 +28,7 @@ public:
     Chart& chart() { return chart_; }
     const Chart& chart() const { return chart_; }
 
-    // The controls' values.
+    // The shape of the chart.
     int numPlayers() const { return numPlayers_; }
     int numRounds() const { return numRounds_; }
     TournamentType type() const { return type_; }
@@ -47,19 +47,22 @@ public:
     // Sets the players count for a caller that writes every visible cell right after (a
     // chart file load): the layout of the current type runs as the players box would run
     // it, once, but without the own-cell marks the caller's cells replace anyway.
-    void SetPlayersForFill(int value);
+    void setPlayersForFileLoad(int value);
 
     // The chart part of the window's first activation: 10 players, 1 round, Swiss.
-    void FirstActivation();
+    void layOutStartChart();
 
-    // Layouts.
-    void SetGridFromNumPlayersAndRounds();
-    void SetGridFromNumPlayers();
-    void SetGridFromNumPlayersDouble();
-    void NumRndsSEChangeSwiss();
-    void NumRndsSEChange();
-    void NumPlayersSEChange();
-    void RadioGroup1Click();
+    // Layouts: rows for the players, then a column per round (Swiss), per opponent (round
+    // robin) or two per opponent (double round robin), own cells marked "X".
+    void layOutSwiss();
+    void layOutRoundRobin();
+    void layOutDoubleRoundRobin();
+    // Result columns for the rounds count, headings "Rd 1"... (Swiss only).
+    void fitColumnsToRounds();
+    // What a change of each count or of the type does to the chart.
+    void roundsChanged();
+    void playersChanged();
+    void layOutForType();
 
     bool modified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
@@ -68,40 +71,48 @@ public:
     int editCol() const { return editCol_; }
     int editRow() const { return editRow_; }
     const std::string& editText() const { return editText_; }
-    bool autoUpdate() const { return autoUpdate_; }
-    void AutoUpdateMenuClick() { autoUpdate_ = !autoUpdate_; }
+    bool updatesOpponents() const { return autoUpdate_; }
+    void toggleOpponentUpdates() { autoUpdate_ = !autoUpdate_; }
 
     static constexpr char32_t Enter = U'\r';
     static constexpr char32_t Backspace = U'\b';
     // A character typed into the chart with (col, row) current. Gives the character the
     // cell should receive, or nothing when the key is dropped. Enter runs the update.
-    std::optional<char32_t> StringGrid1KeyPress(char32_t key, int col, int row);
+    std::optional<char32_t> filterTypedKey(char32_t key, int col, int row);
     // The current cell is about to move from (editCol, editRow) to (newCol, newRow).
-    void StringGrid1SelectCell(int newCol, int newRow);
+    void moveToCell(int newCol, int newRow);
     // The editor of (col, row) opens.
-    void StringGrid1GetEditText(int col, int row);
-    void UpdateGrid();
-    void UpdateGridRR();
+    void beginEditing(int col, int row);
+    // The opponent update of the cell last edited: writes the mirror of its result into the
+    // opponent's cell of the same game.
+    void writeSwissMirror();
+    void writeRoundRobinMirror();
 
-    // Edit menu (the confirmation of Clear all results is the window's).
-    void ClearAllResults();
-    void DeleteRow(int row);
+    // Row operations.
+    void clearAllResults();
+    // Moves the players below up by one; the last row keeps a copy of the row beyond it.
+    void deleteRow(int row);
+    // Moves rows at..last-1 down by one (the last row's cells are overwritten) and empties
+    // row `at`; the caller grows the chart first when the last row holds a player.
+    void openRowAt(int at);
+    // Empties every visible cell but the line numbers and headings (New).
+    void clearAllCells();
 
     // Sort by rating; false (and nothing changed) for round robin types.
-    bool SortPlayersBtnClick();
+    bool sortByRating();
     // Position of an old row after the last sort; 0 when none.
-    int NewRowOf(int oldRow) const;
+    int rowAfterSort(int oldRow) const;
     // Sort key of a chart row: its rating read as a whole number, 0 when it does not read.
-    int SortKey(int row) const;
+    int ratingSortKey(int row) const;
 
-    // Called after the counts, the type or the rounds box's enabled state change.
-    std::function<void()> onControlsChanged;
+    // Called after the counts, the type or whether rounds can be set change.
+    std::function<void()> onShapeChanged;
 
 private:
     void numberRows();
     void setSwissHeadings();
     void markOwnCells();
-    void controlsChanged();
+    void shapeChanged();
 
     Chart chart_;
     int numPlayers_ = StartPlayers;
@@ -113,7 +124,7 @@ private:
     int editRow_ = 0;
     std::string editText_;
     bool autoUpdate_ = true;
-    bool ownMarksSuspended_ = false; // during SetPlayersForFill
+    bool ownMarksSuspended_ = false; // during setPlayersForFileLoad
     std::vector<int> sortOrder_; // sortOrder_[k] = old row of the player now in row k
 };
 

@@ -1,63 +1,47 @@
 #include "cli/ChartIo.h"
 
-#include "files/ChartFile.h"
-#include "files/FileWriter.h"
-#include "report/RatingReport.h"
-
 #include <ostream>
 
 namespace ranvik::cli {
 
-bool OpenChart(const std::string& path, TournamentType type, Tournament& tournament,
+bool OpenChart(ChartDocument& document, const std::string& path, TournamentType type,
                std::ostream& err) {
-    tournament.FirstActivation();
-    tournament.setType(type);
-    std::string bytes;
-    std::string error;
-    if (!ReadWholeFile(path, bytes, error)) {
+    document.start();
+    const OpenResult opened = document.openFile(path, type);
+    if (opened.outcome == Outcome::Done)
+        return true;
+    if (opened.unreadable) {
         // The reader's text already names the file; add it only when it does not.
+        std::string error = opened.reason;
         if (error.find(path) == std::string::npos)
             error = "cannot read " + path + ": " + error;
         err << "ranvik-cli: " << error << '\n';
-        return false;
+    } else {
+        err << "ranvik-cli: cannot open " << path << ": " << opened.reason << '\n';
     }
-    const LoadOutcome loaded = LoadGridBytes(tournament, bytes);
-    if (!loaded.ok) {
-        err << "ranvik-cli: cannot open " << path << ": " << loaded.message << '\n';
-        return false;
-    }
-    return true;
+    return false;
 }
 
-int SaveChart(const Tournament& tournament, const std::string& path, std::ostream& err) {
-    const ChartBytes chart = SaveGridBytes(tournament.chart());
-    if (!chart.ok) {
-        err << "ranvik-cli: " << chart.message << '\n';
+void PrintValidationOutcome(const ValidationResult& result, std::ostream& out) {
+    if (IsCellFault(result.fault)) {
+        out << FaultText(result) << '\n';
+    } else if (!result.passed()) {
+        out << "Cancelled: " << ValidationMessage(result.fault) << '\n';
+    }
+}
+
+int SaveChartAs(ChartDocument& document, std::ostream& out, std::ostream& err) {
+    const SaveResult saved = document.saveAs();
+    if (saved.outcome == Outcome::Done) {
+        out << saved.path << '\n';
+        return 0;
+    }
+    if (saved.cannotEncode) {
+        err << "ranvik-cli: " << saved.reason << '\n';
         return 1;
     }
-    if (!WriteFileSafely(path, chart.bytes)) {
-        err << "Error saving " << path << ".\n";
-        return 2;
-    }
-    return 0;
-}
-
-std::string ChartSavePath(const std::string& chosenPath) {
-    return HasFileExtension(chosenPath) ? chosenPath : chosenPath + ".tms";
-}
-
-ValidationResult ValidateAndPrint(Tournament& tournament, InconsistencyAnswer policy,
-                                  std::ostream& out) {
-    const ValidationResult result = Validate(tournament, [&](const std::string& message) {
-        out << message << '\n';
-        return policy;
-    });
-    if (result.code >= 1 && result.code <= 5) {
-        out << FaultText(result) << '\n';
-    } else if (result.code == 6 || result.code == 7) {
-        out << "Cancelled: " << ValidationMessage(result.code) << '\n';
-    }
-    return result;
+    err << saved.message << '\n';
+    return 2;
 }
 
 } // namespace ranvik::cli

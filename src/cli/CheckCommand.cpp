@@ -1,6 +1,7 @@
 #include "cli/ChartIo.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/CommandLinePrompts.h"
 
 #include <ostream>
 
@@ -20,10 +21,14 @@ int RunCheckCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (!policy)
         return UsageError("check: --inconsistencies must be stop, ignore or all", err);
 
-    Tournament tournament;
-    if (!OpenChart(line->chart, *type, tournament, err))
+    CommandLinePrompts prompts(out, err);
+    prompts.inconsistencyPolicy = *policy;
+    ChartDocument document(prompts);
+    if (!OpenChart(document, line->chart, *type, err))
         return 2;
-    if (ValidateAndPrint(tournament, *policy, out).code != 0)
+    const ValidationResult result = document.validate();
+    PrintValidationOutcome(result, out);
+    if (!result.passed())
         return 1;
     out << "OK\n";
     return 0;

@@ -30,7 +30,7 @@ std::optional<MemberOrder> ParseOrder(const std::string& text) {
     if (text == "number")
         return MemberOrder::Number;
     if (text == "prov")
-        return MemberOrder::Prov;
+        return MemberOrder::Province;
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/ChartIo.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/CommandLinePrompts.h"
 
 #include "files/ChartFile.h"
 #include "files/FileWriter.h"
@@ -45,33 +46,30 @@ std::string WithNewlines(std::string text) {
     return text;
 }
 
-// Both files' bytes are made before either is written, so a chart the file cannot carry
-// never leaves a report without its chart.
-int WriteReportAndChart(const Tournament& tournament, RatingSystem system,
-                        const TournamentInfo& info, const std::string& output, std::ostream& out,
-                        std::ostream& err) {
-    const ReportBytes report = BuildReportBytes(tournament, system, info);
-    if (!report.ok) {
-        err << report.message << '\n';
+// The document's outcome in the command line's words: each message once, on the stream
+// the office's scripts expect it on.
+int PrintReportResult(const ReportResult& result, std::ostream& out, std::ostream& err) {
+    using Failure = ReportResult::Failure;
+    switch (result.failure) {
+    case Failure::None:
+        out << result.reportPath << '\n' << result.chartPath << '\n';
+        return 0;
+    case Failure::Fault:
+    case Failure::Cancelled:
+        PrintValidationOutcome(result.validation, out);
         return 1;
-    }
-    const ChartBytes chart = SaveGridBytes(tournament.chart());
-    if (!chart.ok) {
-        err << chart.message << '\n';
+    case Failure::Info:
+        err << WithNewlines(result.message) << '\n';
         return 1;
-    }
-    const std::string reportPath = ReportPathFor(output);
-    const std::string chartPath = ChartPathBesideReport(reportPath);
-    if (!WriteFileSafely(reportPath, report.bytes)) {
-        err << "Error saving report to file: " << reportPath << '\n';
+    case Failure::Encode:
+        err << result.message << '\n';
+        return 1;
+    case Failure::WriteReport:
+    case Failure::WriteChart:
+        err << result.message << '\n';
         return 2;
     }
-    if (!WriteFileSafely(chartPath, chart.bytes)) {
-        err << "Error saving " << chartPath << ".\n";
-        return 2;
-    }
-    out << reportPath << '\n' << chartPath << '\n';
-    return 0;
+    return 2;
 }
 } // namespace
 
@@ -91,21 +89,15 @@ int RunReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (!policy)
         return UsageError("report: --inconsistencies must be stop, ignore or all", err);
 
-    Tournament tournament;
-    if (!OpenChart(line->chart, *type, tournament, err))
+    CommandLinePrompts prompts(out, err);
+    prompts.inconsistencyPolicy = *policy;
+    prompts.ratingSystem = *system;
+    prompts.info = InfoFrom(*line);
+    prompts.outputPath = line->value("--output");
+    ChartDocument document(prompts);
+    if (!OpenChart(document, line->chart, *type, err))
         return 2;
-    if (ValidateAndPrint(tournament, *policy, out).code != 0)
-        return 1;
-    for (const std::string& flagged :
-         FlaggedMemberLines(tournament.chart(), tournament.playerRows())) {
-        err << flagged << '\n';
-    }
-    const TournamentInfo info = InfoFrom(*line);
-    if (const std::string problem = CheckTournamentInfo(info); !problem.empty()) {
-        err << WithNewlines(problem) << '\n';
-        return 1;
-    }
-    return WriteReportAndChart(tournament, *system, info, line->value("--output"), out, err);
+    return PrintReportResult(document.createReport(), out, err);
 }
 
 } // namespace ranvik::cli

@@ -3,6 +3,7 @@
 #include "cli/ChartIo.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/CommandLinePrompts.h"
 
 #include <ostream>
 
@@ -20,18 +21,16 @@ int OpenAndSave(const std::string& command, bool sort, const Args& args, std::os
     if (!type)
         return UsageError(command + ": --type must be swiss, rr or drr", err);
 
-    Tournament tournament;
-    if (!OpenChart(line->chart, *type, tournament, err))
+    CommandLinePrompts prompts(out, err);
+    prompts.outputPath = line->value("--output");
+    ChartDocument document(prompts);
+    if (!OpenChart(document, line->chart, *type, err))
         return 2;
-    if (sort && !tournament.SortPlayersBtnClick()) {
+    if (sort && !document.sortByRating()) {
         err << "Sorry. Resorting of round robin grids is not allowed.\n";
         return 1;
     }
-    const std::string path = ChartSavePath(line->value("--output"));
-    if (const int status = SaveChart(tournament, path, err); status != 0)
-        return status;
-    out << path << '\n';
-    return 0;
+    return SaveChartAs(document, out, err);
 }
 
 } // namespace

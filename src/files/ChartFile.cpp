@@ -50,7 +50,7 @@ std::string UnreadableReason(int lines, int fields, bool swiss) {
         return "The file has " + std::to_string(lines) + " lines, but a chart holds at most " +
                std::to_string(Tournament::MaxPlayers) + " players.";
     }
-    const int maxFields = FirstRoundCol + Tournament::MaxRounds;
+    const int maxFields = ChartColumn::FirstResult + Tournament::MaxRounds;
     if (swiss && fields > maxFields) {
         return "The first line has " + std::to_string(fields) +
                " fields, but a Swiss or match chart holds at most " +
@@ -75,7 +75,7 @@ void FillCells(Chart& chart, const std::vector<std::string_view>& lines) {
 
 } // namespace
 
-ChartBytes SaveGridBytes(const Chart& chart) {
+ChartBytes EncodeChartFile(const Chart& chart) {
     ChartBytes out;
     const int lastRow = chart.rowCount() - 1;
     const int cols = chart.colCount();
@@ -104,13 +104,13 @@ ChartBytes SaveGridBytes(const Chart& chart) {
     return out;
 }
 
-LoadOutcome LoadGridBytes(Tournament& tournament, std::string_view bytes) {
+ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
     const std::string text = DecodeWindows1252(bytes);
     const std::vector<std::string_view> lines = SplitLines(text);
     const int lineCount = static_cast<int>(lines.size());
     const int fields = lines.empty() ? 0 : CountFields(lines.front());
 
-    LoadOutcome outcome;
+    ChartReadOutcome outcome;
     outcome.message = UnreadableReason(lineCount, fields, tournament.isSwiss());
     if (!outcome.message.empty())
         return outcome;
@@ -119,14 +119,14 @@ LoadOutcome LoadGridBytes(Tournament& tournament, std::string_view bytes) {
     // one-line file, a Swiss line of fewer than 5 fields) still agrees with the chart.
     const int players = std::clamp(lineCount, Tournament::MinPlayers, Tournament::MaxPlayers);
     const int rounds =
-        std::clamp(fields - FirstRoundCol, Tournament::MinRounds, Tournament::MaxRounds);
+        std::clamp(fields - ChartColumn::FirstResult, Tournament::MinRounds, Tournament::MaxRounds);
     Chart& chart = tournament.chart();
     chart.setRowCount(players + 1);
-    chart.setColCount(tournament.isSwiss() ? rounds + FirstRoundCol : fields);
+    chart.setColCount(tournament.isSwiss() ? rounds + ChartColumn::FirstResult : fields);
 
     // Every visible cell is filled from the file next, so the layout's own-cell marks
     // would only be overwritten.
-    tournament.SetPlayersForFill(players);
+    tournament.setPlayersForFileLoad(players);
     if (tournament.isSwiss())
         tournament.setNumRounds(rounds);
 

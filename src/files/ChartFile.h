@@ -17,9 +17,9 @@ struct ChartBytes {
 };
 
 // The file content for the chart's player rows as they stand.
-ChartBytes SaveGridBytes(const Chart& chart);
+ChartBytes EncodeChartFile(const Chart& chart);
 
-struct LoadOutcome {
+struct ChartReadOutcome {
     bool ok = false;
     std::string message; // why the file is not readable, when !ok; nothing was changed then
 };
@@ -30,6 +30,6 @@ struct LoadOutcome {
 // (empty, more than 1000 lines, a Swiss line of more than 32 fields) change nothing.
 // A one-line file reads as two players, the second row empty as a blank line leaves it.
 // The message names the reason only; the caller adds the file's name.
-LoadOutcome LoadGridBytes(Tournament& tournament, std::string_view bytes);
+ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes);
 
 } // namespace ranvik

@@ -10,7 +10,7 @@ namespace ranvik {
 
 namespace {
 
-constexpr MemberOrder kOrders[] = {MemberOrder::Name, MemberOrder::Number, MemberOrder::Prov};
+constexpr MemberOrder kOrders[] = {MemberOrder::Name, MemberOrder::Number, MemberOrder::Province};
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -27,7 +27,7 @@ const char* OrderFieldName(MemberOrder order) {
         return "NAME";
     case MemberOrder::Number:
         return "NUMBER";
-    case MemberOrder::Prov:
+    case MemberOrder::Province:
         return "PROV";
     }
     return "";

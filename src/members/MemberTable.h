@@ -13,7 +13,7 @@
 
 namespace ranvik {
 
-enum class MemberOrder { Name, Number, Prov };
+enum class MemberOrder { Name, Number, Province };
 
 // The field each ordering sorts and searches by: "NAME", "NUMBER", "PROV".
 const char* OrderFieldName(MemberOrder order);

@@ -51,7 +51,7 @@ std::string DefaultSettingsPath() {
     return kSettingsFileName;
 }
 
-std::string LoadDBSettings(const std::string& settingsPath, const std::string& current) {
+std::string LoadDatabaseSetting(const std::string& settingsPath, const std::string& current) {
     try {
         std::string bytes, error;
         if (!ReadWholeFile(settingsPath, bytes, error))
@@ -70,7 +70,7 @@ std::string LoadDBSettings(const std::string& settingsPath, const std::string& c
     }
 }
 
-bool SaveDBSettings(const std::string& settingsPath, const std::string& databaseName) {
+bool SaveDatabaseSetting(const std::string& settingsPath, const std::string& databaseName) {
     try {
         namespace fs = std::filesystem;
         std::error_code ec;

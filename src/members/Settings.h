@@ -14,12 +14,12 @@ std::string DefaultSettingsPath();
 
 // The remembered database path, or `current` when the file, section or key is missing or the
 // value is empty. Values longer than 2047 characters are cut there. Never throws.
-std::string LoadDBSettings(const std::string& settingsPath, const std::string& current);
+std::string LoadDatabaseSetting(const std::string& settingsPath, const std::string& current);
 
 // Writes the path under "Database"/"Database name", keeping the file's other sections, keys
 // and comments; the folder is created when missing. False when it could not be written (the
 // old file is then left as it was). Never throws.
-bool SaveDBSettings(const std::string& settingsPath, const std::string& databaseName);
+bool SaveDatabaseSetting(const std::string& settingsPath, const std::string& databaseName);
 
 // The database chosen at start-up: the remembered path, or the default file in the program's
 // folder when nothing is remembered; `open` tells whether that file exists to be opened.

@@ -3,6 +3,7 @@
 // fields on CR LF lines. A pure function of the chart and the tournament's facts.
 
 #include "chart/Tournament.h"
+#include "files/FileNames.h"
 
 #include <string>
 #include <vector>
@@ -58,15 +59,5 @@ struct ReportBytes {
 // whole report is refused and the message names the field or the cell.
 ReportBytes BuildReportBytes(const Tournament& tournament, RatingSystem system,
                              const TournamentInfo& info);
-
-// Whether the file-name part of a path has an extension: a dot after the last "/" or "\\"
-// (so "a.", ".b" and "x.d/a.b" have one, "x.d/a" has none). Save as uses the same rule.
-bool HasFileExtension(const std::string& path);
-
-// The report path for the path the user chose: ".qtr" appended when it has no extension.
-std::string ReportPathFor(const std::string& chosenPath);
-
-// The chart file written beside a report: its path with the extension replaced by ".tms".
-std::string ChartPathBesideReport(const std::string& reportPath);
 
 } // namespace ranvik

@@ -97,7 +97,7 @@ std::string UnencodableCell(const Tournament& tournament) {
         return {};
     const Chart& chart = tournament.chart();
     for (int row = 1; row <= tournament.playerRows(); ++row) {
-        for (int col = FirstRoundCol; col < chart.colCount(); ++col) {
+        for (int col = ChartColumn::FirstResult; col < chart.colCount(); ++col) {
             const std::string_view text = chart.cell(col, row);
             if (!IsAscii(text) && !IsWindows1252Encodable(text)) {
                 return "The report cannot be written: the entry in line " + std::to_string(row) +
@@ -118,7 +118,7 @@ ReportBytes BuildReportBytes(const Tournament& tournament, RatingSystem system,
 
     // A result line is a few characters (a round robin's "1" and CR LF, six bytes).
     const int perPlayer = (tournament.isSwiss() ? tournament.numRounds()
-                                                : tournament.chart().colCount() - FirstRoundCol) +
+                                                : tournament.chart().colCount() - ChartColumn::FirstResult) +
                           2;
     std::string bytes;
     ReportEncoder encoder(bytes,

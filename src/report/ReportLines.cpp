@@ -82,7 +82,7 @@ int WriteSwissResults(const Tournament& tournament, int row, LineBuilder& out) {
     int total = 0;
     for (int round = 1; round <= tournament.numRounds(); ++round) {
         const ParsedResult result =
-            ParseResult(tournament.chart().cell(FirstRoundCol + round - 1, row));
+            ParseResult(tournament.chart().cell(ChartColumn::FirstResult + round - 1, row));
         total += result.points;
         out.quoted(LetterByPoints(result.points));
         out.quoted(std::to_string(result.opponent));
@@ -93,7 +93,7 @@ int WriteSwissResults(const Tournament& tournament, int row, LineBuilder& out) {
 
 int WriteRoundRobinResults(const Tournament& tournament, int row, LineBuilder& out) {
     int total = 0;
-    for (int col = FirstRoundCol; col < tournament.chart().colCount(); ++col) {
+    for (int col = ChartColumn::FirstResult; col < tournament.chart().colCount(); ++col) {
         const std::string_view text = tournament.chart().cell(col, row);
         total += RoundRobinPoints(text);
         out.quoted(text);
@@ -143,7 +143,7 @@ void WriteReportLines(const Tournament& tournament, RatingSystem system, const T
     const Chart& chart = tournament.chart();
     LineBuilder out(sink);
     for (int row = 1; row <= tournament.playerRows(); ++row) {
-        const std::string_view number = chart.cell(2, row);
+        const std::string_view number = chart.cell(ChartColumn::MemberNumber, row);
         out.quoted(IsValidMemberNumber(number) ? number : "999999");
         out.end();
         const int total = tournament.isSwiss() ? WriteSwissResults(tournament, row, out)
@@ -158,7 +158,7 @@ std::vector<std::string> BuildReportLines(const Tournament& tournament, RatingSy
     std::vector<std::string> lines;
     // A full double round robin gives two million lines: grow the list once, not by doubling.
     const int perPlayer = (tournament.isSwiss() ? tournament.numRounds()
-                                                : tournament.chart().colCount() - FirstRoundCol) +
+                                                : tournament.chart().colCount() - ChartColumn::FirstResult) +
                           2;
     lines.reserve(1 + static_cast<std::size_t>(std::max(0, tournament.playerRows())) *
                           static_cast<std::size_t>(std::max(2, perPlayer)));

@@ -5,15 +5,6 @@
 namespace ranvik {
 
 namespace {
-// Index of the extension's dot, or npos when the file-name part has none.
-std::size_t ExtensionDot(const std::string& path) {
-    const std::size_t dot = path.rfind('.');
-    const std::size_t separator = path.find_last_of("/\\");
-    if (dot == std::string::npos || (separator != std::string::npos && dot < separator))
-        return std::string::npos;
-    return dot;
-}
-
 bool CannotStandInFileName(unsigned char c) {
     return c < 0x20 || c == 0x7F ||
            std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
@@ -30,18 +21,6 @@ std::string ProposedReportName(const TournamentInfo& info) {
     for (char c : info.name)
         name += CannotStandInFileName(static_cast<unsigned char>(c)) ? '_' : c;
     return name + ".qtr";
-}
-
-bool HasFileExtension(const std::string& path) {
-    return ExtensionDot(path) != std::string::npos;
-}
-
-std::string ReportPathFor(const std::string& chosenPath) {
-    return HasFileExtension(chosenPath) ? chosenPath : chosenPath + ".qtr";
-}
-
-std::string ChartPathBesideReport(const std::string& reportPath) {
-    return reportPath.substr(0, ExtensionDot(reportPath)) + ".tms";
 }
 
 } // namespace ranvik

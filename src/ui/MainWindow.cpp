@@ -69,14 +69,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     buildMenus();
     wireChart();
-    tournament_.onControlsChanged = [this] { syncControls(); };
+    tournament_.onShapeChanged = [this] { syncControls(); };
     createDatabaseView();
     syncControls();
 }
 
 TForm1::~TForm1() {
     FormDestroy();
-    tournament_.onControlsChanged = nullptr;
+    tournament_.onShapeChanged = nullptr;
     // The children outlive this body; none may read the chart once it is gone.
     StringGrid1->setModel(nullptr);
     delete chartModel_;
@@ -188,9 +188,9 @@ void TForm1::buildTopStrip() {
     NavNext = makeNav("NavNext", "\u25B6", "Next record");
     NavLast = makeNav("NavLast", "\u25B6|", "Last record");
 
-    connect(NumPlayersSE, &QSpinBox::valueChanged, this, &TForm1::NumPlayersSEChange);
-    connect(NumRndsSE, &QSpinBox::valueChanged, this, &TForm1::NumRndsSEChange);
-    connect(RadioGroup1Buttons, &QButtonGroup::idClicked, this, &TForm1::RadioGroup1Click);
+    connect(NumPlayersSE, &QSpinBox::valueChanged, this, &TForm1::playersChanged);
+    connect(NumRndsSE, &QSpinBox::valueChanged, this, &TForm1::roundsChanged);
+    connect(RadioGroup1Buttons, &QButtonGroup::idClicked, this, &TForm1::layOutForType);
     connect(CreateReportBtn, &QPushButton::clicked, this, &TForm1::CreateReportBtnClick);
     connect(ViewDatabaseCB, &QCheckBox::clicked, this, &TForm1::ViewDatabaseCBClick);
     connect(LoadFromDatabaseBtn, &QPushButton::clicked, this, &TForm1::LoadFromDatabaseBtnClick);
@@ -260,8 +260,8 @@ void TForm1::buildMenus() {
     connect(DeleteRowMenu, &QAction::triggered, this, &TForm1::DeleteRowMenuClick);
     connect(ClearResultsMenu, &QAction::triggered, this, &TForm1::ClearResultsMenuClick);
     connect(CreatereportforQRBMenu, &QAction::triggered, this, &TForm1::CreateReportBtnClick);
-    connect(SortplayersMenu, &QAction::triggered, this, &TForm1::SortPlayersBtnClick);
-    connect(AutoUpdateMenu, &QAction::triggered, this, &TForm1::AutoUpdateMenuClick);
+    connect(SortplayersMenu, &QAction::triggered, this, &TForm1::sortByRating);
+    connect(AutoUpdateMenu, &QAction::triggered, this, &TForm1::toggleOpponentUpdates);
     connect(OpendatabaseMenu, &QAction::triggered, this, &TForm1::OpendatabaseMenuClick);
     connect(SortNameMenu, &QAction::triggered, this, &TForm1::SortNameMenuClick);
     connect(SortIDMenu, &QAction::triggered, this, &TForm1::SortIDMenuClick);
@@ -278,10 +278,10 @@ void TForm1::buildMenus() {
 
 void TForm1::wireChart() {
     StringGrid1->keyPress = [this](char32_t key, int col, int row) {
-        return tournament_.StringGrid1KeyPress(key, col, row);
+        return tournament_.filterTypedKey(key, col, row);
     };
-    StringGrid1->selectCell = [this](int col, int row) { tournament_.StringGrid1SelectCell(col, row); };
-    StringGrid1->getEditText = [this](int col, int row) { tournament_.StringGrid1GetEditText(col, row); };
+    StringGrid1->selectCell = [this](int col, int row) { tournament_.moveToCell(col, row); };
+    StringGrid1->getEditText = [this](int col, int row) { tournament_.beginEditing(col, row); };
 }
 
 void TForm1::syncControls() {
@@ -308,7 +308,7 @@ void TForm1::FormActivate() {
     if (!FirstActivation) return;
     FirstActivation = false;
     DatabaseStartup();
-    tournament_.FirstActivation();
+    tournament_.layOutStartChart();
     syncControls();
     StringGrid1->setCurrentCell(1, 1);
 }
@@ -321,17 +321,17 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
 }
 
-void TForm1::NumPlayersSEChange() {
+void TForm1::playersChanged() {
     if (syncing_) return;
     tournament_.setNumPlayers(NumPlayersSE->value());
 }
 
-void TForm1::NumRndsSEChange() {
+void TForm1::roundsChanged() {
     if (syncing_) return;
     tournament_.setNumRounds(NumRndsSE->value());
 }
 
-void TForm1::RadioGroup1Click() {
+void TForm1::layOutForType() {
     if (syncing_) return;
     tournament_.setType(static_cast<TournamentType>(RadioGroup1Buttons->checkedId()));
     syncControls();
@@ -344,25 +344,25 @@ void TForm1::AskRatingFieldIfEmpty() {
     RatingField = MsgDlg->ask() == 1 ? QStringLiteral("RATING") : QStringLiteral("ACT_RATING");
 }
 
-void TForm1::DeleteRowMenuClick() { tournament_.DeleteRow(StringGrid1->currentRow()); }
+void TForm1::DeleteRowMenuClick() { tournament_.deleteRow(StringGrid1->currentRow()); }
 
 void TForm1::ClearResultsMenuClick() {
     const auto answer = prompts::confirm(
         this, QStringLiteral("This will clear all rounds entered so far. Proceed?"),
         QMessageBox::Ok | QMessageBox::Cancel);
     if (answer != QMessageBox::Ok) return;
-    tournament_.ClearAllResults();
+    tournament_.clearAllResults();
 }
 
-void TForm1::SortPlayersBtnClick() {
-    if (!tournament_.SortPlayersBtnClick()) {
+void TForm1::sortByRating() {
+    if (!tournament_.sortByRating()) {
         prompts::showError(this, QStringLiteral("Sorry. Resorting of round robin grids is not allowed."));
     }
 }
 
-void TForm1::AutoUpdateMenuClick() {
-    tournament_.AutoUpdateMenuClick();
-    AutoUpdateMenu->setChecked(tournament_.autoUpdate());
+void TForm1::toggleOpponentUpdates() {
+    tournament_.toggleOpponentUpdates();
+    AutoUpdateMenu->setChecked(tournament_.updatesOpponents());
 }
 
 void TForm1::HelpMenu2Click() {

@@ -144,9 +144,9 @@ public:
 
 public slots:
     void FormActivate();
-    void NumPlayersSEChange();
-    void NumRndsSEChange();
-    void RadioGroup1Click();
+    void playersChanged();
+    void roundsChanged();
+    void layOutForType();
     void CreateReportBtnClick();
     void ViewDatabaseCBClick();
     void LoadFromDatabaseBtnClick();
@@ -161,8 +161,8 @@ public slots:
     void ExitMenuClick();
     void DeleteRowMenuClick();
     void ClearResultsMenuClick();
-    void SortPlayersBtnClick();
-    void AutoUpdateMenuClick();
+    void sortByRating();
+    void toggleOpponentUpdates();
     void OpendatabaseMenuClick();
     void SortNameMenuClick();
     void SortIDMenuClick();

@@ -82,7 +82,7 @@ void ShowOrdering(TForm1& form, MemberOrder order) {
     form.databaseView()->model->setOrder(order);
     form.SortNameMenu->setChecked(order == MemberOrder::Name);
     form.SortIDMenu->setChecked(order == MemberOrder::Number);
-    form.SortProvinceMenu->setChecked(order == MemberOrder::Prov);
+    form.SortProvinceMenu->setChecked(order == MemberOrder::Province);
     form.TweakColWidths();
     ShowCurrentRecord(form);
 }
@@ -142,7 +142,7 @@ void TForm1::createDatabaseView() {
 void TForm1::DatabaseStartup() {
     const QString settings = SettingsPath(IniFileName);
     DatabaseFileName = QString::fromStdString(
-        LoadDBSettings(settings.toStdString(), DatabaseFileName.toStdString()));
+        LoadDatabaseSetting(settings.toStdString(), DatabaseFileName.toStdString()));
     const StartupDatabase choice =
         ChooseStartupDatabase(DatabaseFileName.toStdString(), ProgramFolder.toStdString());
     DatabaseFileName = QString::fromStdString(choice.path);
@@ -156,7 +156,7 @@ void TForm1::FormDestroy() {
     // A window that never started never read the settings; it has nothing to write back.
     if (FirstActivation)
         return;
-    SaveDBSettings(SettingsPath(IniFileName).toStdString(), DatabaseFileName.toStdString());
+    SaveDatabaseSetting(SettingsPath(IniFileName).toStdString(), DatabaseFileName.toStdString());
 }
 
 void TForm1::InitDBase() {
@@ -204,7 +204,7 @@ void TForm1::SortIDMenuClick() {
     ShowOrdering(*this, MemberOrder::Number);
 }
 void TForm1::SortProvinceMenuClick() {
-    ShowOrdering(*this, MemberOrder::Prov);
+    ShowOrdering(*this, MemberOrder::Province);
 }
 
 void TForm1::NameLEChange() {

@@ -123,7 +123,7 @@ bool TForm1::FormCloseQuery() {
 }
 
 void TForm1::SaveGrid(const QString& fileName) {
-    SaveGridContent(fileName, SaveGridBytes(tournament_.chart()));
+    SaveGridContent(fileName, EncodeChartFile(tournament_.chart()));
 }
 
 void TForm1::SaveGridContent(const QString& fileName, const ChartBytes& content) {
@@ -149,7 +149,7 @@ bool TForm1::LoadGrid(const QString& fileName) {
         prompts::showError(this, Q(error));
         return false;
     }
-    const LoadOutcome loaded = LoadGridBytes(tournament_, bytes);
+    const ChartReadOutcome loaded = ReadChartFile(tournament_, bytes);
     if (!loaded.ok) {
         prompts::showError(this, QStringLiteral("Cannot open ") + fileName + QStringLiteral(": ") +
                                      Q(loaded.message));

@@ -83,7 +83,7 @@ void TForm1::CreateReportBtnClick() {
     }
     // A chart that cannot be written must not leave a report behind without its chart.
     const QString chartPath = Q(ChartPathBesideReport(reportPath.toStdString()));
-    const ChartBytes chart = SaveGridBytes(tournament_.chart());
+    const ChartBytes chart = EncodeChartFile(tournament_.chart());
     if (!chart.ok) {
         SaveGridContent(chartPath, chart); // shows the chart file's own error
         return;

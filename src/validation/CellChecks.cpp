@@ -40,66 +40,66 @@ bool ChartValidator::goOnAfter(const std::string& kind, int row, int col) {
     if (answer == InconsistencyAnswer::Cancel)
         return false;
     if (answer == InconsistencyAnswer::All)
-        SuppressInconsistencyMessages = true;
+        skipInconsistencyQuestions = true;
     return true;
 }
 
-int ChartValidator::checkNameAndRating(std::string_view text, int col) const {
-    if (col == 1 && text.empty())
-        return 2;
-    if (col == 3 && !IsValidRating(text))
-        return 3;
-    return 0;
+ValidationFault ChartValidator::checkNameAndRating(std::string_view text, int col) const {
+    if (col == ChartColumn::Name && text.empty())
+        return ValidationFault::MissingName;
+    if (col == ChartColumn::Rating && !IsValidRating(text))
+        return ValidationFault::InvalidRating;
+    return ValidationFault::None;
 }
 
-int ChartValidator::CheckValidEntry(std::string_view text, int row, int col) {
-    if (col >= FirstRoundCol) {
+ValidationFault ChartValidator::checkSwissCell(std::string_view text, int row, int col) {
+    if (col >= ChartColumn::FirstResult) {
         const ParsedResult mine = ParseResult(text);
         if (!IsAcceptedSwissLetter(mine.letter))
-            return 1;
+            return ValidationFault::InvalidResult;
         if (mine.opponent > 0) {
             if (mine.opponent > tournament_.playerRows())
-                return 1;
+                return ValidationFault::InvalidResult;
             if (mine.opponent == row)
-                return 4;
+                return ValidationFault::PairedAgainstSelf;
             const ParsedResult theirs = ParseResult(tournament_.chart().cell(col, mine.opponent));
-            if (theirs.opponent != row && !SuppressInconsistencyMessages &&
+            if (theirs.opponent != row && !skipInconsistencyQuestions &&
                 !goOnAfter("opponents", row, col)) {
-                return 6;
+                return ValidationFault::InconsistentOpponents;
             }
-            if (ResultsInconsistent(mine.letter, theirs.letter) && !SuppressInconsistencyMessages &&
+            if (ResultsInconsistent(mine.letter, theirs.letter) && !skipInconsistencyQuestions &&
                 !goOnAfter("results", row, col)) {
-                return 7;
+                return ValidationFault::InconsistentResults;
             }
         }
     }
     return checkNameAndRating(text, col);
 }
 
-int ChartValidator::CheckValidEntryRR(std::string_view text, int row, int col) {
-    if (col >= FirstRoundCol)
-        return checkResultRR(text == "X", RoundRobinPoints(text), row, col);
+ValidationFault ChartValidator::checkRoundRobinCell(std::string_view text, int row, int col) {
+    if (col >= ChartColumn::FirstResult)
+        return checkRoundRobinResult(text == "X", RoundRobinPoints(text), row, col);
     return checkNameAndRating(text, col);
 }
 
-int ChartValidator::checkResultRR(bool isX, int points, int row, int col) {
+ValidationFault ChartValidator::checkRoundRobinResult(bool isX, int points, int row, int col) {
     const bool isDouble = tournament_.type() == TournamentType::DoubleRoundRobin;
-    const int k = col - FirstRoundCol;
+    const int k = col - ChartColumn::FirstResult;
     const int opponent = isDouble ? k / 2 + 1 : k + 1;
     const int mirrorCol =
-        isDouble ? FirstRoundCol + 2 * (row - 1) + k % 2 : FirstRoundCol + row - 1;
+        isDouble ? ChartColumn::FirstResult + 2 * (row - 1) + k % 2 : ChartColumn::FirstResult + row - 1;
     if (opponent > tournament_.playerRows())
-        return 1;
+        return ValidationFault::InvalidResult;
     if (opponent == row && !isX)
-        return 5;
+        return ValidationFault::OwnCellNotX;
     const int total = points + mirrorPoints(mirrorCol, opponent);
-    if (total != 2 && !isX && !SuppressInconsistencyMessages && !goOnAfter("results", row, col))
-        return 7;
-    return 0;
+    if (total != 2 && !isX && !skipInconsistencyQuestions && !goOnAfter("results", row, col))
+        return ValidationFault::InconsistentResults;
+    return ValidationFault::None;
 }
 
 int ChartValidator::mirrorPoints(int col, int row) const {
-    const int k = col - FirstRoundCol;
+    const int k = col - ChartColumn::FirstResult;
     if (k >= 0 && k < pointsCols_ && row >= 1 && row <= pointsRows_) {
         const signed char entry = points_[static_cast<std::size_t>(row - 1) * pointsCols_ + k];
         return entry == kXMark ? 0 : entry;
@@ -107,38 +107,38 @@ int ChartValidator::mirrorPoints(int col, int row) const {
     return RoundRobinPoints(tournament_.chart().cell(col, row));
 }
 
-ValidationResult ChartValidator::Scan() {
+ValidationResult ChartValidator::scan() {
     const Chart& chart = tournament_.chart();
     const int lastRow = tournament_.playerRows();
     const int lastCol = chart.colCount() - 1;
-    if (!tournament_.isSwiss() && lastRow > 0 && lastCol >= FirstRoundCol) {
-        pointsCols_ = lastCol - FirstRoundCol + 1;
+    if (!tournament_.isSwiss() && lastRow > 0 && lastCol >= ChartColumn::FirstResult) {
+        pointsCols_ = lastCol - ChartColumn::FirstResult + 1;
         pointsRows_ = lastRow;
         points_.resize(static_cast<std::size_t>(pointsRows_) * pointsCols_);
         for (int row = 1; row <= lastRow; ++row) {
-            for (int col = FirstRoundCol; col <= lastCol; ++col) {
+            for (int col = ChartColumn::FirstResult; col <= lastCol; ++col) {
                 const std::string_view text = chart.cell(col, row);
-                points_[static_cast<std::size_t>(row - 1) * pointsCols_ + col - FirstRoundCol] =
+                points_[static_cast<std::size_t>(row - 1) * pointsCols_ + col - ChartColumn::FirstResult] =
                     text == "X" ? kXMark : static_cast<signed char>(RoundRobinPoints(text));
             }
         }
     }
     ValidationResult result;
-    for (int row = 1; row <= lastRow && result.code == 0; ++row) {
+    for (int row = 1; row <= lastRow && result.passed(); ++row) {
         for (int col = 1; col <= lastCol; ++col) {
-            int code = 0;
-            if (pointsCols_ > 0 && col >= FirstRoundCol) {
+            ValidationFault fault = ValidationFault::None;
+            if (pointsCols_ > 0 && col >= ChartColumn::FirstResult) {
                 // The table already holds what the check needs: the cell is not read again.
                 const signed char entry =
-                    points_[static_cast<std::size_t>(row - 1) * pointsCols_ + col - FirstRoundCol];
-                code = checkResultRR(entry == kXMark, entry == kXMark ? 0 : entry, row, col);
+                    points_[static_cast<std::size_t>(row - 1) * pointsCols_ + col - ChartColumn::FirstResult];
+                fault = checkRoundRobinResult(entry == kXMark, entry == kXMark ? 0 : entry, row, col);
             } else {
                 const std::string_view text = chart.cell(col, row);
-                code = tournament_.isSwiss() ? CheckValidEntry(text, row, col)
-                                             : CheckValidEntryRR(text, row, col);
+                fault = tournament_.isSwiss() ? checkSwissCell(text, row, col)
+                                             : checkRoundRobinCell(text, row, col);
             }
-            if (code > 0) {
-                result = {code, row, col};
+            if (fault != ValidationFault::None) {
+                result = {fault, row, col};
                 break;
             }
         }

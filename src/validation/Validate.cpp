@@ -5,7 +5,7 @@ namespace ranvik {
 namespace {
 void DropTrailingUnnamedRows(Tournament& tournament) {
     Chart& chart = tournament.chart();
-    while (chart.rowCount() - 1 > 1 && chart.cell(1, chart.rowCount() - 1).empty()) {
+    while (chart.rowCount() - 1 > 1 && chart.cell(ChartColumn::Name, chart.rowCount() - 1).empty()) {
         chart.setRowCount(chart.rowCount() - 1);
     }
 }
@@ -18,9 +18,9 @@ ValidationResult Validate(Tournament& tournament, const InconsistencyPrompt& pro
     // the chart would hold fewer rows than the count (and the report header) says. Laying
     // it out again shows the second row, whose missing name is then reported.
     if (tournament.playerRows() != tournament.numPlayers())
-        tournament.NumPlayersSEChange();
+        tournament.playersChanged();
     ChartValidator validator(tournament, prompt);
-    return validator.Scan();
+    return validator.scan();
 }
 
 } // namespace ranvik

@@ -3,7 +3,6 @@
 
 #include "chart/Tournament.h"
 
-#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -18,56 +17,65 @@ enum class InconsistencyAnswer { Cancel, Ignore, All };
 // by policy.
 using InconsistencyPrompt = std::function<InconsistencyAnswer(const std::string& message)>;
 
-struct ValidationResult {
-    int code = 0; // 0 no fault; 1-5 a faulty cell; 6, 7 cancelled at an inconsistency
-    int row = 0;
-    int col = 0;
+// What validation found. The first five are faults of one cell; the last two mean the
+// user cancelled at an inconsistency question.
+enum class ValidationFault {
+    None,
+    InvalidResult,
+    MissingName,
+    InvalidRating,
+    PairedAgainstSelf,
+    OwnCellNotX,
+    InconsistentOpponents,
+    InconsistentResults,
 };
 
-// Texts of codes 1 to 7 (index 0 unused).
-inline constexpr std::array<std::string_view, 8> ValidationMessages = {
-    "",
-    "Invalid result or opponent, or incorrect tournament type.",
-    "Missing name.",
-    "Invalid rating.",
-    "Player paired against self.",
-    "Entry must be \"X\" here for round robin tournament type.",
-    "Inconsistent opponents.",
-    "Inconsistent results.",
+// A fault of one cell, as opposed to a cancelled inconsistency question.
+constexpr bool IsCellFault(ValidationFault fault) {
+    return fault != ValidationFault::None && fault != ValidationFault::InconsistentOpponents &&
+           fault != ValidationFault::InconsistentResults;
+}
+
+struct ValidationResult {
+    ValidationFault fault = ValidationFault::None;
+    int row = 0;
+    int col = 0;
+
+    bool passed() const { return fault == ValidationFault::None; }
 };
 
 // Letters a Swiss cell may start with. F (forfeit loss) is accepted like its partner X.
 inline constexpr std::string_view kAcceptedSwissLetters = "LDW&$UHBZXPEG-+=F";
 
-// Text of a code 1 to 7; empty for any other code.
-const std::string& ValidationMessage(int code);
+// "Missing name.", "Inconsistent results."...; empty for None.
+std::string_view ValidationMessage(ValidationFault fault);
 
-// "Missing name. Line 3 column 1." for codes 1 to 5.
+// "Missing name. Line 3 column 1." for a faulty cell.
 std::string FaultText(const ValidationResult& result);
 
-// The checks of one validation run. SuppressInconsistencyMessages lives as long as the
+// The checks of one validation run. skipInconsistencyQuestions lives as long as the
 // run: it is set when the user answers All and skips both inconsistency tests after that.
 class ChartValidator {
   public:
     ChartValidator(const Tournament& tournament, InconsistencyPrompt prompt);
 
     // Check of one cell of a Swiss/Match chart.
-    int CheckValidEntry(std::string_view text, int row, int col);
+    ValidationFault checkSwissCell(std::string_view text, int row, int col);
     // Check of one cell of a round robin or double round robin chart.
-    int CheckValidEntryRR(std::string_view text, int row, int col);
+    ValidationFault checkRoundRobinCell(std::string_view text, int row, int col);
 
     // Row-major scan of the visible cells (column 0 skipped); stops at the first fault.
-    ValidationResult Scan();
+    ValidationResult scan();
 
-    bool SuppressInconsistencyMessages = false;
+    bool skipInconsistencyQuestions = false;
 
   private:
-    int checkNameAndRating(std::string_view text, int col) const;
+    ValidationFault checkNameAndRating(std::string_view text, int col) const;
     // Asks about an inconsistency; gives false when the user cancels.
     bool goOnAfter(const std::string& kind, int row, int col);
 
     // A round robin result cell's check once its text has been read.
-    int checkResultRR(bool isX, int points, int row, int col);
+    ValidationFault checkRoundRobinResult(bool isX, int points, int row, int col);
     // Points of the cell a round robin entry is checked against: from the table Scan fills
     // when the cell lies in it, read from the chart otherwise.
     int mirrorPoints(int col, int row) const;

@@ -2,22 +2,31 @@
 
 namespace ranvik {
 
-const std::string& ValidationMessage(int code) {
-    static const std::array<std::string, 8> texts = [] {
-        std::array<std::string, 8> out;
-        for (std::size_t i = 0; i < out.size(); ++i)
-            out[i] = std::string(ValidationMessages[i]);
-        return out;
-    }();
-    static const std::string none;
-    if (code < 1 || code > 7)
-        return none;
-    return texts[static_cast<std::size_t>(code)];
+std::string_view ValidationMessage(ValidationFault fault) {
+    switch (fault) {
+    case ValidationFault::None:
+        return "";
+    case ValidationFault::InvalidResult:
+        return "Invalid result or opponent, or incorrect tournament type.";
+    case ValidationFault::MissingName:
+        return "Missing name.";
+    case ValidationFault::InvalidRating:
+        return "Invalid rating.";
+    case ValidationFault::PairedAgainstSelf:
+        return "Player paired against self.";
+    case ValidationFault::OwnCellNotX:
+        return "Entry must be \"X\" here for round robin tournament type.";
+    case ValidationFault::InconsistentOpponents:
+        return "Inconsistent opponents.";
+    case ValidationFault::InconsistentResults:
+        return "Inconsistent results.";
+    }
+    return "";
 }
 
 std::string FaultText(const ValidationResult& result) {
-    return ValidationMessage(result.code) + " Line " + std::to_string(result.row) + " column " +
-           std::to_string(result.col) + ".";
+    return std::string(ValidationMessage(result.fault)) + " Line " + std::to_string(result.row) +
+           " column " + std::to_string(result.col) + ".";
 }
 
 } // namespace ranvik

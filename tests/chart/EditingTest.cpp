@@ -8,7 +8,7 @@ namespace {
 
 Tournament Make(TournamentType type, int players, int rounds = 3) {
     Tournament t;
-    t.FirstActivation();
+    t.layOutStartChart();
     t.setNumRounds(rounds);
     t.setType(type);
     t.setNumPlayers(players);
@@ -19,9 +19,9 @@ Tournament Make(TournamentType type, int players, int rounds = 3) {
 // Moves to (col, row) and types the keys as the grid would deliver them: each key goes
 // through the key filter and what comes out is appended to the cell.
 void Type(Tournament& t, int col, int row, const std::u32string& keys) {
-    t.StringGrid1SelectCell(col, row);
+    t.moveToCell(col, row);
     for (char32_t key : keys) {
-        const std::optional<char32_t> out = t.StringGrid1KeyPress(key, col, row);
+        const std::optional<char32_t> out = t.filterTypedKey(key, col, row);
         if (!out || *out == Tournament::Enter)
             continue;
         std::string text(t.chart().cell(col, row));
@@ -36,7 +36,7 @@ void Type(Tournament& t, int col, int row, const std::u32string& keys) {
 }
 
 void Enter(Tournament& t, int col, int row) {
-    EXPECT_EQ(t.StringGrid1KeyPress(Tournament::Enter, col, row), Tournament::Enter);
+    EXPECT_EQ(t.filterTypedKey(Tournament::Enter, col, row), Tournament::Enter);
 }
 
 std::vector<std::vector<std::string>> Cells(const Chart& chart) {
@@ -77,7 +77,7 @@ TEST(Editing, SwissKeyFilterAndMirrorLetters) {
     for (const Case& c : cases) {
         Tournament t = Make(TournamentType::Swiss, 10);
         Type(t, 4, 3, c.keys);
-        t.StringGrid1SelectCell(4, 4); // leaving the cell commits it like Enter
+        t.moveToCell(4, 4); // leaving the cell commits it like Enter
         EXPECT_EQ(t.chart().cell(4, 3), c.cell);
         EXPECT_EQ(t.chart().cell(4, 5), c.mirror);
     }
@@ -89,7 +89,7 @@ TEST(Editing, NameColumnsAreNotFilteredButStillMarkModified) {
     EXPECT_EQ(t.chart().cell(1, 2), "anna b. 2x");
     EXPECT_TRUE(t.modified());
     t.setModified(false);
-    EXPECT_EQ(t.StringGrid1KeyPress(U'q', 6, 1), std::nullopt); // dropped, still counts
+    EXPECT_EQ(t.filterTypedKey(U'q', 6, 1), std::nullopt); // dropped, still counts
     EXPECT_TRUE(t.modified());
 }
 
@@ -112,15 +112,15 @@ TEST(Editing, SwissOpponentOutsideTheChartWritesNothing) {
         Type(t, 4, 3, keys);
         auto expected = Cells(t.chart());
         Enter(t, 4, 3);
-        t.StringGrid1SelectCell(5, 3);
+        t.moveToCell(5, 3);
         EXPECT_EQ(Cells(t.chart()), expected);
         EXPECT_EQ(t.chart().cell(4, 40), ""); // nothing stored beyond the chart either
     }
     // A bye read from a file names no opponent even when a number follows.
     Tournament t = Make(TournamentType::Swiss, 30);
     t.chart().setCell(4, 3, "B4");
-    t.StringGrid1SelectCell(4, 3);
-    t.StringGrid1SelectCell(4, 2);
+    t.moveToCell(4, 3);
+    t.moveToCell(4, 2);
     EXPECT_EQ(t.chart().cell(4, 4), "");
 }
 
@@ -133,17 +133,17 @@ TEST(Editing, SwissOwnRowGetsTheMirror) {
 
 TEST(Editing, TheOptionOffWritesNothingAndTurningItOnChangesNothingYet) {
     Tournament t = Make(TournamentType::Swiss, 10);
-    t.AutoUpdateMenuClick();
-    EXPECT_FALSE(t.autoUpdate());
+    t.toggleOpponentUpdates();
+    EXPECT_FALSE(t.updatesOpponents());
     Type(t, 4, 3, U"w5");
     Enter(t, 4, 3);
-    t.StringGrid1SelectCell(4, 4);
+    t.moveToCell(4, 4);
     EXPECT_EQ(t.chart().cell(4, 5), "");
-    t.AutoUpdateMenuClick();
+    t.toggleOpponentUpdates();
     EXPECT_EQ(t.chart().cell(4, 5), "");
     // Passing through the cell afterwards does write the mirror.
-    t.StringGrid1SelectCell(4, 3);
-    t.StringGrid1SelectCell(4, 2);
+    t.moveToCell(4, 3);
+    t.moveToCell(4, 2);
     EXPECT_EQ(t.chart().cell(4, 5), "L3");
 }
 
@@ -151,25 +151,25 @@ TEST(Editing, MovingThroughAResultCellWritesItsMirrorAgain) {
     Tournament t = Make(TournamentType::Swiss, 10);
     t.chart().setCell(4, 3, "W5");
     t.chart().setCell(4, 5, "D7");
-    t.StringGrid1SelectCell(4, 3);
-    t.StringGrid1SelectCell(4, 4);
+    t.moveToCell(4, 3);
+    t.moveToCell(4, 4);
     EXPECT_EQ(t.chart().cell(4, 5), "L3");
     // Leaving an empty cell or a name cell writes nothing.
     t.chart().setCell(1, 4, "W5");
-    t.StringGrid1SelectCell(1, 4);
+    t.moveToCell(1, 4);
     t.chart().setCell(4, 5, "kept");
-    t.StringGrid1SelectCell(2, 4);
+    t.moveToCell(2, 4);
     EXPECT_EQ(t.chart().cell(4, 5), "kept");
 }
 
 TEST(Editing, OpeningAnEditorMakesThatCellTheOneCommitted) {
     Tournament t = Make(TournamentType::Swiss, 10);
-    t.StringGrid1SelectCell(4, 2);
+    t.moveToCell(4, 2);
     t.chart().setCell(4, 6, "W8");
-    t.StringGrid1GetEditText(4, 6);
+    t.beginEditing(4, 6);
     EXPECT_EQ(t.editCol(), 4);
     EXPECT_EQ(t.editRow(), 6);
-    t.StringGrid1SelectCell(1, 1);
+    t.moveToCell(1, 1);
     EXPECT_EQ(t.chart().cell(4, 8), "L6");
 }
 
@@ -186,7 +186,7 @@ TEST(Editing, RoundRobinKeysAndMirrors) {
     for (const Case& c : cases) {
         Tournament t = Make(TournamentType::RoundRobin, 5);
         Type(t, 6, 1, c.keys); // row 1 against player 3
-        t.StringGrid1SelectCell(1, 1);
+        t.moveToCell(1, 1);
         EXPECT_EQ(t.chart().cell(6, 1), c.cell);
         EXPECT_EQ(t.chart().cell(4, 3), c.mirror);
     }
@@ -198,7 +198,7 @@ TEST(Editing, RoundRobinXWritesNothingAndTheDiagonalMirrorsItself) {
     Type(t, 5, 2, U"x");
     EXPECT_EQ(t.chart().cell(5, 2), "X");
     auto before = Cells(t.chart());
-    t.StringGrid1SelectCell(1, 1);
+    t.moveToCell(1, 1);
     EXPECT_EQ(Cells(t.chart()), before);
 
     t.chart().setCell(5, 2, "");
@@ -222,7 +222,7 @@ TEST(Editing, RoundRobinTargetOutsideTheChartIsNotWritten) {
     Type(t, 12, 10, U"w"); // the game of player 10 against player 9
     t.setNumPlayers(5);    // the cell is now hidden but still the one committed
     t.chart().setCell(13, 9, "kept");
-    t.StringGrid1SelectCell(4, 2);
+    t.moveToCell(4, 2);
     EXPECT_EQ(t.chart().cell(13, 9), "kept");
 }
 
@@ -235,9 +235,9 @@ TEST(Editing, ClearAllResultsEmptiesResultCellsOnly) {
     t.chart().setCell(4, 2, "0");
     t.chart().setCell(9, 2, "hidden column");
     t.chart().setCell(5, 6, "hidden row");
-    t.ClearAllResults();
+    t.clearAllResults();
     for (int r = 1; r <= 4; ++r) {
-        for (int c = FirstRoundCol; c < 8; ++c)
+        for (int c = ChartColumn::FirstResult; c < 8; ++c)
             EXPECT_EQ(t.chart().cell(c, r), "") << c << r;
     }
     EXPECT_EQ(t.chart().cell(1, 1), "Ann");
@@ -256,7 +256,7 @@ TEST(Editing, DeleteRowMovesLaterRowsUp) {
         t.chart().setCell(5, r, "W" + std::to_string(r % 12 + 1));
     }
     t.setNumPlayers(10); // rows 11 and 12 stay behind, hidden
-    t.DeleteRow(4);
+    t.deleteRow(4);
     for (int r = 4; r <= 9; ++r) {
         EXPECT_EQ(t.chart().cell(1, r), "P" + std::to_string(r + 1));
         EXPECT_EQ(t.chart().cell(5, r), "W" + std::to_string(r + 2)); // not renumbered
@@ -275,11 +275,11 @@ TEST(Editing, DeleteRowOfAPlainChartLeavesTheLastRowEmpty) {
     Tournament t = Make(TournamentType::Swiss, 10, 1);
     for (int r = 1; r <= 10; ++r)
         t.chart().setCell(1, r, "P" + std::to_string(r));
-    t.DeleteRow(10);
+    t.deleteRow(10);
     EXPECT_EQ(t.chart().cell(1, 10), "");
     EXPECT_EQ(t.chart().cell(1, 9), "P9");
     const auto before = Cells(t.chart());
-    t.DeleteRow(0);
-    t.DeleteRow(11);
+    t.deleteRow(0);
+    t.deleteRow(11);
     EXPECT_EQ(Cells(t.chart()), before);
 }

@@ -7,7 +7,7 @@ using namespace ranvik;
 namespace {
 Tournament Started() {
     Tournament t;
-    t.FirstActivation();
+    t.layOutStartChart();
     return t;
 }
 } // namespace
@@ -35,7 +35,7 @@ std::vector<std::string> Headings(const Chart& chart) {
 std::vector<std::pair<int, int>> XMarks(const Chart& chart) {
     std::vector<std::pair<int, int>> out;
     for (int r = 1; r < chart.rowCount(); ++r) {
-        for (int c = FirstRoundCol; c < chart.colCount(); ++c) {
+        for (int c = ChartColumn::FirstResult; c < chart.colCount(); ++c) {
             if (chart.cell(c, r) == "X")
                 out.emplace_back(c, r);
         }
@@ -166,7 +166,7 @@ TEST(Layout, ChangingRoundsNeverTouchesCellsBelowTheHeadings) {
 TEST(Layout, CountsBehaveLikeSpinBoxes) {
     Tournament t = Started();
     int changes = 0;
-    t.onControlsChanged = [&changes] { ++changes; };
+    t.onShapeChanged = [&changes] { ++changes; };
     t.setNumPlayers(10); // unchanged: no layout, no Modified
     t.setNumRounds(1);
     t.setType(TournamentType::Swiss);

@@ -12,7 +12,7 @@ namespace {
 
 Tournament Swiss(int players, int rounds) {
     Tournament t;
-    t.FirstActivation();
+    t.layOutStartChart();
     t.setNumPlayers(players);
     t.setNumRounds(rounds);
     t.setModified(false);
@@ -25,7 +25,7 @@ void Player(Tournament& t, int row, const std::string& name, const std::string& 
     t.chart().setCell(1, row, name);
     t.chart().setCell(3, row, rating);
     for (std::size_t i = 0; i < rounds.size(); ++i) {
-        t.chart().setCell(FirstRoundCol + static_cast<int>(i), row, rounds[i]);
+        t.chart().setCell(ChartColumn::FirstResult + static_cast<int>(i), row, rounds[i]);
     }
 }
 
@@ -45,7 +45,7 @@ TEST(Sort, RoundRobinChartsAreNeverSorted) {
         Player(t, 1, "Low", "1000");
         Player(t, 3, "High", "2000");
         t.setModified(false);
-        EXPECT_FALSE(t.SortPlayersBtnClick());
+        EXPECT_FALSE(t.sortByRating());
         EXPECT_EQ(Names(t), (std::vector<std::string>{"Low", "", "High"}));
         EXPECT_FALSE(t.modified());
     }
@@ -56,20 +56,20 @@ TEST(Sort, EqualRatingsFollowTheShellSortsOrder) {
     Player(t, 1, "A", "1500");
     Player(t, 2, "B", "1500");
     Player(t, 3, "C", "1600");
-    ASSERT_TRUE(t.SortPlayersBtnClick());
+    ASSERT_TRUE(t.sortByRating());
     EXPECT_EQ(Names(t), (std::vector<std::string>{"C", "B", "A"}));
-    EXPECT_EQ(t.NewRowOf(3), 1);
-    EXPECT_EQ(t.NewRowOf(2), 2);
-    EXPECT_EQ(t.NewRowOf(1), 3);
-    EXPECT_EQ(t.NewRowOf(0), 0);
-    EXPECT_EQ(t.NewRowOf(4), 0);
+    EXPECT_EQ(t.rowAfterSort(3), 1);
+    EXPECT_EQ(t.rowAfterSort(2), 2);
+    EXPECT_EQ(t.rowAfterSort(1), 3);
+    EXPECT_EQ(t.rowAfterSort(0), 0);
+    EXPECT_EQ(t.rowAfterSort(4), 0);
 }
 
 TEST(Sort, TwoPlayersSwapAndTheirResultsFollow) {
     Tournament t = Swiss(2, 1);
     Player(t, 1, "Low", "1500", {"W2"});
     Player(t, 2, "High", "1800", {"L1"});
-    ASSERT_TRUE(t.SortPlayersBtnClick());
+    ASSERT_TRUE(t.sortByRating());
     EXPECT_EQ(Names(t), (std::vector<std::string>{"High", "Low"}));
     EXPECT_EQ(t.chart().cell(4, 1), "L2");
     EXPECT_EQ(t.chart().cell(4, 2), "W1");
@@ -84,7 +84,7 @@ TEST(Sort, AnOrderedChartStillHasItsResultsRewritten) {
     Player(t, 3, "C", "1600", {"D1", "+4"});
     Player(t, 4, "D", "1500", {"W02", "-3"});
     t.chart().setCell(0, 2, "custom");
-    ASSERT_TRUE(t.SortPlayersBtnClick());
+    ASSERT_TRUE(t.sortByRating());
     EXPECT_TRUE(t.modified());
     EXPECT_EQ(Names(t), (std::vector<std::string>{"A", "B", "C", "D"}));
     EXPECT_EQ(t.chart().cell(4, 1), "D3");
@@ -106,7 +106,7 @@ TEST(Sort, ByesAndOpponentsOutsideTheChartKeepTheirText) {
     t.chart().setCell(5, 2, "x0");
     t.chart().setCell(6, 2, "   ");
     t.chart().setCell(4, 3, "W5.5");
-    ASSERT_TRUE(t.SortPlayersBtnClick());
+    ASSERT_TRUE(t.sortByRating());
     // Ratings were 100..1000, so the order is reversed.
     EXPECT_EQ(t.chart().cell(1, 10), "P1");
     EXPECT_EQ(t.chart().cell(4, 10), "b");
@@ -123,7 +123,7 @@ TEST(Sort, EmptyRatingsMoveNothingButResultsAreRewritten) {
     Player(t, 1, "A", "", {"w2"});
     Player(t, 2, "B", "", {"l1"});
     Player(t, 3, "C", "", {"e 3"});
-    ASSERT_TRUE(t.SortPlayersBtnClick());
+    ASSERT_TRUE(t.sortByRating());
     EXPECT_EQ(Names(t), (std::vector<std::string>{"A", "B", "C"}));
     EXPECT_EQ(t.chart().cell(4, 1), "W2");
     EXPECT_EQ(t.chart().cell(4, 2), "L1");
@@ -136,7 +136,7 @@ TEST(Sort, RatingsThatDoNotReadCountAsZeroAndNegativesSinkLower) {
     Player(t, 2, "negative", "-50");
     Player(t, 3, "rated", "1200");
     Player(t, 4, "empty", "");
-    ASSERT_TRUE(t.SortPlayersBtnClick());
+    ASSERT_TRUE(t.sortByRating());
     // Gap 2 swaps rows 1 and 3, then 2 and 4; gap 1 finds nothing strictly greater.
     EXPECT_EQ(Names(t), (std::vector<std::string>{"rated", "empty", "unrated", "negative"}));
 }
@@ -150,7 +150,7 @@ TEST(Sort, EveryResultAgainstAMovedPlayerIsRenumbered) {
     t.chart().setCell(4, 7, "L2");
     t.chart().setCell(5, 5, "d7");
     t.chart().setCell(5, 7, "D5");
-    ASSERT_TRUE(t.SortPlayersBtnClick());
+    ASSERT_TRUE(t.sortByRating());
     EXPECT_EQ(Names(t), (std::vector<std::string>{"P7", "P1", "P2", "P3", "P4", "P5", "P6", "P8"}));
     EXPECT_EQ(t.chart().cell(4, 3), "W1");
     EXPECT_EQ(t.chart().cell(4, 1), "L3");
@@ -181,15 +181,15 @@ TEST(Sort, RandomChartsKeepEveryGameBetweenTheSamePlayers) {
             for (int i = 0; i + 1 < players; i += 2) {
                 const int a = order[i];
                 const int b = order[i + 1];
-                t.chart().setCell(FirstRoundCol + k, a, (i % 4 ? "w " : "W") + std::to_string(b));
-                t.chart().setCell(FirstRoundCol + k, b, "l0" + std::to_string(a));
+                t.chart().setCell(ChartColumn::FirstResult + k, a, (i % 4 ? "w " : "W") + std::to_string(b));
+                t.chart().setCell(ChartColumn::FirstResult + k, b, "l0" + std::to_string(a));
                 met[a][k] = "P" + std::to_string(b);
                 met[b][k] = "P" + std::to_string(a);
             }
             if (players % 2)
-                t.chart().setCell(FirstRoundCol + k, order.back(), "B");
+                t.chart().setCell(ChartColumn::FirstResult + k, order.back(), "B");
         }
-        ASSERT_TRUE(t.SortPlayersBtnClick());
+        ASSERT_TRUE(t.sortByRating());
 
         std::vector<std::string> names = Names(t);
         std::vector<std::string> sortedNames = names;
@@ -202,12 +202,12 @@ TEST(Sort, RandomChartsKeepEveryGameBetweenTheSamePlayers) {
 
         for (int k = 1; k <= players; ++k) {
             if (k > 1) {
-                EXPECT_GE(t.SortKey(k - 1), t.SortKey(k));
+                EXPECT_GE(t.ratingSortKey(k - 1), t.ratingSortKey(k));
             }
             const int oldRow = std::stoi(names[k - 1].substr(1));
-            EXPECT_EQ(t.NewRowOf(oldRow), k);
+            EXPECT_EQ(t.rowAfterSort(oldRow), k);
             for (int c = 0; c < rounds; ++c) {
-                const std::string_view cell = t.chart().cell(FirstRoundCol + c, k);
+                const std::string_view cell = t.chart().cell(ChartColumn::FirstResult + c, k);
                 if (met[oldRow][c].empty()) {
                     EXPECT_EQ(cell, "B");
                     continue;

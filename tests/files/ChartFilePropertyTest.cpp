@@ -41,7 +41,7 @@ TEST(ChartFileProperty, RandomChartsReadBackAsWrittenAndWriteTheSameBytes) {
                      std::to_string(players) + " rounds " + std::to_string(rounds));
 
         Tournament written;
-        written.FirstActivation();
+        written.layOutStartChart();
         written.setNumRounds(rounds); // the rounds box works only while the chart is Swiss
         written.setType(type);
         written.setNumPlayers(players);
@@ -55,7 +55,7 @@ TEST(ChartFileProperty, RandomChartsReadBackAsWrittenAndWriteTheSameBytes) {
             for (int c = 0; c < chart.colCount(); ++c)
                 chart.setCell(c, chart.rowCount() - 1, "");
         }
-        const ChartBytes first = SaveGridBytes(chart);
+        const ChartBytes first = EncodeChartFile(chart);
         ASSERT_TRUE(first.ok) << first.message;
         ASSERT_TRUE(WriteFileSafely(path, first.bytes));
 
@@ -63,12 +63,12 @@ TEST(ChartFileProperty, RandomChartsReadBackAsWrittenAndWriteTheSameBytes) {
         std::string error;
         ASSERT_TRUE(ReadWholeFile(path, bytes, error)) << error;
         Tournament read;
-        read.FirstActivation();
+        read.layOutStartChart();
         // The reader starts from another size, so every count must come from the file.
         read.setNumRounds(rounds == 3 ? 4 : 3);
         read.setType(type);
         read.setNumPlayers(players == 7 ? 8 : 7);
-        const LoadOutcome outcome = LoadGridBytes(read, bytes);
+        const ChartReadOutcome outcome = ReadChartFile(read, bytes);
         ASSERT_TRUE(outcome.ok) << outcome.message;
 
         ASSERT_EQ(read.chart().rowCount(), chart.rowCount());
@@ -78,7 +78,7 @@ TEST(ChartFileProperty, RandomChartsReadBackAsWrittenAndWriteTheSameBytes) {
                 ASSERT_EQ(read.chart().cell(c, r), chart.cell(c, r)) << c << "," << r;
             }
         }
-        const ChartBytes second = SaveGridBytes(read.chart());
+        const ChartBytes second = EncodeChartFile(read.chart());
         ASSERT_TRUE(second.ok);
         EXPECT_EQ(second.bytes, first.bytes);
     }
@@ -92,11 +92,11 @@ TEST(ChartFileProperty, EveryByteButTheSeparatorsSurvivesReadAndWrite) {
     }
     const std::string file = "1\t" + cell + "\t\t\t\t\r\n2\t\t\t\t" + cell + "\t\r\n";
     Tournament t;
-    t.FirstActivation();
-    ASSERT_TRUE(LoadGridBytes(t, file).ok);
+    t.layOutStartChart();
+    ASSERT_TRUE(ReadChartFile(t, file).ok);
     EXPECT_NE(t.chart().cell(1, 1).find("~\x7F\u20AC\u0081\u201A"), std::string::npos);
     EXPECT_NE(t.chart().cell(4, 2).find("\u009D\u017E\u0178\u00A0"), std::string::npos);
-    const ChartBytes out = SaveGridBytes(t.chart());
+    const ChartBytes out = EncodeChartFile(t.chart());
     ASSERT_TRUE(out.ok) << out.message;
     EXPECT_EQ(out.bytes, file);
 }
@@ -105,7 +105,7 @@ TEST(ChartFileProperty, AccentedNamesRoundTripUnderEveryType) {
     for (auto type :
          {TournamentType::Swiss, TournamentType::RoundRobin, TournamentType::DoubleRoundRobin}) {
         Tournament t;
-        t.FirstActivation();
+        t.layOutStartChart();
         t.setNumRounds(2);
         t.setType(type);
         t.setNumPlayers(3);
@@ -113,7 +113,7 @@ TEST(ChartFileProperty, AccentedNamesRoundTripUnderEveryType) {
         t.chart().setCell(1, 2, "Jürgen Groß");
         t.chart().setCell(1, 3, "Cœur € Œuvre");
         t.chart().setCell(4, 2, "1");
-        const ChartBytes out = SaveGridBytes(t.chart());
+        const ChartBytes out = EncodeChartFile(t.chart());
         ASSERT_TRUE(out.ok);
         EXPECT_NE(out.bytes.find("\xC9lo\xEFse Lef\xE8vre\t"), std::string::npos);
         EXPECT_NE(out.bytes.find("J\xFCrgen Gro\xDF\t"), std::string::npos);
@@ -122,9 +122,9 @@ TEST(ChartFileProperty, AccentedNamesRoundTripUnderEveryType) {
                   std::string::npos);
 
         Tournament u;
-        u.FirstActivation();
+        u.layOutStartChart();
         u.setType(type);
-        ASSERT_TRUE(LoadGridBytes(u, out.bytes).ok);
+        ASSERT_TRUE(ReadChartFile(u, out.bytes).ok);
         EXPECT_EQ(u.chart().cell(1, 1), "Éloïse Lefèvre");
         EXPECT_EQ(u.chart().cell(1, 2), "Jürgen Groß");
         EXPECT_EQ(u.chart().cell(1, 3), "Cœur € Œuvre");

@@ -11,7 +11,7 @@ namespace {
 
 Tournament Started(TournamentType type = TournamentType::Swiss, int players = 10, int rounds = 1) {
     Tournament t;
-    t.FirstActivation();
+    t.layOutStartChart();
     t.setNumRounds(rounds); // the rounds box works only while the chart is Swiss
     t.setType(type);
     t.setNumPlayers(players);
@@ -38,19 +38,19 @@ void ExpectConsistent(const Tournament& t) {
     EXPECT_EQ(t.chart().rowCount() - 1, t.numPlayers());
     switch (t.type()) {
     case TournamentType::Swiss:
-        EXPECT_EQ(t.chart().colCount(), FirstRoundCol + t.numRounds());
+        EXPECT_EQ(t.chart().colCount(), ChartColumn::FirstResult + t.numRounds());
         break;
     case TournamentType::RoundRobin:
-        EXPECT_EQ(t.chart().colCount(), FirstRoundCol + t.numPlayers());
+        EXPECT_EQ(t.chart().colCount(), ChartColumn::FirstResult + t.numPlayers());
         break;
     case TournamentType::DoubleRoundRobin:
-        EXPECT_EQ(t.chart().colCount(), FirstRoundCol + 2 * t.numPlayers());
+        EXPECT_EQ(t.chart().colCount(), ChartColumn::FirstResult + 2 * t.numPlayers());
         break;
     }
 }
 
-LoadOutcome Load(Tournament& t, std::string_view bytes) {
-    LoadOutcome outcome = LoadGridBytes(t, bytes);
+ChartReadOutcome Load(Tournament& t, std::string_view bytes) {
+    ChartReadOutcome outcome = ReadChartFile(t, bytes);
     ExpectConsistent(t);
     return outcome;
 }
@@ -66,7 +66,7 @@ TEST(ChartFileSave, WritesEveryCellWithATabAndEveryLineWithCrLf) {
     c.setCell(1, 2, "Bob");
     c.setCell(2, 2, "123456");
     c.setCell(4, 2, "L1");
-    const ChartBytes out = SaveGridBytes(c);
+    const ChartBytes out = EncodeChartFile(c);
     ASSERT_TRUE(out.ok) << out.message;
     EXPECT_EQ(out.bytes, "1\tAnna\t\t1600\tW2\t\r\n2\tBob\t123456\t\tL1\t\r\n");
 }
@@ -75,7 +75,7 @@ TEST(ChartFileSave, RoundRobinExampleCarriesTheXDiagonal) {
     Tournament t = Started(TournamentType::RoundRobin, 2);
     t.chart().setCell(5, 1, "1");
     t.chart().setCell(4, 2, "0");
-    const ChartBytes out = SaveGridBytes(t.chart());
+    const ChartBytes out = EncodeChartFile(t.chart());
     ASSERT_TRUE(out.ok);
     EXPECT_EQ(out.bytes, "1\t\t\t\tX\t1\t\r\n2\t\t\t\t0\tX\t\r\n");
 }
@@ -87,7 +87,7 @@ TEST(ChartFileSave, AnAllEmptyChartWritesNLinesOfCTabs) {
     // Hidden cells beyond the size are not written.
     t.chart().setCell(9, 3, "hidden");
     t.chart().setCell(1, 9, "hidden");
-    const ChartBytes out = SaveGridBytes(t.chart());
+    const ChartBytes out = EncodeChartFile(t.chart());
     ASSERT_TRUE(out.ok);
     std::string expected;
     for (int r = 0; r < 7; ++r)
@@ -98,12 +98,12 @@ TEST(ChartFileSave, AnAllEmptyChartWritesNLinesOfCTabs) {
 TEST(ChartFileSave, EncodesAccentsAndRefusesCharactersTheFileCannotCarry) {
     Tournament t = Started(TournamentType::Swiss, 3, 1);
     t.chart().setCell(1, 1, "Zoë Œil €");
-    ChartBytes out = SaveGridBytes(t.chart());
+    ChartBytes out = EncodeChartFile(t.chart());
     ASSERT_TRUE(out.ok);
     EXPECT_EQ(out.bytes.substr(0, 12), "1\tZo\xEB \x8Cil \x80\t");
 
     t.chart().setCell(1, 3, "Łukasz");
-    out = SaveGridBytes(t.chart());
+    out = EncodeChartFile(t.chart());
     EXPECT_FALSE(out.ok);
     EXPECT_TRUE(out.bytes.empty());
     EXPECT_EQ(out.message,
@@ -252,7 +252,7 @@ TEST(ChartFileLoad, FilesOutsideTheFormatChangeNothing) {
         t.chart().setCell(1, 1, "kept");
         t.setModified(true);
         const auto before = Cells(t.chart());
-        const LoadOutcome outcome = Load(t, c.bytes);
+        const ChartReadOutcome outcome = Load(t, c.bytes);
         EXPECT_FALSE(outcome.ok);
         EXPECT_EQ(outcome.message, c.message);
         EXPECT_EQ(Cells(t.chart()), before);

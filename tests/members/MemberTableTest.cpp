@@ -49,7 +49,7 @@ TEST_P(MemberTableTest, OrderingsIgnoreCaseAndAccentsPutEmptyFirstAndKeepTies) {
     RANVIK_REQUIRE_TESTDATA();
     const MemberTable table = members();
     ASSERT_EQ(table.rowCount(), 62u);
-    for (MemberOrder order : {MemberOrder::Name, MemberOrder::Number, MemberOrder::Prov}) {
+    for (MemberOrder order : {MemberOrder::Name, MemberOrder::Number, MemberOrder::Province}) {
         const char* field = OrderFieldName(order);
         SCOPED_TRACE(field);
         const MemberOrdering& ordering = table.ordering(order);
@@ -76,7 +76,7 @@ TEST_P(MemberTableTest, OrderingsIgnoreCaseAndAccentsPutEmptyFirstAndKeepTies) {
     const MemberOrdering& byNumber = table.ordering(MemberOrder::Number);
     EXPECT_EQ(byNumber.rowAt(0), 8u); // NULL number (row 9)
     EXPECT_EQ(byNumber.rowAt(1), 6u); // 012345 (row 7)
-    const MemberOrdering& byProv = table.ordering(MemberOrder::Prov);
+    const MemberOrdering& byProv = table.ordering(MemberOrder::Province);
     EXPECT_EQ(byProv.rowAt(0), 10u); // empty province (row 11)
 }
 

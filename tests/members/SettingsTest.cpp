@@ -16,34 +16,34 @@ namespace {
 TEST(Settings, MissingOrEmptyValuesKeepTheCurrentName) {
     TempDir dir;
     const std::string ini = dir.file("Ranvik.ini");
-    EXPECT_EQ(LoadDBSettings(ini, ""), "");
-    EXPECT_EQ(LoadDBSettings(ini, "/keep.mde"), "/keep.mde");
+    EXPECT_EQ(LoadDatabaseSetting(ini, ""), "");
+    EXPECT_EQ(LoadDatabaseSetting(ini, "/keep.mde"), "/keep.mde");
 
     WriteFile(ini, "[Other]\nDatabase name=/wrong.mde\n");
-    EXPECT_EQ(LoadDBSettings(ini, "/keep.mde"), "/keep.mde");
+    EXPECT_EQ(LoadDatabaseSetting(ini, "/keep.mde"), "/keep.mde");
     WriteFile(ini, "[Database]\nDatabase name=\n");
-    EXPECT_EQ(LoadDBSettings(ini, "/keep.mde"), "/keep.mde");
+    EXPECT_EQ(LoadDatabaseSetting(ini, "/keep.mde"), "/keep.mde");
     WriteFile(ini, "[database]\r\ndatabase NAME = /data/QRB Members.mde \r\n");
-    EXPECT_EQ(LoadDBSettings(ini, ""), "/data/QRB Members.mde");
+    EXPECT_EQ(LoadDatabaseSetting(ini, ""), "/data/QRB Members.mde");
     WriteFile(ini, "[Database]\nDatabase name=\"/quoted path.mde\"\n");
-    EXPECT_EQ(LoadDBSettings(ini, ""), "/quoted path.mde");
+    EXPECT_EQ(LoadDatabaseSetting(ini, ""), "/quoted path.mde");
     WriteFile(ini, "[Database]\nDatabase name=/" + std::string(3000, 'x') + "\n");
-    EXPECT_EQ(LoadDBSettings(ini, "").size(), 2047u);
+    EXPECT_EQ(LoadDatabaseSetting(ini, "").size(), 2047u);
 }
 
 TEST(Settings, SaveWritesTheNameAndKeepsEverythingElse) {
     TempDir dir;
     const std::string ini = dir.file("config/sub/Ranvik.ini"); // folders made when missing
-    ASSERT_TRUE(SaveDBSettings(ini, "/home/td/Côté/QRBMembers.mde"));
-    EXPECT_EQ(LoadDBSettings(ini, ""), "/home/td/Côté/QRBMembers.mde");
+    ASSERT_TRUE(SaveDatabaseSetting(ini, "/home/td/Côté/QRBMembers.mde"));
+    EXPECT_EQ(LoadDatabaseSetting(ini, ""), "/home/td/Côté/QRBMembers.mde");
     EXPECT_NE(ReadFile(ini).find("[Database]"), std::string::npos);
     EXPECT_NE(ReadFile(ini).find("Database name=/home/td/Côté/QRBMembers.mde"), std::string::npos);
 
     WriteFile(ini, "; written by hand\n[Window]\nWidth=800\n\n"
                    "[Database]\n; where the list lives\nDatabase name=/old.mde\nExtra=1\n");
-    ASSERT_TRUE(SaveDBSettings(ini, "/new.mde"));
+    ASSERT_TRUE(SaveDatabaseSetting(ini, "/new.mde"));
     const std::string text = ReadFile(ini);
-    EXPECT_EQ(LoadDBSettings(ini, ""), "/new.mde");
+    EXPECT_EQ(LoadDatabaseSetting(ini, ""), "/new.mde");
     for (const char* kept :
          {"; written by hand", "[Window]", "Width=800", "; where the list lives", "Extra=1"})
         EXPECT_NE(text.find(kept), std::string::npos) << kept << " lost from:\n" << text;
@@ -55,11 +55,11 @@ TEST(Settings, FailedWriteLeavesTheOldFile) {
     const std::string ini = dir.file("Ranvik.ini");
     WriteFile(ini, "[Database]\nDatabase name=/old.mde\n");
     InjectWriteFailure(WriteStep::Write);
-    EXPECT_FALSE(SaveDBSettings(ini, "/new.mde"));
+    EXPECT_FALSE(SaveDatabaseSetting(ini, "/new.mde"));
     ClearInjectedWriteFailures();
-    EXPECT_EQ(LoadDBSettings(ini, ""), "/old.mde");
+    EXPECT_EQ(LoadDatabaseSetting(ini, ""), "/old.mde");
     // A folder where the file should be: nothing to write, nothing thrown.
-    EXPECT_FALSE(SaveDBSettings(dir.path().string(), "/new.mde"));
+    EXPECT_FALSE(SaveDatabaseSetting(dir.path().string(), "/new.mde"));
 }
 
 TEST(Settings, StartupUsesRememberedPathElseTheProgramFolder) {

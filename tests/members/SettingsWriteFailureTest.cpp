@@ -27,7 +27,7 @@ TEST_P(SettingsWriteFailure, OldFileStaysAndNothingIsThrown) {
     WriteFile(ini, old);
     InjectWriteFailure(GetParam());
     bool saved = true;
-    EXPECT_NO_THROW(saved = SaveDBSettings(ini, "/new.mde"));
+    EXPECT_NO_THROW(saved = SaveDatabaseSetting(ini, "/new.mde"));
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadFile(ini), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
@@ -35,8 +35,8 @@ TEST_P(SettingsWriteFailure, OldFileStaysAndNothingIsThrown) {
               1);
 
     // The next write, without a failure, goes through.
-    EXPECT_TRUE(SaveDBSettings(ini, "/new.mde"));
-    EXPECT_EQ(LoadDBSettings(ini, ""), "/new.mde");
+    EXPECT_TRUE(SaveDatabaseSetting(ini, "/new.mde"));
+    EXPECT_EQ(LoadDatabaseSetting(ini, ""), "/new.mde");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryStep, SettingsWriteFailure,

@@ -71,7 +71,7 @@ TEST(ReportLines, ByesAndForfeitsAreReportedByTheirPoints) {
     Tournament t = StartedChart(TournamentType::Swiss, 6, 8);
     const char* entries[] = {"B", "H", "X5", "b7", "Z4", "F3", "U", "$2"};
     for (int k = 0; k < 8; ++k)
-        t.chart().setCell(FirstRoundCol + k, 1, entries[k]);
+        t.chart().setCell(ChartColumn::FirstResult + k, 1, entries[k]);
     const Lines lines = BuildReportLines(t, RatingSystem::Regular, SpringOpen());
     const Lines block(lines.begin() + 2, lines.begin() + 11);
     const Lines expected = {

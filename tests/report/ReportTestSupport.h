@@ -19,7 +19,7 @@ inline TournamentInfo SpringOpen() {
 
 inline Tournament StartedChart(TournamentType type, int players, int rounds = 1) {
     Tournament t;
-    t.FirstActivation();
+    t.layOutStartChart();
     t.setType(type);
     t.setNumPlayers(players);
     t.setNumRounds(rounds);

@@ -62,8 +62,8 @@ TEST_F(MainWindowTest, ClickingRoundRobinLaysOutTheDiagonalAndDisablesRounds) {
     EXPECT_EQ(Heading(form(), 4), "1");
     EXPECT_EQ(Heading(form(), 13), "10");
     for (int r = 1; r <= 10; ++r) {
-        EXPECT_EQ(cell(FirstRoundCol + r - 1, r), "X") << r;
-        EXPECT_EQ(form().chartModel()->data(form().chartModel()->indexOf(FirstRoundCol + r - 1, r),
+        EXPECT_EQ(cell(ChartColumn::FirstResult + r - 1, r), "X") << r;
+        EXPECT_EQ(form().chartModel()->data(form().chartModel()->indexOf(ChartColumn::FirstResult + r - 1, r),
                                             Qt::DisplayRole),
                   "X");
     }

@@ -11,14 +11,14 @@ TEST(RatingCheck, AcceptedAndRejectedRatings) {
         Tournament t = NamedChart(TournamentType::Swiss, 2);
         t.chart().setCell(3, 2, ok);
         ScriptedPrompt answers;
-        EXPECT_EQ(Validate(t, answers.prompt()).code, 0) << '"' << ok << '"';
+        EXPECT_EQ(Validate(t, answers.prompt()).fault, ValidationFault::None) << '"' << ok << '"';
     }
     for (const char* bad : {"1850?", "abc", "18 50", "99999999999", " "}) {
         Tournament t = NamedChart(TournamentType::Swiss, 2);
         t.chart().setCell(3, 2, bad);
         ScriptedPrompt answers;
         const ValidationResult result = Validate(t, answers.prompt());
-        EXPECT_EQ(result.code, 3) << '"' << bad << '"';
+        EXPECT_EQ(result.fault, ValidationFault::InvalidRating) << '"' << bad << '"';
         EXPECT_EQ(result.row, 2);
         EXPECT_EQ(result.col, 3);
     }
@@ -28,7 +28,7 @@ TEST(RatingCheck, MembershipNumberColumnIsNotExamined) {
     Tournament t = NamedChart(TournamentType::Swiss, 2);
     t.chart().setCell(2, 1, "not a number");
     ScriptedPrompt answers;
-    EXPECT_EQ(Validate(t, answers.prompt()).code, 0);
+    EXPECT_EQ(Validate(t, answers.prompt()).fault, ValidationFault::None);
 }
 
 class SwissCheck : public ::testing::Test {
@@ -36,27 +36,27 @@ class SwissCheck : public ::testing::Test {
     Tournament t = NamedChart(TournamentType::Swiss, 30, 3);
     ScriptedPrompt answers;
     ChartValidator validator{t, answers.prompt()};
-    int check(int row, int col) {
-        return validator.CheckValidEntry(t.chart().cell(col, row), row, col);
+    ValidationFault check(int row, int col) {
+        return validator.checkSwissCell(t.chart().cell(col, row), row, col);
     }
 };
 
 TEST_F(SwissCheck, EmptyCellsPass) {
-    EXPECT_EQ(check(3, 4), 0);
+    EXPECT_EQ(check(3, 4), ValidationFault::None);
     EXPECT_TRUE(answers.shown.empty());
 }
 
 TEST_F(SwissCheck, MatchingEntriesPass) {
     t.chart().setCell(4, 3, "W12");
     t.chart().setCell(4, 12, "L3");
-    EXPECT_EQ(check(3, 4), 0);
+    EXPECT_EQ(check(3, 4), ValidationFault::None);
     EXPECT_TRUE(answers.shown.empty());
 }
 
 TEST_F(SwissCheck, SameResultOnBothSidesAsksAboutResults) {
     t.chart().setCell(5, 3, "W12");
     t.chart().setCell(5, 12, "W3");
-    EXPECT_EQ(check(3, 5), 0);
+    EXPECT_EQ(check(3, 5), ValidationFault::None);
     ASSERT_EQ(answers.shown.size(), 1u);
     EXPECT_EQ(answers.shown[0], "Inconsistent results found. Line 3 column 5.");
 }
@@ -64,7 +64,7 @@ TEST_F(SwissCheck, SameResultOnBothSidesAsksAboutResults) {
 TEST_F(SwissCheck, WrongOpponentAsksAboutOpponentsOnly) {
     t.chart().setCell(5, 3, "W12");
     t.chart().setCell(5, 12, "L5");
-    EXPECT_EQ(check(3, 5), 0);
+    EXPECT_EQ(check(3, 5), ValidationFault::None);
     ASSERT_EQ(answers.shown.size(), 1u);
     EXPECT_EQ(answers.shown[0], "Inconsistent opponents found. Line 3 column 5.");
 }
@@ -72,7 +72,7 @@ TEST_F(SwissCheck, WrongOpponentAsksAboutOpponentsOnly) {
 TEST_F(SwissCheck, BothMismatchesAskTwiceWhenIgnored) {
     t.chart().setCell(4, 3, "W12");
     t.chart().setCell(4, 12, "D7");
-    EXPECT_EQ(check(3, 4), 0);
+    EXPECT_EQ(check(3, 4), ValidationFault::None);
     ASSERT_EQ(answers.shown.size(), 2u);
     EXPECT_EQ(answers.shown[0], "Inconsistent opponents found. Line 3 column 4.");
     EXPECT_EQ(answers.shown[1], "Inconsistent results found. Line 3 column 4.");
@@ -82,28 +82,30 @@ TEST_F(SwissCheck, CancelGivesSixForOpponentsAndSevenForResults) {
     answers.answer = InconsistencyAnswer::Cancel;
     t.chart().setCell(4, 3, "W12");
     t.chart().setCell(4, 12, "L5");
-    EXPECT_EQ(check(3, 4), 6);
+    EXPECT_EQ(check(3, 4), ValidationFault::InconsistentOpponents);
     t.chart().setCell(4, 12, "W3");
-    EXPECT_EQ(check(3, 4), 7);
+    EXPECT_EQ(check(3, 4), ValidationFault::InconsistentResults);
 }
 
 TEST_F(SwissCheck, PairedAgainstSelfAndOpponentPastTheLastPlayer) {
     t.chart().setCell(4, 3, "W3");
-    EXPECT_EQ(check(3, 4), 4);
+    EXPECT_EQ(check(3, 4), ValidationFault::PairedAgainstSelf);
     t.chart().setCell(4, 3, "W40");
-    EXPECT_EQ(check(3, 4), 1);
+    EXPECT_EQ(check(3, 4), ValidationFault::InvalidResult);
     t.chart().setCell(4, 3, "W31");
-    EXPECT_EQ(check(3, 4), 1);
+    EXPECT_EQ(check(3, 4), ValidationFault::InvalidResult);
     EXPECT_TRUE(answers.shown.empty());
 }
 
-TEST_F(SwissCheck, LettersOutsideTheAcceptedSetGiveOne) {
+TEST_F(SwissCheck, LettersOutsideTheAcceptedSetAreInvalid) {
     for (const char* bad : {"Q", "Q5", "1", "12W", "#4", "%4",
                             "\xC3\xA9"
                             "5",
                             "x"}) {
         t.chart().setCell(4, 3, bad);
-        const int expected = std::string(bad) == "x" ? 0 : 1; // x reads as the forfeit X
+        // x reads as the forfeit X
+        const ValidationFault expected = std::string(bad) == "x" ? ValidationFault::None
+                                                                 : ValidationFault::InvalidResult;
         EXPECT_EQ(check(3, 4), expected) << bad;
     }
 }
@@ -111,15 +113,15 @@ TEST_F(SwissCheck, LettersOutsideTheAcceptedSetGiveOne) {
 TEST_F(SwissCheck, EveryAcceptedLetterPasses) {
     for (char letter : std::string("LDW&$UHBZXPEG-+=F")) {
         t.chart().setCell(4, 3, std::string(1, letter));
-        EXPECT_EQ(check(3, 4), 0) << letter;
+        EXPECT_EQ(check(3, 4), ValidationFault::None) << letter;
     }
 }
 
 TEST_F(SwissCheck, ForfeitLossAgainstForfeitWinIsConsistent) {
     t.chart().setCell(4, 3, "F8");
     t.chart().setCell(4, 8, "X3");
-    EXPECT_EQ(check(3, 4), 0);
-    EXPECT_EQ(check(8, 4), 0);
+    EXPECT_EQ(check(3, 4), ValidationFault::None);
+    EXPECT_EQ(check(8, 4), ValidationFault::None);
     EXPECT_TRUE(answers.shown.empty());
 }
 
@@ -135,7 +137,7 @@ TEST(SwissValidate, AllSuppressesEveryLaterMessageButFaultsStillStop) {
     const ValidationResult result = Validate(t, answers.prompt());
     ASSERT_EQ(answers.shown.size(), 1u);
     EXPECT_EQ(answers.shown[0], "Inconsistent results found. Line 1 column 4.");
-    EXPECT_EQ(result.code, 4);
+    EXPECT_EQ(result.fault, ValidationFault::PairedAgainstSelf);
     EXPECT_EQ(result.row, 5);
     EXPECT_EQ(result.col, 5);
 }
@@ -146,8 +148,8 @@ TEST(SwissValidate, EachRunAsksAgain) {
     t.chart().setCell(4, 2, "W1");
     ScriptedPrompt answers;
     answers.answer = InconsistencyAnswer::All;
-    EXPECT_EQ(Validate(t, answers.prompt()).code, 0);
-    EXPECT_EQ(Validate(t, answers.prompt()).code, 0);
+    EXPECT_EQ(Validate(t, answers.prompt()).fault, ValidationFault::None);
+    EXPECT_EQ(Validate(t, answers.prompt()).fault, ValidationFault::None);
     EXPECT_EQ(answers.shown.size(), 2u);
 }
 
@@ -158,7 +160,7 @@ TEST(SwissValidate, CancelStopsTheScanAtThatCell) {
     ScriptedPrompt answers;
     answers.answer = InconsistencyAnswer::Cancel;
     const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.code, 7);
+    EXPECT_EQ(result.fault, ValidationFault::InconsistentResults);
     EXPECT_EQ(result.row, 2);
     EXPECT_EQ(result.col, 4);
     EXPECT_EQ(answers.shown.size(), 1u);
@@ -168,14 +170,16 @@ TEST(SwissValidate, ChartWithoutAnswererStopsAtTheFirstInconsistency) {
     Tournament t = NamedChart(TournamentType::Swiss, 2);
     t.chart().setCell(4, 1, "W2");
     t.chart().setCell(4, 2, "W1");
-    EXPECT_EQ(Validate(t, nullptr).code, 7);
+    EXPECT_EQ(Validate(t, nullptr).fault, ValidationFault::InconsistentResults);
 }
 
 TEST(ValidationTexts, MessagesAndFaultText) {
-    EXPECT_EQ(ValidationMessage(1), "Invalid result or opponent, or incorrect tournament type.");
-    EXPECT_EQ(ValidationMessage(5), "Entry must be \"X\" here for round robin tournament type.");
-    EXPECT_EQ(ValidationMessage(7), "Inconsistent results.");
-    EXPECT_EQ(ValidationMessage(0), "");
-    EXPECT_EQ(ValidationMessage(8), "");
-    EXPECT_EQ(FaultText({4, 12, 6}), "Player paired against self. Line 12 column 6.");
+    EXPECT_EQ(ValidationMessage(ValidationFault::InvalidResult),
+              "Invalid result or opponent, or incorrect tournament type.");
+    EXPECT_EQ(ValidationMessage(ValidationFault::OwnCellNotX),
+              "Entry must be \"X\" here for round robin tournament type.");
+    EXPECT_EQ(ValidationMessage(ValidationFault::InconsistentResults), "Inconsistent results.");
+    EXPECT_EQ(ValidationMessage(ValidationFault::None), "");
+    EXPECT_EQ(FaultText({ValidationFault::PairedAgainstSelf, 12, 6}),
+              "Player paired against self. Line 12 column 6.");
 }

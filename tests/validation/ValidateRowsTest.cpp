@@ -13,7 +13,7 @@ TEST(ValidateRows, TrailingUnnamedRowsAreDroppedBeforeTheScan) {
     t.chart().setCell(4, 7, "Q"); // would be code 1 if row 7 were still scanned
     ScriptedPrompt answers;
     const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.fault, ValidationFault::None);
     EXPECT_EQ(t.numPlayers(), 5);
     EXPECT_EQ(t.playerRows(), 5);
     EXPECT_TRUE(answers.shown.empty());
@@ -25,7 +25,7 @@ TEST(ValidateRows, UnnamedRowFollowedByNamedRowStaysAndIsReported) {
     ScriptedPrompt answers;
     const ValidationResult result = Validate(t, answers.prompt());
     EXPECT_EQ(t.numPlayers(), 5);
-    EXPECT_EQ(result.code, 2);
+    EXPECT_EQ(result.fault, ValidationFault::MissingName);
     EXPECT_EQ(result.row, 3);
     EXPECT_EQ(result.col, 1);
     EXPECT_EQ(FaultText(result), "Missing name. Line 3 column 1.");
@@ -33,7 +33,7 @@ TEST(ValidateRows, UnnamedRowFollowedByNamedRowStaysAndIsReported) {
 
 TEST(ValidateRows, SingleNamedRowIsCutToTheMinimumOfTwoPlayers) {
     Tournament t;
-    t.FirstActivation();
+    t.layOutStartChart();
     t.chart().setCell(1, 1, "Alone");
     t.setModified(false);
     ScriptedPrompt answers;
@@ -41,7 +41,7 @@ TEST(ValidateRows, SingleNamedRowIsCutToTheMinimumOfTwoPlayers) {
     EXPECT_EQ(t.numPlayers(), 2);
     EXPECT_EQ(t.chart().rowCount(), 3);
     EXPECT_TRUE(t.modified());
-    EXPECT_EQ(result.code, 2);
+    EXPECT_EQ(result.fault, ValidationFault::MissingName);
     EXPECT_EQ(result.row, 2);
     EXPECT_EQ(result.col, 1);
 }
@@ -53,16 +53,16 @@ TEST(ValidateRows, SingleNamedRowWithCountAlreadyAtMinimumStillShowsTwoRows) {
     const ValidationResult result = Validate(t, answers.prompt());
     EXPECT_EQ(t.numPlayers(), 2);
     EXPECT_EQ(t.playerRows(), 2);
-    EXPECT_EQ(result.code, 2);
+    EXPECT_EQ(result.fault, ValidationFault::MissingName);
     EXPECT_EQ(result.row, 2);
 }
 
 TEST(ValidateRows, NoNamesAtAllKeepsRowOneAndReportsIt) {
     Tournament t;
-    t.FirstActivation();
+    t.layOutStartChart();
     ScriptedPrompt answers;
     const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.code, 2);
+    EXPECT_EQ(result.fault, ValidationFault::MissingName);
     EXPECT_EQ(result.row, 1);
     EXPECT_EQ(result.col, 1);
 }
@@ -81,13 +81,13 @@ TEST(ValidateRows, RoundRobinCutLaysTheChartOutAgain) {
                 cell = "1";
             if (o == 1)
                 cell = "0";
-            t.chart().setCell(FirstRoundCol + o - 1, r, cell);
+            t.chart().setCell(ChartColumn::FirstResult + o - 1, r, cell);
         }
     }
     ScriptedPrompt answers;
     const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.code, 0);
-    EXPECT_EQ(t.chart().colCount(), FirstRoundCol + 4);
+    EXPECT_EQ(result.fault, ValidationFault::None);
+    EXPECT_EQ(t.chart().colCount(), ChartColumn::FirstResult + 4);
     EXPECT_TRUE(answers.shown.empty());
 }
 
@@ -98,7 +98,7 @@ TEST(ValidateRows, FaultsAreFoundInRowMajorOrderLeftmostFirst) {
     t.chart().setCell(3, 2, "abc"); // row 2, column 3: leftmost fault of row 2
     ScriptedPrompt answers;
     const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.code, 3);
+    EXPECT_EQ(result.fault, ValidationFault::InvalidRating);
     EXPECT_EQ(result.row, 2);
     EXPECT_EQ(result.col, 3);
 }

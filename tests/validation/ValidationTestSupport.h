@@ -11,7 +11,7 @@ namespace ranvik::test {
 // A started chart of the given type and counts with every player named "P<row>".
 inline Tournament NamedChart(TournamentType type, int players, int rounds = 1) {
     Tournament t;
-    t.FirstActivation();
+    t.layOutStartChart();
     t.setType(type);
     t.setNumPlayers(players);
     t.setNumRounds(rounds);

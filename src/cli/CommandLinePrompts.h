@@ -1,0 +1,48 @@
+#pragma once
+// The document's questions answered from the command line's options: no one is asked.
+// Inconsistency messages are printed as they are met; other messages are left to the
+// command, which prints them in its own form.
+
+#include "document/DocumentPrompts.h"
+
+#include <iosfwd>
+
+namespace ranvik::cli {
+
+class CommandLinePrompts : public DocumentPrompts {
+  public:
+    CommandLinePrompts(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+
+    InconsistencyAnswer inconsistencyPolicy = InconsistencyAnswer::Cancel;
+    TournamentType type = TournamentType::Swiss;
+    RatingSystem ratingSystem = RatingSystem::Regular;
+    TournamentInfo info;
+    std::string outputPath;
+
+    SaveChangesAnswer askSaveChanges(const std::string&, bool) override {
+        return SaveChangesAnswer::Discard;
+    }
+    std::optional<TournamentType> askTournamentType() override { return type; }
+    RatingSystem askRatingSystem() override { return ratingSystem; }
+    RowChoice askRowForMember() override { return RowChoice::Cancel; }
+    bool confirm(const std::string&) override { return true; }
+    // The command line replaces the files it is told to write.
+    bool confirmReplace(const std::string&) override { return true; }
+    bool ignoreWarning(const std::string&) override { return true; }
+    InconsistencyAnswer askInconsistency(const std::string& message) override;
+    // The flagged lines go to standard error; the report goes on.
+    bool confirmMemberNumbers(const std::vector<std::string>& flaggedLines) override;
+    std::optional<TournamentInfo> askTournamentInfo(TournamentType) override { return info; }
+    std::optional<std::string> chooseFileToOpen(FileKind) override { return std::nullopt; }
+    std::optional<std::string> chooseFileToSave(FileKind, const std::string&) override {
+        return outputPath;
+    }
+    void showError(const std::string&) override {}
+    void showCell(int, int) override {}
+
+  private:
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
+} // namespace ranvik::cli

@@ -1,0 +1,102 @@
+#pragma once
+// One chart being edited: the tournament, its file, the event's rating system and whether
+// it changed since it was saved. Runs the director's workflows (New, Open, Save, Save as,
+// the close question, the report, loading a member) and tells each caller what happened;
+// questions go through DocumentPrompts.
+
+#include "document/DocumentPrompts.h"
+#include "files/ChartFile.h"
+
+#include <optional>
+#include <string>
+
+namespace ranvik {
+
+class MemberOrdering;
+class MemberTable;
+
+enum class Outcome { Done, Cancelled, Failed };
+
+struct SaveResult {
+    Outcome outcome = Outcome::Done;
+    std::string path;
+    // Why it failed, as the window tells it; reason alone, for other callers.
+    std::string message;
+    std::string reason;
+    bool cannotEncode = false; // a cell the file cannot carry (nothing was written)
+};
+
+struct OpenResult {
+    Outcome outcome = Outcome::Done;
+    std::string message;
+    std::string reason;
+    bool unreadable = false; // the file could not be read at all (versus not a chart)
+};
+
+struct ReportResult {
+    enum class Failure { None, Fault, Cancelled, Info, Encode, WriteReport, WriteChart };
+    Outcome outcome = Outcome::Done;
+    Failure failure = Failure::None;
+    ValidationResult validation;
+    std::string reportPath;
+    std::string chartPath;
+    std::string message;
+};
+
+struct LoadPlayerResult {
+    Outcome outcome = Outcome::Done;
+    int row = 0; // the row the member went into
+    std::string message;
+};
+
+class ChartDocument {
+  public:
+    explicit ChartDocument(DocumentPrompts& prompts);
+
+    Tournament& tournament() { return tournament_; }
+    const Tournament& tournament() const { return tournament_; }
+    bool isModified() const { return tournament_.modified(); }
+    const std::string& fileName() const { return fileName_; }
+    std::optional<RatingSystem> ratingSystem() const { return ratingSystem_; }
+    // Asks the rating system when none is known yet.
+    RatingSystem ensureRatingSystem();
+
+    // The chart of a new program: 10 players, 1 round, Swiss.
+    void start();
+
+    Outcome newChart();
+    OpenResult open();
+    // Reads a chart file under a type, with no questions (the command line, Open's last step).
+    OpenResult openFile(const std::string& path, TournamentType type);
+    SaveResult save();
+    SaveResult saveAs();
+    SaveResult saveTo(const std::string& path);
+    // True when the document may be closed.
+    bool mayClose();
+
+    ValidationResult validate();
+    ReportResult createReport();
+
+    Outcome clearAllResults();
+    void deleteRow(int row);
+    // False (with the message shown) for round robin charts.
+    bool sortByRating();
+
+    // Loads the ordering's current member into `selectedRow` or where the user chooses;
+    // a null table means no database is open.
+    LoadPlayerResult loadPlayer(const MemberTable* table, const MemberOrdering* ordering,
+                                int selectedRow);
+
+  private:
+    bool saveBeforeGoingOn();
+    SaveResult writeChart(const std::string& path, const ChartBytes& content);
+    std::optional<int> rowForMember(int selectedRow);
+    bool addRow();
+
+    DocumentPrompts& prompts_;
+    Tournament tournament_;
+    std::string fileName_;
+    std::optional<RatingSystem> ratingSystem_;
+};
+
+} // namespace ranvik

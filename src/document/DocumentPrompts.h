@@ -1,0 +1,53 @@
+#pragma once
+// Everything a chart document asks of the person in front of it. The window answers with
+// dialogs, the command line from its options, tests with scripted answers.
+
+#include "chart/Tournament.h"
+#include "report/RatingReport.h"
+#include "validation/Validation.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ranvik {
+
+enum class FileKind { Chart, Report };
+
+enum class SaveChangesAnswer { Save, Discard, Cancel };
+
+// Where a loaded member goes when the selected row already holds a player.
+enum class RowChoice { Overwrite, Append, Insert, Cancel };
+
+class DocumentPrompts {
+  public:
+    virtual ~DocumentPrompts() = default;
+
+    // "Save changes to this chart?"; New asks "...this tournament?" without Cancel.
+    virtual SaveChangesAnswer askSaveChanges(const std::string& question, bool canCancel) = 0;
+    // The type of a chart file about to be opened; nothing when cancelled.
+    virtual std::optional<TournamentType> askTournamentType() = 0;
+    virtual RatingSystem askRatingSystem() = 0;
+    virtual RowChoice askRowForMember() = 0;
+    // An OK/Cancel question; true for OK.
+    virtual bool confirm(const std::string& question) = 0;
+    // A Yes/No question before a file named only by an added extension is replaced.
+    virtual bool confirmReplace(const std::string& question) = 0;
+    // A warning with Ignore and Cancel; true for Ignore.
+    virtual bool ignoreWarning(const std::string& warning) = 0;
+    virtual InconsistencyAnswer askInconsistency(const std::string& message) = 0;
+    // The lines of badly formed membership numbers; true to go on with the report.
+    virtual bool confirmMemberNumbers(const std::vector<std::string>& flaggedLines) = 0;
+    virtual std::optional<TournamentInfo> askTournamentInfo(TournamentType type) = 0;
+
+    virtual std::optional<std::string> chooseFileToOpen(FileKind kind) = 0;
+    // proposedName is empty when the chooser should offer what it offered last.
+    virtual std::optional<std::string> chooseFileToSave(FileKind kind,
+                                                        const std::string& proposedName) = 0;
+
+    virtual void showError(const std::string& message) = 0;
+    // A validation fault: the cell to show before its message.
+    virtual void showCell(int col, int row) = 0;
+};
+
+} // namespace ranvik

@@ -1,0 +1,134 @@
+// Loading the membership database's current member into the chart.
+
+#include "document/ChartDocument.h"
+
+#include "chart/ResultNotation.h"
+#include "members/MemberTable.h"
+#include "members/PlayerValues.h"
+
+#include <stdexcept>
+
+namespace ranvik {
+
+namespace {
+
+// A result that says only that the user stopped the command.
+struct Cancelled {
+    template <class Result> operator Result() const {
+        Result result;
+        result.outcome = Outcome::Cancelled;
+        return result;
+    }
+};
+
+struct MemberValues {
+    std::string name;
+    std::string number;
+    std::string rating; // as it goes into the chart
+};
+
+// The current record's values. Every field is looked up before anything is read, so a
+// table lacking one throws (naming it) before the chart is touched. An empty table gives
+// empty values.
+MemberValues CurrentMember(const MemberTable& table, const MemberOrdering& ordering,
+                           const std::string& ratingField) {
+    const std::size_t numberField = table.field("NUMBER");
+    const std::size_t nameField = table.field("NAME");
+    const std::size_t rating = table.field(ratingField);
+    MemberValues member;
+    member.rating = RatingForChart(std::nullopt);
+    if (const auto row = ordering.currentRow()) {
+        member.number = table.value(*row, numberField).value_or("");
+        member.name = table.value(*row, nameField).value_or("");
+        member.rating = RatingForChart(table.value(*row, rating));
+    }
+    return member;
+}
+
+// Only a well-formed number can be a duplicate; the selected row counts too.
+bool NumberInChart(const Chart& chart, const std::string& number) {
+    if (!IsValidMemberNumber(number))
+        return false;
+    for (int row = 1; row < chart.rowCount(); ++row) {
+        if (chart.cell(ChartColumn::MemberNumber, row) == number)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool ChartDocument::addRow() {
+    if (tournament_.numPlayers() >= Tournament::MaxPlayers) {
+        prompts_.showError("The chart already holds " + std::to_string(Tournament::MaxPlayers) +
+                           " players.");
+        return false;
+    }
+    tournament_.setNumPlayers(tournament_.numPlayers() + 1);
+    return true;
+}
+
+// The row the member goes into: the selected one when its name is empty, otherwise as the
+// user answers. Nothing when the user cancels or no row can be added.
+std::optional<int> ChartDocument::rowForMember(int selectedRow) {
+    const Chart& chart = tournament_.chart();
+    if (chart.cell(ChartColumn::Name, selectedRow).empty())
+        return selectedRow;
+    switch (prompts_.askRowForMember()) {
+    case RowChoice::Overwrite:
+        return selectedRow;
+    case RowChoice::Append:
+        // The first row from the selected one down whose name is empty, else a new row.
+        for (int row = selectedRow; row < chart.rowCount(); ++row) {
+            if (chart.cell(ChartColumn::Name, row).empty())
+                return row;
+        }
+        if (!addRow())
+            return std::nullopt;
+        return chart.rowCount() - 1;
+    case RowChoice::Insert:
+        if (!chart.cell(ChartColumn::Name, chart.rowCount() - 1).empty() && !addRow())
+            return std::nullopt;
+        tournament_.openRowAt(selectedRow);
+        return selectedRow;
+    case RowChoice::Cancel:
+        break;
+    }
+    return std::nullopt;
+}
+
+LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table,
+                                           const MemberOrdering* ordering, int selectedRow) {
+    const RatingSystem system = ensureRatingSystem();
+    if (!table || !ordering) {
+        const std::string message = "You must first open a database to load from.";
+        prompts_.showError(message);
+        return {Outcome::Failed, 0, message};
+    }
+    MemberValues member;
+    try {
+        member = CurrentMember(*table, *ordering, RatingFieldName(system));
+    } catch (const std::runtime_error& e) {
+        prompts_.showError(e.what());
+        return {Outcome::Failed, 0, e.what()};
+    }
+    if (NumberInChart(tournament_.chart(), member.number) &&
+        !prompts_.ignoreWarning("Duplicate QRB number.")) {
+        return Cancelled();
+    }
+    // Set before the row question: a cancelled load still counts as a change.
+    tournament_.setModified(true);
+    const std::optional<int> target = rowForMember(selectedRow);
+    if (!target)
+        return Cancelled();
+
+    Chart& chart = tournament_.chart();
+    chart.setCell(ChartColumn::Name, *target, member.name);
+    chart.setCell(ChartColumn::MemberNumber, *target, member.number);
+    chart.setCell(ChartColumn::Rating, *target, member.rating);
+    LoadPlayerResult done;
+    done.row = *target;
+    return done;
+}
+
+} // namespace ranvik
