@@ -40,7 +40,7 @@ std::unique_ptr<Tournament> FreshTournament(TournamentType type) {
     return tournament;
 }
 
-// A full chart as LoadGrid leaves it, so operations see what the window holds after Open.
+// A full chart as OpenChartFile leaves it, so operations see what the window holds after Open.
 Tournament LoadedChart(FullChart kind) {
     auto tournament = FreshTournament(TypeOf(kind));
     const ChartReadOutcome loaded = ReadChartFile(*tournament, ReadFileBytes(FullChartPath(kind)));
@@ -53,7 +53,7 @@ void SetLabel(benchmark::State& state) {
     state.SetLabel(NameOf(ChartArg(state)));
 }
 
-// The floor of LoadGrid and SaveGrid: the file's bytes read and their TABs and line ends
+// The floor of OpenChartFile and SaveChartFile: the file's bytes read and their TABs and line ends
 // counted.
 void BM_ReadFloor(benchmark::State& state) {
     const std::string& path = FullChartPath(ChartArg(state));
@@ -70,7 +70,7 @@ void BM_ReadFloor(benchmark::State& state) {
 BENCHMARK(BM_ReadFloor)->Apply(NameArgs);
 
 // Open's work: read the file and lay the chart out from it under the chosen type.
-void BM_LoadGrid(benchmark::State& state) {
+void BM_OpenChartFile(benchmark::State& state) {
     const FullChart kind = ChartArg(state);
     const std::string& path = FullChartPath(kind);
     std::size_t size = 0;
@@ -97,11 +97,11 @@ void BM_LoadGrid(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(size) * state.iterations());
     SetLabel(state);
 }
-BENCHMARK(BM_LoadGrid)->Apply(NameArgs);
+BENCHMARK(BM_OpenChartFile)->Apply(NameArgs);
 
 // The same load into a window whose chart already held a full chart once: its cell storage
-// is kept (never shrinks), so this is LoadGrid without first-touch page faults.
-void BM_ReloadGrid(benchmark::State& state) {
+// is kept (never shrinks), so this is OpenChartFile without first-touch page faults.
+void BM_ReloadChartFile(benchmark::State& state) {
     const FullChart kind = ChartArg(state);
     const std::string& path = FullChartPath(kind);
     Tournament tournament = LoadedChart(kind);
@@ -120,10 +120,10 @@ void BM_ReloadGrid(benchmark::State& state) {
     }
     SetLabel(state);
 }
-BENCHMARK(BM_ReloadGrid)->Apply(NameArgs);
+BENCHMARK(BM_ReloadChartFile)->Apply(NameArgs);
 
 // Save's work: the file's content built and written safely beside the target.
-void BM_SaveGrid(benchmark::State& state) {
+void BM_SaveChartFile(benchmark::State& state) {
     const Tournament tournament = LoadedChart(ChartArg(state));
     const std::string path = RunFolder() + "/saved-" + NameOf(ChartArg(state)) + ".tms";
     std::size_t size = 0;
@@ -138,9 +138,9 @@ void BM_SaveGrid(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(size) * state.iterations());
     SetLabel(state);
 }
-BENCHMARK(BM_SaveGrid)->Apply(NameArgs);
+BENCHMARK(BM_SaveChartFile)->Apply(NameArgs);
 
-// The content alone, to tell the encoding from the file system in SaveGrid.
+// The content alone, to tell the encoding from the file system in SaveChartFile.
 void BM_SaveGridBytes(benchmark::State& state) {
     const Tournament tournament = LoadedChart(ChartArg(state));
     for (auto _ : state) {

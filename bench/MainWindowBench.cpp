@@ -39,14 +39,22 @@ double StatusKilobytes(const std::string& field) {
 // The window as the user sees it after start-up: shown, first activation done.
 std::unique_ptr<AppWindows> StartedWindows() {
     auto windows = CreateAppWindows();
-    windows->form1->show();
+    windows->mainWindow->show();
     QApplication::processEvents();
     return windows;
 }
 
-void WaitUntilReady(TForm1& form) {
+// The window's widgets, found by name as the tests find them (they are private).
+QTableView& ChartViewOf(MainWindow& window) {
+    return *window.findChild<QTableView*>(QStringLiteral("chartView"));
+}
+QTableView& MembersViewOf(MainWindow& window) {
+    return *window.findChild<QTableView*>(QStringLiteral("membersView"));
+}
+
+void WaitUntilReady(MainWindow& window) {
     QApplication::processEvents();
-    form.StringGrid1->viewport()->repaint();
+    ChartViewOf(window).viewport()->repaint();
 }
 
 void BM_MainWindowOpenDoubleRoundRobin(benchmark::State& state) {
@@ -54,16 +62,16 @@ void BM_MainWindowOpenDoubleRoundRobin(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto windows = StartedWindows();
-        TForm1& form = *windows->form1;
+        MainWindow& window = *windows->mainWindow;
         state.ResumeTiming();
-        form.tournament().setType(TournamentType::DoubleRoundRobin);
-        if (!form.LoadGrid(path)) {
+        window.document().tournament().setType(TournamentType::DoubleRoundRobin);
+        if (!window.openChartFile(path)) {
             state.SkipWithError("the full double round robin did not load");
             break;
         }
-        WaitUntilReady(form);
+        WaitUntilReady(window);
         state.PauseTiming();
-        if (form.tournament().numPlayers() != kFullPlayers)
+        if (window.document().tournament().numPlayers() != kFullPlayers)
             state.SkipWithError("the window does not show the whole chart");
         windows.reset();
         QApplication::processEvents();
@@ -78,15 +86,15 @@ BENCHMARK(BM_MainWindowOpenDoubleRoundRobin)->Unit(benchmark::kMillisecond)->Use
 void BM_PeakMemoryDoubleRoundRobinLoaded(benchmark::State& state) {
     const QString path = QString::fromStdString(FullChartPath(FullChart::DoubleRoundRobin));
     auto windows = StartedWindows();
-    TForm1& form = *windows->form1;
-    form.tournament().setType(TournamentType::DoubleRoundRobin);
-    if (!form.LoadGrid(path)) {
+    MainWindow& window = *windows->mainWindow;
+    window.document().tournament().setType(TournamentType::DoubleRoundRobin);
+    if (!window.openChartFile(path)) {
         state.SkipWithError("the full double round robin did not load");
         return;
     }
-    WaitUntilReady(form);
+    WaitUntilReady(window);
     for (auto _ : state)
-        WaitUntilReady(form);
+        WaitUntilReady(window);
     state.counters["VmHWM_MB"] = StatusKilobytes("VmHWM") / 1024.0;
     state.counters["VmRSS_MB"] = StatusKilobytes("VmRSS") / 1024.0;
 }
@@ -95,9 +103,9 @@ BENCHMARK(BM_PeakMemoryDoubleRoundRobinLoaded)
     ->UseRealTime()
     ->Iterations(3);
 
-void DatabaseReady(TForm1& form) {
+void DatabaseReady(MainWindow& window) {
     QApplication::processEvents();
-    form.DBGrid1->viewport()->repaint();
+    MembersViewOf(window).viewport()->repaint();
 }
 
 // The window opens a membership database (its file chosen) until the grid shows it and
@@ -111,13 +119,13 @@ void BM_WindowOpenMembers(benchmark::State& state) {
     const bool access = state.range(0) == 0;
     state.SetLabel(access ? "Access" : "SQLite");
     auto windows = StartedWindows();
-    TForm1& form = *windows->form1;
-    form.DatabaseFileName = QString::fromStdString(access ? files.access : files.sqlite);
+    MainWindow& window = *windows->mainWindow;
+    const QString path = QString::fromStdString(access ? files.access : files.sqlite);
     for (auto _ : state) {
-        form.OpenDBase();
-        DatabaseReady(form);
+        window.openDatabaseFile(path);
+        DatabaseReady(window);
     }
-    if (form.DBGrid1->model()->rowCount() != kMembers)
+    if (MembersViewOf(window).model()->rowCount() != kMembers)
         state.SkipWithError("the grid does not show every member");
 }
 BENCHMARK(BM_WindowOpenMembers)
@@ -128,7 +136,7 @@ BENCHMARK(BM_WindowOpenMembers)
     ->UseRealTime();
 
 // Opened once for the keystroke and ordering benchmarks.
-TForm1* WindowWithMembers(benchmark::State& state) {
+MainWindow* WindowWithMembers(benchmark::State& state) {
     static std::unique_ptr<AppWindows> windows;
     const MemberFiles& files = Files();
     if (!files.problem.empty()) {
@@ -137,30 +145,30 @@ TForm1* WindowWithMembers(benchmark::State& state) {
     }
     if (!windows) {
         windows = StartedWindows();
-        windows->form1->DatabaseFileName = QString::fromStdString(files.access);
-        windows->form1->OpenDBase();
-        DatabaseReady(*windows->form1);
+        windows->mainWindow->openDatabaseFile(QString::fromStdString(files.access));
+        DatabaseReady(*windows->mainWindow);
     }
-    return windows->form1.get();
+    return windows->mainWindow.get();
 }
 
-// One keystroke in the Name box (the text grows and shrinks through a name): the handler's
-// search and the grid moved to the match (repaint 0), or also until the grid has
+// One keystroke in the name search box (the text grows and shrinks through a name): the
+// window's search and the grid moved to the match (repaint 0), or also until the grid has
 // processed its events and repainted (repaint 1).
 void BM_WindowKeystrokeSearch(benchmark::State& state) {
-    TForm1* form = WindowWithMembers(state);
-    if (!form)
+    MainWindow* window = WindowWithMembers(state);
+    if (!window)
         return;
+    auto* nameSearch = window->findChild<QLineEdit*>(QStringLiteral("memberNameSearch"));
     const std::array<QString, 8> typed = {"l",        "lé",   "lév", "léve",
                                           "lévesque", "léve", "lév", "lé"};
     std::size_t i = 0;
     for (auto _ : state) {
-        form->NameLE->setText(typed[i++ % typed.size()]);
+        nameSearch->setText(typed[i++ % typed.size()]);
         if (state.range(0) == 1)
-            DatabaseReady(*form);
+            DatabaseReady(*window);
     }
     if (state.range(0) == 0)
-        DatabaseReady(*form);
+        DatabaseReady(*window);
 }
 BENCHMARK(BM_WindowKeystrokeSearch)
     ->ArgName("repaint")
@@ -171,15 +179,17 @@ BENCHMARK(BM_WindowKeystrokeSearch)
 
 // One choice in the Sort submenu, each ordering at its own current record, until shown.
 void BM_WindowChangeOrdering(benchmark::State& state) {
-    TForm1* form = WindowWithMembers(state);
-    if (!form)
+    MainWindow* window = WindowWithMembers(state);
+    if (!window)
         return;
-    const std::array<QAction*, 3> items = {form->SortIDMenu, form->SortProvinceMenu,
-                                           form->SortNameMenu};
+    const std::array<QAction*, 3> items = {
+        window->findChild<QAction*>(QStringLiteral("orderByNumberAction")),
+        window->findChild<QAction*>(QStringLiteral("orderByProvinceAction")),
+        window->findChild<QAction*>(QStringLiteral("orderByNameAction"))};
     std::size_t i = 0;
     for (auto _ : state) {
         items[i++ % items.size()]->trigger();
-        DatabaseReady(*form);
+        DatabaseReady(*window);
     }
 }
 BENCHMARK(BM_WindowChangeOrdering)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks optimised (Release, in build-bench/ or $RANVIK_BENCH_DIR) and runs
 # the whole suite with repetitions, printing medians. Extra arguments go to both programs
-# (e.g. --benchmark_filter=LoadGrid). Not part of the tests.
+# (e.g. --benchmark_filter=OpenChartFile). Not part of the tests.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${RANVIK_BENCH_DIR:-$here/build-bench}"

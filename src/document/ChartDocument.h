@@ -57,7 +57,9 @@ class ChartDocument {
     const Tournament& tournament() const { return tournament_; }
     bool isModified() const { return tournament_.modified(); }
     const std::string& fileName() const { return fileName_; }
+    void setFileName(std::string path) { fileName_ = std::move(path); }
     std::optional<RatingSystem> ratingSystem() const { return ratingSystem_; }
+    void setRatingSystem(std::optional<RatingSystem> system) { ratingSystem_ = system; }
     // Asks the rating system when none is known yet.
     RatingSystem ensureRatingSystem();
 

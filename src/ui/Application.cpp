@@ -1,11 +1,11 @@
 #include "ui/Application.h"
 
-#include "ui/AboutDlg.h"
-#include "ui/CheckQRBNumbersDlg.h"
-#include "ui/HelpDlg.h"
+#include "ui/AboutDialog.h"
+#include "ui/HelpDialog.h"
 #include "ui/MainWindow.h"
-#include "ui/MsgDlg.h"
-#include "ui/TnmtHeaderDlg.h"
+#include "ui/MemberNumberCheckDialog.h"
+#include "ui/QuestionDialog.h"
+#include "ui/TournamentInfoDialog.h"
 
 #include <QApplication>
 
@@ -16,16 +16,16 @@ AppWindows::~AppWindows() = default;
 
 std::unique_ptr<AppWindows> CreateAppWindows() {
     auto windows = std::make_unique<AppWindows>();
-    windows->form1 = std::make_unique<TForm1>();
-    TForm1* main = windows->form1.get();
+    windows->mainWindow = std::make_unique<MainWindow>();
+    MainWindow* main = windows->mainWindow.get();
     // The dialogs are children of the main window: modal over it, gone with it.
-    windows->tnmtHeader = new TTnmtHeaderDlg(main);
-    windows->about = new TAboutDlg(main);
-    windows->checkNumbers = new TCheckQRBNumbersDlg(main);
-    windows->help = new THelpDlg(main);
-    windows->msgDlg = new TMsgDlg(main);
-    main->setDialogs(windows->tnmtHeader, windows->about, windows->checkNumbers, windows->help,
-                     windows->msgDlg);
+    AppDialogs& dialogs = windows->dialogs;
+    dialogs.tournamentInfo = new TournamentInfoDialog(main);
+    dialogs.about = new AboutDialog(main);
+    dialogs.memberNumberCheck = new MemberNumberCheckDialog(main);
+    dialogs.help = new HelpDialog(main);
+    dialogs.question = new QuestionDialog(main);
+    main->setDialogs(dialogs);
     return windows;
 }
 
@@ -33,7 +33,7 @@ int RunApplication(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ranvik"));
     auto windows = CreateAppWindows();
-    windows->form1->show();
+    windows->mainWindow->show();
     return app.exec();
 }
 

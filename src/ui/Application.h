@@ -4,21 +4,26 @@
 
 namespace ranvik {
 
-class TForm1;
-class TTnmtHeaderDlg;
-class TAboutDlg;
-class TCheckQRBNumbersDlg;
-class THelpDlg;
-class TMsgDlg;
+class MainWindow;
+class TournamentInfoDialog;
+class AboutDialog;
+class MemberNumberCheckDialog;
+class HelpDialog;
+class QuestionDialog;
 
-// The six windows of a run, created in this order and kept until the end.
+// The dialogs of a run, created once after the main window, as its children.
+struct AppDialogs {
+    TournamentInfoDialog* tournamentInfo = nullptr;
+    AboutDialog* about = nullptr;
+    MemberNumberCheckDialog* memberNumberCheck = nullptr;
+    HelpDialog* help = nullptr;
+    QuestionDialog* question = nullptr;
+};
+
+// The windows of a run, kept until the end.
 struct AppWindows {
-    std::unique_ptr<TForm1> form1;
-    TTnmtHeaderDlg* tnmtHeader = nullptr;
-    TAboutDlg* about = nullptr;
-    TCheckQRBNumbersDlg* checkNumbers = nullptr;
-    THelpDlg* help = nullptr;
-    TMsgDlg* msgDlg = nullptr;
+    std::unique_ptr<MainWindow> mainWindow;
+    AppDialogs dialogs;
     AppWindows();
     ~AppWindows();
 };

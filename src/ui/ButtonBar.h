@@ -18,6 +18,11 @@ OkCancelBar MakeOkCancelBar(QDialog* dialog);
 
 // The sunken 26-pixel panel along the top of the help and about windows, holding the
 // default "&OK" button that closes the window.
-QWidget* MakeOkPanel(QDialog* dialog);
+struct OkBar {
+    QWidget* panel = nullptr;
+    QPushButton* ok = nullptr;
+};
+
+OkBar MakeOkBar(QDialog* dialog);
 
 } // namespace ranvik

@@ -4,17 +4,13 @@
 // row + 1). Nothing is copied: the model reads the chart's cells on demand.
 
 #include "chart/Tournament.h"
+#include "ui/QtText.h"
 
 #include <QAbstractTableModel>
 
 #include <string_view>
 
 namespace ranvik {
-
-// A cell's UTF-8 text as a QString (cells are views into the chart's row buffers).
-inline QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class ChartModel : public QAbstractTableModel, private ChartListener {
     Q_OBJECT

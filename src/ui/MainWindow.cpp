@@ -1,12 +1,15 @@
 #include "ui/MainWindow.h"
 
+#include "ui/AboutDialog.h"
+#include "ui/Application.h"
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
-#include "ui/DatabaseView.h"
-#include "ui/HelpDlg.h"
-#include "ui/AboutDlg.h"
-#include "ui/MsgDlg.h"
+#include "ui/HelpDialog.h"
+#include "ui/MembersPanel.h"
 #include "ui/Prompts.h"
+#include "ui/QtText.h"
+#include "ui/WindowPlacement.h"
+#include "ui/WindowPrompts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +24,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -30,347 +32,368 @@
 
 namespace ranvik {
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("Form1"));
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Ranvik - Ratings report utility for the Korvath"));
     resize(951, 526);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
-    ProgramFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    FormCreate();
+    CenterOnScreen(*this);
+    programFolder_ = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    buildTopStrip();
-    column->addWidget(Panel2);
+    buildSettingsStrip();
+    column->addWidget(settingsStrip_);
 
-    Splitter1 = new QSplitter(Qt::Horizontal, central);
-    Splitter1->setObjectName(QStringLiteral("Splitter1"));
-    Splitter1->setHandleWidth(4);
-    Splitter1->setChildrenCollapsible(false);
-    StringGrid1 = new ChartView(Splitter1);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    chartModel_ = new ChartModel(tournament_, this);
-    StringGrid1->setChartModel(chartModel_);
-    DBGrid1 = new QTableView(Splitter1);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGrid1->setTabKeyNavigation(true);
-    Splitter1->addWidget(StringGrid1);
-    Splitter1->addWidget(DBGrid1);
-    Splitter1->setSizes({495, 951 - 495 - 4});
-    column->addWidget(Splitter1, 1);
+    splitter_ = new QSplitter(Qt::Horizontal, central);
+    splitter_->setObjectName(QStringLiteral("splitter"));
+    splitter_->setHandleWidth(4);
+    splitter_->setChildrenCollapsible(false);
+    chartView_ = new ChartView(splitter_);
+    chartView_->setObjectName(QStringLiteral("chartView"));
+    prompts_ = std::make_unique<WindowPrompts>(*this, *chartView_);
+    document_ = std::make_unique<ChartDocument>(*prompts_);
+    chartModel_ = new ChartModel(document_->tournament(), this);
+    chartView_->setChartModel(chartModel_);
+    membersView_ = new QTableView(splitter_);
+    membersView_->setObjectName(QStringLiteral("membersView"));
+    membersView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    membersView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    membersView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    membersView_->setTabKeyNavigation(true);
+    splitter_->addWidget(chartView_);
+    splitter_->addWidget(membersView_);
+    splitter_->setSizes({495, 951 - 495 - 4});
+    column->addWidget(splitter_, 1);
     setCentralWidget(central);
 
     buildMenus();
-    wireChart();
-    tournament_.onShapeChanged = [this] { syncControls(); };
-    createDatabaseView();
-    syncControls();
+    connectChart();
+    document_->tournament().onShapeChanged = [this] { syncSettings(); };
+    buildMembersPanel();
+    syncSettings();
 }
 
-TForm1::~TForm1() {
-    FormDestroy();
-    tournament_.onShapeChanged = nullptr;
+MainWindow::~MainWindow() {
+    saveSettings();
+    document_->tournament().onShapeChanged = nullptr;
     // The children outlive this body; none may read the chart once it is gone.
-    StringGrid1->setModel(nullptr);
+    chartView_->setModel(nullptr);
     delete chartModel_;
     chartModel_ = nullptr;
 }
 
-void TForm1::setDialogs(TTnmtHeaderDlg* tnmtHeader, TAboutDlg* about,
-                        TCheckQRBNumbersDlg* checkNumbers, THelpDlg* help, TMsgDlg* msgDlg) {
-    TnmtHeaderDlg = tnmtHeader;
-    AboutDlg = about;
-    CheckQRBNumbersDlg = checkNumbers;
-    HelpDlg = help;
-    MsgDlg = msgDlg;
+void MainWindow::setDialogs(const AppDialogs& dialogs) {
+    dialogs_ = &dialogs;
+    prompts_->setDialogs(&dialogs);
 }
 
-void TForm1::FormCreate() {
-    tournament_.setModified(false);
-    RatingField.clear();
-    DbSortField = QStringLiteral("NAME");
-    FirstActivation = true;
-    IniFileName = QStringLiteral("Ranvik.ini");
-}
+void MainWindow::buildSettingsStrip() {
+    settingsStrip_ = new QFrame(this);
+    settingsStrip_->setObjectName(QStringLiteral("settingsStrip"));
+    settingsStrip_->setFrameShape(QFrame::Panel);
+    settingsStrip_->setFrameShadow(QFrame::Sunken);
+    settingsStrip_->setFixedHeight(86);
 
-void TForm1::buildTopStrip() {
-    Panel2 = new QFrame(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFrameShape(QFrame::Panel);
-    Panel2->setFrameShadow(QFrame::Sunken);
-    Panel2->setFixedHeight(86);
+    auto* playersLabel = new QLabel(QStringLiteral("Number of players"), settingsStrip_);
+    playersLabel->setObjectName(QStringLiteral("playersLabel"));
+    playersLabel->move(8, 4);
+    playersBox_ = new QSpinBox(settingsStrip_);
+    playersBox_->setObjectName(QStringLiteral("playersBox"));
+    playersBox_->setRange(Tournament::MinPlayers, Tournament::MaxPlayers);
+    playersBox_->setValue(Tournament::StartPlayers);
+    playersBox_->setKeyboardTracking(false);
+    playersBox_->setGeometry(8, 20, 60, 22);
+    playersLabel->setBuddy(playersBox_);
 
-    NumPlayersLabel = new QLabel(QStringLiteral("Number of players"), Panel2);
-    NumPlayersLabel->move(8, 4);
-    NumPlayersSE = new QSpinBox(Panel2);
-    NumPlayersSE->setObjectName(QStringLiteral("NumPlayersSE"));
-    NumPlayersSE->setRange(Tournament::MinPlayers, Tournament::MaxPlayers);
-    NumPlayersSE->setValue(Tournament::StartPlayers);
-    NumPlayersSE->setKeyboardTracking(false);
-    NumPlayersSE->setGeometry(8, 20, 60, 22);
-    NumPlayersLabel->setBuddy(NumPlayersSE);
+    roundsLabel_ = new QLabel(QStringLiteral("Number of rounds"), settingsStrip_);
+    roundsLabel_->setObjectName(QStringLiteral("roundsLabel"));
+    roundsLabel_->move(134, 4);
+    roundsBox_ = new QSpinBox(settingsStrip_);
+    roundsBox_->setObjectName(QStringLiteral("roundsBox"));
+    roundsBox_->setRange(Tournament::MinRounds, Tournament::MaxRounds);
+    roundsBox_->setValue(Tournament::StartRounds);
+    roundsBox_->setKeyboardTracking(false);
+    roundsBox_->setGeometry(134, 20, 60, 22);
+    roundsLabel_->setBuddy(roundsBox_);
 
-    NumRndsLabel = new QLabel(QStringLiteral("Number of rounds"), Panel2);
-    NumRndsLabel->setObjectName(QStringLiteral("NumRndsLabel"));
-    NumRndsLabel->move(134, 4);
-    NumRndsSE = new QSpinBox(Panel2);
-    NumRndsSE->setObjectName(QStringLiteral("NumRndsSE"));
-    NumRndsSE->setRange(Tournament::MinRounds, Tournament::MaxRounds);
-    NumRndsSE->setValue(Tournament::StartRounds);
-    NumRndsSE->setKeyboardTracking(false);
-    NumRndsSE->setGeometry(134, 20, 60, 22);
-    NumRndsLabel->setBuddy(NumRndsSE);
+    reportButton_ = new QPushButton(QStringLiteral("Create report for QRB..."), settingsStrip_);
+    reportButton_->setObjectName(QStringLiteral("reportButton"));
+    reportButton_->setGeometry(262, 18, 160, 25);
 
-    CreateReportBtn = new QPushButton(QStringLiteral("Create report for QRB..."), Panel2);
-    CreateReportBtn->setObjectName(QStringLiteral("CreateReportBtn"));
-    CreateReportBtn->setGeometry(262, 18, 160, 25);
-
-    RadioGroup1 = new QGroupBox(QStringLiteral("Tournament type"), Panel2);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(8, 44, 414, 38);
-    auto* radios = new QHBoxLayout(RadioGroup1);
+    typeGroup_ = new QGroupBox(QStringLiteral("Tournament type"), settingsStrip_);
+    typeGroup_->setObjectName(QStringLiteral("typeGroup"));
+    typeGroup_->setGeometry(8, 44, 414, 38);
+    auto* radios = new QHBoxLayout(typeGroup_);
     radios->setContentsMargins(6, 0, 6, 0);
-    RadioGroup1Buttons = new QButtonGroup(RadioGroup1);
+    typeButtons_ = new QButtonGroup(typeGroup_);
+    typeButtons_->setObjectName(QStringLiteral("typeButtons"));
     const char* captions[] = {"Swiss/Match", "Round robin", "Double round robin"};
+    const char* names[] = {"swissRadio", "roundRobinRadio", "doubleRoundRobinRadio"};
     for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(QString::fromLatin1(captions[i]), RadioGroup1);
-        radio->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
-        RadioGroup1Buttons->addButton(radio, i);
+        auto* radio = new QRadioButton(QString::fromLatin1(captions[i]), typeGroup_);
+        radio->setObjectName(QString::fromLatin1(names[i]));
+        typeButtons_->addButton(radio, i);
         radios->addWidget(radio);
     }
-    RadioGroup1Buttons->button(0)->setChecked(true);
+    typeButtons_->button(0)->setChecked(true);
 
-    ViewDatabaseCB = new QCheckBox(QStringLiteral("View database"), Panel2);
-    ViewDatabaseCB->setObjectName(QStringLiteral("ViewDatabaseCB"));
-    ViewDatabaseCB->setChecked(true);
-    ViewDatabaseCB->move(440, 6);
-    LoadFromDatabaseBtn = new QPushButton(QStringLiteral("Load player from database (dbl-click)"), Panel2);
-    LoadFromDatabaseBtn->setObjectName(QStringLiteral("LoadFromDatabaseBtn"));
-    LoadFromDatabaseBtn->setGeometry(440, 28, 240, 25);
+    showMembersBox_ = new QCheckBox(QStringLiteral("View database"), settingsStrip_);
+    showMembersBox_->setObjectName(QStringLiteral("showMembersBox"));
+    showMembersBox_->setChecked(true);
+    showMembersBox_->move(440, 6);
+    loadMemberButton_ =
+        new QPushButton(QStringLiteral("Load player from database (dbl-click)"), settingsStrip_);
+    loadMemberButton_->setObjectName(QStringLiteral("loadMemberButton"));
+    loadMemberButton_->setGeometry(440, 28, 240, 25);
 
-    NameLabel = new QLabel(QStringLiteral("Name"), Panel2);
-    NameLabel->move(700, 9);
-    NameLE = new QLineEdit(Panel2);
-    NameLE->setObjectName(QStringLiteral("NameLE"));
-    NameLE->setGeometry(760, 6, 145, 22);
-    NameLabel->setBuddy(NameLE);
-    IDLabel = new QLabel(QStringLiteral("Number"), Panel2);
-    IDLabel->move(700, 35);
-    IDLE = new QLineEdit(Panel2);
-    IDLE->setObjectName(QStringLiteral("IDLE"));
-    IDLE->setGeometry(760, 32, 78, 22);
-    IDLabel->setBuddy(IDLE);
+    memberNameLabel_ = new QLabel(QStringLiteral("Name"), settingsStrip_);
+    memberNameLabel_->setObjectName(QStringLiteral("memberNameLabel"));
+    memberNameLabel_->move(700, 9);
+    memberNameSearch_ = new QLineEdit(settingsStrip_);
+    memberNameSearch_->setObjectName(QStringLiteral("memberNameSearch"));
+    memberNameSearch_->setGeometry(760, 6, 145, 22);
+    memberNameLabel_->setBuddy(memberNameSearch_);
+    memberNumberLabel_ = new QLabel(QStringLiteral("Number"), settingsStrip_);
+    memberNumberLabel_->setObjectName(QStringLiteral("memberNumberLabel"));
+    memberNumberLabel_->move(700, 35);
+    memberNumberSearch_ = new QLineEdit(settingsStrip_);
+    memberNumberSearch_->setObjectName(QStringLiteral("memberNumberSearch"));
+    memberNumberSearch_->setGeometry(760, 32, 78, 22);
+    memberNumberLabel_->setBuddy(memberNumberSearch_);
 
-    DBNavigator1 = new QWidget(Panel2);
-    DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
-    DBNavigator1->setGeometry(440, 58, 312, 22);
-    auto* nav = new QHBoxLayout(DBNavigator1);
+    memberNavigator_ = new QWidget(settingsStrip_);
+    memberNavigator_->setObjectName(QStringLiteral("memberNavigator"));
+    memberNavigator_->setGeometry(440, 58, 312, 22);
+    auto* nav = new QHBoxLayout(memberNavigator_);
     nav->setContentsMargins(0, 0, 0, 0);
     nav->setSpacing(0);
     auto makeNav = [&](const char* name, const char* text, const char* hint) {
-        auto* button = new QToolButton(DBNavigator1);
+        auto* button = new QToolButton(memberNavigator_);
         button->setObjectName(QString::fromLatin1(name));
         button->setText(QString::fromUtf8(text));
         button->setToolTip(QString::fromLatin1(hint));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         nav->addWidget(button);
-        return button;
     };
-    NavFirst = makeNav("NavFirst", "|\u25C0", "First record");
-    NavPrior = makeNav("NavPrior", "\u25C0", "Prior record");
-    NavNext = makeNav("NavNext", "\u25B6", "Next record");
-    NavLast = makeNav("NavLast", "\u25B6|", "Last record");
+    makeNav("firstMemberButton", "|\u25C0", "First record");
+    makeNav("previousMemberButton", "\u25C0", "Prior record");
+    makeNav("nextMemberButton", "\u25B6", "Next record");
+    makeNav("lastMemberButton", "\u25B6|", "Last record");
 
-    connect(NumPlayersSE, &QSpinBox::valueChanged, this, &TForm1::playersChanged);
-    connect(NumRndsSE, &QSpinBox::valueChanged, this, &TForm1::roundsChanged);
-    connect(RadioGroup1Buttons, &QButtonGroup::idClicked, this, &TForm1::layOutForType);
-    connect(CreateReportBtn, &QPushButton::clicked, this, &TForm1::CreateReportBtnClick);
-    connect(ViewDatabaseCB, &QCheckBox::clicked, this, &TForm1::ViewDatabaseCBClick);
-    connect(LoadFromDatabaseBtn, &QPushButton::clicked, this, &TForm1::LoadFromDatabaseBtnClick);
-    connect(NameLE, &QLineEdit::textChanged, this, &TForm1::NameLEChange);
-    connect(IDLE, &QLineEdit::textChanged, this, &TForm1::IDLEChange);
+    connect(playersBox_, &QSpinBox::valueChanged, this, &MainWindow::playersCountChanged);
+    connect(roundsBox_, &QSpinBox::valueChanged, this, &MainWindow::roundsCountChanged);
+    connect(typeButtons_, &QButtonGroup::idClicked, this, &MainWindow::typeChosen);
+    connect(reportButton_, &QPushButton::clicked, this, &MainWindow::createReport);
+    connect(showMembersBox_, &QCheckBox::clicked, this, &MainWindow::showMembers);
+    connect(loadMemberButton_, &QPushButton::clicked, this, &MainWindow::loadMember);
+    connect(memberNameSearch_, &QLineEdit::textChanged, this, &MainWindow::searchByName);
+    connect(memberNumberSearch_, &QLineEdit::textChanged, this, &MainWindow::searchByNumber);
 }
 
-void TForm1::buildMenus() {
-    auto action = [this](QMenu* menu, const char* name, const char* caption) {
+void MainWindow::buildMenus() {
+    auto action = [this](QMenu* menu, const char* name, const char* caption, auto slot) {
         QAction* a = menu->addAction(QString::fromLatin1(caption));
         a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, slot);
         return a;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("FileMenu"));
-    NewMenu = action(file, "NewMenu", "&New");
+    file->setObjectName(QStringLiteral("fileMenu"));
+    action(file, "newAction", "&New", &MainWindow::newChart);
     file->addSeparator();
-    OpenMenu = action(file, "OpenMenu", "&Open...");
-    SaveMenu = action(file, "SaveMenu", "&Save");
-    SaveasMenu = action(file, "SaveasMenu", "Save as...");
+    action(file, "openAction", "&Open...", &MainWindow::openChart);
+    action(file, "saveAction", "&Save", &MainWindow::saveChart);
+    action(file, "saveAsAction", "Save as...", &MainWindow::saveChartAs);
     file->addSeparator();
-    ExitMenu = action(file, "ExitMenu", "E&xit");
+    action(file, "quitAction", "E&xit", &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("EditMenu"));
-    DeleteRowMenu = action(edit, "DeleteRowMenu", "&Delete row");
-    ClearResultsMenu = action(edit, "ClearResultsMenu", "&Clear all results");
+    edit->setObjectName(QStringLiteral("editMenu"));
+    action(edit, "deleteRowAction", "&Delete row", &MainWindow::deleteRow);
+    action(edit, "clearResultsAction", "&Clear all results", &MainWindow::clearResults);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    tools->setObjectName(QStringLiteral("ToolsMenu"));
-    CreatereportforQRBMenu = action(tools, "CreatereportforQRBMenu", "Create report for QRB...");
-    CreatereportforFIDE1 = action(tools, "CreatereportforFIDE1", "Create report for FIDE...");
-    CreatereportforFIDE1->setVisible(false); // no FIDE export exists
-    SortplayersMenu = action(tools, "SortplayersMenu", "&Sort players in chart by rating");
+    tools->setObjectName(QStringLiteral("toolsMenu"));
+    action(tools, "reportAction", "Create report for QRB...", &MainWindow::createReport);
+    action(tools, "sortByRatingAction", "&Sort players in chart by rating",
+           &MainWindow::sortByRating);
     tools->addSeparator();
-    AutoUpdateMenu = action(tools, "AutoUpdateMenu", "&Update opponents automatically");
-    AutoUpdateMenu->setCheckable(true);
-    AutoUpdateMenu->setChecked(true);
+    updateOpponentsAction_ = action(tools, "updateOpponentsAction",
+                                    "&Update opponents automatically",
+                                    &MainWindow::toggleOpponentUpdates);
+    updateOpponentsAction_->setCheckable(true);
+    updateOpponentsAction_->setChecked(true);
 
     QMenu* database = menuBar()->addMenu(QStringLiteral("&Database"));
-    database->setObjectName(QStringLiteral("DatabaseMenu"));
-    OpendatabaseMenu = action(database, "OpendatabaseMenu", "&Open database...");
+    database->setObjectName(QStringLiteral("databaseMenu"));
+    action(database, "openDatabaseAction", "&Open database...", &MainWindow::chooseDatabase);
     database->addSeparator();
-    SortMenu = database->addMenu(QStringLiteral("&Sort"));
-    SortMenu->setObjectName(QStringLiteral("SortMenu"));
-    SortNameMenu = action(SortMenu, "SortNameMenu", "&Name");
-    SortIDMenu = action(SortMenu, "SortIDMenu", "&I.D.");
-    SortProvinceMenu = action(SortMenu, "SortProvinceMenu", "&Province");
-    for (QAction* a : {SortNameMenu, SortIDMenu, SortProvinceMenu}) a->setCheckable(true);
-    SortNameMenu->setChecked(true);
-    ViewdatabaseMenu = action(database, "ViewdatabaseMenu", "&View database");
-    ViewdatabaseMenu->setCheckable(true);
-    ViewdatabaseMenu->setChecked(true);
-    LoadplayerfromdatabaseMenu =
-        action(database, "LoadplayerfromdatabaseMenu", "&Load player from database");
+    memberOrderMenu_ = database->addMenu(QStringLiteral("&Sort"));
+    memberOrderMenu_->setObjectName(QStringLiteral("memberOrderMenu"));
+    orderByNameAction_ = action(memberOrderMenu_, "orderByNameAction", "&Name",
+                                [this] { showMemberOrder(MemberOrder::Name); });
+    orderByNumberAction_ = action(memberOrderMenu_, "orderByNumberAction", "&I.D.",
+                                  [this] { showMemberOrder(MemberOrder::Number); });
+    orderByProvinceAction_ = action(memberOrderMenu_, "orderByProvinceAction", "&Province",
+                                    [this] { showMemberOrder(MemberOrder::Province); });
+    for (QAction* a : {orderByNameAction_, orderByNumberAction_, orderByProvinceAction_})
+        a->setCheckable(true);
+    orderByNameAction_->setChecked(true);
+    // The menu item toggles the view like the check box does.
+    showMembersAction_ = action(database, "showMembersAction", "&View database", [this] {
+        showMembersBox_->setChecked(!showMembersBox_->isChecked());
+        showMembers(showMembersBox_->isChecked());
+    });
+    showMembersAction_->setCheckable(true);
+    showMembersAction_->setChecked(true);
+    loadMemberAction_ = action(database, "loadMemberAction", "&Load player from database",
+                               &MainWindow::loadMember);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("HelpMenu"));
-    HelpMenu2 = action(help, "HelpMenu2", "&Help...");
-    AboutMenu = action(help, "AboutMenu", "&About...");
-
-    connect(NewMenu, &QAction::triggered, this, &TForm1::NewMenuClick);
-    connect(OpenMenu, &QAction::triggered, this, &TForm1::OpenMenuClick);
-    connect(SaveMenu, &QAction::triggered, this, &TForm1::SaveMenuClick);
-    connect(SaveasMenu, &QAction::triggered, this, &TForm1::SaveasMenuClick);
-    connect(ExitMenu, &QAction::triggered, this, &TForm1::ExitMenuClick);
-    connect(DeleteRowMenu, &QAction::triggered, this, &TForm1::DeleteRowMenuClick);
-    connect(ClearResultsMenu, &QAction::triggered, this, &TForm1::ClearResultsMenuClick);
-    connect(CreatereportforQRBMenu, &QAction::triggered, this, &TForm1::CreateReportBtnClick);
-    connect(SortplayersMenu, &QAction::triggered, this, &TForm1::sortByRating);
-    connect(AutoUpdateMenu, &QAction::triggered, this, &TForm1::toggleOpponentUpdates);
-    connect(OpendatabaseMenu, &QAction::triggered, this, &TForm1::OpendatabaseMenuClick);
-    connect(SortNameMenu, &QAction::triggered, this, &TForm1::SortNameMenuClick);
-    connect(SortIDMenu, &QAction::triggered, this, &TForm1::SortIDMenuClick);
-    connect(SortProvinceMenu, &QAction::triggered, this, &TForm1::SortProvinceMenuClick);
-    // The menu item toggles the view like the check box does.
-    connect(ViewdatabaseMenu, &QAction::triggered, this, [this] {
-        ViewDatabaseCB->setChecked(!ViewDatabaseCB->isChecked());
-        ViewDatabaseCBClick();
-    });
-    connect(LoadplayerfromdatabaseMenu, &QAction::triggered, this, &TForm1::LoadFromDatabaseBtnClick);
-    connect(HelpMenu2, &QAction::triggered, this, &TForm1::HelpMenu2Click);
-    connect(AboutMenu, &QAction::triggered, this, &TForm1::AboutMenuClick);
+    help->setObjectName(QStringLiteral("helpMenu"));
+    action(help, "helpAction", "&Help...", &MainWindow::showHelp);
+    action(help, "aboutAction", "&About...", &MainWindow::showAbout);
 }
 
-void TForm1::wireChart() {
-    StringGrid1->keyPress = [this](char32_t key, int col, int row) {
-        return tournament_.filterTypedKey(key, col, row);
+void MainWindow::connectChart() {
+    Tournament& tournament = document_->tournament();
+    chartView_->keyPress = [&tournament](char32_t key, int col, int row) {
+        return tournament.filterTypedKey(key, col, row);
     };
-    StringGrid1->selectCell = [this](int col, int row) { tournament_.moveToCell(col, row); };
-    StringGrid1->getEditText = [this](int col, int row) { tournament_.beginEditing(col, row); };
+    chartView_->selectCell = [&tournament](int col, int row) { tournament.moveToCell(col, row); };
+    chartView_->getEditText = [&tournament](int col, int row) {
+        tournament.beginEditing(col, row);
+    };
 }
 
-void TForm1::syncControls() {
+void MainWindow::syncSettings() {
+    const Tournament& tournament = document_->tournament();
     syncing_ = true;
-    NumPlayersSE->setValue(tournament_.numPlayers());
-    NumRndsSE->setValue(tournament_.numRounds());
-    RadioGroup1Buttons->button(static_cast<int>(tournament_.type()))->setChecked(true);
-    NumRndsSE->setEnabled(tournament_.roundsEnabled());
-    NumRndsLabel->setEnabled(tournament_.roundsEnabled());
+    playersBox_->setValue(tournament.numPlayers());
+    roundsBox_->setValue(tournament.numRounds());
+    typeButtons_->button(static_cast<int>(tournament.type()))->setChecked(true);
+    roundsBox_->setEnabled(tournament.roundsEnabled());
+    roundsLabel_->setEnabled(tournament.roundsEnabled());
     syncing_ = false;
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    FormActivate();
+    startOnce();
 }
 
-void TForm1::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        startOnce();
 }
 
-void TForm1::FormActivate() {
-    if (!FirstActivation) return;
-    FirstActivation = false;
-    DatabaseStartup();
-    tournament_.layOutStartChart();
-    syncControls();
-    StringGrid1->setCurrentCell(1, 1);
+// The first showing (or activation: offscreen platforms may never activate a window) opens
+// the membership database and lays the chart out.
+void MainWindow::startOnce() {
+    if (started_)
+        return;
+    started_ = true;
+    openStartupDatabase();
+    document_->start();
+    syncSettings();
+    chartView_->setCurrentCell(1, 1);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
-    if (FormCloseQuery()) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (document_->mayClose()) {
         event->accept();
     } else {
         event->ignore();
     }
 }
 
-void TForm1::playersChanged() {
-    if (syncing_) return;
-    tournament_.setNumPlayers(NumPlayersSE->value());
+void MainWindow::playersCountChanged(int value) {
+    if (!syncing_)
+        document_->tournament().setNumPlayers(value);
 }
 
-void TForm1::roundsChanged() {
-    if (syncing_) return;
-    tournament_.setNumRounds(NumRndsSE->value());
+void MainWindow::roundsCountChanged(int value) {
+    if (!syncing_)
+        document_->tournament().setNumRounds(value);
 }
 
-void TForm1::layOutForType() {
-    if (syncing_) return;
-    tournament_.setType(static_cast<TournamentType>(RadioGroup1Buttons->checkedId()));
-    syncControls();
+void MainWindow::typeChosen(int id) {
+    if (syncing_)
+        return;
+    document_->tournament().setType(static_cast<TournamentType>(id));
+    syncSettings();
 }
 
-void TForm1::AskRatingFieldIfEmpty() {
-    if (!RatingField.isEmpty()) return;
-    MsgDlg->SetCaptions(QStringLiteral("What rating system did this event use?"),
-                        QStringLiteral("&Regular"), QStringLiteral("&Active"), QString(), QString());
-    RatingField = MsgDlg->ask() == 1 ? QStringLiteral("RATING") : QStringLiteral("ACT_RATING");
+void MainWindow::newChart() {
+    if (document_->newChart() == Outcome::Done)
+        chartView_->setCurrentCell(1, 1);
 }
 
-void TForm1::DeleteRowMenuClick() { tournament_.deleteRow(StringGrid1->currentRow()); }
-
-void TForm1::ClearResultsMenuClick() {
-    const auto answer = prompts::confirm(
-        this, QStringLiteral("This will clear all rounds entered so far. Proceed?"),
-        QMessageBox::Ok | QMessageBox::Cancel);
-    if (answer != QMessageBox::Ok) return;
-    tournament_.clearAllResults();
+void MainWindow::openChart() {
+    document_->open();
 }
 
-void TForm1::sortByRating() {
-    if (!tournament_.sortByRating()) {
-        prompts::showError(this, QStringLiteral("Sorry. Resorting of round robin grids is not allowed."));
+bool MainWindow::openChartFile(const QString& path) {
+    const OpenResult opened =
+        document_->openFile(path.toStdString(), document_->tournament().type());
+    if (opened.outcome != Outcome::Done) {
+        prompts::showError(this, ToQString(opened.message));
+        return false;
     }
+    return true;
 }
 
-void TForm1::toggleOpponentUpdates() {
-    tournament_.toggleOpponentUpdates();
-    AutoUpdateMenu->setChecked(tournament_.updatesOpponents());
+void MainWindow::saveChart() {
+    document_->save();
 }
 
-void TForm1::HelpMenu2Click() {
-    if (HelpDlg) prompts::execModal(*HelpDlg);
+void MainWindow::saveChartAs() {
+    document_->saveAs();
 }
 
-void TForm1::AboutMenuClick() {
-    if (AboutDlg) prompts::execModal(*AboutDlg);
+void MainWindow::createReport() {
+    const ReportResult report = document_->createReport();
+    if (report.outcome != Outcome::Done)
+        return;
+    const QStringList confirmation = {
+        QStringLiteral("Ratings reports saved to file: "),
+        ToQString(report.reportPath),
+        ToQString(report.chartPath),
+        QString(),
+        QStringLiteral(
+            "These are the two files you submit to the QRB office to rate this section."),
+    };
+    prompts::showInformation(this, confirmation.join(QLatin1Char('\r')));
+}
+
+void MainWindow::deleteRow() {
+    document_->deleteRow(chartView_->currentRow());
+}
+
+void MainWindow::clearResults() {
+    document_->clearAllResults();
+}
+
+void MainWindow::sortByRating() {
+    document_->sortByRating();
+}
+
+void MainWindow::toggleOpponentUpdates() {
+    document_->tournament().toggleOpponentUpdates();
+    updateOpponentsAction_->setChecked(document_->tournament().updatesOpponents());
+}
+
+void MainWindow::showHelp() {
+    if (dialogs_ && dialogs_->help)
+        prompts::execModal(*dialogs_->help);
+}
+
+void MainWindow::showAbout() {
+    if (dialogs_ && dialogs_->about)
+        prompts::execModal(*dialogs_->about);
 }
 
 } // namespace ranvik

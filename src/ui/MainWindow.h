@@ -1,11 +1,10 @@
 #pragma once
-// The main window: the chart on the left, the membership database view on the right, a
-// strip of controls above both. Handlers keep the design's names and hand the work to the
-// core (Tournament, validation, report, files, members).
+// The main window: the chart on the left, the membership database on the right, a strip
+// of settings above both. It shows the chart document and forwards the director's
+// commands to it; the workflows themselves live in the document.
 
-#include "chart/Tournament.h"
-#include "files/ChartFile.h"
-#include "ui/FileDialog.h"
+#include "document/ChartDocument.h"
+#include "members/MemberTable.h"
 
 #include <QMainWindow>
 
@@ -29,168 +28,116 @@ namespace ranvik {
 
 class ChartModel;
 class ChartView;
-class TAboutDlg;
-class TCheckQRBNumbersDlg;
-class THelpDlg;
-class TMsgDlg;
-class TTnmtHeaderDlg;
-struct DatabaseView; // the membership database's state and models (MainWindowDatabase.cpp)
+class WindowPrompts;
+struct AppDialogs;
+struct MembersPanel; // the membership database's models and state (MainWindowDatabase.cpp)
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
-    explicit TForm1(QWidget* parent = nullptr);
-    ~TForm1() override;
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The dialogs are created after the main window; it uses them from then on.
-    void setDialogs(TTnmtHeaderDlg* tnmtHeader, TAboutDlg* about, TCheckQRBNumbersDlg* checkNumbers,
-                    THelpDlg* help, TMsgDlg* msgDlg);
+    void setDialogs(const AppDialogs& dialogs);
 
-    Tournament& tournament() { return tournament_; }
-    ChartModel* chartModel() const { return chartModel_; }
+    ChartDocument& document() { return *document_; }
 
-    // Main window state.
-    bool Modified() const { return tournament_.modified(); }
-    QString RatingField;      // "RATING", "ACT_RATING" or empty
-    QString ChartFileName;    // the chart file last opened or chosen in Save as
-    bool ChartSaveFailed = false;
-    bool SaveCancelled = false;
-    QString DatabaseFileName; // the membership database file
-    QString IniFileName;      // the settings file's name
-    QString MembersTable;     // the membership table's name
-    QString DbSortField;      // "NAME", "NUMBER" or "PROV"
-    QString SearchText;
-    bool FirstActivation = true;
+    // Reads a chart file under the current tournament type; false (the error shown, nothing
+    // changed) when it cannot be read.
+    bool openChartFile(const QString& path);
 
-    // Folder of the program file, with its trailing separator (tests may point it elsewhere).
-    QString ProgramFolder;
+    // The membership database file shown (or last chosen) and its table's name.
+    QString databasePath() const { return databasePath_; }
+    QString membersTableName() const { return membersTable_; }
+    // Opens a membership database file and shows it.
+    void openDatabaseFile(const QString& path);
 
-    // Controls (object names are the design's).
-    QFrame* Panel2 = nullptr;
-    QSpinBox* NumPlayersSE = nullptr;
-    QLabel* NumPlayersLabel = nullptr;
-    QSpinBox* NumRndsSE = nullptr;
-    QLabel* NumRndsLabel = nullptr;
-    QPushButton* CreateReportBtn = nullptr;
-    QGroupBox* RadioGroup1 = nullptr;
-    QButtonGroup* RadioGroup1Buttons = nullptr;
-    QCheckBox* ViewDatabaseCB = nullptr;
-    QPushButton* LoadFromDatabaseBtn = nullptr;
-    QLabel* NameLabel = nullptr;
-    QLineEdit* NameLE = nullptr;
-    QLabel* IDLabel = nullptr;
-    QLineEdit* IDLE = nullptr;
-    QWidget* DBNavigator1 = nullptr;
-    QToolButton* NavFirst = nullptr;
-    QToolButton* NavPrior = nullptr;
-    QToolButton* NavNext = nullptr;
-    QToolButton* NavLast = nullptr;
-    QSplitter* Splitter1 = nullptr;
-    ChartView* StringGrid1 = nullptr;
-    QTableView* DBGrid1 = nullptr;
+    // The folder the default membership database is looked for in (the program's own
+    // folder; tests point it elsewhere). Ends with a separator.
+    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
 
-    // Menus.
-    QAction* NewMenu = nullptr;
-    QAction* OpenMenu = nullptr;
-    QAction* SaveMenu = nullptr;
-    QAction* SaveasMenu = nullptr;
-    QAction* ExitMenu = nullptr;
-    QAction* DeleteRowMenu = nullptr;
-    QAction* ClearResultsMenu = nullptr;
-    QAction* CreatereportforQRBMenu = nullptr;
-    QAction* CreatereportforFIDE1 = nullptr;
-    QAction* SortplayersMenu = nullptr;
-    QAction* AutoUpdateMenu = nullptr;
-    QAction* OpendatabaseMenu = nullptr;
-    QMenu* SortMenu = nullptr;
-    QAction* SortNameMenu = nullptr;
-    QAction* SortIDMenu = nullptr;
-    QAction* SortProvinceMenu = nullptr;
-    QAction* ViewdatabaseMenu = nullptr;
-    QAction* LoadplayerfromdatabaseMenu = nullptr;
-    QAction* HelpMenu2 = nullptr;
-    QAction* AboutMenu = nullptr;
-
-    // Shared file dialogs; they keep their folder and file name between uses.
-    FileDialog OpenDialog1{FileDialog::Mode::Open};
-    FileDialog SaveDialog1{FileDialog::Mode::Save};
-
-    // The dialogs (created at start-up, owned by the application).
-    TTnmtHeaderDlg* TnmtHeaderDlg = nullptr;
-    TAboutDlg* AboutDlg = nullptr;
-    TCheckQRBNumbersDlg* CheckQRBNumbersDlg = nullptr;
-    THelpDlg* HelpDlg = nullptr;
-    TMsgDlg* MsgDlg = nullptr;
-
-    // Asks "What rating system did this event use?" when RatingField is empty.
-    void AskRatingFieldIfEmpty();
-
-    // Chart files.
-    void SaveGrid(const QString& fileName);
-    // SaveGrid with the file's content already made (the report checks it before writing).
-    void SaveGridContent(const QString& fileName, const ChartBytes& content);
-    // False (with the error shown, nothing changed) when the file cannot be read.
-    bool LoadGrid(const QString& fileName);
-
-    // The close question; true when the window may close.
-    bool FormCloseQuery();
-
-    // Membership database.
-    void InitDBase();
-    void OpenDBase();
-    void TweakColWidths();
-    void findplayer();
-    DatabaseView* databaseView() const { return db_.get(); }
-
-public slots:
-    void FormActivate();
-    void playersChanged();
-    void roundsChanged();
-    void layOutForType();
-    void CreateReportBtnClick();
-    void ViewDatabaseCBClick();
-    void LoadFromDatabaseBtnClick();
-    void NameLEChange();
-    void IDLEChange();
-    void DBGrid1DblClick();
-
-    void NewMenuClick();
-    void OpenMenuClick();
-    void SaveMenuClick();
-    void SaveasMenuClick();
-    void ExitMenuClick();
-    void DeleteRowMenuClick();
-    void ClearResultsMenuClick();
-    void sortByRating();
-    void toggleOpponentUpdates();
-    void OpendatabaseMenuClick();
-    void SortNameMenuClick();
-    void SortIDMenuClick();
-    void SortProvinceMenuClick();
-    void HelpMenu2Click();
-    void AboutMenuClick();
-
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
-    void FormCreate();
-    void FormDestroy();
-    void buildTopStrip();
-    void buildMenus();
-    void wireChart();
-    // Brings the spin boxes, radio group and rounds box in line with the core.
-    void syncControls();
-    // Database steps of the first activation: settings, then the default file.
-    void DatabaseStartup();
-    void createDatabaseView();
+  private slots:
+    void newChart();
+    void openChart();
+    void saveChart();
+    void saveChartAs();
+    void createReport();
+    void deleteRow();
+    void clearResults();
+    void sortByRating();
+    void toggleOpponentUpdates();
+    void chooseDatabase();
+    void showMembers(bool visible);
+    void loadMember();
+    void searchByName(const QString& text);
+    void searchByNumber(const QString& text);
+    void showHelp();
+    void showAbout();
+    void playersCountChanged(int value);
+    void roundsCountChanged(int value);
+    void typeChosen(int id);
 
-    Tournament tournament_;
+  private:
+    void startOnce();
+    void buildSettingsStrip();
+    void buildMenus();
+    void buildMembersPanel();
+    void connectChart();
+    // Brings the spin boxes, type buttons and rounds box in line with the document.
+    void syncSettings();
+    // Database steps of the start: settings, then the default file.
+    void openStartupDatabase();
+    void readDatabase();
+    void applyMemberColumnWidths();
+    void showMemberOrder(MemberOrder order);
+    void showCurrentMember();
+    void findMember(const QString& text);
+    void saveSettings();
+
+    std::unique_ptr<WindowPrompts> prompts_;
+    std::unique_ptr<ChartDocument> document_;
     ChartModel* chartModel_ = nullptr;
-    std::unique_ptr<DatabaseView> db_;
+    std::unique_ptr<MembersPanel> members_;
     bool syncing_ = false;
+    bool started_ = false;
+
+    QString databasePath_;
+    QString membersTable_;
+    QString programFolder_;
+
+    QFrame* settingsStrip_ = nullptr;
+    QSpinBox* playersBox_ = nullptr;
+    QSpinBox* roundsBox_ = nullptr;
+    QLabel* roundsLabel_ = nullptr;
+    QPushButton* reportButton_ = nullptr;
+    QGroupBox* typeGroup_ = nullptr;
+    QButtonGroup* typeButtons_ = nullptr;
+    QCheckBox* showMembersBox_ = nullptr;
+    QPushButton* loadMemberButton_ = nullptr;
+    QLabel* memberNameLabel_ = nullptr;
+    QLineEdit* memberNameSearch_ = nullptr;
+    QLabel* memberNumberLabel_ = nullptr;
+    QLineEdit* memberNumberSearch_ = nullptr;
+    QWidget* memberNavigator_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    ChartView* chartView_ = nullptr;
+    QTableView* membersView_ = nullptr;
+
+    QMenu* memberOrderMenu_ = nullptr;
+    QAction* orderByNameAction_ = nullptr;
+    QAction* orderByNumberAction_ = nullptr;
+    QAction* orderByProvinceAction_ = nullptr;
+    QAction* showMembersAction_ = nullptr;
+    QAction* loadMemberAction_ = nullptr;
+    QAction* updateOpponentsAction_ = nullptr;
+
+    const AppDialogs* dialogs_ = nullptr;
 };
 
 } // namespace ranvik

@@ -1,8 +1,14 @@
+// The main window's membership database panel: opening the database, its orderings,
+// searching, and loading the current member into the chart.
+
 #include "ui/MainWindow.h"
 
-#include "ui/DatabaseView.h"
+#include "ui/ChartView.h"
 #include "ui/MembersModel.h"
+#include "ui/MembersPanel.h"
 #include "ui/Prompts.h"
+#include "ui/QtText.h"
+#include "ui/WindowPrompts.h"
 
 #include "members/MemberDatabase.h"
 #include "members/Settings.h"
@@ -29,6 +35,8 @@ namespace ranvik {
 
 namespace {
 
+const QString kSettingsFileName = QStringLiteral("Ranvik.ini");
+
 // Restored before any message box is shown, so the box never gets the busy cursor.
 class BusyCursor {
   public:
@@ -42,10 +50,10 @@ class BusyCursor {
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-QString SettingsPath(const QString& iniFileName) {
+std::string SettingsPath() {
     std::filesystem::path path(DefaultSettingsPath());
-    path.replace_filename(iniFileName.toStdString());
-    return QString::fromStdString(path.string());
+    path.replace_filename(kSettingsFileName.toStdString());
+    return path.string();
 }
 
 // The database's first listed table, read whole; throws std::runtime_error on any failure.
@@ -58,202 +66,197 @@ std::unique_ptr<MemberTable> ReadFirstTable(const QString& path) {
         MemberTable::AnyTable(tables.front(), database->readTable(tables.front())));
 }
 
-// Puts the grid's current row, selection and record indicator on the shown ordering's
+} // namespace
+
+void MainWindow::buildMembersPanel() {
+    members_ = std::make_unique<MembersPanel>();
+    members_->model = new MembersModel(this);
+
+    // The view sits in a panel of its own so that hiding it leaves the chart its width.
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("membersPanel"));
+    const int index = splitter_->indexOf(membersView_);
+    splitter_->replaceWidget(index, panel);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(membersView_);
+
+    membersView_->setModel(members_->model);
+    membersView_->verticalHeader()->setDefaultSectionSize(membersView_->fontMetrics().height() +
+                                                          6);
+    membersView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    membersView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Narrow columns keep the start of their field name readable; a selected row does not
+    // turn every title bold.
+    membersView_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    membersView_->horizontalHeader()->setHighlightSections(false);
+    membersView_->setWordWrap(false);
+
+    // Clicks and arrow keys in the view move the shown ordering's current record.
+    connect(membersView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                MemberOrdering* ordering = members_->model->ordering();
+                if (members_->syncing || !ordering || !current.isValid())
+                    return;
+                const int old = static_cast<int>(ordering->position());
+                ordering->setPosition(static_cast<std::size_t>(current.row()));
+                members_->model->currentMoved(old, current.row());
+            });
+    connect(membersView_, &QTableView::doubleClicked, this, &MainWindow::loadMember);
+
+    auto navigate = [this](const char* name, void (MemberOrdering::*move)()) {
+        auto* button = memberNavigator_->findChild<QToolButton*>(QString::fromLatin1(name));
+        connect(button, &QToolButton::clicked, this, [this, move] {
+            MemberOrdering* ordering = members_->model->ordering();
+            if (!ordering)
+                return;
+            (ordering->*move)();
+            showCurrentMember();
+        });
+    };
+    navigate("firstMemberButton", &MemberOrdering::first);
+    navigate("previousMemberButton", &MemberOrdering::prior);
+    navigate("nextMemberButton", &MemberOrdering::next);
+    navigate("lastMemberButton", &MemberOrdering::last);
+}
+
+// Puts the view's current row, selection and record indicator on the shown ordering's
 // current record.
-void ShowCurrentRecord(TForm1& form) {
-    DatabaseView& db = *form.databaseView();
-    MemberOrdering* ordering = db.model->ordering();
+void MainWindow::showCurrentMember() {
+    MemberOrdering* ordering = members_->model->ordering();
     if (!ordering || ordering->size() == 0)
         return;
     const int row = static_cast<int>(ordering->position());
     const QModelIndex index =
-        db.model->index(row, std::max(form.DBGrid1->currentIndex().column(), 0));
-    db.syncing = true;
-    form.DBGrid1->setCurrentIndex(index);
-    form.DBGrid1->selectRow(row);
-    db.syncing = false;
-    form.DBGrid1->scrollTo(index);
-    db.model->currentMoved(-1, row);
+        members_->model->index(row, std::max(membersView_->currentIndex().column(), 0));
+    members_->syncing = true;
+    membersView_->setCurrentIndex(index);
+    membersView_->selectRow(row);
+    members_->syncing = false;
+    membersView_->scrollTo(index);
+    members_->model->currentMoved(-1, row);
 }
 
 // Shows one ordering at its own current record; the search then looks in its field.
-void ShowOrdering(TForm1& form, MemberOrder order) {
-    form.DbSortField = QString::fromLatin1(OrderFieldName(order));
-    form.databaseView()->model->setOrder(order);
-    form.SortNameMenu->setChecked(order == MemberOrder::Name);
-    form.SortIDMenu->setChecked(order == MemberOrder::Number);
-    form.SortProvinceMenu->setChecked(order == MemberOrder::Province);
-    form.TweakColWidths();
-    ShowCurrentRecord(form);
+void MainWindow::showMemberOrder(MemberOrder order) {
+    members_->order = order;
+    members_->model->setOrder(order);
+    orderByNameAction_->setChecked(order == MemberOrder::Name);
+    orderByNumberAction_->setChecked(order == MemberOrder::Number);
+    orderByProvinceAction_->setChecked(order == MemberOrder::Province);
+    applyMemberColumnWidths();
+    showCurrentMember();
 }
 
-} // namespace
-
-void TForm1::createDatabaseView() {
-    db_ = std::make_unique<DatabaseView>();
-    db_->model = new MembersModel(this);
-
-    // The grid sits in a panel of its own so that hiding it leaves the chart its width.
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("DatabasePanel"));
-    const int index = Splitter1->indexOf(DBGrid1);
-    Splitter1->replaceWidget(index, panel);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(DBGrid1);
-
-    DBGrid1->setModel(db_->model);
-    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
-    DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    // Narrow columns keep the start of their field name readable; a selected row does not
-    // turn every title bold.
-    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    DBGrid1->horizontalHeader()->setHighlightSections(false);
-    DBGrid1->setWordWrap(false);
-
-    // Clicks and arrow keys in the grid move the shown ordering's current record.
-    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                MemberOrdering* ordering = db_->model->ordering();
-                if (db_->syncing || !ordering || !current.isValid())
-                    return;
-                const int old = static_cast<int>(ordering->position());
-                ordering->setPosition(static_cast<std::size_t>(current.row()));
-                db_->model->currentMoved(old, current.row());
-            });
-    connect(DBGrid1, &QTableView::doubleClicked, this, &TForm1::DBGrid1DblClick);
-
-    auto navigate = [this](QToolButton* button, void (MemberOrdering::*move)()) {
-        connect(button, &QToolButton::clicked, this, [this, move] {
-            MemberOrdering* ordering = db_->model->ordering();
-            if (!ordering)
-                return;
-            (ordering->*move)();
-            ShowCurrentRecord(*this);
-        });
-    };
-    navigate(NavFirst, &MemberOrdering::first);
-    navigate(NavPrior, &MemberOrdering::prior);
-    navigate(NavNext, &MemberOrdering::next);
-    navigate(NavLast, &MemberOrdering::last);
-}
-
-void TForm1::DatabaseStartup() {
-    const QString settings = SettingsPath(IniFileName);
-    DatabaseFileName = QString::fromStdString(
-        LoadDatabaseSetting(settings.toStdString(), DatabaseFileName.toStdString()));
+void MainWindow::openStartupDatabase() {
+    databasePath_ = ToQString(LoadDatabaseSetting(SettingsPath(), databasePath_.toStdString()));
     const StartupDatabase choice =
-        ChooseStartupDatabase(DatabaseFileName.toStdString(), ProgramFolder.toStdString());
-    DatabaseFileName = QString::fromStdString(choice.path);
+        ChooseStartupDatabase(databasePath_.toStdString(), programFolder_.toStdString());
+    databasePath_ = ToQString(choice.path);
     if (choice.open) {
-        InitDBase();
-        TweakColWidths();
+        readDatabase();
+        applyMemberColumnWidths();
     }
 }
 
-void TForm1::FormDestroy() {
+void MainWindow::saveSettings() {
     // A window that never started never read the settings; it has nothing to write back.
-    if (FirstActivation)
+    if (!started_)
         return;
-    SaveDatabaseSetting(SettingsPath(IniFileName).toStdString(), DatabaseFileName.toStdString());
+    SaveDatabaseSetting(SettingsPath(), databasePath_.toStdString());
 }
 
-void TForm1::InitDBase() {
+void MainWindow::readDatabase() {
     std::unique_ptr<MemberTable> table;
     try {
         const BusyCursor busy;
-        table = ReadFirstTable(DatabaseFileName);
+        table = ReadFirstTable(databasePath_);
     } catch (const std::exception&) {
         // The database shown before, if any, stays shown.
-        prompts::showError(this,
-                           QStringLiteral("Error setting up the database: ") + DatabaseFileName);
+        prompts::showError(this, QStringLiteral("Error setting up the database: ") + databasePath_);
         return;
     }
-    if (!QFileInfo::exists(DatabaseFileName)) {
-        db_->model->setTable(nullptr, db_->model->order());
-        prompts::showError(this, QStringLiteral("Missing database: ") + DatabaseFileName);
+    if (!QFileInfo::exists(databasePath_)) {
+        members_->model->setTable(nullptr, members_->model->order());
+        prompts::showError(this, QStringLiteral("Missing database: ") + databasePath_);
         return;
     }
-    MembersTable = QString::fromStdString(table->tableName());
+    membersTable_ = ToQString(table->tableName());
     // A new database starts in the name ordering, where the Name box searches.
-    db_->model->setTable(std::move(table), MemberOrder::Name);
-    // A new table starts from the grid's own widths, like a grid given a new data source.
-    for (int column = 0; column < db_->model->columnCount(); ++column)
-        DBGrid1->setColumnWidth(column, DBGrid1->horizontalHeader()->defaultSectionSize());
-    ShowOrdering(*this, MemberOrder::Name);
+    members_->model->setTable(std::move(table), MemberOrder::Name);
+    // A new table starts from the view's own widths, like a view given a new data source.
+    for (int column = 0; column < members_->model->columnCount(); ++column)
+        membersView_->setColumnWidth(column, membersView_->horizontalHeader()->defaultSectionSize());
+    showMemberOrder(MemberOrder::Name);
 }
 
-void TForm1::OpenDBase() {
-    InitDBase();
-    TweakColWidths();
+void MainWindow::openDatabaseFile(const QString& path) {
+    databasePath_ = path;
+    readDatabase();
+    applyMemberColumnWidths();
 }
 
-void TForm1::TweakColWidths() {
+void MainWindow::applyMemberColumnWidths() {
     static constexpr int kWidths[] = {110, 60, 50, 50, 35, 70};
-    if (db_->model->columnCount() < 6)
+    if (members_->model->columnCount() < 6)
         return;
     for (int column = 0; column < 6; ++column)
-        DBGrid1->setColumnWidth(column, kWidths[column]);
+        membersView_->setColumnWidth(column, kWidths[column]);
 }
 
-void TForm1::SortNameMenuClick() {
-    ShowOrdering(*this, MemberOrder::Name);
-}
-void TForm1::SortIDMenuClick() {
-    ShowOrdering(*this, MemberOrder::Number);
-}
-void TForm1::SortProvinceMenuClick() {
-    ShowOrdering(*this, MemberOrder::Province);
+void MainWindow::searchByName(const QString& text) {
+    if (!orderByNameAction_->isChecked())
+        showMemberOrder(MemberOrder::Name);
+    findMember(text);
 }
 
-void TForm1::NameLEChange() {
-    if (!SortNameMenu->isChecked())
-        SortNameMenuClick();
-    SearchText = NameLE->text();
-    findplayer();
+void MainWindow::searchByNumber(const QString& text) {
+    if (!orderByNumberAction_->isChecked())
+        showMemberOrder(MemberOrder::Number);
+    findMember(text);
 }
 
-void TForm1::IDLEChange() {
-    if (!SortIDMenu->isChecked())
-        SortIDMenuClick();
-    SearchText = IDLE->text();
-    findplayer();
-}
-
-void TForm1::findplayer() {
+void MainWindow::findMember(const QString& text) {
     // With no database open there is nothing to search; each keystroke passes quietly.
-    MemberOrdering* ordering = db_->model->ordering();
+    MemberOrdering* ordering = members_->model->ordering();
     if (!ordering)
         return;
-    if (ordering->find(SearchText.toStdString()))
-        ShowCurrentRecord(*this);
+    if (ordering->find(text.toStdString()))
+        showCurrentMember();
 }
 
-void TForm1::ViewDatabaseCBClick() {
-    const bool visible = ViewDatabaseCB->isChecked();
-    ViewdatabaseMenu->setChecked(visible);
-    for (QWidget* widget : std::initializer_list<QWidget*>{DBGrid1, DBNavigator1, NameLE, NameLabel,
-                                                           IDLE, IDLabel, LoadFromDatabaseBtn}) {
+void MainWindow::showMembers(bool visible) {
+    showMembersAction_->setChecked(visible);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             membersView_, memberNavigator_, memberNameSearch_, memberNameLabel_,
+             memberNumberSearch_, memberNumberLabel_, loadMemberButton_}) {
         widget->setVisible(visible);
     }
-    SortMenu->menuAction()->setEnabled(visible);
-    LoadplayerfromdatabaseMenu->setEnabled(visible);
+    memberOrderMenu_->menuAction()->setEnabled(visible);
+    loadMemberAction_->setEnabled(visible);
 }
 
-void TForm1::OpendatabaseMenuClick() {
-    OpenDialog1.setFilter(
+void MainWindow::chooseDatabase() {
+    FileDialog& dialog = prompts_->openDialog();
+    dialog.setFilter(
         QStringLiteral("Membership files (*.mdb *.mde)|*.MDB;*.MDE|All files (*.*)|*.*"));
-    const QString chosen = OpenDialog1.exec(this);
+    const QString chosen = dialog.exec(this);
     if (chosen.isEmpty())
         return;
     // Remembered even when opening it fails: the user chose it.
-    DatabaseFileName = chosen;
-    OpenDBase();
+    openDatabaseFile(chosen);
 }
 
-void TForm1::DBGrid1DblClick() {
-    LoadFromDatabaseBtnClick();
+void MainWindow::loadMember() {
+    const MembersModel& model = *members_->model;
+    const LoadPlayerResult loaded =
+        document_->loadPlayer(model.table(), model.ordering(), chartView_->currentRow());
+    if (loaded.outcome != Outcome::Done)
+        return;
+    // The next load goes below; moving the selection runs the opponent update as leaving a
+    // cell does.
+    if (loaded.row != document_->tournament().chart().rowCount() - 1)
+        chartView_->setCurrentCell(chartView_->currentCol(), loaded.row + 1);
 }
 
 } // namespace ranvik

@@ -1,5 +1,7 @@
 #include "ui/Prompts.h"
 
+#include "ui/QtText.h"
+
 #include <QDialog>
 #include <QPushButton>
 
@@ -20,16 +22,9 @@ Queues& queues() {
     return q;
 }
 
-// Converts the program's line breaks (a lone CR) into ones a Qt label shows.
-QString DisplayText(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 QMessageBox::StandardButton RunBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                    const QString& text, QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, title, DisplayText(text), buttons, parent);
+    QMessageBox box(icon, title, WithDisplayLineBreaks(text), buttons, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     execModal(box);
     QAbstractButton* clicked = box.clickedButton();
@@ -107,7 +102,7 @@ QMessageBox::StandardButton warn(QWidget* parent, const QString& text,
 }
 
 InconsistencyAnswer askInconsistency(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), DisplayText(text),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), WithDisplayLineBreaks(text),
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);

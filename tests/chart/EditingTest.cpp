@@ -283,3 +283,13 @@ TEST(Editing, DeleteRowOfAPlainChartLeavesTheLastRowEmpty) {
     t.deleteRow(11);
     EXPECT_EQ(Cells(t.chart()), before);
 }
+
+// Mirror tests elsewhere name an opponent in the middle of the chart; the last line is
+// where an off-by-one in the bound would show.
+TEST(Editing, SwissMirrorReachesTheLastLine) {
+    Tournament t = Make(TournamentType::Swiss, 10);
+    Type(t, ChartColumn::FirstResult, 3, U"w10");
+    Enter(t, ChartColumn::FirstResult, 3);
+    EXPECT_EQ(t.chart().cell(ChartColumn::FirstResult, 3), "W10");
+    EXPECT_EQ(t.chart().cell(ChartColumn::FirstResult, 10), "L3");
+}

@@ -25,9 +25,9 @@ class ChartEditingTest : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        form().NumRndsSE->setValue(3);
+        ui().roundsBox->setValue(3);
     }
-    void useType(int index) { form().RadioGroup1Buttons->button(index)->click(); }
+    void useType(int index) { ui().typeButtons->button(index)->click(); }
 };
 
 } // namespace
@@ -36,7 +36,7 @@ TEST_F(ChartEditingTest, TypedWinIsUpperCasedAndMirroredOnEnter) {
     enter(5, 3, "w5");
     EXPECT_EQ(cell(5, 3), "W5");
     EXPECT_EQ(cell(5, 5), "L3");
-    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().document().isModified());
 }
 
 TEST_F(ChartEditingTest, FrenchSymbolsAndByeLettersArriveAsTheFilterSays) {
@@ -66,8 +66,8 @@ TEST_F(ChartEditingTest, ChangingTheOpponentLeavesTheOldOpponentAlone) {
 }
 
 TEST_F(ChartEditingTest, OpponentsOutsideTheChartWriteNothing) {
-    form().NumPlayersSE->setValue(30);
-    QSignalSpy spy(form().chartModel(), &QAbstractItemModel::dataChanged);
+    ui().playersBox->setValue(30);
+    QSignalSpy spy(ui().chartView->chartModel(), &QAbstractItemModel::dataChanged);
     enter(4, 3, "w40");
     enter(5, 3, "w0");
     for (const QList<QVariant>& args : spy) {
@@ -77,12 +77,12 @@ TEST_F(ChartEditingTest, OpponentsOutsideTheChartWriteNothing) {
 }
 
 TEST_F(ChartEditingTest, OptionOffMirrorsNothing) {
-    form().AutoUpdateMenu->trigger();
-    EXPECT_FALSE(form().AutoUpdateMenu->isChecked());
+    ui().updateOpponentsAction->trigger();
+    EXPECT_FALSE(ui().updateOpponentsAction->isChecked());
     enter(5, 3, "w5");
     select(6, 3);
     EXPECT_EQ(cell(5, 5), "");
-    form().AutoUpdateMenu->trigger();
+    ui().updateOpponentsAction->trigger();
     EXPECT_EQ(cell(5, 5), ""); // turning it on changes nothing by itself
 }
 
@@ -90,14 +90,14 @@ TEST_F(ChartEditingTest, MovingThroughACellRewritesItsOpponent) {
     setCell(5, 3, "W5");
     setCell(5, 5, "junk");
     select(5, 3);
-    QTest::keyClick(form().StringGrid1, Qt::Key_Down);
+    QTest::keyClick(ui().chartView, Qt::Key_Down);
     EXPECT_EQ(cell(5, 5), "L3");
 }
 
 TEST_F(ChartEditingTest, EditorTextReachesTheCellWhileTyping) {
     select(5, 3);
     type("w1");
-    auto* editor = form().StringGrid1->findChild<QLineEdit*>("CellEditor");
+    auto* editor = ui().chartView->findChild<QLineEdit*>("CellEditor");
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(cell(5, 3), "W1");
@@ -108,7 +108,7 @@ TEST_F(ChartEditingTest, EditorTextReachesTheCellWhileTyping) {
 TEST_F(ChartEditingTest, TabCarriageReturnAndLineFeedNeverReachACell) {
     select(1, 2);
     type("A");
-    auto* editor = form().StringGrid1->findChild<QLineEdit*>("CellEditor");
+    auto* editor = ui().chartView->findChild<QLineEdit*>("CellEditor");
     ASSERT_NE(editor, nullptr);
     editor->insert("b\tc\nd");
     EXPECT_EQ(cell(1, 2), "Ab c d");
@@ -140,7 +140,7 @@ TEST_F(ChartEditingTest, DeleteKeyEditsARoundRobinCell) {
     useType(1);
     select(5, 1);
     type("1");
-    auto* editor = form().StringGrid1->findChild<QLineEdit*>("CellEditor");
+    auto* editor = ui().chartView->findChild<QLineEdit*>("CellEditor");
     ASSERT_NE(editor, nullptr);
     editor->setCursorPosition(0);
     QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7F)));
@@ -157,7 +157,7 @@ TEST_F(ChartEditingTest, RoundRobinDiagonalX) {
 }
 
 TEST_F(ChartEditingTest, DoubleRoundRobinSecondGameMirrorsSecondGame) {
-    form().NumPlayersSE->setValue(3);
+    ui().playersBox->setValue(3);
     useType(2);
     enter(7, 1, "1");
     EXPECT_EQ(cell(5, 2), "0");
@@ -167,16 +167,16 @@ TEST_F(ChartEditingTest, DeleteRowMovesLaterRowsUp) {
     for (int r = 1; r <= 10; ++r)
         setCell(1, r, "P" + std::to_string(r));
     setCell(4, 5, "W7");
-    form().tournament().setModified(false);
+    form().document().tournament().setModified(false);
     select(1, 4);
-    form().DeleteRowMenu->trigger();
+    ui().deleteRowAction->trigger();
     EXPECT_EQ(cell(1, 4), "P5");
     EXPECT_EQ(cell(4, 4), "W7");
     EXPECT_EQ(cell(1, 9), "P10");
     EXPECT_EQ(cell(1, 10), "");
     EXPECT_EQ(cell(0, 10), "10");
-    EXPECT_EQ(form().NumPlayersSE->value(), 10);
-    EXPECT_TRUE(form().Modified());
+    EXPECT_EQ(ui().playersBox->value(), 10);
+    EXPECT_TRUE(form().document().isModified());
 }
 
 TEST_F(ChartEditingTest, ClearAllResultsAsksFirst) {
@@ -184,12 +184,12 @@ TEST_F(ChartEditingTest, ClearAllResultsAsksFirst) {
     setCell(5, 1, "1");
     setCell(1, 1, "Name");
     prompts::enqueue(clickStandard(QMessageBox::Cancel));
-    form().ClearResultsMenu->trigger();
+    ui().clearResultsAction->trigger();
     EXPECT_EQ(cell(5, 1), "1");
 
     QString message;
     prompts::enqueue(clickStandard(QMessageBox::Ok, &message));
-    form().ClearResultsMenu->trigger();
+    ui().clearResultsAction->trigger();
     EXPECT_EQ(message, "This will clear all rounds entered so far. Proceed?");
     EXPECT_EQ(cell(5, 1), "");
     EXPECT_EQ(cell(4, 1), ""); // the X marks go too
@@ -201,8 +201,8 @@ TEST_F(ChartEditingTest, SortFromTheToolsMenu) {
     setCell(3, 2, "1800");
     setCell(4, 1, "W2");
     setCell(4, 2, "L1");
-    form().NumPlayersSE->setValue(2);
-    form().SortplayersMenu->trigger();
+    ui().playersBox->setValue(2);
+    ui().sortByRatingAction->trigger();
     EXPECT_EQ(cell(3, 1), "1800");
     EXPECT_EQ(cell(4, 2), "W1");
     EXPECT_EQ(cell(4, 1), "L2");
@@ -210,10 +210,10 @@ TEST_F(ChartEditingTest, SortFromTheToolsMenu) {
 
 TEST_F(ChartEditingTest, SortRefusesRoundRobin) {
     useType(1);
-    form().tournament().setModified(false);
+    form().document().tournament().setModified(false);
     QString message;
     prompts::enqueue(clickStandard(QMessageBox::Ok, &message));
-    form().SortplayersMenu->trigger();
+    ui().sortByRatingAction->trigger();
     EXPECT_EQ(message, "Sorry. Resorting of round robin grids is not allowed.");
-    EXPECT_FALSE(form().Modified());
+    EXPECT_FALSE(form().document().isModified());
 }

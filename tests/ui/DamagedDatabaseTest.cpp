@@ -27,7 +27,7 @@ class DamagedDatabaseTest : public DatabaseTest {
         EXPECT_EQ(cell(1, 1), "Ann Lee");
         EXPECT_EQ(cell(4, 1), "W2");
         EXPECT_EQ(cell(4, 2), "L1");
-        EXPECT_TRUE(form().Modified());
+        EXPECT_TRUE(form().document().isModified());
     }
     QString write(const std::string& name, const std::string& bytes) {
         WriteFile(dir_.file(name), bytes);

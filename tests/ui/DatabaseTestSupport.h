@@ -4,13 +4,17 @@
 #include "TestSupport.h"
 #include "UiTestSupport.h"
 
-#include "ui/DatabaseView.h"
 #include "ui/MembersModel.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTableView>
 
+#include <sqlite3.h>
+
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 namespace ranvik::test {
@@ -39,13 +43,26 @@ class DatabaseTest : public WindowTest {
         return QString::fromStdString(target.string());
     }
 
-    void open(const QString& path) {
-        form().DatabaseFileName = path;
-        form().InitDBase();
+    // Makes an SQLite membership file in the temporary folder by running sql; gives its path.
+    QString writeSqlite(const std::string& name, const char* sql) {
+        const std::string path = dir_.file(name);
+        sqlite3* db = nullptr;
+        if (sqlite3_open(path.c_str(), &db) != SQLITE_OK ||
+            sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+            ADD_FAILURE() << "cannot make " << path << ": " << sqlite3_errmsg(db);
+        sqlite3_close(db);
+        return QString::fromStdString(path);
     }
+
+    void open(const QString& path) { form().openDatabaseFile(path); }
     void openCopyOf(const std::string& name) { open(copyOf(name)); }
 
-    MembersModel& model() { return *form().databaseView()->model; }
+    MembersModel& model() {
+        auto* members = qobject_cast<MembersModel*>(ui().membersView->model());
+        if (!members)
+            throw std::logic_error("the members view does not show a members model");
+        return *members;
+    }
     MemberOrdering& shown() { return *model().ordering(); }
     // A field of the shown ordering's current record ("" for NULL).
     std::string current(const char* field) {
@@ -57,11 +74,28 @@ class DatabaseTest : public WindowTest {
     // The same, as the grid shows it on its current row.
     QString gridCurrent(const char* field) {
         const auto column = model().table()->findField(field);
-        const int row = form().DBGrid1->currentIndex().row();
+        const int row = ui().membersView->currentIndex().row();
         return model().index(row, static_cast<int>(*column)).data().toString();
     }
+    // The checked items of the Sort submenu ("name", "number", "province"), joined by "+",
+    // followed by the order the grid really shows when that is another.
+    QString checkedOrder() {
+        const QAction* items[] = {ui().orderByNameAction, ui().orderByNumberAction,
+                                  ui().orderByProvinceAction};
+        const QString names[] = {QStringLiteral("name"), QStringLiteral("number"),
+                                 QStringLiteral("province")};
+        QStringList checked;
+        for (int i = 0; i < 3; ++i) {
+            if (items[i]->isChecked())
+                checked << names[i];
+        }
+        const QString shown = names[static_cast<int>(model().order())];
+        if (checked != QStringList{shown})
+            checked << QStringLiteral("(shown in %1 order)").arg(shown);
+        return checked.join(QLatin1Char('+'));
+    }
     // Moves the shown ordering to the first record whose name begins with the text.
-    void findName(const QString& text) { form().NameLE->setText(text); }
+    void findName(const QString& text) { ui().memberNameSearch->setText(text); }
 
     // Name, number and rating of a chart row, joined by "|".
     std::string row(int r) { return cell(1, r) + "|" + cell(2, r) + "|" + cell(3, r); }

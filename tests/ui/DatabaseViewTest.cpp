@@ -19,8 +19,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <sqlite3.h>
-
 using namespace ranvik;
 using namespace ranvik::test;
 
@@ -46,14 +44,14 @@ ProgramRun RunProgram(const std::filesystem::path& programFolder, const std::str
     ProgramRun run;
     {
         auto windows = CreateAppWindows();
-        TForm1& form = *windows->form1;
-        form.ProgramFolder = QString::fromStdString(programFolder.string()) + '/';
-        form.show();
-        form.FormActivate();
-        run.rowsShown = form.DBGrid1->model()->rowCount();
-        run.databaseFileName = form.DatabaseFileName;
-        run.membersTable = form.MembersTable;
-        run.chartRows = form.chartModel()->rowCount();
+        MainWindow& window = *windows->mainWindow;
+        window.setProgramFolder(QString::fromStdString(programFolder.string()) + '/');
+        window.show();
+        const MainWindowParts ui(window);
+        run.rowsShown = ui.membersView->model()->rowCount();
+        run.databaseFileName = window.databasePath();
+        run.membersTable = window.membersTableName();
+        run.chartRows = ui.chartView->model()->rowCount();
         run.dialogs = prompts::unexpectedDialogs();
     }
     run.settingsAtEnd = ReadFile(ini);
@@ -117,32 +115,32 @@ TEST_F(DatabaseViewTest, OpenedFileShowsItsTableInNameOrderWithTheDesignWidths) 
     ASSERT_EQ(model().rowCount(), 62);
     ASSERT_EQ(model().columnCount(), 8);
     EXPECT_EQ(model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "NUMBER");
-    EXPECT_EQ(form().DbSortField, "NAME");
-    EXPECT_TRUE(form().SortNameMenu->isChecked());
+    EXPECT_EQ(checkedOrder(), "name");
+    EXPECT_TRUE(ui().orderByNameAction->isChecked());
     const int widths[] = {110, 60, 50, 50, 35, 70};
     for (int c = 0; c < 6; ++c)
-        EXPECT_EQ(form().DBGrid1->columnWidth(c), widths[c]) << c;
+        EXPECT_EQ(ui().membersView->columnWidth(c), widths[c]) << c;
     EXPECT_EQ(model().index(0, 1).data().toString(), ""); // the NULL name comes first
-    EXPECT_EQ(form().DBGrid1->currentIndex().row(), 0);
+    EXPECT_EQ(ui().membersView->currentIndex().row(), 0);
     EXPECT_EQ(model().headerData(0, Qt::Vertical, Qt::DisplayRole).toString(), "\u25B6");
 }
 
 TEST_F(DatabaseViewTest, NameSearchSwitchesToNameOrderAndFindsPrefixesInAnyCase) {
     RANVIK_REQUIRE_TESTDATA();
     openCopyOf("QRBMembers.mde");
-    form().SortProvinceMenu->trigger();
-    EXPECT_EQ(form().DbSortField, "PROV");
-    QTest::keyClicks(form().NameLE, "s");
-    EXPECT_TRUE(form().SortNameMenu->isChecked());
-    EXPECT_FALSE(form().SortProvinceMenu->isChecked());
-    EXPECT_EQ(form().DbSortField, "NAME");
-    QTest::keyClicks(form().NameLE, "mi");
-    EXPECT_EQ(form().SearchText, "smi");
+    ui().orderByProvinceAction->trigger();
+    EXPECT_EQ(checkedOrder(), "province");
+    QTest::keyClicks(ui().memberNameSearch, "s");
+    EXPECT_TRUE(ui().orderByNameAction->isChecked());
+    EXPECT_FALSE(ui().orderByProvinceAction->isChecked());
+    EXPECT_EQ(checkedOrder(), "name");
+    QTest::keyClicks(ui().memberNameSearch, "mi");
+    EXPECT_EQ(ui().memberNameSearch->text(), "smi");
     EXPECT_EQ(current("NAME"), "Smi, Ann"); // before "Smith" and "smith" in name order
     EXPECT_EQ(gridCurrent("NAME"), "Smi, Ann");
-    QTest::keyClicks(form().NameLE, "t");
+    QTest::keyClicks(ui().memberNameSearch, "t");
     EXPECT_EQ(current("NAME"), "Smith, John");
-    QTest::keyClicks(form().NameLE, "q"); // nothing continues "smitq"
+    QTest::keyClicks(ui().memberNameSearch, "q"); // nothing continues "smitq"
     EXPECT_EQ(current("NAME"), "Smith, John");
     EXPECT_EQ(gridCurrent("NAME"), "Smith, John");
 
@@ -150,70 +148,70 @@ TEST_F(DatabaseViewTest, NameSearchSwitchesToNameOrderAndFindsPrefixesInAnyCase)
     EXPECT_EQ(current("NAME"), "Côté, Hélène");
     findName("LUKASZ");
     EXPECT_EQ(current("NAME"), "Łukaszewicz, Piotr");
-    EXPECT_EQ(form().IDLE->text(), ""); // the boxes are independent
+    EXPECT_EQ(ui().memberNumberSearch->text(), ""); // the boxes are independent
 }
 
 TEST_F(DatabaseViewTest, NumberSearchUsesTheNumberOrderAndFindsPartialNumbers) {
     RANVIK_REQUIRE_TESTDATA();
     openCopyOf("QRBMembers.mde");
-    QTest::keyClicks(form().IDLE, "0123");
-    EXPECT_TRUE(form().SortIDMenu->isChecked());
-    EXPECT_EQ(form().DbSortField, "NUMBER");
+    QTest::keyClicks(ui().memberNumberSearch, "0123");
+    EXPECT_TRUE(ui().orderByNumberAction->isChecked());
+    EXPECT_EQ(checkedOrder(), "number");
     EXPECT_EQ(current("NAME"), "Gagnon, Marc");
-    form().IDLE->setText("10234");
+    ui().memberNumberSearch->setText("10234");
     EXPECT_EQ(current("NAME"), "MacDonald, Ian");
     EXPECT_EQ(gridCurrent("NUMBER"), "10234");
-    form().IDLE->setText("1014");
+    ui().memberNumberSearch->setText("1014");
     EXPECT_EQ(current("NUMBER"), "101450");
-    EXPECT_EQ(form().NameLE->text(), "");
+    EXPECT_EQ(ui().memberNameSearch->text(), "");
 }
 
 TEST_F(DatabaseViewTest, EachOrderingKeepsItsOwnCurrentRecord) {
     RANVIK_REQUIRE_TESTDATA();
     openCopyOf("QRBMembers.mde");
     for (int i = 0; i < 3; ++i)
-        form().NavNext->click();
+        ui().nextMemberButton->click();
     EXPECT_EQ(shown().position(), 3u);
     const std::string nameRecord = current("NUMBER");
-    form().SortIDMenu->trigger();
+    ui().orderByNumberAction->trigger();
     EXPECT_EQ(shown().position(), 0u);
-    form().NavLast->click();
+    ui().lastMemberButton->click();
     EXPECT_EQ(shown().position(), 61u);
     const std::string idRecord = current("NUMBER");
-    form().SortIDMenu->trigger(); // choosing the checked item again changes nothing
-    EXPECT_TRUE(form().SortIDMenu->isChecked());
+    ui().orderByNumberAction->trigger(); // choosing the checked item again changes nothing
+    EXPECT_TRUE(ui().orderByNumberAction->isChecked());
     EXPECT_EQ(current("NUMBER"), idRecord);
 
-    form().SortNameMenu->trigger();
+    ui().orderByNameAction->trigger();
     EXPECT_EQ(current("NUMBER"), nameRecord);
-    EXPECT_EQ(form().DBGrid1->currentIndex().row(), 3);
-    EXPECT_EQ(form().DBGrid1->columnWidth(0), 110); // widths set again after the switch
-    form().SortIDMenu->trigger();
+    EXPECT_EQ(ui().membersView->currentIndex().row(), 3);
+    EXPECT_EQ(ui().membersView->columnWidth(0), 110); // widths set again after the switch
+    ui().orderByNumberAction->trigger();
     EXPECT_EQ(current("NUMBER"), idRecord);
-    EXPECT_EQ(form().DBGrid1->currentIndex().row(), 61);
+    EXPECT_EQ(ui().membersView->currentIndex().row(), 61);
 }
 
 TEST_F(DatabaseViewTest, GridMovesAndNavigatorMovesAreTheSameCurrentRecord) {
     RANVIK_REQUIRE_TESTDATA();
     openCopyOf("QRBMembers.mde");
-    QTableView& grid = *form().DBGrid1;
+    QTableView& grid = *ui().membersView;
     grid.setFocus();
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
                       grid.visualRect(model().index(5, 1)).center());
     EXPECT_EQ(shown().position(), 5u);
     QTest::keyClick(&grid, Qt::Key_Down);
     EXPECT_EQ(shown().position(), 6u);
-    form().NavPrior->click();
+    ui().previousMemberButton->click();
     EXPECT_EQ(shown().position(), 5u);
     EXPECT_EQ(grid.currentIndex().row(), 5);
     EXPECT_TRUE(grid.selectionModel()->isRowSelected(5, {}));
     EXPECT_EQ(model().headerData(5, Qt::Vertical, Qt::DisplayRole).toString(), "\u25B6");
     EXPECT_EQ(model().headerData(6, Qt::Vertical, Qt::DisplayRole).toString(), "");
-    form().NavFirst->click();
-    form().NavPrior->click(); // stays on the first
+    ui().firstMemberButton->click();
+    ui().previousMemberButton->click(); // stays on the first
     EXPECT_EQ(shown().position(), 0u);
-    form().NavLast->click();
-    form().NavNext->click(); // stays on the last
+    ui().lastMemberButton->click();
+    ui().nextMemberButton->click(); // stays on the last
     EXPECT_EQ(shown().position(), 61u);
     EXPECT_EQ(grid.currentIndex().row(), 61);
 }
@@ -222,68 +220,68 @@ TEST_F(DatabaseViewTest, HidingTheViewKeepsTheChartWidthAndTheRecords) {
     RANVIK_REQUIRE_TESTDATA();
     openCopyOf("QRBMembers.mde");
     findName("gag");
-    const int chartWidth = form().StringGrid1->width();
-    QWidget* hidden[] = {
-        form().DBGrid1, form().DBNavigator1,       form().NameLE, form().NameLabel, form().IDLE,
-        form().IDLabel, form().LoadFromDatabaseBtn};
+    const int chartWidth = ui().chartView->width();
+    QWidget* hidden[] = {ui().membersView,     ui().memberNavigator,    ui().memberNameSearch,
+                         ui().memberNameLabel, ui().memberNumberSearch, ui().memberNumberLabel,
+                         ui().loadMemberButton};
 
-    form().ViewDatabaseCB->click();
-    EXPECT_FALSE(form().ViewdatabaseMenu->isChecked());
+    ui().showMembersBox->click();
+    EXPECT_FALSE(ui().showMembersAction->isChecked());
     for (QWidget* w : hidden)
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
-    EXPECT_FALSE(form().SortMenu->menuAction()->isEnabled());
-    EXPECT_FALSE(form().LoadplayerfromdatabaseMenu->isEnabled());
+    EXPECT_FALSE(ui().memberOrderMenu->menuAction()->isEnabled());
+    EXPECT_FALSE(ui().loadMemberAction->isEnabled());
     QCoreApplication::processEvents();
-    EXPECT_EQ(form().StringGrid1->width(), chartWidth);
+    EXPECT_EQ(ui().chartView->width(), chartWidth);
 
-    form().ViewdatabaseMenu->trigger(); // the menu item toggles the view too
-    EXPECT_TRUE(form().ViewDatabaseCB->isChecked());
-    EXPECT_TRUE(form().ViewdatabaseMenu->isChecked());
+    ui().showMembersAction->trigger(); // the menu item toggles the view too
+    EXPECT_TRUE(ui().showMembersBox->isChecked());
+    EXPECT_TRUE(ui().showMembersAction->isChecked());
     for (QWidget* w : hidden)
         EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
-    EXPECT_TRUE(form().SortMenu->menuAction()->isEnabled());
-    EXPECT_TRUE(form().LoadplayerfromdatabaseMenu->isEnabled());
+    EXPECT_TRUE(ui().memberOrderMenu->menuAction()->isEnabled());
+    EXPECT_TRUE(ui().loadMemberAction->isEnabled());
     EXPECT_EQ(model().rowCount(), 62);
     EXPECT_EQ(current("NAME"), "Gagnon, Marc");
 }
 
 TEST_F(DatabaseViewTest, SearchingAndMovingWithNoDatabaseDoNothing) {
     findName("smi");
-    form().IDLE->setText("1");
-    form().NavNext->click();
-    form().SortProvinceMenu->trigger();
+    ui().memberNumberSearch->setText("1");
+    ui().nextMemberButton->click();
+    ui().orderByProvinceAction->trigger();
     EXPECT_EQ(model().rowCount(), 0);
-    EXPECT_TRUE(form().SortProvinceMenu->isChecked()); // the sort items still switch
+    EXPECT_TRUE(ui().orderByProvinceAction->isChecked()); // the sort items still switch
     // TearDown fails the test if any dialog was shown.
 }
 
 TEST_F(DatabaseViewTest, OpenDatabaseCommandReplacesTheShownFileAndResetsToNameOrder) {
     RANVIK_REQUIRE_TESTDATA();
     openCopyOf("QRBMembers.mde");
-    form().SortIDMenu->trigger();
+    ui().orderByNumberAction->trigger();
     const QString second = copyOf("ratings-as-text.mdb");
     prompts::enqueueFileName(second);
-    form().OpendatabaseMenu->trigger();
-    EXPECT_EQ(form().DatabaseFileName, second);
+    ui().openDatabaseAction->trigger();
+    EXPECT_EQ(form().databasePath(), second);
     EXPECT_EQ(model().rowCount(), 10);
-    EXPECT_TRUE(form().SortNameMenu->isChecked());
-    EXPECT_FALSE(form().SortIDMenu->isChecked());
-    EXPECT_EQ(form().DbSortField, "NAME");
+    EXPECT_TRUE(ui().orderByNameAction->isChecked());
+    EXPECT_FALSE(ui().orderByNumberAction->isChecked());
+    EXPECT_EQ(checkedOrder(), "name");
     EXPECT_EQ(current("NAME"), "C-Hex, Cleo");
-    EXPECT_EQ(form().DBGrid1->columnWidth(0),
-              form().DBGrid1->horizontalHeader()->defaultSectionSize())
+    EXPECT_EQ(ui().membersView->columnWidth(0),
+              ui().membersView->horizontalHeader()->defaultSectionSize())
         << "five columns: widths left alone";
 
     prompts::enqueueFileName(""); // cancelled: nothing changes
-    form().OpendatabaseMenu->trigger();
-    EXPECT_EQ(form().DatabaseFileName, second);
+    ui().openDatabaseAction->trigger();
+    EXPECT_EQ(form().databasePath(), second);
     EXPECT_EQ(model().rowCount(), 10);
 }
 
 TEST_F(DatabaseViewTest, BrokenFilesAreReportedAndTheOpenDatabaseStays) {
     RANVIK_REQUIRE_TESTDATA();
     openCopyOf("QRBMembers.mde");
-    form().NavNext->click();
+    ui().nextMemberButton->click();
     const std::string good = ReadFile(MembersDataDir() / "QRBMembers.mde");
     struct Case {
         const char* name;
@@ -305,7 +303,7 @@ TEST_F(DatabaseViewTest, BrokenFilesAreReportedAndTheOpenDatabaseStays) {
         prompts::enqueue(clickStandard(QMessageBox::Ok, &message));
         open(path);
         EXPECT_EQ(message, "Error setting up the database: " + path) << c.name;
-        EXPECT_EQ(form().DatabaseFileName, path);
+        EXPECT_EQ(form().databasePath(), path);
     }
     QString message;
     const QString missing = QString::fromStdString(dir_.file("nowhere.mdb"));
@@ -319,7 +317,7 @@ TEST_F(DatabaseViewTest, BrokenFilesAreReportedAndTheOpenDatabaseStays) {
 TEST_F(DatabaseViewTest, FirstListedTableIsShownEvenWhenItIsNotTheMembers) {
     RANVIK_REQUIRE_TESTDATA();
     openCopyOf("two-tables.mdb");
-    EXPECT_EQ(form().MembersTable, "Clubs");
+    EXPECT_EQ(form().membersTableName(), "Clubs");
     ASSERT_EQ(model().rowCount(), 3);
     EXPECT_EQ(model().columnCount(), 2);
     // No NAME field: the name ordering keeps the table's order and finds nothing.
@@ -329,26 +327,20 @@ TEST_F(DatabaseViewTest, FirstListedTableIsShownEvenWhenItIsNotTheMembers) {
 }
 
 TEST_F(DatabaseViewTest, SqliteMembershipFileShowsTheSameWay) {
-    const std::string path = dir_.file("members.mde");
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    const char* sql = "CREATE TABLE Members (NUMBER TEXT, NAME TEXT, PROV TEXT, RATING INTEGER,"
-                      " ACT_RATING INTEGER, CITY TEXT);"
-                      "INSERT INTO Members VALUES ('300002', 'Zed, Zoe', 'ON', 1500, 1400, 'A'),"
-                      " ('300001', 'Côté, Hélène', 'QC', 1720, NULL, 'B'),"
-                      " ('300003', 'adams, Al', 'BC', NULL, 900, 'C');";
-    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-
-    open(QString::fromStdString(path));
-    EXPECT_EQ(form().MembersTable, "Members");
+    open(writeSqlite("members.mde",
+                     "CREATE TABLE Members (NUMBER TEXT, NAME TEXT, PROV TEXT, RATING INTEGER,"
+                     " ACT_RATING INTEGER, CITY TEXT);"
+                     "INSERT INTO Members VALUES ('300002', 'Zed, Zoe', 'ON', 1500, 1400, 'A'),"
+                     " ('300001', 'Côté, Hélène', 'QC', 1720, NULL, 'B'),"
+                     " ('300003', 'adams, Al', 'BC', NULL, 900, 'C');"));
+    EXPECT_EQ(form().membersTableName(), "Members");
     ASSERT_EQ(model().rowCount(), 3);
     EXPECT_EQ(model().index(0, 1).data().toString(), "adams, Al");
     EXPECT_EQ(model().index(1, 1).data().toString(), "Côté, Hélène");
-    EXPECT_EQ(form().DBGrid1->columnWidth(5), 70);
+    EXPECT_EQ(ui().membersView->columnWidth(5), 70);
     findName("COTE");
     EXPECT_EQ(current("NUMBER"), "300001");
-    form().IDLE->setText("3000");
+    ui().memberNumberSearch->setText("3000");
     EXPECT_EQ(current("NUMBER"), "300001");
     EXPECT_EQ(model().index(0, 3).data().toString(), "1720"); // numbers shown as their text
 }

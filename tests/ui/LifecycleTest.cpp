@@ -4,20 +4,24 @@
 #include "TestSupport.h"
 #include "UiTestSupport.h"
 
+#include "files/FileNames.h"
 #include "files/FileWriter.h"
 #include "ui/ChartView.h"
-#include "ui/SavePaths.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
+#include <iterator>
 
 using namespace ranvik;
 using ranvik::test::WindowTest;
@@ -56,10 +60,34 @@ class LifecycleTest : public WindowTest {
     }
     bool exists(const char* name) const { return fs::exists(dir_.file(name)); }
 
+    // Runs Open up to the real file dialog (the type question must be scripted before) and
+    // gives the file it offers; the dialog is then cancelled.
+    QString fileOfferedByOpenDialog() {
+        QString offered;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                offered = files->selectedFiles().value(0);
+            } else {
+                ADD_FAILURE() << "expected the file dialog, got "
+                              << modal->windowTitle().toStdString();
+            }
+            modal->close();
+        });
+        poll.start(10);
+        prompts::setStrict(false); // the real dialog must show
+        ui().openAction->trigger();
+        prompts::setStrict(true);
+        return offered;
+    }
+
     // Saves the chart under name through Save as.
     void saveAs(const char* name) {
         prompts::enqueueFileName(path(name));
-        form().SaveasMenu->trigger();
+        ui().saveAsAction->trigger();
     }
 
     test::TempDir dir_;
@@ -70,16 +98,16 @@ class LifecycleTest : public WindowTest {
 // --- close question -------------------------------------------------------------------
 
 TEST_F(LifecycleTest, CleanChartClosesWithoutAQuestion) {
-    EXPECT_TRUE(form().FormCloseQuery()); // at start
+    EXPECT_TRUE(form().document().mayClose()); // at start
     typeName("Ann");
     saveAs("a.tms");
-    EXPECT_TRUE(form().FormCloseQuery()); // after a save
+    EXPECT_TRUE(form().document().mayClose()); // after a save
     typeName("Bo");
     prompts::enqueue(clickStandard(QMessageBox::No));
-    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueue(answerQuestion(1));
     prompts::enqueueFileName(path("a.tms"));
-    form().OpenMenu->trigger();
-    EXPECT_TRUE(form().FormCloseQuery()); // after an open
+    ui().openAction->trigger();
+    EXPECT_TRUE(form().document().mayClose()); // after an open
     EXPECT_EQ(cell(1, 1), "Ann");
 }
 
@@ -87,12 +115,12 @@ TEST_F(LifecycleTest, ModifiedChartAsksAndNoClosesCancelStays) {
     typeName("Ann");
     QString question;
     prompts::enqueue(clickStandard(QMessageBox::No, &question));
-    EXPECT_TRUE(form().FormCloseQuery());
+    EXPECT_TRUE(form().document().mayClose());
     EXPECT_EQ(question, kSaveChart);
 
     prompts::enqueue(clickStandard(QMessageBox::Cancel));
-    EXPECT_FALSE(form().FormCloseQuery());
-    EXPECT_TRUE(form().Modified());
+    EXPECT_FALSE(form().document().mayClose());
+    EXPECT_TRUE(form().document().isModified());
 }
 
 TEST_F(LifecycleTest, YesSavesIntoTheChartFileAndCloses) {
@@ -100,18 +128,20 @@ TEST_F(LifecycleTest, YesSavesIntoTheChartFileAndCloses) {
     saveAs("a.tms");
     typeName("Bo");
     prompts::enqueue(clickStandard(QMessageBox::Yes));
-    EXPECT_TRUE(form().FormCloseQuery());
+    EXPECT_TRUE(form().document().mayClose());
     EXPECT_EQ(read("a.tms"), ChartWithName("Bo"));
-    EXPECT_FALSE(form().Modified());
+    EXPECT_FALSE(form().document().isModified());
 }
 
 TEST_F(LifecycleTest, YesThenCancelledSaveAsKeepsTheWindowOpen) {
     typeName("Ann");
     prompts::enqueue(clickStandard(QMessageBox::Yes));
     prompts::enqueueFileName(QString());
-    form().ExitMenu->trigger();
+    ui().quitAction->trigger();
     EXPECT_TRUE(form().isVisible());
-    EXPECT_TRUE(form().SaveCancelled);
+    EXPECT_TRUE(prompts::unexpectedDialogs().isEmpty()) << "a cancelled save tells no error";
+    EXPECT_TRUE(form().document().isModified());
+    EXPECT_TRUE(fs::is_empty(dir_.path()));
     EXPECT_EQ(cell(1, 1), "Ann");
 }
 
@@ -123,16 +153,16 @@ TEST_F(LifecycleTest, YesThenFailedWriteKeepsTheWindowOpenAndTheOldFile) {
     prompts::enqueue(clickStandard(QMessageBox::Yes));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     InjectWriteFailure(WriteStep::Write);
-    form().ExitMenu->trigger();
+    ui().quitAction->trigger();
 
     EXPECT_EQ(error, QStringLiteral("Error saving ") + path("a.tms") + QLatin1Char('.'));
     EXPECT_TRUE(form().isVisible());
-    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().document().isModified());
     EXPECT_EQ(read("a.tms"), ChartWithName("Ann"));
 
     // Once the write succeeds the window closes.
     prompts::enqueue(clickStandard(QMessageBox::Yes));
-    form().ExitMenu->trigger();
+    ui().quitAction->trigger();
     EXPECT_FALSE(form().isVisible());
     EXPECT_EQ(read("a.tms"), ChartWithName("Bo"));
 }
@@ -142,22 +172,22 @@ TEST_F(LifecycleTest, YesThenFailedWriteKeepsTheWindowOpenAndTheOldFile) {
 TEST_F(LifecycleTest, SaveWithoutAFileNameRunsSaveAsAndAddsTms) {
     typeName("Ann");
     prompts::enqueueFileName(path("club"));
-    form().SaveMenu->trigger();
-    EXPECT_EQ(form().ChartFileName, path("club.tms"));
+    ui().saveAction->trigger();
+    EXPECT_EQ(chartFileName(), path("club.tms"));
     EXPECT_EQ(read("club.tms"), ChartWithName("Ann"));
     EXPECT_FALSE(exists("club"));
-    EXPECT_FALSE(form().Modified());
+    EXPECT_FALSE(form().document().isModified());
 
     // Save now writes to that file without asking, even with nothing changed.
     write("club.tms", "replaced behind our back");
-    form().SaveMenu->trigger();
+    ui().saveAction->trigger();
     EXPECT_EQ(read("club.tms"), ChartWithName("Ann"));
 }
 
 TEST_F(LifecycleTest, SaveAsKeepsAnotherExtensionAsTyped) {
     typeName("Ann");
     saveAs("club.txt");
-    EXPECT_EQ(form().ChartFileName, path("club.txt"));
+    EXPECT_EQ(chartFileName(), path("club.txt"));
     EXPECT_EQ(read("club.txt"), ChartWithName("Ann"));
 }
 
@@ -167,19 +197,19 @@ TEST_F(LifecycleTest, SaveAsAsksBeforeReplacingTheCompletedName) {
     QString question;
     prompts::enqueueFileName(path("club"));
     prompts::enqueue(clickStandard(QMessageBox::No, &question));
-    form().SaveasMenu->trigger();
+    ui().saveAsAction->trigger();
     EXPECT_EQ(question,
               path("club.tms") + QStringLiteral(" already exists.\nDo you want to replace it?"));
     EXPECT_EQ(read("club.tms"), "keep me");
-    EXPECT_TRUE(form().ChartFileName.isEmpty());
-    EXPECT_TRUE(form().SaveCancelled);
-    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().document().fileName().empty());
+    EXPECT_TRUE(prompts::unexpectedDialogs().isEmpty()) << "a cancelled save tells no error";
+    EXPECT_TRUE(form().document().isModified());
 
     prompts::enqueueFileName(path("club"));
     prompts::enqueue(clickStandard(QMessageBox::Yes));
-    form().SaveasMenu->trigger();
+    ui().saveAsAction->trigger();
     EXPECT_EQ(read("club.tms"), ChartWithName("Ann"));
-    EXPECT_EQ(form().ChartFileName, path("club.tms"));
+    EXPECT_EQ(chartFileName(), path("club.tms"));
 }
 
 TEST_F(LifecycleTest, FailedSaveAsKeepsTheNewNameAndTheModifiedFlag) {
@@ -187,45 +217,46 @@ TEST_F(LifecycleTest, FailedSaveAsKeepsTheNewNameAndTheModifiedFlag) {
     QString error;
     prompts::enqueueFileName(path("no-such-folder/club.tms"));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
-    form().SaveasMenu->trigger();
+    ui().saveAsAction->trigger();
     EXPECT_EQ(error,
               QStringLiteral("Error saving ") + path("no-such-folder/club.tms") + QLatin1Char('.'));
-    EXPECT_EQ(form().ChartFileName, path("no-such-folder/club.tms"));
-    EXPECT_TRUE(form().ChartSaveFailed);
-    EXPECT_TRUE(form().Modified());
+    EXPECT_EQ(chartFileName(), path("no-such-folder/club.tms"));
+    EXPECT_TRUE(fs::is_empty(dir_.path()));
+    EXPECT_TRUE(form().document().isModified());
 }
 
 TEST_F(LifecycleTest, CellThatCannotBeEncodedIsReportedAndTheFileKept) {
     write("club.tms", "keep me");
-    form().ChartFileName = path("club.tms");
+    form().document().setFileName(dir_.file("club.tms"));
     setCell(1, 1, "\xC5\x81ukasz"); // not in the chart file's code page
-    form().tournament().setModified(true);
+    form().document().tournament().setModified(true);
     QString error;
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
-    form().SaveMenu->trigger();
+    ui().saveAction->trigger();
     EXPECT_TRUE(error.startsWith(QStringLiteral("Error saving ") + path("club.tms") + "."));
     EXPECT_TRUE(error.contains(QStringLiteral("Line 1 column 1")));
     EXPECT_EQ(read("club.tms"), "keep me");
-    EXPECT_TRUE(form().ChartSaveFailed);
-    EXPECT_TRUE(form().Modified());
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1)
+        << "nothing but the kept file";
+    EXPECT_TRUE(form().document().isModified());
 }
 
 // --- New ------------------------------------------------------------------------------
 
 TEST_F(LifecycleTest, NewEmptiesPlayerCellsAndKeepsCountsNameAndFlag) {
-    form().NumRndsSE->setValue(2);
+    ui().roundsBox->setValue(2);
     enter(1, 5, "Eve");
     enter(2, 1, "123456");
     enter(5, 2, "d3");
     saveAs("a.tms");
     enter(1, 2, "Bo");
-    form().NumPlayersSE->setValue(4); // row 5 is kept hidden
-    form().RatingField = QStringLiteral("RATING");
-    form().StringGrid1->setCurrentCell(3, 3);
+    ui().playersBox->setValue(4); // row 5 is kept hidden
+    form().document().setRatingSystem(RatingSystem::Regular);
+    ui().chartView->setCurrentCell(3, 3);
 
     QString question;
     prompts::enqueue(clickStandard(QMessageBox::No, &question));
-    form().NewMenu->trigger();
+    ui().newAction->trigger();
 
     EXPECT_EQ(question, kSaveTournament);
     for (int r = 1; r <= 4; ++r) {
@@ -233,62 +264,62 @@ TEST_F(LifecycleTest, NewEmptiesPlayerCellsAndKeepsCountsNameAndFlag) {
         for (int c = 1; c <= 5; ++c)
             EXPECT_EQ(cell(c, r), "") << "column " << c << " row " << r;
     }
-    EXPECT_EQ(form().tournament().chart().cell(4, 0), "Rd 1");
-    EXPECT_EQ(form().NumRndsSE->value(), 2);
-    EXPECT_TRUE(form().RatingField.isEmpty());
-    EXPECT_EQ(form().ChartFileName, path("a.tms"));
-    EXPECT_TRUE(form().Modified());
-    EXPECT_EQ(form().StringGrid1->currentCol(), 1);
-    EXPECT_EQ(form().StringGrid1->currentRow(), 1);
+    EXPECT_EQ(form().document().tournament().chart().cell(4, 0), "Rd 1");
+    EXPECT_EQ(ui().roundsBox->value(), 2);
+    EXPECT_FALSE(form().document().ratingSystem().has_value());
+    EXPECT_EQ(chartFileName(), path("a.tms"));
+    EXPECT_TRUE(form().document().isModified());
+    EXPECT_EQ(ui().chartView->currentCol(), 1);
+    EXPECT_EQ(ui().chartView->currentRow(), 1);
 
-    form().NumPlayersSE->setValue(5);
+    ui().playersBox->setValue(5);
     EXPECT_EQ(cell(1, 5), "Eve");
 
     // Save after New writes the emptied chart into the file last saved.
-    form().NumPlayersSE->setValue(4);
-    form().SaveMenu->trigger();
+    ui().playersBox->setValue(4);
+    ui().saveAction->trigger();
     EXPECT_EQ(read("a.tms"),
               "1\t\t\t\t\t\t\r\n2\t\t\t\t\t\t\r\n3\t\t\t\t\t\t\r\n4\t\t\t\t\t\t\r\n");
 }
 
 TEST_F(LifecycleTest, NewOnACleanChartAsksNothingAndRoundRobinLosesItsX) {
-    form().RadioGroup1Buttons->button(1)->click();
-    form().tournament().setModified(false);
+    ui().typeButtons->button(1)->click();
+    form().document().tournament().setModified(false);
     ASSERT_EQ(cell(4, 1), "X");
-    form().NewMenu->trigger();
+    ui().newAction->trigger();
     EXPECT_EQ(cell(4, 1), "");
     EXPECT_EQ(cell(5, 2), "");
 }
 
 TEST_F(LifecycleTest, NewKeepsTheChartWhenTheSaveItStartedDidNotHappen) {
     typeName("Ann");
-    form().RatingField = QStringLiteral("RATING");
+    form().document().setRatingSystem(RatingSystem::Regular);
 
     // Yes, then the Save as dialog is cancelled.
     prompts::enqueue(clickStandard(QMessageBox::Yes));
     prompts::enqueueFileName(QString());
-    form().NewMenu->trigger();
+    ui().newAction->trigger();
     EXPECT_EQ(cell(1, 1), "Ann");
-    EXPECT_EQ(form().RatingField, "RATING");
+    EXPECT_EQ(form().document().ratingSystem(), RatingSystem::Regular);
 
     // Yes, then the write fails.
-    form().ChartFileName = path("a.tms");
+    form().document().setFileName(dir_.file("a.tms"));
     write("a.tms", "old chart");
     prompts::enqueue(clickStandard(QMessageBox::Yes));
     prompts::enqueue(clickStandard(QMessageBox::Ok));
     InjectWriteFailure(WriteStep::Replace);
-    form().NewMenu->trigger();
+    ui().newAction->trigger();
     EXPECT_EQ(cell(1, 1), "Ann");
     EXPECT_EQ(read("a.tms"), "old chart");
-    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().document().isModified());
 
     // Yes, and the save works: saved, then emptied.
     prompts::enqueue(clickStandard(QMessageBox::Yes));
-    form().NewMenu->trigger();
+    ui().newAction->trigger();
     EXPECT_EQ(read("a.tms"), ChartWithName("Ann"));
     EXPECT_EQ(cell(1, 1), "");
-    EXPECT_FALSE(form().Modified());
-    EXPECT_TRUE(form().RatingField.isEmpty());
+    EXPECT_FALSE(form().document().isModified());
+    EXPECT_FALSE(form().document().ratingSystem().has_value());
 }
 
 // --- Open -----------------------------------------------------------------------------
@@ -297,43 +328,46 @@ TEST_F(LifecycleTest, OpenAsksTheTypeThenLoadsTheFileUnderIt) {
     write("rr.tms", "1\tAnn\t111111\t1500\tX\t1\t=\t\r\n"
                     "2\tBo\t222222\t1400\t0\tX\t1\t\r\n"
                     "3\tCy\t\t\t=\t0\tX\t\r\n");
-    form().RatingField = QStringLiteral("ACT_RATING");
+    form().document().setRatingSystem(RatingSystem::Active);
     QString question;
-    prompts::enqueue(answerMsgDlg(2, &question));
+    prompts::enqueue(answerQuestion(2, &question));
     prompts::enqueueFileName(path("rr.tms"));
-    form().OpenMenu->trigger();
+    ui().openAction->trigger();
 
     EXPECT_EQ(question, kTypeQuestion);
-    EXPECT_EQ(form().tournament().type(), TournamentType::RoundRobin);
-    EXPECT_EQ(form().NumPlayersSE->value(), 3);
+    EXPECT_EQ(form().document().tournament().type(), TournamentType::RoundRobin);
+    EXPECT_EQ(ui().playersBox->value(), 3);
     EXPECT_EQ(cell(1, 2), "Bo");
     EXPECT_EQ(cell(6, 1), "=");
-    EXPECT_EQ(form().ChartFileName, path("rr.tms"));
-    EXPECT_EQ(form().OpenDialog1.fileName(), path("rr.tms"));
-    EXPECT_FALSE(form().Modified());
-    EXPECT_EQ(form().RatingField, "ACT_RATING");
+    EXPECT_EQ(chartFileName(), path("rr.tms"));
+    EXPECT_FALSE(form().document().isModified());
+    EXPECT_EQ(form().document().ratingSystem(), RatingSystem::Active);
 
     // Saving writes it back unchanged.
-    form().SaveMenu->trigger();
+    ui().saveAction->trigger();
     EXPECT_EQ(read("rr.tms"), "1\tAnn\t111111\t1500\tX\t1\t=\t\r\n"
                               "2\tBo\t222222\t1400\t0\tX\t1\t\r\n"
                               "3\tCy\t\t\t=\t0\tX\t\r\n");
+
+    // The next Open starts at the file opened last.
+    prompts::enqueue(answerQuestion(2));
+    EXPECT_EQ(fileOfferedByOpenDialog(), path("rr.tms"));
 }
 
 TEST_F(LifecycleTest, CancelAtTheTypeChangesNothingCancelAtTheFileKeepsTheType) {
     typeName("Ann");
-    form().tournament().setModified(false);
-    prompts::enqueue(answerMsgDlg(4));
-    form().OpenMenu->trigger();
-    EXPECT_EQ(form().tournament().type(), TournamentType::Swiss);
-    EXPECT_FALSE(form().Modified());
+    form().document().tournament().setModified(false);
+    prompts::enqueue(answerQuestion(4));
+    ui().openAction->trigger();
+    EXPECT_EQ(form().document().tournament().type(), TournamentType::Swiss);
+    EXPECT_FALSE(form().document().isModified());
 
-    prompts::enqueue(answerMsgDlg(3));
+    prompts::enqueue(answerQuestion(3));
     prompts::enqueueFileName(QString());
-    form().OpenMenu->trigger();
-    EXPECT_EQ(form().tournament().type(), TournamentType::DoubleRoundRobin);
-    EXPECT_TRUE(form().RadioGroup1Buttons->button(2)->isChecked());
-    EXPECT_TRUE(form().Modified()); // the layout was rebuilt
+    ui().openAction->trigger();
+    EXPECT_EQ(form().document().tournament().type(), TournamentType::DoubleRoundRobin);
+    EXPECT_TRUE(ui().typeButtons->button(2)->isChecked());
+    EXPECT_TRUE(form().document().isModified()); // the layout was rebuilt
     EXPECT_EQ(cell(1, 1), "Ann");
 }
 
@@ -344,42 +378,42 @@ TEST_F(LifecycleTest, OpenAsksAboutUnsavedChangesFirst) {
     // Cancel: no type question, nothing changed.
     QString question;
     prompts::enqueue(clickStandard(QMessageBox::Cancel, &question));
-    form().OpenMenu->trigger();
+    ui().openAction->trigger();
     EXPECT_EQ(question, kSaveChart);
     EXPECT_EQ(cell(1, 1), "Ann");
 
     // Yes, Save as cancelled: stops before the type question.
     prompts::enqueue(clickStandard(QMessageBox::Yes));
     prompts::enqueueFileName(QString());
-    form().OpenMenu->trigger();
+    ui().openAction->trigger();
     EXPECT_EQ(cell(1, 1), "Ann");
-    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().document().isModified());
 
     // Yes, write fails: stops too, the old file intact.
     write("a.tms", "old chart");
-    form().ChartFileName = path("a.tms");
+    form().document().setFileName(dir_.file("a.tms"));
     prompts::enqueue(clickStandard(QMessageBox::Yes));
     prompts::enqueue(clickStandard(QMessageBox::Ok));
     InjectWriteFailure(WriteStep::Create);
-    form().OpenMenu->trigger();
+    ui().openAction->trigger();
     EXPECT_EQ(read("a.tms"), "old chart");
     EXPECT_EQ(cell(1, 1), "Ann");
 
     // Yes, saved: then the open goes on.
     prompts::enqueue(clickStandard(QMessageBox::Yes));
-    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueue(answerQuestion(1));
     prompts::enqueueFileName(path("b.tms"));
-    form().OpenMenu->trigger();
+    ui().openAction->trigger();
     EXPECT_EQ(read("a.tms"), ChartWithName("Ann"));
     EXPECT_EQ(cell(1, 1), "Bo");
-    EXPECT_EQ(form().ChartFileName, path("b.tms"));
+    EXPECT_EQ(chartFileName(), path("b.tms"));
 
     // No: the changes are dropped and the file opens.
     typeName("Cy");
     prompts::enqueue(clickStandard(QMessageBox::No));
-    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueue(answerQuestion(1));
     prompts::enqueueFileName(path("a.tms"));
-    form().OpenMenu->trigger();
+    ui().openAction->trigger();
     EXPECT_EQ(cell(1, 1), "Ann");
 }
 
@@ -390,48 +424,41 @@ TEST_F(LifecycleTest, UnreadableFileChangesNeitherChartNorFileName) {
     fs::create_directory(dir_.file("folder.tms"));
 
     QString error;
-    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueue(answerQuestion(1));
     prompts::enqueueFileName(path("empty.tms"));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
-    form().OpenMenu->trigger();
+    ui().openAction->trigger();
     EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot open ") + path("empty.tms") + ": "));
 
-    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueue(answerQuestion(1));
     prompts::enqueueFileName(path("folder.tms"));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
-    form().OpenMenu->trigger();
+    ui().openAction->trigger();
     EXPECT_TRUE(error.contains(path("folder.tms")));
 
     EXPECT_EQ(cell(1, 1), "Ann");
-    EXPECT_EQ(form().NumPlayersSE->value(), 10);
-    EXPECT_EQ(form().ChartFileName, path("a.tms"));
+    EXPECT_EQ(ui().playersBox->value(), 10);
+    EXPECT_EQ(chartFileName(), path("a.tms"));
 }
 
 TEST_F(LifecycleTest, ReportMarksTheChartCleanButSaveStillAsksForAName) {
     typeName("Ann");
     enter(1, 2, "Bo");
-    form().RatingField = QStringLiteral("RATING");
+    form().document().setRatingSystem(RatingSystem::Regular);
     prompts::enqueue(clickButton(QStringLiteral("OK"))); // membership numbers
-    prompts::enqueue([](QDialog& dialog) {
-        auto* d = static_cast<QWidget*>(&dialog);
-        for (const char* name : {"TnmtNameLE", "EnddateLE", "TDNumLE"})
-            d->findChild<QLineEdit*>(QLatin1String(name))->setText(QStringLiteral("2008/06/18"));
-        d->findChild<QLineEdit*>(QStringLiteral("TnmtNameLE"))->setText(QStringLiteral("Open"));
-        QTest::keyClicks(d->findChild<QComboBox*>(QStringLiteral("ProvinceCombo")), "ON");
-        clickButton(QStringLiteral("OK"))(dialog);
-    });
+    prompts::enqueue(fillTournamentInfo());
     prompts::enqueueFileName(path("report.qtr"));
     prompts::enqueue(clickStandard(QMessageBox::Ok));
-    form().CreateReportBtn->click();
+    ui().reportButton->click();
     ASSERT_TRUE(exists("report.tms"));
-    EXPECT_FALSE(form().Modified());
-    EXPECT_TRUE(form().ChartFileName.isEmpty());
-    EXPECT_TRUE(form().FormCloseQuery());
+    EXPECT_FALSE(form().document().isModified());
+    EXPECT_TRUE(form().document().fileName().empty());
+    EXPECT_TRUE(form().document().mayClose());
 
     // Save has no file name yet, so it asks for one.
     prompts::enqueueFileName(path("mine.tms"));
-    form().SaveMenu->trigger();
-    EXPECT_EQ(form().ChartFileName, path("mine.tms"));
+    ui().saveAction->trigger();
+    EXPECT_EQ(chartFileName(), path("mine.tms"));
     EXPECT_EQ(read("mine.tms"), read("report.tms"));
 }
 

@@ -7,6 +7,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,106 +21,113 @@ using ranvik::test::WindowTest;
 
 namespace {
 
-class MainWindowTest : public WindowTest {};
-
-QString Heading(TForm1& form, int chartCol) {
-    return form.chartModel()->headerData(chartCol - 1, Qt::Horizontal, Qt::DisplayRole).toString();
-}
-QString RowLabel(TForm1& form, int chartRow) {
-    return form.chartModel()->headerData(chartRow - 1, Qt::Vertical, Qt::DisplayRole).toString();
-}
+class MainWindowTest : public WindowTest {
+  protected:
+    ChartModel& model() { return *ui().chartView->chartModel(); }
+    QString heading(int chartCol) {
+        return model().headerData(chartCol - 1, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
+    QString rowLabel(int chartRow) {
+        return model().headerData(chartRow - 1, Qt::Vertical, Qt::DisplayRole).toString();
+    }
+};
 
 } // namespace
 
 TEST_F(MainWindowTest, StartsWithTenNumberedRowsAndOneRound) {
     EXPECT_EQ(form().windowTitle(), "Ranvik - Ratings report utility for the Korvath");
-    EXPECT_EQ(form().chartModel()->rowCount(), 10);
-    EXPECT_EQ(form().chartModel()->columnCount(), 4);
-    EXPECT_EQ(Heading(form(), 1), "Name/Nom");
-    EXPECT_EQ(Heading(form(), 4), "Rd 1");
-    for (int r = 1; r <= 10; ++r) EXPECT_EQ(RowLabel(form(), r), QString::number(r));
-    EXPECT_EQ(form().NumPlayersSE->value(), 10);
-    EXPECT_EQ(form().NumRndsSE->value(), 1);
-    EXPECT_TRUE(form().NumRndsSE->isEnabled());
-    EXPECT_FALSE(form().Modified());
-    EXPECT_TRUE(form().AutoUpdateMenu->isChecked());
-    EXPECT_FALSE(form().CreatereportforFIDE1->isVisible());
+    EXPECT_EQ(model().rowCount(), 10);
+    EXPECT_EQ(model().columnCount(), 4);
+    EXPECT_EQ(heading(1), "Name/Nom");
+    EXPECT_EQ(heading(4), "Rd 1");
+    for (int r = 1; r <= 10; ++r)
+        EXPECT_EQ(rowLabel(r), QString::number(r));
+    EXPECT_EQ(ui().playersBox->value(), 10);
+    EXPECT_EQ(ui().roundsBox->value(), 1);
+    EXPECT_TRUE(ui().roundsBox->isEnabled());
+    EXPECT_FALSE(form().document().isModified());
+    EXPECT_TRUE(ui().updateOpponentsAction->isChecked());
 }
 
 TEST_F(MainWindowTest, ReactivationDoesNotRebuildTheChart) {
     setCell(1, 1, "Kasparov");
-    form().NumRndsSE->setValue(3);
-    form().FormActivate();
+    ui().roundsBox->setValue(3);
+    // Shown again and activated again, as when the user comes back to the window.
+    form().hide();
+    form().show();
+    QEvent activation(QEvent::ActivationChange);
+    QApplication::sendEvent(&form(), &activation);
     EXPECT_EQ(cell(1, 1), "Kasparov");
-    EXPECT_EQ(form().chartModel()->columnCount(), 6);
+    EXPECT_EQ(model().columnCount(), 6);
 }
 
 TEST_F(MainWindowTest, ClickingRoundRobinLaysOutTheDiagonalAndDisablesRounds) {
-    auto* radio = form().RadioGroup1Buttons->button(1);
+    auto* radio = ui().typeButtons->button(1);
     QTest::mouseClick(radio, Qt::LeftButton);
-    EXPECT_EQ(form().tournament().type(), TournamentType::RoundRobin);
-    EXPECT_EQ(form().chartModel()->columnCount(), 13); // 14 chart columns less the fixed one
-    EXPECT_EQ(Heading(form(), 4), "1");
-    EXPECT_EQ(Heading(form(), 13), "10");
+    EXPECT_EQ(form().document().tournament().type(), TournamentType::RoundRobin);
+    EXPECT_EQ(model().columnCount(), 13); // 14 chart columns less the fixed one
+    EXPECT_EQ(heading(4), "1");
+    EXPECT_EQ(heading(13), "10");
     for (int r = 1; r <= 10; ++r) {
         EXPECT_EQ(cell(ChartColumn::FirstResult + r - 1, r), "X") << r;
-        EXPECT_EQ(form().chartModel()->data(form().chartModel()->indexOf(ChartColumn::FirstResult + r - 1, r),
-                                            Qt::DisplayRole),
-                  "X");
+        EXPECT_EQ(
+            model().data(model().indexOf(ChartColumn::FirstResult + r - 1, r), Qt::DisplayRole),
+            "X");
     }
-    EXPECT_FALSE(form().NumRndsSE->isEnabled());
-    EXPECT_FALSE(form().NumRndsLabel->isEnabled());
-    EXPECT_TRUE(form().Modified());
+    EXPECT_FALSE(ui().roundsBox->isEnabled());
+    EXPECT_FALSE(ui().roundsLabel->isEnabled());
+    EXPECT_TRUE(form().document().isModified());
 
-    QTest::mouseClick(form().RadioGroup1Buttons->button(0), Qt::LeftButton);
-    EXPECT_EQ(form().chartModel()->columnCount(), 4);
-    EXPECT_TRUE(form().NumRndsSE->isEnabled());
+    QTest::mouseClick(ui().typeButtons->button(0), Qt::LeftButton);
+    EXPECT_EQ(model().columnCount(), 4);
+    EXPECT_TRUE(ui().roundsBox->isEnabled());
     EXPECT_EQ(cell(4, 1), "");
 }
 
 TEST_F(MainWindowTest, PlayersSpinBoxGrowsAndShrinksKeepingHiddenRows) {
-    form().NumPlayersSE->setValue(12);
+    ui().playersBox->setValue(12);
     setCell(1, 12, "Twelfth");
-    form().NumPlayersSE->setValue(10);
-    EXPECT_EQ(form().chartModel()->rowCount(), 10);
-    form().NumPlayersSE->setValue(12);
-    EXPECT_EQ(form().chartModel()->rowCount(), 12);
-    EXPECT_EQ(form().chartModel()->data(form().chartModel()->indexOf(1, 12), Qt::DisplayRole),
-              "Twelfth");
+    ui().playersBox->setValue(10);
+    EXPECT_EQ(model().rowCount(), 10);
+    ui().playersBox->setValue(12);
+    EXPECT_EQ(model().rowCount(), 12);
+    EXPECT_EQ(model().data(model().indexOf(1, 12), Qt::DisplayRole), "Twelfth");
 }
 
 TEST_F(MainWindowTest, ColumnZeroShowsTheChartsOwnTexts) {
     setCell(0, 3, "x3");
-    EXPECT_EQ(RowLabel(form(), 3), "x3");
+    EXPECT_EQ(rowLabel(3), "x3");
 }
 
 TEST_F(MainWindowTest, ModelPassesTheModelCheckerThroughLayoutChanges) {
-    QAbstractItemModelTester tester(form().chartModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
-    form().NumPlayersSE->setValue(25);
-    form().RadioGroup1Buttons->button(2)->click();
-    form().NumPlayersSE->setValue(3);
-    form().RadioGroup1Buttons->button(0)->click();
-    form().NumRndsSE->setValue(7);
-    EXPECT_EQ(form().chartModel()->columnCount(), 10);
-    EXPECT_EQ(form().chartModel()->rowCount(), 3);
+    QAbstractItemModelTester tester(&model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    ui().playersBox->setValue(25);
+    ui().typeButtons->button(2)->click();
+    ui().playersBox->setValue(3);
+    ui().typeButtons->button(0)->click();
+    ui().roundsBox->setValue(7);
+    EXPECT_EQ(model().columnCount(), 10);
+    EXPECT_EQ(model().rowCount(), 3);
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
     QStringList titles;
-    for (QAction* a : form().menuBar()->actions()) titles << a->text();
+    for (QAction* a : form().menuBar()->actions())
+        titles << a->text();
     EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&Tools", "&Database", "&Help"}));
-    EXPECT_EQ(form().SaveasMenu->text(), "Save as...");
-    EXPECT_EQ(form().SortplayersMenu->text(), "&Sort players in chart by rating");
-    EXPECT_EQ(form().LoadplayerfromdatabaseMenu->text(), "&Load player from database");
+    EXPECT_EQ(ui().saveAsAction->text(), "Save as...");
+    EXPECT_EQ(ui().sortByRatingAction->text(), "&Sort players in chart by rating");
+    EXPECT_EQ(ui().loadMemberAction->text(), "&Load player from database");
 }
 
 TEST_F(MainWindowTest, ColumnWidthsAndRowHeightFollowTheDesign) {
-    QHeaderView* h = form().StringGrid1->horizontalHeader();
+    QHeaderView* h = ui().chartView->horizontalHeader();
     EXPECT_EQ(h->sectionSize(0), 116);
     EXPECT_EQ(h->sectionSize(1), 63);
     EXPECT_EQ(h->sectionSize(2), 56);
     EXPECT_EQ(h->sectionSize(3), 41);
-    form().NumRndsSE->setValue(3);
+    ui().roundsBox->setValue(3);
     EXPECT_EQ(h->sectionSize(4), 48);
-    EXPECT_EQ(form().StringGrid1->verticalHeader()->sectionSize(0), 24);
+    EXPECT_EQ(ui().chartView->verticalHeader()->sectionSize(0), 24);
 }

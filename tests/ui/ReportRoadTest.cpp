@@ -6,14 +6,8 @@
 
 #include "files/FileWriter.h"
 #include "ui/ChartView.h"
-#include "ui/CheckQRBNumbersDlg.h"
-#include "ui/TnmtHeaderDlg.h"
 
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 
@@ -49,35 +43,6 @@ class ReportRoadTest : public WindowTest {
         enter(1, 2, "Bo Chen");
     }
 
-    // Fills the information dialog as a user would and presses OK.
-    static prompts::Script fillInformation(QString* typeShown = nullptr) {
-        return [typeShown](QDialog& dialog) {
-            auto& d = static_cast<TTnmtHeaderDlg&>(dialog);
-            if (typeShown)
-                *typeShown = d.TournamentTypeLabel->text();
-            QTest::keyClicks(d.TnmtNameLE, QStringLiteral("Spring Open"));
-            QTest::keyClicks(d.ProvinceCombo->lineEdit(), QStringLiteral("ON"));
-            QTest::keyClicks(d.EnddateLE, QStringLiteral("2008/06/18"));
-            QTest::keyClicks(d.TDNumLE, QStringLiteral("654321"));
-            d.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-        };
-    }
-
-    // Confirms the membership-number list, remembering it.
-    static prompts::Script confirmList(QString* list = nullptr) {
-        return [list](QDialog& dialog) {
-            if (list)
-                *list = static_cast<TCheckQRBNumbersDlg&>(dialog).Memo1->toPlainText();
-            dialog.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-        };
-    }
-
-    static prompts::Script pressCancel() {
-        return [](QDialog& dialog) {
-            dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
-        };
-    }
-
     QString path(const char* name) const { return QString::fromStdString(dir_.file(name)); }
     std::string read(const char* name) const { return test::ReadFile(dir_.file(name)); }
     bool exists(const char* name) const { return fs::exists(dir_.file(name)); }
@@ -92,12 +57,12 @@ TEST_F(ReportRoadTest, TypedChartGivesTheReportAndTheChartFileSideBySide) {
     ASSERT_EQ(cell(4, 2), "L1");
 
     QString question, list, typeShown, confirmation;
-    prompts::enqueue(answerMsgDlg(1, &question));
-    prompts::enqueue(confirmList(&list));
-    prompts::enqueue(fillInformation(&typeShown));
+    prompts::enqueue(answerQuestion(1, &question));
+    prompts::enqueue(confirmNumberList(&list));
+    prompts::enqueue(fillTournamentInfo(&typeShown));
     prompts::enqueueFileName(path("spring")); // typed without an extension
     prompts::enqueue(clickStandard(QMessageBox::Ok, &confirmation));
-    QTest::mouseClick(form().CreateReportBtn, Qt::LeftButton);
+    QTest::mouseClick(ui().reportButton, Qt::LeftButton);
 
     EXPECT_EQ(question, "What rating system did this event use?");
     EXPECT_EQ(list, "Bo Chen, ");
@@ -110,38 +75,37 @@ TEST_F(ReportRoadTest, TypedChartGivesTheReportAndTheChartFileSideBySide) {
                                                "office to rate this section."));
     // Validation dropped the empty rows; the chart file clears Modified but is not the
     // window's chart file.
-    EXPECT_EQ(form().NumPlayersSE->value(), 2);
-    EXPECT_EQ(form().RatingField, "RATING");
-    EXPECT_FALSE(form().Modified());
-    EXPECT_TRUE(form().ChartFileName.isEmpty());
+    EXPECT_EQ(ui().playersBox->value(), 2);
+    EXPECT_EQ(form().document().ratingSystem(), RatingSystem::Regular);
+    EXPECT_FALSE(form().document().isModified());
+    EXPECT_TRUE(form().document().fileName().empty());
 }
 
 TEST_F(ReportRoadTest, SecondReportAsksNoRatingAndShowsTheFirstInformation) {
     typeTwoPlayerChart();
     QString list;
-    prompts::enqueue(answerMsgDlg(2));
-    prompts::enqueue(confirmList(&list));
-    prompts::enqueue(fillInformation());
+    prompts::enqueue(answerQuestion(2));
+    prompts::enqueue(confirmNumberList(&list));
+    prompts::enqueue(fillTournamentInfo());
     prompts::enqueueFileName(path("first.qtr"));
     prompts::enqueue(clickStandard(QMessageBox::Ok));
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
     ASSERT_TRUE(exists("first.qtr"));
 
     QString nameShown, dateShown;
-    prompts::enqueue(confirmList(&list));
+    prompts::enqueue(confirmNumberList(&list));
     prompts::enqueue([&](QDialog& dialog) {
-        auto& d = static_cast<TTnmtHeaderDlg&>(dialog);
-        nameShown = d.TnmtNameLE->text();
-        dateShown = d.EnddateLE->text();
-        QTest::keyClick(d.TDNumLE, Qt::Key_Return);
+        nameShown = test::PartOf<QLineEdit>(dialog, "nameEdit")->text();
+        dateShown = test::PartOf<QLineEdit>(dialog, "endDateEdit")->text();
+        QTest::keyClick(test::PartOf<QLineEdit>(dialog, "directorNumberEdit"), Qt::Key_Return);
     });
     prompts::enqueueFileName(path("second.txt")); // another extension stays
     prompts::enqueue(clickStandard(QMessageBox::Ok));
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
 
     EXPECT_EQ(nameShown, "Spring Open");
     EXPECT_EQ(dateShown, "2008/06/18");
-    EXPECT_EQ(form().RatingField, "ACT_RATING");
+    EXPECT_EQ(form().document().ratingSystem(), RatingSystem::Active);
     // Active rating: the eighth header field is A.
     std::string expected = kTwoPlayerReport;
     expected.replace(expected.find("\"R\",\"654321\""), 3, "\"A\"");
@@ -153,54 +117,55 @@ TEST_F(ReportRoadTest, ChartFileThatCannotBeWrittenLeavesTheReportAndNoConfirmat
     typeTwoPlayerChart();
     fs::create_directory(dir_.file("held.tms")); // the chart's path is taken by a folder
     QString error;
-    prompts::enqueue(answerMsgDlg(1));
-    prompts::enqueue(confirmList());
-    prompts::enqueue(fillInformation());
+    prompts::enqueue(answerQuestion(1));
+    prompts::enqueue(confirmNumberList());
+    prompts::enqueue(fillTournamentInfo());
     prompts::enqueueFileName(path("held.qtr"));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
 
     EXPECT_EQ(error, QStringLiteral("Error saving ") + path("held.tms") + QLatin1Char('.'));
     EXPECT_EQ(read("held.qtr"), kTwoPlayerReport);
-    EXPECT_TRUE(form().ChartSaveFailed);
-    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(fs::is_directory(dir_.file("held.tms")));
+    EXPECT_TRUE(form().document().isModified());
 }
 
 TEST_F(ReportRoadTest, NameTheChartFileCannotCarryWritesNeitherFile) {
     typeTwoPlayerChart();
     setCell(1, 2, "\xE6\x9D\x8E, \xE4\xB8\xAD\xE5\xB9\xB3"); // a name in Chinese characters
     QString error;
-    prompts::enqueue(answerMsgDlg(1));
-    prompts::enqueue(confirmList());
-    prompts::enqueue(fillInformation());
+    prompts::enqueue(answerQuestion(1));
+    prompts::enqueue(confirmNumberList());
+    prompts::enqueue(fillTournamentInfo());
     prompts::enqueueFileName(path("cjk.qtr"));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
 
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Error saving ") + path("cjk.tms") + QLatin1Char('.')))
+    EXPECT_TRUE(
+        error.startsWith(QStringLiteral("Error saving ") + path("cjk.tms") + QLatin1Char('.')))
         << error.toStdString();
     EXPECT_TRUE(error.contains(QStringLiteral("Line 2 column 1"))) << error.toStdString();
     EXPECT_FALSE(exists("cjk.qtr"));
     EXPECT_FALSE(exists("cjk.tms"));
-    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().document().isModified());
 }
 
 TEST_F(ReportRoadTest, ReportFileThatCannotBeWrittenStopsBeforeTheChartFile) {
     typeTwoPlayerChart();
     test::WriteFile(dir_.file("old.qtr"), "earlier report");
     QString error;
-    prompts::enqueue(answerMsgDlg(1));
-    prompts::enqueue(confirmList());
-    prompts::enqueue(fillInformation());
+    prompts::enqueue(answerQuestion(1));
+    prompts::enqueue(confirmNumberList());
+    prompts::enqueue(fillTournamentInfo());
     prompts::enqueueFileName(path("old.qtr"));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     InjectWriteFailure(WriteStep::Write);
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
 
     EXPECT_EQ(error, QStringLiteral("Error saving report to file: ") + path("old.qtr"));
     EXPECT_EQ(read("old.qtr"), "earlier report");
     EXPECT_FALSE(exists("old.tms"));
-    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().document().isModified());
 }
 
 TEST_F(ReportRoadTest, FaultyCellGetsTheCursorAndItsMessageAndNothingElseIsAsked) {
@@ -208,74 +173,74 @@ TEST_F(ReportRoadTest, FaultyCellGetsTheCursorAndItsMessageAndNothingElseIsAsked
     setCell(1, 2, "");
     setCell(1, 3, "Cy Dow"); // row 2 is now a nameless row inside the chart
     QString error;
-    prompts::enqueue(answerMsgDlg(1));
+    prompts::enqueue(answerQuestion(1));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
 
     EXPECT_EQ(error, "Missing name. Line 2 column 1.");
-    EXPECT_EQ(form().StringGrid1->currentRow(), 2);
-    EXPECT_EQ(form().StringGrid1->currentCol(), 1);
+    EXPECT_EQ(ui().chartView->currentRow(), 2);
+    EXPECT_EQ(ui().chartView->currentCol(), 1);
     EXPECT_TRUE(fs::is_empty(dir_.path()));
 }
 
 TEST_F(ReportRoadTest, EveryCancelStopsWithNothingWritten) {
     typeTwoPlayerChart();
-    form().RatingField = QStringLiteral("RATING");
+    form().document().setRatingSystem(RatingSystem::Regular);
 
     // Inconsistent pair, answered Cancel.
     setCell(4, 2, "W1");
     prompts::enqueue(clickButton(QStringLiteral("Cancel")));
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
     setCell(4, 2, "L1");
 
-    prompts::enqueue(pressCancel()); // the membership-number list
-    form().CreateReportBtnClick();
+    prompts::enqueue(clickButton(QStringLiteral("Cancel"))); // the membership-number list
+    ui().reportAction->trigger();
 
-    prompts::enqueue(confirmList());
-    prompts::enqueue(pressCancel()); // the information dialog
-    form().CreateReportBtnClick();
+    prompts::enqueue(confirmNumberList());
+    prompts::enqueue(clickButton(QStringLiteral("Cancel"))); // the information dialog
+    ui().reportAction->trigger();
 
-    prompts::enqueue(confirmList());
-    prompts::enqueue(fillInformation());
+    prompts::enqueue(confirmNumberList());
+    prompts::enqueue(fillTournamentInfo());
     prompts::enqueueFileName(QString()); // the save dialog
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
 
     EXPECT_TRUE(fs::is_empty(dir_.path()));
-    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().document().isModified());
 }
 
 TEST_F(ReportRoadTest, EveryPlayerWithASixDigitNumberSkipsTheList) {
     typeTwoPlayerChart();
     enter(2, 2, "000042");
     enter(3, 2, "unr");
-    prompts::enqueue(answerMsgDlg(1));
-    prompts::enqueue(fillInformation());
+    prompts::enqueue(answerQuestion(1));
+    prompts::enqueue(fillTournamentInfo());
     prompts::enqueueFileName(path("all.qtr"));
     prompts::enqueue(clickStandard(QMessageBox::Ok));
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
     EXPECT_NE(read("all.qtr").find("\"000042\"\r\n\"L\",\"1\"\r\n\"0.0\"\r\n"), std::string::npos);
 }
 
 TEST_F(ReportRoadTest, ExtensionAddedToAnExistingFileAsksBeforeReplacingIt) {
     typeTwoPlayerChart();
-    form().RatingField = QStringLiteral("RATING");
+    form().document().setRatingSystem(RatingSystem::Regular);
     test::WriteFile(dir_.file("taken.qtr"), "keep me");
     QString question;
-    prompts::enqueue(confirmList());
-    prompts::enqueue(fillInformation());
+    prompts::enqueue(confirmNumberList());
+    prompts::enqueue(fillTournamentInfo());
     prompts::enqueueFileName(path("taken"));
     prompts::enqueue(clickStandard(QMessageBox::No, &question));
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
     EXPECT_EQ(question,
               path("taken.qtr") + QStringLiteral(" already exists.\nDo you want to replace it?"));
     EXPECT_EQ(read("taken.qtr"), "keep me");
     EXPECT_FALSE(exists("taken.tms"));
 
-    prompts::enqueue(confirmList());
+    prompts::enqueue(confirmNumberList());
     prompts::enqueue([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
     prompts::enqueueFileName(path("taken"));
     prompts::enqueue(clickStandard(QMessageBox::Yes));
     prompts::enqueue(clickStandard(QMessageBox::Ok));
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
     EXPECT_EQ(read("taken.qtr"), kTwoPlayerReport);
 }

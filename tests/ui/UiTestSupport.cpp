@@ -2,23 +2,29 @@
 
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
-#include "ui/MsgDlg.h"
+#include "ui/QuestionDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 namespace ranvik::test {
 namespace {
-QString Plain(QString caption) { return caption.remove(QLatin1Char('&')); }
+QString Plain(QString caption) {
+    return caption.remove(QLatin1Char('&'));
+}
 
 QString MessageOf(QDialog& dialog) {
-    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) return box->text();
-    if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("Label1"))) return label->text();
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+        return box->text();
+    if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("questionText")))
+        return label->text();
     return {};
 }
 } // namespace
@@ -28,38 +34,50 @@ void WindowTest::SetUp() {
     windows_ = CreateAppWindows();
     form().show();
     QApplication::setActiveWindow(&form());
-    form().FormActivate();
-    form().StringGrid1->setFocus();
+    ui().chartView->setFocus();
+}
+
+MainWindowParts& WindowTest::ui() {
+    if (!parts_)
+        parts_ = std::make_unique<MainWindowParts>(form());
+    return *parts_;
 }
 
 void WindowTest::TearDown() {
     const QStringList unexpected = prompts::unexpectedDialogs();
-    EXPECT_TRUE(unexpected.isEmpty()) << "unexpected dialogs: " << unexpected.join(" | ").toStdString();
+    EXPECT_TRUE(unexpected.isEmpty())
+        << "unexpected dialogs: " << unexpected.join(" | ").toStdString();
     EXPECT_EQ(prompts::pendingScripts(), 0) << "scripted dialog answers left unused";
     EXPECT_EQ(prompts::pendingFileNames(), 0) << "scripted file names left unused";
     prompts::clearQueues();
     // Closing asks nothing in a test unless the test scripted it.
-    form().tournament().setModified(false);
+    form().document().tournament().setModified(false);
+    parts_.reset();
     windows_.reset();
 }
 
 void WindowTest::select(int col, int row) {
-    form().StringGrid1->setCurrentCell(col, row);
+    ui().chartView->setCurrentCell(col, row);
 }
 
 QWidget* WindowTest::keyTarget() {
     // A closed editor lingers until deleted later; only a visible one takes keys.
-    for (QLineEdit* editor : form().StringGrid1->findChildren<QLineEdit*>(QStringLiteral("CellEditor"))) {
-        if (editor->isVisible()) return editor;
+    for (QLineEdit* editor :
+         ui().chartView->findChildren<QLineEdit*>(QStringLiteral("CellEditor"))) {
+        if (editor->isVisible())
+            return editor;
     }
-    return form().StringGrid1;
+    return ui().chartView;
 }
 
 void WindowTest::type(const QString& text) {
-    for (const QChar ch : text) QTest::keyClick(keyTarget(), ch.toLatin1());
+    for (const QChar ch : text)
+        QTest::keyClick(keyTarget(), ch.toLatin1());
 }
 
-void WindowTest::pressEnter() { QTest::keyClick(keyTarget(), Qt::Key_Return); }
+void WindowTest::pressEnter() {
+    QTest::keyClick(keyTarget(), Qt::Key_Return);
+}
 
 void WindowTest::enter(int col, int row, const QString& text) {
     select(col, row);
@@ -68,23 +86,25 @@ void WindowTest::enter(int col, int row, const QString& text) {
 }
 
 std::string WindowTest::cell(int col, int row) {
-    return std::string(form().tournament().chart().cell(col, row));
+    return std::string(form().document().tournament().chart().cell(col, row));
 }
 
 void WindowTest::setCell(int col, int row, const std::string& text) {
-    form().tournament().chart().setCell(col, row, text);
+    form().document().tournament().chart().setCell(col, row, text);
 }
 
 prompts::Script WindowTest::clickButton(const QString& caption, QString* message) {
     return [caption, message](QDialog& dialog) {
-        if (message) *message = MessageOf(dialog);
+        if (message)
+            *message = MessageOf(dialog);
         for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
             if (Plain(button->text()) == Plain(caption) && button->isVisible()) {
                 button->click();
                 return;
             }
         }
-        ADD_FAILURE() << "no button " << caption.toStdString() << " in " << dialog.windowTitle().toStdString();
+        ADD_FAILURE() << "no button " << caption.toStdString() << " in "
+                      << dialog.windowTitle().toStdString();
         dialog.reject();
     };
 }
@@ -97,7 +117,8 @@ prompts::Script WindowTest::clickStandard(QMessageBox::StandardButton which, QSt
             dialog.reject();
             return;
         }
-        if (message) *message = box->text();
+        if (message)
+            *message = box->text();
         QAbstractButton* button = box->button(which);
         if (!button) {
             ADD_FAILURE() << "message box has no such button: " << box->text().toStdString();
@@ -108,17 +129,40 @@ prompts::Script WindowTest::clickStandard(QMessageBox::StandardButton which, QSt
     };
 }
 
-prompts::Script WindowTest::answerMsgDlg(int n, QString* message) {
+prompts::Script WindowTest::answerQuestion(int n, QString* message) {
     return [n, message](QDialog& dialog) {
-        auto* msg = qobject_cast<TMsgDlg*>(&dialog);
-        if (!msg) {
-            ADD_FAILURE() << "expected the message dialog, got " << dialog.windowTitle().toStdString();
+        if (!qobject_cast<QuestionDialog*>(&dialog)) {
+            ADD_FAILURE() << "expected the question dialog, got "
+                          << dialog.windowTitle().toStdString();
             dialog.reject();
             return;
         }
-        if (message) *message = msg->Label1->text();
-        QPushButton* buttons[] = {msg->Button1, msg->Button2, msg->Button3, msg->Button4};
-        buttons[n - 1]->click();
+        if (message)
+            *message = PartOf<QLabel>(dialog, "questionText")->text();
+        const char* const buttons[] = {"firstAnswerButton", "secondAnswerButton",
+                                       "thirdAnswerButton", "fourthAnswerButton"};
+        PartOf<QPushButton>(dialog, buttons[n - 1])->click();
+    };
+}
+
+prompts::Script WindowTest::fillTournamentInfo(QString* typeShown) {
+    return [typeShown](QDialog& dialog) {
+        if (typeShown)
+            *typeShown = PartOf<QLabel>(dialog, "tournamentTypeLabel")->text();
+        QTest::keyClicks(PartOf<QLineEdit>(dialog, "nameEdit"), QStringLiteral("Spring Open"));
+        QTest::keyClicks(PartOf<QComboBox>(dialog, "provinceCombo")->lineEdit(),
+                         QStringLiteral("ON"));
+        QTest::keyClicks(PartOf<QLineEdit>(dialog, "endDateEdit"), QStringLiteral("2008/06/18"));
+        QTest::keyClicks(PartOf<QLineEdit>(dialog, "directorNumberEdit"), QStringLiteral("654321"));
+        clickButton(QStringLiteral("OK"))(dialog);
+    };
+}
+
+prompts::Script WindowTest::confirmNumberList(QString* list) {
+    return [list](QDialog& dialog) {
+        if (list)
+            *list = PartOf<QPlainTextEdit>(dialog, "flaggedNumbersList")->toPlainText();
+        clickButton(QStringLiteral("OK"))(dialog);
     };
 }
 

@@ -2,6 +2,8 @@
 // A fixture with the program's six windows, the main window shown offscreen, and helpers
 // that type into the real chart view and answer dialogs by script.
 
+#include "MainWindowParts.h"
+
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
 #include "ui/Prompts.h"
@@ -12,17 +14,29 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace ranvik::test {
 
+// A dialog's widget by its object name; throws (failing the test) when there is none.
+template <class T> T* PartOf(QWidget& dialog, const char* name) {
+    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        throw std::logic_error(dialog.objectName().toStdString() + " has no " + name);
+    return found;
+}
+
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
-    TForm1& form() { return *windows_->form1; }
+    MainWindow& form() { return *windows_->mainWindow; }
     AppWindows& windows() { return *windows_; }
+    // The main window's widgets and actions.
+    MainWindowParts& ui();
+    QString chartFileName() { return QString::fromStdString(form().document().fileName()); }
 
     // Makes (col, row) the chart's current cell, as a click would.
     void select(int col, int row);
@@ -38,12 +52,19 @@ protected:
 
     // Scripts: press the button with this caption (ignoring "&"), remembering the message.
     static prompts::Script clickButton(const QString& caption, QString* message = nullptr);
-    static prompts::Script clickStandard(QMessageBox::StandardButton button, QString* message = nullptr);
-    // Answers the message dialog with button n (1 to 4).
-    static prompts::Script answerMsgDlg(int n, QString* message = nullptr);
+    static prompts::Script clickStandard(QMessageBox::StandardButton button,
+                                         QString* message = nullptr);
+    // Answers the question dialog with button n (1 to 4).
+    static prompts::Script answerQuestion(int n, QString* message = nullptr);
+    // Types Spring Open, ON, 2008/06/18 and TD 654321 into the tournament information
+    // dialog and presses OK, remembering the tournament type it showed.
+    static prompts::Script fillTournamentInfo(QString* typeShown = nullptr);
+    // Presses OK in the membership-number list, remembering the list.
+    static prompts::Script confirmNumberList(QString* list = nullptr);
 
-private:
+  private:
     std::unique_ptr<AppWindows> windows_;
+    std::unique_ptr<MainWindowParts> parts_;
 };
 
 } // namespace ranvik::test

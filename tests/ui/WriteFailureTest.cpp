@@ -6,12 +6,6 @@
 #include "UiTestSupport.h"
 
 #include "files/FileWriter.h"
-#include "ui/TnmtHeaderDlg.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <filesystem>
 #include <set>
@@ -53,20 +47,13 @@ class WriteFailureTest : public WindowTest, public ::testing::WithParamInterface
         enter(4, 1, "w2");
         enter(1, 2, "Bo Chen");
         enter(2, 2, "654321");
-        ASSERT_TRUE(form().Modified());
+        ASSERT_TRUE(form().document().isModified());
     }
 
     // Answers every question of the report up to the file name, which is name.
     void scriptReportUpTo(const char* name) {
-        prompts::enqueue(answerMsgDlg(1)); // regular rating
-        prompts::enqueue([](QDialog& dialog) {
-            auto& d = static_cast<TTnmtHeaderDlg&>(dialog);
-            QTest::keyClicks(d.TnmtNameLE, QStringLiteral("Spring Open"));
-            QTest::keyClicks(d.ProvinceCombo->lineEdit(), QStringLiteral("ON"));
-            QTest::keyClicks(d.EnddateLE, QStringLiteral("2008/06/18"));
-            QTest::keyClicks(d.TDNumLE, QStringLiteral("654321"));
-            d.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-        });
+        prompts::enqueue(answerQuestion(1)); // regular rating
+        prompts::enqueue(fillTournamentInfo());
         prompts::enqueueFileName(path(name));
     }
 
@@ -76,16 +63,16 @@ class WriteFailureTest : public WindowTest, public ::testing::WithParamInterface
 TEST_P(WriteFailureTest, SaveKeepsTheChartFile) {
     typeChart();
     write("club.tms", kOldChart);
-    form().ChartFileName = path("club.tms");
+    form().document().setFileName(dir_.file("club.tms"));
     QString error;
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     InjectWriteFailure(GetParam());
-    form().SaveMenu->trigger();
+    ui().saveAction->trigger();
 
     EXPECT_EQ(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.'));
     EXPECT_EQ(read("club.tms"), kOldChart);
-    EXPECT_TRUE(form().Modified());
-    EXPECT_TRUE(form().ChartSaveFailed);
+    EXPECT_TRUE(form().document().isModified());
+    EXPECT_EQ(chartFileName(), path("club.tms"));
     EXPECT_EQ(files(), std::set<std::string>{"club.tms"});
 }
 
@@ -96,12 +83,12 @@ TEST_P(WriteFailureTest, SaveAsKeepsTheFileItWouldReplace) {
     prompts::enqueueFileName(path("other.tms"));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     InjectWriteFailure(GetParam());
-    form().SaveasMenu->trigger();
+    ui().saveAsAction->trigger();
 
     EXPECT_EQ(error, QStringLiteral("Error saving ") + path("other.tms") + QLatin1Char('.'));
     EXPECT_EQ(read("other.tms"), kOldChart);
-    EXPECT_TRUE(form().Modified());
-    EXPECT_EQ(form().ChartFileName, path("other.tms"));
+    EXPECT_TRUE(form().document().isModified());
+    EXPECT_EQ(chartFileName(), path("other.tms"));
     EXPECT_EQ(files(), std::set<std::string>{"other.tms"});
 }
 
@@ -113,12 +100,12 @@ TEST_P(WriteFailureTest, ReportFileFailureKeepsBothOldFiles) {
     scriptReportUpTo("spring.qtr");
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     InjectWriteFailure(GetParam());
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
 
     EXPECT_EQ(error, QStringLiteral("Error saving report to file: ") + path("spring.qtr"));
     EXPECT_EQ(read("spring.qtr"), kOldReport);
     EXPECT_EQ(read("spring.tms"), kOldChart);
-    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().document().isModified());
     EXPECT_EQ(files(), (std::set<std::string>{"spring.qtr", "spring.tms"}));
 }
 
@@ -130,32 +117,32 @@ TEST_P(WriteFailureTest, ChartFileBesideTheReportFailsAndKeepsItsOldBytes) {
     scriptReportUpTo("spring.qtr");
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     InjectWriteFailure(GetParam(), 1, 1); // the report file goes through, the chart file not
-    form().CreateReportBtnClick();
+    ui().reportAction->trigger();
 
     // The failure is the last thing shown: no confirmation of the two files follows it.
     EXPECT_EQ(error, QStringLiteral("Error saving ") + path("spring.tms") + QLatin1Char('.'));
     EXPECT_NE(read("spring.qtr"), kOldReport);
     EXPECT_EQ(read("spring.tms"), kOldChart);
-    EXPECT_TRUE(form().Modified());
-    EXPECT_TRUE(form().ChartSaveFailed);
+    EXPECT_TRUE(form().document().isModified());
+    EXPECT_TRUE(form().document().fileName().empty()) << "the report's chart is not the window's";
     EXPECT_EQ(files(), (std::set<std::string>{"spring.qtr", "spring.tms"}));
 }
 
 TEST_P(WriteFailureTest, CloseQuestionYesThenFailureKeepsTheWindowOpen) {
     typeChart();
     write("club.tms", kOldChart);
-    form().ChartFileName = path("club.tms");
+    form().document().setFileName(dir_.file("club.tms"));
     QString question, error;
     prompts::enqueue(clickStandard(QMessageBox::Yes, &question));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     InjectWriteFailure(GetParam());
-    form().ExitMenu->trigger();
+    ui().quitAction->trigger();
 
     EXPECT_EQ(question, QStringLiteral("Save changes to this chart?"));
     EXPECT_EQ(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.'));
     EXPECT_TRUE(form().isVisible());
     EXPECT_EQ(read("club.tms"), kOldChart);
-    EXPECT_TRUE(form().Modified());
+    EXPECT_TRUE(form().document().isModified());
     EXPECT_EQ(cell(1, 2), "Bo Chen");
     EXPECT_EQ(files(), std::set<std::string>{"club.tms"});
 }

@@ -1,9 +1,8 @@
-#include "ui/CheckQRBNumbersDlg.h"
+#include "ui/MemberNumberCheckDialog.h"
 
 #include "ui/ButtonBar.h"
 #include "ui/Prompts.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,7 +10,7 @@
 
 namespace ranvik {
 
-const QString& TCheckQRBNumbersDlg::Explanation() {
+const QString& MemberNumberCheckDialog::Explanation() {
     static const QString text =
         QStringLiteral("The following players have been flagged for your attention and \n"
                        "double-checking. They may be new QRB members or members \n"
@@ -22,32 +21,32 @@ const QString& TCheckQRBNumbersDlg::Explanation() {
     return text;
 }
 
-TCheckQRBNumbersDlg::TCheckQRBNumbersDlg(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("CheckQRBNumbersDlg"));
+MemberNumberCheckDialog::MemberNumberCheckDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("memberNumberCheckDialog"));
     setWindowTitle(QStringLiteral("QRB numbers and expirations"));
 
     const OkCancelBar bar = MakeOkCancelBar(this);
     connect(bar.ok, &QPushButton::clicked, this, &QDialog::accept);
 
     // Plain text on the window's own background, no frame: an explanation, not a field.
-    Memo2 = new QLabel(Explanation(), this);
-    Memo2->setObjectName(QStringLiteral("Memo2"));
-    Memo2->setTextFormat(Qt::PlainText);
-    Memo2->setWordWrap(true);
-    Memo2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    explanationText_ = new QLabel(Explanation(), this);
+    explanationText_->setObjectName(QStringLiteral("explanationText"));
+    explanationText_->setTextFormat(Qt::PlainText);
+    explanationText_->setWordWrap(true);
+    explanationText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    flaggedNumbersList_ = new QPlainTextEdit(this);
+    flaggedNumbersList_->setObjectName(QStringLiteral("flaggedNumbersList"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bar.panel);
-    layout->addWidget(Memo2);
-    layout->addWidget(Memo1, 1);
+    layout->addWidget(explanationText_);
+    layout->addWidget(flaggedNumbersList_, 1);
     resize(310, 395);
 }
 
-bool TCheckQRBNumbersDlg::ask(const QStringList& lines) {
-    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+bool MemberNumberCheckDialog::ask(const QStringList& lines) {
+    flaggedNumbersList_->setPlainText(lines.join(QLatin1Char('\n')));
     return prompts::execModal(*this) == QDialog::Accepted;
 }
 

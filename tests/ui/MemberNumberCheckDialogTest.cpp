@@ -1,7 +1,7 @@
 // The membership-number check dialog: the fixed explanation, the list replaced at each
 // showing, and OK / Cancel.
 
-#include "ui/CheckQRBNumbersDlg.h"
+#include "ui/MemberNumberCheckDialog.h"
 #include "ui/Prompts.h"
 
 #include <QLabel>
@@ -11,21 +11,39 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 namespace ranvik {
 namespace {
+
+template <class T> T* Find(QWidget& dialog, const char* name) {
+    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        throw std::logic_error(std::string("the membership-number check dialog has no ") + name);
+    return found;
+}
+
+QLabel* ExplanationText(QWidget& dialog) {
+    return Find<QLabel>(dialog, "explanationText");
+}
+
+QPlainTextEdit* FlaggedNumbersList(QWidget& dialog) {
+    return Find<QPlainTextEdit>(dialog, "flaggedNumbersList");
+}
 
 prompts::Script Press(const char* name, QString* listShown = nullptr) {
     return [name, listShown](QDialog& dialog) {
         if (listShown)
-            *listShown = static_cast<TCheckQRBNumbersDlg&>(dialog).Memo1->toPlainText();
-        dialog.findChild<QPushButton*>(QLatin1String(name))->click();
+            *listShown = FlaggedNumbersList(dialog)->toPlainText();
+        Find<QPushButton>(dialog, name)->click();
     };
 }
 
-TEST(CheckQRBNumbersDlg, ShowsTheSevenLineExplanationWordForWord) {
-    TCheckQRBNumbersDlg dlg;
+TEST(MemberNumberCheckDialog, ShowsTheSevenLineExplanationWordForWord) {
+    MemberNumberCheckDialog dlg;
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("QRB numbers and expirations"));
-    const QStringList lines = dlg.Memo2->text().split(QLatin1Char('\n'));
+    const QStringList lines = ExplanationText(dlg)->text().split(QLatin1Char('\n'));
     const QStringList expected = {
         QStringLiteral("The following players have been flagged for your attention and "),
         QStringLiteral("double-checking. They may be new QRB members or members "),
@@ -36,33 +54,33 @@ TEST(CheckQRBNumbersDlg, ShowsTheSevenLineExplanationWordForWord) {
         QString(),
     };
     EXPECT_EQ(lines, expected);
-    EXPECT_TRUE(dlg.Memo2->wordWrap());
+    EXPECT_TRUE(ExplanationText(dlg)->wordWrap());
     EXPECT_EQ(dlg.size(), QSize(310, 395));
 }
 
-TEST(CheckQRBNumbersDlg, EachShowingReplacesTheList) {
-    TCheckQRBNumbersDlg dlg;
+TEST(MemberNumberCheckDialog, EachShowingReplacesTheList) {
+    MemberNumberCheckDialog dlg;
     QString first, second;
-    prompts::enqueue(Press("OKBtn", &first));
+    prompts::enqueue(Press("okButton", &first));
     EXPECT_TRUE(dlg.ask({QStringLiteral("Ann Lee, 12345"), QStringLiteral("Bo Chen, ")}));
     prompts::enqueue([&second](QDialog& dialog) {
-        auto& d = static_cast<TCheckQRBNumbersDlg&>(dialog);
-        second = d.Memo1->toPlainText();
+        QPlainTextEdit* list = FlaggedNumbersList(dialog);
+        second = list->toPlainText();
         // Typing into the list is allowed and has no effect.
-        QTest::keyClicks(d.Memo1, QStringLiteral("typed"));
-        d.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
+        QTest::keyClicks(list, QStringLiteral("typed"));
+        Find<QPushButton>(dialog, "cancelButton")->click();
     });
     EXPECT_FALSE(dlg.ask({QStringLiteral("Cy Dow, unr.")}));
     EXPECT_EQ(first, QStringLiteral("Ann Lee, 12345\nBo Chen, "));
     EXPECT_EQ(second, QStringLiteral("Cy Dow, unr."));
     QString third;
-    prompts::enqueue(Press("OKBtn", &third));
+    prompts::enqueue(Press("okButton", &third));
     dlg.ask({QStringLiteral("Di Eve, 1234567")});
     EXPECT_EQ(third, QStringLiteral("Di Eve, 1234567"));
 }
 
-TEST(CheckQRBNumbersDlg, EnterIsOkEscapeAndCloseAreCancel) {
-    TCheckQRBNumbersDlg dlg;
+TEST(MemberNumberCheckDialog, EnterIsOkEscapeAndCloseAreCancel) {
+    MemberNumberCheckDialog dlg;
     prompts::enqueue([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
     EXPECT_TRUE(dlg.ask({QStringLiteral("A, ")}));
     prompts::enqueue([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });

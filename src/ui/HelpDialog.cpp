@@ -1,18 +1,17 @@
-#include "ui/HelpDlg.h"
+#include "ui/HelpDialog.h"
 
 #include "ui/ButtonBar.h"
+#include "ui/WindowPlacement.h"
 
-#include <QFrame>
-#include <QGuiApplication>
+#include <QFont>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStringList>
 #include <QVBoxLayout>
 
 namespace ranvik {
 
-const QStringList& THelpDlg::Paragraphs() {
+const QStringList& HelpDialog::Paragraphs() {
     static const QStringList paragraphs = {
         QStringLiteral(
             "Ranvik is for tournament directors. You key in the results of a finished "
@@ -64,38 +63,39 @@ const QStringList& THelpDlg::Paragraphs() {
     return paragraphs;
 }
 
-THelpDlg::THelpDlg(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("HelpDlg"));
+HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("helpDialog"));
     setWindowTitle(QStringLiteral("Ranvik Help"));
     resize(530, 585);
 
-    QWidget* panel = MakeOkPanel(this);
+    const OkBar bar = MakeOkBar(this);
+    okButton_ = bar.ok;
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    helpText_ = new QPlainTextEdit(this);
+    helpText_->setObjectName(QStringLiteral("helpText"));
+    helpText_->setReadOnly(true);
+    helpText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    helpText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(13);
-    Memo1->setFont(font);
-    Memo1->setPlainText(Paragraphs().join(QStringLiteral("\n\n")));
+    helpText_->setFont(font);
+    helpText_->setPlainText(Paragraphs().join(QStringLiteral("\n\n")));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(panel);
-    layout->addWidget(Memo1, 1);
+    layout->addWidget(bar.panel);
+    layout->addWidget(helpText_, 1);
 
-    setTabOrder(findChild<QPushButton*>(QStringLiteral("OKBtn")), Memo1);
-    findChild<QPushButton*>(QStringLiteral("OKBtn"))->setFocus();
+    setTabOrder(okButton_, helpText_);
+    okButton_->setFocus();
 }
 
-void THelpDlg::showEvent(QShowEvent* event) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    findChild<QPushButton*>(QStringLiteral("OKBtn"))->setFocus();
+void HelpDialog::showEvent(QShowEvent* event) {
+    CenterOnScreen(*this);
+    // Enter closes the window straight away, whatever had the focus last time.
+    okButton_->setFocus();
     QDialog::showEvent(event);
 }
 

@@ -1,7 +1,7 @@
 // The help and about windows: their texts, and that Enter closes them at once.
 
-#include "ui/AboutDlg.h"
-#include "ui/HelpDlg.h"
+#include "ui/AboutDialog.h"
+#include "ui/HelpDialog.h"
 #include "ui/Prompts.h"
 
 #include <QLabel>
@@ -13,8 +13,18 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 namespace ranvik {
 namespace {
+
+template <class T> T* Find(QWidget& dialog, const char* name) {
+    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        throw std::logic_error(dialog.objectName().toStdString() + " has no " + name);
+    return found;
+}
 
 // Presses Enter on whatever has the focus as the window opens.
 prompts::Script EnterAtOnce(QWidget** focused) {
@@ -24,10 +34,11 @@ prompts::Script EnterAtOnce(QWidget** focused) {
     };
 }
 
-TEST(HelpDlg, ElevenParagraphsSeparatedByEmptyLines) {
-    THelpDlg dlg;
+TEST(HelpDialog, ElevenParagraphsSeparatedByEmptyLines) {
+    HelpDialog dlg;
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Ranvik Help"));
-    const QString text = dlg.Memo1->toPlainText();
+    const QPlainTextEdit* helpText = Find<QPlainTextEdit>(dlg, "helpText");
+    const QString text = helpText->toPlainText();
     const QStringList paragraphs = text.split(QStringLiteral("\n\n"));
     ASSERT_EQ(paragraphs.size(), 11);
     for (const QString& paragraph : paragraphs) {
@@ -39,40 +50,42 @@ TEST(HelpDlg, ElevenParagraphsSeparatedByEmptyLines) {
         paragraphs[6].contains(QStringLiteral("For byes and forfeits, enter 0 as the opponent.")));
     EXPECT_TRUE(paragraphs[8].contains(QStringLiteral("Create report for QRB...")));
     EXPECT_FALSE(text.contains(QStringLiteral("Part ")));
-    EXPECT_TRUE(dlg.Memo1->isReadOnly());
+    EXPECT_TRUE(helpText->isReadOnly());
 }
 
-TEST(HelpDlg, EnterClosesItAsSoonAsItOpensAndTheTextWraps) {
-    THelpDlg dlg;
+TEST(HelpDialog, EnterClosesItAsSoonAsItOpensAndTheTextWraps) {
+    HelpDialog dlg;
     QWidget* focused = nullptr;
     bool wrapped = false;
     prompts::enqueue([&](QDialog& dialog) {
         // The longest paragraph cannot fit one line of a 530-pixel window.
-        const QTextBlock block = dlg.Memo1->document()->findBlockByNumber(12);
+        const QTextBlock block =
+            Find<QPlainTextEdit>(dlg, "helpText")->document()->findBlockByNumber(12);
         wrapped = block.layout() && block.layout()->lineCount() > 1;
         EnterAtOnce (&focused)(dialog);
     });
     EXPECT_EQ(prompts::execModal(dlg), QDialog::Accepted);
-    EXPECT_EQ(focused, dlg.findChild<QPushButton*>(QStringLiteral("OKBtn")));
+    EXPECT_EQ(focused, Find<QPushButton>(dlg, "okButton"));
     EXPECT_TRUE(wrapped);
     EXPECT_EQ(dlg.size(), QSize(530, 585));
 }
 
-TEST(AboutDlg, ShowsNameVersionAndADrawnPictureAndEnterCloses) {
-    TAboutDlg dlg;
+TEST(AboutDialog, ShowsNameVersionAndADrawnPictureAndEnterCloses) {
+    AboutDialog dlg;
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("About Ranvik"));
-    EXPECT_EQ(dlg.Label1->text(), QStringLiteral("Ranvik"));
-    EXPECT_EQ(dlg.VersionLabel->text(), QStringLiteral("Version 2.03"));
-    EXPECT_TRUE(dlg.Memo1->isReadOnly());
-    EXPECT_FALSE(dlg.Memo1->toPlainText().isEmpty());
-    auto* image = dlg.findChild<QLabel*>(QStringLiteral("Image1"));
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->pixmap().size(), QSize(320, 235));
+    EXPECT_EQ(Find<QLabel>(dlg, "programNameLabel")->text(), QStringLiteral("Ranvik"));
+    EXPECT_EQ(Find<QLabel>(dlg, "versionLabel")->text(), QStringLiteral("Version 2.03"));
+    const QPlainTextEdit* credits = Find<QPlainTextEdit>(dlg, "creditsText");
+    EXPECT_TRUE(credits->isReadOnly());
+    EXPECT_FALSE(credits->toPlainText().isEmpty());
+    auto* picture = dlg.findChild<QLabel*>(QStringLiteral("pictureLabel"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->pixmap().size(), QSize(320, 235));
 
     QWidget* focused = nullptr;
     prompts::enqueue(EnterAtOnce(&focused));
     EXPECT_EQ(prompts::execModal(dlg), QDialog::Accepted);
-    EXPECT_EQ(focused, dlg.findChild<QPushButton*>(QStringLiteral("OKBtn")));
+    EXPECT_EQ(focused, Find<QPushButton>(dlg, "okButton"));
 }
 
 } // namespace

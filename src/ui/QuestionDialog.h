@@ -1,7 +1,10 @@
 #pragma once
-// The message dialog: one message and up to four buttons whose captions the caller sets.
+// The question dialog: one message and up to four answer buttons whose captions the caller
+// sets.
 
 #include <QDialog>
+
+#include <array>
 
 class QLabel;
 class QPushButton;
@@ -9,25 +12,18 @@ class QWidget;
 
 namespace ranvik {
 
-class TMsgDlg : public QDialog {
+class QuestionDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TMsgDlg(QWidget* parent = nullptr);
+    explicit QuestionDialog(QWidget* parent = nullptr);
 
     // The message (a CR starts a new line) and the four captions; an empty caption 3 or 4
     // leaves that button out.
-    void SetCaptions(const QString& message, const QString& caption1, const QString& caption2,
+    void setQuestion(const QString& message, const QString& caption1, const QString& caption2,
                      const QString& caption3, const QString& caption4);
     // Shows the dialog modally; the number (1 to 4) of the button pressed, 2 when closed
     // otherwise.
     int ask();
-
-    QLabel* Label1 = nullptr;
-    QWidget* Panel1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button4 = nullptr;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -38,8 +34,12 @@ class TMsgDlg : public QDialog {
   private:
     // Fits the window to the message and shows buttons 3 and 4 only when captioned; runs
     // at every activation.
-    void FormActivate();
-    void placePanel();
+    void fitToText();
+    void placeButtonBar();
+
+    QLabel* questionText_ = nullptr;
+    QWidget* buttonBar_ = nullptr;
+    std::array<QPushButton*, 4> answerButtons_{};
 };
 
 } // namespace ranvik

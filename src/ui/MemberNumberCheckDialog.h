@@ -9,10 +9,10 @@ class QLabel;
 
 namespace ranvik {
 
-class TCheckQRBNumbersDlg : public QDialog {
+class MemberNumberCheckDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TCheckQRBNumbersDlg(QWidget* parent = nullptr);
+    explicit MemberNumberCheckDialog(QWidget* parent = nullptr);
 
     // Shows the lines modally; true for OK.
     bool ask(const QStringList& lines);
@@ -20,8 +20,9 @@ class TCheckQRBNumbersDlg : public QDialog {
     // The fixed explanation above the list, its seven lines joined by LF.
     static const QString& Explanation();
 
-    QLabel* Memo2 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+  private:
+    QLabel* explanationText_ = nullptr;
+    QPlainTextEdit* flaggedNumbersList_ = nullptr;
 };
 
 } // namespace ranvik

@@ -4,21 +4,25 @@
 #include <QStringList>
 
 class QPlainTextEdit;
+class QPushButton;
 
 namespace ranvik {
 
 // "Ranvik Help": the help text.
-class THelpDlg : public QDialog {
+class HelpDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit THelpDlg(QWidget* parent = nullptr);
-    QPlainTextEdit* Memo1 = nullptr;
+    explicit HelpDialog(QWidget* parent = nullptr);
 
     // The help text's paragraphs, in the order shown.
     static const QStringList& Paragraphs();
 
   protected:
     void showEvent(QShowEvent* event) override;
+
+  private:
+    QPushButton* okButton_ = nullptr;
+    QPlainTextEdit* helpText_ = nullptr;
 };
 
 } // namespace ranvik

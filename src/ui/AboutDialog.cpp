@@ -1,16 +1,15 @@
-#include "ui/AboutDlg.h"
+#include "ui/AboutDialog.h"
 
 #include "ui/ButtonBar.h"
+#include "ui/WindowPlacement.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace ranvik {
@@ -87,39 +86,40 @@ QLabel* MakeOverlay(QWidget* parent, const char* name, const QString& text, cons
 
 } // namespace
 
-TAboutDlg::TAboutDlg(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("AboutDlg"));
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QStringLiteral("About Ranvik"));
     resize(325, 470);
 
-    QWidget* panel1 = MakeOkPanel(this);
+    const OkBar bar = MakeOkBar(this);
+    okButton_ = bar.ok;
 
-    auto* panel2 = new QFrame(this);
-    panel2->setObjectName(QStringLiteral("Panel2"));
-    panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel2->setLineWidth(6);
+    auto* content = new QFrame(this);
+    content->setObjectName(QStringLiteral("contentPanel"));
+    content->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    content->setLineWidth(6);
 
     // The picture is drawn from its top left corner and clipped by its frame.
-    auto* image = new QLabel(panel2);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setGeometry(8, 9, 305, 237);
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setPixmap(DrawPicture());
+    auto* picture = new QLabel(content);
+    picture->setObjectName(QStringLiteral("pictureLabel"));
+    picture->setGeometry(8, 9, 305, 237);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(DrawPicture());
 
-    Label1 = MakeOverlay(panel2, "Label1", QStringLiteral("Ranvik"),
-                         LabelFont(QFont::Serif, QStringLiteral("Serif"), 37, true));
-    Label1->setGeometry(19, 10, 230, 44);
-    VersionLabel =
-        MakeOverlay(panel2, "VersionLabel", QStringLiteral("Version 2.03"),
+    QLabel* programName = MakeOverlay(content, "programNameLabel", QStringLiteral("Ranvik"),
+                                      LabelFont(QFont::Serif, QStringLiteral("Serif"), 37, true));
+    programName->setGeometry(19, 10, 230, 44);
+    QLabel* version =
+        MakeOverlay(content, "versionLabel", QStringLiteral("Version 2.03"),
                     LabelFont(QFont::SansSerif, QStringLiteral("Sans Serif"), 19, false));
-    VersionLabel->adjustSize();
-    VersionLabel->move(16, 54);
+    version->adjustSize();
+    version->move(16, 54);
 
-    Memo1 = new QPlainTextEdit(panel2);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setGeometry(8, 249, 232, 142);
-    Memo1->setPlainText(QStringLiteral(
+    auto* credits = new QPlainTextEdit(content);
+    credits->setObjectName(QStringLiteral("creditsText"));
+    credits->setReadOnly(true);
+    credits->setGeometry(8, 249, 232, 142);
+    credits->setPlainText(QStringLiteral(
         "Ranvik - rating reports for chess tournament directors.\n\n"
         "Send the two files it writes, the .qtr report and the .tms chart, to the QRB rating "
         "office.\n\n"
@@ -128,15 +128,15 @@ TAboutDlg::TAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(panel1);
-    layout->addWidget(panel2, 1);
-    findChild<QPushButton*>(QStringLiteral("OKBtn"))->setFocus();
+    layout->addWidget(bar.panel);
+    layout->addWidget(content, 1);
+    okButton_->setFocus();
 }
 
-void TAboutDlg::showEvent(QShowEvent* event) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    findChild<QPushButton*>(QStringLiteral("OKBtn"))->setFocus();
+void AboutDialog::showEvent(QShowEvent* event) {
+    CenterOnScreen(*this);
+    // Enter closes the window straight away, whatever had the focus last time.
+    okButton_->setFocus();
     QDialog::showEvent(event);
 }
 

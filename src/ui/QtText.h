@@ -1,0 +1,28 @@
+#pragma once
+// Conversions between the core's UTF-8 std::string and Qt's QString.
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace ranvik {
+
+// Takes views too: chart cells are views into the chart's row buffers.
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string ToStdString(const QString& s) {
+    return s.toStdString();
+}
+
+// The program breaks lines with a lone CR (as its files and messages do); Qt's labels and
+// message boxes break them at LF.
+inline QString WithDisplayLineBreaks(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace ranvik

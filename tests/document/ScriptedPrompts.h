@@ -1,0 +1,75 @@
+#pragma once
+// The document's questions answered from queues a test fills; every question asked and
+// every message shown is recorded. A question with no answer queued fails the test.
+
+#include "document/DocumentPrompts.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace ranvik::test {
+
+class ScriptedPrompts : public DocumentPrompts {
+  public:
+    std::deque<SaveChangesAnswer> saveChanges;
+    std::deque<std::optional<TournamentType>> types;
+    std::deque<RatingSystem> ratingSystems;
+    std::deque<RowChoice> rowChoices;
+    std::deque<bool> confirmations;
+    std::deque<std::optional<std::string>> files;
+    std::optional<TournamentInfo> info;
+    bool acceptNumbers = true;
+
+    std::vector<std::string> asked;
+    std::vector<std::string> errors;
+    std::vector<std::pair<int, int>> shownCells;
+
+    SaveChangesAnswer askSaveChanges(const std::string& question, bool) override {
+        return next(saveChanges, question);
+    }
+    std::optional<TournamentType> askTournamentType() override { return next(types, "type"); }
+    RatingSystem askRatingSystem() override { return next(ratingSystems, "rating system"); }
+    RowChoice askRowForMember() override { return next(rowChoices, "row for member"); }
+    bool confirm(const std::string& question) override { return next(confirmations, question); }
+    bool confirmReplace(const std::string& question) override {
+        return next(confirmations, question);
+    }
+    bool ignoreWarning(const std::string& warning) override {
+        return next(confirmations, warning);
+    }
+    InconsistencyAnswer askInconsistency(const std::string& message) override {
+        asked.push_back(message);
+        return InconsistencyAnswer::Cancel;
+    }
+    bool confirmMemberNumbers(const std::vector<std::string>&) override {
+        asked.emplace_back("member numbers");
+        return acceptNumbers;
+    }
+    std::optional<TournamentInfo> askTournamentInfo(TournamentType) override {
+        asked.emplace_back("tournament information");
+        return info;
+    }
+    std::optional<std::string> chooseFileToOpen(FileKind) override {
+        return next(files, "file to open");
+    }
+    std::optional<std::string> chooseFileToSave(FileKind, const std::string& proposed) override {
+        return next(files, "file to save " + proposed);
+    }
+    void showError(const std::string& message) override { errors.push_back(message); }
+    void showCell(int col, int row) override { shownCells.emplace_back(col, row); }
+
+  private:
+    template <class T> T next(std::deque<T>& queue, const std::string& question) {
+        asked.push_back(question);
+        if (queue.empty()) {
+            ADD_FAILURE() << "no answer queued for: " << question;
+            return T{};
+        }
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+};
+
+} // namespace ranvik::test
