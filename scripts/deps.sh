@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and tests need, when any is missing.
+# Installs the Debian packages the build and tests need, when any is missing. Given package
+# names (e.g. the lint tools clang-format and clang-tidy), installs only those.
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev mdbtools-dev libsqlite3-dev
           libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev python3)
+if [ $# -gt 0 ]; then
+    packages=("$@")
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
