@@ -2,6 +2,8 @@
 
 #include "ui/ButtonBar.h"
 
+#include "Version.h"
+
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -110,7 +112,7 @@ TAboutDlg::TAboutDlg(QWidget* parent) : QDialog(parent) {
                          LabelFont(QFont::Serif, QStringLiteral("Serif"), 37, true));
     Label1->setGeometry(19, 10, 230, 44);
     VersionLabel =
-        MakeOverlay(panel2, "VersionLabel", QStringLiteral("Version 2.03"),
+        MakeOverlay(panel2, "VersionLabel", tr("Version %1").arg(QStringLiteral(RANVIK_VERSION)),
                     LabelFont(QFont::SansSerif, QStringLiteral("Sans Serif"), 19, false));
     VersionLabel->adjustSize();
     VersionLabel->move(16, 54);

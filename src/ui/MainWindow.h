@@ -131,6 +131,9 @@ public:
     void SaveGridContent(const QString& fileName, const ChartBytes& content);
     // False (with the error shown, nothing changed) when the file cannot be read.
     bool LoadGrid(const QString& fileName);
+    // Opens a chart named when the program starts: asks its tournament type as File > Open
+    // does, then loads it. False when the question was cancelled or the file not read.
+    bool openChartFromCommandLine(const QString& path);
 
     // The close question; true when the window may close.
     bool FormCloseQuery();

@@ -26,6 +26,20 @@ bool SaveBeforeGoingOn(TForm1& form) {
     return !form.SaveCancelled && !form.ChartSaveFailed;
 }
 
+// The chart file does not record its tournament type, so every open asks for it first.
+// False when the director cancelled; the type is set otherwise.
+bool AskTypeOfChartToOpen(TMsgDlg& dialog, Tournament& tournament) {
+    dialog.SetCaptions(QStringLiteral("Confirm the type of tournament you are opening.\r"
+                                      "If you are not sure, make your best guess."),
+                       QStringLiteral("Swiss"), QStringLiteral("Round robin"),
+                       QStringLiteral("Dbl R.R."), QStringLiteral("Cancel"));
+    const int answer = dialog.ask();
+    if (answer == 4)
+        return false;
+    tournament.setType(static_cast<TournamentType>(answer - 1));
+    return true;
+}
+
 } // namespace
 
 void TForm1::NewMenuClick() {
@@ -63,20 +77,18 @@ void TForm1::OpenMenuClick() {
             return;
     }
 
-    MsgDlg->SetCaptions(QStringLiteral("Confirm the type of tournament you are opening.\r"
-                                       "If you are not sure, make your best guess."),
-                        QStringLiteral("Swiss"), QStringLiteral("Round robin"),
-                        QStringLiteral("Dbl R.R."), QStringLiteral("Cancel"));
-    const int answer = MsgDlg->ask();
-    if (answer == 4)
+    if (!AskTypeOfChartToOpen(*MsgDlg, tournament_))
         return;
-    tournament_.setType(static_cast<TournamentType>(answer - 1));
 
     OpenDialog1.setFilter(kChartFilter);
     const QString path = OpenDialog1.exec(this);
     if (path.isEmpty())
         return;
     LoadGrid(path);
+}
+
+bool TForm1::openChartFromCommandLine(const QString& path) {
+    return AskTypeOfChartToOpen(*MsgDlg, tournament_) && LoadGrid(path);
 }
 
 void TForm1::SaveMenuClick() {
