@@ -11,8 +11,10 @@ export CFLAGS="$(dpkg-buildflags --get CFLAGS) $(dpkg-buildflags --get CPPFLAGS)
 export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 
+# Warnings stay warnings here: GCC 12 at -O2 reports a false -Wrestrict inside
+# std::string's operator+ (GCC bug 105329); the test build (scripts/test.sh) keeps -Werror.
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DRANVIK_BUILD_BENCHMARKS=OFF -DRANVIK_WERROR=ON "$@"
+    -DRANVIK_BUILD_BENCHMARKS=OFF -DRANVIK_WERROR=OFF "$@"
 cmake --build "$build" -j"$(nproc)"
 (cd "$build" && cpack -G DEB)
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QTimer>
 
@@ -17,9 +18,10 @@ void SetIdentity() {
     QCoreApplication::setApplicationVersion(QStringLiteral(RANVIK_VERSION));
 }
 
-QString Text(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
+// The command line's texts, in a translation context of their own.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 [[noreturn]] void Print(FILE* stream, const QString& text, int status) {
     std::fputs(qPrintable(text), stream);
@@ -35,17 +37,18 @@ QString ChartFromCommandLine(int argc, char* argv[]) {
     SetIdentity();
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        Text("Keys in a chess tournament's chart and writes its rating report."));
+        CommandLine::tr("Keys in a chess tournament's chart and writes its rating report."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  Text("Show this help and exit."));
+                                  CommandLine::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     Text("Show the version and exit."));
+                                     CommandLine::tr("Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
-    parser.addPositionalArgument(QStringLiteral("chart"), Text("A .tms chart file to open."),
-                                 Text("[chart]"));
+    parser.addPositionalArgument(QStringLiteral("chart"),
+                                 CommandLine::tr("A .tms chart file to open."),
+                                 CommandLine::tr("[chart]"));
 
-    const QString tryHelp = Text("Try 'ranvik --help'.\n");
+    const QString tryHelp = CommandLine::tr("Try 'ranvik --help'.\n");
     if (!parser.parse(QCoreApplication::arguments()))
         Print(stderr, QStringLiteral("ranvik: ") + parser.errorText() + u'\n' + tryHelp, 2);
     if (parser.isSet(help))
@@ -54,7 +57,7 @@ QString ChartFromCommandLine(int argc, char* argv[]) {
         Print(stdout, QStringLiteral("Ranvik " RANVIK_VERSION "\n"), 0);
     const QStringList charts = parser.positionalArguments();
     if (charts.size() > 1)
-        Print(stderr, Text("ranvik: give one chart file at most.\n") + tryHelp, 2);
+        Print(stderr, CommandLine::tr("ranvik: give one chart file at most.\n") + tryHelp, 2);
     return charts.isEmpty() ? QString() : charts.first();
 }
 
