@@ -7,8 +7,8 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 deb="${1:-$(ls "$here"/build-package/ranvik_*_amd64.deb)}"
 out="${OUT:-/tmp/ranvik-package-check}"
-for t in Xvfb xwd xwdtopnm pnmtopng xdotool; do
-    command -v "$t" >/dev/null || { echo "needs $t: apt-get install xvfb x11-apps netpbm xdotool"; exit 2; }
+for t in Xvfb xwd xwininfo xwdtopnm pnmtopng pnmpaste xdotool; do
+    command -v "$t" >/dev/null || { echo "needs $t: apt-get install xvfb x11-apps x11-utils netpbm xdotool"; exit 2; }
 done
 mkdir -p "$out"
 
@@ -35,14 +35,31 @@ Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; dpkg -r ranvik' EXIT
 sleep 2
-shot() { xwd -root -display "$display" | xwdtopnm 2>/dev/null | pnmtopng >"$out/$1.png"; echo "screenshot $out/$1.png"; }
+# xwd -root leaves Qt's dialogs and menus black under Xvfb, so each visible window is
+# captured on its own and pasted over the root picture where it stands.
+shot() {
+    local picture="$out/$1.pnm" window x y part="$out/window.pnm"
+    xwd -root -display "$display" | xwdtopnm 2>/dev/null >"$picture"
+    for window in $(DISPLAY="$display" xdotool search --onlyvisible --name '.*' 2>/dev/null); do
+        x=$(xwininfo -display "$display" -id "$window" | sed -n 's/.*Absolute upper-left X: *//p')
+        y=$(xwininfo -display "$display" -id "$window" | sed -n 's/.*Absolute upper-left Y: *//p')
+        xwd -display "$display" -id "$window" | xwdtopnm 2>/dev/null >"$part" || continue
+        pnmpaste "$part" "$x" "$y" "$picture" >"$picture.new" 2>/dev/null && mv "$picture.new" "$picture"
+    done
+    pnmtopng "$picture" >"$out/$1.png"
+    rm -f "$picture" "$part"
+    echo "screenshot $out/$1.png"
+}
 # A scratch home: no settings file, so nothing of this machine's user shows.
 HOME="$out/home" XDG_CONFIG_HOME="$out/home/.config" DISPLAY="$display" ranvik "$chart" &
 program=$!
 sleep 4
 shot 1-type-question
-# Answer "Round robin" from the keyboard as a director could: Alt+R.
-DISPLAY="$display" xdotool key alt+r || true
+# Click "Round robin", the second of the question's four buttons, 147,93 into the dialog.
+question=$(DISPLAY="$display" xdotool search --onlyvisible --name '^Message$' | head -1)
+qx=$(xwininfo -display "$display" -id "$question" | sed -n 's/.*Absolute upper-left X: *//p')
+qy=$(xwininfo -display "$display" -id "$question" | sed -n 's/.*Absolute upper-left Y: *//p')
+DISPLAY="$display" xdotool mousemove $((qx + 147)) $((qy + 93)) click 1
 sleep 2
 shot 2-chart-open
 kill "$program"
