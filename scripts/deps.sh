@@ -3,7 +3,9 @@
 # names (e.g. the lint tools clang-format and clang-tidy), installs only those.
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev mdbtools-dev libsqlite3-dev
-          libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev python3)
+          libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev python3
+          # The icons, the desktop entry and MIME type checks, and the Debian package.
+          librsvg2-bin desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file lintian)
 if [ $# -gt 0 ]; then
     packages=("$@")
 fi

@@ -79,6 +79,16 @@ OpenResult ChartDocument::open() {
     return result;
 }
 
+OpenResult ChartDocument::openChosen(const std::string& path) {
+    const std::optional<TournamentType> type = prompts_.askTournamentType();
+    if (!type)
+        return Cancelled();
+    OpenResult result = openFile(path, *type);
+    if (result.outcome == Outcome::Failed)
+        prompts_.showError(result.message);
+    return result;
+}
+
 OpenResult ChartDocument::openFile(const std::string& path, TournamentType type) {
     tournament_.setType(type);
     std::string bytes;

@@ -68,6 +68,9 @@ class ChartDocument {
 
     Outcome newChart();
     OpenResult open();
+    // Open with the file already chosen (a chart named on the program's command line): the
+    // type question, then the file.
+    OpenResult openChosen(const std::string& path);
     // Reads a chart file under a type, with no questions (the command line, Open's last step).
     OpenResult openFile(const std::string& path, TournamentType type);
     SaveResult save();

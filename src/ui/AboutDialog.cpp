@@ -3,6 +3,8 @@
 #include "ui/ButtonBar.h"
 #include "ui/WindowPlacement.h"
 
+#include "Version.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -110,7 +112,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
                                       LabelFont(QFont::Serif, QStringLiteral("Serif"), 37, true));
     programName->setGeometry(19, 10, 230, 44);
     QLabel* version =
-        MakeOverlay(content, "versionLabel", QStringLiteral("Version 2.03"),
+        MakeOverlay(content, "versionLabel", tr("Version %1").arg(QStringLiteral(RANVIK_VERSION)),
                     LabelFont(QFont::SansSerif, QStringLiteral("Sans Serif"), 19, false));
     version->adjustSize();
     version->move(16, 54);

@@ -7,8 +7,6 @@
 #include "ui/QuestionDialog.h"
 #include "ui/TournamentInfoDialog.h"
 
-#include <QApplication>
-
 namespace ranvik {
 
 AppWindows::AppWindows() = default;
@@ -27,14 +25,6 @@ std::unique_ptr<AppWindows> CreateAppWindows() {
     dialogs.question = new QuestionDialog(main);
     main->setDialogs(dialogs);
     return windows;
-}
-
-int RunApplication(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ranvik"));
-    auto windows = CreateAppWindows();
-    windows->mainWindow->show();
-    return app.exec();
 }
 
 } // namespace ranvik

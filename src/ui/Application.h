@@ -31,7 +31,4 @@ struct AppWindows {
 // Needs a QApplication.
 std::unique_ptr<AppWindows> CreateAppWindows();
 
-// Creates the application and its windows, runs the event loop, returns the exit code.
-int RunApplication(int argc, char* argv[]);
-
 } // namespace ranvik

@@ -346,6 +346,10 @@ bool MainWindow::openChartFile(const QString& path) {
     return true;
 }
 
+bool MainWindow::openChartFromCommandLine(const QString& path) {
+    return document_->openChosen(path.toStdString()).outcome == Outcome::Done;
+}
+
 void MainWindow::saveChart() {
     document_->save();
 }

@@ -46,6 +46,8 @@ class MainWindow : public QMainWindow {
     // Reads a chart file under the current tournament type; false (the error shown, nothing
     // changed) when it cannot be read.
     bool openChartFile(const QString& path);
+    // A chart named on the program's command line: asks its type as File > Open does.
+    bool openChartFromCommandLine(const QString& path);
 
     // The membership database file shown (or last chosen) and its table's name.
     QString databasePath() const { return databasePath_; }
