@@ -183,8 +183,8 @@ void WarnAboutPoints(const TrfPairings& pairings, TrfImport& out) {
         const int imported = ScoreOfRow(out, r);
         if (player.points && *player.points != imported) {
             out.warnings.push_back("Line " + std::to_string(player.line) + " (" + player.name +
-                                   "): the file gives " + HalfPoints(*player.points) +
-                                   " points, the imported results " + HalfPoints(imported) + ".");
+                                   "): the file gives a score of " + HalfPoints(*player.points) +
+                                   ", the imported results " + HalfPoints(imported) + ".");
         }
     }
 }
