@@ -2,7 +2,7 @@
 // and the files the import must refuse.
 
 #include "import/TrfImport.h"
-#include "TrfText.h"
+#include "support/TrfText.h"
 #include "validation/Validation.h"
 
 #include <gtest/gtest.h>

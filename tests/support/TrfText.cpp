@@ -1,4 +1,4 @@
-#include "TrfText.h"
+#include "support/TrfText.h"
 
 #include <cstdio>
 
