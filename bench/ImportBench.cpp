@@ -27,6 +27,7 @@ std::string LargeSwissTrf() {
         }
     }
     std::string text = "012 Benchmark Open\r\n";
+    // The name field is 33 characters; Ø, å and ø take two bytes each, hence 36 bytes.
     char buffer[128];
     for (int p = 0; p < kPlayers; ++p) {
         int score = 0;
@@ -40,7 +41,7 @@ std::string LargeSwissTrf() {
             games += buffer;
         }
         std::snprintf(
-            buffer, sizeof buffer, "001 %4d m    %-33s %4d CAN %11s 1990/01/01 %4.1f %4d  ", p + 1,
+            buffer, sizeof buffer, "001 %4d m    %-36s %4d CAN %11s 1990/01/01 %4.1f %4d  ", p + 1,
             ("Ødegård, Søren " + std::to_string(p)).c_str(), 1000 + p, "", score / 2.0, p + 1);
         text += buffer + games + "\r\n";
     }
