@@ -141,7 +141,7 @@ void BM_SaveChartFile(benchmark::State& state) {
 BENCHMARK(BM_SaveChartFile)->Apply(NameArgs);
 
 // The content alone, to tell the encoding from the file system in SaveChartFile.
-void BM_SaveGridBytes(benchmark::State& state) {
+void BM_EncodeChartFile(benchmark::State& state) {
     const Tournament tournament = LoadedChart(ChartArg(state));
     for (auto _ : state) {
         ChartBytes content = EncodeChartFile(tournament.chart());
@@ -149,7 +149,7 @@ void BM_SaveGridBytes(benchmark::State& state) {
     }
     SetLabel(state);
 }
-BENCHMARK(BM_SaveGridBytes)->Apply(NameArgs);
+BENCHMARK(BM_EncodeChartFile)->Apply(NameArgs);
 
 // The charts are consistent, so the whole chart is scanned and no question is asked.
 void BM_Validate(benchmark::State& state) {

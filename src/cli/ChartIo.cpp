@@ -30,10 +30,11 @@ void PrintValidationOutcome(const ValidationResult& result, std::ostream& out) {
     }
 }
 
-int SaveChartAs(ChartDocument& document, std::ostream& out, std::ostream& err) {
+int SaveChartAs(ChartDocument& document, std::ostream& out, std::ostream& err,
+                const std::string& summary) {
     const SaveResult saved = document.saveAs();
     if (saved.outcome == Outcome::Done) {
-        out << saved.path << '\n';
+        out << summary << saved.path << '\n';
         return 0;
     }
     if (saved.cannotEncode) {

@@ -18,6 +18,8 @@ void PrintValidationOutcome(const ValidationResult& result, std::ostream& out);
 
 // Save as under the command's output name. Gives the exit status: 0 written, 1 a cell the
 // file cannot carry, 2 the file could not be written; the reason goes to err.
-int SaveChartAs(ChartDocument& document, std::ostream& out, std::ostream& err);
+// `summary` goes to out before the path once the file is written.
+int SaveChartAs(ChartDocument& document, std::ostream& out, std::ostream& err,
+                const std::string& summary = {});
 
 } // namespace ranvik::cli

@@ -35,6 +35,10 @@ int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
         return RunSortCommand(args, out, err);
     if (command == "convert")
         return RunConvertCommand(args, out, err);
+    if (command == "import-trf")
+        return RunImportTrfCommand(args, out, err);
+    if (command == "match")
+        return RunMatchCommand(args, out, err);
     if (command == "members")
         return RunMembersCommand(args, out, err);
     return UsageError("unknown command '" + command + "'", err);

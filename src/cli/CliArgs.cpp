@@ -105,4 +105,12 @@ std::optional<InconsistencyAnswer> ParseInconsistencyPolicy(const std::string& t
     return std::nullopt;
 }
 
+std::optional<RatingSystem> ParseRatingSystem(const std::string& text) {
+    if (text == "regular")
+        return RatingSystem::Regular;
+    if (text == "active")
+        return RatingSystem::Active;
+    return std::nullopt;
+}
+
 } // namespace ranvik::cli

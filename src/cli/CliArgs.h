@@ -2,6 +2,7 @@
 // Command-line parsing shared by the commands: one chart path and "--name value" options.
 
 #include "chart/Tournament.h"
+#include "report/RatingReport.h"
 #include "validation/Validation.h"
 
 #include <map>
@@ -32,5 +33,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
 
 std::optional<TournamentType> ParseTournamentType(const std::string& text);
 std::optional<InconsistencyAnswer> ParseInconsistencyPolicy(const std::string& text);
+// "regular" or "active".
+std::optional<RatingSystem> ParseRatingSystem(const std::string& text);
 
 } // namespace ranvik::cli

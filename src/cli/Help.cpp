@@ -21,6 +21,28 @@ Commands:
       Sort the players by rating and save the chart to OUT.
   convert CHART --type T -o OUT
       Open the chart and save it as OUT (".tms" added when OUT has no extension).
+  import-trf TRF [--type auto|swiss|rr|drr] -o OUT
+      Make a chart file from a FIDE tournament report file (TRF-16 or later) and
+      print a summary: players, rounds, type, warnings. auto (default) takes a round
+      robin when every player meets every other once, a double round robin when
+      twice, Swiss otherwise. Players go in start-number order; the membership number
+      stays empty; colours are not kept. Result codes become, in Swiss charts:
+      1 W, 0 L, = D (with the opponent); + X and - F (forfeits, with the opponent);
+      W X, D Z, L F (scored without play, with the opponent); H H, F B, U and Z U
+      (byes); an unpaired round or a game without a result an empty cell. Round robin
+      charts: 1 1, 0 0, = and D =, + and W +, - and L - (X marks the player's own
+      cell); byes have no cell there and are left out. A file whose points differ
+      from the imported results is imported with a warning per player. Refused,
+      with the line and the reason: no player line, more than 1000 players, more
+      than 28 rounds (Swiss), an opponent that does not exist, two lines of one
+      round that disagree, a pair meeting more often than the layout holds.
+  match CHART --type T DB [--rating regular|active] -o OUT
+      For every player without a six-digit membership number, look the name up in
+      the membership database DB (case, accents and punctuation ignored; "Surname,
+      Given" and "Given Surname" alike). Exactly one member: fill the name, the
+      number and the rating (regular unless --rating active). Several or none: left
+      and listed. A filled number is never replaced. A member's name a chart file
+      cannot hold is written in its nearest spelling, and the summary says so.
   members ...
       Membership database commands.
 

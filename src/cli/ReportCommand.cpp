@@ -21,14 +21,6 @@ const std::vector<OptionDef> kReportOptions = {
     {"--output", true},
 };
 
-std::optional<RatingSystem> ParseRatingSystem(const std::string& text) {
-    if (text == "regular")
-        return RatingSystem::Regular;
-    if (text == "active")
-        return RatingSystem::Active;
-    return std::nullopt;
-}
-
 TournamentInfo InfoFrom(const CommandLine& line) {
     TournamentInfo info;
     info.name = line.value("--name");

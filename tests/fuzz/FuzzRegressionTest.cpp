@@ -19,6 +19,7 @@ int RanvikFuzz_chart_file(const std::uint8_t* data, std::size_t size);
 int RanvikFuzz_result_notation(const std::uint8_t* data, std::size_t size);
 int RanvikFuzz_settings(const std::uint8_t* data, std::size_t size);
 int RanvikFuzz_member_database(const std::uint8_t* data, std::size_t size);
+int RanvikFuzz_trf_import(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -53,6 +54,10 @@ void RunSavedInputs(const std::string& folder, Target target) {
         const std::string bytes = ReadFile(input);
         EXPECT_EQ(target(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), 0);
     }
+}
+
+TEST(FuzzRegression, TrfImportInputs) {
+    RunSavedInputs("trf_import", RanvikFuzz_trf_import);
 }
 
 TEST(FuzzRegression, ChartFileInputs) {

@@ -1,0 +1,57 @@
+// "import-trf": a pairing program's tournament report file made into a chart file.
+
+#include "cli/ChartIo.h"
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "cli/CommandLinePrompts.h"
+#include "files/FileWriter.h"
+#include "import/TrfImport.h"
+
+#include <ostream>
+
+namespace ranvik::cli {
+
+namespace {
+
+std::optional<TrfTypeChoice> ParseTypeChoice(const std::string& text) {
+    if (text.empty() || text == "auto")
+        return TrfTypeChoice::Auto;
+    if (text == "swiss")
+        return TrfTypeChoice::Swiss;
+    if (text == "rr")
+        return TrfTypeChoice::RoundRobin;
+    if (text == "drr")
+        return TrfTypeChoice::DoubleRoundRobin;
+    return std::nullopt;
+}
+
+} // namespace
+
+int RunImportTrfCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const auto line = ParseCommandLine(args, {{"--type", false}, {"--output", true}}, error);
+    if (!line)
+        return UsageError("import-trf: " + error, err);
+    const auto choice = ParseTypeChoice(line->value("--type"));
+    if (!choice)
+        return UsageError("import-trf: --type must be auto, swiss, rr or drr", err);
+
+    std::string bytes;
+    if (!ReadWholeFile(line->chart, bytes, error)) {
+        err << "ranvik-cli: cannot read " << line->chart << ": " << error << '\n';
+        return 2;
+    }
+    const TrfImport imported = ImportTrf(bytes, *choice);
+    if (!imported.ok) {
+        err << "ranvik-cli: cannot import " << line->chart << ": " << RefusalText(imported) << '\n';
+        return 1;
+    }
+    CommandLinePrompts prompts(out, err);
+    prompts.outputPath = line->value("--output");
+    ChartDocument document(prompts);
+    document.start();
+    FillTournament(imported, document.tournament());
+    return SaveChartAs(document, out, err, ImportSummary(imported));
+}
+
+} // namespace ranvik::cli

@@ -1,0 +1,18 @@
+#pragma once
+// Strict UTF-8 reading and writing by code point, for code that must look at characters
+// rather than bytes (fixed-column files, spelling substitutions).
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ranvik {
+
+// The code points of the text; nullopt when it is not well-formed UTF-8 (stray
+// continuation bytes, overlong forms, surrogates, beyond U+10FFFF).
+std::optional<std::u32string> DecodeUtf8(std::string_view text);
+
+void AppendUtf8(std::string& out, char32_t cp);
+std::string EncodeUtf8(std::u32string_view text);
+
+} // namespace ranvik

@@ -1,0 +1,321 @@
+#include "import/TrfImport.h"
+
+#include "chart/ResultNotation.h"
+#include "files/NearestSpelling.h"
+#include "import/TrfPairings.h"
+#include "import/TrfReader.h"
+
+#include <algorithm>
+
+namespace ranvik {
+
+namespace {
+
+std::string HalfPoints(int half) {
+    return std::to_string(half / 2) + (half % 2 ? ".5" : "");
+}
+
+// Every pair met exactly `times` times.
+bool EveryPairMeets(const TrfPairings& pairings, int times) {
+    const int n = pairings.players();
+    for (int a = 1; a <= n; ++a)
+        for (int b = a + 1; b <= n; ++b)
+            if (pairings.meetingCount(a, b) != times)
+                return false;
+    return n >= 2;
+}
+
+TournamentType ChooseType(const TrfPairings& pairings, TrfTypeChoice choice) {
+    switch (choice) {
+    case TrfTypeChoice::Swiss:
+        return TournamentType::Swiss;
+    case TrfTypeChoice::RoundRobin:
+        return TournamentType::RoundRobin;
+    case TrfTypeChoice::DoubleRoundRobin:
+        return TournamentType::DoubleRoundRobin;
+    case TrfTypeChoice::Auto:
+        break;
+    }
+    if (EveryPairMeets(pairings, 1))
+        return TournamentType::RoundRobin;
+    if (EveryPairMeets(pairings, 2))
+        return TournamentType::DoubleRoundRobin;
+    return TournamentType::Swiss;
+}
+
+// A Swiss cell: the result letter, then the opponent's row when the letter takes one.
+std::string SwissCell(const TrfGame& game, int opponentRow) {
+    const auto withOpponent = [&](char letter) {
+        std::string cell(1, letter);
+        if (opponentRow > 0)
+            cell += std::to_string(opponentRow);
+        return cell;
+    };
+    switch (game.result) {
+    case '1':
+        return withOpponent('W');
+    case '0':
+        return withOpponent('L');
+    case '=':
+        return withOpponent('D');
+    case '+':
+    case 'W':
+        return withOpponent('X');
+    case '-':
+    case 'L':
+        return withOpponent('F');
+    case 'D':
+        return withOpponent('Z');
+    case 'H':
+        return "H";
+    case 'F':
+        return "B";
+    case 'U':
+    case 'Z':
+        return "U";
+    default:
+        return {}; // unpaired, or paired without a result yet
+    }
+}
+
+// A round robin cell: played games by points, games not played over the board with the
+// symbols, since "X" there marks the player's own cell.
+std::string RoundRobinCell(char result) {
+    switch (result) {
+    case '1':
+        return "1";
+    case '0':
+        return "0";
+    case '=':
+    case 'D':
+        return "=";
+    case '+':
+    case 'W':
+        return "+";
+    case '-':
+    case 'L':
+        return "-";
+    default:
+        return {};
+    }
+}
+
+int ResultColumns(TournamentType type, int players, int rounds) {
+    switch (type) {
+    case TournamentType::Swiss:
+        return rounds;
+    case TournamentType::RoundRobin:
+        return players;
+    case TournamentType::DoubleRoundRobin:
+        return 2 * players;
+    }
+    return rounds;
+}
+
+void WriteSwissResults(const TrfPairings& pairings, TrfImport& out) {
+    for (int r = 1; r <= pairings.players(); ++r) {
+        const TrfPlayer& player = *pairings.rows[r - 1];
+        for (std::size_t k = 0; k < player.games.size(); ++k) {
+            const TrfGame& game = player.games[k];
+            const int opponentRow = IsPairing(game) ? pairings.rowOf(game.opponent) : 0;
+            out.cells[r - 1][ChartColumn::FirstResult + k] = SwissCell(game, opponentRow);
+        }
+    }
+}
+
+// Refuses (false) when a pair meets more often than the layout has cells for.
+bool WriteRoundRobinResults(const TrfPairings& pairings, TrfImport& out) {
+    const bool isDouble = out.type == TournamentType::DoubleRoundRobin;
+    const int gamesPerPair = isDouble ? 2 : 1;
+    const int n = pairings.players();
+    for (int r = 1; r <= n; ++r) {
+        std::vector<std::string>& row = out.cells[r - 1];
+        row[ChartColumn::FirstResult + (isDouble ? 2 * (r - 1) : r - 1)] = "X";
+        if (isDouble)
+            row[ChartColumn::FirstResult + 2 * (r - 1) + 1] = "X";
+        std::vector<int> seen(static_cast<std::size_t>(n) + 1, 0);
+        const TrfPlayer& player = *pairings.rows[r - 1];
+        for (std::size_t k = 0; k < player.games.size(); ++k) {
+            const TrfGame& game = player.games[k];
+            const TrfResultClass kind = ClassOfTrfResult(game.result);
+            if (kind == TrfResultClass::Bye && (game.result == 'H' || game.result == 'F')) {
+                out.warnings.push_back("Line " + std::to_string(player.line) +
+                                       ": the bye of round " + std::to_string(k + 1) +
+                                       " has no cell in a round robin chart and is left out.");
+            }
+            if (!IsPairing(game))
+                continue;
+            const int opponent = pairings.rowOf(game.opponent);
+            const int meeting = seen[opponent]++;
+            if (meeting >= gamesPerPair) {
+                out.line = player.line;
+                out.reason = "Round " + std::to_string(k + 1) + ": start numbers " +
+                             std::to_string(player.startNumber) + " and " +
+                             std::to_string(game.opponent) + " meet more than " +
+                             (isDouble ? "twice" : "once") + "; a " +
+                             (isDouble ? "double round robin" : "round robin") +
+                             " chart has no cell for that game.";
+                return false;
+            }
+            const int col =
+                ChartColumn::FirstResult + (isDouble ? 2 * (opponent - 1) + meeting : opponent - 1);
+            row[col] = RoundRobinCell(game.result);
+        }
+    }
+    return true;
+}
+
+int ScoreOfRow(const TrfImport& out, int r) {
+    const std::vector<std::string>& row = out.cells[r - 1];
+    int points = 0;
+    for (std::size_t c = ChartColumn::FirstResult; c < row.size(); ++c) {
+        if (out.type == TournamentType::Swiss)
+            points += ParseResult(row[c]).points;
+        else if (row[c] != "X")
+            points += RoundRobinPoints(row[c]);
+    }
+    return points;
+}
+
+void WarnAboutPoints(const TrfPairings& pairings, TrfImport& out) {
+    for (int r = 1; r <= pairings.players(); ++r) {
+        const TrfPlayer& player = *pairings.rows[r - 1];
+        const int imported = ScoreOfRow(out, r);
+        if (player.points && *player.points != imported) {
+            out.warnings.push_back("Line " + std::to_string(player.line) + " (" + player.name +
+                                   "): the file gives a score of " + HalfPoints(*player.points) +
+                                   ", the imported results " + HalfPoints(imported) + ".");
+        }
+    }
+}
+
+bool AnyColour(const TrfFile& file) {
+    for (const TrfPlayer& player : file.players)
+        for (const TrfGame& game : player.games)
+            if (game.colour != ' ' && game.colour != '-')
+                return true;
+    return false;
+}
+
+// The name as a chart file can hold it; a changed spelling is reported.
+std::string ChartName(const TrfPlayer& player, std::vector<std::string>& warnings) {
+    const std::vector<std::string> lost = CharactersChartCannotHold(player.name);
+    if (lost.empty())
+        return player.name;
+    std::string name = NearestSpelling(player.name);
+    std::string characters;
+    for (const std::string& c : lost)
+        characters += c;
+    warnings.push_back("Line " + std::to_string(player.line) + ": \"" + player.name +
+                       "\" is written \"" + name + "\"; a chart file cannot hold " + characters +
+                       ".");
+    return name;
+}
+
+TrfImport Refused(int line, std::string reason) {
+    TrfImport out;
+    out.line = line;
+    out.reason = std::move(reason);
+    return out;
+}
+
+} // namespace
+
+TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
+    const TrfReadOutcome read = ReadTrf(bytes);
+    if (!read.file)
+        return Refused(read.refusal.line, read.refusal.reason);
+    const TrfFile& file = *read.file;
+    TrfPairings pairings;
+    TrfRefusal refusal;
+    if (!CheckTrfPairings(file, pairings, refusal))
+        return Refused(refusal.line, refusal.reason);
+
+    TrfImport out;
+    out.type = ChooseType(pairings, choice);
+    out.players = pairings.players();
+    out.rounds = pairings.maxRounds;
+    if (out.type == TournamentType::Swiss && file.plannedRounds <= Tournament::MaxRounds)
+        out.rounds = std::max(out.rounds, file.plannedRounds);
+    if (out.type == TournamentType::Swiss && out.rounds > Tournament::MaxRounds) {
+        const auto longest = std::max_element(
+            file.players.begin(), file.players.end(),
+            [](const TrfPlayer& a, const TrfPlayer& b) { return a.games.size() < b.games.size(); });
+        return Refused(longest->line, "The file has " + std::to_string(out.rounds) +
+                                          " rounds, but a Swiss chart holds at most " +
+                                          std::to_string(Tournament::MaxRounds) + ".");
+    }
+    out.utf8 = file.utf8;
+    out.tournamentName = file.tournamentName;
+    out.startDate = file.startDate;
+    out.endDate = file.endDate;
+
+    const int columns =
+        ChartColumn::FirstResult + ResultColumns(out.type, out.players, std::max(out.rounds, 1));
+    out.cells.assign(static_cast<std::size_t>(out.players),
+                     std::vector<std::string>(static_cast<std::size_t>(columns)));
+    for (int r = 1; r <= out.players; ++r) {
+        const TrfPlayer& player = *pairings.rows[r - 1];
+        std::vector<std::string>& row = out.cells[r - 1];
+        row[0] = std::to_string(r);
+        row[1] = ChartName(player, out.warnings);
+        row[3] = player.rating;
+    }
+    if (AnyColour(file))
+        out.warnings.push_back("Colours are not kept: the chart has no place for them.");
+    if (out.type == TournamentType::Swiss) {
+        WriteSwissResults(pairings, out);
+    } else if (!WriteRoundRobinResults(pairings, out)) {
+        return Refused(out.line, out.reason);
+    }
+    WarnAboutPoints(pairings, out);
+    out.ok = true;
+    return out;
+}
+
+void FillTournament(const TrfImport& imported, Tournament& tournament) {
+    tournament.setType(imported.type);
+    const int players =
+        std::clamp(imported.players, Tournament::MinPlayers, Tournament::MaxPlayers);
+    const int rounds = std::clamp(imported.rounds, Tournament::MinRounds, Tournament::MaxRounds);
+    const int columns = ChartColumn::FirstResult + ResultColumns(imported.type, players, rounds);
+    Chart& chart = tournament.chart();
+    chart.setRowCount(players + 1);
+    chart.setColCount(columns);
+    tournament.setPlayersForFileLoad(players);
+    if (imported.type == TournamentType::Swiss)
+        tournament.setNumRounds(rounds);
+    for (int r = 1; r <= players; ++r) {
+        const bool fromFile = r <= static_cast<int>(imported.cells.size());
+        for (int c = 0; c < columns; ++c) {
+            std::string_view text;
+            if (fromFile)
+                text = imported.cells[r - 1][c];
+            const std::string number = std::to_string(r);
+            chart.setCellQuietly(c, r, c == 0 ? std::string_view(number) : text);
+        }
+    }
+    chart.notifyCellsChanged(0, 1, columns - 1, players);
+    tournament.setModified(true);
+}
+
+std::string ImportSummary(const TrfImport& imported) {
+    static const char* const kTypeNames[] = {"Swiss", "round robin", "double round robin"};
+    std::string text = "Players: " + std::to_string(imported.players) + "\n";
+    text += "Rounds: " + std::to_string(imported.rounds) + "\n";
+    text += std::string("Type: ") + kTypeNames[static_cast<int>(imported.type)] + "\n";
+    if (!imported.tournamentName.empty())
+        text += "Tournament: " + imported.tournamentName + "\n";
+    text += std::string("Text read as ") + (imported.utf8 ? "UTF-8" : "Windows-1252") + "\n";
+    for (const std::string& warning : imported.warnings)
+        text += "Warning: " + warning + "\n";
+    return text;
+}
+
+std::string RefusalText(const TrfImport& imported) {
+    if (imported.line == 0)
+        return imported.reason;
+    return "Line " + std::to_string(imported.line) + ": " + imported.reason;
+}
+
+} // namespace ranvik

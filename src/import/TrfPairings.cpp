@@ -1,0 +1,130 @@
+#include "import/TrfPairings.h"
+
+#include <algorithm>
+
+namespace ranvik {
+
+namespace {
+
+std::string Quoted(char code) {
+    return code == ' ' ? std::string("no result") : "'" + std::string(1, code) + "'";
+}
+
+bool ResultsAgree(TrfResultClass a, TrfResultClass b, char codeA, char codeB) {
+    using C = TrfResultClass;
+    if (a == C::None || b == C::None)
+        return a == b;
+    if (a == C::Win)
+        return b == C::Loss;
+    if (a == C::Draw)
+        return b == C::Draw;
+    if (b == C::Win)
+        return true;
+    // Both lost: only a game neither side played (a double forfeit) ends that way.
+    const auto unplayed = [](char code) { return code == '-' || code == 'L'; };
+    return b == C::Loss && unplayed(codeA) && unplayed(codeB);
+}
+
+} // namespace
+
+TrfResultClass ClassOfTrfResult(char code) {
+    switch (code) {
+    case '1':
+    case '+':
+    case 'W':
+        return TrfResultClass::Win;
+    case '=':
+    case 'D':
+        return TrfResultClass::Draw;
+    case '0':
+    case '-':
+    case 'L':
+        return TrfResultClass::Loss;
+    case 'H':
+    case 'F':
+    case 'U':
+    case 'Z':
+        return TrfResultClass::Bye;
+    default:
+        return TrfResultClass::None;
+    }
+}
+
+bool IsPairing(const TrfGame& game) {
+    return game.opponent != 0 && ClassOfTrfResult(game.result) != TrfResultClass::Bye;
+}
+
+int TrfPairings::rowOf(int startNumber) const {
+    const auto it =
+        std::lower_bound(startToRow.begin(), startToRow.end(), std::pair<int, int>{startNumber, 0});
+    return it != startToRow.end() && it->first == startNumber ? it->second : 0;
+}
+
+bool CheckTrfPairings(const TrfFile& file, TrfPairings& pairings, TrfRefusal& refusal) {
+    pairings.rows.clear();
+    for (const TrfPlayer& player : file.players)
+        pairings.rows.push_back(&player);
+    std::stable_sort(
+        pairings.rows.begin(), pairings.rows.end(),
+        [](const TrfPlayer* a, const TrfPlayer* b) { return a->startNumber < b->startNumber; });
+    pairings.startToRow.clear();
+    for (std::size_t i = 0; i < pairings.rows.size(); ++i) {
+        const TrfPlayer& player = *pairings.rows[i];
+        if (i > 0 && pairings.rows[i - 1]->startNumber == player.startNumber) {
+            refusal = {player.line, "Start number " + std::to_string(player.startNumber) +
+                                        " is given to two players (the other on line " +
+                                        std::to_string(pairings.rows[i - 1]->line) + ")."};
+            return false;
+        }
+        pairings.startToRow.emplace_back(player.startNumber, static_cast<int>(i + 1));
+        pairings.maxRounds = std::max(pairings.maxRounds, static_cast<int>(player.games.size()));
+    }
+
+    const std::size_t n = pairings.rows.size();
+    pairings.meetings.assign(n * n, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const TrfPlayer& player = *pairings.rows[i];
+        for (std::size_t k = 0; k < player.games.size(); ++k) {
+            const TrfGame& game = player.games[k];
+            if (!IsPairing(game))
+                continue;
+            const std::string round = "Round " + std::to_string(k + 1) + ": ";
+            const int opponentRow = pairings.rowOf(game.opponent);
+            if (opponentRow == 0) {
+                refusal = {player.line, round + "the opponent's start number " +
+                                            std::to_string(game.opponent) + " does not exist."};
+                return false;
+            }
+            if (game.opponent == player.startNumber) {
+                refusal = {player.line, round + "start number " +
+                                            std::to_string(player.startNumber) +
+                                            " is paired with itself."};
+                return false;
+            }
+            const TrfPlayer& other = *pairings.rows[opponentRow - 1];
+            const TrfGame answer = k < other.games.size() ? other.games[k] : TrfGame{};
+            if (!IsPairing(answer) || answer.opponent != player.startNumber) {
+                refusal = {player.line, round + "start number " +
+                                            std::to_string(player.startNumber) + " plays " +
+                                            std::to_string(game.opponent) + ", but the line of " +
+                                            std::to_string(game.opponent) + " (line " +
+                                            std::to_string(other.line) + ") does not pair them."};
+                return false;
+            }
+            if (!ResultsAgree(ClassOfTrfResult(game.result), ClassOfTrfResult(answer.result),
+                              game.result, answer.result)) {
+                refusal = {player.line, round + "the results of start numbers " +
+                                            std::to_string(player.startNumber) + " (" +
+                                            Quoted(game.result) + ") and " +
+                                            std::to_string(game.opponent) + " (" +
+                                            Quoted(answer.result) + ", line " +
+                                            std::to_string(other.line) + ") disagree."};
+                return false;
+            }
+            ++pairings.meetings[i * n + static_cast<std::size_t>(opponentRow - 1)];
+        }
+    }
+    return true;
+}
+
+} // namespace ranvik

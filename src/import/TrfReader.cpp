@@ -1,0 +1,210 @@
+#include "import/TrfReader.h"
+
+#include "chart/Tournament.h"
+#include "files/Utf8.h"
+#include "files/Windows1252.h"
+
+namespace ranvik {
+
+namespace {
+
+// Player line columns, counted from 1 as the format describes them.
+constexpr std::size_t kStartNumberCol = 5, kStartNumberWidth = 4;
+constexpr std::size_t kNameCol = 15, kNameWidth = 33;
+constexpr std::size_t kRatingCol = 49, kRatingWidth = 4;
+constexpr std::size_t kPointsCol = 81, kPointsWidth = 4;
+constexpr std::size_t kFirstRoundCol = 92, kRoundWidth = 10;
+// Beyond any chart (1000 players meet at most 1998 times in a double round robin): a
+// longer line is hostile, not a tournament.
+constexpr std::size_t kMaxRoundsOnLine = 2 * 1000;
+
+std::u32string_view Columns(std::u32string_view line, std::size_t col, std::size_t width) {
+    if (col - 1 >= line.size())
+        return {};
+    return line.substr(col - 1, width);
+}
+
+std::u32string_view Trim(std::u32string_view text) {
+    while (!text.empty() && (text.front() == U' ' || text.front() == U'\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == U' ' || text.back() == U'\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string Text(std::u32string_view text) {
+    return EncodeUtf8(Trim(text));
+}
+
+// A whole number of at most 9 digits; nullopt for anything else.
+std::optional<int> ReadNumber(std::u32string_view text) {
+    text = Trim(text);
+    if (text.empty() || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (const char32_t c : text) {
+        if (c < U'0' || c > U'9')
+            return std::nullopt;
+        value = value * 10 + static_cast<int>(c - U'0');
+    }
+    return value;
+}
+
+// "3.5", "3,5", "3" or "3.0" as half points.
+std::optional<int> ReadPoints(std::u32string_view text) {
+    text = Trim(text);
+    const std::size_t mark = text.find_first_of(U".,");
+    const auto whole = ReadNumber(text.substr(0, mark));
+    if (!whole)
+        return std::nullopt;
+    if (mark == std::u32string_view::npos)
+        return *whole * 2;
+    const std::u32string_view fraction = text.substr(mark + 1);
+    if (fraction == U"5" || fraction == U"50")
+        return *whole * 2 + 1;
+    if (fraction.empty() || fraction.find_first_not_of(U'0') == std::u32string_view::npos)
+        return *whole * 2;
+    return std::nullopt;
+}
+
+std::vector<std::u32string_view> SplitLines(std::u32string_view text) {
+    std::vector<std::u32string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        if (text[pos] != U'\r' && text[pos] != U'\n')
+            continue;
+        lines.push_back(text.substr(start, pos - start));
+        if (text[pos] == U'\r' && pos + 1 < text.size() && text[pos + 1] == U'\n')
+            ++pos;
+        start = pos + 1;
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::u32string DecodeText(std::string_view bytes, bool& utf8) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    if (auto decoded = DecodeUtf8(bytes)) {
+        utf8 = true;
+        return std::move(*decoded);
+    }
+    utf8 = false;
+    return *DecodeUtf8(DecodeWindows1252(bytes));
+}
+
+std::string RoundColumns(std::size_t round) {
+    const std::size_t first = kFirstRoundCol + (round - 1) * kRoundWidth;
+    return "round " + std::to_string(round) + " (columns " + std::to_string(first) + "-" +
+           std::to_string(first + 7) + ")";
+}
+
+// One round's block: opponent (4), blank, colour, blank, result.
+bool ReadGame(std::u32string_view block, std::size_t round, TrfGame& game, std::string& error) {
+    const std::u32string_view opponent = Trim(block.substr(0, 4));
+    if (!opponent.empty()) {
+        const auto number = ReadNumber(opponent);
+        if (!number) {
+            error = RoundColumns(round) + ": the opponent '" + EncodeUtf8(opponent) +
+                    "' is not a start number.";
+            return false;
+        }
+        game.opponent = *number;
+    }
+    const char32_t colour = block.size() > 5 ? block[5] : U' ';
+    const char32_t result = block.size() > 7 ? block[7] : U' ';
+    if (colour != U' ' && colour != U'w' && colour != U'b' && colour != U'-' && colour != U'W' &&
+        colour != U'B') {
+        error = RoundColumns(round) + ": the colour '" + EncodeUtf8({&colour, 1}) +
+                "' is not w, b or -.";
+        return false;
+    }
+    if (result != U' ' && kTrfResultCodes.find(static_cast<char>(result < 0x80 ? result : 0)) ==
+                              std::string_view::npos) {
+        error = RoundColumns(round) + ": the result '" + EncodeUtf8({&result, 1}) +
+                "' is not a result code of the format.";
+        return false;
+    }
+    game.colour = static_cast<char>(colour);
+    game.result = static_cast<char>(result);
+    return true;
+}
+
+bool ReadPlayer(std::u32string_view line, TrfPlayer& player, std::string& error) {
+    const auto start = ReadNumber(Columns(line, kStartNumberCol, kStartNumberWidth));
+    if (!start || *start == 0) {
+        error = "the start number (columns 5-8) is not a number from 1 up.";
+        return false;
+    }
+    player.startNumber = *start;
+    player.name = Text(Columns(line, kNameCol, kNameWidth));
+    player.rating = Text(Columns(line, kRatingCol, kRatingWidth));
+    player.points = ReadPoints(Columns(line, kPointsCol, kPointsWidth));
+    std::size_t lastPaired = 0;
+    for (std::size_t round = 1;; ++round) {
+        const std::size_t col = kFirstRoundCol + (round - 1) * kRoundWidth;
+        if (col - 1 >= line.size())
+            break;
+        if (round > kMaxRoundsOnLine) {
+            error = "the line holds more than " + std::to_string(kMaxRoundsOnLine) + " rounds.";
+            return false;
+        }
+        TrfGame game;
+        if (!ReadGame(Columns(line, col, 8), round, game, error))
+            return false;
+        player.games.push_back(game);
+        if (game.opponent != 0 || game.result != ' ')
+            lastPaired = round;
+    }
+    player.games.resize(lastPaired);
+    return true;
+}
+
+} // namespace
+
+TrfReadOutcome ReadTrf(std::string_view bytes) {
+    TrfReadOutcome outcome;
+    TrfFile file;
+    const std::u32string text = DecodeText(bytes, file.utf8);
+    const std::vector<std::u32string_view> lines = SplitLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::u32string_view line = lines[i];
+        const int lineNumber = static_cast<int>(i + 1);
+        const std::u32string_view tag = line.substr(0, 3);
+        if (tag == U"001") {
+            if (file.players.size() == static_cast<std::size_t>(Tournament::MaxPlayers)) {
+                outcome.refusal = {lineNumber, "The file has more than " +
+                                                   std::to_string(Tournament::MaxPlayers) +
+                                                   " players; a chart holds at most " +
+                                                   std::to_string(Tournament::MaxPlayers) + "."};
+                return outcome;
+            }
+            TrfPlayer player;
+            player.line = lineNumber;
+            std::string error;
+            if (!ReadPlayer(line, player, error)) {
+                outcome.refusal = {lineNumber, error};
+                return outcome;
+            }
+            file.players.push_back(std::move(player));
+        } else if (tag == U"012") {
+            file.tournamentName = Text(line.substr(3));
+        } else if (tag == U"042") {
+            file.startDate = Text(line.substr(3));
+        } else if (tag == U"052") {
+            file.endDate = Text(line.substr(3));
+        } else if (tag == U"XXR") {
+            file.plannedRounds = ReadNumber(line.substr(3)).value_or(0);
+        }
+    }
+    if (file.players.empty()) {
+        outcome.refusal = {0, "This is not a FIDE tournament report file: it has no player "
+                              "line (a line beginning with 001)."};
+        return outcome;
+    }
+    outcome.file = std::move(file);
+    return outcome;
+}
+
+} // namespace ranvik
