@@ -35,6 +35,8 @@ int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
         return RunSortCommand(args, out, err);
     if (command == "convert")
         return RunConvertCommand(args, out, err);
+    if (command == "standings")
+        return RunStandingsCommand(args, out, err);
     if (command == "members")
         return RunMembersCommand(args, out, err);
     return UsageError("unknown command '" + command + "'", err);

@@ -21,6 +21,12 @@ Commands:
       Sort the players by rating and save the chart to OUT.
   convert CHART --type T -o OUT
       Open the chart and save it as OUT (".tms" added when OUT has no extension).
+  standings CHART --type T [--format text|csv|html|pdf] [--tiebreaks LIST]
+            [--name NAME] [--paper a4|letter] [--inconsistencies P] [-o OUT]
+      Validate, then write the standings with their tie-breaks and the cross-table.
+      LIST is the tie-breaks in order, e.g. BH-C1,BH,SB,WIN (Swiss default) or
+      SB,WIN,KS (round robin default); BH-C2, BH-M1, BH-M2 and WON are known too.
+      Without -o the output goes to stdout (a PDF needs -o).
   members ...
       Membership database commands.
 
