@@ -53,18 +53,16 @@ RoundEntry ReadSwissCell(const Chart& chart, int col, int row, int players) {
 }
 
 // "+" and "-" are the forfeit signs of a round robin grid; the game still counts against
-// its opponent there.
+// its opponent there. The first character decides, as RoundRobinPoints reads it.
 RoundEntry ReadRoundRobinCell(std::string_view text, int opponent) {
-    if (IsBlank(text))
-        return {opponent, 0, RoundKind::Absent};
-    const int points = RoundRobinPoints(text);
-    const char first = text[text.find_first_not_of(' ')];
+    std::size_t start = 0;
+    while (start < text.size() && text[start] == ' ') ++start;
+    if (start == text.size()) return {opponent, 0, RoundKind::Absent};
+    const char first = text[start];
     RoundKind kind = RoundKind::Played;
-    if (first == '+')
-        kind = RoundKind::ForfeitWin;
-    if (first == '-')
-        kind = RoundKind::ForfeitLoss;
-    return {opponent, points, kind};
+    if (first == '+') kind = RoundKind::ForfeitWin;
+    if (first == '-') kind = RoundKind::ForfeitLoss;
+    return {opponent, RoundRobinPoints(text.substr(start, 1)), kind};
 }
 
 } // namespace

@@ -38,8 +38,18 @@ Standings ComputeStandings(const Tournament& tournament, const std::vector<TieBr
 Standings ComputeStandings(const Tournament& tournament, const ChartGames& games,
                            const std::vector<TieBreak>& tieBreaks);
 
+// Every player's score (half points, scores[line - 1]) and the score the opponents'
+// tie-breaks see, where a withdrawal's rounds count as draws.
+struct TieBreakScores {
+    std::vector<int> scores;
+    std::vector<int> seen;
+};
+TieBreakScores ScoresOf(const ChartGames& games);
+
 // One tie-break for every player: values[line - 1] in quarter points.
 std::vector<int> TieBreakValues(const ChartGames& games, const TieBreak& tieBreak);
+std::vector<int> TieBreakValues(const ChartGames& games, const TieBreakScores& scores,
+                                const TieBreak& tieBreak);
 
 // "3" or "3–4" (an en dash between the places of a shared place).
 std::string RankText(const StandingsRow& row);

@@ -105,11 +105,18 @@ int Buchholz(std::vector<Part> parts, const TieBreak& tieBreak) {
 }
 
 // Points scored times the opponent's score; an unplayed round against the dummy opponent.
-int SonnebornBerger(const ChartGames& games, int line, const std::vector<Part>& parts) {
+// Read straight from the rounds: it runs for every player of a full chart.
+int SonnebornBerger(const ChartGames& games, int line, const std::vector<int>& scores,
+                    const std::vector<int>& seen) {
     const RoundEntry* rounds = games.roundsOf(line);
     int sum = 0;
-    for (int k = 0; k < games.rounds; ++k)
-        sum += rounds[k].points * parts[k].value;
+    for (int k = 0; k < games.rounds; ++k) {
+        const RoundEntry& entry = rounds[k];
+        if (entry.points == 0)
+            continue;
+        sum += entry.points *
+               (CountsAsGame(games, entry) ? seen[entry.opponent - 1] : scores[line - 1]);
+    }
     return sum; // half points times half points: quarter points
 }
 
@@ -136,9 +143,21 @@ int Koya(const ChartGames& games, int line, const std::vector<int>& scores) {
 
 } // namespace
 
+TieBreakScores ScoresOf(const ChartGames& games) {
+    TieBreakScores scores;
+    scores.scores = Scores(games);
+    scores.seen = ScoresSeenByOpponents(games, scores.scores);
+    return scores;
+}
+
 std::vector<int> TieBreakValues(const ChartGames& games, const TieBreak& tieBreak) {
-    const std::vector<int> scores = Scores(games);
-    const std::vector<int> seen = ScoresSeenByOpponents(games, scores);
+    return TieBreakValues(games, ScoresOf(games), tieBreak);
+}
+
+std::vector<int> TieBreakValues(const ChartGames& games, const TieBreakScores& all,
+                                const TieBreak& tieBreak) {
+    const std::vector<int>& scores = all.scores;
+    const std::vector<int>& seen = all.seen;
     std::vector<int> values(games.players, 0);
     for (int line = 1; line <= games.players; ++line) {
         int& value = values[line - 1];
@@ -147,7 +166,7 @@ std::vector<int> TieBreakValues(const ChartGames& games, const TieBreak& tieBrea
             value = Buchholz(BuchholzParts(games, line, scores, seen), tieBreak);
             break;
         case TieBreakKind::SonnebornBerger:
-            value = SonnebornBerger(games, line, BuchholzParts(games, line, scores, seen));
+            value = SonnebornBerger(games, line, scores, seen);
             break;
         case TieBreakKind::Wins:
             value = Wins(games, line, false);
