@@ -5,7 +5,9 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev mdbtools-dev libsqlite3-dev
           libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev python3
           # The icons, the desktop entry and MIME type checks, and the Debian package.
-          librsvg2-bin desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file lintian)
+          librsvg2-bin desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file lintian
+          # Standings as PDF (cairo, its font) and the tests that read the PDF back.
+          libcairo2-dev fonts-dejavu-core poppler-utils)
 if [ $# -gt 0 ]; then
     packages=("$@")
 fi

@@ -39,6 +39,8 @@ int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
         return RunImportTrfCommand(args, out, err);
     if (command == "match")
         return RunMatchCommand(args, out, err);
+    if (command == "standings")
+        return RunStandingsCommand(args, out, err);
     if (command == "members")
         return RunMembersCommand(args, out, err);
     return UsageError("unknown command '" + command + "'", err);

@@ -16,6 +16,7 @@ int RunSortCommand(const Args& args, std::ostream& out, std::ostream& err);
 int RunConvertCommand(const Args& args, std::ostream& out, std::ostream& err);
 int RunImportTrfCommand(const Args& args, std::ostream& out, std::ostream& err);
 int RunMatchCommand(const Args& args, std::ostream& out, std::ostream& err);
+int RunStandingsCommand(const Args& args, std::ostream& out, std::ostream& err);
 
 // Writes "ranvik-cli: <message>" and the pointer to --help; gives 2.
 int UsageError(const std::string& message, std::ostream& err);

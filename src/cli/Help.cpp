@@ -43,6 +43,12 @@ Commands:
       number and the rating (regular unless --rating active). Several or none: left
       and listed. A filled number is never replaced. A member's name a chart file
       cannot hold is written in its nearest spelling, and the summary says so.
+  standings CHART --type T [--format text|csv|html|pdf] [--tiebreaks LIST]
+            [--name NAME] [--paper a4|letter] [--inconsistencies P] [-o OUT]
+      Validate, then write the standings with their tie-breaks and the cross-table.
+      LIST is the tie-breaks in order, e.g. BH-C1,BH,SB,WIN (Swiss default) or
+      SB,WIN,KS (round robin default); BH-C2, BH-M1, BH-M2 and WON are known too.
+      Without -o the output goes to stdout (a PDF needs -o).
   members ...
       Membership database commands.
 

@@ -1,0 +1,61 @@
+#pragma once
+// The printable standings: a heading (the event, its type, the date) and two tables, the
+// standings list and the cross-table. Built once, written out as text, CSV, HTML or PDF.
+
+#include "chart/Tournament.h"
+#include "report/RatingReport.h"
+#include "standings/Standings.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ranvik {
+
+struct DocumentTable {
+    std::string caption;
+    std::vector<std::string> header;
+    std::vector<bool> numeric; // per column: right-aligned
+    std::vector<std::vector<std::string>> rows;
+};
+
+struct StandingsDocument {
+    std::string title;
+    std::vector<std::string> headingLines;
+    std::vector<DocumentTable> tables;
+};
+
+struct DocumentHeading {
+    std::optional<TournamentInfo> info; // when the report dialog has it
+    std::string date;                   // the date printed, e.g. "2024-05-18"
+};
+
+// The standings list: Rank, Line, Name, Member, Rating, Points and the tie-breaks.
+DocumentTable StandingsTable(const Standings& standings);
+
+// Round robins: the grid by line, 1 / ½ / 0 in each cell, the own cell marked, points and
+// place. Swiss: one row per player in standings order, each round's result and the
+// opponent's place, points and tie-breaks.
+DocumentTable CrossTable(const ChartGames& games, const Standings& standings);
+
+StandingsDocument BuildStandingsDocument(const ChartGames& games, const Standings& standings,
+                                         const DocumentHeading& heading);
+
+// Today's date as YYYY-MM-DD; SOURCE_DATE_EPOCH, when set, stands for now so that output
+// can be reproduced.
+std::string TodayIsoDate();
+
+// The document's exports, all UTF-8.
+std::string StandingsText(const StandingsDocument& document);
+std::string StandingsCsv(const Standings& standings);
+std::string StandingsHtml(const StandingsDocument& document);
+
+enum class PaperSize { A4, Letter };
+struct PdfOutcome {
+    bool ok = false;
+    std::string bytes;
+    std::string message;
+};
+PdfOutcome StandingsPdf(const StandingsDocument& document, PaperSize paper);
+
+} // namespace ranvik

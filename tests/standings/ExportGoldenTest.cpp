@@ -1,0 +1,169 @@
+// Each export of two small events against its golden file in tests/standings/golden. Run
+// with RANVIK_UPDATE_GOLDEN=1 to write the files afresh (then read the diff).
+
+#include "StandingsTestSupport.h"
+#include "standings/StandingsDocument.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+using namespace ranvik;
+using namespace ranvik::test;
+
+namespace {
+
+const std::filesystem::path kGolden =
+    std::filesystem::path(RANVIK_SOURCE_DIR) / "tests" / "standings" / "golden";
+
+// Six players, four rounds: accented names, a bye, a half-point bye, a forfeit, a name with
+// a comma and a quote for the CSV.
+Tournament SwissEvent() {
+    Tournament t = MakeChart(TournamentType::Swiss, {{"Éloïse Bérubé", "W4", "W3", "D2", "W5"},
+                                                     {"Zoë O'Neil", "W5", "D6", "D1", "W3"},
+                                                     {"Brandt, \"Kai\"", "W6", "L1", "W4", "L2"},
+                                                     {"Søren Ægir", "L1", "X5", "L3", "H"},
+                                                     {"Ana Muñoz", "L2", "F4", "W6", "L1"},
+                                                     {"Jörg Łukasz", "L3", "D2", "L5", "B"}});
+    for (int line = 1; line <= 6; ++line)
+        t.chart().setCell(2, line, std::to_string(100000 + line));
+    return t;
+}
+
+Tournament DoubleEvent() {
+    return MakeChart(TournamentType::DoubleRoundRobin, {{"Émile", "X", "X", "1", "=", "0", "1"},
+                                                        {"Ngozi", "0", "=", "X", "X", "1", ""},
+                                                        {"Çağla", "1", "0", "0", "", "X", "X"}});
+}
+
+StandingsDocument DocumentOf(const Tournament& tournament, bool withInfo) {
+    const ChartGames games = ReadChartGames(tournament);
+    const Standings standings =
+        ComputeStandings(tournament, games, DefaultTieBreaks(tournament.type()));
+    DocumentHeading heading;
+    heading.date = "2024-05-18";
+    if (withInfo) {
+        heading.info = TournamentInfo{};
+        heading.info->name = "Spring Open <A & B>";
+        heading.info->province = "QC";
+        heading.info->endDate = "2024/05/18";
+    }
+    return BuildStandingsDocument(games, standings, heading);
+}
+
+void ExpectGolden(const std::string& name, const std::string& actual) {
+    const std::filesystem::path path = kGolden / name;
+    if (std::getenv("RANVIK_UPDATE_GOLDEN"))
+        WriteFile(path, actual);
+    ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing";
+    EXPECT_EQ(ReadFile(path), actual) << "differs from " << path;
+}
+
+// Runs a command and gives its standard output; nothing when it failed.
+std::optional<std::string> Capture(const std::string& command) {
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return std::nullopt;
+    std::string out;
+    char buffer[4096];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+        out.append(buffer, n);
+    return pclose(pipe) == 0 ? std::optional(out) : std::nullopt;
+}
+
+bool HaveTool(const std::string& tool) {
+    return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+struct PdfText {
+    int pages = 0;
+    std::string text;
+};
+
+PdfText ReadPdf(const std::string& path) {
+    PdfText pdf;
+    const auto info = Capture("pdfinfo '" + path + "'");
+    if (info) {
+        const std::size_t at = info->find("Pages:");
+        if (at != std::string::npos)
+            pdf.pages = std::atoi(info->c_str() + at + 6);
+    }
+    pdf.text = Capture("pdftotext -layout -enc UTF-8 '" + path + "' -").value_or("");
+    return pdf;
+}
+
+TEST(StandingsExport, TextCsvAndHtmlMatchTheirGoldenFiles) {
+    const Tournament swiss = SwissEvent();
+    const StandingsDocument document = DocumentOf(swiss, true);
+    ExpectGolden("swiss.txt", StandingsText(document));
+    ExpectGolden("swiss.html", StandingsHtml(document));
+    ExpectGolden("swiss.csv",
+                 StandingsCsv(ComputeStandings(swiss, DefaultTieBreaks(swiss.type()))));
+
+    const Tournament twice = DoubleEvent();
+    const StandingsDocument doubleDocument = DocumentOf(twice, false);
+    ExpectGolden("double.txt", StandingsText(doubleDocument));
+    ExpectGolden("double.html", StandingsHtml(doubleDocument));
+}
+
+TEST(StandingsExport, HtmlIsWellFormed) {
+    if (!HaveTool("python3"))
+        GTEST_SKIP() << "python3 not found; cannot parse the HTML";
+    TempDir dir;
+    for (const Tournament& t : {SwissEvent(), DoubleEvent()}) {
+        const std::string path = dir.file("page.html");
+        WriteFile(path, StandingsHtml(DocumentOf(t, true)));
+        EXPECT_TRUE(Capture("python3 -c 'import sys, xml.dom.minidom; "
+                            "xml.dom.minidom.parse(sys.argv[1])' '" +
+                            path + "' 2>&1"))
+            << "not well-formed: " << ReadFile(path);
+    }
+}
+
+TEST(StandingsExport, PdfTextMatchesItsGoldenFile) {
+    if (!HaveTool("pdftotext") || !HaveTool("pdfinfo"))
+        GTEST_SKIP() << "poppler-utils (pdftotext, pdfinfo) not installed";
+    TempDir dir;
+    const PdfOutcome pdf = StandingsPdf(DocumentOf(SwissEvent(), true), PaperSize::A4);
+    ASSERT_TRUE(pdf.ok) << pdf.message;
+    EXPECT_EQ(pdf.bytes.rfind("%PDF-", 0), 0u);
+    WriteFile(dir.file("swiss.pdf"), pdf.bytes);
+    const PdfText read = ReadPdf(dir.file("swiss.pdf"));
+    EXPECT_EQ(read.pages, 1);
+    ExpectGolden("swiss.pdf.txt", read.text);
+}
+
+TEST(StandingsExport, LongListsRunOverPagesWithTheirHeadingRepeated) {
+    if (!HaveTool("pdftotext") || !HaveTool("pdfinfo"))
+        GTEST_SKIP() << "poppler-utils (pdftotext, pdfinfo) not installed";
+    // 150 players paired 1-2, 3-4, ... in one round.
+    std::vector<std::vector<std::string>> rows;
+    for (int line = 1; line <= 150; ++line) {
+        const int opponent = line % 2 ? line + 1 : line - 1;
+        rows.push_back(
+            {"Player Ñ" + std::to_string(line), (line % 2 ? "W" : "L") + std::to_string(opponent)});
+    }
+    const Tournament big = MakeChart(TournamentType::Swiss, rows);
+    TempDir dir;
+    for (const PaperSize paper : {PaperSize::A4, PaperSize::Letter}) {
+        const PdfOutcome pdf = StandingsPdf(DocumentOf(big, false), paper);
+        ASSERT_TRUE(pdf.ok) << pdf.message;
+        WriteFile(dir.file("big.pdf"), pdf.bytes);
+        const PdfText read = ReadPdf(dir.file("big.pdf"));
+        EXPECT_GE(read.pages, 4); // two tables of 150 rows at about 60 rows a page
+        for (int line = 1; line <= 150; ++line)
+            EXPECT_NE(read.text.find("Player Ñ" + std::to_string(line) + " "), std::string::npos)
+                << line;
+        std::size_t headings = 0;
+        for (std::size_t at = read.text.find("Rank"); at != std::string::npos;
+             at = read.text.find("Rank", at + 1))
+            ++headings;
+        EXPECT_GE(headings, static_cast<std::size_t>(read.pages));
+        EXPECT_NE(read.text.find("page " + std::to_string(read.pages)), std::string::npos);
+    }
+}
+
+} // namespace
