@@ -1,6 +1,7 @@
 #include "cli/ChartIo.h"
 
 #include "files/ChartFile.h"
+#include "files/ChartText.h"
 #include "files/FileWriter.h"
 #include "report/RatingReport.h"
 
@@ -14,7 +15,7 @@ bool OpenChart(const std::string& path, TournamentType type, Tournament& tournam
     tournament.setType(type);
     std::string bytes;
     std::string error;
-    if (!ReadWholeFile(path, bytes, error)) {
+    if (!ReadWholeFile(path, bytes, error, MaxChartFileBytes)) {
         // The reader's text already names the file; add it only when it does not.
         if (error.find(path) == std::string::npos)
             error = "cannot read " + path + ": " + error;
@@ -35,8 +36,8 @@ int SaveChart(const Tournament& tournament, const std::string& path, std::ostrea
         err << "ranvik-cli: " << chart.message << '\n';
         return 1;
     }
-    if (!WriteFileSafely(path, chart.bytes)) {
-        err << "Error saving " << path << ".\n";
+    if (std::string reason; !WriteFileSafely(path, chart.bytes, reason)) {
+        err << "Error saving " << path << ".\n" << reason << '\n';
         return 2;
     }
     return 0;

@@ -3,7 +3,7 @@
 #include "cli/Commands.h"
 
 #include "files/ChartFile.h"
-#include "files/FileWriter.h"
+#include "files/PairWriter.h"
 #include "report/RatingReport.h"
 
 #include <algorithm>
@@ -62,12 +62,14 @@ int WriteReportAndChart(const Tournament& tournament, RatingSystem system,
     }
     const std::string reportPath = ReportPathFor(output);
     const std::string chartPath = ChartPathBesideReport(reportPath);
-    if (!WriteFileSafely(reportPath, report.bytes)) {
-        err << "Error saving report to file: " << reportPath << '\n';
-        return 2;
-    }
-    if (!WriteFileSafely(chartPath, chart.bytes)) {
-        err << "Error saving " << chartPath << ".\n";
+    const PairWriteOutcome written =
+        WritePairSafely(reportPath, report.bytes, chartPath, chart.bytes);
+    if (!written.ok) {
+        if (written.failedPath == reportPath)
+            err << "Error saving report to file: " << reportPath << '\n';
+        else
+            err << "Error saving " << chartPath << ".\n";
+        err << written.reason << '\n';
         return 2;
     }
     out << reportPath << '\n' << chartPath << '\n';
@@ -104,6 +106,10 @@ int RunReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (const std::string problem = CheckTournamentInfo(info); !problem.empty()) {
         err << WithNewlines(problem) << '\n';
         return 1;
+    }
+    if (const std::string refused = RefusedReportPath(line->value("--output")); !refused.empty()) {
+        err << "ranvik-cli: report: " << refused << '\n';
+        return 2;
     }
     return WriteReportAndChart(tournament, *system, info, line->value("--output"), out, err);
 }

@@ -4,6 +4,8 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 
+#include "files/FileWriter.h"
+
 #include <ostream>
 
 namespace ranvik::cli {
@@ -20,6 +22,10 @@ int OpenAndSave(const std::string& command, bool sort, const Args& args, std::os
     if (!type)
         return UsageError(command + ": --type must be swiss, rr or drr", err);
 
+    if (const std::string unusable = UnusableFileName(line->value("--output")); !unusable.empty()) {
+        err << "ranvik-cli: " << command << ": " << unusable << '\n';
+        return 2;
+    }
     Tournament tournament;
     if (!OpenChart(line->chart, *type, tournament, err))
         return 2;

@@ -66,6 +66,10 @@ bool HasFileExtension(const std::string& path);
 // The report path for the path the user chose: ".qtr" appended when it has no extension.
 std::string ReportPathFor(const std::string& chosenPath);
 
+// Why a report cannot be saved under the path the user chose (empty when it can): no file
+// name, or the ".tms" extension (any case), which is the chart file's written beside it.
+std::string RefusedReportPath(const std::string& chosenPath);
+
 // The chart file written beside a report: its path with the extension replaced by ".tms".
 std::string ChartPathBesideReport(const std::string& reportPath);
 

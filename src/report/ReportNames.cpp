@@ -1,5 +1,10 @@
 #include "report/RatingReport.h"
 
+#include "files/FileWriter.h"
+
+#include <algorithm>
+#include <cctype>
+
 #include <string_view>
 
 namespace ranvik {
@@ -38,6 +43,19 @@ bool HasFileExtension(const std::string& path) {
 
 std::string ReportPathFor(const std::string& chosenPath) {
     return HasFileExtension(chosenPath) ? chosenPath : chosenPath + ".qtr";
+}
+
+std::string RefusedReportPath(const std::string& chosenPath) {
+    if (std::string unusable = UnusableFileName(chosenPath); !unusable.empty())
+        return unusable;
+    const std::string path = ReportPathFor(chosenPath);
+    std::string extension = path.substr(ExtensionDot(path));
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == ".tms")
+        return "A report cannot be saved as a .tms file: that name is for the chart file "
+               "saved beside the report. Choose a name ending in .qtr.";
+    return {};
 }
 
 std::string ChartPathBesideReport(const std::string& reportPath) {
