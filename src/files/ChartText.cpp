@@ -19,7 +19,7 @@ bool LooksLikeUtf16(std::string_view bytes) {
         return true;
     const std::string_view head = bytes.substr(0, 512);
     const auto nuls = std::count(head.begin(), head.end(), '\0');
-    return head.size() >= 2 && static_cast<std::size_t>(nuls) * 3 >= head.size();
+    return head.size() >= 4 && static_cast<std::size_t>(nuls) * 3 >= head.size();
 }
 
 // Length of the well-formed UTF-8 sequence at pos, or 0 when it is not one (overlong forms,
