@@ -6,6 +6,7 @@
 
 #include "chart/Tournament.h"
 #include "files/ChartFile.h"
+#include "files/ChartText.h"
 #include "report/RatingReport.h"
 #include "validation/Validation.h"
 
@@ -39,8 +40,23 @@ void OpenAndReport(std::string_view bytes, TournamentType type, InconsistencyAns
 
 } // namespace
 
+// A text read as UTF-8 is the file's bytes themselves (less a byte-order mark); one with a
+// NUL byte is never read.
+void CheckDecoding(std::string_view bytes) {
+    const ChartText text = DecodeChartText(bytes);
+    if (text.ok && text.text.find('\0') != std::string::npos)
+        std::abort();
+    if (text.ok && IsMultiByteUtf8(bytes) && bytes.size() - text.text.size() > 3)
+        std::abort();
+    if (RefusedReportPath(std::string(bytes)).empty() &&
+        ChartPathBesideReport(ReportPathFor(std::string(bytes))) ==
+            ReportPathFor(std::string(bytes)))
+        std::abort(); // a report that would share the chart's name
+}
+
 RANVIK_FUZZ_TARGET(chart_file) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    CheckDecoding(bytes);
     const InconsistencyAnswer answer =
         size % 2 == 0 ? InconsistencyAnswer::Ignore : InconsistencyAnswer::All;
     for (TournamentType type :

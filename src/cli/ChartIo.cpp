@@ -41,7 +41,7 @@ int SaveChartAs(ChartDocument& document, std::ostream& out, std::ostream& err,
         err << "ranvik-cli: " << saved.reason << '\n';
         return 1;
     }
-    err << saved.message << '\n';
+    err << "Error saving " << saved.path << ".\n" << saved.reason << '\n';
     return 2;
 }
 

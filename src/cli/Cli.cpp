@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/MembersCommand.h"
 
+#include <new>
 #include <ostream>
 
 namespace ranvik::cli {
@@ -12,7 +13,8 @@ int UsageError(const std::string& message, std::ostream& err) {
     return 2;
 }
 
-int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
+namespace {
+int RunCommand(int argc, char* argv[], std::ostream& out, std::ostream& err) {
     if (argc < 2)
         return UsageError("no command given", err);
     const std::string command = argv[1];
@@ -44,6 +46,18 @@ int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
     if (command == "members")
         return RunMembersCommand(args, out, err);
     return UsageError("unknown command '" + command + "'", err);
+}
+} // namespace
+
+int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
+    // Memory running out anywhere ends the command with a message, never an abort; no file
+    // has been replaced then, as every write is staged first.
+    try {
+        return RunCommand(argc, argv, out, err);
+    } catch (const std::bad_alloc&) {
+        err << "ranvik-cli: out of memory; nothing was written.\n";
+        return 2;
+    }
 }
 
 } // namespace ranvik::cli

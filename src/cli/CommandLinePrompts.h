@@ -37,6 +37,7 @@ class CommandLinePrompts : public DocumentPrompts {
     std::optional<std::string> chooseFileToSave(FileKind, const std::string&) override {
         return outputPath;
     }
+    bool canAskAgain() const override { return false; }
     void showError(const std::string&) override {}
     void showCell(int, int) override {}
 

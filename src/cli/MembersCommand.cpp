@@ -39,9 +39,14 @@ std::optional<MembersOptions> ParseOptions(const std::vector<std::string>& args,
                                            std::string& error) {
     MembersOptions options;
     bool haveDatabase = false;
+    bool orderGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--order" || arg == "--find") {
+            if ((arg == "--find" && options.find) || (arg == "--order" && orderGiven)) {
+                error = "option '" + arg + "' given twice";
+                return std::nullopt;
+            }
             if (i + 1 >= args.size()) {
                 error = arg + " needs a value";
                 return std::nullopt;
@@ -51,6 +56,7 @@ std::optional<MembersOptions> ParseOptions(const std::vector<std::string>& args,
                 options.find = value;
             } else if (auto order = ParseOrder(value)) {
                 options.order = *order;
+                orderGiven = true;
             } else {
                 error = "unknown ordering '" + value + "' (name, number or prov)";
                 return std::nullopt;

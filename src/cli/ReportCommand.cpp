@@ -4,7 +4,7 @@
 #include "cli/CommandLinePrompts.h"
 
 #include "files/ChartFile.h"
-#include "files/FileWriter.h"
+#include "files/PairWriter.h"
 #include "report/RatingReport.h"
 
 #include <algorithm>
@@ -53,12 +53,15 @@ int PrintReportResult(const ReportResult& result, std::ostream& out, std::ostrea
     case Failure::Info:
         err << WithNewlines(result.message) << '\n';
         return 1;
+    case Failure::RefusedName:
+        err << "ranvik-cli: report: " << result.message << '\n';
+        return 2;
     case Failure::Encode:
         err << result.message << '\n';
         return 1;
     case Failure::WriteReport:
     case Failure::WriteChart:
-        err << result.message << '\n';
+        err << WithNewlines(result.message) << '\n';
         return 2;
     }
     return 2;

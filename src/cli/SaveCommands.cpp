@@ -5,6 +5,8 @@
 #include "cli/Commands.h"
 #include "cli/CommandLinePrompts.h"
 
+#include "files/FileWriter.h"
+
 #include <ostream>
 
 namespace ranvik::cli {
@@ -21,6 +23,10 @@ int OpenAndSave(const std::string& command, bool sort, const Args& args, std::os
     if (!type)
         return UsageError(command + ": --type must be swiss, rr or drr", err);
 
+    if (const std::string unusable = UnusableFileName(line->value("--output")); !unusable.empty()) {
+        err << "ranvik-cli: " << command << ": " << unusable << '\n';
+        return 2;
+    }
     CommandLinePrompts prompts(out, err);
     prompts.outputPath = line->value("--output");
     ChartDocument document(prompts);

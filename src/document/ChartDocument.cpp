@@ -1,5 +1,6 @@
 #include "document/ChartDocument.h"
 
+#include "files/ChartText.h"
 #include "files/FileNames.h"
 #include "files/FileWriter.h"
 
@@ -93,7 +94,7 @@ OpenResult ChartDocument::openFile(const std::string& path, TournamentType type)
     tournament_.setType(type);
     std::string bytes;
     std::string error;
-    if (!ReadWholeFile(path, bytes, error))
+    if (!ReadWholeFile(path, bytes, error, MaxChartFileBytes))
         return {Outcome::Failed, error, error, true};
     const ChartReadOutcome read = ReadChartFile(tournament_, bytes);
     if (!read.ok)
@@ -131,8 +132,8 @@ SaveResult ChartDocument::writeChart(const std::string& path, const ChartBytes& 
     if (!content.ok) {
         result = {Outcome::Failed, path, "Error saving " + path + ".\r" + content.message,
                   content.message, true};
-    } else if (!WriteFileSafely(path, content.bytes)) {
-        result = {Outcome::Failed, path, "Error saving " + path + ".", "", false};
+    } else if (std::string reason; !WriteFileSafely(path, content.bytes, reason)) {
+        result = {Outcome::Failed, path, "Error saving " + path + ".\r" + reason, reason, false};
     }
     if (result.outcome == Outcome::Failed) {
         prompts_.showError(result.message);

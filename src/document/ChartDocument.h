@@ -34,13 +34,14 @@ struct OpenResult {
 };
 
 struct ReportResult {
-    enum class Failure { None, Fault, Cancelled, Info, Encode, WriteReport, WriteChart };
+    enum class Failure { None, Fault, Cancelled, Info, RefusedName, Encode, WriteReport, WriteChart };
     Outcome outcome = Outcome::Done;
     Failure failure = Failure::None;
     ValidationResult validation;
     std::string reportPath;
     std::string chartPath;
-    std::string message;
+    std::string message; // as the window shows it
+    std::string reason;  // the system's reason of a failed write
 };
 
 struct LoadPlayerResult {
@@ -96,6 +97,7 @@ class ChartDocument {
     bool saveBeforeGoingOn();
     SaveResult writeChart(const std::string& path, const ChartBytes& content);
     std::optional<int> rowForMember(int selectedRow);
+    std::optional<std::string> chooseReportPath(const TournamentInfo& info, std::string& refused);
     bool addRow();
 
     DocumentPrompts& prompts_;

@@ -5,6 +5,7 @@
 
 #include "files/FileNames.h"
 #include "files/FileWriter.h"
+#include "files/PairWriter.h"
 
 #include <filesystem>
 #include <system_error>
@@ -28,6 +29,26 @@ bool FileExists(const std::string& path) {
 }
 
 } // namespace
+
+// The report's file name, asked again while the name is refused (it would be the chart's
+// own name); `refused` says why when the chooser cannot ask again.
+std::optional<std::string> ChartDocument::chooseReportPath(const TournamentInfo& info,
+                                                           std::string& refused) {
+    for (;;) {
+        std::optional<std::string> chosen =
+            prompts_.chooseFileToSave(FileKind::Report, ProposedReportName(info));
+        if (!chosen)
+            return std::nullopt;
+        std::string why = RefusedReportPath(*chosen);
+        if (why.empty())
+            return chosen;
+        if (!prompts_.canAskAgain()) {
+            refused = why;
+            return std::nullopt;
+        }
+        prompts_.showError(why);
+    }
+}
 
 ReportResult ChartDocument::createReport() {
     using Failure = ReportResult::Failure;
@@ -59,8 +80,10 @@ ReportResult ChartDocument::createReport() {
     if (std::string problem = CheckTournamentInfo(*info); !problem.empty())
         return Stopped(Failure::Info, std::move(problem));
 
-    const std::optional<std::string> chosen =
-        prompts_.chooseFileToSave(FileKind::Report, ProposedReportName(*info));
+    std::string refused;
+    const std::optional<std::string> chosen = chooseReportPath(*info, refused);
+    if (!refused.empty())
+        return Stopped(Failure::RefusedName, refused);
     if (!chosen)
         return Stopped(Failure::Cancelled);
     const std::string reportPath = ReportPathFor(*chosen);
@@ -81,15 +104,21 @@ ReportResult ChartDocument::createReport() {
         writeChart(chartPath, chart); // shows the chart file's own error
         return Stopped(Failure::Encode, chart.message);
     }
-    if (!WriteFileSafely(reportPath, report.bytes)) {
+    // Both files or neither: a new report never stands beside an old chart.
+    const PairWriteOutcome written =
+        WritePairSafely(reportPath, report.bytes, chartPath, chart.bytes);
+    if (!written.ok) {
+        const bool reportFailed = written.failedPath == reportPath;
         ReportResult result =
-            Stopped(Failure::WriteReport, "Error saving report to file: " + reportPath);
+            Stopped(reportFailed ? Failure::WriteReport : Failure::WriteChart,
+                    (reportFailed ? "Error saving report to file: " + reportPath
+                                  : "Error saving " + chartPath + ".") +
+                        "\r" + written.reason);
+        result.reason = written.reason;
         prompts_.showError(result.message);
         return result;
     }
-    const SaveResult saved = writeChart(chartPath, chart);
-    if (saved.outcome != Outcome::Done)
-        return Stopped(Failure::WriteChart, saved.message);
+    tournament_.setModified(false);
 
     ReportResult result;
     result.reportPath = reportPath;

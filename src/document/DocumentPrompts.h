@@ -45,6 +45,10 @@ class DocumentPrompts {
     virtual std::optional<std::string> chooseFileToSave(FileKind kind,
                                                         const std::string& proposedName) = 0;
 
+    // False when a chooser would only give the same answer again (the command line): a
+    // refused name then ends the command instead of asking once more.
+    virtual bool canAskAgain() const { return true; }
+
     virtual void showError(const std::string& message) = 0;
     // A validation fault: the cell to show before its message.
     virtual void showCell(int col, int row) = 0;

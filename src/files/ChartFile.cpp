@@ -1,5 +1,6 @@
 #include "files/ChartFile.h"
 
+#include "files/ChartText.h"
 #include "files/Windows1252.h"
 
 #include <algorithm>
@@ -8,11 +9,20 @@
 namespace ranvik {
 namespace {
 
-// Lines of the text: a line ends at CR LF, a lone CR or a lone LF; the last needs no end;
-// a NUL ends the text.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
+// The widest chart: a double round robin of the most players.
+constexpr int MaxFields = ChartColumn::FirstResult + 2 * Tournament::MaxPlayers;
+
+// Lines of the text: a line ends at CR LF, a lone CR or a lone LF; the last needs no end.
+// Only the first maxKept lines are kept, so a file of millions of line ends costs nothing;
+// total counts them all.
+std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxKept,
+                                         std::size_t& total) {
     std::vector<std::string_view> lines;
+    total = 0;
+    auto add = [&](std::string_view line) {
+        if (++total <= maxKept)
+            lines.push_back(line);
+    };
     std::size_t start = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -21,12 +31,12 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
             ++pos;
             continue;
         }
-        lines.push_back(text.substr(start, pos - start));
+        add(text.substr(start, pos - start));
         pos += (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
         start = pos;
     }
     if (start < text.size())
-        lines.push_back(text.substr(start));
+        add(text.substr(start));
     return lines;
 }
 
@@ -43,12 +53,16 @@ bool IsAscii(std::string_view text) {
     return true;
 }
 
-std::string UnreadableReason(int lines, int fields, bool swiss) {
+std::string UnreadableReason(std::size_t lines, int fields, bool swiss) {
     if (lines == 0)
         return "The file is empty: it holds no player lines.";
-    if (lines > Tournament::MaxPlayers) {
+    if (lines > static_cast<std::size_t>(Tournament::MaxPlayers)) {
         return "The file has " + std::to_string(lines) + " lines, but a chart holds at most " +
                std::to_string(Tournament::MaxPlayers) + " players.";
+    }
+    if (fields > MaxFields) {
+        return "The first line has " + std::to_string(fields) +
+               " fields, but the widest chart has " + std::to_string(MaxFields) + " columns.";
     }
     const int maxFields = ChartColumn::FirstResult + Tournament::MaxRounds;
     if (swiss && fields > maxFields) {
@@ -105,19 +119,25 @@ ChartBytes EncodeChartFile(const Chart& chart) {
 }
 
 ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
-    const std::string text = DecodeWindows1252(bytes);
-    const std::vector<std::string_view> lines = SplitLines(text);
-    const int lineCount = static_cast<int>(lines.size());
+    ChartReadOutcome outcome;
+    const ChartText decoded = DecodeChartText(bytes);
+    if (!decoded.ok) {
+        outcome.message = decoded.message;
+        return outcome;
+    }
+    std::size_t lineCount = 0;
+    const std::vector<std::string_view> lines =
+        SplitLines(decoded.text, Tournament::MaxPlayers + 1, lineCount);
     const int fields = lines.empty() ? 0 : CountFields(lines.front());
 
-    ChartReadOutcome outcome;
     outcome.message = UnreadableReason(lineCount, fields, tournament.isSwiss());
     if (!outcome.message.empty())
         return outcome;
 
     // The sizes the counts will take, so that a count the spin box leaves unchanged (a
     // one-line file, a Swiss line of fewer than 5 fields) still agrees with the chart.
-    const int players = std::clamp(lineCount, Tournament::MinPlayers, Tournament::MaxPlayers);
+    const int players =
+        std::clamp(static_cast<int>(lineCount), Tournament::MinPlayers, Tournament::MaxPlayers);
     const int rounds =
         std::clamp(fields - ChartColumn::FirstResult, Tournament::MinRounds, Tournament::MaxRounds);
     Chart& chart = tournament.chart();

@@ -17,6 +17,11 @@ bool HasFileExtension(const std::string& path) {
     return ExtensionDot(path) != std::string::npos;
 }
 
+std::string FileExtension(const std::string& path) {
+    const std::size_t dot = ExtensionDot(path);
+    return dot == std::string::npos ? std::string() : path.substr(dot);
+}
+
 std::string WithDefaultExtension(const std::string& path, const std::string& ext) {
     return HasFileExtension(path) ? path : path + ext;
 }

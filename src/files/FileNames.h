@@ -8,6 +8,9 @@ namespace ranvik {
 
 bool HasFileExtension(const std::string& path);
 
+// The extension with its dot (".qtr"), or empty when the name has none.
+std::string FileExtension(const std::string& path);
+
 // path with ext (".tms") appended when it has no extension at all.
 std::string WithDefaultExtension(const std::string& path, const std::string& ext);
 

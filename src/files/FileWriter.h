@@ -1,8 +1,10 @@
 #pragma once
 // The one way the program writes a file: to a temporary file in the same folder, flushed,
 // then renamed over the target, so a failure never leaves a half-written or truncated file.
-// Tests can make any step fail.
+// Only regular files are replaced. Tests can make any step fail.
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -11,10 +13,23 @@ namespace ranvik {
 enum class WriteStep { Create, Write, Flush, Replace };
 
 // Writes bytes to path; false on any failure (the old file, if any, is left as it was).
+// A symbolic link to a regular file has that file replaced and stays a link. Refused: an
+// empty name, a name ending in a separator, an existing folder, device, FIFO or socket,
+// a dangling or looping link.
 bool WriteFileSafely(const std::string& path, std::string_view bytes);
 
-// Reads a whole file; false (and an error text) when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
+// The same, giving why a write failed (the system's reason, as a sentence) in reason.
+bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string& reason);
+
+// Why a name the user chose names no file (empty, or ending in a folder separator), before
+// any extension is added to it; empty when it can name one.
+std::string UnusableFileName(const std::string& path);
+
+// Reads a whole regular file; false (and an error text that names the file) when it cannot
+// be read, is not a regular file (a FIFO or device is never waited on), or holds more than
+// maxBytes.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error,
+                   std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // Test hook: make the given step of the next writes fail (count = how many writes), after
 // letting that step of `after` writes succeed first (the second file of a report).

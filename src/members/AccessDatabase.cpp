@@ -1,28 +1,44 @@
 #include "members/AccessDatabase.h"
 
 #include "members/AccessFile.h"
-#include "members/HelperProcess.h"
+#include "members/IsolatedReading.h"
 #include "members/MemberRowsCodec.h"
 
-#include <chrono>
+#include <cstdio>
 #include <stdexcept>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace ranvik {
 
 namespace {
 
-// Generous: a file of 100,000 members reads in well under a second.
-constexpr std::chrono::seconds kReadLimit{30};
-
-// Runs one reading of the file in the helper process; a crash or a hang there becomes an
-// error that names the file.
-template <typename Work> std::string ReadIsolated(const std::string& path, const Work& work) {
-    try {
-        return RunInHelperProcess(work, kReadLimit);
-    } catch (const HelperProcessFailure& failure) {
-        throw std::runtime_error("The Access database " + path +
-                                 " cannot be read: " + failure.what() + ".");
+// The library reports a page it could not place or read on stderr and goes on without it,
+// so a damaged file would list part of its members. In the helper, stderr is caught and
+// any such warning makes the reading fail.
+template <typename Work> std::string WithoutLibraryWarnings(const std::string& path, Work work) {
+#ifdef _WIN32
+    (void)path;
+    return work();
+#else
+    std::FILE* sink = std::tmpfile();
+    if (!sink || dup2(fileno(sink), STDERR_FILENO) < 0)
+        throw std::runtime_error("The Access database " + path + " cannot be read.");
+    std::string result = work();
+    std::fflush(stderr);
+    std::string warning(200, '\0');
+    std::rewind(sink);
+    warning.resize(std::fread(warning.data(), 1, warning.size(), sink));
+    if (!warning.empty()) {
+        warning = warning.substr(0, warning.find('\n'));
+        if (warning.rfind("warning: ", 0) == 0)
+            warning.erase(0, 9);
+        throw std::runtime_error("The Access database " + path + " is damaged: " + warning);
     }
+    return result;
+#endif
 }
 
 } // namespace
@@ -33,8 +49,10 @@ struct AccessDatabase::Handle {
 
 AccessDatabase::AccessDatabase(const std::string& path)
     : handle_(std::make_unique<Handle>()), path_(path) {
-    handle_->tables = DecodeTableNames(
-        ReadIsolated(path_, [&path] { return EncodeTableNames(AccessFile(path).tables()); }));
+    handle_->tables = DecodeTableNames(ReadInHelper("The Access database " + path, [&path] {
+        return WithoutLibraryWarnings(
+            path, [&path] { return EncodeTableNames(AccessFile(path).tables()); });
+    }));
 }
 
 AccessDatabase::~AccessDatabase() = default;
@@ -45,8 +63,10 @@ std::vector<std::string> AccessDatabase::tables() {
 
 MemberRows AccessDatabase::readTable(const std::string& table) {
     const std::string& path = path_;
-    return DecodeMemberRows(ReadIsolated(
-        path, [&path, &table] { return EncodeMemberRows(AccessFile(path).readTable(table)); }));
+    return DecodeMemberRows(ReadInHelper("The Access database " + path, [&path, &table] {
+        return WithoutLibraryWarnings(
+            path, [&path, &table] { return EncodeMemberRows(AccessFile(path).readTable(table)); });
+    }));
 }
 
 } // namespace ranvik

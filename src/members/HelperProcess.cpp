@@ -2,12 +2,15 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <new>
 
 #ifndef _WIN32
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -19,6 +22,7 @@ namespace {
 // The child's answer: one kind byte, the payload's length, the payload.
 constexpr char kResult = 'R';
 constexpr char kError = 'E';
+constexpr char kFailure = 'F'; // the child itself failed (out of memory)
 constexpr std::size_t kHeaderSize = 1 + sizeof(std::uint64_t);
 
 std::string Frame(char kind, const std::string& payload) {
@@ -35,9 +39,12 @@ std::string Unframe(const std::string& frame) {
         throw HelperProcessFailure("the reader ended without an answer");
     std::uint64_t size = 0;
     std::memcpy(&size, frame.data() + 1, sizeof size);
-    if (size != frame.size() - kHeaderSize || (frame[0] != kResult && frame[0] != kError))
+    if (size != frame.size() - kHeaderSize ||
+        (frame[0] != kResult && frame[0] != kError && frame[0] != kFailure))
         throw HelperProcessFailure("the reader's answer is incomplete");
     std::string payload = frame.substr(kHeaderSize);
+    if (frame[0] == kFailure)
+        throw HelperProcessFailure(payload);
     if (frame[0] == kError)
         throw std::runtime_error(payload);
     return payload;
@@ -64,12 +71,52 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
-[[noreturn]] void RunChild(int fd, const std::function<std::string()>& work) {
+#if defined(__SANITIZE_ADDRESS__)
+#define RANVIK_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define RANVIK_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+// The address space the process uses now, from /proc; 0 when it cannot be told.
+std::size_t CurrentAddressSpace() {
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (!statm)
+        return 0;
+    unsigned long pages = 0;
+    const bool read = std::fscanf(statm, "%lu", &pages) == 1;
+    std::fclose(statm);
+    return read ? pages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) : 0;
+}
+
+// The child inherits the parent's mappings (a whole GUI), so the cap is set above them.
+void LimitMemory([[maybe_unused]] std::size_t budget) {
+#ifndef RANVIK_ADDRESS_SANITIZER // the sanitizer reserves terabytes of address space
+    const std::size_t current = CurrentAddressSpace();
+    if (budget == 0 || current == 0)
+        return;
+    rlimit limit{};
+    getrlimit(RLIMIT_AS, &limit);
+    const rlim_t wanted = current + budget;
+    if (limit.rlim_max == RLIM_INFINITY || wanted < limit.rlim_max)
+        limit.rlim_cur = wanted;
+    setrlimit(RLIMIT_AS, &limit);
+#endif
+}
+
+[[noreturn]] void RunChild(int fd, const std::function<std::string()>& work,
+                           std::size_t memoryBudget) {
     // A parent that gave up waiting closes the pipe: end quietly then.
     signal(SIGPIPE, SIG_DFL);
+    LimitMemory(memoryBudget);
     std::string frame;
     try {
         frame = Frame(kResult, work());
+    } catch (const std::bad_alloc&) {
+        frame.clear();
+        frame.shrink_to_fit();
+        frame = Frame(kFailure, "the reader ran out of memory");
     } catch (const std::exception& error) {
         frame = Frame(kError, error.what());
     } catch (...) {
@@ -145,9 +192,10 @@ class Pipe {
 } // namespace
 
 std::string RunInHelperProcess(const std::function<std::string()>& work,
-                               std::chrono::milliseconds limit) {
+                               std::chrono::milliseconds limit, std::size_t memoryBudget) {
 #ifdef _WIN32
     (void)limit;
+    (void)memoryBudget;
     return Unframe(Frame(kResult, work()));
 #else
     const auto deadline = std::chrono::steady_clock::now() + limit;
@@ -158,7 +206,7 @@ std::string RunInHelperProcess(const std::function<std::string()>& work,
                                    std::strerror(errno));
     if (pid == 0) {
         channel.closeRead();
-        RunChild(channel.writeEnd(), work);
+        RunChild(channel.writeEnd(), work, memoryBudget);
     }
     channel.closeWrite();
 

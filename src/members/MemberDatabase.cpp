@@ -1,7 +1,7 @@
 #include "members/MemberDatabase.h"
 
 #include "members/AccessDatabase.h"
-#include "members/SqliteDatabase.h"
+#include "members/IsolatedSqliteDatabase.h"
 
 #include <filesystem>
 #include <fstream>
@@ -24,10 +24,20 @@ bool IsSqliteHeader(std::string_view bytes) {
     return bytes.substr(0, kMagic.size()) == kMagic;
 }
 
-bool IsExistingFile(const std::string& path) {
+namespace fs = std::filesystem;
+
+// Only a regular file is opened: a FIFO would hold the program at the open, a device
+// would be read without end.
+void CheckIsRegularFile(const std::string& path) {
     std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    return !ec && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status))
+        throw std::runtime_error("Database file " + path + " not found.");
+    if (fs::is_directory(status))
+        throw std::runtime_error("The database file " + path + " is a folder, not a file.");
+    if (!fs::is_regular_file(status))
+        throw std::runtime_error("The database file " + path +
+                                 " is not a regular file (a FIFO, device or socket).");
 }
 
 std::string ReadFirstBytes(const std::string& path) {
@@ -53,13 +63,12 @@ DatabaseFormat DetectDatabaseFormat(std::string_view firstBytes) {
 std::unique_ptr<MemberDatabase> OpenMemberDatabase(const std::string& path) {
     if (path.empty())
         throw std::runtime_error("Name of database file (*.mdb) not specified.");
-    if (!IsExistingFile(path))
-        throw std::runtime_error("Database file " + path + " not found.");
+    CheckIsRegularFile(path);
     switch (DetectDatabaseFormat(ReadFirstBytes(path))) {
     case DatabaseFormat::Access:
         return std::make_unique<AccessDatabase>(path);
     case DatabaseFormat::Sqlite:
-        return std::make_unique<SqliteDatabase>(path);
+        return std::make_unique<IsolatedSqliteDatabase>(path);
     case DatabaseFormat::Unknown:
         break;
     }

@@ -32,8 +32,9 @@ DatabaseFormat DetectDatabaseFormat(std::string_view firstBytes);
 
 // Opens a file with the engine its content calls for (Access or SQLite). Throws
 // std::runtime_error, checking in this order: empty path ("Name of database file (*.mdb) not
-// specified."), missing file ("Database file <path> not found."), a file no engine knows,
-// the engine failing to open it.
+// specified."), missing file ("Database file <path> not found."), a folder or another file
+// that is not a regular one, a file no engine knows, the engine failing to open it. Both
+// engines read in a helper process under CurrentMemberReadLimits().
 std::unique_ptr<MemberDatabase> OpenMemberDatabase(const std::string& path);
 
 } // namespace ranvik

@@ -60,4 +60,8 @@ struct ReportBytes {
 ReportBytes BuildReportBytes(const Tournament& tournament, RatingSystem system,
                              const TournamentInfo& info);
 
+// Why a report cannot be saved under the path the user chose (empty when it can): no file
+// name, or the ".tms" extension (any case), which is the chart file's written beside it.
+std::string RefusedReportPath(const std::string& chosenPath);
+
 } // namespace ranvik

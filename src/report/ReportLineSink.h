@@ -9,14 +9,14 @@
 namespace ranvik {
 
 class ReportLineSink {
-public:
+  public:
     virtual ~ReportLineSink() = default;
     // One line without its line end; the view is valid only during the call.
     virtual void line(std::string_view text) = 0;
 };
 
 // Produces the lines BuildReportLines returns, in order.
-void WriteReportLines(const Tournament& tournament, RatingSystem system,
-                      const TournamentInfo& info, ReportLineSink& sink);
+void WriteReportLines(const Tournament& tournament, RatingSystem system, const TournamentInfo& info,
+                      ReportLineSink& sink);
 
 } // namespace ranvik

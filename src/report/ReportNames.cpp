@@ -1,5 +1,10 @@
 #include "report/RatingReport.h"
 
+#include "files/FileWriter.h"
+
+#include <algorithm>
+#include <cctype>
+
 #include <string_view>
 
 namespace ranvik {
@@ -21,6 +26,18 @@ std::string ProposedReportName(const TournamentInfo& info) {
     for (char c : info.name)
         name += CannotStandInFileName(static_cast<unsigned char>(c)) ? '_' : c;
     return name + ".qtr";
+}
+
+std::string RefusedReportPath(const std::string& chosenPath) {
+    if (std::string unusable = UnusableFileName(chosenPath); !unusable.empty())
+        return unusable;
+    std::string extension = FileExtension(ReportPathFor(chosenPath));
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == ".tms")
+        return "A report cannot be saved as a .tms file: that name is for the chart file "
+               "saved beside the report. Choose a name ending in .qtr.";
+    return {};
 }
 
 } // namespace ranvik

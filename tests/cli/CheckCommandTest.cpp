@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace ranvik::test;
 
 namespace {
@@ -84,4 +86,24 @@ TEST(CliCheck, TypeDecidesTheLayout) {
     EXPECT_EQ(swiss.status, 1);
     EXPECT_EQ(swiss.out,
               "Invalid result or opponent, or incorrect tournament type. Line 1 column 5.\n");
+}
+
+// The recipes that used to abort or hang the command: each now ends at once with a message.
+TEST(CliCheck, HostileChartFilesEndWithAMessage) {
+    TempDir dir;
+    std::string wide(1000000, '\t');
+    wide += "\r\n2\tP\t100002\t1500\r\n";
+    WriteFile(dir.file("wide.tms"), wide);
+    const std::string fifo = dir.file("f.tms");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {dir.file("wide.tms"), "the widest chart has 2004 columns"},
+        {fifo, "it is a FIFO (named pipe), not a regular file"},
+        {"/dev/zero", "it is a device, not a regular file"},
+    };
+    for (const auto& [path, message] : cases) {
+        const CliResult result = RunCli({"check", path, "--type", "rr"});
+        EXPECT_EQ(result.status, 2);
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+    }
 }

@@ -72,6 +72,10 @@ TEST(MembersCommand, UsageAndDatabaseFaultsExitTwo) {
         {{"members", Members(), "--bogus"}, "unknown option '--bogus'"},
         {{"members", missing}, "Database file " + missing + " not found."},
         {{"members", (TestDataDir() / "members" / "two-tables.mdb").string()}, "has no field NAME"},
+        {{"members", Members(), "--order", "name", "--order", "number"},
+         "option '--order' given twice"},
+        {{"members", Members(), "--find", "a", "--find", "b"}, "option '--find' given twice"},
+        {{"members", dir.path().string()}, "is a folder, not a file."},
     };
     for (const Case& c : cases) {
         const CliResult result = RunCli(c.args);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+
 using namespace ranvik::test;
 
 namespace {
@@ -121,4 +124,46 @@ TEST(CliReport, RatingSystemIsRequired) {
     const CliResult result = RunCli(args);
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("missing option '--rating'"), std::string::npos);
+}
+
+// The report named like a chart used to overwrite itself (and with -o on the input chart,
+// the chart); now nothing is written and the input chart stays.
+TEST(CliReport, AReportNamedLikeAChartIsRefusedAndNothingIsWritten) {
+    TempDir dir;
+    const std::string chart = dir.file("in.tms");
+    WriteFile(chart, ChartText(kTwoPlayers));
+    for (const std::string& out :
+         {chart, dir.file("same.TMS"), std::string(), dir.path().string() + "/"}) {
+        const CliResult result = RunCli(ReportArgs(chart, out));
+        EXPECT_EQ(result.status, 2) << out;
+        EXPECT_NE(result.err.find("ranvik-cli: report: "), std::string::npos) << result.err;
+        EXPECT_EQ(ReadFile(chart), ChartText(kTwoPlayers));
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(CliReport, AFieldThatWouldBreakTheReportIsRefusedBeforeWriting) {
+    TempDir dir;
+    const std::string chart = dir.file("in.tms");
+    WriteFile(chart, ChartText(kTwoPlayers));
+    auto args = ReportArgs(chart, dir.file("r"));
+    args[5] = "Spring \"Open\"";
+    const CliResult result = RunCli(args);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("from the field \"Name of tournament\"."), std::string::npos)
+        << result.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("r.qtr")));
+}
+
+TEST(CliReport, AFailedWriteSaysWhyOnASecondLine) {
+    TempDir dir;
+    const std::string chart = dir.file("in.tms");
+    WriteFile(chart, ChartText(kTwoPlayers));
+    const std::string device = dir.file("r.qtr");
+    std::filesystem::create_symlink("/dev/full", device);
+    const CliResult result = RunCli(ReportArgs(chart, device));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "Bob, \nError saving report to file: " + device +
+                              "\nIt is a device, not a regular file.\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("r.tms")));
 }

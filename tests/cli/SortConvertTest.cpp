@@ -72,6 +72,6 @@ TEST(CliConvert, UnwritableTargetExitsTwoAndKeepsTheSource) {
     const std::string out = dir.file("missing/out.tms");
     const CliResult result = RunCli({"convert", chart, "--type", "swiss", "-o", out});
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "Error saving " + out + ".\n");
+    EXPECT_EQ(result.err, "Error saving " + out + ".\nNo such file or directory.\n");
     EXPECT_EQ(ReadFile(chart), content);
 }

@@ -60,7 +60,8 @@ TEST_F(DocumentTest, SaveAsCompletesTheNameAndRemembersItOnlyWhenWritten) {
     EXPECT_EQ(failed.outcome, Outcome::Failed);
     EXPECT_TRUE(document.isModified());
     ASSERT_EQ(prompts.errors.size(), 1u);
-    EXPECT_EQ(prompts.errors[0], "Error saving " + dir.file("club.tms") + ".");
+    EXPECT_EQ(prompts.errors[0].rfind("Error saving " + dir.file("club.tms") + ".\r", 0), 0u);
+    EXPECT_FALSE(failed.reason.empty());
     EXPECT_NE(ReadFile(dir.file("club.tms")).find("Anne"), std::string::npos);
 }
 
@@ -188,4 +189,18 @@ TEST_F(DocumentTest, LoadingAMemberIntoAFullRowFollowsTheUsersChoice) {
     EXPECT_TRUE(prompts.confirmations.empty());
     EXPECT_EQ(document.loadPlayer(nullptr, nullptr, 2).outcome, Outcome::Failed);
     EXPECT_EQ(prompts.errors.back(), "You must first open a database to load from.");
+}
+
+TEST_F(DocumentTest, AReportNamedLikeItsChartIsRefusedAndAskedAgain) {
+    name(1, "Anne");
+    name(2, "Bruno");
+    prompts.ratingSystems = {RatingSystem::Regular};
+    prompts.info = Info();
+    prompts.files = {dir.file("spring.TMS"), dir.file("spring")};
+    const ReportResult report = document.createReport();
+    ASSERT_EQ(report.outcome, Outcome::Done) << report.message;
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_NE(prompts.errors[0].find(".tms"), std::string::npos) << prompts.errors[0];
+    EXPECT_EQ(report.reportPath, dir.file("spring.qtr"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("spring.TMS")));
 }

@@ -163,14 +163,15 @@ TEST(ChartFileLoad, ABlankLastLineAddsAnEmptyPlayerRow) {
     EXPECT_EQ(u.numPlayers(), 2);
 }
 
-TEST(ChartFileLoad, ANulByteEndsTheText) {
+TEST(ChartFileLoad, ANulByteRefusesTheFileInsteadOfDroppingWhatFollows) {
     Tournament t = Started();
-    ASSERT_TRUE(Load(t, std::string("1\tA\t\t\t\t\r\n2\tB\t\t\t\t\r\n\0"
-                                    "3\tC\r\n",
-                                    24))
-                    .ok);
-    EXPECT_EQ(t.numPlayers(), 2);
-    EXPECT_EQ(t.chart().cell(1, 2), "B");
+    const ChartReadOutcome outcome = Load(t, std::string("1\tA\t\t\t\t\r\n2\tB\t\t\t\t\r\n\0"
+                                                    "3\tC\r\n",
+                                                    24));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(
+        outcome.message,
+        "The file holds a NUL byte (line 3), which no chart file has: it is not a chart file.");
 }
 
 TEST(ChartFileLoad, KeepsColumnZeroTextsAndLeavesHeadingsToTheLayout) {
@@ -242,7 +243,8 @@ TEST(ChartFileLoad, FilesOutsideTheFormatChangeNothing) {
     };
     const Case cases[] = {
         {"", "The file is empty: it holds no player lines."},
-        {std::string("\0\r\n", 3), "The file is empty: it holds no player lines."},
+        {std::string("\0\r\n", 3),
+         "The file holds a NUL byte (line 1), which no chart file has: it is not a chart file."},
         {tooMany, "The file has 1001 lines, but a chart holds at most 1000 players."},
         {tooWide, "The first line has 33 fields, but a Swiss or match chart holds at most 28 "
                   "rounds (32 columns)."},

@@ -42,7 +42,7 @@ TEST(OpenDatabase, ChecksPathThenExistenceThenContent) {
     const std::string missing = dir.file("QRBMembers.mde");
     EXPECT_EQ(OpenError(missing), "Database file " + missing + " not found.");
     EXPECT_EQ(OpenError(dir.path().string()),
-              "Database file " + dir.path().string() + " not found.");
+              "The database file " + dir.path().string() + " is a folder, not a file.");
 
     const std::string text = dir.file("members.mdb");
     WriteFile(text, "NUMBER,NAME\n100234,Cote\n");

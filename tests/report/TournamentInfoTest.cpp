@@ -75,3 +75,45 @@ TEST(ReportNames, ReportAndChartPaths) {
     EXPECT_EQ(ChartPathBesideReport("/tmp/x/name."), "/tmp/x/name.tms");
     EXPECT_EQ(ReportPathFor("C:\\x.d\\name"), "C:\\x.d\\name.qtr");
 }
+
+// A quote, TAB, CR or LF would break the report's quoted, one-record-a-line format: each is
+// refused in each field, and the message names the field by its label.
+TEST(TournamentInfoCheck, CharactersThatBreakTheReportAreRefusedNamingTheField) {
+    const TournamentInfo valid{"Open", "QC", "12", "2024/05/12", "100234", "100235"};
+    ASSERT_EQ(CheckTournamentInfo(valid), "");
+    const std::pair<std::string TournamentInfo::*, std::string> fields[] = {
+        {&TournamentInfo::name, "Name of tournament"},
+        {&TournamentInfo::province, "Province"},
+        {&TournamentInfo::referenceNumber, "Reference number"},
+        {&TournamentInfo::endDate, "Ending date of tournament"},
+        {&TournamentInfo::tdNumber, "Tournament director QRB number"},
+        {&TournamentInfo::organiserNumber, "Organiser QRB number"},
+    };
+    for (const auto& [field, label] : fields) {
+        for (const char* bad : {"\"", "\t", "\r", "\n"}) {
+            TournamentInfo info = valid;
+            info.*field += bad;
+            EXPECT_EQ(CheckTournamentInfo(info),
+                      "Please remove quotation marks, tabs and line breaks from the field \"" +
+                          label + "\".\r\rThe report cannot carry them.");
+        }
+    }
+}
+
+TEST(ReportNames, AReportNeverTakesTheChartsNameOrNoName) {
+    const std::string tms = "A report cannot be saved as a .tms file: that name is for the chart "
+                            "file saved beside the report. Choose a name ending in .qtr.";
+    const std::pair<std::string, std::string> cases[] = {
+        {"same.tms", tms},
+        {"dir/Same.TMS", tms},
+        {"x.Tms", tms},
+        {"", "No file name was given."},
+        {"dir/", "The name ends in a folder separator, so it names no file."},
+        {"report", ""},
+        {"report.qtr", ""},
+        {"a.tms.qtr", ""},
+        {"x.tms/report", ""},
+    };
+    for (const auto& [path, message] : cases)
+        EXPECT_EQ(RefusedReportPath(path), message) << path;
+}

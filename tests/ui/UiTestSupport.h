@@ -10,6 +10,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,16 @@
 #include <string>
 
 namespace ranvik::test {
+
+// A failed write's message: the program's line, then the system's reason on a second line.
+inline ::testing::AssertionResult IsWriteError(const QString& shown, const QString& firstLine) {
+    const QStringList lines = shown.split(QLatin1Char('\n'));
+    if (lines.size() == 2 && lines[0] == firstLine && !lines[1].trimmed().isEmpty())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "shown \"" << shown.toStdString() << "\", expected \"" << firstLine.toStdString()
+           << "\" and a reason on a second line";
+}
 
 // A dialog's widget by its object name; throws (failing the test) when there is none.
 template <class T> T* PartOf(QWidget& dialog, const char* name) {

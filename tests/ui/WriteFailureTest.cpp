@@ -11,6 +11,7 @@
 #include <set>
 
 using namespace ranvik;
+using ranvik::test::IsWriteError;
 using ranvik::test::WindowTest;
 
 namespace {
@@ -69,7 +70,7 @@ TEST_P(WriteFailureTest, SaveKeepsTheChartFile) {
     InjectWriteFailure(GetParam());
     ui().saveAction->trigger();
 
-    EXPECT_EQ(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.'));
+    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.')));
     EXPECT_EQ(read("club.tms"), kOldChart);
     EXPECT_TRUE(form().document().isModified());
     EXPECT_EQ(chartFileName(), path("club.tms"));
@@ -85,7 +86,7 @@ TEST_P(WriteFailureTest, SaveAsKeepsTheFileItWouldReplace) {
     InjectWriteFailure(GetParam());
     ui().saveAsAction->trigger();
 
-    EXPECT_EQ(error, QStringLiteral("Error saving ") + path("other.tms") + QLatin1Char('.'));
+    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("other.tms") + QLatin1Char('.')));
     EXPECT_EQ(read("other.tms"), kOldChart);
     EXPECT_TRUE(form().document().isModified());
     EXPECT_EQ(chartFileName(), path("other.tms"));
@@ -102,7 +103,7 @@ TEST_P(WriteFailureTest, ReportFileFailureKeepsBothOldFiles) {
     InjectWriteFailure(GetParam());
     ui().reportAction->trigger();
 
-    EXPECT_EQ(error, QStringLiteral("Error saving report to file: ") + path("spring.qtr"));
+    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving report to file: ") + path("spring.qtr")));
     EXPECT_EQ(read("spring.qtr"), kOldReport);
     EXPECT_EQ(read("spring.tms"), kOldChart);
     EXPECT_TRUE(form().document().isModified());
@@ -120,8 +121,9 @@ TEST_P(WriteFailureTest, ChartFileBesideTheReportFailsAndKeepsItsOldBytes) {
     ui().reportAction->trigger();
 
     // The failure is the last thing shown: no confirmation of the two files follows it.
-    EXPECT_EQ(error, QStringLiteral("Error saving ") + path("spring.tms") + QLatin1Char('.'));
-    EXPECT_NE(read("spring.qtr"), kOldReport);
+    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("spring.tms") + QLatin1Char('.')));
+    // The report and its chart are a pair: the new report does not stay beside the old chart.
+    EXPECT_EQ(read("spring.qtr"), kOldReport);
     EXPECT_EQ(read("spring.tms"), kOldChart);
     EXPECT_TRUE(form().document().isModified());
     EXPECT_TRUE(form().document().fileName().empty()) << "the report's chart is not the window's";
@@ -139,7 +141,7 @@ TEST_P(WriteFailureTest, CloseQuestionYesThenFailureKeepsTheWindowOpen) {
     ui().quitAction->trigger();
 
     EXPECT_EQ(question, QStringLiteral("Save changes to this chart?"));
-    EXPECT_EQ(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.'));
+    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.')));
     EXPECT_TRUE(form().isVisible());
     EXPECT_EQ(read("club.tms"), kOldChart);
     EXPECT_TRUE(form().document().isModified());

@@ -1,0 +1,101 @@
+#include "files/ChartText.h"
+
+#include "files/Windows1252.h"
+
+#include <algorithm>
+
+namespace ranvik {
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+bool StartsWith(std::string_view bytes, std::string_view prefix) {
+    return bytes.substr(0, prefix.size()) == prefix;
+}
+
+// UTF-16 puts a NUL beside every ASCII character, or starts with its byte-order mark.
+bool LooksLikeUtf16(std::string_view bytes) {
+    if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF"))
+        return true;
+    const std::string_view head = bytes.substr(0, 512);
+    const auto nuls = std::count(head.begin(), head.end(), '\0');
+    return head.size() >= 4 && static_cast<std::size_t>(nuls) * 3 >= head.size();
+}
+
+// Length of the well-formed UTF-8 sequence at pos, or 0 when it is not one (overlong forms,
+// surrogates and code points beyond U+10FFFF included).
+std::size_t SequenceLength(std::string_view bytes, std::size_t pos) {
+    const auto lead = static_cast<unsigned char>(bytes[pos]);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (pos + length > bytes.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(bytes[pos + i]);
+        if (c < (i == 1 ? low : 0x80) || c > (i == 1 ? high : 0xBF))
+            return 0;
+    }
+    return length;
+}
+
+} // namespace
+
+bool IsMultiByteUtf8(std::string_view bytes) {
+    bool multiByte = false;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const std::size_t length = SequenceLength(bytes, pos);
+        if (length == 0)
+            return false;
+        multiByte = true;
+        pos += length;
+    }
+    return multiByte;
+}
+
+ChartText DecodeChartText(std::string_view bytes) {
+    ChartText out;
+    if (bytes.size() > MaxChartFileBytes) {
+        out.message = "The file is larger than any chart can be (more than " +
+                      std::to_string(MaxChartFileBytes / (1024 * 1024)) + " MB).";
+        return out;
+    }
+    if (LooksLikeUtf16(bytes)) {
+        out.message = "The file is saved as UTF-16; save it as plain text.";
+        return out;
+    }
+    if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
+        const auto line = std::count(bytes.begin(), bytes.begin() + static_cast<long>(nul), '\n');
+        out.message = "The file holds a NUL byte (line " + std::to_string(line + 1) +
+                      "), which no chart file has: it is not a chart file.";
+        return out;
+    }
+    if (IsMultiByteUtf8(bytes)) {
+        out.text =
+            std::string(StartsWith(bytes, kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : bytes);
+    } else {
+        out.text = DecodeWindows1252(bytes);
+    }
+    out.ok = true;
+    return out;
+}
+
+} // namespace ranvik

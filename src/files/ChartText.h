@@ -1,0 +1,29 @@
+#pragma once
+// The text of a chart file before it is split into lines: which encoding it was saved in,
+// and the limits that keep a hostile file from costing more than any real chart could.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ranvik {
+
+// Larger than any chart can be: a full 1000-player double round robin is about 4 MB.
+inline constexpr std::size_t MaxChartFileBytes = 64u * 1024 * 1024;
+
+struct ChartText {
+    bool ok = false;
+    std::string text;    // UTF-8, when ok
+    std::string message; // why the bytes are not a chart file's text, when !ok
+};
+
+// A file that is entirely valid UTF-8 and holds multi-byte sequences (with or without a
+// byte-order mark) is read as UTF-8; any other as Windows-1252, the format's own encoding.
+// Bytes that cannot be a chart's text are refused: a NUL byte (UTF-16 among them, named as
+// such) or more bytes than MaxChartFileBytes.
+ChartText DecodeChartText(std::string_view bytes);
+
+// Whether the bytes are well-formed UTF-8 holding at least one multi-byte sequence.
+bool IsMultiByteUtf8(std::string_view bytes);
+
+} // namespace ranvik

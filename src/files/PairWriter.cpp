@@ -1,0 +1,132 @@
+#include "files/PairWriter.h"
+
+#include "files/StagedWrite.h"
+
+#include <filesystem>
+#include <system_error>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace ranvik {
+
+namespace {
+
+// An exclusive lock on the folder for as long as the object lives: pair writers in the
+// same folder take turns. Without the lock (a folder that cannot be opened) the pair is
+// still written, only not guarded against a racing writer.
+class FolderLock {
+  public:
+    explicit FolderLock([[maybe_unused]] const fs::path& folder) {
+#ifndef _WIN32
+        fd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ >= 0)
+            flock(fd_, LOCK_EX);
+#endif
+    }
+    ~FolderLock() {
+#ifndef _WIN32
+        if (fd_ >= 0)
+            close(fd_); // releases the lock
+#endif
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
+
+// The old first file, kept under another name until the pair is in place, so it can be put
+// back. A hard link costs nothing; a file system without them gets a copy.
+class Backup {
+  public:
+    bool keep(const fs::path& target, std::string& reason) {
+        std::error_code ec;
+        if (!fs::exists(target, ec))
+            return true;
+        path_ = staged::TemporaryName(target, ".old");
+        fs::create_hard_link(target, path_, ec);
+        if (ec) {
+            ec.clear();
+            fs::copy_file(target, path_, ec);
+        }
+        if (ec) {
+            reason = "The old file could not be kept aside: " + ec.message() + ".";
+            path_.clear();
+            return false;
+        }
+        return true;
+    }
+    // Puts the old file back over target, or removes target when there was none.
+    bool restore(const fs::path& target) {
+        std::error_code ec;
+        if (path_.empty()) {
+            fs::remove(target, ec);
+        } else {
+            fs::rename(path_, target, ec);
+            if (!ec)
+                path_.clear();
+        }
+        return !ec;
+    }
+    ~Backup() {
+        std::error_code ignored;
+        if (!path_.empty())
+            fs::remove(path_, ignored);
+    }
+
+  private:
+    fs::path path_;
+};
+
+PairWriteOutcome Failed(const std::string& path, std::string reason) {
+    return {false, path, std::move(reason)};
+}
+
+} // namespace
+
+PairWriteOutcome WritePairSafely(const std::string& firstPath, std::string_view firstBytes,
+                                 const std::string& secondPath, std::string_view secondBytes) {
+    std::string reason;
+    const fs::path first = staged::CheckedTarget(firstPath, reason);
+    if (first.empty())
+        return Failed(firstPath, reason);
+    const fs::path second = staged::CheckedTarget(secondPath, reason);
+    if (second.empty())
+        return Failed(secondPath, reason);
+
+    FolderLock lock(first.parent_path());
+    staged::StagedFile stagedFirst;
+    if (!staged::Stage(first, firstBytes, stagedFirst, reason))
+        return Failed(firstPath, reason);
+    staged::StagedFile stagedSecond;
+    if (!staged::Stage(second, secondBytes, stagedSecond, reason)) {
+        staged::Discard(stagedFirst);
+        return Failed(secondPath, reason);
+    }
+    Backup backup;
+    if (!backup.keep(first, reason) || !staged::Commit(stagedFirst, reason)) {
+        staged::Discard(stagedFirst);
+        staged::Discard(stagedSecond);
+        return Failed(firstPath, reason);
+    }
+    if (!staged::Commit(stagedSecond, reason)) {
+        staged::Discard(stagedSecond);
+        if (!backup.restore(first))
+            reason += " The first file could not be put back as it was.";
+        staged::SyncFolder(first.parent_path());
+        return Failed(secondPath, reason);
+    }
+    staged::SyncFolder(first.parent_path());
+    if (second.parent_path() != first.parent_path())
+        staged::SyncFolder(second.parent_path());
+    return {true, {}, {}};
+}
+
+} // namespace ranvik

@@ -1,0 +1,240 @@
+#include "files/StagedWrite.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace ranvik {
+namespace {
+
+std::array<int, 4> gInjected{}; // failures still to inject, by WriteStep
+std::array<int, 4> gSpared{};   // passes of the step still to let through before them
+
+// An injected failure gives the reason the system would give for that step.
+bool InjectedFailure(WriteStep step, std::string& reason) {
+    int& left = gInjected[static_cast<std::size_t>(step)];
+    if (left <= 0)
+        return false;
+    if (int& spared = gSpared[static_cast<std::size_t>(step)]; spared > 0) {
+        --spared;
+        return false;
+    }
+    --left;
+    static constexpr std::array<int, 4> kCodes{EACCES, ENOSPC, EIO, EIO};
+    reason = staged::SystemReason(kCodes[static_cast<std::size_t>(step)]);
+    return true;
+}
+
+bool SyncToDisk(std::FILE* file) {
+    if (std::fflush(file) != 0)
+        return false;
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+// Best effort: a replaced file keeps the permissions it had.
+void KeepPermissions(const fs::path& target, const fs::path& tempPath) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    if (ec || !fs::is_regular_file(status))
+        return;
+    fs::permissions(tempPath, status.permissions(), ec);
+}
+
+bool EndsInSeparator(const std::string& path) {
+    const char last = path.back();
+#ifdef _WIN32
+    return last == '/' || last == '\\';
+#else
+    return last == '/';
+#endif
+}
+
+// Why a file of this kind is not replaced; empty for a regular file.
+std::string KindReason(fs::file_type type) {
+    switch (type) {
+    case fs::file_type::regular:
+    case fs::file_type::not_found:
+        return {};
+    case fs::file_type::directory:
+        return "It is a folder, not a file.";
+    case fs::file_type::character:
+    case fs::file_type::block:
+        return "It is a device, not a regular file.";
+    case fs::file_type::fifo:
+        return "It is a FIFO (named pipe), not a regular file.";
+    case fs::file_type::socket:
+        return "It is a socket, not a regular file.";
+    default:
+        return "It is not a regular file.";
+    }
+}
+
+// A file the user may not change is not replaced either, though the rename would allow it.
+bool TargetWritable(const fs::path& target) {
+#ifdef _WIN32
+    return _access(target.string().c_str(), 0) != 0 || _access(target.string().c_str(), 2) == 0;
+#else
+    return access(target.c_str(), F_OK) != 0 || access(target.c_str(), W_OK) == 0;
+#endif
+}
+
+bool WriteBytes(std::FILE* file, std::string_view bytes, std::string& reason) {
+    if (InjectedFailure(WriteStep::Write, reason)) {
+        // A failure halfway through, as a full disk gives it.
+        std::fwrite(bytes.data(), 1, bytes.size() / 2, file);
+        return false;
+    }
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size())
+        return true;
+    reason = staged::SystemReason(errno != 0 ? errno : EIO);
+    return false;
+}
+
+} // namespace
+
+namespace staged {
+
+std::string SystemReason(int code) {
+    return std::string(std::strerror(code)) + ".";
+}
+
+fs::path CheckedTarget(const std::string& path, std::string& reason) {
+    reason = UnusableFileName(path);
+    if (!reason.empty())
+        return {};
+    std::error_code ec;
+    fs::path target(path);
+    const fs::file_status own = fs::symlink_status(target, ec);
+    if (fs::is_symlink(own)) {
+        // The link stays; the file it points to is the one replaced.
+        target = fs::canonical(target, ec);
+        if (ec) {
+            reason = ec == std::errc::no_such_file_or_directory
+                         ? "It is a symbolic link to a file that does not exist."
+                         : "It is a symbolic link that cannot be followed: " + ec.message() + ".";
+            return {};
+        }
+    }
+    if (target.parent_path().empty())
+        target = fs::path(".") / target;
+    reason = KindReason(fs::status(target, ec).type());
+    if (!reason.empty())
+        return {};
+    if (!TargetWritable(target)) {
+        reason = SystemReason(EACCES);
+        return {};
+    }
+    return target;
+}
+
+fs::path TemporaryName(const fs::path& target, const char* suffix) {
+    static std::mt19937_64 random{std::random_device{}()};
+    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    std::string name = ".rvk-";
+    for (int i = 0; i < 10; ++i)
+        name += kDigits[random() % 36];
+    return target.parent_path() / (name + suffix);
+}
+
+bool Stage(const fs::path& target, std::string_view bytes, StagedFile& staged,
+           std::string& reason) {
+    if (InjectedFailure(WriteStep::Create, reason))
+        return false;
+    staged.target = target;
+    std::FILE* file = nullptr;
+    for (int attempt = 0; attempt < 100 && !file; ++attempt) {
+        staged.temp = TemporaryName(target, ".tmp");
+        // "x": fail rather than reuse a file that happens to have the same name.
+        file = std::fopen(staged.temp.string().c_str(), "wbx");
+        if (!file && errno != EEXIST) {
+            reason = SystemReason(errno);
+            return false;
+        }
+    }
+    if (!file) {
+        reason = SystemReason(EEXIST);
+        return false;
+    }
+    bool ok = WriteBytes(file, bytes, reason);
+    if (ok && InjectedFailure(WriteStep::Flush, reason)) {
+        ok = false;
+    } else if (ok && !SyncToDisk(file)) {
+        reason = SystemReason(errno != 0 ? errno : EIO);
+        ok = false;
+    }
+    if (std::fclose(file) != 0 && ok) {
+        reason = SystemReason(errno != 0 ? errno : EIO);
+        ok = false;
+    }
+    if (!ok)
+        Discard(staged);
+    return ok;
+}
+
+bool Commit(const StagedFile& staged, std::string& reason) {
+    KeepPermissions(staged.target, staged.temp);
+    if (InjectedFailure(WriteStep::Replace, reason))
+        return false;
+    std::error_code ec;
+    fs::rename(staged.temp, staged.target, ec);
+    if (ec) {
+        reason = ec.message() + ".";
+        return false;
+    }
+    return true;
+}
+
+void Discard(const StagedFile& staged) {
+    std::error_code ignored;
+    fs::remove(staged.temp, ignored);
+}
+
+void SyncFolder([[maybe_unused]] const fs::path& folder) {
+#ifndef _WIN32
+    const std::string name = folder.empty() ? std::string(".") : folder.string();
+    const int fd = open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
+#endif
+}
+
+} // namespace staged
+
+std::string UnusableFileName(const std::string& path) {
+    if (path.empty())
+        return "No file name was given.";
+    if (EndsInSeparator(path))
+        return "The name ends in a folder separator, so it names no file.";
+    return {};
+}
+
+void InjectWriteFailure(WriteStep step, int count, int after) {
+    gInjected[static_cast<std::size_t>(step)] += count;
+    gSpared[static_cast<std::size_t>(step)] += after;
+}
+
+void ClearInjectedWriteFailures() {
+    gInjected.fill(0);
+    gSpared.fill(0);
+}
+
+} // namespace ranvik

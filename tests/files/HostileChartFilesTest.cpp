@@ -1,0 +1,193 @@
+// Chart files that used to cost gigabytes, hang, or read silently short: each is refused with
+// its reason before anything is allocated for it, and the chart is left as it was.
+
+#include "files/ChartFile.h"
+#include "files/ChartText.h"
+#include "files/FileWriter.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+
+using namespace ranvik;
+using ranvik::test::TempDir;
+using ranvik::test::WriteFile;
+
+namespace {
+
+Tournament Started(TournamentType type) {
+    Tournament t;
+    t.layOutStartChart();
+    t.setType(type);
+    return t;
+}
+
+// The first line of TABs, then 999 short player lines: the recipe of the wide chart.
+std::string WideFirstLine(std::size_t tabs) {
+    std::string bytes(tabs, '\t');
+    bytes += "\r\n";
+    for (int i = 2; i <= 1000; ++i)
+        bytes += std::to_string(i) + "\tP\t" + std::to_string(100000 + i) + "\t1500\r\n";
+    return bytes;
+}
+
+// Runs check in a child whose address space is capped, so a regression fails the test
+// (the child dies or says no) instead of exhausting the machine. True when check said yes.
+bool PassesUnderMemoryLimit(std::size_t bytes, const std::function<bool()>& check) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        rlimit limit{bytes, bytes};
+        setrlimit(RLIMIT_AS, &limit);
+        bool ok = false;
+        try {
+            ok = check();
+        } catch (...) {
+        }
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+constexpr std::size_t kCap = std::size_t{512} << 20;
+
+struct RefusedCase {
+    const char* label;
+    std::string bytes;
+    TournamentType type;
+    std::string message;
+};
+
+class RefusedChart : public ::testing::TestWithParam<RefusedCase> {};
+
+const std::string kNulMessage =
+    "The file holds a NUL byte (line 2), which no chart file has: it is not a chart file.";
+const std::string kUtf16Message = "The file is saved as UTF-16; save it as plain text.";
+
+std::string Utf16(const std::string& ascii, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ascii) {
+        if (bigEndian)
+            out += '\0';
+        out += c;
+        if (!bigEndian)
+            out += '\0';
+    }
+    return out;
+}
+
+} // namespace
+
+TEST_P(RefusedChart, IsRefusedWithItsReasonAndTheChartKept) {
+    const RefusedCase& c = GetParam();
+    Tournament t = Started(c.type);
+    t.chart().setCell(1, 1, "kept");
+    const int players = t.numPlayers();
+    const ChartReadOutcome outcome = ReadChartFile(t, c.bytes);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.message, c.message);
+    EXPECT_EQ(t.chart().cell(1, 1), "kept");
+    EXPECT_EQ(t.numPlayers(), players);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostileChartFiles, RefusedChart,
+    ::testing::Values(
+        RefusedCase{"wide", WideFirstLine(100000), TournamentType::RoundRobin,
+                    "The first line has 100000 fields, but the widest chart has 2004 columns."},
+        RefusedCase{"just too wide", std::string(2005, '\t') + "\r\n",
+                    TournamentType::DoubleRoundRobin,
+                    "The first line has 2005 fields, but the widest chart has 2004 columns."},
+        RefusedCase{"nul after line 1", std::string("1\tA\t\t\t\r\n2\tB\0\t\t\r\n", 18),
+                    TournamentType::Swiss, kNulMessage},
+        RefusedCase{"utf16le", Utf16("1\tA\t\t\t\r\n2\tB\t\t\t\r\n", false), TournamentType::Swiss,
+                    kUtf16Message},
+        RefusedCase{"utf16be", Utf16("1\tA\t\t\t\r\n2\tB\t\t\t\r\n", true), TournamentType::Swiss,
+                    kUtf16Message},
+        RefusedCase{"utf16 without mark", Utf16("1\tA\t\t\t\r\n", false).substr(2),
+                    TournamentType::Swiss, kUtf16Message}),
+    [](const auto& info) {
+        std::string name = info.param.label;
+        for (char& ch : name)
+            if (!std::isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
+        return name;
+    });
+
+TEST(HostileChartFiles, TheWidestChartStillReads) {
+    Tournament t = Started(TournamentType::DoubleRoundRobin);
+    // 2003 TABs after a last field: 2004 fields, a full double round robin of 1000.
+    const ChartReadOutcome outcome = ReadChartFile(t, std::string(2003, '\t') + "x\r\n2\r\n");
+    EXPECT_TRUE(outcome.ok) << outcome.message;
+}
+
+TEST(HostileChartFiles, Utf8FilesReadAsUtf8AndOthersAsWindows1252) {
+    struct Case {
+        std::string bytes;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"1\tC\xC3\xB4t\xC3\xA9\t\t\t\r\n", "Côté"}, // UTF-8 from an editor
+        {"\xEF\xBB\xBF"
+         "1\tC\xC3\xB4t\xC3\xA9\t\t\t\r\n",
+         "Côté"},                                 // with its byte-order mark
+        {"1\tC\xF4t\xE9\t\t\t\r\n", "Côté"},      // Windows-1252, the format's own
+        {"1\tC\xC3\xB4t\xE9\t\t\t\r\n", "CÃ´té"}, // mixed: not UTF-8 throughout
+    };
+    for (const Case& c : cases) {
+        Tournament t = Started(TournamentType::Swiss);
+        ASSERT_TRUE(ReadChartFile(t, c.bytes).ok);
+        EXPECT_EQ(t.chart().cell(1, 1), c.name);
+        // Whatever it was read as, it is written as Windows-1252.
+        const ChartBytes saved = EncodeChartFile(t.chart());
+        ASSERT_TRUE(saved.ok);
+        const std::string expected = c.name == "Côté" ? "C\xF4t\xE9" : "C\xC3\xB4t\xE9";
+        EXPECT_EQ(saved.bytes.substr(2, expected.size()), expected);
+    }
+}
+
+TEST(HostileChartFiles, TheMillionTabLineIsRefusedUnderAMemoryLimit) {
+    for (std::size_t tabs : {std::size_t{1000000}, std::size_t{10000000}}) {
+        SCOPED_TRACE(tabs);
+        const std::string bytes = WideFirstLine(tabs);
+        EXPECT_TRUE(PassesUnderMemoryLimit(kCap, [&] {
+            Tournament t = Started(TournamentType::RoundRobin);
+            return !ReadChartFile(t, bytes).ok;
+        }));
+    }
+}
+
+TEST(HostileChartFiles, LargeOrNonRegularFilesAreNotReadUnderAMemoryLimit) {
+    TempDir dir;
+    const std::string fifo = dir.file("f.tms");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string big = dir.file("big.tms");
+    WriteFile(big, std::string(MaxChartFileBytes + 1, '\n'));
+    struct Case {
+        std::string path;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"/dev/zero", "it is a device, not a regular file"},
+        {fifo, "it is a FIFO (named pipe), not a regular file"},
+        {big, "the file is larger than 64 MB"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_TRUE(PassesUnderMemoryLimit(kCap, [&] {
+            std::string bytes;
+            std::string error;
+            return !ReadWholeFile(c.path, bytes, error, MaxChartFileBytes) &&
+                   error == "Cannot read " + c.path + ": " + c.reason;
+        }));
+    }
+    // The decoder refuses the same size on its own, for bytes that came another way.
+    EXPECT_FALSE(DecodeChartText(std::string(MaxChartFileBytes + 1, 'x')).ok);
+}
