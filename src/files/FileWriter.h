@@ -10,7 +10,10 @@
 
 namespace ranvik {
 
-enum class WriteStep { Create, Write, Flush, Replace };
+// Flush hands the bytes to the system; Sync makes the system put them on the disk before the
+// old file is replaced, so a power cut cannot leave the new name with empty content.
+enum class WriteStep { Create, Write, Flush, Sync, Replace };
+inline constexpr int WriteStepCount = 5;
 
 // Writes bytes to path; false on any failure (the old file, if any, is left as it was).
 // A symbolic link to a regular file has that file replaced and stays a link. Refused: an

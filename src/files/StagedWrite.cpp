@@ -19,8 +19,8 @@ namespace fs = std::filesystem;
 namespace ranvik {
 namespace {
 
-std::array<int, 4> gInjected{}; // failures still to inject, by WriteStep
-std::array<int, 4> gSpared{};   // passes of the step still to let through before them
+std::array<int, WriteStepCount> gInjected{}; // failures still to inject, by WriteStep
+std::array<int, WriteStepCount> gSpared{};   // passes of the step still to let through first
 
 // An injected failure gives the reason the system would give for that step.
 bool InjectedFailure(WriteStep step, std::string& reason) {
@@ -32,19 +32,22 @@ bool InjectedFailure(WriteStep step, std::string& reason) {
         return false;
     }
     --left;
-    static constexpr std::array<int, 4> kCodes{EACCES, ENOSPC, EIO, EIO};
+    static constexpr std::array<int, WriteStepCount> kCodes{EACCES, ENOSPC, EIO, EIO, EIO};
     reason = staged::SystemReason(kCodes[static_cast<std::size_t>(step)]);
     return true;
 }
 
-bool SyncToDisk(std::FILE* file) {
-    if (std::fflush(file) != 0)
+bool SyncToDisk(std::FILE* file, std::string& reason) {
+    if (InjectedFailure(WriteStep::Sync, reason))
         return false;
 #ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
+    const bool synced = _commit(_fileno(file)) == 0;
 #else
-    return fsync(fileno(file)) == 0;
+    const bool synced = fsync(fileno(file)) == 0;
 #endif
+    if (!synced)
+        reason = staged::SystemReason(errno != 0 ? errno : EIO);
+    return synced;
 }
 
 // Best effort: a replaced file keeps the permissions it had.
@@ -175,8 +178,10 @@ bool Stage(const fs::path& target, std::string_view bytes, StagedFile& staged,
     bool ok = WriteBytes(file, bytes, reason);
     if (ok && InjectedFailure(WriteStep::Flush, reason)) {
         ok = false;
-    } else if (ok && !SyncToDisk(file)) {
+    } else if (ok && std::fflush(file) != 0) {
         reason = SystemReason(errno != 0 ? errno : EIO);
+        ok = false;
+    } else if (ok && !SyncToDisk(file, reason)) {
         ok = false;
     }
     if (std::fclose(file) != 0 && ok) {

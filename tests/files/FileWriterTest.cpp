@@ -58,7 +58,7 @@ TEST_F(FileWriterTest, AFailureAtAnyStepLeavesTheOldFileByteForByte) {
     WriteFile(path, old);
     const std::string replacement(100000, 'z');
     for (WriteStep step :
-         {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Replace}) {
+         {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Sync, WriteStep::Replace}) {
         SCOPED_TRACE(static_cast<int>(step));
         InjectWriteFailure(step);
         EXPECT_FALSE(WriteFileSafely(path, replacement));
@@ -73,7 +73,7 @@ TEST_F(FileWriterTest, AFailureAtAnyStepLeavesTheOldFileByteForByte) {
 TEST_F(FileWriterTest, AFailedFirstWriteLeavesNoFile) {
     const std::string path = dir.file("new.tms");
     for (WriteStep step :
-         {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Replace}) {
+         {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Sync, WriteStep::Replace}) {
         InjectWriteFailure(step);
         EXPECT_FALSE(WriteFileSafely(path, "content"));
         EXPECT_TRUE(Entries().empty());

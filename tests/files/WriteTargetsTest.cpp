@@ -100,6 +100,7 @@ TEST_F(WriteTargets, AFailureGivesTheSystemsReason) {
         {WriteStep::Create, "Permission denied."},
         {WriteStep::Write, "No space left on device."},
         {WriteStep::Flush, "Input/output error."},
+        {WriteStep::Sync, "Input/output error."},
         {WriteStep::Replace, "Input/output error."},
     };
     for (const auto& [step, reason] : cases) {
@@ -120,7 +121,7 @@ TEST_F(WriteTargets, EachStepOfEachFileOfThePairFailingLeavesBothOldFiles) {
     const std::string chart = dir.file("open.tms");
     for (bool existing : {true, false}) {
         for (WriteStep step :
-             {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Replace}) {
+             {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Sync, WriteStep::Replace}) {
             for (int file : {0, 1}) {
                 SCOPED_TRACE(std::to_string(existing) + " step " +
                              std::to_string(static_cast<int>(step)) + " file " +

@@ -41,6 +41,6 @@ TEST_P(SettingsWriteFailure, OldFileStaysAndNothingIsThrown) {
 
 INSTANTIATE_TEST_SUITE_P(EveryStep, SettingsWriteFailure,
                          ::testing::Values(WriteStep::Create, WriteStep::Write, WriteStep::Flush,
-                                           WriteStep::Replace));
+                                           WriteStep::Sync, WriteStep::Replace));
 
 } // namespace

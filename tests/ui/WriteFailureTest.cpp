@@ -157,6 +157,8 @@ std::string StepName(const ::testing::TestParamInfo<WriteStep>& info) {
         return "Write";
     case WriteStep::Flush:
         return "Flush";
+    case WriteStep::Sync:
+        return "Sync";
     case WriteStep::Replace:
         return "Replace";
     }
@@ -165,7 +167,7 @@ std::string StepName(const ::testing::TestParamInfo<WriteStep>& info) {
 
 INSTANTIATE_TEST_SUITE_P(EveryStep, WriteFailureTest,
                          ::testing::Values(WriteStep::Create, WriteStep::Write, WriteStep::Flush,
-                                           WriteStep::Replace),
+                                           WriteStep::Sync, WriteStep::Replace),
                          StepName);
 
 } // namespace
