@@ -245,8 +245,8 @@ void BM_OpponentUpdate(benchmark::State& state) {
     Tournament tournament = LoadedChart(kind);
     const bool swiss = kind == FullChart::Swiss;
     const int row = 500;
-    const int col =
-        swiss ? ChartColumn::FirstResult + 27 : ChartColumn::FirstResult + (kind == FullChart::RoundRobin ? 700 : 1401);
+    const int col = swiss ? ChartColumn::FirstResult + 27
+                          : ChartColumn::FirstResult + (kind == FullChart::RoundRobin ? 700 : 1401);
     const std::string original(tournament.chart().cell(col, row));
     const int opponent = swiss ? std::stoi(original.substr(1)) : 0;
     std::array<std::string, 2> typed = {"1", "="};

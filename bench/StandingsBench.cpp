@@ -55,8 +55,10 @@ Tournament HundredPlayerSwiss() {
     for (int round = 0; round < kRounds; ++round) {
         auto pair = [&](int a, int b) {
             const bool aWins = (a + b + round) % 3 != 0;
-            chart.setCell(ChartColumn::FirstResult + round, a, (aWins ? "W" : "D") + std::to_string(b));
-            chart.setCell(ChartColumn::FirstResult + round, b, (aWins ? "L" : "D") + std::to_string(a));
+            chart.setCell(ChartColumn::FirstResult + round, a,
+                          (aWins ? "W" : "D") + std::to_string(b));
+            chart.setCell(ChartColumn::FirstResult + round, b,
+                          (aWins ? "L" : "D") + std::to_string(a));
         };
         pair(kPlayers, round + 1);
         for (int k = 1; k < kPlayers / 2; ++k)

@@ -9,12 +9,14 @@ namespace ranvik {
 Tournament::Tournament() = default;
 
 void Tournament::shapeChanged() {
-    if (onShapeChanged) onShapeChanged();
+    if (onShapeChanged)
+        onShapeChanged();
 }
 
 void Tournament::setNumPlayers(int value) {
     value = std::clamp(value, MinPlayers, MaxPlayers);
-    if (value == numPlayers_) return;
+    if (value == numPlayers_)
+        return;
     numPlayers_ = value;
     playersChanged();
     shapeChanged();
@@ -22,14 +24,16 @@ void Tournament::setNumPlayers(int value) {
 
 void Tournament::setNumRounds(int value) {
     value = std::clamp(value, MinRounds, MaxRounds);
-    if (value == numRounds_) return;
+    if (value == numRounds_)
+        return;
     numRounds_ = value;
     roundsChanged();
     shapeChanged();
 }
 
 void Tournament::setType(TournamentType type) {
-    if (type == type_) return;
+    if (type == type_)
+        return;
     type_ = type;
     layOutForType();
     shapeChanged();
@@ -40,8 +44,10 @@ void Tournament::setPlayersForFileLoad(int value) {
     ownMarksSuspended_ = true;
     setNumPlayers(value);
     // An unchanged count runs no layout by itself; a round robin chart still needs one.
-    if (!laidOut && type_ == TournamentType::RoundRobin) layOutRoundRobin();
-    if (!laidOut && type_ == TournamentType::DoubleRoundRobin) layOutDoubleRoundRobin();
+    if (!laidOut && type_ == TournamentType::RoundRobin)
+        layOutRoundRobin();
+    if (!laidOut && type_ == TournamentType::DoubleRoundRobin)
+        layOutDoubleRoundRobin();
     ownMarksSuspended_ = false;
 }
 
@@ -61,7 +67,8 @@ void Tournament::layOutStartChart() {
 
 void Tournament::numberRows() {
     const int last = chart_.rowCount() - 1;
-    for (int r = 1; r <= last; ++r) chart_.setCellQuietly(ChartColumn::LineNumber, r, std::to_string(r));
+    for (int r = 1; r <= last; ++r)
+        chart_.setCellQuietly(ChartColumn::LineNumber, r, std::to_string(r));
     chart_.notifyCellsChanged(0, 1, 0, last);
 }
 
@@ -77,7 +84,8 @@ void Tournament::setSwissHeadings() {
 // result cell that holds exactly "X". Only the visible result cells are touched, row by row
 // as they are stored: a full double round robin has two million of them.
 void Tournament::markOwnCells() {
-    if (ownMarksSuspended_) return;
+    if (ownMarksSuspended_)
+        return;
     const int lastCol = chart_.colCount() - 1;
     const int lastRow = chart_.rowCount() - 1;
     // The columns where row r meets itself; none for Swiss.
@@ -147,16 +155,24 @@ void Tournament::roundsChanged() {
 void Tournament::playersChanged() {
     chart_.setRowCount(numPlayers_ + 1);
     numberRows();
-    if (type_ == TournamentType::RoundRobin) layOutRoundRobin();
-    if (type_ == TournamentType::DoubleRoundRobin) layOutDoubleRoundRobin();
+    if (type_ == TournamentType::RoundRobin)
+        layOutRoundRobin();
+    if (type_ == TournamentType::DoubleRoundRobin)
+        layOutDoubleRoundRobin();
     modified_ = true;
 }
 
 void Tournament::layOutForType() {
     switch (type_) {
-    case TournamentType::Swiss: layOutSwiss(); break;
-    case TournamentType::RoundRobin: layOutRoundRobin(); break;
-    case TournamentType::DoubleRoundRobin: layOutDoubleRoundRobin(); break;
+    case TournamentType::Swiss:
+        layOutSwiss();
+        break;
+    case TournamentType::RoundRobin:
+        layOutRoundRobin();
+        break;
+    case TournamentType::DoubleRoundRobin:
+        layOutDoubleRoundRobin();
+        break;
     }
     roundsEnabled_ = type_ == TournamentType::Swiss;
 }
@@ -166,10 +182,17 @@ std::optional<char32_t> Tournament::filterTypedKey(char32_t key, int col, int ro
     auto upper = [](char32_t k) { return (k >= U'a' && k <= U'z') ? k - U'a' + U'A' : k; };
     if (!isSwiss() && col >= ChartColumn::FirstResult) {
         switch (upper(key)) {
-        case U'W': key = U'1'; break;
-        case U'D': key = U'='; break;
-        case U'L': key = U'0'; break;
-        default: break;
+        case U'W':
+            key = U'1';
+            break;
+        case U'D':
+            key = U'=';
+            break;
+        case U'L':
+            key = U'0';
+            break;
+        default:
+            break;
         }
         const char32_t k = upper(key);
         if (k != U'1' && k != U'0' && k != U'=' && k != U'X' && k != Enter && k != Backspace) {
@@ -180,10 +203,20 @@ std::optional<char32_t> Tournament::filterTypedKey(char32_t key, int col, int ro
         key = upper(key);
         if (isSwiss()) {
             switch (key) {
-            case U'B': case U'X': key = U'W'; break;
-            case U'H': case U'Z': key = U'D'; break;
-            case U'F': case U'U': key = U'L'; break;
-            default: break;
+            case U'B':
+            case U'X':
+                key = U'W';
+                break;
+            case U'H':
+            case U'Z':
+                key = U'D';
+                break;
+            case U'F':
+            case U'U':
+                key = U'L';
+                break;
+            default:
+                break;
             }
         }
     }
@@ -219,7 +252,8 @@ void Tournament::beginEditing(int col, int row) {
 }
 
 void Tournament::writeSwissMirror() {
-    if (!autoUpdate_ || editCol_ < ChartColumn::FirstResult || editText_.empty()) return;
+    if (!autoUpdate_ || editCol_ < ChartColumn::FirstResult || editText_.empty())
+        return;
     const ParsedResult parsed = ParseResult(editText_);
     if (parsed.opponent >= 1 && parsed.opponent <= playerRows()) {
         chart_.setCell(editCol_, parsed.opponent,
@@ -228,7 +262,9 @@ void Tournament::writeSwissMirror() {
 }
 
 void Tournament::writeRoundRobinMirror() {
-    if (!autoUpdate_ || editCol_ < ChartColumn::FirstResult || editText_.empty() || editText_ == "X") return;
+    if (!autoUpdate_ || editCol_ < ChartColumn::FirstResult || editText_.empty() ||
+        editText_ == "X")
+        return;
     const int k = editCol_ - ChartColumn::FirstResult;
     int targetCol = ChartColumn::FirstResult + editRow_ - 1;
     int targetRow = k + 1;
@@ -236,7 +272,8 @@ void Tournament::writeRoundRobinMirror() {
         targetCol = ChartColumn::FirstResult + 2 * (editRow_ - 1) + k % 2;
         targetRow = k / 2 + 1;
     }
-    if (targetRow > playerRows() || targetCol >= chart_.colCount()) return;
+    if (targetRow > playerRows() || targetCol >= chart_.colCount())
+        return;
     const int points = RoundRobinPoints(editText_);
     chart_.setCell(targetCol, targetRow, points == 2 ? "0" : points == 1 ? "=" : "1");
 }
@@ -245,7 +282,8 @@ void Tournament::clearAllResults() {
     const int lastCol = chart_.colCount() - 1;
     const int lastRow = playerRows();
     for (int r = 1; r <= lastRow; ++r) {
-        for (int c = ChartColumn::FirstResult; c <= lastCol; ++c) chart_.setCellQuietly(c, r, "");
+        for (int c = ChartColumn::FirstResult; c <= lastCol; ++c)
+            chart_.setCellQuietly(c, r, "");
     }
     chart_.notifyCellsChanged(ChartColumn::FirstResult, 1, lastCol, lastRow);
     modified_ = true;
@@ -254,9 +292,11 @@ void Tournament::clearAllResults() {
 void Tournament::deleteRow(int row) {
     const int lastRow = playerRows();
     const int lastCol = chart_.colCount() - 1;
-    if (row < 1 || row > lastRow) return;
+    if (row < 1 || row > lastRow)
+        return;
     for (int r = row; r <= lastRow; ++r) {
-        for (int c = 1; c <= lastCol; ++c) chart_.setCellQuietly(c, r, chart_.cell(c, r + 1));
+        for (int c = 1; c <= lastCol; ++c)
+            chart_.setCellQuietly(c, r, chart_.cell(c, r + 1));
     }
     chart_.notifyCellsChanged(1, row, lastCol, lastRow);
     modified_ = true;
@@ -265,11 +305,14 @@ void Tournament::deleteRow(int row) {
 void Tournament::openRowAt(int at) {
     const int last = playerRows();
     const int lastCol = chart_.colCount() - 1;
-    if (at < 1 || at > last) return;
+    if (at < 1 || at > last)
+        return;
     for (int row = last; row > at; --row) {
-        for (int col = 1; col <= lastCol; ++col) chart_.setCellQuietly(col, row, chart_.cell(col, row - 1));
+        for (int col = 1; col <= lastCol; ++col)
+            chart_.setCellQuietly(col, row, chart_.cell(col, row - 1));
     }
-    for (int col = 1; col <= lastCol; ++col) chart_.setCellQuietly(col, at, "");
+    for (int col = 1; col <= lastCol; ++col)
+        chart_.setCellQuietly(col, at, "");
     chart_.notifyCellsChanged(1, at, lastCol, last);
 }
 
@@ -277,32 +320,41 @@ void Tournament::clearAllCells() {
     const int lastRow = playerRows();
     const int lastCol = chart_.colCount() - 1;
     for (int r = 1; r <= lastRow; ++r) {
-        for (int c = 1; c <= lastCol; ++c) chart_.setCellQuietly(c, r, "");
+        for (int c = 1; c <= lastCol; ++c)
+            chart_.setCellQuietly(c, r, "");
     }
-    if (lastRow >= 1 && lastCol >= 1) chart_.notifyCellsChanged(1, 1, lastCol, lastRow);
+    if (lastRow >= 1 && lastCol >= 1)
+        chart_.notifyCellsChanged(1, 1, lastCol, lastRow);
 }
 
-int Tournament::ratingSortKey(int row) const { return ReadInteger(chart_.cell(ChartColumn::Rating, row)).value_or(0); }
+int Tournament::ratingSortKey(int row) const {
+    return ReadInteger(chart_.cell(ChartColumn::Rating, row)).value_or(0);
+}
 
 int Tournament::rowAfterSort(int oldRow) const {
-    if (oldRow == 0) return 0;
+    if (oldRow == 0)
+        return 0;
     const int n = static_cast<int>(sortOrder_.size()) - 1;
     for (int k = 1; k <= n; ++k) {
-        if (sortOrder_[k] == oldRow) return k;
+        if (sortOrder_[k] == oldRow)
+            return k;
     }
     return 0;
 }
 
 bool Tournament::sortByRating() {
-    if (!isSwiss()) return false;
+    if (!isSwiss())
+        return false;
     modified_ = true;
     const int n = playerRows();
     sortOrder_.assign(n + 1, 0);
-    for (int k = 1; k <= n; ++k) sortOrder_[k] = k;
+    for (int k = 1; k <= n; ++k)
+        sortOrder_[k] = k;
 
     // Each rating read once, not at every comparison.
     std::vector<int> keys(n + 1, 0);
-    for (int k = 1; k <= n; ++k) keys[k] = ratingSortKey(k);
+    for (int k = 1; k <= n; ++k)
+        keys[k] = ratingSortKey(k);
     for (int gap = n + 1; gap > 0; gap /= 2) {
         for (int i = gap + 1; i <= n; ++i) {
             for (int j = i - gap; j > 0; j -= gap) {
@@ -317,13 +369,15 @@ bool Tournament::sortByRating() {
 
     // Inverse of the order, so each opponent's new row is found at once.
     std::vector<int> newRow(n + 1, 0);
-    for (int k = 1; k <= n; ++k) newRow[sortOrder_[k]] = k;
+    for (int k = 1; k <= n; ++k)
+        newRow[sortOrder_[k]] = k;
 
     const int lastCol = chart_.colCount() - 1;
     std::vector<std::vector<std::string>> copy(n + 1);
     for (int r = 1; r <= n; ++r) {
         copy[r].reserve(lastCol + 1);
-        for (int c = 0; c <= lastCol; ++c) copy[r].emplace_back(chart_.cell(c, r));
+        for (int c = 0; c <= lastCol; ++c)
+            copy[r].emplace_back(chart_.cell(c, r));
     }
     for (int k = 1; k <= n; ++k) {
         const auto& old = copy[sortOrder_[k]];
@@ -334,7 +388,8 @@ bool Tournament::sortByRating() {
             }
             const ParsedResult parsed = ParseResult(old[c]);
             if (parsed.opponent >= 1 && parsed.opponent <= n) {
-                chart_.setCellQuietly(c, k, parsed.letter + std::to_string(newRow[parsed.opponent]));
+                chart_.setCellQuietly(c, k,
+                                      parsed.letter + std::to_string(newRow[parsed.opponent]));
             } else {
                 chart_.setCellQuietly(c, k, old[c]);
             }

@@ -15,7 +15,7 @@ namespace ranvik {
 enum class TournamentType { Swiss = 0, RoundRobin = 1, DoubleRoundRobin = 2 };
 
 class Tournament {
-public:
+  public:
     static constexpr int MinPlayers = 2;
     static constexpr int MaxPlayers = 1000;
     static constexpr int MinRounds = 1;
@@ -108,7 +108,7 @@ public:
     // Called after the counts, the type or whether rounds can be set change.
     std::function<void()> onShapeChanged;
 
-private:
+  private:
     void numberRows();
     void setSwissHeadings();
     void markOwnCells();
@@ -125,7 +125,7 @@ private:
     std::string editText_;
     bool autoUpdate_ = true;
     bool ownMarksSuspended_ = false; // during setPlayersForFileLoad
-    std::vector<int> sortOrder_; // sortOrder_[k] = old row of the player now in row k
+    std::vector<int> sortOrder_;     // sortOrder_[k] = old row of the player now in row k
 };
 
 } // namespace ranvik

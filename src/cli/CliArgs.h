@@ -28,8 +28,7 @@ struct CommandLine {
 // Parses the arguments after the command's name. On a usage fault gives nothing and a
 // message in error.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::vector<OptionDef>& defs,
-                                            std::string& error);
+                                            const std::vector<OptionDef>& defs, std::string& error);
 
 std::optional<TournamentType> ParseTournamentType(const std::string& text);
 std::optional<InconsistencyAnswer> ParseInconsistencyPolicy(const std::string& text);

@@ -2,8 +2,8 @@
 
 #include "cli/ChartIo.h"
 #include "cli/CliArgs.h"
-#include "cli/Commands.h"
 #include "cli/CommandLinePrompts.h"
+#include "cli/Commands.h"
 #include "files/FileWriter.h"
 #include "import/TrfImport.h"
 

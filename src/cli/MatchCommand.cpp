@@ -3,8 +3,8 @@
 
 #include "cli/ChartIo.h"
 #include "cli/CliArgs.h"
-#include "cli/Commands.h"
 #include "cli/CommandLinePrompts.h"
+#include "cli/Commands.h"
 #include "files/NearestSpelling.h"
 #include "members/MemberDatabase.h"
 #include "members/NameMatch.h"
@@ -101,7 +101,8 @@ int RunMatchCommand(const Args& arguments, std::ostream& out, std::ostream& err)
 
         out << "Matched: " << choices.size() << " (" << rating << " ratings)\n";
         for (const MatchChoice& choice : choices) {
-            out << "  Line " << choice.row << ": " << tournament.chart().cell(ChartColumn::Name, choice.row) << " "
+            out << "  Line " << choice.row << ": "
+                << tournament.chart().cell(ChartColumn::Name, choice.row) << " "
                 << tournament.chart().cell(ChartColumn::MemberNumber, choice.row) << " "
                 << tournament.chart().cell(ChartColumn::Rating, choice.row);
             if (std::find(applied.respelled.begin(), applied.respelled.end(), choice.row) !=

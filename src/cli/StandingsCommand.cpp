@@ -1,7 +1,7 @@
 #include "cli/ChartIo.h"
 #include "cli/CliArgs.h"
-#include "cli/Commands.h"
 #include "cli/CommandLinePrompts.h"
+#include "cli/Commands.h"
 
 #include "files/FileWriter.h"
 #include "standings/StandingsDocument.h"

@@ -61,7 +61,8 @@ Outcome ChartDocument::newChart() {
 
 OpenResult ChartDocument::open() {
     if (isModified()) {
-        const SaveChangesAnswer answer = prompts_.askSaveChanges("Save changes to this chart?", true);
+        const SaveChangesAnswer answer =
+            prompts_.askSaveChanges("Save changes to this chart?", true);
         if (answer == SaveChangesAnswer::Cancel)
             return Cancelled();
         if (answer == SaveChangesAnswer::Save && !saveBeforeGoingOn())
@@ -159,8 +160,9 @@ bool ChartDocument::mayClose() {
 }
 
 ValidationResult ChartDocument::validate() {
-    return Validate(tournament_,
-                    [this](const std::string& message) { return prompts_.askInconsistency(message); });
+    return Validate(tournament_, [this](const std::string& message) {
+        return prompts_.askInconsistency(message);
+    });
 }
 
 Outcome ChartDocument::clearAllResults() {

@@ -34,7 +34,16 @@ struct OpenResult {
 };
 
 struct ReportResult {
-    enum class Failure { None, Fault, Cancelled, Info, RefusedName, Encode, WriteReport, WriteChart };
+    enum class Failure {
+        None,
+        Fault,
+        Cancelled,
+        Info,
+        RefusedName,
+        Encode,
+        WriteReport,
+        WriteChart
+    };
     Outcome outcome = Outcome::Done;
     Failure failure = Failure::None;
     ValidationResult validation;

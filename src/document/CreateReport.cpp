@@ -16,8 +16,8 @@ namespace {
 
 ReportResult Stopped(ReportResult::Failure failure, std::string message = {}) {
     ReportResult result;
-    result.outcome = failure == ReportResult::Failure::Cancelled ? Outcome::Cancelled
-                                                                   : Outcome::Failed;
+    result.outcome =
+        failure == ReportResult::Failure::Cancelled ? Outcome::Cancelled : Outcome::Failed;
     result.failure = failure;
     result.message = std::move(message);
     return result;
@@ -109,11 +109,10 @@ ReportResult ChartDocument::createReport() {
         WritePairSafely(reportPath, report.bytes, chartPath, chart.bytes);
     if (!written.ok) {
         const bool reportFailed = written.failedPath == reportPath;
-        ReportResult result =
-            Stopped(reportFailed ? Failure::WriteReport : Failure::WriteChart,
-                    (reportFailed ? "Error saving report to file: " + reportPath
-                                  : "Error saving " + chartPath + ".") +
-                        "\r" + written.reason);
+        ReportResult result = Stopped(reportFailed ? Failure::WriteReport : Failure::WriteChart,
+                                      (reportFailed ? "Error saving report to file: " + reportPath
+                                                    : "Error saving " + chartPath + ".") +
+                                          "\r" + written.reason);
         result.reason = written.reason;
         prompts_.showError(result.message);
         return result;

@@ -97,8 +97,8 @@ std::optional<int> ChartDocument::rowForMember(int selectedRow) {
     return std::nullopt;
 }
 
-LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table,
-                                           const MemberOrdering* ordering, int selectedRow) {
+LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table, const MemberOrdering* ordering,
+                                           int selectedRow) {
     const RatingSystem system = ensureRatingSystem();
     if (!table || !ordering) {
         const std::string message = "You must first open a database to load from.";

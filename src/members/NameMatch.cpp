@@ -71,8 +71,7 @@ std::vector<LineMatch> FindNameMatches(const Chart& chart, int lastRow, const Me
 }
 
 MatchApplied ApplyNameMatches(Chart& chart, const MemberTable& table,
-                              const std::vector<MatchChoice>& choices,
-                              RatingSystem system) {
+                              const std::vector<MatchChoice>& choices, RatingSystem system) {
     const std::size_t nameField = table.field("NAME");
     const std::size_t numberField = table.field("NUMBER");
     const std::size_t ratingIndex = table.field(RatingFieldName(system));

@@ -53,8 +53,7 @@ struct MatchApplied {
 // "ACT_RATING", as a load from the database writes it) into its row. A row whose number
 // cell holds anything is left alone. Throws std::runtime_error when the table lacks a field.
 MatchApplied ApplyNameMatches(Chart& chart, const MemberTable& table,
-                              const std::vector<MatchChoice>& choices,
-                              RatingSystem system);
+                              const std::vector<MatchChoice>& choices, RatingSystem system);
 
 // Puts back the cells an ApplyNameMatches changed.
 void UndoNameMatches(Chart& chart, const MatchApplied& applied);

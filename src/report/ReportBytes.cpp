@@ -117,9 +117,10 @@ ReportBytes BuildReportBytes(const Tournament& tournament, RatingSystem system,
         return out;
 
     // A result line is a few characters (a round robin's "1" and CR LF, six bytes).
-    const int perPlayer = (tournament.isSwiss() ? tournament.numRounds()
-                                                : tournament.chart().colCount() - ChartColumn::FirstResult) +
-                          2;
+    const int perPlayer =
+        (tournament.isSwiss() ? tournament.numRounds()
+                              : tournament.chart().colCount() - ChartColumn::FirstResult) +
+        2;
     std::string bytes;
     ReportEncoder encoder(bytes,
                           256 + static_cast<std::size_t>(std::max(0, tournament.playerRows())) *

@@ -157,9 +157,10 @@ std::vector<std::string> BuildReportLines(const Tournament& tournament, RatingSy
                                           const TournamentInfo& info) {
     std::vector<std::string> lines;
     // A full double round robin gives two million lines: grow the list once, not by doubling.
-    const int perPlayer = (tournament.isSwiss() ? tournament.numRounds()
-                                                : tournament.chart().colCount() - ChartColumn::FirstResult) +
-                          2;
+    const int perPlayer =
+        (tournament.isSwiss() ? tournament.numRounds()
+                              : tournament.chart().colCount() - ChartColumn::FirstResult) +
+        2;
     lines.reserve(1 + static_cast<std::size_t>(std::max(0, tournament.playerRows())) *
                           static_cast<std::size_t>(std::max(2, perPlayer)));
     LineList list(lines);

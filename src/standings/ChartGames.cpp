@@ -56,12 +56,16 @@ RoundEntry ReadSwissCell(const Chart& chart, int col, int row, int players) {
 // its opponent there. The first character decides, as RoundRobinPoints reads it.
 RoundEntry ReadRoundRobinCell(std::string_view text, int opponent) {
     std::size_t start = 0;
-    while (start < text.size() && text[start] == ' ') ++start;
-    if (start == text.size()) return {opponent, 0, RoundKind::Absent};
+    while (start < text.size() && text[start] == ' ')
+        ++start;
+    if (start == text.size())
+        return {opponent, 0, RoundKind::Absent};
     const char first = text[start];
     RoundKind kind = RoundKind::Played;
-    if (first == '+') kind = RoundKind::ForfeitWin;
-    if (first == '-') kind = RoundKind::ForfeitLoss;
+    if (first == '+')
+        kind = RoundKind::ForfeitWin;
+    if (first == '-')
+        kind = RoundKind::ForfeitLoss;
     return {opponent, RoundRobinPoints(text.substr(start, 1)), kind};
 }
 

@@ -10,7 +10,7 @@ class ChartView;
 
 class ChartDelegate : public QStyledItemDelegate {
     Q_OBJECT
-public:
+  public:
     explicit ChartDelegate(ChartView* view);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -19,10 +19,10 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
 
-protected:
+  protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
-private:
+  private:
     ChartView* view_;
 };
 

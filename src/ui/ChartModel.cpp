@@ -11,31 +11,42 @@ ChartModel::ChartModel(Tournament& tournament, QObject* parent)
     tournament_.chart().setListener(this);
 }
 
-ChartModel::~ChartModel() { tournament_.chart().setListener(nullptr); }
+ChartModel::~ChartModel() {
+    tournament_.chart().setListener(nullptr);
+}
 
-int ChartModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
-int ChartModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+int ChartModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+int ChartModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
 
 QVariant ChartModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
     return ToQString(tournament_.chart().cell(chartCol(index), chartRow(index)));
 }
 
 bool ChartModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole) return false;
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
     const std::string text = value.toString().toStdString();
-    if (tournament_.chart().cell(chartCol(index), chartRow(index)) == text) return true;
+    if (tournament_.chart().cell(chartCol(index), chartRow(index)) == text)
+        return true;
     tournament_.chart().setCell(chartCol(index), chartRow(index), text);
     return true;
 }
 
 Qt::ItemFlags ChartModel::flags(const QModelIndex& index) const {
-    if (!index.isValid()) return Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
 QVariant ChartModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
+    if (role != Qt::DisplayRole)
+        return {};
     if (orientation == Qt::Horizontal) {
         return ToQString(tournament_.chart().cell(section + 1, 0));
     }
@@ -46,12 +57,14 @@ void ChartModel::cellsChanged(int col0, int row0, int col1, int row1) {
     if (row0 == 0 && cols_ > 0) {
         const int first = std::max(col0, 1) - 1;
         const int last = std::min(col1, cols_) - 1;
-        if (first <= last) emit headerDataChanged(Qt::Horizontal, first, last);
+        if (first <= last)
+            emit headerDataChanged(Qt::Horizontal, first, last);
     }
     if (col0 == 0 && rows_ > 0) {
         const int first = std::max(row0, 1) - 1;
         const int last = std::min(row1, rows_) - 1;
-        if (first <= last) emit headerDataChanged(Qt::Vertical, first, last);
+        if (first <= last)
+            emit headerDataChanged(Qt::Vertical, first, last);
     }
     const int firstRow = std::max(row0, 1) - 1;
     const int lastRow = std::min(row1, rows_) - 1;

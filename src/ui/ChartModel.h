@@ -14,7 +14,7 @@ namespace ranvik {
 
 class ChartModel : public QAbstractTableModel, private ChartListener {
     Q_OBJECT
-public:
+  public:
     explicit ChartModel(Tournament& tournament, QObject* parent = nullptr);
     ~ChartModel() override;
 
@@ -31,9 +31,11 @@ public:
     // Chart coordinates of a model index, and back.
     static int chartCol(const QModelIndex& index) { return index.column() + 1; }
     static int chartRow(const QModelIndex& index) { return index.row() + 1; }
-    QModelIndex indexOf(int chartCol, int chartRow) const { return index(chartRow - 1, chartCol - 1); }
+    QModelIndex indexOf(int chartCol, int chartRow) const {
+        return index(chartRow - 1, chartCol - 1);
+    }
 
-private:
+  private:
     void cellsChanged(int col0, int row0, int col1, int row1) override;
     void sizeChanged() override;
 

@@ -6,8 +6,8 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QPainter>
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -16,16 +16,21 @@ namespace {
 
 // Characters the key filter sees: printable ones, Enter and Backspace.
 bool IsCharacterKey(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return true;
-    if (event.key() == Qt::Key_Backspace) return true;
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        return true;
+    if (event.key() == Qt::Key_Backspace)
+        return true;
     const QString text = event.text();
-    if (text.isEmpty()) return false;
+    if (text.isEmpty())
+        return false;
     return text.at(0).isPrint() || text.at(0).isHighSurrogate();
 }
 
 char32_t KeyCharacter(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return U'\r';
-    if (event.key() == Qt::Key_Backspace) return U'\b';
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        return U'\r';
+    if (event.key() == Qt::Key_Backspace)
+        return U'\b';
     const QString text = event.text();
     return text.toUcs4().value(0);
 }
@@ -51,7 +56,8 @@ ChartView::ChartView(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setHighlightSections(false);
     // The corner is the chart's cell (0, 0): it shows its heading and selects nothing.
     setCornerButtonEnabled(false);
-    if (auto* corner = findChild<QAbstractButton*>()) corner->installEventFilter(this);
+    if (auto* corner = findChild<QAbstractButton*>())
+        corner->installEventFilter(this);
 }
 
 bool ChartView::eventFilter(QObject* watched, QEvent* event) {
@@ -78,7 +84,8 @@ void ChartView::applyDesignWidths() {
     // Name, number, rating and the first result column; the rest take the default 48.
     const int widths[] = {116, 63, 56, 41};
     const int count = std::min(4, horizontalHeader()->count());
-    for (int i = 0; i < count; ++i) horizontalHeader()->resizeSection(i, widths[i]);
+    for (int i = 0; i < count; ++i)
+        horizontalHeader()->resizeSection(i, widths[i]);
 }
 
 int ChartView::currentCol() const {
@@ -92,16 +99,21 @@ int ChartView::currentRow() const {
 }
 
 void ChartView::setCurrentCell(int col, int row) {
-    if (!chartModel_) return;
+    if (!chartModel_)
+        return;
     setCurrentIndex(chartModel_->indexOf(col, row));
 }
 
 std::optional<QString> ChartView::filterKey(const QKeyEvent& event, bool editing) {
-    if (!keyPress) return event.text();
+    if (!keyPress)
+        return event.text();
     const std::optional<char32_t> key = keyPress(KeyCharacter(event), currentCol(), currentRow());
-    if (!key) return std::nullopt;
-    if (*key == U'\r') return editing ? std::nullopt : std::optional<QString>(QString());
-    if (*key == U'\b') return event.text();
+    if (!key)
+        return std::nullopt;
+    if (*key == U'\r')
+        return editing ? std::nullopt : std::optional<QString>(QString());
+    if (*key == U'\b')
+        return event.text();
     return QString::fromUcs4(&*key, 1);
 }
 
@@ -139,7 +151,8 @@ void ChartView::currentChanged(const QModelIndex& current, const QModelIndex& pr
 }
 
 void ChartView::editorOpened(const QModelIndex& index) {
-    if (getEditText) getEditText(ChartModel::chartCol(index), ChartModel::chartRow(index));
+    if (getEditText)
+        getEditText(ChartModel::chartCol(index), ChartModel::chartRow(index));
 }
 
 void ChartView::finishEditing(QWidget* editor) {

@@ -15,7 +15,7 @@ class ChartModel;
 
 class ChartView : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit ChartView(QWidget* parent = nullptr);
 
     // The window's handlers, in chart coordinates.
@@ -35,12 +35,12 @@ public:
     // receive, or nothing when the key is dropped or fully handled (Enter).
     std::optional<QString> filterKey(const QKeyEvent& event, bool editing);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
-private:
+  private:
     friend class ChartDelegate;
     void editorOpened(const QModelIndex& index);
     void applyDesignWidths();

@@ -14,14 +14,16 @@ QStringList FileDialog::QtFilters(const QString& filter) {
         QString description = parts[i];
         // Qt reads the patterns from the parentheses, so give it the real ones.
         const int open = description.lastIndexOf(QLatin1Char('('));
-        if (open >= 0) description = description.left(open).trimmed();
+        if (open >= 0)
+            description = description.left(open).trimmed();
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
         // Match both cases: directors' files come from systems that ignore case.
         QStringList both;
         for (const QString& p : patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             both << p.toLower();
-            if (p.toUpper() != p.toLower()) both << p.toUpper();
+            if (p.toUpper() != p.toLower())
+                both << p.toUpper();
         }
         out << QStringLiteral("%1 (%2)").arg(description, both.join(QLatin1Char(' ')));
     }
@@ -33,16 +35,21 @@ QString FileDialog::exec(QWidget* parent) {
     if (!prompts::takeFileName(chosen)) {
         QFileDialog dialog(parent);
         dialog.setObjectName(QStringLiteral("FileDialog"));
-        dialog.setAcceptMode(mode_ == Mode::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setAcceptMode(mode_ == Mode::Save ? QFileDialog::AcceptSave
+                                                 : QFileDialog::AcceptOpen);
         dialog.setFileMode(mode_ == Mode::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         dialog.setNameFilters(QtFilters(filter_));
         const QFileInfo last(fileName_);
-        if (!fileName_.isEmpty() && last.isAbsolute()) dialog.setDirectory(last.absolutePath());
-        if (!fileName_.isEmpty()) dialog.selectFile(last.fileName());
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        if (!fileName_.isEmpty() && last.isAbsolute())
+            dialog.setDirectory(last.absolutePath());
+        if (!fileName_.isEmpty())
+            dialog.selectFile(last.fileName());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
         chosen = dialog.selectedFiles().constFirst();
     }
-    if (chosen.isEmpty()) return {};
+    if (chosen.isEmpty())
+        return {};
     fileName_ = QFileInfo(chosen).absoluteFilePath();
     return fileName_;
 }

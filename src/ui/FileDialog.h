@@ -9,7 +9,7 @@ class QWidget;
 namespace ranvik {
 
 class FileDialog {
-public:
+  public:
     enum class Mode { Open, Save };
     explicit FileDialog(Mode mode) : mode_(mode) {}
 
@@ -26,7 +26,7 @@ public:
     // "TMS files (*.tms)|*.TMS|All files (*.*)|*.*" -> Qt's name filters.
     static QStringList QtFilters(const QString& filter);
 
-private:
+  private:
     Mode mode_;
     QString filter_;
     QString fileName_;

@@ -220,9 +220,9 @@ void MainWindow::buildMenus() {
     action(tools, "sortByRatingAction", "&Sort players in chart by rating",
            &MainWindow::sortByRating);
     tools->addSeparator();
-    updateOpponentsAction_ = action(tools, "updateOpponentsAction",
-                                    "&Update opponents automatically",
-                                    &MainWindow::toggleOpponentUpdates);
+    updateOpponentsAction_ =
+        action(tools, "updateOpponentsAction", "&Update opponents automatically",
+               &MainWindow::toggleOpponentUpdates);
     updateOpponentsAction_->setCheckable(true);
     updateOpponentsAction_->setChecked(true);
 
@@ -248,8 +248,8 @@ void MainWindow::buildMenus() {
     });
     showMembersAction_->setCheckable(true);
     showMembersAction_->setChecked(true);
-    loadMemberAction_ = action(database, "loadMemberAction", "&Load player from database",
-                               &MainWindow::loadMember);
+    loadMemberAction_ =
+        action(database, "loadMemberAction", "&Load player from database", &MainWindow::loadMember);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));

@@ -82,8 +82,7 @@ void MainWindow::buildMembersPanel() {
     layout->addWidget(membersView_);
 
     membersView_->setModel(members_->model);
-    membersView_->verticalHeader()->setDefaultSectionSize(membersView_->fontMetrics().height() +
-                                                          6);
+    membersView_->verticalHeader()->setDefaultSectionSize(membersView_->fontMetrics().height() + 6);
     membersView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     membersView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     // Narrow columns keep the start of their field name readable; a selected row does not
@@ -186,7 +185,8 @@ void MainWindow::readDatabase() {
     members_->model->setTable(std::move(table), MemberOrder::Name);
     // A new table starts from the view's own widths, like a view given a new data source.
     for (int column = 0; column < members_->model->columnCount(); ++column)
-        membersView_->setColumnWidth(column, membersView_->horizontalHeader()->defaultSectionSize());
+        membersView_->setColumnWidth(column,
+                                     membersView_->horizontalHeader()->defaultSectionSize());
     showMemberOrder(MemberOrder::Name);
 }
 

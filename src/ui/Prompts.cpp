@@ -28,23 +28,36 @@ QMessageBox::StandardButton RunBox(QWidget* parent, QMessageBox::Icon icon, cons
     box.setObjectName(QStringLiteral("MessageBox"));
     execModal(box);
     QAbstractButton* clicked = box.clickedButton();
-    if (!clicked) return QMessageBox::NoButton;
+    if (!clicked)
+        return QMessageBox::NoButton;
     return box.standardButton(clicked);
 }
 
 } // namespace
 
-void enqueue(Script script) { queues().scripts.push_back(std::move(script)); }
-void enqueueFileName(const QString& path) { queues().fileNames.push_back(path); }
-int pendingScripts() { return static_cast<int>(queues().scripts.size()); }
-int pendingFileNames() { return static_cast<int>(queues().fileNames.size()); }
+void enqueue(Script script) {
+    queues().scripts.push_back(std::move(script));
+}
+void enqueueFileName(const QString& path) {
+    queues().fileNames.push_back(path);
+}
+int pendingScripts() {
+    return static_cast<int>(queues().scripts.size());
+}
+int pendingFileNames() {
+    return static_cast<int>(queues().fileNames.size());
+}
 void clearQueues() {
     queues().scripts.clear();
     queues().fileNames.clear();
     queues().unexpected.clear();
 }
-void setStrict(bool strict) { queues().strict = strict; }
-QStringList unexpectedDialogs() { return queues().unexpected; }
+void setStrict(bool strict) {
+    queues().strict = strict;
+}
+QStringList unexpectedDialogs() {
+    return queues().unexpected;
+}
 
 int execModal(QDialog& dialog) {
     Queues& q = queues();
@@ -60,7 +73,8 @@ int execModal(QDialog& dialog) {
     }
     if (q.strict) {
         QString what = dialog.windowTitle();
-        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) what += QStringLiteral(": ") + box->text();
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+            what += QStringLiteral(": ") + box->text();
         q.unexpected << what;
         dialog.setResult(QDialog::Rejected);
         return QDialog::Rejected;
@@ -111,8 +125,10 @@ InconsistencyAnswer askInconsistency(QWidget* parent, const QString& text) {
     box.setEscapeButton(cancel);
     box.setDefaultButton(cancel);
     execModal(box);
-    if (box.clickedButton() == ignore) return InconsistencyAnswer::Ignore;
-    if (box.clickedButton() == all) return InconsistencyAnswer::All;
+    if (box.clickedButton() == ignore)
+        return InconsistencyAnswer::Ignore;
+    if (box.clickedButton() == all)
+        return InconsistencyAnswer::All;
     return InconsistencyAnswer::Cancel;
 }
 

@@ -86,8 +86,8 @@ ValidationFault ChartValidator::checkRoundRobinResult(bool isX, int points, int 
     const bool isDouble = tournament_.type() == TournamentType::DoubleRoundRobin;
     const int k = col - ChartColumn::FirstResult;
     const int opponent = isDouble ? k / 2 + 1 : k + 1;
-    const int mirrorCol =
-        isDouble ? ChartColumn::FirstResult + 2 * (row - 1) + k % 2 : ChartColumn::FirstResult + row - 1;
+    const int mirrorCol = isDouble ? ChartColumn::FirstResult + 2 * (row - 1) + k % 2
+                                   : ChartColumn::FirstResult + row - 1;
     if (opponent > tournament_.playerRows())
         return ValidationFault::InvalidResult;
     if (opponent == row && !isX)
@@ -118,7 +118,8 @@ ValidationResult ChartValidator::scan() {
         for (int row = 1; row <= lastRow; ++row) {
             for (int col = ChartColumn::FirstResult; col <= lastCol; ++col) {
                 const std::string_view text = chart.cell(col, row);
-                points_[static_cast<std::size_t>(row - 1) * pointsCols_ + col - ChartColumn::FirstResult] =
+                points_[static_cast<std::size_t>(row - 1) * pointsCols_ + col -
+                        ChartColumn::FirstResult] =
                     text == "X" ? kXMark : static_cast<signed char>(RoundRobinPoints(text));
             }
         }
@@ -129,13 +130,14 @@ ValidationResult ChartValidator::scan() {
             ValidationFault fault = ValidationFault::None;
             if (pointsCols_ > 0 && col >= ChartColumn::FirstResult) {
                 // The table already holds what the check needs: the cell is not read again.
-                const signed char entry =
-                    points_[static_cast<std::size_t>(row - 1) * pointsCols_ + col - ChartColumn::FirstResult];
-                fault = checkRoundRobinResult(entry == kXMark, entry == kXMark ? 0 : entry, row, col);
+                const signed char entry = points_[static_cast<std::size_t>(row - 1) * pointsCols_ +
+                                                  col - ChartColumn::FirstResult];
+                fault =
+                    checkRoundRobinResult(entry == kXMark, entry == kXMark ? 0 : entry, row, col);
             } else {
                 const std::string_view text = chart.cell(col, row);
                 fault = tournament_.isSwiss() ? checkSwissCell(text, row, col)
-                                             : checkRoundRobinCell(text, row, col);
+                                              : checkRoundRobinCell(text, row, col);
             }
             if (fault != ValidationFault::None) {
                 result = {fault, row, col};

@@ -5,7 +5,8 @@ namespace ranvik {
 namespace {
 void DropTrailingUnnamedRows(Tournament& tournament) {
     Chart& chart = tournament.chart();
-    while (chart.rowCount() - 1 > 1 && chart.cell(ChartColumn::Name, chart.rowCount() - 1).empty()) {
+    while (chart.rowCount() - 1 > 1 &&
+           chart.cell(ChartColumn::Name, chart.rowCount() - 1).empty()) {
         chart.setRowCount(chart.rowCount() - 1);
     }
 }

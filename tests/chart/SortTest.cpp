@@ -181,7 +181,8 @@ TEST(Sort, RandomChartsKeepEveryGameBetweenTheSamePlayers) {
             for (int i = 0; i + 1 < players; i += 2) {
                 const int a = order[i];
                 const int b = order[i + 1];
-                t.chart().setCell(ChartColumn::FirstResult + k, a, (i % 4 ? "w " : "W") + std::to_string(b));
+                t.chart().setCell(ChartColumn::FirstResult + k, a,
+                                  (i % 4 ? "w " : "W") + std::to_string(b));
                 t.chart().setCell(ChartColumn::FirstResult + k, b, "l0" + std::to_string(a));
                 met[a][k] = "P" + std::to_string(b);
                 met[b][k] = "P" + std::to_string(a);

@@ -35,9 +35,7 @@ class ScriptedPrompts : public DocumentPrompts {
     bool confirmReplace(const std::string& question) override {
         return next(confirmations, question);
     }
-    bool ignoreWarning(const std::string& warning) override {
-        return next(confirmations, warning);
-    }
+    bool ignoreWarning(const std::string& warning) override { return next(confirmations, warning); }
     InconsistencyAnswer askInconsistency(const std::string& message) override {
         asked.push_back(message);
         return InconsistencyAnswer::Cancel;

@@ -166,8 +166,8 @@ TEST(ChartFileLoad, ABlankLastLineAddsAnEmptyPlayerRow) {
 TEST(ChartFileLoad, ANulByteRefusesTheFileInsteadOfDroppingWhatFollows) {
     Tournament t = Started();
     const ChartReadOutcome outcome = Load(t, std::string("1\tA\t\t\t\t\r\n2\tB\t\t\t\t\r\n\0"
-                                                    "3\tC\r\n",
-                                                    24));
+                                                         "3\tC\r\n",
+                                                         24));
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(
         outcome.message,

@@ -8,7 +8,7 @@ namespace {
 struct NameCase {
     const char* path;
     bool hasExtension;
-    const char* chartPath;   // Save as's completion
+    const char* chartPath;    // Save as's completion
     const char* changedToTms; // the extension replaced
 };
 class FileNameRule : public ::testing::TestWithParam<NameCase> {};

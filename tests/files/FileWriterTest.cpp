@@ -57,8 +57,8 @@ TEST_F(FileWriterTest, AFailureAtAnyStepLeavesTheOldFileByteForByte) {
     const std::string old = "1\tAnna\t\t1500\tW2\t\r\n2\tBob\t\t1400\tL1\t\r\n";
     WriteFile(path, old);
     const std::string replacement(100000, 'z');
-    for (WriteStep step :
-         {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Sync, WriteStep::Replace}) {
+    for (WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Sync,
+                           WriteStep::Replace}) {
         SCOPED_TRACE(static_cast<int>(step));
         InjectWriteFailure(step);
         EXPECT_FALSE(WriteFileSafely(path, replacement));
@@ -72,8 +72,8 @@ TEST_F(FileWriterTest, AFailureAtAnyStepLeavesTheOldFileByteForByte) {
 
 TEST_F(FileWriterTest, AFailedFirstWriteLeavesNoFile) {
     const std::string path = dir.file("new.tms");
-    for (WriteStep step :
-         {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Sync, WriteStep::Replace}) {
+    for (WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Sync,
+                           WriteStep::Replace}) {
         InjectWriteFailure(step);
         EXPECT_FALSE(WriteFileSafely(path, "content"));
         EXPECT_TRUE(Entries().empty());

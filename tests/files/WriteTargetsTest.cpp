@@ -97,10 +97,8 @@ TEST_F(WriteTargets, TheLongestNameTheSystemAcceptsCanBeWritten) {
 
 TEST_F(WriteTargets, AFailureGivesTheSystemsReason) {
     const std::pair<WriteStep, std::string> cases[] = {
-        {WriteStep::Create, "Permission denied."},
-        {WriteStep::Write, "No space left on device."},
-        {WriteStep::Flush, "Input/output error."},
-        {WriteStep::Sync, "Input/output error."},
+        {WriteStep::Create, "Permission denied."},   {WriteStep::Write, "No space left on device."},
+        {WriteStep::Flush, "Input/output error."},   {WriteStep::Sync, "Input/output error."},
         {WriteStep::Replace, "Input/output error."},
     };
     for (const auto& [step, reason] : cases) {
@@ -120,8 +118,8 @@ TEST_F(WriteTargets, EachStepOfEachFileOfThePairFailingLeavesBothOldFiles) {
     const std::string report = dir.file("open.qtr");
     const std::string chart = dir.file("open.tms");
     for (bool existing : {true, false}) {
-        for (WriteStep step :
-             {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Sync, WriteStep::Replace}) {
+        for (WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Flush,
+                               WriteStep::Sync, WriteStep::Replace}) {
             for (int file : {0, 1}) {
                 SCOPED_TRACE(std::to_string(existing) + " step " +
                              std::to_string(static_cast<int>(step)) + " file " +

@@ -196,11 +196,11 @@ INSTANTIATE_TEST_SUITE_P(BothEngines, MemberTableTest,
 TEST(MemberTable, NumbersStoredAsNumbersAreSearchedAsText) {
     TempDir dir;
     FixtureTable description{"Players",
-                   {{"NUMBER", "long"}, {"NAME", "text"}, {"PROV", "text"}},
-                   {{"101122", "Smith, John", "ON"},
-                    {"9", "Nine, Nina", "QC"},
-                    {"101450", "Smi, Ann", "ON"},
-                    {std::nullopt, "Nobody, No", "BC"}}};
+                             {{"NUMBER", "long"}, {"NAME", "text"}, {"PROV", "text"}},
+                             {{"101122", "Smith, John", "ON"},
+                              {"9", "Nine, Nina", "QC"},
+                              {"101450", "Smi, Ann", "ON"},
+                              {std::nullopt, "Nobody, No", "BC"}}};
     const std::string path = dir.file("numeric.sqlite");
     WriteSqliteDatabase(path, {description});
     auto db = OpenMemberDatabase(path);

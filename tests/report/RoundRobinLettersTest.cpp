@@ -21,8 +21,8 @@ struct LetterCase {
 
 // A three-player round robin whose first game carries `mine` for line 1, `theirs` for line 2.
 std::string ChartFileWith(const std::string& mine, const std::string& theirs) {
-    return "1\tAnne\t100001\t1500\tX\t" + mine + "\t1\t\r\n" + "2\tBruno\t100002\t1500\t" +
-           theirs + "\tX\t=\t\r\n" + "3\tCarla\t100003\t1500\t0\t=\tX\t\r\n";
+    return "1\tAnne\t100001\t1500\tX\t" + mine + "\t1\t\r\n" + "2\tBruno\t100002\t1500\t" + theirs +
+           "\tX\t=\t\r\n" + "3\tCarla\t100003\t1500\t0\t=\tX\t\r\n";
 }
 
 Tournament Read(const std::string& bytes) {

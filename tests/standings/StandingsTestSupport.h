@@ -26,7 +26,8 @@ inline Tournament MakeChart(TournamentType type,
         tournament.chart().setCell(1, line, rows[r][0]);
         tournament.chart().setCell(3, line, std::to_string(2000 - 10 * line));
         for (std::size_t k = 1; k < rows[r].size(); ++k)
-            tournament.chart().setCell(ChartColumn::FirstResult + static_cast<int>(k) - 1, line, rows[r][k]);
+            tournament.chart().setCell(ChartColumn::FirstResult + static_cast<int>(k) - 1, line,
+                                       rows[r][k]);
     }
     return tournament;
 }

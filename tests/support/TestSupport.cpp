@@ -28,7 +28,8 @@ TempDir::~TempDir() {
 std::filesystem::path TestDataDir() {
     std::filesystem::path dir(RANVIK_TESTDATA_DIR);
     std::error_code ec;
-    if (std::filesystem::is_directory(dir / "members", ec)) return dir;
+    if (std::filesystem::is_directory(dir / "members", ec))
+        return dir;
     return {};
 }
 

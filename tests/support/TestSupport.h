@@ -8,7 +8,7 @@ namespace ranvik::test {
 
 // A fresh folder under the system's temporary folder, removed with the object.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -16,7 +16,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -29,8 +29,8 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 } // namespace ranvik::test
 
 // Skips the current test when the shared test data is not there (a user's own clone).
-#define RANVIK_REQUIRE_TESTDATA()                                                              \
-    do {                                                                                       \
-        if (::ranvik::test::TestDataDir().empty())                                             \
-            GTEST_SKIP() << "shared test data not found beside the checkout; skipping";       \
+#define RANVIK_REQUIRE_TESTDATA()                                                                  \
+    do {                                                                                           \
+        if (::ranvik::test::TestDataDir().empty())                                                 \
+            GTEST_SKIP() << "shared test data not found beside the checkout; skipping";            \
     } while (0)

@@ -156,7 +156,8 @@ TEST_F(LifecycleTest, YesThenFailedWriteKeepsTheWindowOpenAndTheOldFile) {
     InjectWriteFailure(WriteStep::Write);
     ui().quitAction->trigger();
 
-    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("a.tms") + QLatin1Char('.')));
+    EXPECT_TRUE(
+        IsWriteError(error, QStringLiteral("Error saving ") + path("a.tms") + QLatin1Char('.')));
     EXPECT_TRUE(form().isVisible());
     EXPECT_TRUE(form().document().isModified());
     EXPECT_EQ(read("a.tms"), ChartWithName("Ann"));
@@ -219,7 +220,8 @@ TEST_F(LifecycleTest, FailedSaveAsKeepsTheNewNameAndTheModifiedFlag) {
     prompts::enqueueFileName(path("no-such-folder/club.tms"));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     ui().saveAsAction->trigger();
-    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("no-such-folder/club.tms") + QLatin1Char('.')));
+    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") +
+                                        path("no-such-folder/club.tms") + QLatin1Char('.')));
     EXPECT_EQ(chartFileName(), path("no-such-folder/club.tms"));
     EXPECT_TRUE(fs::is_empty(dir_.path()));
     EXPECT_TRUE(form().document().isModified());

@@ -125,7 +125,8 @@ TEST_F(ReportRoadTest, ChartFileThatCannotBeWrittenLeavesNeitherFileAndNoConfirm
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     ui().reportAction->trigger();
 
-    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("held.tms") + QLatin1Char('.')));
+    EXPECT_TRUE(
+        IsWriteError(error, QStringLiteral("Error saving ") + path("held.tms") + QLatin1Char('.')));
     // The pair is written whole or not at all: no report without its chart.
     EXPECT_FALSE(fs::exists(dir_.file("held.qtr")));
     EXPECT_TRUE(fs::is_directory(dir_.file("held.tms")));
@@ -164,7 +165,8 @@ TEST_F(ReportRoadTest, ReportFileThatCannotBeWrittenStopsBeforeTheChartFile) {
     InjectWriteFailure(WriteStep::Write);
     ui().reportAction->trigger();
 
-    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving report to file: ") + path("old.qtr")));
+    EXPECT_TRUE(
+        IsWriteError(error, QStringLiteral("Error saving report to file: ") + path("old.qtr")));
     EXPECT_EQ(read("old.qtr"), "earlier report");
     EXPECT_FALSE(exists("old.tms"));
     EXPECT_TRUE(form().document().isModified());

@@ -70,7 +70,8 @@ TEST_P(WriteFailureTest, SaveKeepsTheChartFile) {
     InjectWriteFailure(GetParam());
     ui().saveAction->trigger();
 
-    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.')));
+    EXPECT_TRUE(
+        IsWriteError(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.')));
     EXPECT_EQ(read("club.tms"), kOldChart);
     EXPECT_TRUE(form().document().isModified());
     EXPECT_EQ(chartFileName(), path("club.tms"));
@@ -86,7 +87,8 @@ TEST_P(WriteFailureTest, SaveAsKeepsTheFileItWouldReplace) {
     InjectWriteFailure(GetParam());
     ui().saveAsAction->trigger();
 
-    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("other.tms") + QLatin1Char('.')));
+    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("other.tms") +
+                                        QLatin1Char('.')));
     EXPECT_EQ(read("other.tms"), kOldChart);
     EXPECT_TRUE(form().document().isModified());
     EXPECT_EQ(chartFileName(), path("other.tms"));
@@ -103,7 +105,8 @@ TEST_P(WriteFailureTest, ReportFileFailureKeepsBothOldFiles) {
     InjectWriteFailure(GetParam());
     ui().reportAction->trigger();
 
-    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving report to file: ") + path("spring.qtr")));
+    EXPECT_TRUE(
+        IsWriteError(error, QStringLiteral("Error saving report to file: ") + path("spring.qtr")));
     EXPECT_EQ(read("spring.qtr"), kOldReport);
     EXPECT_EQ(read("spring.tms"), kOldChart);
     EXPECT_TRUE(form().document().isModified());
@@ -121,7 +124,8 @@ TEST_P(WriteFailureTest, ChartFileBesideTheReportFailsAndKeepsItsOldBytes) {
     ui().reportAction->trigger();
 
     // The failure is the last thing shown: no confirmation of the two files follows it.
-    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("spring.tms") + QLatin1Char('.')));
+    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("spring.tms") +
+                                        QLatin1Char('.')));
     // The report and its chart are a pair: the new report does not stay beside the old chart.
     EXPECT_EQ(read("spring.qtr"), kOldReport);
     EXPECT_EQ(read("spring.tms"), kOldChart);
@@ -141,7 +145,8 @@ TEST_P(WriteFailureTest, CloseQuestionYesThenFailureKeepsTheWindowOpen) {
     ui().quitAction->trigger();
 
     EXPECT_EQ(question, QStringLiteral("Save changes to this chart?"));
-    EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.')));
+    EXPECT_TRUE(
+        IsWriteError(error, QStringLiteral("Error saving ") + path("club.tms") + QLatin1Char('.')));
     EXPECT_TRUE(form().isVisible());
     EXPECT_EQ(read("club.tms"), kOldChart);
     EXPECT_TRUE(form().document().isModified());

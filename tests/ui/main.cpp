@@ -20,7 +20,8 @@ class QueueReset : public testing::EmptyTestEventListener {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QLocale::setDefault(QLocale::c());
     // Settings written by windows under test go to a folder of their own.
     static ranvik::test::TempDir configHome;

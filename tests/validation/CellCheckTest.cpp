@@ -104,8 +104,8 @@ TEST_F(SwissCheck, LettersOutsideTheAcceptedSetAreInvalid) {
                             "x"}) {
         t.chart().setCell(4, 3, bad);
         // x reads as the forfeit X
-        const ValidationFault expected = std::string(bad) == "x" ? ValidationFault::None
-                                                                 : ValidationFault::InvalidResult;
+        const ValidationFault expected =
+            std::string(bad) == "x" ? ValidationFault::None : ValidationFault::InvalidResult;
         EXPECT_EQ(check(3, 4), expected) << bad;
     }
 }

@@ -55,10 +55,12 @@ TEST(RoundRobinValidate, XOffTheDiagonalIsNotCompared) {
     t.chart().setCell(ChartColumn::FirstResult + 3, 1, "X"); // mirror (col 4, row 4) holds 0
     ScriptedPrompt answers;
     ChartValidator validator(t, answers.prompt());
-    EXPECT_EQ(validator.checkRoundRobinCell("X", 1, ChartColumn::FirstResult + 3), ValidationFault::None);
+    EXPECT_EQ(validator.checkRoundRobinCell("X", 1, ChartColumn::FirstResult + 3),
+              ValidationFault::None);
     EXPECT_TRUE(answers.shown.empty());
     // Its mirror is compared though: 0 + 0 is not a game.
-    EXPECT_EQ(validator.checkRoundRobinCell("0", 4, ChartColumn::FirstResult), ValidationFault::None);
+    EXPECT_EQ(validator.checkRoundRobinCell("0", 4, ChartColumn::FirstResult),
+              ValidationFault::None);
     ASSERT_EQ(answers.shown.size(), 1u);
     EXPECT_EQ(answers.shown[0], "Inconsistent results found. Line 4 column 4.");
 }
