@@ -52,16 +52,16 @@ void Chart::setColCount(int cols) {
     if (cols == cols_)
         return;
     cols_ = cols;
-    if (listener_)
-        listener_->sizeChanged();
+    for (ChartListener* listener : listeners_)
+        listener->sizeChanged();
 }
 
 void Chart::setRowCount(int rows) {
     if (rows == rows_)
         return;
     rows_ = rows;
-    if (listener_)
-        listener_->sizeChanged();
+    for (ChartListener* listener : listeners_)
+        listener->sizeChanged();
 }
 
 // Storage grows to the visible size at once, so filling a chart cell by cell does not
@@ -185,8 +185,19 @@ void Chart::setCell(int col, int row, std::string_view text) {
 }
 
 void Chart::notifyCellsChanged(int col0, int row0, int col1, int row1) {
-    if (listener_ && col0 <= col1 && row0 <= row1)
-        listener_->cellsChanged(col0, row0, col1, row1);
+    if (col0 > col1 || row0 > row1)
+        return;
+    for (ChartListener* listener : listeners_)
+        listener->cellsChanged(col0, row0, col1, row1);
+}
+
+void Chart::addListener(ChartListener* listener) {
+    if (std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
+        listeners_.push_back(listener);
+}
+
+void Chart::removeListener(ChartListener* listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
 }
 
 } // namespace ranvik

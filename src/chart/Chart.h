@@ -52,7 +52,10 @@ class Chart {
     void setRowFieldsQuietly(int row, int lastCol, std::string_view line, char separator);
     void notifyCellsChanged(int col0, int row0, int col1, int row1);
 
-    void setListener(ChartListener* listener) { listener_ = listener; }
+    // Listeners are told in the order they were added (the window's model, the history, the
+    // live check...). A listener removes itself before it goes away.
+    void addListener(ChartListener* listener);
+    void removeListener(ChartListener* listener);
 
     // The kept storage, visible or not (for copies that must carry hidden cells too).
     int storedRows() const { return static_cast<int>(store_.size()); }
@@ -74,7 +77,7 @@ class Chart {
     int cols_ = 0;
     int rows_ = 0;
     std::vector<Row> store_; // store_[row], grows, never shrinks
-    ChartListener* listener_ = nullptr;
+    std::vector<ChartListener*> listeners_;
 };
 
 inline std::string_view Chart::cell(int col, int row) const {

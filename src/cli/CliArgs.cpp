@@ -17,7 +17,7 @@ const OptionDef* FindOption(const std::vector<OptionDef>& defs, const std::strin
 // A value that is itself one of the command's options means the value was left out.
 bool NamesAnOption(const std::vector<OptionDef>& defs, const std::string& arg) {
     const std::string name = arg == "-o" ? "--output" : arg.substr(0, arg.find('='));
-    return name.rfind("-", 0) == 0 && FindOption(defs, name) != nullptr;
+    return name.rfind('-', 0) == 0 && FindOption(defs, name) != nullptr;
 }
 } // namespace
 

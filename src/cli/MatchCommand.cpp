@@ -41,8 +41,8 @@ bool TakeDatabaseArgument(Args& args, std::string& database) {
 }
 
 std::string Member(const MemberTable& table, std::size_t row) {
-    const auto number = table.value(row, "NUMBER");
-    const auto name = table.value(row, "NAME");
+    const auto& number = table.value(row, "NUMBER");
+    const auto& name = table.value(row, "NAME");
     return (number ? *number : "(no number)") + " " + name.value_or("");
 }
 

@@ -37,6 +37,15 @@ bool InjectedFailure(WriteStep step, std::string& reason) {
     return true;
 }
 
+bool FlushToSystem(std::FILE* file, std::string& reason) {
+    if (InjectedFailure(WriteStep::Flush, reason))
+        return false;
+    if (std::fflush(file) == 0)
+        return true;
+    reason = staged::SystemReason(errno != 0 ? errno : EIO);
+    return false;
+}
+
 bool SyncToDisk(std::FILE* file, std::string& reason) {
     if (InjectedFailure(WriteStep::Sync, reason))
         return false;
@@ -175,15 +184,9 @@ bool Stage(const fs::path& target, std::string_view bytes, StagedFile& staged,
         reason = SystemReason(EEXIST);
         return false;
     }
-    bool ok = WriteBytes(file, bytes, reason);
-    if (ok && InjectedFailure(WriteStep::Flush, reason)) {
-        ok = false;
-    } else if (ok && std::fflush(file) != 0) {
-        reason = SystemReason(errno != 0 ? errno : EIO);
-        ok = false;
-    } else if (ok && !SyncToDisk(file, reason)) {
-        ok = false;
-    }
+    // Written, handed to the system, then put on the disk: each step only after the last.
+    bool ok =
+        WriteBytes(file, bytes, reason) && FlushToSystem(file, reason) && SyncToDisk(file, reason);
     if (std::fclose(file) != 0 && ok) {
         reason = SystemReason(errno != 0 ? errno : EIO);
         ok = false;

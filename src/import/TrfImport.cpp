@@ -262,7 +262,7 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
         row[3] = player.rating;
     }
     if (AnyColour(file))
-        out.warnings.push_back("Colours are not kept: the chart has no place for them.");
+        out.warnings.emplace_back("Colours are not kept: the chart has no place for them.");
     if (out.type == TournamentType::Swiss) {
         WriteSwissResults(pairings, out);
     } else if (!WriteRoundRobinResults(pairings, out)) {

@@ -256,12 +256,12 @@ MemberRows AccessFile::readTable(const std::string& table) {
         if (mdb_crack_row(def, start, size, fields.data()) < 0)
             throw damaged();
         std::vector<std::optional<std::string>> row(columns.size());
-        for (std::size_t f = 0; f < fields.size(); ++f) {
-            const auto colnum = static_cast<std::size_t>(fields[f].colnum);
+        for (const MdbField& field : fields) {
+            const auto colnum = static_cast<std::size_t>(field.colnum);
             if (colnum >= columns.size())
                 throw damaged();
             try {
-                row[colnum] = FieldValue(mdb, *columns[colnum], fields[f]);
+                row[colnum] = FieldValue(mdb, *columns[colnum], field);
             } catch (const std::runtime_error&) {
                 throw damaged();
             }

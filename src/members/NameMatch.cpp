@@ -1,5 +1,7 @@
 #include "members/NameMatch.h"
 
+#include <ranges>
+
 #include "chart/ResultNotation.h"
 #include "files/NearestSpelling.h"
 #include "members/PlayerValues.h"
@@ -100,8 +102,9 @@ MatchApplied ApplyNameMatches(Chart& chart, const MemberTable& table,
 }
 
 void UndoNameMatches(Chart& chart, const MatchApplied& applied) {
-    for (auto it = applied.changes.rbegin(); it != applied.changes.rend(); ++it)
-        chart.setCell(it->col, it->row, it->before);
+    // Backwards: a cell changed twice gets its first text back.
+    for (const auto& change : std::views::reverse(applied.changes))
+        chart.setCell(change.col, change.row, change.before);
 }
 
 } // namespace ranvik

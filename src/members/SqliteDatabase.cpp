@@ -102,7 +102,8 @@ std::vector<std::string> SqliteDatabase::tables() {
                         "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid");
     std::vector<std::string> names;
     while (stmt.step())
-        names.push_back(reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 0)));
+        if (const unsigned char* name = sqlite3_column_text(stmt.get(), 0))
+            names.emplace_back(reinterpret_cast<const char*>(name));
     return names;
 }
 

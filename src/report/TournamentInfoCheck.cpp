@@ -55,7 +55,7 @@ std::string CheckTournamentInfo(const TournamentInfo& info) {
     if (const std::string field = FieldBreakingReport(info); !field.empty())
         return "Please remove quotation marks, tabs and line breaks from the field \"" + field +
                "\".\r\rThe report cannot carry them.";
-    const std::string dateFormat = "Please provide an ending date in YYYY/MM/DD format.\r\r"
+    const char* const dateFormat = "Please provide an ending date in YYYY/MM/DD format.\r\r"
                                    "Date must be exactly 10 characters long. Example: 2009/01/31";
     if (info.name.empty())
         return "Please provide a name for the tournament.";

@@ -58,7 +58,7 @@ DocumentTable SwissCrossTable(const ChartGames& games, const Standings& standing
         table.header.push_back("Rd " + std::to_string(k));
         table.numeric.push_back(false);
     }
-    table.header.push_back("Pts");
+    table.header.emplace_back("Pts");
     table.numeric.push_back(true);
     AddTieBreakColumns(table, standings);
     for (const StandingsRow& row : standings.rows) {
@@ -97,7 +97,7 @@ DocumentTable RoundRobinCrossTable(const ChartGames& games, const Standings& sta
         int k = 0;
         for (int opponent = 1; opponent <= games.players; ++opponent) {
             if (opponent == line) {
-                cells.push_back("\u00d7");
+                cells.emplace_back("\u00d7");
                 continue;
             }
             std::string cell;

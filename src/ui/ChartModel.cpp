@@ -8,11 +8,11 @@ ChartModel::ChartModel(Tournament& tournament, QObject* parent)
     : QAbstractTableModel(parent), tournament_(tournament) {
     rows_ = std::max(0, tournament_.chart().rowCount() - 1);
     cols_ = std::max(0, tournament_.chart().colCount() - 1);
-    tournament_.chart().setListener(this);
+    tournament_.chart().addListener(this);
 }
 
 ChartModel::~ChartModel() {
-    tournament_.chart().setListener(nullptr);
+    tournament_.chart().removeListener(this);
 }
 
 int ChartModel::rowCount(const QModelIndex& parent) const {
