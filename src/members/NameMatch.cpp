@@ -1,13 +1,12 @@
 #include "members/NameMatch.h"
 
-#include <ranges>
-
 #include "chart/ResultNotation.h"
 #include "files/NearestSpelling.h"
 #include "members/PlayerValues.h"
 #include "members/TextFold.h"
 
 #include <algorithm>
+#include <ranges>
 #include <unordered_map>
 
 namespace ranvik {
