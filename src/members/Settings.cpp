@@ -51,43 +51,36 @@ std::string DefaultSettingsPath() {
     return kSettingsFileName;
 }
 
-std::string LoadDatabaseSetting(const std::string& settingsPath, const std::string& current) {
-    try {
-        std::string bytes, error;
-        if (!ReadWholeFile(settingsPath, bytes, error))
-            return current;
-        CSimpleIniA ini;
-        ini.SetUnicode(true);
-        if (ini.LoadData(bytes) < 0)
-            return current;
-        const char* value = ini.GetValue(kSection, kKey, nullptr);
-        if (!value)
-            return current;
-        std::string result = WithoutQuotes(CutAt(value, kMaxValueLength));
-        return result.empty() ? current : result;
-    } catch (...) {
-        return current;
-    }
+namespace {
+
+// The settings file as it stands, or nothing when it cannot be read.
+std::optional<std::string> ReadSettings(const std::string& settingsPath) {
+    std::string bytes, error;
+    if (!ReadWholeFile(settingsPath, bytes, error))
+        return std::nullopt;
+    return bytes;
 }
 
-bool SaveDatabaseSetting(const std::string& settingsPath, const std::string& databaseName) {
+// Reads the file (an empty one when it does not exist yet), lets `change` edit it, and
+// writes it back safely. An existing file that cannot be read is left alone rather than
+// replaced by one holding less.
+template <class Change> bool EditSettings(const std::string& settingsPath, Change change) {
     try {
         namespace fs = std::filesystem;
         std::error_code ec;
-        std::string bytes, error;
+        std::string bytes;
         if (fs::exists(settingsPath, ec)) {
-            // An unreadable file is left alone rather than replaced by one holding less.
-            if (!ReadWholeFile(settingsPath, bytes, error))
+            const std::optional<std::string> read = ReadSettings(settingsPath);
+            if (!read)
                 return false;
+            bytes = *read;
         } else if (const fs::path folder = fs::path(settingsPath).parent_path(); !folder.empty()) {
             fs::create_directories(folder, ec);
         }
         CSimpleIniA ini;
         ini.SetUnicode(true);
         ini.SetSpaces(false);
-        if (ini.LoadData(bytes) < 0)
-            return false;
-        if (ini.SetValue(kSection, kKey, databaseName.c_str()) < 0)
+        if (ini.LoadData(bytes) < 0 || !change(ini))
             return false;
         std::string output;
         if (ini.Save(output) < 0)
@@ -96,6 +89,66 @@ bool SaveDatabaseSetting(const std::string& settingsPath, const std::string& dat
     } catch (...) {
         return false;
     }
+}
+
+} // namespace
+
+std::optional<std::string> LoadSetting(const std::string& settingsPath, const std::string& section,
+                                       const std::string& key) {
+    try {
+        const std::optional<std::string> bytes = ReadSettings(settingsPath);
+        if (!bytes)
+            return std::nullopt;
+        CSimpleIniA ini;
+        ini.SetUnicode(true);
+        if (ini.LoadData(*bytes) < 0)
+            return std::nullopt;
+        const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
+        if (!value)
+            return std::nullopt;
+        return WithoutQuotes(CutAt(value, kMaxValueLength));
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+bool SaveSetting(const std::string& settingsPath, const std::string& section,
+                 const std::string& key, const std::string& value) {
+    return EditSettings(settingsPath, [&](CSimpleIniA& ini) {
+        return ini.SetValue(section.c_str(), key.c_str(), value.c_str()) >= 0;
+    });
+}
+
+std::vector<std::string> LoadSettingList(const std::string& settingsPath,
+                                         const std::string& section) {
+    std::vector<std::string> values;
+    for (int n = 1;; ++n) {
+        std::optional<std::string> value = LoadSetting(settingsPath, section, std::to_string(n));
+        if (!value || value->empty())
+            return values;
+        values.push_back(std::move(*value));
+    }
+}
+
+bool SaveSettingList(const std::string& settingsPath, const std::string& section,
+                     const std::vector<std::string>& values) {
+    return EditSettings(settingsPath, [&](CSimpleIniA& ini) {
+        ini.Delete(section.c_str(), nullptr);
+        for (std::size_t n = 0; n < values.size(); ++n) {
+            if (ini.SetValue(section.c_str(), std::to_string(n + 1).c_str(), values[n].c_str()) < 0)
+                return false;
+        }
+        return true;
+    });
+}
+
+std::string LoadDatabaseSetting(const std::string& settingsPath, const std::string& current) {
+    const std::optional<std::string> value = LoadSetting(settingsPath, kSection, kKey);
+    return value && !value->empty() ? *value : current;
+}
+
+bool SaveDatabaseSetting(const std::string& settingsPath, const std::string& databaseName) {
+    return SaveSetting(settingsPath, kSection, kKey, databaseName);
 }
 
 StartupDatabase ChooseStartupDatabase(const std::string& remembered,

@@ -2,7 +2,9 @@
 // The one settings file, "Ranvik.ini": it remembers which membership database was used.
 // Profile (INI) format, section "Database", key "Database name", the path written verbatim.
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace ranvik {
 
@@ -20,6 +22,19 @@ std::string LoadDatabaseSetting(const std::string& settingsPath, const std::stri
 // and comments; the folder is created when missing. False when it could not be written (the
 // old file is then left as it was). Never throws.
 bool SaveDatabaseSetting(const std::string& settingsPath, const std::string& databaseName);
+
+// Any other remembered value, in a section of its own ("Recent charts", "Window"...). Load
+// gives nothing when the file, section or key is missing; Save keeps everything else in the
+// file and writes it safely. Neither throws.
+std::optional<std::string> LoadSetting(const std::string& settingsPath, const std::string& section,
+                                       const std::string& key);
+bool SaveSetting(const std::string& settingsPath, const std::string& section,
+                 const std::string& key, const std::string& value);
+// A list kept as keys "1", "2"... of one section, in order; saving replaces the section.
+std::vector<std::string> LoadSettingList(const std::string& settingsPath,
+                                         const std::string& section);
+bool SaveSettingList(const std::string& settingsPath, const std::string& section,
+                     const std::vector<std::string>& values);
 
 // The database chosen at start-up: the remembered path, or the default file in the program's
 // folder when nothing is remembered; `open` tells whether that file exists to be opened.

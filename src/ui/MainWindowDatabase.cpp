@@ -35,8 +35,6 @@ namespace ranvik {
 
 namespace {
 
-const QString kSettingsFileName = QStringLiteral("Ranvik.ini");
-
 // Restored before any message box is shown, so the box never gets the busy cursor.
 class BusyCursor {
   public:
@@ -49,12 +47,6 @@ class BusyCursor {
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
-
-std::string SettingsPath() {
-    std::filesystem::path path(DefaultSettingsPath());
-    path.replace_filename(kSettingsFileName.toStdString());
-    return path.string();
-}
 
 // The database's first listed table, read whole; throws std::runtime_error on any failure.
 std::unique_ptr<MemberTable> ReadFirstTable(const QString& path) {
@@ -148,7 +140,7 @@ void MainWindow::showMemberOrder(MemberOrder order) {
 }
 
 void MainWindow::openStartupDatabase() {
-    databasePath_ = ToQString(LoadDatabaseSetting(SettingsPath(), databasePath_.toStdString()));
+    databasePath_ = ToQString(LoadDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString()));
     const StartupDatabase choice =
         ChooseStartupDatabase(databasePath_.toStdString(), programFolder_.toStdString());
     databasePath_ = ToQString(choice.path);
@@ -162,7 +154,7 @@ void MainWindow::saveSettings() {
     // A window that never started never read the settings; it has nothing to write back.
     if (!started_)
         return;
-    SaveDatabaseSetting(SettingsPath(), databasePath_.toStdString());
+    SaveDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString());
 }
 
 void MainWindow::readDatabase() {

@@ -96,3 +96,19 @@ TEST(Settings, FileLivesInTheConfigFolder) {
 }
 
 } // namespace
+
+TEST(Settings, OtherSectionsAndListsLiveBesideTheDatabase) {
+    ranvik::test::TempDir dir;
+    const std::string path = dir.file("Ranvik.ini");
+    ASSERT_TRUE(SaveDatabaseSetting(path, "/data/members.mde"));
+    ASSERT_TRUE(SaveSetting(path, "Window", "Enter moves down", "1"));
+    ASSERT_TRUE(SaveSettingList(path, "Recent charts", {"/a/spring.tms", "/b/fall open.tms"}));
+    ASSERT_TRUE(SaveSettingList(path, "Recent charts", {"/c/winter.tms"}));
+
+    EXPECT_EQ(LoadDatabaseSetting(path, ""), "/data/members.mde");
+    EXPECT_EQ(LoadSetting(path, "Window", "Enter moves down"), std::optional<std::string>("1"));
+    EXPECT_EQ(LoadSetting(path, "Window", "missing"), std::nullopt);
+    // Saving a shorter list leaves none of the longer one behind.
+    EXPECT_EQ(LoadSettingList(path, "Recent charts"), std::vector<std::string>{"/c/winter.tms"});
+    EXPECT_TRUE(LoadSettingList(dir.file("none.ini"), "Recent charts").empty());
+}
