@@ -6,7 +6,6 @@
 #include "members/TextFold.h"
 
 #include <algorithm>
-#include <ranges>
 #include <unordered_map>
 
 namespace ranvik {
@@ -102,8 +101,10 @@ MatchApplied ApplyNameMatches(Chart& chart, const MemberTable& table,
 
 void UndoNameMatches(Chart& chart, const MatchApplied& applied) {
     // Backwards: a cell changed twice gets its first text back.
-    for (const auto& change : std::views::reverse(applied.changes))
+    for (std::size_t i = applied.changes.size(); i-- > 0;) {
+        const CellChange& change = applied.changes[i];
         chart.setCell(change.col, change.row, change.before);
+    }
 }
 
 } // namespace ranvik
