@@ -28,8 +28,8 @@ const std::string& CommandLine::value(const std::string& option) const {
 }
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::vector<OptionDef>& defs,
-                                            std::string& error) {
+                                            const std::vector<OptionDef>& defs, std::string& error,
+                                            const std::string& fileKind) {
     CommandLine line;
     bool haveChart = false;
     bool optionsEnded = false;
@@ -41,7 +41,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         }
         if (optionsEnded || !LooksLikeOption(arg)) {
             if (haveChart) {
-                error = "unexpected argument '" + arg + "' (only one chart file is taken)";
+                error =
+                    "unexpected argument '" + arg + "' (only one " + fileKind + " file is taken)";
                 return std::nullopt;
             }
             line.chart = arg;
@@ -73,7 +74,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         }
     }
     if (!haveChart) {
-        error = "no chart file given";
+        error = "no " + fileKind + " file given";
         return std::nullopt;
     }
     for (const OptionDef& def : defs) {

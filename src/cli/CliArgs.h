@@ -18,7 +18,7 @@ struct OptionDef {
 };
 
 struct CommandLine {
-    std::string chart;
+    std::string chart; // the one file argument: a chart, or the members command's database
     std::map<std::string, std::string> values; // by option name, e.g. "--type"
 
     bool has(const std::string& option) const { return values.count(option) != 0; }
@@ -27,8 +27,10 @@ struct CommandLine {
 
 // Parses the arguments after the command's name. On a usage fault gives nothing and a
 // message in error.
+// `fileKind` names the one file argument in messages ("chart", "database").
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::vector<OptionDef>& defs, std::string& error);
+                                            const std::vector<OptionDef>& defs, std::string& error,
+                                            const std::string& fileKind = "chart");
 
 std::optional<TournamentType> ParseTournamentType(const std::string& text);
 std::optional<InconsistencyAnswer> ParseInconsistencyPolicy(const std::string& text);

@@ -1,5 +1,7 @@
 #include "cli/MembersCommand.h"
 
+#include "cli/CliArgs.h"
+
 #include "members/MemberDatabase.h"
 #include "members/MemberTable.h"
 
@@ -37,44 +39,21 @@ std::optional<MemberOrder> ParseOrder(const std::string& text) {
 // Gives the options, or nothing with a message in error.
 std::optional<MembersOptions> ParseOptions(const std::vector<std::string>& args,
                                            std::string& error) {
-    MembersOptions options;
-    bool haveDatabase = false;
-    bool orderGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--order" || arg == "--find") {
-            if ((arg == "--find" && options.find) || (arg == "--order" && orderGiven)) {
-                error = "option '" + arg + "' given twice";
-                return std::nullopt;
-            }
-            if (i + 1 >= args.size()) {
-                error = arg + " needs a value";
-                return std::nullopt;
-            }
-            const std::string& value = args[++i];
-            if (arg == "--find") {
-                options.find = value;
-            } else if (auto order = ParseOrder(value)) {
-                options.order = *order;
-                orderGiven = true;
-            } else {
-                error = "unknown ordering '" + value + "' (name, number or prov)";
-                return std::nullopt;
-            }
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option '" + arg + "'";
-            return std::nullopt;
-        } else if (haveDatabase) {
-            error = "more than one database file given";
-            return std::nullopt;
-        } else {
-            options.database = arg;
-            haveDatabase = true;
-        }
-    }
-    if (!haveDatabase) {
-        error = "no database file given";
+    const auto line =
+        ParseCommandLine(args, {{"--order", false}, {"--find", false}}, error, "database");
+    if (!line)
         return std::nullopt;
+    MembersOptions options;
+    options.database = line->chart;
+    if (line->has("--find"))
+        options.find = line->value("--find");
+    if (line->has("--order")) {
+        const auto order = ParseOrder(line->value("--order"));
+        if (!order) {
+            error = "unknown ordering '" + line->value("--order") + "' (name, number or prov)";
+            return std::nullopt;
+        }
+        options.order = *order;
     }
     return options;
 }

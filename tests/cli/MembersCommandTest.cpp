@@ -68,7 +68,7 @@ TEST(MembersCommand, UsageAndDatabaseFaultsExitTwo) {
     const Case cases[] = {
         {{"members"}, "no database file given"},
         {{"members", Members(), "--order", "city"}, "unknown ordering 'city'"},
-        {{"members", Members(), "--find"}, "--find needs a value"},
+        {{"members", Members(), "--find"}, "option '--find' needs a value"},
         {{"members", Members(), "--bogus"}, "unknown option '--bogus'"},
         {{"members", missing}, "Database file " + missing + " not found."},
         {{"members", (TestDataDir() / "members" / "two-tables.mdb").string()}, "has no field NAME"},
@@ -76,6 +76,8 @@ TEST(MembersCommand, UsageAndDatabaseFaultsExitTwo) {
          "option '--order' given twice"},
         {{"members", Members(), "--find", "a", "--find", "b"}, "option '--find' given twice"},
         {{"members", dir.path().string()}, "is a folder, not a file."},
+        {{"members", Members(), Members()}, "only one database file is taken"},
+        {{"members", Members(), "--order=number", "--find"}, "option '--find' needs a value"},
     };
     for (const Case& c : cases) {
         const CliResult result = RunCli(c.args);
