@@ -66,7 +66,7 @@ QString ChartFromCommandLine(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     const QString chart = ChartFromCommandLine(argc, argv);
 
-    QApplication app(argc, argv);
+    ranvik::Application app(argc, argv);
     SetIdentity();
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("ranvik"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QApplication>
+
 #include <memory>
 
 namespace ranvik {
@@ -30,5 +32,14 @@ struct AppWindows {
 
 // Needs a QApplication.
 std::unique_ptr<AppWindows> CreateAppWindows();
+
+// The program's application object: running out of memory while an event is handled ends
+// that command with a message, not the program, and leaves the chart as it was shown.
+class Application : public QApplication {
+    Q_OBJECT
+  public:
+    Application(int& argc, char** argv) : QApplication(argc, argv) {}
+    bool notify(QObject* receiver, QEvent* event) override;
+};
 
 } // namespace ranvik

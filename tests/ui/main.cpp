@@ -1,6 +1,7 @@
 // Test main for the GUI tests: offscreen, a pinned locale, and every dialog scripted.
 
 #include "TestSupport.h"
+#include "ui/Application.h"
 #include "ui/Prompts.h"
 
 #include <QApplication>
@@ -26,7 +27,8 @@ int main(int argc, char** argv) {
     // Settings written by windows under test go to a folder of their own.
     static ranvik::test::TempDir configHome;
     setenv("XDG_CONFIG_HOME", configHome.path().c_str(), 1);
-    QApplication app(argc, argv);
+    // The program's own application object, so its event boundary is under test too.
+    ranvik::Application app(argc, argv);
     ranvik::prompts::setStrict(true);
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new QueueReset);
