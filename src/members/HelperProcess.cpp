@@ -80,7 +80,7 @@ bool WriteAll(int fd, const std::string& bytes) {
 #endif
 
 // The address space the process uses now, from /proc; 0 when it cannot be told.
-std::size_t CurrentAddressSpace() {
+[[maybe_unused]] std::size_t CurrentAddressSpace() {
     std::FILE* statm = std::fopen("/proc/self/statm", "r");
     if (!statm)
         return 0;
