@@ -4,6 +4,8 @@
 #include "document/DocumentPrompts.h"
 #include "ui/FileDialog.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace ranvik {
@@ -16,10 +18,12 @@ class WindowPrompts : public DocumentPrompts {
     WindowPrompts(QWidget& window, ChartView& chartView);
 
     void setDialogs(const AppDialogs* dialogs) { dialogs_ = dialogs; }
-    // Opening keeps one folder and name for charts and databases alike, saving one for
-    // charts and reports.
     FileDialog& openDialog() { return openDialog_; }
     FileDialog& saveDialog() { return saveDialog_; }
+    // The open chart's file (empty for a new chart): what Save as proposes.
+    std::function<QString()> chartFileName;
+    // The folder each kind of file was last chosen in, kept in the settings file.
+    QString folderFor(FileKind kind) const;
 
     SaveChangesAnswer askSaveChanges(const std::string& question, bool canCancel) override;
     std::optional<TournamentType> askTournamentType() override;
@@ -38,6 +42,8 @@ class WindowPrompts : public DocumentPrompts {
     void showCell(int col, int row) override;
 
   private:
+    std::optional<std::string> remembered(FileKind kind, const QString& chosen);
+
     QWidget& window_;
     ChartView& chartView_;
     const AppDialogs* dialogs_ = nullptr;
