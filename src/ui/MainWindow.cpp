@@ -332,6 +332,7 @@ void MainWindow::startOnce() {
     syncSettings();
     chartView_->setCurrentCell(1, 1);
     refreshTitle();
+    chartView_->fitNameColumn();
     // Typing at start-up goes into the chart.
     focusChart();
 }

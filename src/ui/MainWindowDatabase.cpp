@@ -166,6 +166,7 @@ void MainWindow::saveSettings() {
     if (!started_)
         return;
     SaveDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString());
+    prompts_->saveFolders();
 }
 
 bool MainWindow::readDatabase(const QString& path, bool tellFailure) {

@@ -44,10 +44,17 @@ void MainWindow::addStandardShortcuts() {
         if (auto* action = findChild<QAction*>(QString::fromLatin1(name)))
             action->setShortcut(key);
     }
-    // Some platforms have no standard Save as key; Ctrl+Shift+S is what directors know.
-    auto* saveAs = findChild<QAction*>(QStringLiteral("saveAsAction"));
-    if (saveAs && saveAs->shortcut().isEmpty())
-        saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    // Some platforms have no standard key for these; use what directors know elsewhere.
+    const std::pair<const char*, QKeySequence> fallbacks[] = {
+        {"saveAsAction", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"quitAction", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"helpAction", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [name, key] : fallbacks) {
+        auto* action = findChild<QAction*>(QString::fromLatin1(name));
+        if (action && action->shortcut().isEmpty())
+            action->setShortcut(key);
+    }
 
     auto* database = menuBar()->findChild<QMenu*>(QStringLiteral("databaseMenu"));
     findMemberAction_ = database ? database->addAction(tr("&Find member by name"))

@@ -147,23 +147,39 @@ std::optional<TournamentInfo> WindowPrompts::askTournamentInfo(TournamentType ty
     return dialog.info();
 }
 
-QString WindowPrompts::folderFor(FileKind kind) const {
-    return ToQString(
+QString WindowPrompts::folderFor(FileKind kind) {
+    const auto known = folders_.find(kind);
+    if (known != folders_.end())
+        return known->second;
+    const QString stored = ToQString(
         LoadSetting(DefaultSettingsPath(), kFoldersSection, FolderKey(kind)).value_or(""));
+    folders_[kind] = stored;
+    return stored;
+}
+
+void WindowPrompts::saveFolders() const {
+    for (const auto& [kind, folder] : folders_) {
+        if (!folder.isEmpty())
+            SaveSetting(DefaultSettingsPath(), kFoldersSection, FolderKey(kind),
+                        folder.toStdString());
+    }
 }
 
 std::optional<std::string> WindowPrompts::remembered(FileKind kind, const QString& chosen) {
     if (chosen.isEmpty())
         return std::nullopt;
-    SaveSetting(DefaultSettingsPath(), kFoldersSection, FolderKey(kind),
-                QFileInfo(chosen).absolutePath().toStdString());
+    // Kept in memory and written with the other settings at the end: a write now would
+    // come between the user's choice and the file's own write.
+    folders_[kind] = QFileInfo(chosen).absolutePath();
     return chosen.toStdString();
 }
 
 std::optional<std::string> WindowPrompts::chooseFileToOpen(FileKind kind) {
     // Each kind of file starts in its own folder: a chart is never proposed as a database.
     openDialog_.setFilter(FilterFor(kind));
-    openDialog_.setFileName(InFolder(folderFor(kind), QString()));
+    // A chart's Open starts at the chart shown, if it has a file.
+    const QString current = kind == FileKind::Chart && chartFileName ? chartFileName() : QString();
+    openDialog_.setFileName(current.isEmpty() ? InFolder(folderFor(kind), QString()) : current);
     return remembered(kind, openDialog_.exec(&window_));
 }
 

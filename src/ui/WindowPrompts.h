@@ -5,6 +5,7 @@
 #include "ui/FileDialog.h"
 
 #include <functional>
+#include <map>
 
 class QWidget;
 
@@ -22,8 +23,10 @@ class WindowPrompts : public DocumentPrompts {
     FileDialog& saveDialog() { return saveDialog_; }
     // The open chart's file (empty for a new chart): what Save as proposes.
     std::function<QString()> chartFileName;
-    // The folder each kind of file was last chosen in, kept in the settings file.
-    QString folderFor(FileKind kind) const;
+    // The folder each kind of file was last chosen in; saveFolders keeps them in the
+    // settings file for the next run.
+    QString folderFor(FileKind kind);
+    void saveFolders() const;
 
     SaveChangesAnswer askSaveChanges(const std::string& question, bool canCancel) override;
     std::optional<TournamentType> askTournamentType() override;
@@ -49,6 +52,7 @@ class WindowPrompts : public DocumentPrompts {
     const AppDialogs* dialogs_ = nullptr;
     FileDialog openDialog_{FileDialog::Mode::Open};
     FileDialog saveDialog_{FileDialog::Mode::Save};
+    std::map<FileKind, QString> folders_;
 };
 
 } // namespace ranvik
