@@ -31,7 +31,7 @@ TEST(RecentCharts, KeptInTheirOwnSectionAndTidiedOnReading) {
     ranvik::test::TempDir dir;
     const std::string ini = dir.file("Ranvik.ini");
     ASSERT_TRUE(SaveDatabaseSetting(ini, "/db/QRBMembers.mde"));
-    ASSERT_TRUE(SaveSettingList(ini, kRecentChartsSection, {"/a.tms", "", "/b.tms", "/a.tms"}));
+    ASSERT_TRUE(SaveSettingList(ini, kRecentChartsSection, {"/a.tms", "/b.tms", "/a.tms"}));
     EXPECT_EQ(LoadRecentCharts(ini), (List{"/a.tms", "/b.tms"}));
     EXPECT_EQ(RememberRecentChart(ini, "/c.tms"), (List{"/c.tms", "/a.tms", "/b.tms"}));
     EXPECT_EQ(LoadRecentCharts(ini), (List{"/c.tms", "/a.tms", "/b.tms"}));
