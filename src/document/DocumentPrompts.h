@@ -12,7 +12,7 @@
 
 namespace ranvik {
 
-enum class FileKind { Chart, Report };
+enum class FileKind { Chart, Report, Database };
 
 enum class SaveChangesAnswer { Save, Discard, Cancel };
 

@@ -52,6 +52,13 @@ std::size_t SequenceLength(std::string_view bytes, std::size_t pos) {
     return length;
 }
 
+// Control bytes no typed text holds: tab, the line ends, form feed and the old end-of-file
+// mark pass; the rest show a binary file (an image, a database, an archive).
+bool IsBinaryControl(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f' && byte != 0x1A;
+}
+
 } // namespace
 
 bool IsMultiByteUtf8(std::string_view bytes) {
@@ -86,6 +93,13 @@ ChartText DecodeChartText(std::string_view bytes) {
         const auto line = std::count(bytes.begin(), bytes.begin() + static_cast<long>(nul), '\n');
         out.message = "The file holds a NUL byte (line " + std::to_string(line + 1) +
                       "), which no chart file has: it is not a chart file.";
+        return out;
+    }
+    if (const auto control = std::find_if(bytes.begin(), bytes.end(), IsBinaryControl);
+        control != bytes.end()) {
+        const auto line = std::count(bytes.begin(), control, '\n');
+        out.message = "The file holds binary data (line " + std::to_string(line + 1) +
+                      "), not text: it is not a chart file.";
         return out;
     }
     if (IsMultiByteUtf8(bytes)) {

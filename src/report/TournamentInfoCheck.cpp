@@ -55,8 +55,9 @@ std::string CheckTournamentInfo(const TournamentInfo& info) {
     if (const std::string field = FieldBreakingReport(info); !field.empty())
         return "Please remove quotation marks, tabs and line breaks from the field \"" + field +
                "\".\r\rThe report cannot carry them.";
-    const char* const dateFormat = "Please provide an ending date in YYYY/MM/DD format.\r\r"
+    const char* const dateLength = "Please provide an ending date in YYYY/MM/DD format.\r\r"
                                    "Date must be exactly 10 characters long. Example: 2009/01/31";
+    const char* const dateForm = "Date must be in YYYY/MM/DD format. Example: 2009/01/31";
     if (info.name.empty())
         return "Please provide a name for the tournament.";
     if (info.province.empty())
@@ -64,9 +65,10 @@ std::string CheckTournamentInfo(const TournamentInfo& info) {
     if (info.endDate.empty())
         return "Please provide an ending date.";
     if (CharacterCount(info.endDate) != 10)
-        return dateFormat;
+        return dateLength;
+    // Ten characters is right; a date written day first (18/06/2025) is not.
     if (FirstSlashPosition(info.endDate) != 5)
-        return dateFormat;
+        return dateForm;
     if (info.tdNumber.empty())
         return "Please provide the TD's QRB number.";
     return {};

@@ -6,6 +6,7 @@
 #include "Version.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -90,8 +91,7 @@ QLabel* MakeOverlay(QWidget* parent, const char* name, const QString& text, cons
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("About Ranvik"));
-    resize(325, 470);
+    setWindowTitle(tr("About Ranvik"));
 
     const OkBar bar = MakeOkBar(this);
     okButton_ = bar.ok;
@@ -101,37 +101,42 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     content->setFrameStyle(QFrame::Panel | QFrame::Raised);
     content->setLineWidth(6);
 
-    // The picture is drawn from its top left corner and clipped by its frame.
     auto* picture = new QLabel(content);
     picture->setObjectName(QStringLiteral("pictureLabel"));
-    picture->setGeometry(8, 9, 305, 237);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setPixmap(DrawPicture());
 
     QLabel* programName = MakeOverlay(content, "programNameLabel", QStringLiteral("Ranvik"),
                                       LabelFont(QFont::Serif, QStringLiteral("Serif"), 37, true));
-    programName->setGeometry(19, 10, 230, 44);
     QLabel* version =
         MakeOverlay(content, "versionLabel", tr("Version %1").arg(QStringLiteral(RANVIK_VERSION)),
                     LabelFont(QFont::SansSerif, QStringLiteral("Sans Serif"), 19, false));
-    version->adjustSize();
-    version->move(16, 54);
+    // The name and version sit over the picture's top left corner, in the same grid cell.
+    auto* titles = new QVBoxLayout;
+    titles->setContentsMargins(10, 4, 10, 4);
+    titles->addWidget(programName, 0, Qt::AlignLeft);
+    titles->addWidget(version, 0, Qt::AlignLeft);
+    titles->addStretch(1);
 
     auto* credits = new QPlainTextEdit(content);
     credits->setObjectName(QStringLiteral("creditsText"));
     credits->setReadOnly(true);
-    credits->setGeometry(8, 249, 232, 142);
-    credits->setPlainText(QStringLiteral(
-        "Ranvik - rating reports for chess tournament directors.\n\n"
-        "Send the two files it writes, the .qtr report and the .tms chart, to the QRB rating "
-        "office.\n\n"
-        "Questions about ratings or membership numbers: your federation's rating office."));
+    credits->setPlainText(
+        tr("Ranvik - rating reports for chess tournament directors.\n\n"
+           "Send the two files it writes, the .qtr report and the .tms chart, to the QRB rating "
+           "office.\n\n"
+           "Questions about ratings or membership numbers: your federation's rating office."));
+    credits->setMinimumHeight(credits->fontMetrics().lineSpacing() * 8);
+
+    auto* grid = new QGridLayout(content);
+    grid->addWidget(picture, 0, 0);
+    grid->addLayout(titles, 0, 0);
+    grid->addWidget(credits, 1, 0);
+    grid->setRowStretch(1, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(bar.panel);
     layout->addWidget(content, 1);
+    layout->addWidget(bar.panel);
     okButton_->setFocus();
 }
 

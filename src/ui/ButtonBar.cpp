@@ -1,42 +1,34 @@
 #include "ui/ButtonBar.h"
 
 #include <QDialog>
-#include <QFrame>
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QPushButton>
 
 namespace ranvik {
 
 OkCancelBar MakeOkCancelBar(QDialog* dialog) {
     OkCancelBar bar;
-    bar.panel = new QWidget(dialog);
-    bar.panel->setObjectName(QStringLiteral("buttonBar"));
-    bar.ok = new QPushButton(QStringLiteral("&OK"), bar.panel);
+    auto* box = new QDialogButtonBox(dialog);
+    box->setObjectName(QStringLiteral("buttonBar"));
+    bar.panel = box;
+    bar.ok = box->addButton(QDialog::tr("&OK"), QDialogButtonBox::AcceptRole);
     bar.ok->setObjectName(QStringLiteral("okButton"));
     bar.ok->setDefault(true);
-    bar.cancel = new QPushButton(QStringLiteral("&Cancel"), bar.panel);
+    bar.cancel = box->addButton(QDialog::tr("&Cancel"), QDialogButtonBox::RejectRole);
     bar.cancel->setObjectName(QStringLiteral("cancelButton"));
     bar.cancel->setAutoDefault(false);
-    auto* layout = new QHBoxLayout(bar.panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(bar.ok);
-    layout->addWidget(bar.cancel);
-    layout->addStretch(1);
     QObject::connect(bar.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return bar;
 }
 
 OkBar MakeOkBar(QDialog* dialog) {
-    auto* panel = new QFrame(dialog);
-    panel->setObjectName(QStringLiteral("buttonBar"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setFixedHeight(26);
-    auto* ok = new QPushButton(QStringLiteral("&OK"), panel);
+    auto* box = new QDialogButtonBox(dialog);
+    box->setObjectName(QStringLiteral("buttonBar"));
+    QPushButton* ok = box->addButton(QDialog::tr("&OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("okButton"));
-    ok->setGeometry(0, 0, 75, 25);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    return {panel, ok};
+    return {box, ok};
 }
 
 } // namespace ranvik

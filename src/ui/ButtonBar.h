@@ -6,8 +6,9 @@ class QWidget;
 
 namespace ranvik {
 
-// The "&OK" / "&Cancel" bar at the top left of a dialog: OK is the default button, Cancel
-// rejects. The caller connects OK (the dialogs check their fields before accepting).
+// The "&OK" / "&Cancel" button box of a dialog: OK is the default button, Cancel rejects.
+// The caller connects OK (the dialogs check their fields before accepting) and places the
+// box, at the dialog's foot.
 struct OkCancelBar {
     QWidget* panel = nullptr;
     QPushButton* ok = nullptr;
@@ -16,8 +17,8 @@ struct OkCancelBar {
 
 OkCancelBar MakeOkCancelBar(QDialog* dialog);
 
-// The sunken 26-pixel panel along the top of the help and about windows, holding the
-// default "&OK" button that closes the window.
+// The button box of the help and about windows, holding the default "&OK" button that
+// closes the window.
 struct OkBar {
     QWidget* panel = nullptr;
     QPushButton* ok = nullptr;

@@ -64,7 +64,17 @@ bool ChartDelegate::eventFilter(QObject* object, QEvent* event) {
     }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         view_->filterKey(*key, true);
-        view_->finishEditing(editor);
+        if (view_->enterMovesDown())
+            view_->finishEditingAndMove(editor, key);
+        else
+            view_->finishEditing(editor);
+        return true;
+    }
+    // Tab leaves the cell without opening the next one's editor, so the arrow keys keep
+    // moving between cells.
+    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+        !(key->modifiers() & Qt::ControlModifier)) {
+        view_->finishEditingAndMove(editor, key);
         return true;
     }
     // Delete comes with the text DEL on some platforms, but it edits rather than types a

@@ -45,13 +45,16 @@ ChartView::ChartView(QWidget* parent) : QTableView(parent) {
     setTabKeyNavigation(true);
     setShowGrid(true);
     setWordWrap(false);
-    horizontalHeader()->setDefaultSectionSize(48);
-    horizontalHeader()->setMinimumSectionSize(10);
+    // Sizes follow the font: a result column holds "W1000" and a row one line of text.
+    const QFontMetrics metrics = fontMetrics();
+    horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance(QStringLiteral("W1000")) +
+                                              metrics.averageCharWidth() * 2);
+    horizontalHeader()->setMinimumSectionSize(metrics.averageCharWidth() * 2);
     horizontalHeader()->setHighlightSections(false);
-    verticalHeader()->setDefaultSectionSize(24);
-    verticalHeader()->setMinimumSectionSize(10);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    verticalHeader()->setDefaultSectionSize(metrics.lineSpacing() + metrics.height() / 2);
+    verticalHeader()->setMinimumSectionSize(metrics.height());
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setFixedWidth(44);
     verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     verticalHeader()->setHighlightSections(false);
     // The corner is the chart's cell (0, 0): it shows its heading and selects nothing.
@@ -66,7 +69,10 @@ bool ChartView::eventFilter(QObject* watched, QEvent* event) {
         corner->removeEventFilter(this);
         QCoreApplication::sendEvent(corner, event);
         corner->installEventFilter(this);
+        // The corner button is disabled (it selects nothing); its heading is drawn as the
+        // other headings are, not greyed.
         QPainter painter(corner);
+        painter.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
         painter.drawText(corner->rect(), Qt::AlignCenter, chartModel_->cornerText());
         return true;
     }
@@ -81,11 +87,28 @@ void ChartView::setChartModel(ChartModel* model) {
 }
 
 void ChartView::applyDesignWidths() {
-    // Name, number, rating and the first result column; the rest take the default 48.
-    const int widths[] = {116, 63, 56, 41};
-    const int count = std::min(4, horizontalHeader()->count());
-    for (int i = 0; i < count; ++i)
-        horizontalHeader()->resizeSection(i, widths[i]);
+    // Name, number and rating: wide enough for common content and their whole heading; the
+    // result columns take the default.
+    const QFontMetrics metrics = fontMetrics();
+    const int pad = metrics.averageCharWidth() * 2;
+    const int content[] = {metrics.horizontalAdvance(QStringLiteral("Wwwwwwwww, Wwwwwww")),
+                           metrics.horizontalAdvance(QStringLiteral("0000000")),
+                           metrics.horizontalAdvance(QStringLiteral("0000"))};
+    const int count = std::min(3, horizontalHeader()->count());
+    for (int i = 0; i < count; ++i) {
+        horizontalHeader()->resizeSection(
+            i, std::max(content[i] + pad, horizontalHeader()->sectionSizeHint(i)));
+    }
+}
+
+void ChartView::fitNameColumn() {
+    if (!chartModel_ || chartModel_->columnCount() == 0)
+        return;
+    applyDesignWidths();
+    // Wider than the usual name only when a loaded name needs it.
+    const int fitted = sizeHintForColumn(0);
+    if (fitted > columnWidth(0))
+        setColumnWidth(0, fitted);
 }
 
 int ChartView::currentCol() const {
@@ -124,6 +147,12 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const std::optional<QString> text = filterKey(*event, false);
+    if (enter && enterMovesDown_) {
+        // The update has run; Enter goes on down the column.
+        moveDown();
+        event->accept();
+        return;
+    }
     if (enter) {
         // The update has run; Enter now opens the cell's editor.
         edit(currentIndex(), QAbstractItemView::EditKeyPressed, event);
@@ -158,6 +187,23 @@ void ChartView::editorOpened(const QModelIndex& index) {
 void ChartView::finishEditing(QWidget* editor) {
     commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void ChartView::moveDown() {
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && current.row() + 1 < model()->rowCount())
+        setCurrentIndex(model()->index(current.row() + 1, current.column()));
+}
+
+void ChartView::finishEditingAndMove(QWidget* editor, QKeyEvent* key) {
+    finishEditing(editor);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter) {
+        moveDown();
+        return;
+    }
+    // Tab, Shift+Tab: the cursor moves as it would outside the editor, which stays closed.
+    QTableView::keyPressEvent(key);
 }
 
 } // namespace ranvik

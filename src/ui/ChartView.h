@@ -35,6 +35,13 @@ class ChartView : public QTableView {
     // receive, or nothing when the key is dropped or fully handled (Enter).
     std::optional<QString> filterKey(const QKeyEvent& event, bool editing);
 
+    // Enter commits (running the opponent update) and moves down the column, instead of
+    // opening the cell's editor.
+    void setEnterMovesDown(bool on) { enterMovesDown_ = on; }
+    bool enterMovesDown() const { return enterMovesDown_; }
+    // Widens the name column to the longest name shown (after a load).
+    void fitNameColumn();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,8 +52,11 @@ class ChartView : public QTableView {
     void editorOpened(const QModelIndex& index);
     void applyDesignWidths();
     void finishEditing(QWidget* editor);
+    void finishEditingAndMove(QWidget* editor, QKeyEvent* key);
+    void moveDown();
 
     ChartModel* chartModel_ = nullptr;
+    bool enterMovesDown_ = false;
 };
 
 } // namespace ranvik

@@ -32,6 +32,7 @@ QStringList FileDialog::QtFilters(const QString& filter) {
 
 QString FileDialog::exec(QWidget* parent) {
     QString chosen;
+    prompts::noteFileProposal(fileName_);
     if (!prompts::takeFileName(chosen)) {
         QFileDialog dialog(parent);
         dialog.setObjectName(QStringLiteral("FileDialog"));
@@ -42,7 +43,7 @@ QString FileDialog::exec(QWidget* parent) {
         const QFileInfo last(fileName_);
         if (!fileName_.isEmpty() && last.isAbsolute())
             dialog.setDirectory(last.absolutePath());
-        if (!fileName_.isEmpty())
+        if (!last.fileName().isEmpty())
             dialog.selectFile(last.fileName());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};

@@ -65,8 +65,7 @@ const QStringList& HelpDialog::Paragraphs() {
 
 HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("helpDialog"));
-    setWindowTitle(QStringLiteral("Ranvik Help"));
-    resize(530, 585);
+    setWindowTitle(tr("Ranvik Help"));
 
     const OkBar bar = MakeOkBar(this);
     okButton_ = bar.ok;
@@ -83,10 +82,11 @@ HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
     helpText_->setPlainText(Paragraphs().join(QStringLiteral("\n\n")));
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(bar.panel);
     layout->addWidget(helpText_, 1);
+    layout->addWidget(bar.panel);
+    // About 70 characters a line and 36 lines, whatever the font.
+    const QFontMetrics metrics(font);
+    resize(metrics.averageCharWidth() * 70, metrics.lineSpacing() * 36);
 
     setTabOrder(okButton_, helpText_);
     okButton_->setFocus();

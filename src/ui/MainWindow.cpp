@@ -16,6 +16,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -35,8 +37,11 @@ namespace ranvik {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Ranvik - Ratings report utility for the Korvath"));
-    resize(951, 526);
-    CenterOnScreen(*this);
+    // The usual size, or the screen's when that is smaller.
+    QSize start(951, 526);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        start = start.boundedTo(screen->availableGeometry().size());
+    resize(start);
     programFolder_ = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 
     auto* central = new QWidget(this);
@@ -54,6 +59,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     chartView_->setObjectName(QStringLiteral("chartView"));
     prompts_ = std::make_unique<WindowPrompts>(*this, *chartView_);
     document_ = std::make_unique<ChartDocument>(*prompts_);
+    prompts_->chartFileName = [this] { return ToQString(document_->fileName()); };
     chartModel_ = new ChartModel(document_->tournament(), this);
     chartView_->setChartModel(chartModel_);
     membersView_ = new QTableView(splitter_);
@@ -67,6 +73,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     splitter_->setSizes({495, 951 - 495 - 4});
     column->addWidget(splitter_, 1);
     setCentralWidget(central);
+    // The layouts give the smallest size at which every control shows whole; the window
+    // starts at its usual size, or the screen's when that is smaller.
+    CenterOnScreen(*this);
 
     buildMenus();
     connectChart();
@@ -94,93 +103,112 @@ void MainWindow::buildSettingsStrip() {
     settingsStrip_->setObjectName(QStringLiteral("settingsStrip"));
     settingsStrip_->setFrameShape(QFrame::Panel);
     settingsStrip_->setFrameShadow(QFrame::Sunken);
-    settingsStrip_->setFixedHeight(86);
+    settingsStrip_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
-    auto* playersLabel = new QLabel(QStringLiteral("Number of players"), settingsStrip_);
+    // Counts and type on the left, the report button beside them, the database's controls
+    // on the right; every size comes from the font.
+    auto* counts = new QGridLayout;
+    auto* playersLabel = new QLabel(tr("Number of players"), settingsStrip_);
     playersLabel->setObjectName(QStringLiteral("playersLabel"));
-    playersLabel->move(8, 4);
     playersBox_ = new QSpinBox(settingsStrip_);
     playersBox_->setObjectName(QStringLiteral("playersBox"));
     playersBox_->setRange(Tournament::MinPlayers, Tournament::MaxPlayers);
     playersBox_->setValue(Tournament::StartPlayers);
     playersBox_->setKeyboardTracking(false);
-    playersBox_->setGeometry(8, 20, 60, 22);
     playersLabel->setBuddy(playersBox_);
 
-    roundsLabel_ = new QLabel(QStringLiteral("Number of rounds"), settingsStrip_);
+    roundsLabel_ = new QLabel(tr("Number of rounds"), settingsStrip_);
     roundsLabel_->setObjectName(QStringLiteral("roundsLabel"));
-    roundsLabel_->move(134, 4);
     roundsBox_ = new QSpinBox(settingsStrip_);
     roundsBox_->setObjectName(QStringLiteral("roundsBox"));
     roundsBox_->setRange(Tournament::MinRounds, Tournament::MaxRounds);
     roundsBox_->setValue(Tournament::StartRounds);
     roundsBox_->setKeyboardTracking(false);
-    roundsBox_->setGeometry(134, 20, 60, 22);
     roundsLabel_->setBuddy(roundsBox_);
 
-    reportButton_ = new QPushButton(QStringLiteral("Create report for QRB..."), settingsStrip_);
+    reportButton_ = new QPushButton(tr("Create report for QRB..."), settingsStrip_);
     reportButton_->setObjectName(QStringLiteral("reportButton"));
-    reportButton_->setGeometry(262, 18, 160, 25);
 
-    typeGroup_ = new QGroupBox(QStringLiteral("Tournament type"), settingsStrip_);
+    counts->addWidget(playersLabel, 0, 0);
+    counts->addWidget(playersBox_, 1, 0, Qt::AlignLeft);
+    counts->addWidget(roundsLabel_, 0, 1);
+    counts->addWidget(roundsBox_, 1, 1, Qt::AlignLeft);
+    counts->addWidget(reportButton_, 1, 2);
+    counts->setColumnStretch(3, 1);
+
+    typeGroup_ = new QGroupBox(tr("Tournament type"), settingsStrip_);
     typeGroup_->setObjectName(QStringLiteral("typeGroup"));
-    typeGroup_->setGeometry(8, 44, 414, 38);
     auto* radios = new QHBoxLayout(typeGroup_);
-    radios->setContentsMargins(6, 0, 6, 0);
     typeButtons_ = new QButtonGroup(typeGroup_);
     typeButtons_->setObjectName(QStringLiteral("typeButtons"));
-    const char* captions[] = {"Swiss/Match", "Round robin", "Double round robin"};
+    const QString captions[] = {tr("Swiss/Match"), tr("Round robin"), tr("Double round robin")};
     const char* names[] = {"swissRadio", "roundRobinRadio", "doubleRoundRobinRadio"};
     for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(QString::fromLatin1(captions[i]), typeGroup_);
+        auto* radio = new QRadioButton(captions[i], typeGroup_);
         radio->setObjectName(QString::fromLatin1(names[i]));
         typeButtons_->addButton(radio, i);
         radios->addWidget(radio);
     }
+    radios->addStretch(1);
     typeButtons_->button(0)->setChecked(true);
 
-    showMembersBox_ = new QCheckBox(QStringLiteral("View database"), settingsStrip_);
+    auto* left = new QVBoxLayout;
+    left->addLayout(counts);
+    left->addWidget(typeGroup_);
+
+    showMembersBox_ = new QCheckBox(tr("View database"), settingsStrip_);
     showMembersBox_->setObjectName(QStringLiteral("showMembersBox"));
     showMembersBox_->setChecked(true);
-    showMembersBox_->move(440, 6);
     loadMemberButton_ =
-        new QPushButton(QStringLiteral("Load player from database (dbl-click)"), settingsStrip_);
+        new QPushButton(tr("Load player from database (dbl-click)"), settingsStrip_);
     loadMemberButton_->setObjectName(QStringLiteral("loadMemberButton"));
-    loadMemberButton_->setGeometry(440, 28, 240, 25);
 
-    memberNameLabel_ = new QLabel(QStringLiteral("Name"), settingsStrip_);
+    memberNameLabel_ = new QLabel(tr("Name"), settingsStrip_);
     memberNameLabel_->setObjectName(QStringLiteral("memberNameLabel"));
-    memberNameLabel_->move(700, 9);
     memberNameSearch_ = new QLineEdit(settingsStrip_);
     memberNameSearch_->setObjectName(QStringLiteral("memberNameSearch"));
-    memberNameSearch_->setGeometry(760, 6, 145, 22);
+    memberNameSearch_->setMinimumWidth(
+        memberNameSearch_->fontMetrics().horizontalAdvance(QStringLiteral("Wwwwwwwwwwww")));
     memberNameLabel_->setBuddy(memberNameSearch_);
-    memberNumberLabel_ = new QLabel(QStringLiteral("Number"), settingsStrip_);
+    memberNumberLabel_ = new QLabel(tr("Number"), settingsStrip_);
     memberNumberLabel_->setObjectName(QStringLiteral("memberNumberLabel"));
-    memberNumberLabel_->move(700, 35);
     memberNumberSearch_ = new QLineEdit(settingsStrip_);
     memberNumberSearch_->setObjectName(QStringLiteral("memberNumberSearch"));
-    memberNumberSearch_->setGeometry(760, 32, 78, 22);
     memberNumberLabel_->setBuddy(memberNumberSearch_);
 
     memberNavigator_ = new QWidget(settingsStrip_);
     memberNavigator_->setObjectName(QStringLiteral("memberNavigator"));
-    memberNavigator_->setGeometry(440, 58, 312, 22);
     auto* nav = new QHBoxLayout(memberNavigator_);
     nav->setContentsMargins(0, 0, 0, 0);
     nav->setSpacing(0);
-    auto makeNav = [&](const char* name, const char* text, const char* hint) {
+    auto makeNav = [&](const char* name, const char* text, const QString& hint) {
         auto* button = new QToolButton(memberNavigator_);
         button->setObjectName(QString::fromLatin1(name));
         button->setText(QString::fromUtf8(text));
-        button->setToolTip(QString::fromLatin1(hint));
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        button->setToolTip(hint);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         nav->addWidget(button);
     };
-    makeNav("firstMemberButton", "|\u25C0", "First record");
-    makeNav("previousMemberButton", "\u25C0", "Prior record");
-    makeNav("nextMemberButton", "\u25B6", "Next record");
-    makeNav("lastMemberButton", "\u25B6|", "Last record");
+    makeNav("firstMemberButton", "|\u25C0", tr("First record"));
+    makeNav("previousMemberButton", "\u25C0", tr("Prior record"));
+    makeNav("nextMemberButton", "\u25B6", tr("Next record"));
+    makeNav("lastMemberButton", "\u25B6|", tr("Last record"));
+
+    auto* database = new QGridLayout;
+    database->addWidget(showMembersBox_, 0, 0);
+    database->addWidget(loadMemberButton_, 1, 0);
+    database->addWidget(memberNavigator_, 2, 0);
+    database->addWidget(memberNameLabel_, 0, 1);
+    database->addWidget(memberNameSearch_, 0, 2);
+    database->addWidget(memberNumberLabel_, 1, 1);
+    database->addWidget(memberNumberSearch_, 1, 2);
+    database->setRowStretch(3, 1);
+
+    auto* strip = new QHBoxLayout(settingsStrip_);
+    strip->setContentsMargins(6, 4, 6, 4);
+    strip->addLayout(left);
+    strip->addSpacing(fontMetrics().averageCharWidth() * 2);
+    strip->addLayout(database, 1);
 
     connect(playersBox_, &QSpinBox::valueChanged, this, &MainWindow::playersCountChanged);
     connect(roundsBox_, &QSpinBox::valueChanged, this, &MainWindow::roundsCountChanged);
@@ -204,6 +232,7 @@ void MainWindow::buildMenus() {
     action(file, "newAction", "&New", &MainWindow::newChart);
     file->addSeparator();
     action(file, "openAction", "&Open...", &MainWindow::openChart);
+    buildRecentMenu(file);
     action(file, "saveAction", "&Save", &MainWindow::saveChart);
     action(file, "saveAsAction", "Save as...", &MainWindow::saveChartAs);
     file->addSeparator();
@@ -225,6 +254,7 @@ void MainWindow::buildMenus() {
                &MainWindow::toggleOpponentUpdates);
     updateOpponentsAction_->setCheckable(true);
     updateOpponentsAction_->setChecked(true);
+    buildEnterAction(tools);
 
     QMenu* database = menuBar()->addMenu(QStringLiteral("&Database"));
     database->setObjectName(QStringLiteral("databaseMenu"));
@@ -255,6 +285,7 @@ void MainWindow::buildMenus() {
     help->setObjectName(QStringLiteral("helpMenu"));
     action(help, "helpAction", "&Help...", &MainWindow::showHelp);
     action(help, "aboutAction", "&About...", &MainWindow::showAbout);
+    addStandardShortcuts();
 }
 
 void MainWindow::connectChart() {
@@ -300,6 +331,10 @@ void MainWindow::startOnce() {
     document_->start();
     syncSettings();
     chartView_->setCurrentCell(1, 1);
+    refreshTitle();
+    chartView_->fitNameColumn();
+    // Typing at start-up goes into the chart.
+    focusChart();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -328,12 +363,16 @@ void MainWindow::typeChosen(int id) {
 }
 
 void MainWindow::newChart() {
-    if (document_->newChart() == Outcome::Done)
+    if (document_->newChart() == Outcome::Done) {
         chartView_->setCurrentCell(1, 1);
+        lastRecent_.clear();
+    }
+    chartChanged();
 }
 
 void MainWindow::openChart() {
     document_->open();
+    chartChanged();
 }
 
 bool MainWindow::openChartFile(const QString& path) {
@@ -341,25 +380,32 @@ bool MainWindow::openChartFile(const QString& path) {
         document_->openFile(path.toStdString(), document_->tournament().type());
     if (opened.outcome != Outcome::Done) {
         prompts::showError(this, ToQString(opened.message));
+        focusChart();
         return false;
     }
+    chartChanged();
     return true;
 }
 
 bool MainWindow::openChartFromCommandLine(const QString& path) {
-    return document_->openChosen(path.toStdString()).outcome == Outcome::Done;
+    const bool opened = document_->openChosen(path.toStdString()).outcome == Outcome::Done;
+    chartChanged();
+    return opened;
 }
 
 void MainWindow::saveChart() {
     document_->save();
+    chartChanged();
 }
 
 void MainWindow::saveChartAs() {
     document_->saveAs();
+    chartChanged();
 }
 
 void MainWindow::createReport() {
     const ReportResult report = document_->createReport();
+    chartChanged();
     if (report.outcome != Outcome::Done)
         return;
     const QStringList confirmation = {
@@ -371,6 +417,7 @@ void MainWindow::createReport() {
             "These are the two files you submit to the QRB office to rate this section."),
     };
     prompts::showInformation(this, confirmation.join(QLatin1Char('\r')));
+    focusChart();
 }
 
 void MainWindow::deleteRow() {
@@ -379,10 +426,12 @@ void MainWindow::deleteRow() {
 
 void MainWindow::clearResults() {
     document_->clearAllResults();
+    focusChart();
 }
 
 void MainWindow::sortByRating() {
     document_->sortByRating();
+    focusChart();
 }
 
 void MainWindow::toggleOpponentUpdates() {
@@ -393,11 +442,13 @@ void MainWindow::toggleOpponentUpdates() {
 void MainWindow::showHelp() {
     if (dialogs_ && dialogs_->help)
         prompts::execModal(*dialogs_->help);
+    focusChart();
 }
 
 void MainWindow::showAbout() {
     if (dialogs_ && dialogs_->about)
         prompts::execModal(*dialogs_->about);
+    focusChart();
 }
 
 } // namespace ranvik

@@ -22,6 +22,7 @@ class QPushButton;
 class QSpinBox;
 class QSplitter;
 class QTableView;
+class QTimer;
 class QToolButton;
 
 namespace ranvik {
@@ -95,7 +96,9 @@ class MainWindow : public QMainWindow {
     void syncSettings();
     // Database steps of the start: settings, then the default file.
     void openStartupDatabase();
-    void readDatabase();
+    // Reads a membership file and shows it; false (with the error shown when tellFailure)
+    // when it cannot be read, the shown database staying.
+    bool readDatabase(const QString& path, bool tellFailure);
     void applyMemberColumnWidths();
     void showMemberOrder(MemberOrder order);
     void showCurrentMember();
@@ -140,6 +143,27 @@ class MainWindow : public QMainWindow {
     QAction* updateOpponentsAction_ = nullptr;
 
     const AppDialogs* dialogs_ = nullptr;
+
+    // Title and recent charts (MainWindowRecent.cpp).
+    void buildRecentMenu(QMenu* file);
+    void fillRecentMenu();
+    void openRecent(const QString& path);
+    void refreshTitle();
+    // After a command that may have opened, saved or replaced the chart.
+    void chartChanged();
+    QMenu* recentMenu_ = nullptr;
+    QTimer* titleTimer_ = nullptr;
+    std::string lastRecent_;
+
+    // Keyboard (MainWindowKeyboard.cpp).
+    void buildEnterAction(QMenu* tools);
+    void addStandardShortcuts();
+    void focusChart();
+    QAction* enterMovesAction_ = nullptr;
+    QAction* findMemberAction_ = nullptr;
+
+    // The database search that found nothing (MainWindowDatabase.cpp).
+    QLabel* noMatchLabel_ = nullptr;
 };
 
 } // namespace ranvik

@@ -11,6 +11,7 @@
 #include "ui/WindowPrompts.h"
 
 #include "members/MemberDatabase.h"
+#include "members/MembersTableChoice.h"
 #include "members/Settings.h"
 
 #include <QAction>
@@ -48,14 +49,10 @@ class BusyCursor {
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-// The database's first listed table, read whole; throws std::runtime_error on any failure.
-std::unique_ptr<MemberTable> ReadFirstTable(const QString& path) {
+// The database's members table, read whole; throws std::runtime_error on any failure.
+std::unique_ptr<MemberTable> ReadTableOf(const QString& path) {
     const std::unique_ptr<MemberDatabase> database = OpenMemberDatabase(path.toStdString());
-    const std::vector<std::string> tables = database->tables();
-    if (tables.empty())
-        throw std::runtime_error("The database holds no table.");
-    return std::make_unique<MemberTable>(
-        MemberTable::AnyTable(tables.front(), database->readTable(tables.front())));
+    return std::make_unique<MemberTable>(ReadMembersTable(*database));
 }
 
 } // namespace
@@ -71,14 +68,19 @@ void MainWindow::buildMembersPanel() {
     splitter_->replaceWidget(index, panel);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
+    noMatchLabel_ = new QLabel(panel);
+    noMatchLabel_->setObjectName(QStringLiteral("noMatchLabel"));
+    noMatchLabel_->setWordWrap(true);
+    noMatchLabel_->setVisible(false);
+    layout->addWidget(noMatchLabel_);
     layout->addWidget(membersView_);
 
     membersView_->setModel(members_->model);
-    membersView_->verticalHeader()->setDefaultSectionSize(membersView_->fontMetrics().height() + 6);
+    membersView_->verticalHeader()->setDefaultSectionSize(
+        membersView_->fontMetrics().lineSpacing() + membersView_->fontMetrics().height() / 3);
     membersView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     membersView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    // Narrow columns keep the start of their field name readable; a selected row does not
-    // turn every title bold.
+    // A selected row does not turn every title bold.
     membersView_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     membersView_->horizontalHeader()->setHighlightSections(false);
     membersView_->setWordWrap(false);
@@ -140,14 +142,23 @@ void MainWindow::showMemberOrder(MemberOrder order) {
 }
 
 void MainWindow::openStartupDatabase() {
-    databasePath_ = ToQString(LoadDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString()));
+    const QString remembered =
+        ToQString(LoadDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString()));
     const StartupDatabase choice =
-        ChooseStartupDatabase(databasePath_.toStdString(), programFolder_.toStdString());
+        ChooseStartupDatabase(remembered.toStdString(), programFolder_.toStdString());
     databasePath_ = ToQString(choice.path);
-    if (choice.open) {
-        readDatabase();
-        applyMemberColumnWidths();
-    }
+    if (choice.open && readDatabase(databasePath_, remembered.isEmpty()))
+        return;
+    const StartupDatabase fallback = ChooseStartupDatabase("", programFolder_.toStdString());
+    const QString fallbackPath = ToQString(fallback.path);
+    if (remembered.isEmpty() || fallbackPath == databasePath_)
+        return; // nothing else to try; a default that is not there is no news
+    // The remembered file is gone or broken: the one beside the program stands in, and the
+    // director hears once which file failed.
+    prompts::showError(this, tr("Cannot open the membership database %1; using %2 instead.")
+                                 .arg(databasePath_, fallbackPath));
+    if (fallback.open && readDatabase(fallbackPath, false))
+        databasePath_ = fallbackPath;
 }
 
 void MainWindow::saveSettings() {
@@ -155,45 +166,41 @@ void MainWindow::saveSettings() {
     if (!started_)
         return;
     SaveDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString());
+    prompts_->saveFolders();
 }
 
-void MainWindow::readDatabase() {
+bool MainWindow::readDatabase(const QString& path, bool tellFailure) {
     std::unique_ptr<MemberTable> table;
     try {
         const BusyCursor busy;
-        table = ReadFirstTable(databasePath_);
+        table = ReadTableOf(path);
     } catch (const std::exception&) {
         // The database shown before, if any, stays shown.
-        prompts::showError(this, QStringLiteral("Error setting up the database: ") + databasePath_);
-        return;
-    }
-    if (!QFileInfo::exists(databasePath_)) {
-        members_->model->setTable(nullptr, members_->model->order());
-        prompts::showError(this, QStringLiteral("Missing database: ") + databasePath_);
-        return;
+        if (tellFailure)
+            prompts::showError(this, QStringLiteral("Error setting up the database: ") + path);
+        return false;
     }
     membersTable_ = ToQString(table->tableName());
     // A new database starts in the name ordering, where the Name box searches.
     members_->model->setTable(std::move(table), MemberOrder::Name);
-    // A new table starts from the view's own widths, like a view given a new data source.
-    for (int column = 0; column < members_->model->columnCount(); ++column)
-        membersView_->setColumnWidth(column,
-                                     membersView_->horizontalHeader()->defaultSectionSize());
     showMemberOrder(MemberOrder::Name);
+    return true;
 }
 
 void MainWindow::openDatabaseFile(const QString& path) {
-    databasePath_ = path;
-    readDatabase();
-    applyMemberColumnWidths();
+    // Only a file that opened is remembered: a failed choice leaves the last good one.
+    if (readDatabase(path, true))
+        databasePath_ = path;
 }
 
 void MainWindow::applyMemberColumnWidths() {
-    static constexpr int kWidths[] = {110, 60, 50, 50, 35, 70};
-    if (members_->model->columnCount() < 6)
-        return;
-    for (int column = 0; column < 6; ++column)
-        membersView_->setColumnWidth(column, kWidths[column]);
+    // Every column as wide as its heading and its widest value, within reason: names stay
+    // readable and headings whole.
+    const int limit = membersView_->fontMetrics().averageCharWidth() * 40;
+    for (int column = 0; column < members_->model->columnCount(); ++column) {
+        membersView_->resizeColumnToContents(column);
+        membersView_->setColumnWidth(column, std::min(membersView_->columnWidth(column), limit));
+    }
 }
 
 void MainWindow::searchByName(const QString& text) {
@@ -213,12 +220,30 @@ void MainWindow::findMember(const QString& text) {
     MemberOrdering* ordering = members_->model->ordering();
     if (!ordering)
         return;
-    if (ordering->find(text.toStdString()))
+    const bool found = ordering->find(text.toStdString());
+    if (found)
         showCurrentMember();
+    // A search that finds nothing says so and leaves the view where it was, so nobody
+    // loads the member shown before by mistake.
+    auto* box = qobject_cast<QLineEdit*>(sender());
+    if (!box)
+        box = members_->order == MemberOrder::Number ? memberNumberSearch_ : memberNameSearch_;
+    const bool missing = !found && !text.isEmpty();
+    for (QLineEdit* search : {memberNameSearch_, memberNumberSearch_})
+        search->setProperty("noMatch", search == box && missing);
+    box->setStyleSheet(missing ? QStringLiteral("QLineEdit { background: #ffd8d8; }") : QString());
+    (box == memberNameSearch_ ? memberNumberSearch_ : memberNameSearch_)->setStyleSheet({});
+    noMatchLabel_->setText(missing ? tr("No member starts with \u201C%1\u201D").arg(text)
+                                   : QString());
+    noMatchLabel_->setVisible(missing);
 }
 
 void MainWindow::showMembers(bool visible) {
     showMembersAction_->setChecked(visible);
+    // The panel goes with the view, so the splitter gives the chart the whole width.
+    membersView_->parentWidget()->setVisible(visible);
+    if (!visible)
+        noMatchLabel_->setVisible(false);
     for (QWidget* widget : std::initializer_list<QWidget*>{
              membersView_, memberNavigator_, memberNameSearch_, memberNameLabel_,
              memberNumberSearch_, memberNumberLabel_, loadMemberButton_}) {
@@ -229,14 +254,11 @@ void MainWindow::showMembers(bool visible) {
 }
 
 void MainWindow::chooseDatabase() {
-    FileDialog& dialog = prompts_->openDialog();
-    dialog.setFilter(
-        QStringLiteral("Membership files (*.mdb *.mde)|*.MDB;*.MDE|All files (*.*)|*.*"));
-    const QString chosen = dialog.exec(this);
-    if (chosen.isEmpty())
+    const std::optional<std::string> chosen = prompts_->chooseFileToOpen(FileKind::Database);
+    focusChart();
+    if (!chosen)
         return;
-    // Remembered even when opening it fails: the user chose it.
-    openDatabaseFile(chosen);
+    openDatabaseFile(ToQString(*chosen));
 }
 
 void MainWindow::loadMember() {

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ranvik {
 
 const QString& MemberNumberCheckDialog::Explanation() {
@@ -23,7 +25,7 @@ const QString& MemberNumberCheckDialog::Explanation() {
 
 MemberNumberCheckDialog::MemberNumberCheckDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("memberNumberCheckDialog"));
-    setWindowTitle(QStringLiteral("QRB numbers and expirations"));
+    setWindowTitle(tr("QRB numbers and expirations"));
 
     const OkCancelBar bar = MakeOkCancelBar(this);
     connect(bar.ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -39,10 +41,17 @@ MemberNumberCheckDialog::MemberNumberCheckDialog(QWidget* parent) : QDialog(pare
     flaggedNumbersList_->setObjectName(QStringLiteral("flaggedNumbersList"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(bar.panel);
     layout->addWidget(explanationText_);
     layout->addWidget(flaggedNumbersList_, 1);
-    resize(310, 395);
+    layout->addWidget(bar.panel);
+    // The explanation keeps its own line breaks: the label is as wide as its widest line, so
+    // word wrapping never breaks a line in two.
+    int widest = 0;
+    const QFontMetrics metrics = explanationText_->fontMetrics();
+    for (const QString& line : Explanation().split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    explanationText_->setMinimumWidth(widest + metrics.averageCharWidth());
+    flaggedNumbersList_->setMinimumHeight(metrics.lineSpacing() * 10);
 }
 
 bool MemberNumberCheckDialog::ask(const QStringList& lines) {

@@ -82,6 +82,21 @@ int execModal(QDialog& dialog) {
     return dialog.exec();
 }
 
+namespace {
+QString& FileProposal() {
+    static QString proposal;
+    return proposal;
+}
+} // namespace
+
+void noteFileProposal(const QString& proposal) {
+    FileProposal() = proposal;
+}
+
+QString lastFileProposal() {
+    return FileProposal();
+}
+
 bool takeFileName(QString& path) {
     Queues& q = queues();
     if (q.fileNames.empty()) {

@@ -33,6 +33,9 @@ QStringList unexpectedDialogs();
 int execModal(QDialog& dialog);
 // Gives the next queued file name; false when none is queued (show the real dialog).
 bool takeFileName(QString& path);
+// What the last file dialog proposed (folder and name), for tests to check.
+void noteFileProposal(const QString& proposal);
+QString lastFileProposal();
 
 // Standard message boxes with the program's titles.
 void showError(QWidget* parent, const QString& text);

@@ -5,56 +5,67 @@
 #include "ui/WindowPlacement.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QWidget>
-
-#include <algorithm>
 
 namespace ranvik {
 
 namespace {
-constexpr int kButtonBarHeight = 34;
-constexpr int kMargin = 30;
-constexpr int kBelowText = 50;
-
-QPushButton* MakeAnswerButton(QWidget* parent, const char* name, int left, int width) {
+QPushButton* MakeAnswerButton(QWidget* parent, const char* name) {
     auto* button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(left, 3, width, 25);
-    // None of the answers may be given by Enter alone: the user must pick one.
-    button->setAutoDefault(false);
+    // Enter presses the focused answer; no answer is the default, so the user picks one.
+    button->setAutoDefault(true);
     button->setDefault(false);
     return button;
+}
+
+QString WithoutAccessKey(QString caption) {
+    return caption.remove(QLatin1Char('&'));
 }
 } // namespace
 
 QuestionDialog::QuestionDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("questionDialog"));
-    setWindowTitle(QStringLiteral("Message"));
-    resize(422, 146);
+    setWindowTitle(tr("Message"));
 
     questionText_ = new QLabel(this);
     questionText_->setObjectName(QStringLiteral("questionText"));
     questionText_->setTextFormat(Qt::PlainText);
     questionText_->setWordWrap(false);
-    questionText_->move(5, 5);
+    questionText_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     buttonBar_ = new QWidget(this);
     buttonBar_->setObjectName(QStringLiteral("buttonBar"));
-    answerButtons_ = {MakeAnswerButton(buttonBar_, "firstAnswerButton", 7, 90),
-                      MakeAnswerButton(buttonBar_, "secondAnswerButton", 103, 90),
-                      MakeAnswerButton(buttonBar_, "thirdAnswerButton", 199, 91),
-                      MakeAnswerButton(buttonBar_, "fourthAnswerButton", 295, 91)};
+    auto* buttons = new QHBoxLayout(buttonBar_);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    answerButtons_ = {MakeAnswerButton(buttonBar_, "firstAnswerButton"),
+                      MakeAnswerButton(buttonBar_, "secondAnswerButton"),
+                      MakeAnswerButton(buttonBar_, "thirdAnswerButton"),
+                      MakeAnswerButton(buttonBar_, "fourthAnswerButton")};
+    buttons->addStretch(1);
     for (int i = 0; i < 4; ++i) {
+        buttons->addWidget(answerButtons_[i]);
         if (i > 0)
             setTabOrder(answerButtons_[i - 1], answerButtons_[i]);
         const int answer = i + 1;
         connect(answerButtons_[i], &QPushButton::clicked, this, [this, answer] { done(answer); });
+        answerButtons_[i]->installEventFilter(this);
     }
-    placeButtonBar();
+    buttons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    const int margin = fontMetrics().averageCharWidth() * 3;
+    layout->setContentsMargins(margin, margin, margin, margin / 2);
+    layout->setSpacing(margin);
+    layout->addWidget(questionText_, 1);
+    layout->addWidget(buttonBar_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void QuestionDialog::setQuestion(const QString& message, const QString& caption1,
@@ -65,6 +76,7 @@ void QuestionDialog::setQuestion(const QString& message, const QString& caption1
     answerButtons_[1]->setText(caption2);
     answerButtons_[2]->setText(caption3);
     answerButtons_[3]->setText(caption4);
+    fitToText();
 }
 
 int QuestionDialog::ask() {
@@ -73,20 +85,17 @@ int QuestionDialog::ask() {
 }
 
 void QuestionDialog::fitToText() {
-    QPushButton* third = answerButtons_[2];
-    QPushButton* fourth = answerButtons_[3];
-    third->setVisible(!third->text().isEmpty());
-    fourth->setVisible(!fourth->text().isEmpty());
-    questionText_->adjustSize();
-    // The fourth button's place counts even when it is hidden.
-    const int byText = questionText_->x() + questionText_->width() + kMargin;
-    const int byButtons = fourth->x() + fourth->width() + kMargin;
-    resize(std::max(byText, byButtons), questionText_->height() + kButtonBarHeight + kBelowText);
-    placeButtonBar();
+    answerButtons_[2]->setVisible(!answerButtons_[2]->text().isEmpty());
+    answerButtons_[3]->setVisible(!answerButtons_[3]->text().isEmpty());
 }
 
-void QuestionDialog::placeButtonBar() {
-    buttonBar_->setGeometry(0, height() - kButtonBarHeight, width(), kButtonBarHeight);
+QPushButton* QuestionDialog::cancelButton() const {
+    for (QPushButton* button : answerButtons_) {
+        if (!button->text().isEmpty() &&
+            WithoutAccessKey(button->text()).compare(tr("Cancel"), Qt::CaseInsensitive) == 0)
+            return button;
+    }
+    return nullptr;
 }
 
 void QuestionDialog::showEvent(QShowEvent* event) {
@@ -95,6 +104,7 @@ void QuestionDialog::showEvent(QShowEvent* event) {
     if (!parentWidget())
         CenterOnScreen(*this);
     QDialog::showEvent(event);
+    answerButtons_[0]->setFocus();
 }
 
 void QuestionDialog::changeEvent(QEvent* event) {
@@ -103,19 +113,31 @@ void QuestionDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
+bool QuestionDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Up) {
+        focusPreviousChild();
+        return true;
+    }
+    if (key == Qt::Key_Right || key == Qt::Key_Down) {
+        focusNextChild();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void QuestionDialog::keyPressEvent(QKeyEvent* event) {
-    // No button is the cancel button: Escape would otherwise answer 2, which is a real
-    // choice here (round robin, active rating, append), not a way out.
+    // Escape answers "Cancel" where a button says so. Elsewhere no button is a way out:
+    // QDialog would answer 2, a real choice here (round robin, active rating).
     if (event->key() == Qt::Key_Escape) {
+        if (QPushButton* cancel = cancelButton())
+            cancel->click();
         event->accept();
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void QuestionDialog::resizeEvent(QResizeEvent* event) {
-    placeButtonBar();
-    QDialog::resizeEvent(event);
 }
 
 } // namespace ranvik

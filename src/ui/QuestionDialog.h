@@ -21,21 +21,23 @@ class QuestionDialog : public QDialog {
     // leaves that button out.
     void setQuestion(const QString& message, const QString& caption1, const QString& caption2,
                      const QString& caption3, const QString& caption4);
-    // Shows the dialog modally; the number (1 to 4) of the button pressed, 2 when closed
-    // otherwise.
+    // Shows the dialog modally with the focus on the first answer; the number (1 to 4) of
+    // the button pressed (Enter presses the focused one, Escape the one captioned "Cancel"),
+    // 2 when closed otherwise.
     int ask();
 
   protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Arrow keys move between the answers.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Fits the window to the message and shows buttons 3 and 4 only when captioned; runs
-    // at every activation.
+    // Shows buttons 3 and 4 only when captioned; the layout fits the window to the rest.
     void fitToText();
-    void placeButtonBar();
+    // The shown answer captioned "Cancel", if any.
+    QPushButton* cancelButton() const;
 
     QLabel* questionText_ = nullptr;
     QWidget* buttonBar_ = nullptr;

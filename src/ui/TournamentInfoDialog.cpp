@@ -6,7 +6,7 @@
 #include "ui/WindowPlacement.h"
 
 #include <QComboBox>
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,7 +49,7 @@ QComboBox* MakeProvinceCombo(QWidget* parent) {
 
 TournamentInfoDialog::TournamentInfoDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("tournamentInfoDialog"));
-    setWindowTitle(QStringLiteral("Tournament information"));
+    setWindowTitle(tr("Tournament information"));
 
     const OkCancelBar bar = MakeOkCancelBar(this);
     connect(bar.ok, &QPushButton::clicked, this, &TournamentInfoDialog::acceptIfValid);
@@ -63,49 +63,43 @@ TournamentInfoDialog::TournamentInfoDialog(QWidget* parent) : QDialog(parent) {
     directorNumberEdit_ = MakeEdit(this, "directorNumberEdit");
     organiserNumberEdit_ = MakeEdit(this, "organiserNumberEdit");
 
-    auto* grid = new QGridLayout;
-    int row = 0;
-    auto addRow = [&](QLabel* label, QWidget* field, QWidget* beside = nullptr) {
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1);
-        if (beside)
-            grid->addWidget(beside, row, 2);
-        ++row;
-    };
-    addRow(MakeLabel(this, "nameLabel", QStringLiteral("Name of tournament"), nameEdit_),
-           nameEdit_);
-    addRow(MakeLabel(this, "provinceLabel", QStringLiteral("Province"), provinceCombo_),
-           provinceCombo_);
-    addRow(MakeLabel(this, "referenceNumberLabel", QStringLiteral("Reference number (if known)"),
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    auto addRow = [&](QLabel* label, QWidget* field) { form->addRow(label, field); };
+    addRow(MakeLabel(this, "nameLabel", tr("Name of tournament"), nameEdit_), nameEdit_);
+    addRow(MakeLabel(this, "provinceLabel", tr("Province"), provinceCombo_), provinceCombo_);
+    addRow(MakeLabel(this, "referenceNumberLabel", tr("Reference number (if known)"),
                      referenceNumberEdit_),
            referenceNumberEdit_);
-    addRow(MakeLabel(this, "tournamentTypeCaption", QStringLiteral("Tournament type"), nullptr),
+    addRow(MakeLabel(this, "tournamentTypeCaption", tr("Tournament type"), nullptr),
            tournamentTypeLabel_);
-    addRow(
-        MakeLabel(this, "endDateLabel", QStringLiteral("Ending date of tournament"), endDateEdit_),
-        endDateEdit_,
-        MakeLabel(this, "dateHintLabel",
-                  QStringLiteral("Use YYYY/MM/DD format, like \"2008/06/18\""), nullptr));
-    addRow(MakeLabel(this, "directorNumberLabel", QStringLiteral("Tournament director QRB number"),
+    addRow(MakeLabel(this, "endDateLabel", tr("Ending date of tournament"), endDateEdit_),
+           endDateEdit_);
+    // The hint goes under the date field, where it has the field's whole width.
+    QLabel* hint =
+        MakeLabel(this, "dateHintLabel", tr("Use YYYY/MM/DD format, like \"2008/06/18\""), nullptr);
+    hint->setWordWrap(true);
+    form->addRow(QString(), hint);
+    addRow(MakeLabel(this, "directorNumberLabel", tr("Tournament director QRB number"),
                      directorNumberEdit_),
            directorNumberEdit_);
-    addRow(MakeLabel(this, "organiserNumberLabel", QStringLiteral("Organiser QRB number"),
-                     organiserNumberEdit_),
-           organiserNumberEdit_);
-    grid->setColumnStretch(1, 1);
+    addRow(
+        MakeLabel(this, "organiserNumberLabel", tr("Organiser QRB number"), organiserNumberEdit_),
+        organiserNumberEdit_);
+    nameEdit_->setMinimumWidth(nameEdit_->fontMetrics().averageCharWidth() * 30);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(bar.panel);
-    layout->addLayout(grid);
+    layout->addLayout(form);
     layout->addStretch(1);
+    layout->addWidget(bar.panel);
 
-    setTabOrder(bar.ok, bar.cancel);
-    setTabOrder(bar.cancel, nameEdit_);
     setTabOrder(nameEdit_, provinceCombo_);
     setTabOrder(provinceCombo_, referenceNumberEdit_);
     setTabOrder(referenceNumberEdit_, endDateEdit_);
     setTabOrder(endDateEdit_, directorNumberEdit_);
     setTabOrder(directorNumberEdit_, organiserNumberEdit_);
+    setTabOrder(organiserNumberEdit_, bar.ok);
+    setTabOrder(bar.ok, bar.cancel);
 }
 
 void TournamentInfoDialog::setTournamentType(const QString& text) {
@@ -139,6 +133,8 @@ void TournamentInfoDialog::acceptIfValid() {
 void TournamentInfoDialog::showEvent(QShowEvent* event) {
     CenterOnScreen(*this);
     QDialog::showEvent(event);
+    // The director starts typing the tournament's name, not pressing OK.
+    nameEdit_->setFocus();
 }
 
 } // namespace ranvik

@@ -1,6 +1,7 @@
 #include "ui/WindowPrompts.h"
 
 #include "files/FileNames.h"
+#include "members/Settings.h"
 #include "ui/Application.h"
 #include "ui/ChartView.h"
 #include "ui/MemberNumberCheckDialog.h"
@@ -19,19 +20,42 @@ namespace {
 const QString kChartFilter = QStringLiteral("TMS files (*.tms)|*.TMS|All files (*.*)|*.*");
 const QString kReportFilter =
     QStringLiteral("QRB tournament reports (*.qtr)|*.qtr|All files (*.*)|*.*");
+const QString kDatabaseFilter =
+    QStringLiteral("Membership files (*.mdb *.mde *.accdb *.sqlite *.db)|*.MDB;*.MDE;*.ACCDB;"
+                   "*.SQLITE;*.DB|All files (*.*)|*.*");
 
-// The proposed name goes into the folder the save dialog was last used in.
-QString ProposalInLastFolder(const QString& lastName, const QString& proposed) {
-    const QFileInfo last(lastName);
-    if (lastName.isEmpty() || !last.isAbsolute())
-        return proposed;
-    return last.absolutePath() + QLatin1Char('/') + proposed;
+const char* const kFoldersSection = "Folders";
+
+const char* FolderKey(FileKind kind) {
+    switch (kind) {
+    case FileKind::Chart:
+        return "Charts";
+    case FileKind::Report:
+        return "Reports";
+    case FileKind::Database:
+        return "Databases";
+    }
+    return "Charts";
 }
 
-std::optional<std::string> Chosen(const QString& path) {
-    if (path.isEmpty())
-        return std::nullopt;
-    return path.toStdString();
+const QString& FilterFor(FileKind kind) {
+    switch (kind) {
+    case FileKind::Report:
+        return kReportFilter;
+    case FileKind::Database:
+        return kDatabaseFilter;
+    case FileKind::Chart:
+        break;
+    }
+    return kChartFilter;
+}
+
+// A bare name goes into the folder; an empty name gives the folder alone (with its final
+// separator, so the dialog proposes no name in it).
+QString InFolder(const QString& folder, const QString& name) {
+    if (folder.isEmpty() || QFileInfo(name).isAbsolute())
+        return name;
+    return folder + QLatin1Char('/') + name;
 }
 
 } // namespace
@@ -123,23 +147,52 @@ std::optional<TournamentInfo> WindowPrompts::askTournamentInfo(TournamentType ty
     return dialog.info();
 }
 
-std::optional<std::string> WindowPrompts::chooseFileToOpen(FileKind) {
-    openDialog_.setFilter(kChartFilter);
-    return Chosen(openDialog_.exec(&window_));
+QString WindowPrompts::folderFor(FileKind kind) {
+    const auto known = folders_.find(kind);
+    if (known != folders_.end())
+        return known->second;
+    const QString stored = ToQString(
+        LoadSetting(DefaultSettingsPath(), kFoldersSection, FolderKey(kind)).value_or(""));
+    folders_[kind] = stored;
+    return stored;
+}
+
+void WindowPrompts::saveFolders() const {
+    for (const auto& [kind, folder] : folders_) {
+        if (!folder.isEmpty())
+            SaveSetting(DefaultSettingsPath(), kFoldersSection, FolderKey(kind),
+                        folder.toStdString());
+    }
+}
+
+std::optional<std::string> WindowPrompts::remembered(FileKind kind, const QString& chosen) {
+    if (chosen.isEmpty())
+        return std::nullopt;
+    // Kept in memory and written with the other settings at the end: a write now would
+    // come between the user's choice and the file's own write.
+    folders_[kind] = QFileInfo(chosen).absolutePath();
+    return chosen.toStdString();
+}
+
+std::optional<std::string> WindowPrompts::chooseFileToOpen(FileKind kind) {
+    // Each kind of file starts in its own folder: a chart is never proposed as a database.
+    openDialog_.setFilter(FilterFor(kind));
+    // A chart's Open starts at the chart shown, if it has a file.
+    const QString current = kind == FileKind::Chart && chartFileName ? chartFileName() : QString();
+    openDialog_.setFileName(current.isEmpty() ? InFolder(folderFor(kind), QString()) : current);
+    return remembered(kind, openDialog_.exec(&window_));
 }
 
 std::optional<std::string> WindowPrompts::chooseFileToSave(FileKind kind,
                                                            const std::string& proposedName) {
+    saveDialog_.setFilter(FilterFor(kind));
+    QString proposal = ToQString(proposedName);
     if (kind == FileKind::Chart) {
-        saveDialog_.setFilter(kChartFilter);
-        saveDialog_.setFileName(
-            ToQString(WithExtensionChanged(saveDialog_.fileName().toStdString(), ".tms")));
-    } else {
-        saveDialog_.setFilter(kReportFilter);
-        saveDialog_.setFileName(
-            ProposalInLastFolder(saveDialog_.fileName(), ToQString(proposedName)));
+        // The chart's own name; a new chart gets no name at all, in the last chart folder.
+        proposal = chartFileName ? chartFileName() : QString();
     }
-    return Chosen(saveDialog_.exec(&window_));
+    saveDialog_.setFileName(InFolder(folderFor(kind), proposal));
+    return remembered(kind, saveDialog_.exec(&window_));
 }
 
 void WindowPrompts::showError(const std::string& message) {

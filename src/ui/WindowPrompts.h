@@ -4,6 +4,9 @@
 #include "document/DocumentPrompts.h"
 #include "ui/FileDialog.h"
 
+#include <functional>
+#include <map>
+
 class QWidget;
 
 namespace ranvik {
@@ -16,10 +19,14 @@ class WindowPrompts : public DocumentPrompts {
     WindowPrompts(QWidget& window, ChartView& chartView);
 
     void setDialogs(const AppDialogs* dialogs) { dialogs_ = dialogs; }
-    // Opening keeps one folder and name for charts and databases alike, saving one for
-    // charts and reports.
     FileDialog& openDialog() { return openDialog_; }
     FileDialog& saveDialog() { return saveDialog_; }
+    // The open chart's file (empty for a new chart): what Save as proposes.
+    std::function<QString()> chartFileName;
+    // The folder each kind of file was last chosen in; saveFolders keeps them in the
+    // settings file for the next run.
+    QString folderFor(FileKind kind);
+    void saveFolders() const;
 
     SaveChangesAnswer askSaveChanges(const std::string& question, bool canCancel) override;
     std::optional<TournamentType> askTournamentType() override;
@@ -38,11 +45,14 @@ class WindowPrompts : public DocumentPrompts {
     void showCell(int col, int row) override;
 
   private:
+    std::optional<std::string> remembered(FileKind kind, const QString& chosen);
+
     QWidget& window_;
     ChartView& chartView_;
     const AppDialogs* dialogs_ = nullptr;
     FileDialog openDialog_{FileDialog::Mode::Open};
     FileDialog saveDialog_{FileDialog::Mode::Save};
+    std::map<FileKind, QString> folders_;
 };
 
 } // namespace ranvik

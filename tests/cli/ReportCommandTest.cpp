@@ -86,9 +86,10 @@ TEST(CliReport, TournamentInformationIsCheckedLikeTheDialog) {
         {"--name", "", "Please provide a name for the tournament.\n"},
         {"--province", "", "Please enter the province.\n"},
         {"--end-date", "", "Please provide an ending date.\n"},
-        {"--end-date", "18/06/2008",
+        {"--end-date", "18/6/2008",
          "Please provide an ending date in YYYY/MM/DD format.\n\n"
          "Date must be exactly 10 characters long. Example: 2009/01/31\n"},
+        {"--end-date", "18/06/2008", "Date must be in YYYY/MM/DD format. Example: 2009/01/31\n"},
         {"--td", "", "Please provide the TD's QRB number.\n"},
     };
     for (const Case& c : cases) {

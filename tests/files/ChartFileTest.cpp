@@ -245,6 +245,12 @@ TEST(ChartFileLoad, FilesOutsideTheFormatChangeNothing) {
         {"", "The file is empty: it holds no player lines."},
         {std::string("\0\r\n", 3),
          "The file holds a NUL byte (line 1), which no chart file has: it is not a chart file."},
+        {"Ann\tLee\r\n\x89PNG\x1b\x02\xff",
+         "The file holds binary data (line 2), not text: it is not a chart file."},
+        {"\x7f"
+         "ELF\x02\x01\x01",
+         "The file holds binary data (line 1), not text: it is not a "
+         "chart file."},
         {tooMany, "The file has 1001 lines, but a chart holds at most 1000 players."},
         {tooWide, "The first line has 33 fields, but a Swiss or match chart holds at most 28 "
                   "rounds (32 columns)."},

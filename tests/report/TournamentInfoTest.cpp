@@ -8,7 +8,8 @@ using ranvik::test::SpringOpen;
 namespace {
 const std::string kFormat = "Please provide an ending date in YYYY/MM/DD format.\r\r"
                             "Date must be exactly 10 characters long. Example: 2009/01/31";
-}
+const std::string kForm = "Date must be in YYYY/MM/DD format. Example: 2009/01/31";
+} // namespace
 
 TEST(TournamentInfoCheck, EachMissingFieldInTurn) {
     TournamentInfo info;
@@ -27,9 +28,13 @@ TEST(TournamentInfoCheck, EachMissingFieldInTurn) {
 
 TEST(TournamentInfoCheck, DateFormat) {
     TournamentInfo info = SpringOpen();
-    for (const char* bad : {"18/06/2008", "2008/6/18", "2008-06-18", "20080618xx", "2008/06/188"}) {
-        info.endDate = bad;
-        EXPECT_EQ(CheckTournamentInfo(info), kFormat) << bad;
+    for (const char* wrongLength : {"2008/6/18", "2008/06/188", "18/6/2008"}) {
+        info.endDate = wrongLength;
+        EXPECT_EQ(CheckTournamentInfo(info), kFormat) << wrongLength;
+    }
+    for (const char* wrongForm : {"18/06/2008", "2008-06-18", "20080618xx", "06/18/2008"}) {
+        info.endDate = wrongForm;
+        EXPECT_EQ(CheckTournamentInfo(info), kForm) << wrongForm;
     }
     for (const char* good : {"2008/06-18", "2008/6/18 ", "2008/0\xC3\xA9/18"}) {
         info.endDate = good;

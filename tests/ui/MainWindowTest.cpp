@@ -5,6 +5,7 @@
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
@@ -35,7 +36,8 @@ class MainWindowTest : public WindowTest {
 } // namespace
 
 TEST_F(MainWindowTest, StartsWithTenNumberedRowsAndOneRound) {
-    EXPECT_EQ(form().windowTitle(), "Ranvik - Ratings report utility for the Korvath");
+    EXPECT_EQ(form().windowTitle(),
+              "Untitled[*] - Ranvik - Ratings report utility for the Korvath");
     EXPECT_EQ(model().rowCount(), 10);
     EXPECT_EQ(model().columnCount(), 4);
     EXPECT_EQ(heading(1), "Name/Nom");
@@ -121,13 +123,65 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
     EXPECT_EQ(ui().loadMemberAction->text(), "&Load player from database");
 }
 
-TEST_F(MainWindowTest, ColumnWidthsAndRowHeightFollowTheDesign) {
-    QHeaderView* h = ui().chartView->horizontalHeader();
-    EXPECT_EQ(h->sectionSize(0), 116);
-    EXPECT_EQ(h->sectionSize(1), 63);
-    EXPECT_EQ(h->sectionSize(2), 56);
-    EXPECT_EQ(h->sectionSize(3), 41);
+// Every heading and every caption of the strip fits its widget, at the normal font and at
+// a large one: sizes come from the font, not from pixels.
+class TextFitsTest : public MainWindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TextFitsTest, HeadingsAndStripCaptionsFitTheirWidgets) {
+    const int points = GetParam();
+    const QFont before = QApplication::font();
+    if (points > 0) {
+        QFont large = before;
+        large.setPointSize(points);
+        QApplication::setFont(large);
+        // A fresh window built under the large font.
+        TearDown();
+        SetUp();
+    }
     ui().roundsBox->setValue(3);
-    EXPECT_EQ(h->sectionSize(4), 48);
-    EXPECT_EQ(ui().chartView->verticalHeader()->sectionSize(0), 24);
+    form().resize(form().minimumSizeHint().expandedTo(QSize(1024, 600)));
+    QCoreApplication::processEvents();
+    QHeaderView* h = ui().chartView->horizontalHeader();
+    const QFontMetrics headerMetrics = h->fontMetrics();
+    for (int section = 0; section < h->count(); ++section) {
+        const QString text = heading(section + 1);
+        EXPECT_LE(headerMetrics.horizontalAdvance(text), h->sectionSize(section))
+            << text.toStdString() << " at " << points;
+    }
+    const int rowHeight = ui().chartView->verticalHeader()->sectionSize(0);
+    EXPECT_GE(rowHeight, ui().chartView->fontMetrics().height());
+    for (QAbstractButton* button : form().findChildren<QAbstractButton*>()) {
+        if (!button->isVisible() || button->text().isEmpty())
+            continue;
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text().remove('&')),
+                  button->width())
+            << button->objectName().toStdString() << " at " << points;
+    }
+    for (QLabel* label : form().findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty() || label->wordWrap())
+            continue;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->objectName().toStdString() << " at " << points;
+    }
+    // No two captions of the strip overlap.
+    const QList<QWidget*> strip = ui().settingsStrip->findChildren<QWidget*>();
+    for (QWidget* a : strip) {
+        for (QWidget* b : strip) {
+            if (a == b || !a->isVisible() || !b->isVisible() ||
+                a->parentWidget() != b->parentWidget() || !qobject_cast<QLabel*>(a))
+                continue;
+            EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+        }
+    }
+    // Every control of the strip stays inside the window at 1024 x 600.
+    for (QWidget* w : strip) {
+        if (!w->isVisible())
+            continue;
+        EXPECT_TRUE(form().rect().contains(QRect(w->mapTo(&form(), QPoint()), w->size())))
+            << w->objectName().toStdString();
+    }
+    QApplication::setFont(before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Fonts, TextFitsTest, ::testing::Values(0, 14));

@@ -119,7 +119,7 @@ TEST(TournamentInfoDialog, OkShowsTheFirstFailingCheckAndStaysOpenUntilAllPass) 
         QStringLiteral("Error: Please provide a name for the tournament."),
         QStringLiteral("Error: Please enter the province."),
         QStringLiteral("Error: Please provide an ending date."),
-        QStringLiteral("Error: ") + kDateFormat,
+        QStringLiteral("Error: Date must be in YYYY/MM/DD format. Example: 2009/01/31"),
         QStringLiteral("Error: ") + kDateFormat,
         QStringLiteral("Error: ") + kDateFormat,
         QStringLiteral("Error: Please provide the TD's QRB number."),

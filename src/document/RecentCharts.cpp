@@ -1,0 +1,37 @@
+#include "document/RecentCharts.h"
+
+#include "members/Settings.h"
+
+#include <algorithm>
+
+namespace ranvik {
+
+std::vector<std::string> WithRecentChart(std::vector<std::string> recent, const std::string& path,
+                                         std::size_t max) {
+    recent.erase(std::remove(recent.begin(), recent.end(), path), recent.end());
+    recent.insert(recent.begin(), path);
+    if (recent.size() > max)
+        recent.resize(max);
+    return recent;
+}
+
+std::vector<std::string> LoadRecentCharts(const std::string& settingsPath) {
+    std::vector<std::string> recent;
+    // A hand-edited file may hold blanks, repeats or too many; the list is tidied on reading.
+    for (const std::string& path : LoadSettingList(settingsPath, kRecentChartsSection)) {
+        if (!path.empty() && std::find(recent.begin(), recent.end(), path) == recent.end())
+            recent.push_back(path);
+    }
+    if (recent.size() > kMaxRecentCharts)
+        recent.resize(kMaxRecentCharts);
+    return recent;
+}
+
+std::vector<std::string> RememberRecentChart(const std::string& settingsPath,
+                                             const std::string& path) {
+    std::vector<std::string> recent = WithRecentChart(LoadRecentCharts(settingsPath), path);
+    SaveSettingList(settingsPath, kRecentChartsSection, recent);
+    return recent;
+}
+
+} // namespace ranvik
