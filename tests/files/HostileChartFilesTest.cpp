@@ -83,6 +83,11 @@ std::string Utf16(const std::string& ascii, bool bigEndian) {
     return out;
 }
 
+// A literal's whole length, NUL bytes inside it included (not its final terminator).
+template <std::size_t N> std::string WithNul(const char (&text)[N]) {
+    return std::string(text, N - 1);
+}
+
 } // namespace
 
 TEST_P(RefusedChart, IsRefusedWithItsReasonAndTheChartKept) {
@@ -105,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"just too wide", std::string(2005, '\t') + "\r\n",
                     TournamentType::DoubleRoundRobin,
                     "The first line has 2005 fields, but the widest chart has 2004 columns."},
-        RefusedCase{"nul after line 1", std::string("1\tA\t\t\t\r\n2\tB\0\t\t\r\n", 18),
+        RefusedCase{"nul after line 1", WithNul("1\tA\t\t\t\r\n2\tB\0\t\t\r\n"),
                     TournamentType::Swiss, kNulMessage},
         RefusedCase{"utf16le", Utf16("1\tA\t\t\t\r\n2\tB\t\t\t\r\n", false), TournamentType::Swiss,
                     kUtf16Message},
