@@ -140,6 +140,12 @@ class MainWindow : public QMainWindow {
     QAction* updateOpponentsAction_ = nullptr;
 
     const AppDialogs* dialogs_ = nullptr;
+
+    // File > Import and Database > Match players (MainWindowImport.cpp).
+    void buildImportMenu(QMenu* file);
+    void buildMatchAction(QMenu* database);
+    void importTrf();
+    void matchPlayers();
 };
 
 } // namespace ranvik

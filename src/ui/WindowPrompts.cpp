@@ -4,11 +4,13 @@
 #include "ui/Application.h"
 #include "ui/ChartView.h"
 #include "ui/MemberNumberCheckDialog.h"
+#include "ui/MemberPickDialog.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/QuestionDialog.h"
 #include "ui/TournamentInfoDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -17,6 +19,10 @@ namespace ranvik {
 namespace {
 
 const QString kChartFilter = QStringLiteral("TMS files (*.tms)|*.TMS|All files (*.*)|*.*");
+QString TrfFilter() {
+    return QCoreApplication::translate(
+        "WindowPrompts", "FIDE tournament reports (*.trf *.txt)|*.trf;*.txt|All files (*.*)|*.*");
+}
 const QString kReportFilter =
     QStringLiteral("QRB tournament reports (*.qtr)|*.qtr|All files (*.*)|*.*");
 
@@ -123,8 +129,14 @@ std::optional<TournamentInfo> WindowPrompts::askTournamentInfo(TournamentType ty
     return dialog.info();
 }
 
-std::optional<std::string> WindowPrompts::chooseFileToOpen(FileKind) {
-    openDialog_.setFilter(kChartFilter);
+MemberPick WindowPrompts::pickMember(const MemberPickQuestion& question) {
+    MemberPickDialog dialog(&window_);
+    dialog.setQuestion(question);
+    return dialog.ask();
+}
+
+std::optional<std::string> WindowPrompts::chooseFileToOpen(FileKind kind) {
+    openDialog_.setFilter(kind == FileKind::Trf ? TrfFilter() : kChartFilter);
     return Chosen(openDialog_.exec(&window_));
 }
 
@@ -144,6 +156,10 @@ std::optional<std::string> WindowPrompts::chooseFileToSave(FileKind kind,
 
 void WindowPrompts::showError(const std::string& message) {
     prompts::showError(&window_, ToQString(message));
+}
+
+void WindowPrompts::showInformation(const std::string& message) {
+    prompts::showInformation(&window_, ToQString(message));
 }
 
 void WindowPrompts::showCell(int col, int row) {
