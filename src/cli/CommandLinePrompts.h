@@ -33,12 +33,15 @@ class CommandLinePrompts : public DocumentPrompts {
     // The flagged lines go to standard error; the report goes on.
     bool confirmMemberNumbers(const std::vector<std::string>& flaggedLines) override;
     std::optional<TournamentInfo> askTournamentInfo(TournamentType) override { return info; }
+    // The command line leaves a line it cannot settle alone and lists it.
+    MemberPick pickMember(const MemberPickQuestion&) override { return {PickAction::SkipAll}; }
     std::optional<std::string> chooseFileToOpen(FileKind) override { return std::nullopt; }
     std::optional<std::string> chooseFileToSave(FileKind, const std::string&) override {
         return outputPath;
     }
     bool canAskAgain() const override { return false; }
     void showError(const std::string&) override {}
+    void showInformation(const std::string&) override {}
     void showCell(int, int) override {}
 
   private:

@@ -6,9 +6,11 @@
 
 #include "document/DocumentPrompts.h"
 #include "files/ChartFile.h"
+#include "members/NameMatch.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ranvik {
 
@@ -59,6 +61,21 @@ struct LoadPlayerResult {
     std::string message;
 };
 
+struct ImportResult {
+    Outcome outcome = Outcome::Done;
+    std::string message; // why it failed, as shown
+    std::string summary; // what was imported, as shown
+};
+
+struct MatchResult {
+    Outcome outcome = Outcome::Done;
+    int matched = 0;       // lines filled from the database, picked ones included
+    int picked = 0;        // of those, the ones the director chose among candidates
+    std::vector<int> left; // lines looked up and left as they were
+    MatchApplied applied;  // the cells written: UndoNameMatches puts them back in one step
+    std::string message;
+};
+
 class ChartDocument {
   public:
     explicit ChartDocument(DocumentPrompts& prompts);
@@ -101,6 +118,15 @@ class ChartDocument {
     // a null table means no database is open.
     LoadPlayerResult loadPlayer(const MemberTable* table, const MemberOrdering* ordering,
                                 int selectedRow);
+
+    // Replaces the chart by a pairing program's tournament report file (after the save
+    // question): its type, counts and cells, Modified and with no file name. A file that
+    // cannot make a chart is refused with its line and reason, the chart left as it was.
+    ImportResult importTrf();
+    // Fills membership numbers and ratings of the lines without a valid number from the
+    // members of the same name: one match is taken, several or none are asked line by line.
+    // A filled number cell is never written. A null table means no database is open.
+    MatchResult matchPlayers(const MemberTable* table);
 
   private:
     bool saveBeforeGoingOn();

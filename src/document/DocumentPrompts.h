@@ -6,18 +6,44 @@
 #include "report/RatingReport.h"
 #include "validation/Validation.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace ranvik {
 
-enum class FileKind { Chart, Report, Database };
+// Trf: a pairing program's tournament report, to import.
+enum class FileKind { Chart, Report, Database, Trf };
 
 enum class SaveChangesAnswer { Save, Discard, Cancel };
 
 // Where a loaded member goes when the selected row already holds a player.
 enum class RowChoice { Overwrite, Append, Insert, Cancel };
+
+// A member a chart line may be, as the pick question lists it.
+struct MemberCandidate {
+    std::string name;
+    std::string number;
+    std::string province;
+    std::string rating; // of the event's rating system, as it would go into the chart
+};
+
+// A chart line whose name matches several members (sameName), or none (the candidates
+// then only share a word of the name).
+struct MemberPickQuestion {
+    int row = 0;
+    std::string chartName;
+    bool sameName = true;
+    std::vector<MemberCandidate> candidates;
+};
+
+enum class PickAction { Pick, Skip, SkipAll };
+
+struct MemberPick {
+    PickAction action = PickAction::Skip;
+    std::size_t candidate = 0; // index into the question's candidates, for Pick
+};
 
 class DocumentPrompts {
   public:
@@ -39,6 +65,8 @@ class DocumentPrompts {
     // The lines of badly formed membership numbers; true to go on with the report.
     virtual bool confirmMemberNumbers(const std::vector<std::string>& flaggedLines) = 0;
     virtual std::optional<TournamentInfo> askTournamentInfo(TournamentType type) = 0;
+    // Which member a chart line is, or skip it (SkipAll: this line and every one after).
+    virtual MemberPick pickMember(const MemberPickQuestion& question) = 0;
 
     virtual std::optional<std::string> chooseFileToOpen(FileKind kind) = 0;
     // proposedName is empty when the chooser should offer what it offered last.
@@ -50,6 +78,8 @@ class DocumentPrompts {
     virtual bool canAskAgain() const { return true; }
 
     virtual void showError(const std::string& message) = 0;
+    // What a command did, for the director to read (an import's summary).
+    virtual void showInformation(const std::string& message) = 0;
     // A validation fault: the cell to show before its message.
     virtual void showCell(int col, int row) = 0;
 };

@@ -286,11 +286,14 @@ void FillTournament(const TrfImport& imported, Tournament& tournament) {
     if (imported.type == TournamentType::Swiss)
         tournament.setNumRounds(rounds);
     for (int r = 1; r <= players; ++r) {
-        const bool fromFile = r <= static_cast<int>(imported.cells.size());
+        // A round robin of one player is laid out for the two a chart holds at least: the
+        // chart is then wider than the file's rows.
+        const std::vector<std::string>* fromFile =
+            r <= static_cast<int>(imported.cells.size()) ? &imported.cells[r - 1] : nullptr;
         for (int c = 0; c < columns; ++c) {
             std::string_view text;
-            if (fromFile)
-                text = imported.cells[r - 1][c];
+            if (fromFile && c < static_cast<int>(fromFile->size()))
+                text = (*fromFile)[static_cast<std::size_t>(c)];
             const std::string number = std::to_string(r);
             chart.setCellQuietly(c, r, c == 0 ? std::string_view(number) : text);
         }

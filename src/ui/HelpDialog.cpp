@@ -59,6 +59,24 @@ const QStringList& HelpDialog::Paragraphs() {
             "As you type a player's results, Ranvik fills in the opponents' results for you. "
             "To turn this off, for instance while you enter results that do not agree, clear "
             "the automatic update item in the Tools menu."),
+        tr("An event paired in a pairing program can be read from its FIDE tournament report "
+           "file with File > Import > FIDE tournament report (TRF). The chart is replaced by "
+           "the file's players in start-number order, with their names and ratings; a round "
+           "robin or double round robin is recognised when every player meets every other "
+           "once or twice. In a Swiss chart the codes become: 1, 0 and = a win, loss or draw "
+           "(W, L, D); + and - a forfeit won or lost (X, F); W, D and L scored without play "
+           "X, Z and F; H a half-point bye (H); F a full-point bye (B); U and Z a bye worth "
+           "nothing (U); an unpaired round stays empty. A round robin chart shows games not "
+           "played over the board as + and -, and leaves byes out. Colours are not kept. A file "
+           "that "
+           "cannot make a chart is refused with the line at fault, and the chart is left as "
+           "it was; points in the file that differ from the imported results are listed as "
+           "warnings."),
+        tr("Database > Match players with database fills the membership number and rating "
+           "of every player without a valid number whose name is a member's name, ignoring "
+           "case, accents, punctuation and the order of surname and given names. When several "
+           "members have the name, or none, you pick the member from a list or skip the line. "
+           "A number already typed in is never replaced."),
     };
     return paragraphs;
 }

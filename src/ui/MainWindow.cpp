@@ -235,6 +235,7 @@ void MainWindow::buildMenus() {
     buildRecentMenu(file);
     action(file, "saveAction", "&Save", &MainWindow::saveChart);
     action(file, "saveAsAction", "Save as...", &MainWindow::saveChartAs);
+    buildImportMenu(file);
     file->addSeparator();
     action(file, "quitAction", "E&xit", &QWidget::close);
 
@@ -280,6 +281,7 @@ void MainWindow::buildMenus() {
     showMembersAction_->setChecked(true);
     loadMemberAction_ =
         action(database, "loadMemberAction", "&Load player from database", &MainWindow::loadMember);
+    buildMatchAction(database);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));

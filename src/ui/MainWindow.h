@@ -164,6 +164,12 @@ class MainWindow : public QMainWindow {
 
     // The database search that found nothing (MainWindowDatabase.cpp).
     QLabel* noMatchLabel_ = nullptr;
+
+    // File > Import and Database > Match players (MainWindowImport.cpp).
+    void buildImportMenu(QMenu* file);
+    void buildMatchAction(QMenu* database);
+    void importTrf();
+    void matchPlayers();
 };
 
 } // namespace ranvik

@@ -5,11 +5,13 @@
 #include "ui/Application.h"
 #include "ui/ChartView.h"
 #include "ui/MemberNumberCheckDialog.h"
+#include "ui/MemberPickDialog.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/QuestionDialog.h"
 #include "ui/TournamentInfoDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -18,6 +20,10 @@ namespace ranvik {
 namespace {
 
 const QString kChartFilter = QStringLiteral("TMS files (*.tms)|*.TMS|All files (*.*)|*.*");
+QString TrfFilter() {
+    return QCoreApplication::translate(
+        "WindowPrompts", "FIDE tournament reports (*.trf *.txt)|*.trf;*.txt|All files (*.*)|*.*");
+}
 const QString kReportFilter =
     QStringLiteral("QRB tournament reports (*.qtr)|*.qtr|All files (*.*)|*.*");
 const QString kDatabaseFilter =
@@ -34,16 +40,20 @@ const char* FolderKey(FileKind kind) {
         return "Reports";
     case FileKind::Database:
         return "Databases";
+    case FileKind::Trf:
+        return "Imports";
     }
     return "Charts";
 }
 
-const QString& FilterFor(FileKind kind) {
+QString FilterFor(FileKind kind) {
     switch (kind) {
     case FileKind::Report:
         return kReportFilter;
     case FileKind::Database:
         return kDatabaseFilter;
+    case FileKind::Trf:
+        return TrfFilter();
     case FileKind::Chart:
         break;
     }
@@ -147,6 +157,12 @@ std::optional<TournamentInfo> WindowPrompts::askTournamentInfo(TournamentType ty
     return dialog.info();
 }
 
+MemberPick WindowPrompts::pickMember(const MemberPickQuestion& question) {
+    MemberPickDialog dialog(&window_);
+    dialog.setQuestion(question);
+    return dialog.ask();
+}
+
 QString WindowPrompts::folderFor(FileKind kind) {
     const auto known = folders_.find(kind);
     if (known != folders_.end())
@@ -197,6 +213,10 @@ std::optional<std::string> WindowPrompts::chooseFileToSave(FileKind kind,
 
 void WindowPrompts::showError(const std::string& message) {
     prompts::showError(&window_, ToQString(message));
+}
+
+void WindowPrompts::showInformation(const std::string& message) {
+    prompts::showInformation(&window_, ToQString(message));
 }
 
 void WindowPrompts::showCell(int col, int row) {

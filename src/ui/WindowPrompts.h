@@ -38,10 +38,12 @@ class WindowPrompts : public DocumentPrompts {
     InconsistencyAnswer askInconsistency(const std::string& message) override;
     bool confirmMemberNumbers(const std::vector<std::string>& flaggedLines) override;
     std::optional<TournamentInfo> askTournamentInfo(TournamentType type) override;
+    MemberPick pickMember(const MemberPickQuestion& question) override;
     std::optional<std::string> chooseFileToOpen(FileKind kind) override;
     std::optional<std::string> chooseFileToSave(FileKind kind,
                                                 const std::string& proposedName) override;
     void showError(const std::string& message) override;
+    void showInformation(const std::string& message) override;
     void showCell(int col, int row) override;
 
   private:

@@ -20,6 +20,10 @@ class ScriptedPrompts : public DocumentPrompts {
     std::deque<std::optional<std::string>> files;
     std::optional<TournamentInfo> info;
     bool acceptNumbers = true;
+    std::deque<MemberPick> picks;
+
+    std::vector<MemberPickQuestion> pickQuestions;
+    std::vector<std::string> information;
 
     std::vector<std::string> asked;
     std::vector<std::string> errors;
@@ -48,6 +52,10 @@ class ScriptedPrompts : public DocumentPrompts {
         asked.emplace_back("tournament information");
         return info;
     }
+    MemberPick pickMember(const MemberPickQuestion& question) override {
+        pickQuestions.push_back(question);
+        return next(picks, "pick a member for line " + std::to_string(question.row));
+    }
     std::optional<std::string> chooseFileToOpen(FileKind) override {
         return next(files, "file to open");
     }
@@ -55,6 +63,7 @@ class ScriptedPrompts : public DocumentPrompts {
         return next(files, "file to save " + proposed);
     }
     void showError(const std::string& message) override { errors.push_back(message); }
+    void showInformation(const std::string& message) override { information.push_back(message); }
     void showCell(int col, int row) override { shownCells.emplace_back(col, row); }
 
   private:

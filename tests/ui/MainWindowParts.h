@@ -65,6 +65,8 @@ struct MainWindowParts {
     QAction* loadMemberAction;
     QAction* helpAction;
     QAction* aboutAction;
+    QAction* importTrfAction;
+    QAction* matchPlayersAction;
 };
 
 } // namespace ranvik::test

@@ -1,0 +1,60 @@
+// Importing a pairing program's tournament report file in place of the chart.
+
+#include "document/ChartDocument.h"
+
+#include "files/FileWriter.h"
+#include "import/TrfImport.h"
+
+namespace ranvik {
+
+namespace {
+
+// Far above what 1000 players over 28 rounds take (under a megabyte): a larger file is not
+// a tournament report, and is not read into memory whole.
+constexpr std::size_t kMaxTrfBytes = 16u * 1024 * 1024;
+
+ImportResult Failed(std::string message) {
+    ImportResult result;
+    result.outcome = Outcome::Failed;
+    result.message = std::move(message);
+    return result;
+}
+
+} // namespace
+
+ImportResult ChartDocument::importTrf() {
+    ImportResult cancelled;
+    cancelled.outcome = Outcome::Cancelled;
+    if (isModified()) {
+        const SaveChangesAnswer answer =
+            prompts_.askSaveChanges("Save changes to this chart?", true);
+        if (answer == SaveChangesAnswer::Cancel)
+            return cancelled;
+        if (answer == SaveChangesAnswer::Save && !saveBeforeGoingOn())
+            return cancelled;
+    }
+    const std::optional<std::string> path = prompts_.chooseFileToOpen(FileKind::Trf);
+    if (!path)
+        return cancelled;
+
+    ImportResult result;
+    std::string bytes;
+    std::string error;
+    if (!ReadWholeFile(*path, bytes, error, kMaxTrfBytes)) {
+        result = Failed(error);
+    } else if (const TrfImport imported = ImportTrf(bytes, TrfTypeChoice::Auto); !imported.ok) {
+        result = Failed("Cannot import " + *path + ":\r" + RefusalText(imported));
+    } else {
+        FillTournament(imported, tournament_);
+        // A new event: its file and rating system are not the replaced chart's.
+        fileName_.clear();
+        ratingSystem_.reset();
+        result.summary = ImportSummary(imported);
+        prompts_.showInformation(result.summary);
+        return result;
+    }
+    prompts_.showError(result.message);
+    return result;
+}
+
+} // namespace ranvik

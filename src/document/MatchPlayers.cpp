@@ -1,0 +1,186 @@
+// Matching the chart's players with the membership database by name.
+
+#include "document/ChartDocument.h"
+
+#include "members/MemberTable.h"
+#include "members/PlayerValues.h"
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+
+namespace ranvik {
+
+namespace {
+
+// Offered for a line whose name no member has: a typing slip or a missing accent is the
+// usual cause, so the members sharing most words of the name come first.
+constexpr std::size_t kMaxSimilarMembers = 20;
+
+std::set<std::string> WordsOf(const std::string& key) {
+    std::set<std::string> words;
+    std::istringstream in(key);
+    for (std::string word; in >> word;)
+        words.insert(word);
+    return words;
+}
+
+class SimilarNames {
+  public:
+    explicit SimilarNames(const MemberTable& table) {
+        const std::size_t nameField = table.field("NAME");
+        words_.reserve(table.rowCount());
+        for (std::size_t row = 0; row < table.rowCount(); ++row) {
+            const auto& name = table.value(row, nameField);
+            words_.push_back(name ? WordsOf(NameMatchKey(*name)) : std::set<std::string>{});
+        }
+    }
+
+    // Members sharing at least one word with the name, most shared words first, then in
+    // the table's order.
+    std::vector<std::size_t> membersLike(const std::string& name) const {
+        const std::set<std::string> wanted = WordsOf(NameMatchKey(name));
+        std::vector<std::pair<std::size_t, std::size_t>> found; // (shared words, member)
+        for (std::size_t member = 0; member < words_.size(); ++member) {
+            const auto shared = static_cast<std::size_t>(
+                std::count_if(wanted.begin(), wanted.end(),
+                              [&](const std::string& w) { return words_[member].count(w) > 0; }));
+            if (shared > 0)
+                found.emplace_back(shared, member);
+        }
+        std::stable_sort(found.begin(), found.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
+        found.resize(std::min(found.size(), kMaxSimilarMembers));
+        std::vector<std::size_t> members;
+        members.reserve(found.size());
+        for (const auto& entry : found)
+            members.push_back(entry.second);
+        return members;
+    }
+
+  private:
+    std::vector<std::set<std::string>> words_;
+};
+
+MemberCandidate CandidateOf(const MemberTable& table, std::size_t member,
+                            const std::string& ratingField) {
+    MemberCandidate candidate;
+    candidate.name = table.value(member, "NAME").value_or("");
+    candidate.number = table.value(member, "NUMBER").value_or("");
+    if (const auto province = table.findField("PROV"))
+        candidate.province = table.value(member, *province).value_or("");
+    candidate.rating = RatingForChart(table.value(member, ratingField));
+    return candidate;
+}
+
+std::string LineList(const std::vector<int>& rows) {
+    std::string text = rows.size() == 1 ? "line " : "lines ";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        text += (i == 0 ? "" : ", ") + std::to_string(rows[i]);
+    return text;
+}
+
+std::string MatchSummary(const MatchResult& result) {
+    std::string text = "Players matched with the database: " + std::to_string(result.matched);
+    if (result.picked > 0)
+        text += " (" + std::to_string(result.picked) + " picked by you)";
+    text += ".";
+    if (!result.left.empty())
+        text += "\rLeft as they were: " + LineList(result.left) + ".";
+    if (!result.applied.respelled.empty()) {
+        text += "\rWritten in the nearest spelling a chart file can hold: " +
+                LineList(result.applied.respelled) + ".";
+    }
+    return text;
+}
+
+} // namespace
+
+MatchResult ChartDocument::matchPlayers(const MemberTable* table) {
+    MatchResult result;
+    const auto fail = [&](const std::string& message) {
+        result.outcome = Outcome::Failed;
+        result.message = message;
+        prompts_.showError(message);
+        return result;
+    };
+    if (!table)
+        return fail("You must first open a database to match players with.");
+
+    std::vector<LineMatch> lines;
+    try {
+        lines = FindNameMatches(tournament_.chart(), tournament_.playerRows(), *table);
+        table->field("NUMBER");
+    } catch (const std::runtime_error& e) {
+        return fail(e.what());
+    }
+    if (lines.empty()) {
+        result.message = "Every player named in the chart has a membership number.";
+        prompts_.showInformation(result.message);
+        return result;
+    }
+
+    const std::string ratingField = RatingFieldName(ensureRatingSystem());
+    std::optional<SimilarNames> similar;
+    try {
+        // Named before any question: a table without it must not waste the director's picks.
+        table->field(ratingField);
+    } catch (const std::runtime_error& e) {
+        return fail(e.what());
+    }
+
+    std::vector<MatchChoice> choices;
+    bool skipAll = false;
+    for (const LineMatch& line : lines) {
+        // A number is there, though not a valid one: the director typed it, it stays.
+        if (line.numberFilled) {
+            result.left.push_back(line.row);
+            continue;
+        }
+        if (line.candidates.size() == 1) {
+            choices.push_back({line.row, line.candidates.front()});
+            continue;
+        }
+        MemberPickQuestion question;
+        question.row = line.row;
+        question.chartName = line.name;
+        question.sameName = !line.candidates.empty();
+        std::vector<std::size_t> members = line.candidates;
+        if (members.empty() && !skipAll) {
+            if (!similar)
+                similar.emplace(*table);
+            members = similar->membersLike(line.name);
+        }
+        if (skipAll || members.empty()) {
+            result.left.push_back(line.row);
+            continue;
+        }
+        for (const std::size_t member : members)
+            question.candidates.push_back(CandidateOf(*table, member, ratingField));
+        const MemberPick pick = prompts_.pickMember(question);
+        if (pick.action == PickAction::Pick && pick.candidate < members.size()) {
+            choices.push_back({line.row, members[pick.candidate]});
+            ++result.picked;
+            continue;
+        }
+        skipAll = pick.action == PickAction::SkipAll;
+        result.left.push_back(line.row);
+    }
+
+    std::sort(choices.begin(), choices.end(),
+              [](const MatchChoice& a, const MatchChoice& b) { return a.row < b.row; });
+    result.applied = ApplyNameMatches(tournament_.chart(), *table, choices, *ratingSystem_);
+    result.matched =
+        static_cast<int>(choices.size()) - static_cast<int>(result.applied.skipped.size());
+    result.left.insert(result.left.end(), result.applied.skipped.begin(),
+                       result.applied.skipped.end());
+    std::sort(result.left.begin(), result.left.end());
+    if (!result.applied.changes.empty())
+        tournament_.setModified(true);
+    result.message = MatchSummary(result);
+    prompts_.showInformation(result.message);
+    return result;
+}
+
+} // namespace ranvik
