@@ -102,6 +102,12 @@ class ChartDocument {
     LoadPlayerResult loadPlayer(const MemberTable* table, const MemberOrdering* ordering,
                                 int selectedRow);
 
+    // Checks the chart before standings are shown, as the report does: a cell's fault shows
+    // the cell and its message. True when the chart passed (DocumentStandings.cpp).
+    bool validateForStandings();
+    // Writes exported standings safely; a failed write is shown and told.
+    SaveResult writeStandings(const std::string& path, const std::string& bytes);
+
   private:
     bool saveBeforeGoingOn();
     SaveResult writeChart(const std::string& path, const ChartBytes& content);

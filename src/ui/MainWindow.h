@@ -28,6 +28,7 @@ namespace ranvik {
 
 class ChartModel;
 class ChartView;
+class FileDialog;
 class WindowPrompts;
 struct AppDialogs;
 struct MembersPanel; // the membership database's models and state (MainWindowDatabase.cpp)
@@ -140,6 +141,11 @@ class MainWindow : public QMainWindow {
     QAction* updateOpponentsAction_ = nullptr;
 
     const AppDialogs* dialogs_ = nullptr;
+
+    // Tools > Standings... (MainWindowStandings.cpp).
+    void buildStandingsActions(QMenu* tools);
+    void showStandings();
+    std::unique_ptr<FileDialog> standingsExportDialog_;
 };
 
 } // namespace ranvik

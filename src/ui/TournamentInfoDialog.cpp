@@ -133,6 +133,7 @@ void TournamentInfoDialog::acceptIfValid() {
         prompts::showError(this, ToQString(fault));
         return;
     }
+    filled_ = true;
     accept();
 }
 
