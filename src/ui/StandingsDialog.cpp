@@ -34,6 +34,7 @@ QTableView* MakeTableView(QWidget* parent, const char* name) {
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return view;
 }
@@ -66,7 +67,7 @@ StandingsDialog::~StandingsDialog() = default;
 void StandingsDialog::build() {
     headingLabel_ = new QLabel(this);
     headingLabel_->setObjectName(QStringLiteral("standingsHeadingLabel"));
-    headingLabel_->setTextFormat(Qt::PlainText);
+    headingLabel_->setTextFormat(Qt::RichText);
 
     standingsModel_ = new StandingsModel(this);
     sortedStandings_ = new QSortFilterProxyModel(this);
@@ -91,6 +92,7 @@ void StandingsDialog::build() {
     tieBreakEditor_ = new TieBreakOrderEditor(this);
     tieBreakEditor_->setObjectName(QStringLiteral("tieBreakEditor"));
     auto* tieBreakGroup = new QGroupBox(tr("Tie-break order"), this);
+    tieBreakGroup->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     auto* groupLayout = new QVBoxLayout(tieBreakGroup);
     groupLayout->addWidget(tieBreakEditor_);
     connect(tieBreakEditor_, &TieBreakOrderEditor::orderChanged, this,
@@ -100,7 +102,8 @@ void StandingsDialog::build() {
     buttons->setObjectName(QStringLiteral("standingsButtons"));
     QPushButton* printButton = AddButton(buttons, "printButton", tr("&Print\u2026"));
     printButton->setShortcut(QKeySequence::Print);
-    QPushButton* previewButton = AddButton(buttons, "printPreviewButton", tr("Print pre&view\u2026"));
+    QPushButton* previewButton =
+        AddButton(buttons, "printPreviewButton", tr("Print pre&view\u2026"));
     QPushButton* pdfButton = AddButton(buttons, "exportPdfButton", tr("Export P&DF\u2026"));
     QPushButton* htmlButton = AddButton(buttons, "exportHtmlButton", tr("Export &HTML\u2026"));
     QPushButton* csvButton = AddButton(buttons, "exportCsvButton", tr("Export CS&V\u2026"));
@@ -118,7 +121,7 @@ void StandingsDialog::build() {
     layout->addWidget(headingLabel_);
     layout->addLayout(body, 1);
     layout->addWidget(buttons);
-    resize(900, 520);
+    resize(1000, 600);
 }
 
 void StandingsDialog::run() {
@@ -134,10 +137,11 @@ void StandingsDialog::recompute(const std::vector<TieBreak>& tieBreaks) {
 }
 
 void StandingsDialog::showHeading() {
-    QStringList lines = {ToQString(printable_.title)};
+    QStringList lines = {
+        QStringLiteral("<b>%1</b>").arg(ToQString(printable_.title).toHtmlEscaped())};
     for (const std::string& line : printable_.headingLines)
-        lines << ToQString(line);
-    headingLabel_->setText(lines.join(QLatin1Char('\n')));
+        lines << ToQString(line).toHtmlEscaped();
+    headingLabel_->setText(lines.join(QLatin1String("<br>")));
 }
 
 void StandingsDialog::tieBreaksEdited() {

@@ -160,8 +160,7 @@ QVariant DocumentTableModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant DocumentTableModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant DocumentTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);

@@ -31,8 +31,11 @@ std::vector<TieBreak> TieBreakOrderEditor::KnownTieBreaks() {
 TieBreakOrderEditor::TieBreakOrderEditor(QWidget* parent) : QWidget(parent) {
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("tieBreakList"));
+    // Short names only: the list needs no more room than a few of them.
+    list_->setMaximumWidth(list_->fontMetrics().horizontalAdvance(QStringLiteral("BH-C1")) * 3);
     addCombo_ = new QComboBox(this);
     addCombo_->setObjectName(QStringLiteral("tieBreakCombo"));
+    addCombo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     addButton_ = MakeButton(this, "addTieBreakButton", tr("&Add"));
     removeButton_ = MakeButton(this, "removeTieBreakButton", tr("&Remove"));
     upButton_ = MakeButton(this, "moveTieBreakUpButton", tr("Move &up"));
@@ -52,7 +55,8 @@ TieBreakOrderEditor::TieBreakOrderEditor(QWidget* parent) : QWidget(parent) {
     connect(removeButton_, &QPushButton::clicked, this, &TieBreakOrderEditor::removeCurrent);
     connect(upButton_, &QPushButton::clicked, this, [this] { moveCurrent(-1); });
     connect(downButton_, &QPushButton::clicked, this, [this] { moveCurrent(1); });
-    connect(list_, &QListWidget::currentRowChanged, this, [this] { showOrder(list_->currentRow()); });
+    connect(list_, &QListWidget::currentRowChanged, this,
+            [this] { showOrder(list_->currentRow()); });
 }
 
 void TieBreakOrderEditor::setOrder(const std::vector<TieBreak>& order) {

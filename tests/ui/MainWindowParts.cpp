@@ -47,6 +47,7 @@ MainWindowParts::MainWindowParts(QWidget& w)
       orderByProvinceAction(Find<QAction>(w, "orderByProvinceAction")),
       showMembersAction(Find<QAction>(w, "showMembersAction")),
       loadMemberAction(Find<QAction>(w, "loadMemberAction")),
-      helpAction(Find<QAction>(w, "helpAction")), aboutAction(Find<QAction>(w, "aboutAction")) {}
+      helpAction(Find<QAction>(w, "helpAction")), aboutAction(Find<QAction>(w, "aboutAction")),
+      standingsAction(Find<QAction>(w, "standingsAction")) {}
 
 } // namespace ranvik::test

@@ -65,6 +65,7 @@ struct MainWindowParts {
     QAction* loadMemberAction;
     QAction* helpAction;
     QAction* aboutAction;
+    QAction* standingsAction;
 };
 
 } // namespace ranvik::test
