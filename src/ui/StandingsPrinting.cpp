@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -14,21 +15,33 @@ namespace ranvik {
 
 namespace {
 
-// Rich text reads cell borders from the table's own attributes, not from the web page's style
-// sheet; both are given so each reader finds its own.
+// Qt's rich text reads only a subset of CSS: the web page's style sheet gives way to a simpler
+// one, and borders and padding come from the table's own attributes. The own cell of a round
+// robin is shaded as on the screen.
 QString PrintableHtml(const StandingsDocument& document) {
     QString html = ToQString(StandingsHtml(document));
+    html.replace(QRegularExpression(QStringLiteral("<style>.*</style>")), QString());
     html.replace(QLatin1String("<table>"),
-                 QLatin1String("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                               "style=\"border-collapse:collapse;border-color:#999\">"));
+                 QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
+                                "style=\"border-collapse:collapse;border-color:#999999\">"));
+    html.replace(QStringLiteral("<td>\u00d7</td>"),
+                 QStringLiteral("<td align=\"center\" bgcolor=\"#cccccc\">\u00d7</td>"));
     return html;
 }
+
+constexpr const char* kPrintStyle =
+    "body{font-family:'DejaVu Sans',sans-serif;font-size:9pt;color:#111111}"
+    "h1{font-size:16pt;margin-bottom:2pt}h2{font-size:12pt;margin-top:10pt;margin-bottom:4pt}"
+    "p.heading{margin-top:0;margin-bottom:0;color:#444444}"
+    "th{background-color:#eeeeee;font-weight:bold;white-space:nowrap}"
+    "td{white-space:nowrap}td.n{text-align:right}";
 
 } // namespace
 
 void PrintStandings(const StandingsDocument& document, QPrinter& printer) {
     QTextDocument text;
     text.documentLayout()->setPaintDevice(&printer);
+    text.setDefaultStyleSheet(QLatin1String(kPrintStyle));
     text.setHtml(PrintableHtml(document));
     const QSizeF body = printer.pageRect(QPrinter::DevicePixel).size();
     text.setPageSize(body);

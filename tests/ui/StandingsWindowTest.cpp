@@ -26,6 +26,13 @@
 #include <cstdio>
 #include <filesystem>
 
+// Failed comparisons of cell texts print the texts.
+QT_BEGIN_NAMESPACE
+static void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
 using namespace ranvik;
 using ranvik::test::PartOf;
 using ranvik::test::WindowTest;
