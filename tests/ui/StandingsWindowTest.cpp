@@ -13,6 +13,7 @@
 #include "ui/TieBreakOrderEditor.h"
 #include "ui/TournamentInfoDialog.h"
 
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -125,6 +126,10 @@ class StandingsWindowTest : public WindowTest {
                        const std::function<void()>& queueInner = {}) {
         prompts::enqueue([inside](QDialog& dialog) {
             StandingsParts parts(dialog);
+            // Both models checked through every change the test makes.
+            using Tester = QAbstractItemModelTester;
+            const Tester standings(parts.standings->model(), Tester::FailureReportingMode::Fatal);
+            const Tester grid(parts.crossTable->model(), Tester::FailureReportingMode::Fatal);
             inside(dialog, parts);
             dialog.reject();
         });
