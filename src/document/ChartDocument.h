@@ -127,6 +127,11 @@ class ChartDocument {
     // members of the same name: one match is taken, several or none are asked line by line.
     // A filled number cell is never written. A null table means no database is open.
     MatchResult matchPlayers(const MemberTable* table);
+    // Checks the chart before standings are shown, as the report does: a cell's fault shows
+    // the cell and its message. True when the chart passed (DocumentStandings.cpp).
+    bool validateForStandings();
+    // Writes exported standings safely; a failed write is shown and told.
+    SaveResult writeStandings(const std::string& path, const std::string& bytes);
 
   private:
     bool saveBeforeGoingOn();

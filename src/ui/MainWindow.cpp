@@ -249,6 +249,7 @@ void MainWindow::buildMenus() {
     action(tools, "reportAction", "Create report for QRB...", &MainWindow::createReport);
     action(tools, "sortByRatingAction", "&Sort players in chart by rating",
            &MainWindow::sortByRating);
+    buildStandingsActions(tools);
     tools->addSeparator();
     updateOpponentsAction_ =
         action(tools, "updateOpponentsAction", "&Update opponents automatically",

@@ -29,6 +29,7 @@ namespace ranvik {
 
 class ChartModel;
 class ChartView;
+class FileDialog;
 class WindowPrompts;
 struct AppDialogs;
 struct MembersPanel; // the membership database's models and state (MainWindowDatabase.cpp)
@@ -170,6 +171,11 @@ class MainWindow : public QMainWindow {
     void buildMatchAction(QMenu* database);
     void importTrf();
     void matchPlayers();
+
+    // Tools > Standings... (MainWindowStandings.cpp).
+    void buildStandingsActions(QMenu* tools);
+    void showStandings();
+    std::unique_ptr<FileDialog> standingsExportDialog_;
 };
 
 } // namespace ranvik

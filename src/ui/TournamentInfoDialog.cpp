@@ -127,6 +127,7 @@ void TournamentInfoDialog::acceptIfValid() {
         prompts::showError(this, ToQString(fault));
         return;
     }
+    filled_ = true;
     accept();
 }
 

@@ -21,6 +21,8 @@ class TournamentInfoDialog : public QDialog {
     bool ask();
     // The six values exactly as they stand in the fields.
     TournamentInfo info() const;
+    // True once the dialog has been closed with OK: info() then holds checked facts.
+    bool filled() const { return filled_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -38,6 +40,7 @@ class TournamentInfoDialog : public QDialog {
     QLineEdit* endDateEdit_ = nullptr;
     QLineEdit* directorNumberEdit_ = nullptr;
     QLineEdit* organiserNumberEdit_ = nullptr;
+    bool filled_ = false;
 };
 
 } // namespace ranvik

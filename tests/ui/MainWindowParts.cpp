@@ -49,6 +49,7 @@ MainWindowParts::MainWindowParts(QWidget& w)
       loadMemberAction(Find<QAction>(w, "loadMemberAction")),
       helpAction(Find<QAction>(w, "helpAction")), aboutAction(Find<QAction>(w, "aboutAction")),
       importTrfAction(Find<QAction>(w, "importTrfAction")),
-      matchPlayersAction(Find<QAction>(w, "matchPlayersAction")) {}
+      matchPlayersAction(Find<QAction>(w, "matchPlayersAction")),
+      standingsAction(Find<QAction>(w, "standingsAction")) {}
 
 } // namespace ranvik::test

@@ -67,6 +67,7 @@ struct MainWindowParts {
     QAction* aboutAction;
     QAction* importTrfAction;
     QAction* matchPlayersAction;
+    QAction* standingsAction;
 };
 
 } // namespace ranvik::test

@@ -1,0 +1,238 @@
+#include "ui/StandingsDialog.h"
+
+#include "document/ChartDocument.h"
+#include "document/TieBreakSettings.h"
+#include "ui/FileDialog.h"
+#include "ui/Prompts.h"
+#include "ui/QtText.h"
+#include "ui/StandingsModel.h"
+#include "ui/StandingsPrinting.h"
+#include "ui/TieBreakOrderEditor.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace ranvik {
+
+namespace {
+
+QTableView* MakeTableView(QWidget* parent, const char* name) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(QLatin1String(name));
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return view;
+}
+
+QPushButton* AddButton(QDialogButtonBox* box, const char* name, const QString& text) {
+    QPushButton* button = box->addButton(text, QDialogButtonBox::ActionRole);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+StandingsDialog::StandingsDialog(ChartDocument& document, DocumentHeading heading,
+                                 std::string settingsPath, FileDialog& exportDialog,
+                                 QWidget* parent)
+    : QDialog(parent), document_(document), heading_(std::move(heading)),
+      settingsPath_(std::move(settingsPath)), exportDialog_(exportDialog),
+      games_(ReadChartGames(document.tournament())) {
+    setObjectName(QStringLiteral("standingsDialog"));
+    setWindowTitle(tr("Standings"));
+    build();
+    const std::vector<TieBreak> order = LoadTieBreakOrder(settingsPath_, games_.type);
+    tieBreakEditor_->setOrder(order);
+    recompute(order);
+}
+
+StandingsDialog::~StandingsDialog() = default;
+
+void StandingsDialog::build() {
+    headingLabel_ = new QLabel(this);
+    headingLabel_->setObjectName(QStringLiteral("standingsHeadingLabel"));
+    headingLabel_->setTextFormat(Qt::RichText);
+
+    standingsModel_ = new StandingsModel(this);
+    sortedStandings_ = new QSortFilterProxyModel(this);
+    sortedStandings_->setSourceModel(standingsModel_);
+    sortedStandings_->setSortRole(StandingsModel::SortRole);
+    standingsView_ = MakeTableView(this, "standingsView");
+    standingsView_->setModel(sortedStandings_);
+    standingsView_->setSortingEnabled(true);
+    standingsView_->sortByColumn(StandingsModel::Rank, Qt::AscendingOrder);
+
+    crossTableModel_ = new DocumentTableModel(this);
+    crossTableView_ = MakeTableView(this, "crossTableView");
+    crossTableView_->setModel(crossTableModel_);
+    crossTableView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    crossTableView_->setSelectionBehavior(QAbstractItemView::SelectItems);
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("standingsTabs"));
+    tabs_->addTab(standingsView_, tr("&Standings"));
+    tabs_->addTab(crossTableView_, tr("&Cross-table"));
+
+    tieBreakEditor_ = new TieBreakOrderEditor(this);
+    tieBreakEditor_->setObjectName(QStringLiteral("tieBreakEditor"));
+    auto* tieBreakGroup = new QGroupBox(tr("Tie-break order"), this);
+    tieBreakGroup->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    auto* groupLayout = new QVBoxLayout(tieBreakGroup);
+    groupLayout->addWidget(tieBreakEditor_);
+    connect(tieBreakEditor_, &TieBreakOrderEditor::orderChanged, this,
+            &StandingsDialog::tieBreaksEdited);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("standingsButtons"));
+    QPushButton* printButton = AddButton(buttons, "printButton", tr("&Print\u2026"));
+    printButton->setShortcut(QKeySequence::Print);
+    QPushButton* previewButton =
+        AddButton(buttons, "printPreviewButton", tr("Print pre&view\u2026"));
+    QPushButton* pdfButton = AddButton(buttons, "exportPdfButton", tr("Export P&DF\u2026"));
+    QPushButton* htmlButton = AddButton(buttons, "exportHtmlButton", tr("Export &HTML\u2026"));
+    QPushButton* csvButton = AddButton(buttons, "exportCsvButton", tr("Export CS&V\u2026"));
+    connect(printButton, &QPushButton::clicked, this, &StandingsDialog::print);
+    connect(previewButton, &QPushButton::clicked, this, &StandingsDialog::printPreview);
+    connect(pdfButton, &QPushButton::clicked, this, &StandingsDialog::exportPdf);
+    connect(htmlButton, &QPushButton::clicked, this, &StandingsDialog::exportHtml);
+    connect(csvButton, &QPushButton::clicked, this, &StandingsDialog::exportCsv);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(tabs_, 1);
+    body->addWidget(tieBreakGroup);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(headingLabel_);
+    layout->addLayout(body, 1);
+    layout->addWidget(buttons);
+    resize(1000, 600);
+}
+
+void StandingsDialog::run() {
+    prompts::execModal(*this);
+}
+
+void StandingsDialog::recompute(const std::vector<TieBreak>& tieBreaks) {
+    Standings standings = ComputeStandings(document_.tournament(), games_, tieBreaks);
+    printable_ = BuildStandingsDocument(games_, standings, heading_);
+    standingsModel_->setStandings(std::move(standings));
+    crossTableModel_->setTable(printable_.tables.back());
+    showHeading();
+}
+
+void StandingsDialog::showHeading() {
+    QStringList lines = {
+        QStringLiteral("<b>%1</b>").arg(ToQString(printable_.title).toHtmlEscaped())};
+    for (const std::string& line : printable_.headingLines)
+        lines << ToQString(line).toHtmlEscaped();
+    headingLabel_->setText(lines.join(QLatin1String("<br>")));
+}
+
+void StandingsDialog::tieBreaksEdited() {
+    const std::vector<TieBreak> order = tieBreakEditor_->order();
+    // Not remembering the order is no reason to stop showing it.
+    SaveTieBreakOrder(settingsPath_, games_.type, order);
+    recompute(order);
+}
+
+void StandingsDialog::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("printDialog"));
+    if (prompts::execModal(dialog) != QDialog::Accepted)
+        return;
+    PrintStandings(printable_, printer);
+}
+
+void StandingsDialog::printPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("printPreviewDialog"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { PrintStandings(printable_, *target); });
+    prompts::execModal(dialog);
+}
+
+void StandingsDialog::exportPdf() {
+    exportAs(ExportKind::Pdf);
+}
+void StandingsDialog::exportHtml() {
+    exportAs(ExportKind::Html);
+}
+void StandingsDialog::exportCsv() {
+    exportAs(ExportKind::Csv);
+}
+
+// The export's file, its extension added when the name has none; a file that the added
+// extension names is replaced only when the user says so, as the report does.
+QString StandingsDialog::chooseExportPath(ExportKind kind) {
+    static constexpr const char* kExtensions[] = {"pdf", "html", "csv"};
+    const QString extension = QLatin1String(kExtensions[static_cast<int>(kind)]);
+    const QString filters[] = {tr("PDF files (*.pdf)|*.pdf"), tr("Web pages (*.html)|*.html"),
+                               tr("CSV files (*.csv)|*.csv")};
+    exportDialog_.setFilter(filters[static_cast<int>(kind)] + tr("|All files (*.*)|*.*"));
+
+    const QFileInfo chart(ToQString(document_.fileName()));
+    const QFileInfo last(exportDialog_.fileName());
+    const QString base = document_.fileName().empty() ? tr("standings")
+                                                      : chart.completeBaseName() + tr("-standings");
+    const QString folder = exportDialog_.fileName().isEmpty()
+                               ? (document_.fileName().empty() ? QString() : chart.absolutePath())
+                               : last.absolutePath();
+    exportDialog_.setFileName((folder.isEmpty() ? QString() : folder + QLatin1Char('/')) + base +
+                              QLatin1Char('.') + extension);
+
+    QString path = exportDialog_.exec(this);
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    path += QLatin1Char('.') + extension;
+    if (QFileInfo::exists(path) &&
+        prompts::confirm(this, tr("%1 already exists.\nDo you want to replace it?").arg(path),
+                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        return {};
+    }
+    return path;
+}
+
+void StandingsDialog::exportAs(ExportKind kind) {
+    const QString path = chooseExportPath(kind);
+    if (path.isEmpty())
+        return;
+    std::string bytes;
+    switch (kind) {
+    case ExportKind::Pdf: {
+        PdfOutcome pdf = StandingsPdf(printable_, LocalPaperSize());
+        if (!pdf.ok) {
+            prompts::showError(this, ToQString(pdf.message));
+            return;
+        }
+        bytes = std::move(pdf.bytes);
+        break;
+    }
+    case ExportKind::Html:
+        bytes = StandingsHtml(printable_);
+        break;
+    case ExportKind::Csv:
+        bytes = StandingsCsv(standingsModel_->standings());
+        break;
+    }
+    document_.writeStandings(ToStdString(path), bytes);
+}
+
+} // namespace ranvik

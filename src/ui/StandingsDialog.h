@@ -1,0 +1,75 @@
+#pragma once
+// "Standings": the standings list (sortable), the cross-table, the tie-break order the
+// director edits (remembered per kind of tournament), printing, print preview and the
+// PDF, HTML and CSV exports. Shown for a chart that has passed validation.
+
+#include "standings/ChartGames.h"
+#include "standings/Standings.h"
+#include "standings/StandingsDocument.h"
+
+#include <QDialog>
+
+#include <string>
+
+class QLabel;
+class QPrinter;
+class QSortFilterProxyModel;
+class QTableView;
+class QTabWidget;
+
+namespace ranvik {
+
+class ChartDocument;
+class DocumentTableModel;
+class FileDialog;
+class StandingsModel;
+class TieBreakOrderEditor;
+
+class StandingsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // exportDialog keeps the folder of the exports between uses; settingsPath is where the
+    // tie-break order is remembered.
+    StandingsDialog(ChartDocument& document, DocumentHeading heading, std::string settingsPath,
+                    FileDialog& exportDialog, QWidget* parent = nullptr);
+    ~StandingsDialog() override;
+
+    // Shows the dialog modally.
+    void run();
+
+    const StandingsDocument& printable() const { return printable_; }
+
+  private slots:
+    void tieBreaksEdited();
+    void print();
+    void printPreview();
+    void exportPdf();
+    void exportHtml();
+    void exportCsv();
+
+  private:
+    enum class ExportKind { Pdf, Html, Csv };
+    void build();
+    void recompute(const std::vector<TieBreak>& tieBreaks);
+    void showHeading();
+    void exportAs(ExportKind kind);
+    QString chooseExportPath(ExportKind kind);
+
+    ChartDocument& document_;
+    DocumentHeading heading_;
+    std::string settingsPath_;
+    FileDialog& exportDialog_;
+    ChartGames games_;
+    StandingsDocument printable_;
+
+    QLabel* headingLabel_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    StandingsModel* standingsModel_ = nullptr;
+    QSortFilterProxyModel* sortedStandings_ = nullptr;
+    DocumentTableModel* crossTableModel_ = nullptr;
+    QTableView* standingsView_ = nullptr;
+    QTableView* crossTableView_ = nullptr;
+    TieBreakOrderEditor* tieBreakEditor_ = nullptr;
+};
+
+} // namespace ranvik
