@@ -7,6 +7,7 @@
 #include "document/DocumentPrompts.h"
 #include "files/ChartFile.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -102,17 +103,33 @@ class ChartDocument {
     LoadPlayerResult loadPlayer(const MemberTable* table, const MemberOrdering* ordering,
                                 int selectedRow);
 
+    // Keeps recovery copies of the unsaved chart and locks of open chart files in this
+    // folder (the window does; the command line does not).
+    void enableRecovery(const std::string& folder);
+    const RecoveryStore* recovery() const { return recovery_.get(); }
+    // Writes the recovery copy of a modified chart, removes that of an unmodified one; false
+    // with the reason when the write failed (the chart itself is untouched).
+    bool updateRecoveryCopy(std::string& reason);
+    // Offers the copies left by programs that died, one by one, until one is restored;
+    // true when one was.
+    bool offerRecoveryCopies();
+
   private:
     bool saveBeforeGoingOn();
     SaveResult writeChart(const std::string& path, const ChartBytes& content);
     std::optional<int> rowForMember(int selectedRow);
     std::optional<std::string> chooseReportPath(const TournamentInfo& info, std::string& refused);
     bool addRow();
+    // The chart is saved, new or freshly opened: no recovery copy, the lock on its file.
+    void changesSettled();
+    // False when another program holds the chart and the user would rather not open it.
+    bool mayOpenHeldChart(const std::string& path);
 
     DocumentPrompts& prompts_;
     Tournament tournament_;
     std::string fileName_;
     std::optional<RatingSystem> ratingSystem_;
+    std::unique_ptr<RecoveryStore> recovery_;
 };
 
 } // namespace ranvik

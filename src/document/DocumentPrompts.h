@@ -3,6 +3,7 @@
 // dialogs, the command line from its options, tests with scripted answers.
 
 #include "chart/Tournament.h"
+#include "recovery/RecoveryStore.h"
 #include "report/RatingReport.h"
 #include "validation/Validation.h"
 
@@ -18,6 +19,10 @@ enum class SaveChangesAnswer { Save, Discard, Cancel };
 
 // Where a loaded member goes when the selected row already holds a player.
 enum class RowChoice { Overwrite, Append, Insert, Cancel };
+
+// What to do with a chart left by a program that did not close normally; Later keeps it for
+// the next start.
+enum class RecoveryAnswer { Restore, Discard, Later };
 
 class DocumentPrompts {
   public:
@@ -48,6 +53,11 @@ class DocumentPrompts {
     // False when a chooser would only give the same answer again (the command line): a
     // refused name then ends the command instead of asking once more.
     virtual bool canAskAgain() const { return true; }
+
+    // A recovery copy found at start-up. Where nobody can answer, it stays for later.
+    virtual RecoveryAnswer askRecovery(const RecoveryDescription&) { return RecoveryAnswer::Later; }
+    // The chart file is open in another running program; true to open it anyway.
+    virtual bool confirmOpenHeldChart(const std::string& /*path*/) { return true; }
 
     virtual void showError(const std::string& message) = 0;
     // A validation fault: the cell to show before its message.

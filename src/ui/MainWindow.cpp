@@ -8,6 +8,7 @@
 #include "ui/MembersPanel.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
+#include "ui/RecoveryScheduler.h"
 #include "ui/WindowPlacement.h"
 #include "ui/WindowPrompts.h"
 
@@ -27,6 +28,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -71,6 +73,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildMenus();
     connectChart();
     document_->tournament().onShapeChanged = [this] { syncSettings(); };
+    setUpRecovery();
     buildMembersPanel();
     syncSettings();
 }
@@ -300,6 +303,8 @@ void MainWindow::startOnce() {
     document_->start();
     syncSettings();
     chartView_->setCurrentCell(1, 1);
+    // Once the window stands, so the question shows over it.
+    QTimer::singleShot(0, this, &MainWindow::offerRecovery);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
