@@ -20,6 +20,8 @@ class ScriptedPrompts : public DocumentPrompts {
     std::deque<std::optional<std::string>> files;
     std::optional<TournamentInfo> info;
     bool acceptNumbers = true;
+    std::deque<RecoveryAnswer> recoveryAnswers;
+    std::deque<bool> openHeldAnswers;
 
     std::vector<std::string> asked;
     std::vector<std::string> errors;
@@ -53,6 +55,12 @@ class ScriptedPrompts : public DocumentPrompts {
     }
     std::optional<std::string> chooseFileToSave(FileKind, const std::string& proposed) override {
         return next(files, "file to save " + proposed);
+    }
+    RecoveryAnswer askRecovery(const RecoveryDescription& copy) override {
+        return next(recoveryAnswers, "recovery of " + copy.chartFile);
+    }
+    bool confirmOpenHeldChart(const std::string& path) override {
+        return next(openHeldAnswers, "held " + path);
     }
     void showError(const std::string& message) override { errors.push_back(message); }
     void showCell(int col, int row) override { shownCells.emplace_back(col, row); }
