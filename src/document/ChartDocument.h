@@ -110,6 +110,10 @@ class ChartDocument {
     // Writes the recovery copy of a modified chart, removes that of an unmodified one; false
     // with the reason when the write failed (the chart itself is untouched).
     bool updateRecoveryCopy(std::string& reason);
+    // The same in two steps for a caller that writes on another thread: the copy to write,
+    // or nothing (the copy removed) when the chart is unmodified or recovery is off.
+    std::optional<RecoverySnapshot> takeRecoverySnapshot();
+    RecoveryStore* recoveryStore() { return recovery_.get(); }
     // Offers the copies left by programs that died, one by one, until one is restored;
     // true when one was.
     bool offerRecoveryCopies();

@@ -31,6 +31,16 @@ bool ChartDocument::updateRecoveryCopy(std::string& reason) {
     return recovery_->writeCopy(tournament_, fileName_, ratingSystem_, reason);
 }
 
+std::optional<RecoverySnapshot> ChartDocument::takeRecoverySnapshot() {
+    if (!recovery_)
+        return std::nullopt;
+    if (!isModified()) {
+        recovery_->removeCopy();
+        return std::nullopt;
+    }
+    return recovery_->snapshot(tournament_, fileName_, ratingSystem_);
+}
+
 bool ChartDocument::offerRecoveryCopies() {
     if (!recovery_)
         return false;

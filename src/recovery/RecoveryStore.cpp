@@ -203,18 +203,16 @@ bool RecoveryStore::ensureFolder(std::string& reason) const {
 }
 
 std::string RecoveryStore::copyStem() const {
-    return folder_ + "/chart-" + std::to_string(self_.pid) + "-" +
-           std::to_string(self_.startTicks);
+    return folder_ + "/chart-" + std::to_string(self_.pid) + "-" + std::to_string(self_.startTicks);
 }
 
 bool RecoveryStore::writeCopy(const Tournament& tournament, const std::string& chartFile,
                               std::optional<RatingSystem> ratingSystem, std::string& reason) {
-    if (folder_.empty()) {
-        reason = "No folder for recovery copies.";
-        return false;
-    }
-    if (!ensureFolder(reason))
-        return false;
+    return write(snapshot(tournament, chartFile, ratingSystem), reason);
+}
+
+RecoverySnapshot RecoveryStore::snapshot(const Tournament& tournament, const std::string& chartFile,
+                                         std::optional<RatingSystem> ratingSystem) const {
     RecoveryDescription description;
     description.type = tournament.type();
     description.players = tournament.numPlayers();
@@ -223,15 +221,33 @@ bool RecoveryStore::writeCopy(const Tournament& tournament, const std::string& c
     description.ratingSystem = ratingSystem;
     description.savedAt = static_cast<std::int64_t>(std::time(nullptr));
     description.writer = self_;
+    RecoverySnapshot taken;
+    taken.chartBytes = ChartCopyBytes(tournament.chart());
+    taken.description = EncodeRecoveryDescription(description);
+    const std::lock_guard lock(writing_);
+    taken.generation = generation_;
+    return taken;
+}
+
+bool RecoveryStore::write(const RecoverySnapshot& snapshot, std::string& reason) {
+    if (folder_.empty()) {
+        reason = "No folder for recovery copies.";
+        return false;
+    }
+    const std::lock_guard lock(writing_);
+    if (snapshot.generation != generation_)
+        return true;
     const std::string stem = copyStem();
-    return WriteFileSafely(stem + ChartExtension, ChartCopyBytes(tournament.chart()), reason) &&
-           WriteFileSafely(stem + DescriptionExtension, EncodeRecoveryDescription(description),
-                           reason);
+    return ensureFolder(reason) &&
+           WriteFileSafely(stem + ChartExtension, snapshot.chartBytes, reason) &&
+           WriteFileSafely(stem + DescriptionExtension, snapshot.description, reason);
 }
 
 void RecoveryStore::removeCopy() {
     if (folder_.empty())
         return;
+    const std::lock_guard lock(writing_);
+    ++generation_;
     // The description first: chart bytes without one are never offered.
     RemoveFile(copyStem() + DescriptionExtension);
     RemoveFile(copyStem() + ChartExtension);

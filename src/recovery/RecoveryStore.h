@@ -8,6 +8,7 @@
 #include "report/RatingReport.h"
 
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,14 @@ struct LeftCopy {
     std::string descriptionPath; // the description
 };
 
+// A chart's copy made ready to write: what writing it needs, taken from the chart at once so
+// the write itself can run on another thread.
+struct RecoverySnapshot {
+    std::string chartBytes;
+    std::string description;
+    std::uint64_t generation = 0; // the store's, when taken
+};
+
 class RecoveryStore {
   public:
     explicit RecoveryStore(std::string folder, ProcessIdentity self = ThisProcess());
@@ -55,6 +64,13 @@ class RecoveryStore {
     // previous copy, if any, then still standing.
     bool writeCopy(const Tournament& tournament, const std::string& chartFile,
                    std::optional<RatingSystem> ratingSystem, std::string& reason);
+    // The same in two steps: the snapshot on the chart's thread, the write on any thread.
+    // A snapshot taken before the copy was last removed is not written (true, nothing done):
+    // the chart it holds has been saved or replaced since.
+    RecoverySnapshot snapshot(const Tournament& tournament, const std::string& chartFile,
+                              std::optional<RatingSystem> ratingSystem) const;
+    bool write(const RecoverySnapshot& snapshot, std::string& reason);
+    // Waits for a write under way, so no copy comes back after it.
     void removeCopy();
     bool hasCopy() const;
 
@@ -82,6 +98,8 @@ class RecoveryStore {
     ProcessIdentity self_;
     std::string heldChart_;
     std::string heldLockPath_;
+    mutable std::mutex writing_;   // a write and a removal never overlap
+    std::uint64_t generation_ = 0; // counts removals, under writing_
 };
 
 } // namespace ranvik

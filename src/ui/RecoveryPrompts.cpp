@@ -25,9 +25,8 @@ QString ChangedAt(std::int64_t seconds) {
 } // namespace
 
 RecoveryAnswer WindowPrompts::askRecovery(const RecoveryDescription& copy) {
-    const QString file = copy.chartFile.empty()
-                             ? QObject::tr("not saved yet")
-                             : QFileInfo(ToQString(copy.chartFile)).fileName();
+    const QString file = copy.chartFile.empty() ? QObject::tr("not saved yet")
+                                                : QFileInfo(ToQString(copy.chartFile)).fileName();
     QMessageBox box(QMessageBox::Question, QObject::tr("Restore chart"),
                     QObject::tr("Ranvik did not close normally. A chart changed at %1 (%2, %3 "
                                 "players) can be restored.")

@@ -16,6 +16,8 @@ RecoveryScheduler::RecoveryScheduler(ChartDocument& document) : document_(docume
 
 RecoveryScheduler::~RecoveryScheduler() {
     document_.tournament().chart().removeListener(this);
+    if (worker_.joinable())
+        worker_.join();
 }
 
 void RecoveryScheduler::setDelays(int idleMs, int longestMs) {
@@ -41,15 +43,40 @@ void RecoveryScheduler::sizeChanged() {
 }
 
 void RecoveryScheduler::write() {
-    std::string reason;
-    const bool written = document_.updateRecoveryCopy(reason);
+    if (writing_) {
+        writeAgain_ = true;
+        return;
+    }
+    std::optional<RecoverySnapshot> snapshot = document_.takeRecoverySnapshot();
+    if (!snapshot)
+        return;
+    if (worker_.joinable())
+        worker_.join();
+    writing_ = true;
+    RecoveryStore* store = document_.recoveryStore();
+    // The destructor joins the worker, so this object outlives it; the queued report is
+    // dropped if the object goes before it is delivered.
+    worker_ = std::thread([this, store, taken = std::move(*snapshot)] {
+        std::string reason;
+        const bool ok = store->write(taken, reason);
+        QMetaObject::invokeMethod(
+            this, [this, ok, reason] { written(ok, ToQString(reason)); }, Qt::QueuedConnection);
+    });
+}
+
+void RecoveryScheduler::written(bool ok, const QString& reason) {
+    writing_ = false;
     // A failure waits for the next change to try again: retrying on a timer would only
     // repeat the message while nothing new could be lost.
-    if (!written && !failing_)
-        emit writeFailed(ToQString(reason));
-    else if (written && failing_)
+    if (!ok && !failing_)
+        emit writeFailed(reason);
+    else if (ok && failing_)
         emit writeRecovered();
-    failing_ = !written;
+    failing_ = !ok;
+    if (writeAgain_) {
+        writeAgain_ = false;
+        write();
+    }
 }
 
 } // namespace ranvik

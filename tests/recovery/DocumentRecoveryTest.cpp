@@ -64,25 +64,24 @@ TEST_P(CopyGoesWhen, TheChartIsSettled) {
 
 INSTANTIATE_TEST_SUITE_P(
     Workflows, CopyGoesWhen,
-    testing::Values(
-        Settling{"Save",
-                 [](DocumentRecoveryTest& t) {
-                     t.prompts.files.push_back(t.dir.file("saved.tms"));
-                     EXPECT_EQ(t.document->save().outcome, Outcome::Done);
-                 }},
-        Settling{"New",
-                 [](DocumentRecoveryTest& t) {
-                     t.prompts.saveChanges.push_back(SaveChangesAnswer::Discard);
-                     EXPECT_EQ(t.document->newChart(), Outcome::Done);
-                 }},
-        Settling{"Open",
-                 [](DocumentRecoveryTest& t) {
-                     t.prompts.saveChanges.push_back(SaveChangesAnswer::Discard);
-                     t.prompts.types.emplace_back(TournamentType::Swiss);
-                     t.prompts.files.push_back(t.savedChart("other.tms"));
-                     EXPECT_EQ(t.document->open().outcome, Outcome::Done);
-                 }},
-        Settling{"Exit", [](DocumentRecoveryTest& t) { t.document.reset(); }}),
+    testing::Values(Settling{"Save",
+                             [](DocumentRecoveryTest& t) {
+                                 t.prompts.files.push_back(t.dir.file("saved.tms"));
+                                 EXPECT_EQ(t.document->save().outcome, Outcome::Done);
+                             }},
+                    Settling{"New",
+                             [](DocumentRecoveryTest& t) {
+                                 t.prompts.saveChanges.push_back(SaveChangesAnswer::Discard);
+                                 EXPECT_EQ(t.document->newChart(), Outcome::Done);
+                             }},
+                    Settling{"Open",
+                             [](DocumentRecoveryTest& t) {
+                                 t.prompts.saveChanges.push_back(SaveChangesAnswer::Discard);
+                                 t.prompts.types.emplace_back(TournamentType::Swiss);
+                                 t.prompts.files.push_back(t.savedChart("other.tms"));
+                                 EXPECT_EQ(t.document->open().outcome, Outcome::Done);
+                             }},
+                    Settling{"Exit", [](DocumentRecoveryTest& t) { t.document.reset(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentRecoveryTest, RestoresTypeCountsFileNameAndRatingSystem) {

@@ -100,16 +100,16 @@ TEST(KilledProgram, NextStartRestoresWhatWasTyped) {
     ASSERT_GT(typing, 0);
     const bool typed = WaitUntil([&] { return fs::exists(expected); }, 60s);
     // The copy catches up with the last keystroke within its 2 seconds.
-    const bool copied = typed && WaitUntil(
-                                     [&] {
-                                         for (const fs::path& copy : CopiesIn(recovery)) {
-                                             if (copy.extension() == ".tms" &&
-                                                 ReadFile(copy) == ReadFile(expected))
-                                                 return fs::exists(fs::path(copy).replace_extension(".info"));
-                                         }
-                                         return false;
-                                     },
-                                     30s);
+    const bool copied =
+        typed && WaitUntil(
+                     [&] {
+                         for (const fs::path& copy : CopiesIn(recovery)) {
+                             if (copy.extension() == ".tms" && ReadFile(copy) == ReadFile(expected))
+                                 return fs::exists(fs::path(copy).replace_extension(".info"));
+                         }
+                         return false;
+                     },
+                     30s);
     kill(typing, SIGKILL);
     int status = 0;
     waitpid(typing, &status, 0);

@@ -61,10 +61,9 @@ TEST_P(BrokenDescription, IsNotACopy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, BrokenDescription,
-    testing::Values(std::pair{"ranvik-recovery 1", "something else"},
-                    std::pair{"type=2", "type=3"}, std::pair{"players=42", "players=1"},
-                    std::pair{"players=42", "players=1001"}, std::pair{"pid=4321", "pid=0"},
-                    std::pair{"time=1717000000", "time=soon"},
+    testing::Values(std::pair{"ranvik-recovery 1", "something else"}, std::pair{"type=2", "type=3"},
+                    std::pair{"players=42", "players=1"}, std::pair{"players=42", "players=1001"},
+                    std::pair{"pid=4321", "pid=0"}, std::pair{"time=1717000000", "time=soon"},
                     std::pair{"start=987654", "start=-1"}));
 
 class RecoveryStoreTest : public testing::Test {
@@ -90,9 +89,7 @@ class RecoveryStoreTest : public testing::Test {
         // A dying program never removes its copy; this store must not either.
         fs::copy(folder, dir.file("kept"), Overwrite);
     }
-    void bringBackKept() {
-        fs::copy(dir.file("kept"), folder, Overwrite);
-    }
+    void bringBackKept() { fs::copy(dir.file("kept"), folder, Overwrite); }
 };
 
 TEST_F(RecoveryStoreTest, FolderIsTheUsersStateAndOwnerOnly) {

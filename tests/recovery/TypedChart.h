@@ -19,9 +19,15 @@ inline constexpr const char* TypedChartName = "spring6.tms";
 // Typed in this order; the round robin's opponent update fills the mirror cells.
 inline const std::vector<TypedCell>& TypedCells() {
     static const std::vector<TypedCell> cells = {
-        {1, 1, "Ada Lovelace"}, {3, 1, "1850"},       {1, 2, "Boris Pasternak"},
-        {3, 2, "1712"},         {1, 3, "Clara Zetkin"}, {1, 4, "Dmitri Volkov"},
-        {5, 1, "1"},            {6, 1, "="},          {7, 3, "0"},
+        {1, 1, "Ada Lovelace"},
+        {3, 1, "1850"},
+        {1, 2, "Boris Pasternak"},
+        {3, 2, "1712"},
+        {1, 3, "Clara Zetkin"},
+        {1, 4, "Dmitri Volkov"},
+        {5, 1, "1"},
+        {6, 1, "="},
+        {7, 3, "0"},
     };
     return cells;
 }

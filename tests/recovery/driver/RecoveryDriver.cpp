@@ -99,10 +99,10 @@ int Restore(MainWindow& window, const std::string& folder) {
     const ranvik::Tournament& tournament = document.tournament();
     Write(folder + "/restored.tms", ChartBytes(window));
     const std::string facts =
-        "type=" + std::to_string(static_cast<int>(tournament.type())) + "\nplayers=" +
-        std::to_string(tournament.numPlayers()) + "\nfile=" + document.fileName() +
-        "\nmodified=" + std::to_string(document.isModified() ? 1 : 0) + "\nunexpected=" +
-        std::to_string(ranvik::prompts::unexpectedDialogs().size()) + "\n";
+        "type=" + std::to_string(static_cast<int>(tournament.type())) +
+        "\nplayers=" + std::to_string(tournament.numPlayers()) + "\nfile=" + document.fileName() +
+        "\nmodified=" + std::to_string(document.isModified() ? 1 : 0) +
+        "\nunexpected=" + std::to_string(ranvik::prompts::unexpectedDialogs().size()) + "\n";
     Write(folder + "/restored.txt", facts);
     // A normal exit: the close question answered No, the window gone with its copy.
     ranvik::prompts::enqueue([](QDialog& dialog) {
