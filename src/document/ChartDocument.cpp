@@ -56,6 +56,7 @@ Outcome ChartDocument::newChart() {
     }
     ratingSystem_.reset();
     tournament_.clearAllCells();
+    changesSettled();
     return Outcome::Done;
 }
 
@@ -73,7 +74,7 @@ OpenResult ChartDocument::open() {
         return Cancelled();
     tournament_.setType(*type);
     const std::optional<std::string> path = prompts_.chooseFileToOpen(FileKind::Chart);
-    if (!path)
+    if (!path || !mayOpenHeldChart(*path))
         return Cancelled();
     OpenResult result = openFile(*path, *type);
     if (result.outcome == Outcome::Failed)
@@ -82,6 +83,8 @@ OpenResult ChartDocument::open() {
 }
 
 OpenResult ChartDocument::openChosen(const std::string& path) {
+    if (!mayOpenHeldChart(path))
+        return Cancelled();
     const std::optional<TournamentType> type = prompts_.askTournamentType();
     if (!type)
         return Cancelled();
@@ -101,6 +104,7 @@ OpenResult ChartDocument::openFile(const std::string& path, TournamentType type)
     if (!read.ok)
         return {Outcome::Failed, "Cannot open " + path + ": " + read.message, read.message, false};
     fileName_ = path;
+    changesSettled();
     return {};
 }
 
@@ -141,6 +145,7 @@ SaveResult ChartDocument::writeChart(const std::string& path, const ChartBytes& 
         return result;
     }
     tournament_.setModified(false);
+    changesSettled();
     return result;
 }
 

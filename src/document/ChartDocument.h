@@ -8,6 +8,7 @@
 #include "files/ChartFile.h"
 #include "members/NameMatch.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -132,6 +133,20 @@ class ChartDocument {
     bool validateForStandings();
     // Writes exported standings safely; a failed write is shown and told.
     SaveResult writeStandings(const std::string& path, const std::string& bytes);
+    // Keeps recovery copies of the unsaved chart and locks of open chart files in this
+    // folder (the window does; the command line does not).
+    void enableRecovery(const std::string& folder);
+    const RecoveryStore* recovery() const { return recovery_.get(); }
+    // Writes the recovery copy of a modified chart, removes that of an unmodified one; false
+    // with the reason when the write failed (the chart itself is untouched).
+    bool updateRecoveryCopy(std::string& reason);
+    // The same in two steps for a caller that writes on another thread: the copy to write,
+    // or nothing (the copy removed) when the chart is unmodified or recovery is off.
+    std::optional<RecoverySnapshot> takeRecoverySnapshot();
+    RecoveryStore* recoveryStore() { return recovery_.get(); }
+    // Offers the copies left by programs that died, one by one, until one is restored;
+    // true when one was.
+    bool offerRecoveryCopies();
 
   private:
     bool saveBeforeGoingOn();
@@ -139,11 +154,16 @@ class ChartDocument {
     std::optional<int> rowForMember(int selectedRow);
     std::optional<std::string> chooseReportPath(const TournamentInfo& info, std::string& refused);
     bool addRow();
+    // The chart is saved, new or freshly opened: no recovery copy, the lock on its file.
+    void changesSettled();
+    // False when another program holds the chart and the user would rather not open it.
+    bool mayOpenHeldChart(const std::string& path);
 
     DocumentPrompts& prompts_;
     Tournament tournament_;
     std::string fileName_;
     std::optional<RatingSystem> ratingSystem_;
+    std::unique_ptr<RecoveryStore> recovery_;
 };
 
 } // namespace ranvik

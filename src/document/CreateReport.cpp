@@ -118,6 +118,7 @@ ReportResult ChartDocument::createReport() {
         return result;
     }
     tournament_.setModified(false);
+    changesSettled();
 
     ReportResult result;
     result.reportPath = reportPath;

@@ -3,6 +3,7 @@
 // dialogs, the command line from its options, tests with scripted answers.
 
 #include "chart/Tournament.h"
+#include "recovery/RecoveryStore.h"
 #include "report/RatingReport.h"
 #include "validation/Validation.h"
 
@@ -44,6 +45,9 @@ struct MemberPick {
     PickAction action = PickAction::Skip;
     std::size_t candidate = 0; // index into the question's candidates, for Pick
 };
+// What to do with a chart left by a program that did not close normally; Later keeps it for
+// the next start.
+enum class RecoveryAnswer { Restore, Discard, Later };
 
 class DocumentPrompts {
   public:
@@ -76,6 +80,11 @@ class DocumentPrompts {
     // False when a chooser would only give the same answer again (the command line): a
     // refused name then ends the command instead of asking once more.
     virtual bool canAskAgain() const { return true; }
+
+    // A recovery copy found at start-up. Where nobody can answer, it stays for later.
+    virtual RecoveryAnswer askRecovery(const RecoveryDescription&) { return RecoveryAnswer::Later; }
+    // The chart file is open in another running program; true to open it anyway.
+    virtual bool confirmOpenHeldChart(const std::string& /*path*/) { return true; }
 
     virtual void showError(const std::string& message) = 0;
     // What a command did, for the director to read (an import's summary).

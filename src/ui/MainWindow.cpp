@@ -8,6 +8,7 @@
 #include "ui/MembersPanel.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
+#include "ui/RecoveryScheduler.h"
 #include "ui/WindowPlacement.h"
 #include "ui/WindowPrompts.h"
 
@@ -29,6 +30,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -80,6 +82,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildMenus();
     connectChart();
     document_->tournament().onShapeChanged = [this] { syncSettings(); };
+    setUpRecovery();
     buildMembersPanel();
     syncSettings();
 }
@@ -338,6 +341,8 @@ void MainWindow::startOnce() {
     chartView_->fitNameColumn();
     // Typing at start-up goes into the chart.
     focusChart();
+    // Once the window stands, so the question shows over it.
+    QTimer::singleShot(0, this, &MainWindow::offerRecovery);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -30,6 +30,7 @@ namespace ranvik {
 class ChartModel;
 class ChartView;
 class FileDialog;
+class RecoveryScheduler;
 class WindowPrompts;
 struct AppDialogs;
 struct MembersPanel; // the membership database's models and state (MainWindowDatabase.cpp)
@@ -60,6 +61,9 @@ class MainWindow : public QMainWindow {
     // The folder the default membership database is looked for in (the program's own
     // folder; tests point it elsewhere). Ends with a separator.
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
+
+    // How long the recovery copy waits after a change, and at most while changes go on.
+    void setRecoveryDelays(int idleMs, int longestMs);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -176,6 +180,12 @@ class MainWindow : public QMainWindow {
     void buildStandingsActions(QMenu* tools);
     void showStandings();
     std::unique_ptr<FileDialog> standingsExportDialog_;
+
+    // Recovery (MainWindowRecovery.cpp); declared last so it stops listening to the chart
+    // before the document goes.
+    void setUpRecovery();
+    void offerRecovery();
+    std::unique_ptr<RecoveryScheduler> recoveryScheduler_;
 };
 
 } // namespace ranvik

@@ -24,6 +24,8 @@ class ScriptedPrompts : public DocumentPrompts {
 
     std::vector<MemberPickQuestion> pickQuestions;
     std::vector<std::string> information;
+    std::deque<RecoveryAnswer> recoveryAnswers;
+    std::deque<bool> openHeldAnswers;
 
     std::vector<std::string> asked;
     std::vector<std::string> errors;
@@ -61,6 +63,12 @@ class ScriptedPrompts : public DocumentPrompts {
     }
     std::optional<std::string> chooseFileToSave(FileKind, const std::string& proposed) override {
         return next(files, "file to save " + proposed);
+    }
+    RecoveryAnswer askRecovery(const RecoveryDescription& copy) override {
+        return next(recoveryAnswers, "recovery of " + copy.chartFile);
+    }
+    bool confirmOpenHeldChart(const std::string& path) override {
+        return next(openHeldAnswers, "held " + path);
     }
     void showError(const std::string& message) override { errors.push_back(message); }
     void showInformation(const std::string& message) override { information.push_back(message); }

@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
     // Settings written by windows under test go to a folder of their own.
     static ranvik::test::TempDir configHome;
     setenv("XDG_CONFIG_HOME", configHome.path().c_str(), 1);
+    // So are recovery copies and chart locks.
+    static ranvik::test::TempDir stateHome;
+    setenv("XDG_STATE_HOME", stateHome.path().c_str(), 1);
     // The program's own application object, so its event boundary is under test too.
     ranvik::Application app(argc, argv);
     ranvik::prompts::setStrict(true);

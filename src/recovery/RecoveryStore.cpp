@@ -1,0 +1,366 @@
+#include "recovery/RecoveryStore.h"
+
+#include "files/ChartFile.h"
+#include "files/ChartText.h"
+#include "files/FileWriter.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <sstream>
+#include <system_error>
+
+namespace ranvik {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* DescriptionHeader = "ranvik-recovery 1";
+constexpr const char* DescriptionExtension = ".info";
+constexpr const char* ChartExtension = ".tms";
+constexpr const char* LockExtension = ".lock";
+// A description or lock is a few lines; anything larger is not one of ours.
+constexpr std::size_t MaxSmallFileBytes = 64 * 1024;
+
+// Values stay on one line whatever the chart file's name holds.
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string Unescape(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char next = text[++i];
+        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    }
+    return out;
+}
+
+template <class Number> bool ReadNumber(const std::string& text, Number& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// The key=value lines after the header; nothing when the header is missing.
+std::optional<std::vector<std::pair<std::string, std::string>>>
+ReadFields(const std::string& text) {
+    std::istringstream lines(text);
+    std::string line;
+    if (!std::getline(lines, line) || line != DescriptionHeader)
+        return std::nullopt;
+    std::vector<std::pair<std::string, std::string>> fields;
+    while (std::getline(lines, line)) {
+        const std::size_t equals = line.find('=');
+        if (equals != std::string::npos)
+            fields.emplace_back(line.substr(0, equals), Unescape(line.substr(equals + 1)));
+    }
+    return fields;
+}
+
+// A chart the file format cannot carry (a character outside Windows-1252) is kept as UTF-8,
+// which the chart reader recognises: the copy must never lose what was typed.
+std::string ChartCopyBytes(const Chart& chart) {
+    ChartBytes encoded = EncodeChartFile(chart);
+    if (encoded.ok)
+        return std::move(encoded.bytes);
+    std::string bytes;
+    for (int r = 1; r < chart.rowCount(); ++r) {
+        for (int c = 0; c < chart.colCount(); ++c) {
+            bytes += chart.cell(c, r);
+            bytes += '\t';
+        }
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+std::string CanonicalChartPath(const std::string& path) {
+    std::error_code error;
+    fs::path canonical = fs::weakly_canonical(fs::absolute(path, error), error);
+    return error ? path : canonical.string();
+}
+
+// FNV-1a: a stable file name for a path of any length or characters.
+std::string PathKey(const std::string& path) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : path) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+std::string LockText(const ProcessIdentity& self, const std::string& canonical) {
+    return std::string(DescriptionHeader) + "\npid=" + std::to_string(self.pid) +
+           "\nstart=" + std::to_string(self.startTicks) + "\nchart=" + Escape(canonical) + "\n";
+}
+
+void RemoveFile(const std::string& path) {
+    std::error_code error;
+    fs::remove(path, error);
+}
+
+} // namespace
+
+std::string DefaultRecoveryFolder() {
+    const char* state = std::getenv("XDG_STATE_HOME");
+    if (state && *state == '/')
+        return std::string(state) + "/ranvik/recovery";
+    const char* home = std::getenv("HOME");
+    if (home && *home)
+        return std::string(home) + "/.local/state/ranvik/recovery";
+    return {};
+}
+
+std::string EncodeRecoveryDescription(const RecoveryDescription& d) {
+    std::string text = std::string(DescriptionHeader) + "\n";
+    text += "type=" + std::to_string(static_cast<int>(d.type)) + "\n";
+    text += "players=" + std::to_string(d.players) + "\n";
+    text += "rounds=" + std::to_string(d.rounds) + "\n";
+    text += "file=" + Escape(d.chartFile) + "\n";
+    text += "rating=";
+    if (d.ratingSystem)
+        text += *d.ratingSystem == RatingSystem::Regular ? "regular" : "active";
+    text += "\ntime=" + std::to_string(d.savedAt) + "\n";
+    text += "pid=" + std::to_string(d.writer.pid) + "\n";
+    text += "start=" + std::to_string(d.writer.startTicks) + "\n";
+    return text;
+}
+
+std::optional<RecoveryDescription> ParseRecoveryDescription(const std::string& text) {
+    const auto fields = ReadFields(text);
+    if (!fields)
+        return std::nullopt;
+    RecoveryDescription d;
+    int type = -1;
+    bool ok = true;
+    for (const auto& [key, value] : *fields) {
+        if (key == "type")
+            ok = ok && ReadNumber(value, type);
+        else if (key == "players")
+            ok = ok && ReadNumber(value, d.players);
+        else if (key == "rounds")
+            ok = ok && ReadNumber(value, d.rounds);
+        else if (key == "file")
+            d.chartFile = value;
+        else if (key == "rating" && value == "regular")
+            d.ratingSystem = RatingSystem::Regular;
+        else if (key == "rating" && value == "active")
+            d.ratingSystem = RatingSystem::Active;
+        else if (key == "time")
+            ok = ok && ReadNumber(value, d.savedAt);
+        else if (key == "pid")
+            ok = ok && ReadNumber(value, d.writer.pid);
+        else if (key == "start")
+            ok = ok && ReadNumber(value, d.writer.startTicks);
+    }
+    if (!ok || type < 0 || type > 2 || d.writer.pid <= 0 || d.players < Tournament::MinPlayers ||
+        d.players > Tournament::MaxPlayers)
+        return std::nullopt;
+    d.type = static_cast<TournamentType>(type);
+    return d;
+}
+
+RecoveryStore::RecoveryStore(std::string folder, ProcessIdentity self)
+    : folder_(std::move(folder)), self_(self) {}
+
+RecoveryStore::~RecoveryStore() {
+    removeCopy();
+    holdChart({});
+}
+
+bool RecoveryStore::ensureFolder(std::string& reason) const {
+    std::error_code error;
+    fs::create_directories(folder_, error);
+    if (!error) {
+        // Charts can hold names and membership numbers: owner only, whatever the umask.
+        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::replace, error);
+    }
+    if (error)
+        reason = "Cannot create " + folder_ + ": " + error.message();
+    return !error;
+}
+
+std::string RecoveryStore::copyStem() const {
+    return folder_ + "/chart-" + std::to_string(self_.pid) + "-" + std::to_string(self_.startTicks);
+}
+
+bool RecoveryStore::writeCopy(const Tournament& tournament, const std::string& chartFile,
+                              std::optional<RatingSystem> ratingSystem, std::string& reason) {
+    return write(snapshot(tournament, chartFile, ratingSystem), reason);
+}
+
+RecoverySnapshot RecoveryStore::snapshot(const Tournament& tournament, const std::string& chartFile,
+                                         std::optional<RatingSystem> ratingSystem) const {
+    RecoveryDescription description;
+    description.type = tournament.type();
+    description.players = tournament.numPlayers();
+    description.rounds = tournament.numRounds();
+    description.chartFile = chartFile;
+    description.ratingSystem = ratingSystem;
+    description.savedAt = static_cast<std::int64_t>(std::time(nullptr));
+    description.writer = self_;
+    RecoverySnapshot taken;
+    taken.chartBytes = ChartCopyBytes(tournament.chart());
+    taken.description = EncodeRecoveryDescription(description);
+    const std::lock_guard lock(writing_);
+    taken.generation = generation_;
+    return taken;
+}
+
+bool RecoveryStore::write(const RecoverySnapshot& snapshot, std::string& reason) {
+    if (folder_.empty()) {
+        reason = "No folder for recovery copies.";
+        return false;
+    }
+    const std::lock_guard lock(writing_);
+    if (snapshot.generation != generation_)
+        return true;
+    const std::string stem = copyStem();
+    return ensureFolder(reason) &&
+           WriteFileSafely(stem + ChartExtension, snapshot.chartBytes, reason) &&
+           WriteFileSafely(stem + DescriptionExtension, snapshot.description, reason);
+}
+
+void RecoveryStore::removeCopy() {
+    if (folder_.empty())
+        return;
+    const std::lock_guard lock(writing_);
+    ++generation_;
+    // The description first: chart bytes without one are never offered.
+    RemoveFile(copyStem() + DescriptionExtension);
+    RemoveFile(copyStem() + ChartExtension);
+}
+
+bool RecoveryStore::hasCopy() const {
+    std::error_code error;
+    return !folder_.empty() && fs::exists(copyStem() + DescriptionExtension, error);
+}
+
+std::vector<LeftCopy> RecoveryStore::leftBehind() const {
+    std::vector<LeftCopy> copies;
+    std::error_code error;
+    if (folder_.empty() || !fs::is_directory(folder_, error))
+        return copies;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_, error)) {
+        const fs::path& path = entry.path();
+        if (path.extension() != DescriptionExtension)
+            continue;
+        std::string text;
+        std::string readError;
+        if (!ReadWholeFile(path.string(), text, readError, MaxSmallFileBytes))
+            continue;
+        std::optional<RecoveryDescription> description = ParseRecoveryDescription(text);
+        if (!description || description->writer == self_ || IsRunning(description->writer))
+            continue;
+        fs::path chart = path;
+        chart.replace_extension(ChartExtension);
+        if (!fs::is_regular_file(chart, error))
+            continue;
+        copies.push_back({std::move(*description), chart.string(), path.string()});
+    }
+    std::sort(copies.begin(), copies.end(), [](const LeftCopy& a, const LeftCopy& b) {
+        return a.description.savedAt < b.description.savedAt;
+    });
+    return copies;
+}
+
+bool RecoveryStore::restore(const LeftCopy& copy, Tournament& tournament, std::string& message) {
+    std::string bytes;
+    if (!ReadWholeFile(copy.chartPath, bytes, message, MaxChartFileBytes))
+        return false;
+    Tournament restored;
+    restored.setType(copy.description.type);
+    const ChartReadOutcome read = ReadChartFile(restored, bytes);
+    if (!read.ok) {
+        message = "Cannot restore " + copy.chartPath + ": " + read.message;
+        return false;
+    }
+    tournament.setType(copy.description.type);
+    ReadChartFile(tournament, bytes);
+    tournament.setNumRounds(copy.description.rounds);
+    tournament.setModified(true);
+    return true;
+}
+
+void RecoveryStore::discard(const LeftCopy& copy) {
+    RemoveFile(copy.descriptionPath);
+    RemoveFile(copy.chartPath);
+}
+
+std::string RecoveryStore::lockPath(const std::string& chartPath) const {
+    return folder_ + "/chart-" + PathKey(CanonicalChartPath(chartPath)) + LockExtension;
+}
+
+void RecoveryStore::holdChart(const std::string& chartPath) {
+    // Only a lock that is still ours is removed: another program may have taken it since.
+    std::string text;
+    std::string error;
+    if (!heldLockPath_.empty() && ReadWholeFile(heldLockPath_, text, error, MaxSmallFileBytes) &&
+        text == LockText(self_, CanonicalChartPath(heldChart_)))
+        RemoveFile(heldLockPath_);
+    heldChart_.clear();
+    heldLockPath_.clear();
+    std::string reason;
+    if (chartPath.empty() || folder_.empty() || !ensureFolder(reason))
+        return;
+    const std::string path = lockPath(chartPath);
+    // A lock that cannot be written only means no warning for the other window.
+    if (WriteFileSafely(path, LockText(self_, CanonicalChartPath(chartPath)))) {
+        heldChart_ = chartPath;
+        heldLockPath_ = path;
+    }
+}
+
+std::optional<ProcessIdentity> RecoveryStore::holderOf(const std::string& chartPath) const {
+    if (folder_.empty() || chartPath.empty())
+        return std::nullopt;
+    const std::string path = lockPath(chartPath);
+    std::string text;
+    std::string error;
+    if (!ReadWholeFile(path, text, error, MaxSmallFileBytes))
+        return std::nullopt;
+    const auto fields = ReadFields(text);
+    if (!fields)
+        return std::nullopt;
+    ProcessIdentity holder;
+    std::string chart;
+    for (const auto& [key, value] : *fields) {
+        if (key == "pid")
+            ReadNumber(value, holder.pid);
+        else if (key == "start")
+            ReadNumber(value, holder.startTicks);
+        else if (key == "chart")
+            chart = value;
+    }
+    if (holder == self_ || chart != CanonicalChartPath(chartPath))
+        return std::nullopt;
+    if (!IsRunning(holder)) {
+        RemoveFile(path);
+        return std::nullopt;
+    }
+    return holder;
+}
+
+} // namespace ranvik

@@ -1,0 +1,105 @@
+#pragma once
+// Recovery copies of unsaved charts and the locks of open chart files, in one folder of the
+// user's state ($XDG_STATE_HOME/ranvik/recovery). A copy is the chart file's bytes beside a
+// small description; a program that dies leaves its copy for the next start to offer.
+
+#include "chart/Tournament.h"
+#include "recovery/ProcessIdentity.h"
+#include "report/RatingReport.h"
+
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ranvik {
+
+// $XDG_STATE_HOME/ranvik/recovery, else ~/.local/state/ranvik/recovery; empty when neither
+// variable names a folder.
+std::string DefaultRecoveryFolder();
+
+// What a recovery copy says about its chart.
+struct RecoveryDescription {
+    TournamentType type = TournamentType::Swiss;
+    int players = 0;
+    int rounds = 0;
+    std::string chartFile; // empty for a chart never saved
+    std::optional<RatingSystem> ratingSystem;
+    std::int64_t savedAt = 0; // seconds since 1970
+    ProcessIdentity writer;
+};
+
+// The description file's text, and back; nothing when the text is not a description.
+std::string EncodeRecoveryDescription(const RecoveryDescription& description);
+std::optional<RecoveryDescription> ParseRecoveryDescription(const std::string& text);
+
+// A copy found in the folder.
+struct LeftCopy {
+    RecoveryDescription description;
+    std::string chartPath;       // the chart bytes
+    std::string descriptionPath; // the description
+};
+
+// A chart's copy made ready to write: what writing it needs, taken from the chart at once so
+// the write itself can run on another thread.
+struct RecoverySnapshot {
+    std::string chartBytes;
+    std::string description;
+    std::uint64_t generation = 0; // the store's, when taken
+};
+
+class RecoveryStore {
+  public:
+    explicit RecoveryStore(std::string folder, ProcessIdentity self = ThisProcess());
+    // Removes this process's copy and lock: only a program that dies leaves them behind.
+    ~RecoveryStore();
+    RecoveryStore(const RecoveryStore&) = delete;
+    RecoveryStore& operator=(const RecoveryStore&) = delete;
+
+    const std::string& folder() const { return folder_; }
+
+    // Writes this process's copy of the chart (the chart bytes first, then the description
+    // that makes it a copy); false with the reason when either cannot be written, the
+    // previous copy, if any, then still standing.
+    bool writeCopy(const Tournament& tournament, const std::string& chartFile,
+                   std::optional<RatingSystem> ratingSystem, std::string& reason);
+    // The same in two steps: the snapshot on the chart's thread, the write on any thread.
+    // A snapshot taken before the copy was last removed is not written (true, nothing done):
+    // the chart it holds has been saved or replaced since.
+    RecoverySnapshot snapshot(const Tournament& tournament, const std::string& chartFile,
+                              std::optional<RatingSystem> ratingSystem) const;
+    bool write(const RecoverySnapshot& snapshot, std::string& reason);
+    // Waits for a write under way, so no copy comes back after it.
+    void removeCopy();
+    bool hasCopy() const;
+
+    // Copies whose writer no longer runs, oldest first.
+    std::vector<LeftCopy> leftBehind() const;
+    // Lays the copy's chart into the tournament (type, counts, cells) and marks it
+    // modified; false with a message when the copy cannot be read (nothing changed then).
+    static bool restore(const LeftCopy& copy, Tournament& tournament, std::string& message);
+    static void discard(const LeftCopy& copy);
+
+    // Marks the chart file as open here, releasing the one held before; an empty path
+    // only releases.
+    void holdChart(const std::string& chartPath);
+    const std::string& heldChart() const { return heldChart_; }
+    // Another running program holding the chart file; stale locks of dead programs are
+    // removed on the way.
+    std::optional<ProcessIdentity> holderOf(const std::string& chartPath) const;
+
+  private:
+    bool ensureFolder(std::string& reason) const;
+    std::string copyStem() const;
+    std::string lockPath(const std::string& chartPath) const;
+
+    std::string folder_;
+    ProcessIdentity self_;
+    std::string heldChart_;
+    std::string heldLockPath_;
+    mutable std::mutex writing_;   // a write and a removal never overlap
+    std::uint64_t generation_ = 0; // counts removals, under writing_
+};
+
+} // namespace ranvik

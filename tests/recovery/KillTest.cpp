@@ -1,0 +1,149 @@
+// The program is killed with SIGKILL after typing into its chart; the next start restores
+// the chart from the recovery copy, cell for cell.
+
+#include "TestSupport.h"
+#include "TypedChart.h"
+
+#include "chart/Tournament.h"
+#include "files/ChartFile.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <thread>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace ranvik::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// The driver offscreen, with a home, settings and state of its own.
+pid_t StartDriver(const std::string& mode, const fs::path& scratch) {
+    std::vector<std::string> env = {
+        "QT_QPA_PLATFORM=offscreen",
+        "LC_ALL=C.UTF-8",
+        "HOME=" + (scratch / "home").string(),
+        "XDG_CONFIG_HOME=" + (scratch / "config").string(),
+        "XDG_STATE_HOME=" + (scratch / "state").string(),
+        "XDG_RUNTIME_DIR=" + (scratch / "runtime").string(),
+    };
+    for (const char* folder : {"home", "config", "state", "runtime"})
+        fs::create_directories(scratch / folder);
+    fs::permissions(scratch / "runtime", fs::perms::owner_all);
+    std::vector<char*> envp;
+    for (std::string& entry : env)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    std::string program = RANVIK_RECOVERY_DRIVER;
+    std::string folder = scratch.string();
+    std::vector<char*> argv = {program.data(), const_cast<char*>(mode.c_str()), folder.data(),
+                               nullptr};
+    pid_t pid = 0;
+    EXPECT_EQ(posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()), 0);
+    return pid;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::seconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
+
+// The exit status, or -1 when it did not end in time (it is killed then).
+int WaitForExit(pid_t pid, std::chrono::seconds limit) {
+    int status = 0;
+    if (WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, limit))
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+    return -1;
+}
+
+std::vector<fs::path> CopiesIn(const fs::path& folder) {
+    std::vector<fs::path> copies;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        if (entry.path().extension() != ".lock")
+            copies.push_back(entry.path());
+    }
+    return copies;
+}
+
+std::map<std::string, std::string> Facts(const std::string& text) {
+    std::map<std::string, std::string> facts;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        facts[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
+    return facts;
+}
+
+TEST(KilledProgram, NextStartRestoresWhatWasTyped) {
+    TempDir scratch;
+    const fs::path recovery = scratch.path() / "state/ranvik/recovery";
+    const fs::path expected = scratch.path() / "expected.tms";
+    const pid_t typing = StartDriver("type", scratch.path());
+    ASSERT_GT(typing, 0);
+    const bool typed = WaitUntil([&] { return fs::exists(expected); }, 60s);
+    // The copy catches up with the last keystroke within its 2 seconds.
+    const bool copied =
+        typed && WaitUntil(
+                     [&] {
+                         for (const fs::path& copy : CopiesIn(recovery)) {
+                             if (copy.extension() == ".tms" && ReadFile(copy) == ReadFile(expected))
+                                 return fs::exists(fs::path(copy).replace_extension(".info"));
+                         }
+                         return false;
+                     },
+                     30s);
+    kill(typing, SIGKILL);
+    int status = 0;
+    waitpid(typing, &status, 0);
+    ASSERT_TRUE(typed) << "the driver never finished typing";
+    ASSERT_TRUE(copied) << "no recovery copy of the typed chart";
+    ASSERT_TRUE(WIFSIGNALED(status));
+
+    const pid_t restoring = StartDriver("restore", scratch.path());
+    ASSERT_EQ(WaitForExit(restoring, 60s), 0);
+
+    const std::string restoredBytes = ReadFile(scratch.path() / "restored.tms");
+    EXPECT_EQ(restoredBytes, ReadFile(expected));
+    Tournament restored;
+    restored.setType(TournamentType::RoundRobin);
+    ASSERT_TRUE(ReadChartFile(restored, restoredBytes).ok);
+    for (const TypedCell& cell : TypedCells())
+        EXPECT_EQ(restored.chart().cell(cell.col, cell.row), cell.text)
+            << "line " << cell.row << " column " << cell.col;
+
+    auto facts = Facts(ReadFile(scratch.path() / "restored.txt"));
+    EXPECT_EQ(facts["type"], std::to_string(static_cast<int>(TournamentType::RoundRobin)));
+    EXPECT_EQ(facts["players"], std::to_string(TypedPlayers));
+    EXPECT_EQ(facts["file"], (scratch.path() / TypedChartName).string());
+    EXPECT_EQ(facts["modified"], "1");
+    EXPECT_EQ(facts["unexpected"], "0");
+    const std::string question = ReadFile(scratch.path() / "question.txt");
+    EXPECT_NE(question.find("Ranvik did not close normally. A chart changed at "),
+              std::string::npos)
+        << question;
+    EXPECT_NE(question.find("(spring6.tms, 4 players) can be restored."), std::string::npos)
+        << question;
+    // The second run closed normally: no copy is left for a third.
+    EXPECT_TRUE(CopiesIn(recovery).empty());
+}
+
+} // namespace
+} // namespace ranvik::test

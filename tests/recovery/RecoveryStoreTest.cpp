@@ -1,0 +1,212 @@
+#include "RecoveryTestSupport.h"
+#include "TestSupport.h"
+
+#include "files/ChartFile.h"
+#include "files/FileWriter.h"
+#include "recovery/RecoveryStore.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace ranvik::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+RecoveryDescription SomeDescription() {
+    RecoveryDescription d;
+    d.type = TournamentType::DoubleRoundRobin;
+    d.players = 42;
+    d.rounds = 3;
+    d.chartFile = "/home/td/Spring \\ open\nline.tms";
+    d.ratingSystem = RatingSystem::Active;
+    d.savedAt = 1717000000;
+    d.writer = {4321, 987654};
+    return d;
+}
+
+void ExpectSame(const RecoveryDescription& a, const RecoveryDescription& b) {
+    EXPECT_EQ(a.type, b.type);
+    EXPECT_EQ(a.players, b.players);
+    EXPECT_EQ(a.rounds, b.rounds);
+    EXPECT_EQ(a.chartFile, b.chartFile);
+    EXPECT_EQ(a.ratingSystem, b.ratingSystem);
+    EXPECT_EQ(a.savedAt, b.savedAt);
+    EXPECT_EQ(a.writer, b.writer);
+}
+
+TEST(RecoveryDescription, ReadsBackWhatItWrote) {
+    for (const std::optional<RatingSystem> system :
+         {std::optional(RatingSystem::Regular), std::optional(RatingSystem::Active),
+          std::optional<RatingSystem>()}) {
+        RecoveryDescription d = SomeDescription();
+        d.ratingSystem = system;
+        const auto read = ParseRecoveryDescription(EncodeRecoveryDescription(d));
+        ASSERT_TRUE(read);
+        ExpectSame(*read, d);
+    }
+}
+
+class BrokenDescription : public testing::TestWithParam<std::pair<std::string, std::string>> {};
+
+TEST_P(BrokenDescription, IsNotACopy) {
+    std::string text = EncodeRecoveryDescription(SomeDescription());
+    const auto& [from, to] = GetParam();
+    text.replace(text.find(from), from.size(), to);
+    EXPECT_FALSE(ParseRecoveryDescription(text)) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, BrokenDescription,
+    testing::Values(std::pair{"ranvik-recovery 1", "something else"}, std::pair{"type=2", "type=3"},
+                    std::pair{"players=42", "players=1"}, std::pair{"players=42", "players=1001"},
+                    std::pair{"pid=4321", "pid=0"}, std::pair{"time=1717000000", "time=soon"},
+                    std::pair{"start=987654", "start=-1"}));
+
+class RecoveryStoreTest : public testing::Test {
+  protected:
+    static constexpr fs::copy_options Overwrite =
+        fs::copy_options::overwrite_existing | fs::copy_options::recursive;
+    TempDir dir;
+    std::string folder = dir.file("state/ranvik/recovery");
+    Tournament tournament;
+
+    void SetUp() override {
+        tournament.layOutStartChart();
+        tournament.chart().setCell(1, 1, "Ada Lovelace");
+        tournament.setModified(true);
+    }
+
+    // A copy written by a store of the given process.
+    void writeCopyOf(const ProcessIdentity& writer, const std::string& chartFile = {}) {
+        RecoveryStore other(folder, writer);
+        std::string reason;
+        ASSERT_TRUE(other.writeCopy(tournament, chartFile, RatingSystem::Regular, reason))
+            << reason;
+        // A dying program never removes its copy; this store must not either.
+        fs::copy(folder, dir.file("kept"), Overwrite);
+    }
+    void bringBackKept() { fs::copy(dir.file("kept"), folder, Overwrite); }
+};
+
+TEST_F(RecoveryStoreTest, FolderIsTheUsersStateAndOwnerOnly) {
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("XDG_STATE_HOME", "/state/home", 1);
+    EXPECT_EQ(DefaultRecoveryFolder(), "/state/home/ranvik/recovery");
+    setenv("XDG_STATE_HOME", "relative/is/ignored", 1);
+    setenv("HOME", "/home/td", 1);
+    EXPECT_EQ(DefaultRecoveryFolder(), "/home/td/.local/state/ranvik/recovery");
+    unsetenv("XDG_STATE_HOME");
+    setenv("HOME", home.c_str(), 1);
+
+    RecoveryStore store(folder);
+    std::string reason;
+    ASSERT_TRUE(store.writeCopy(tournament, "", std::nullopt, reason)) << reason;
+    EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_TRUE(store.hasCopy());
+}
+
+TEST_F(RecoveryStoreTest, OffersOnlyCopiesOfProcessesThatAreGone) {
+    const ProcessIdentity gone = GoneProcess();
+    const ProcessIdentity running = RunningProcess();
+    ProcessIdentity reused = running; // the id of a dead writer, now another program's
+    reused.startTicks += 1;
+    writeCopyOf(gone, "/charts/gone.tms");
+    writeCopyOf(running, "/charts/running.tms");
+    writeCopyOf(reused, "/charts/reused.tms");
+    bringBackKept();
+    RecoveryStore self(folder);
+    std::string reason;
+    ASSERT_TRUE(self.writeCopy(tournament, "/charts/mine.tms", std::nullopt, reason));
+
+    std::vector<std::string> offered;
+    for (const LeftCopy& copy : self.leftBehind())
+        offered.push_back(copy.description.chartFile);
+    std::sort(offered.begin(), offered.end());
+    EXPECT_EQ(offered, (std::vector<std::string>{"/charts/gone.tms", "/charts/reused.tms"}));
+}
+
+TEST_F(RecoveryStoreTest, RestoresTheChartModifiedAndDiscardRemovesIt) {
+    tournament.setType(TournamentType::RoundRobin);
+    tournament.setNumPlayers(6);
+    tournament.chart().setCell(1, 3, "Clara Zetkin");
+    tournament.chart().setCell(5, 2, "1");
+    writeCopyOf(GoneProcess(), "/charts/x.tms");
+    bringBackKept();
+    const std::vector<LeftCopy> copies = RecoveryStore(folder).leftBehind();
+    ASSERT_EQ(copies.size(), 1u);
+
+    Tournament restored;
+    restored.layOutStartChart();
+    std::string message;
+    ASSERT_TRUE(RecoveryStore::restore(copies[0], restored, message)) << message;
+    EXPECT_EQ(restored.type(), TournamentType::RoundRobin);
+    EXPECT_EQ(restored.numPlayers(), 6);
+    EXPECT_TRUE(restored.modified());
+    EXPECT_EQ(EncodeChartFile(restored.chart()).bytes, EncodeChartFile(tournament.chart()).bytes);
+
+    RecoveryStore::discard(copies[0]);
+    EXPECT_TRUE(RecoveryStore(folder).leftBehind().empty());
+}
+
+TEST_F(RecoveryStoreTest, KeepsACellTheChartFileCannotCarry) {
+    tournament.chart().setCell(1, 2, "Jiří Šťastný 李");
+    writeCopyOf(GoneProcess());
+    bringBackKept();
+    const std::vector<LeftCopy> copies = RecoveryStore(folder).leftBehind();
+    ASSERT_EQ(copies.size(), 1u);
+    Tournament restored;
+    std::string message;
+    ASSERT_TRUE(RecoveryStore::restore(copies[0], restored, message)) << message;
+    EXPECT_EQ(restored.chart().cell(1, 2), "Jiří Šťastný 李");
+}
+
+TEST_F(RecoveryStoreTest, AFailedWriteKeepsThePreviousCopy) {
+    RecoveryStore store(folder);
+    std::string reason;
+    ASSERT_TRUE(store.writeCopy(tournament, "", std::nullopt, reason));
+    tournament.chart().setCell(1, 2, "Boris");
+    for (const WriteStep step : {WriteStep::Create, WriteStep::Sync, WriteStep::Replace}) {
+        InjectWriteFailure(step);
+        EXPECT_FALSE(store.writeCopy(tournament, "", std::nullopt, reason));
+        EXPECT_FALSE(reason.empty());
+    }
+    ClearInjectedWriteFailures();
+    EXPECT_TRUE(store.hasCopy());
+}
+
+TEST_F(RecoveryStoreTest, LockOfAnotherRunningProgramIsSeenAndStaleLocksAreNot) {
+    const std::string chart = dir.file("spring6.tms");
+    RecoveryStore self(folder);
+    EXPECT_FALSE(self.holderOf(chart));
+    const auto locks = [&] {
+        return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+    };
+
+    auto other = std::make_unique<RecoveryStore>(folder, RunningProcess());
+    other->holdChart(chart);
+    EXPECT_EQ(self.holderOf(chart), RunningProcess());
+    // The same file by another spelling of its path.
+    EXPECT_EQ(self.holderOf(dir.file("./sub/../spring6.tms")), RunningProcess());
+    self.holdChart(chart);
+    EXPECT_FALSE(self.holderOf(chart)) << "this program's own lock";
+    other.reset(); // the lock is now this program's: the other leaves it
+    EXPECT_EQ(locks(), 1);
+
+    auto dead = std::make_unique<RecoveryStore>(folder, GoneProcess());
+    const std::string second = dir.file("other.tms");
+    dead->holdChart(second);
+    const auto before = locks();
+    EXPECT_FALSE(self.holderOf(second)) << "a stale lock";
+    EXPECT_EQ(locks(), before - 1) << "the stale lock is removed";
+    dead.reset();
+
+    self.holdChart({});
+    EXPECT_EQ(locks(), 0);
+}
+
+} // namespace
+} // namespace ranvik::test
