@@ -10,6 +10,7 @@
 #include "ui/QtText.h"
 #include "ui/WindowPlacement.h"
 #include "ui/WindowPrompts.h"
+#include "validation/ChartProblems.h"
 
 #include <QAction>
 #include <QApplication>
@@ -225,6 +226,7 @@ void MainWindow::buildMenus() {
                &MainWindow::toggleOpponentUpdates);
     updateOpponentsAction_->setCheckable(true);
     updateOpponentsAction_->setChecked(true);
+    buildProblemsPanel(tools);
 
     QMenu* database = menuBar()->addMenu(QStringLiteral("&Database"));
     database->setObjectName(QStringLiteral("databaseMenu"));

@@ -27,7 +27,9 @@ class QToolButton;
 namespace ranvik {
 
 class ChartModel;
+class ChartProblems;
 class ChartView;
+class ProblemsPanel;
 class WindowPrompts;
 struct AppDialogs;
 struct MembersPanel; // the membership database's models and state (MainWindowDatabase.cpp)
@@ -140,6 +142,12 @@ class MainWindow : public QMainWindow {
     QAction* updateOpponentsAction_ = nullptr;
 
     const AppDialogs* dialogs_ = nullptr;
+
+    // The live check of the chart and its panel (MainWindowProblems.cpp).
+    void buildProblemsPanel(QMenu* tools);
+    std::unique_ptr<ChartProblems> problems_;
+    ProblemsPanel* problemsPanel_ = nullptr;
+    QAction* showProblemsAction_ = nullptr;
 };
 
 } // namespace ranvik

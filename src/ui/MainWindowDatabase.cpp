@@ -140,7 +140,8 @@ void MainWindow::showMemberOrder(MemberOrder order) {
 }
 
 void MainWindow::openStartupDatabase() {
-    databasePath_ = ToQString(LoadDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString()));
+    databasePath_ =
+        ToQString(LoadDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString()));
     const StartupDatabase choice =
         ChooseStartupDatabase(databasePath_.toStdString(), programFolder_.toStdString());
     databasePath_ = ToQString(choice.path);

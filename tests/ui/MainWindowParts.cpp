@@ -47,6 +47,12 @@ MainWindowParts::MainWindowParts(QWidget& w)
       orderByProvinceAction(Find<QAction>(w, "orderByProvinceAction")),
       showMembersAction(Find<QAction>(w, "showMembersAction")),
       loadMemberAction(Find<QAction>(w, "loadMemberAction")),
-      helpAction(Find<QAction>(w, "helpAction")), aboutAction(Find<QAction>(w, "aboutAction")) {}
+      helpAction(Find<QAction>(w, "helpAction")), aboutAction(Find<QAction>(w, "aboutAction")),
+      problemsDock(Find<QDockWidget>(w, "problemsDock")),
+      problemsView(Find<QTableView>(w, "problemsView")),
+      warningsView(Find<QTableView>(w, "warningsView")),
+      scoresView(Find<QTableView>(w, "scoresView")),
+      problemsSummaryLabel(Find<QLabel>(w, "problemsSummaryLabel")),
+      showProblemsAction(Find<QAction>(w, "showProblemsAction")) {}
 
 } // namespace ranvik::test

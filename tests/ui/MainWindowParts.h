@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -65,6 +66,12 @@ struct MainWindowParts {
     QAction* loadMemberAction;
     QAction* helpAction;
     QAction* aboutAction;
+    QDockWidget* problemsDock;
+    QTableView* problemsView;
+    QTableView* warningsView;
+    QTableView* scoresView;
+    QLabel* problemsSummaryLabel;
+    QAction* showProblemsAction;
 };
 
 } // namespace ranvik::test
