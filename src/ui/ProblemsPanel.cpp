@@ -163,6 +163,12 @@ ProblemsPanel::ProblemsPanel(ChartProblems& problems, ChartModel& model, ChartVi
     connect(&model_, &QAbstractItemModel::rowsInserted, scores_, &ScoresModel::reset);
     connect(&model_, &QAbstractItemModel::rowsRemoved, scores_, &ScoresModel::reset);
 
+    // The window deletes the chart model before the live check and before its children:
+    // from then on nothing may read either.
+    connect(&model_, &QObject::destroyed, this, [this] {
+        scoresView_->setModel(nullptr);
+        problems_.onUpdated = nullptr;
+    });
     model_.setProblems(&problems_);
     problems_.onUpdated = [this](const ProblemsUpdate& update) { updated(update); };
     updated(ProblemsUpdate{true, {}, {}});
