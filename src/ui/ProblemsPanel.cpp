@@ -153,8 +153,7 @@ ProblemsPanel::ProblemsPanel(ChartProblems& problems, ChartModel& model, ChartVi
     scoresView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     scoresView_->verticalHeader()->setDefaultSectionSize(
         view_.verticalHeader()->defaultSectionSize());
-    scoresView_->horizontalHeader()->setFixedHeight(view_.horizontalHeader()->sizeHint().height());
-    scoresView_->horizontalHeader()->setStretchLastSection(true);
+    scoresView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     scoresView_->setFixedWidth(
         scoresView_->fontMetrics().horizontalAdvance(QStringLiteral("0000½")) +
         2 * scoresView_->frameWidth() + 8);
