@@ -48,6 +48,17 @@ std::string SanitiseCellText(std::string_view text) {
     return out;
 }
 
+Chart::Chart(const Chart& other) : cols_(other.cols_), rows_(other.rows_), store_(other.store_) {}
+
+Chart& Chart::operator=(const Chart& other) {
+    if (this != &other) {
+        cols_ = other.cols_;
+        rows_ = other.rows_;
+        store_ = other.store_;
+    }
+    return *this;
+}
+
 void Chart::setColCount(int cols) {
     if (cols == cols_)
         return;

@@ -32,6 +32,14 @@ class ChartListener {
 
 class Chart {
   public:
+    Chart() = default;
+    // A copy is a chart of its own: the original's listeners are not told of its changes.
+    Chart(const Chart& other);
+    Chart& operator=(const Chart& other);
+    Chart(Chart&&) noexcept = default;
+    Chart& operator=(Chart&&) noexcept = default;
+    ~Chart() = default;
+
     int colCount() const { return cols_; }
     int rowCount() const { return rows_; }
     void setColCount(int cols);

@@ -3,14 +3,41 @@
 #include "cli/CommandLinePrompts.h"
 #include "cli/Commands.h"
 
+#include "validation/ChartProblems.h"
+
 #include <ostream>
 
 namespace ranvik::cli {
+namespace {
+
+// Every fault validation would meet if it noted each one and went on, then their count;
+// the warnings validation does not check go to err.
+int CheckWholeChart(const CommandLine& line, TournamentType type, std::ostream& out,
+                    std::ostream& err) {
+    CommandLinePrompts prompts(out, err);
+    ChartDocument document(prompts);
+    if (!OpenChart(document, line.chart, type, err))
+        return 2;
+    ChartProblems problems(document.tournament());
+    const std::vector<std::string> lines = problems.validationLines();
+    for (const std::string& text : lines)
+        out << text << '\n';
+    for (const ChartWarning& warning : problems.warnings())
+        err << "Warning: " << warning.text << '\n';
+    if (lines.empty()) {
+        out << "OK\n";
+        return 0;
+    }
+    out << lines.size() << (lines.size() == 1 ? " fault\n" : " faults\n");
+    return 1;
+}
+
+} // namespace
 
 int RunCheckCommand(const Args& args, std::ostream& out, std::ostream& err) {
     std::string error;
-    const auto line =
-        ParseCommandLine(args, {{"--type", true}, {"--inconsistencies", false}}, error);
+    const auto line = ParseCommandLine(
+        args, {{"--type", true}, {"--inconsistencies", false}, {"--all", false, true}}, error);
     if (!line)
         return UsageError("check: " + error, err);
     const auto type = ParseTournamentType(line->value("--type"));
@@ -20,6 +47,9 @@ int RunCheckCommand(const Args& args, std::ostream& out, std::ostream& err) {
         line->has("--inconsistencies") ? line->value("--inconsistencies") : "stop");
     if (!policy)
         return UsageError("check: --inconsistencies must be stop, ignore or all", err);
+
+    if (line->has("--all"))
+        return CheckWholeChart(*line, *type, out, err);
 
     CommandLinePrompts prompts(out, err);
     prompts.inconsistencyPolicy = *policy;

@@ -64,7 +64,13 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             error = "option '" + arg + "' given twice";
             return std::nullopt;
         }
-        if (inlineValue) {
+        if (FindOption(defs, name)->flag) {
+            if (inlineValue) {
+                error = "option '" + arg + "' takes no value";
+                return std::nullopt;
+            }
+            line.values[name] = {};
+        } else if (inlineValue) {
             line.values[name] = *inlineValue;
         } else if (i + 1 < args.size() && !NamesAnOption(defs, args[i + 1])) {
             line.values[name] = args[++i];

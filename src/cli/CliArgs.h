@@ -15,6 +15,7 @@ namespace ranvik::cli {
 struct OptionDef {
     std::string name; // "--type"; "-o" is accepted for "--output"
     bool required = false;
+    bool flag = false; // present or not, without a value ("--all")
 };
 
 struct CommandLine {

@@ -11,6 +11,11 @@ Commands:
   check CHART --type T [--inconsistencies P]
       Validate a chart as the report would. Prints each inconsistency message and
       then OK or the fault.
+  check CHART --type T --all
+      Every fault at once, in validation's order: each inconsistency message and
+      each faulty cell's text, then "N faults" or OK. Warnings (a membership number
+      on two lines or not six digits, a result against a line without a name) go
+      to stderr.
   report CHART --type T --name NAME --province P --end-date YYYY/MM/DD --td NUMBER
          [--reference R] [--organiser NUMBER] --rating regular|active
          [--inconsistencies P] -o OUT

@@ -1,9 +1,11 @@
 #include "ui/ChartDelegate.h"
 
+#include "ui/ChartModel.h"
 #include "ui/ChartView.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPersistentModelIndex>
 
 namespace ranvik {
@@ -44,6 +46,18 @@ void ChartDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     const QString text = static_cast<QLineEdit*>(editor)->text();
     if (index.data(Qt::EditRole).toString() != text)
         model->setData(index, text, Qt::EditRole);
+}
+
+void ChartDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, option, index);
+    if (!index.data(ChartModel::FaultMarkRole).toBool())
+        return;
+    painter->save();
+    painter->fillRect(option.rect, QBrush(QColor(120, 60, 0, 90), Qt::BDiagPattern));
+    painter->setPen(QPen(QColor(150, 40, 0), 2));
+    painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
+    painter->restore();
 }
 
 bool ChartDelegate::eventFilter(QObject* object, QEvent* event) {

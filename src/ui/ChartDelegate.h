@@ -18,6 +18,9 @@ class ChartDelegate : public QStyledItemDelegate {
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
+    // A faulty cell also gets a hatch and a border, so the mark needs no colour vision.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
   protected:
     bool eventFilter(QObject* object, QEvent* event) override;

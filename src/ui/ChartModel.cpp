@@ -1,5 +1,9 @@
 #include "ui/ChartModel.h"
 
+#include "validation/ChartProblems.h"
+
+#include <QColor>
+
 #include <algorithm>
 
 namespace ranvik {
@@ -23,6 +27,16 @@ int ChartModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ChartModel::data(const QModelIndex& index, int role) const {
+    if (index.isValid() && problems_ &&
+        (role == Qt::BackgroundRole || role == Qt::ToolTipRole || role == FaultMarkRole)) {
+        if (!problems_->isMarked(chartCol(index), chartRow(index)))
+            return {};
+        if (role == FaultMarkRole)
+            return true;
+        if (role == Qt::BackgroundRole)
+            return QColor(255, 214, 102); // amber: apart from red and green for every eye
+        return ToQString(problems_->cellMessage(chartCol(index), chartRow(index)));
+    }
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     return ToQString(tournament_.chart().cell(chartCol(index), chartRow(index)));
@@ -95,6 +109,22 @@ void ChartModel::sizeChanged() {
         beginRemoveColumns({}, cols, cols_ - 1);
         cols_ = cols;
         endRemoveColumns();
+    }
+}
+
+void ChartModel::marksChanged(const std::vector<ChartCell>& cells) {
+    for (const ChartCell& cell : cells) {
+        if (cell.row >= 1 && cell.row <= rows_ && cell.col >= 1 && cell.col <= cols_) {
+            const QModelIndex at = indexOf(cell.col, cell.row);
+            emit dataChanged(at, at, {Qt::BackgroundRole, Qt::ToolTipRole, FaultMarkRole});
+        }
+    }
+}
+
+void ChartModel::allMarksChanged() {
+    if (rows_ > 0 && cols_ > 0) {
+        emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1),
+                         {Qt::BackgroundRole, Qt::ToolTipRole, FaultMarkRole});
     }
 }
 

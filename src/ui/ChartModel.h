@@ -9,8 +9,12 @@
 #include <QAbstractTableModel>
 
 #include <string_view>
+#include <vector>
 
 namespace ranvik {
+
+class ChartProblems;
+struct ChartCell;
 
 class ChartModel : public QAbstractTableModel, private ChartListener {
     Q_OBJECT
@@ -35,6 +39,14 @@ class ChartModel : public QAbstractTableModel, private ChartListener {
         return index(chartRow - 1, chartCol - 1);
     }
 
+    // Faulty cells from the live check: marked through Qt::BackgroundRole and FaultMarkRole
+    // (true; the delegate adds a pattern and a border), their faults as the tooltip.
+    static constexpr int FaultMarkRole = Qt::UserRole + 16;
+    void setProblems(ChartProblems* problems) { problems_ = problems; }
+    void marksChanged(const std::vector<ChartCell>& cells);
+    void allMarksChanged();
+    const Tournament& tournament() const { return tournament_; }
+
   private:
     void cellsChanged(int col0, int row0, int col1, int row1) override;
     void sizeChanged() override;
@@ -42,6 +54,7 @@ class ChartModel : public QAbstractTableModel, private ChartListener {
     Tournament& tournament_;
     int rows_ = 0; // the counts the view was last told
     int cols_ = 0;
+    ChartProblems* problems_ = nullptr;
 };
 
 } // namespace ranvik

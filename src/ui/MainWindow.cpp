@@ -11,6 +11,7 @@
 #include "ui/RecoveryScheduler.h"
 #include "ui/WindowPlacement.h"
 #include "ui/WindowPrompts.h"
+#include "validation/ChartProblems.h"
 
 #include <QAction>
 #include <QApplication>
@@ -260,6 +261,7 @@ void MainWindow::buildMenus() {
     updateOpponentsAction_->setCheckable(true);
     updateOpponentsAction_->setChecked(true);
     buildEnterAction(tools);
+    buildProblemsPanel(tools);
 
     QMenu* database = menuBar()->addMenu(QStringLiteral("&Database"));
     database->setObjectName(QStringLiteral("databaseMenu"));

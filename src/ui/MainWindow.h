@@ -28,9 +28,11 @@ class QToolButton;
 namespace ranvik {
 
 class ChartModel;
+class ChartProblems;
 class ChartView;
 class FileDialog;
 class RecoveryScheduler;
+class ProblemsPanel;
 class WindowPrompts;
 struct AppDialogs;
 struct MembersPanel; // the membership database's models and state (MainWindowDatabase.cpp)
@@ -186,6 +188,11 @@ class MainWindow : public QMainWindow {
     void setUpRecovery();
     void offerRecovery();
     std::unique_ptr<RecoveryScheduler> recoveryScheduler_;
+    // The live check of the chart and its panel (MainWindowProblems.cpp).
+    void buildProblemsPanel(QMenu* tools);
+    std::unique_ptr<ChartProblems> problems_;
+    ProblemsPanel* problemsPanel_ = nullptr;
+    QAction* showProblemsAction_ = nullptr;
 };
 
 } // namespace ranvik

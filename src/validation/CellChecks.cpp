@@ -32,9 +32,13 @@ bool IsValidRating(std::string_view text) {
 ChartValidator::ChartValidator(const Tournament& tournament, InconsistencyPrompt prompt)
     : tournament_(tournament), prompt_(std::move(prompt)) {}
 
+std::string InconsistencyText(std::string_view kind, int row, int col) {
+    return "Inconsistent " + std::string(kind) + " found. Line " + std::to_string(row) +
+           " column " + std::to_string(col) + ".";
+}
+
 bool ChartValidator::goOnAfter(const std::string& kind, int row, int col) {
-    const std::string message = "Inconsistent " + kind + " found. Line " + std::to_string(row) +
-                                " column " + std::to_string(col) + ".";
+    const std::string message = InconsistencyText(kind, row, col);
     // Without anyone to ask, stopping is the only answer that cannot let a bad report out.
     const InconsistencyAnswer answer = prompt_ ? prompt_(message) : InconsistencyAnswer::Cancel;
     if (answer == InconsistencyAnswer::Cancel)
@@ -44,7 +48,7 @@ bool ChartValidator::goOnAfter(const std::string& kind, int row, int col) {
     return true;
 }
 
-ValidationFault ChartValidator::checkNameAndRating(std::string_view text, int col) const {
+ValidationFault NameOrRatingFault(std::string_view text, int col) {
     if (col == ChartColumn::Name && text.empty())
         return ValidationFault::MissingName;
     if (col == ChartColumn::Rating && !IsValidRating(text))
@@ -52,48 +56,74 @@ ValidationFault ChartValidator::checkNameAndRating(std::string_view text, int co
     return ValidationFault::None;
 }
 
+ValidationFault SwissResultFault(const ParsedResult& mine, int row, int playerRows) {
+    if (!IsAcceptedSwissLetter(mine.letter))
+        return ValidationFault::InvalidResult;
+    if (mine.opponent > playerRows)
+        return ValidationFault::InvalidResult;
+    if (mine.opponent > 0 && mine.opponent == row)
+        return ValidationFault::PairedAgainstSelf;
+    return ValidationFault::None;
+}
+
+CellFindings SwissDisagreement(const ParsedResult& mine, const ParsedResult& theirs, int row) {
+    CellFindings findings;
+    findings.opponentsDisagree = theirs.opponent != row;
+    findings.resultsDisagree = ResultsInconsistent(mine.letter, theirs.letter);
+    return findings;
+}
+
+RoundRobinGame RoundRobinGameOf(TournamentType type, int row, int col) {
+    const bool isDouble = type == TournamentType::DoubleRoundRobin;
+    const int k = col - ChartColumn::FirstResult;
+    return {isDouble ? k / 2 + 1 : k + 1, isDouble
+                                              ? ChartColumn::FirstResult + 2 * (row - 1) + k % 2
+                                              : ChartColumn::FirstResult + row - 1};
+}
+
+ValidationFault RoundRobinCellFault(const RoundRobinGame& game, bool isX, int row, int playerRows) {
+    if (game.opponent > playerRows)
+        return ValidationFault::InvalidResult;
+    if (game.opponent == row && !isX)
+        return ValidationFault::OwnCellNotX;
+    return ValidationFault::None;
+}
+
 ValidationFault ChartValidator::checkSwissCell(std::string_view text, int row, int col) {
     if (col >= ChartColumn::FirstResult) {
         const ParsedResult mine = ParseResult(text);
-        if (!IsAcceptedSwissLetter(mine.letter))
-            return ValidationFault::InvalidResult;
+        const ValidationFault fault = SwissResultFault(mine, row, tournament_.playerRows());
+        if (fault != ValidationFault::None)
+            return fault;
         if (mine.opponent > 0) {
-            if (mine.opponent > tournament_.playerRows())
-                return ValidationFault::InvalidResult;
-            if (mine.opponent == row)
-                return ValidationFault::PairedAgainstSelf;
-            const ParsedResult theirs = ParseResult(tournament_.chart().cell(col, mine.opponent));
-            if (theirs.opponent != row && !skipInconsistencyQuestions &&
+            const CellFindings found = SwissDisagreement(
+                mine, ParseResult(tournament_.chart().cell(col, mine.opponent)), row);
+            if (found.opponentsDisagree && !skipInconsistencyQuestions &&
                 !goOnAfter("opponents", row, col)) {
                 return ValidationFault::InconsistentOpponents;
             }
-            if (ResultsInconsistent(mine.letter, theirs.letter) && !skipInconsistencyQuestions &&
+            if (found.resultsDisagree && !skipInconsistencyQuestions &&
                 !goOnAfter("results", row, col)) {
                 return ValidationFault::InconsistentResults;
             }
         }
     }
-    return checkNameAndRating(text, col);
+    return NameOrRatingFault(text, col);
 }
 
 ValidationFault ChartValidator::checkRoundRobinCell(std::string_view text, int row, int col) {
     if (col >= ChartColumn::FirstResult)
         return checkRoundRobinResult(text == "X", RoundRobinPoints(text), row, col);
-    return checkNameAndRating(text, col);
+    return NameOrRatingFault(text, col);
 }
 
 ValidationFault ChartValidator::checkRoundRobinResult(bool isX, int points, int row, int col) {
-    const bool isDouble = tournament_.type() == TournamentType::DoubleRoundRobin;
-    const int k = col - ChartColumn::FirstResult;
-    const int opponent = isDouble ? k / 2 + 1 : k + 1;
-    const int mirrorCol = isDouble ? ChartColumn::FirstResult + 2 * (row - 1) + k % 2
-                                   : ChartColumn::FirstResult + row - 1;
-    if (opponent > tournament_.playerRows())
-        return ValidationFault::InvalidResult;
-    if (opponent == row && !isX)
-        return ValidationFault::OwnCellNotX;
-    const int total = points + mirrorPoints(mirrorCol, opponent);
-    if (total != 2 && !isX && !skipInconsistencyQuestions && !goOnAfter("results", row, col))
+    const RoundRobinGame game = RoundRobinGameOf(tournament_.type(), row, col);
+    const ValidationFault fault = RoundRobinCellFault(game, isX, row, tournament_.playerRows());
+    if (fault != ValidationFault::None)
+        return fault;
+    if (RoundRobinResultsDisagree(isX, points, mirrorPoints(game.mirrorCol, game.opponent)) &&
+        !skipInconsistencyQuestions && !goOnAfter("results", row, col))
         return ValidationFault::InconsistentResults;
     return ValidationFault::None;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The check of the whole chart made before a report.
 
+#include "chart/ResultNotation.h"
 #include "chart/Tournament.h"
 
 #include <functional>
@@ -47,6 +48,45 @@ struct ValidationResult {
 // Letters a Swiss cell may start with. F (forfeit loss) is accepted like its partner X.
 inline constexpr std::string_view kAcceptedSwissLetters = "LDW&$UHBZXPEG-+=F";
 
+// What the rules find in one cell before anyone is asked anything: a fault of the cell, or
+// the disagreements with the opponent's cell of the same game that validation asks about.
+struct CellFindings {
+    ValidationFault fault = ValidationFault::None; // None or a cell fault
+    bool opponentsDisagree = false;
+    bool resultsDisagree = false;
+
+    bool any() const {
+        return fault != ValidationFault::None || opponentsDisagree || resultsDisagree;
+    }
+    bool operator==(const CellFindings&) const = default;
+};
+
+// The rules of one cell, shared by validation (which stops at the first fault or cancelled
+// question) and the live check of the whole chart (which notes them all).
+// Name and rating columns: "Missing name." for an empty name, "Invalid rating.".
+ValidationFault NameOrRatingFault(std::string_view text, int col);
+// A Swiss result read with ParseResult: its letter and opponent within `playerRows` rows.
+ValidationFault SwissResultFault(const ParsedResult& mine, int row, int playerRows);
+// A Swiss result with an opponent, against the opponent's cell of the same round.
+CellFindings SwissDisagreement(const ParsedResult& mine, const ParsedResult& theirs, int row);
+
+// The game a round robin result cell belongs to: the opponent's row and the column of the
+// opponent's cell of the same game.
+struct RoundRobinGame {
+    int opponent = 0;
+    int mirrorCol = 0;
+};
+RoundRobinGame RoundRobinGameOf(TournamentType type, int row, int col);
+// The opponent row beyond the chart, or a result in a player's own cell.
+ValidationFault RoundRobinCellFault(const RoundRobinGame& game, bool isX, int row, int playerRows);
+// Two entries of one game disagree when their points do not add up to a win.
+inline bool RoundRobinResultsDisagree(bool isX, int points, int mirrorPoints) {
+    return !isX && points + mirrorPoints != 2;
+}
+
+// "Inconsistent results found. Line 3 column 5." (kind "opponents" or "results").
+std::string InconsistencyText(std::string_view kind, int row, int col);
+
 // "Missing name.", "Inconsistent results."...; empty for None.
 std::string_view ValidationMessage(ValidationFault fault);
 
@@ -70,7 +110,6 @@ class ChartValidator {
     bool skipInconsistencyQuestions = false;
 
   private:
-    ValidationFault checkNameAndRating(std::string_view text, int col) const;
     // Asks about an inconsistency; gives false when the user cancels.
     bool goOnAfter(const std::string& kind, int row, int col);
 

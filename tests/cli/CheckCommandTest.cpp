@@ -107,3 +107,41 @@ TEST(CliCheck, HostileChartFilesEndWithAMessage) {
         EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
     }
 }
+
+TEST(CliCheck, AllListsEveryFaultInScanOrderThenTheirCount) {
+    TempDir dir;
+    const std::string chart = dir.file("faults.tms");
+    WriteFile(chart, ChartText({{"1", "Ann", "123456", "1800", "W2"},
+                                {"2", "Bob", "", "1500", "W1"},
+                                {"3", "", "", "", ""},
+                                {"4", "Di", "123456", "abc", "Q"}}));
+    const CliResult result = RunCli({"check", chart, "--type", "swiss", "--all"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "Inconsistent results found. Line 1 column 4.\n"
+                          "Inconsistent results found. Line 2 column 4.\n"
+                          "Missing name. Line 3 column 1.\n"
+                          "Invalid rating. Line 4 column 3.\n"
+                          "Invalid result or opponent, or incorrect tournament type. Line 4 "
+                          "column 4.\n"
+                          "5 faults\n");
+    EXPECT_NE(result.err.find("Warning: Membership number 123456 on lines 1 and 4.\n"),
+              std::string::npos);
+    EXPECT_NE(result.err.find("Warning: Membership number not six digits: Bob, \n"),
+              std::string::npos);
+
+    WriteFile(chart, ChartText({{"1", "Ann", "123456", "1800", "W2"},
+                                {"2", "Bob", "654321", "unr", "L1"},
+                                {"3", "", "", "", ""}}));
+    const CliResult clean = RunCli({"check", chart, "--type", "swiss", "--all"});
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, "OK\n");
+    EXPECT_EQ(clean.err, "");
+
+    WriteFile(chart, ChartText({{"1", "Ann", "123456", "", "1", "0"},
+                                {"2", "Bob", "654321", "", "1", "X"}}));
+    const CliResult one = RunCli({"check", chart, "--type", "rr", "--all"});
+    EXPECT_EQ(one.out,
+              "Entry must be \"X\" here for round robin tournament type. Line 1 column 4.\n"
+              "1 fault\n");
+    EXPECT_EQ(RunCli({"check", chart, "--type", "rr", "--all=yes"}).status, 2);
+}

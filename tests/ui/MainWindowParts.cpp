@@ -50,6 +50,12 @@ MainWindowParts::MainWindowParts(QWidget& w)
       helpAction(Find<QAction>(w, "helpAction")), aboutAction(Find<QAction>(w, "aboutAction")),
       importTrfAction(Find<QAction>(w, "importTrfAction")),
       matchPlayersAction(Find<QAction>(w, "matchPlayersAction")),
-      standingsAction(Find<QAction>(w, "standingsAction")) {}
+      standingsAction(Find<QAction>(w, "standingsAction")),
+      problemsDock(Find<QDockWidget>(w, "problemsDock")),
+      problemsView(Find<QTableView>(w, "problemsView")),
+      warningsView(Find<QTableView>(w, "warningsView")),
+      scoresView(Find<QTableView>(w, "scoresView")),
+      problemsSummaryLabel(Find<QLabel>(w, "problemsSummaryLabel")),
+      showProblemsAction(Find<QAction>(w, "showProblemsAction")) {}
 
 } // namespace ranvik::test

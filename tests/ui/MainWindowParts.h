@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -68,6 +69,12 @@ struct MainWindowParts {
     QAction* importTrfAction;
     QAction* matchPlayersAction;
     QAction* standingsAction;
+    QDockWidget* problemsDock;
+    QTableView* problemsView;
+    QTableView* warningsView;
+    QTableView* scoresView;
+    QLabel* problemsSummaryLabel;
+    QAction* showProblemsAction;
 };
 
 } // namespace ranvik::test

@@ -1,0 +1,56 @@
+// The live check of the chart: the problems dock, the points column beside the chart and
+// the status bar summary.
+
+#include "members/Settings.h"
+#include "ui/ChartView.h"
+#include "ui/MainWindow.h"
+#include "ui/ProblemsPanel.h"
+#include "validation/ChartProblems.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+
+namespace ranvik {
+namespace {
+constexpr const char* kSection = "Problems panel";
+constexpr const char* kVisibleKey = "Visible";
+} // namespace
+
+void MainWindow::buildProblemsPanel(QMenu* tools) {
+    problems_ = std::make_unique<ChartProblems>(document_->tournament());
+    auto* summary = new QLabel(statusBar());
+    summary->setObjectName(QStringLiteral("problemsSummaryLabel"));
+    statusBar()->addPermanentWidget(summary, 1);
+    problemsPanel_ = new ProblemsPanel(*problems_, *chartModel_, *chartView_, *summary, this);
+    addDockWidget(Qt::BottomDockWidgetArea, problemsPanel_);
+    // The chart keeps most of the height; the dock's splitter gives the director the rest.
+    resizeDocks({problemsPanel_}, {fontMetrics().height() * 12}, Qt::Vertical);
+
+    // The points stay in view at the chart's right, whatever it scrolls to.
+    auto* holder = new QWidget;
+    holder->setObjectName(QStringLiteral("chartHolder"));
+    splitter_->insertWidget(splitter_->indexOf(chartView_), holder);
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(chartView_, 1);
+    row->addWidget(problemsPanel_->scoresView());
+
+    showProblemsAction_ = problemsPanel_->toggleViewAction();
+    showProblemsAction_->setObjectName(QStringLiteral("showProblemsAction"));
+    showProblemsAction_->setText(tr("Show &problems"));
+    tools->addAction(showProblemsAction_);
+    const std::optional<std::string> visible =
+        LoadSetting(DefaultSettingsPath(), kSection, kVisibleKey);
+    problemsPanel_->setVisible(visible.value_or("0") == "1");
+    connect(showProblemsAction_, &QAction::triggered, this, [](bool shown) {
+        SaveSetting(DefaultSettingsPath(), kSection, kVisibleKey, shown ? "1" : "0");
+    });
+}
+
+} // namespace ranvik

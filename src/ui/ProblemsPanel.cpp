@@ -1,0 +1,238 @@
+#include "ui/ProblemsPanel.h"
+
+#include "ui/ChartModel.h"
+#include "ui/ChartView.h"
+#include "ui/QtText.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace ranvik {
+
+void ProblemsListModel::setEntries(std::vector<Entry> entries) {
+    beginResetModel();
+    entries_ = std::move(entries);
+    endResetModel();
+}
+
+int ProblemsListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+}
+
+int ProblemsListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ProblemsListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return {};
+    const Entry& e = entry(index.row());
+    switch (index.column()) {
+    case Line:
+        return e.line;
+    case Name:
+        return e.name;
+    case Heading:
+        return e.heading;
+    default:
+        return e.text;
+    }
+}
+
+QVariant ProblemsListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return {};
+    switch (section) {
+    case Line:
+        return tr("Line");
+    case Name:
+        return tr("Name");
+    case Heading:
+        return tr("Column");
+    default:
+        return tr("Problem");
+    }
+}
+
+ScoresModel::ScoresModel(ChartProblems& problems, const ChartModel& chart, QObject* parent)
+    : QAbstractTableModel(parent), problems_(problems), chart_(chart) {}
+
+int ScoresModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : chart_.rowCount();
+}
+
+int ScoresModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 1;
+}
+
+QVariant ScoresModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    const int row = index.row() + 1;
+    if (row > problems_.checkedRows())
+        return {};
+    const int half = problems_.halfPoints(row);
+    // Half points as the director writes them: 3½.
+    return QString::number(half / 2) + (half % 2 != 0 ? QStringLiteral("½") : QString());
+}
+
+QVariant ScoresModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section == 0)
+        return tr("Pts");
+    return {};
+}
+
+void ScoresModel::rowsChanged(const std::vector<int>& chartRows) {
+    for (const int row : chartRows) {
+        if (row >= 1 && row <= rowCount())
+            emit dataChanged(index(row - 1, 0), index(row - 1, 0));
+    }
+}
+
+void ScoresModel::reset() {
+    beginResetModel();
+    endResetModel();
+}
+
+namespace {
+QTableView* ListView(const QString& name, QAbstractItemModel* model, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setWordWrap(false);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return view;
+}
+} // namespace
+
+ProblemsPanel::ProblemsPanel(ChartProblems& problems, ChartModel& model, ChartView& view,
+                             QLabel& summary, QWidget* parent)
+    : QDockWidget(tr("Problems"), parent), problems_(problems), model_(model), view_(view),
+      summary_(summary) {
+    setObjectName(QStringLiteral("problemsDock"));
+    auto* body = new QWidget(this);
+    auto* column = new QVBoxLayout(body);
+    faults_ = new ProblemsListModel(this);
+    warnings_ = new ProblemsListModel(this);
+    faultsView_ = ListView(QStringLiteral("problemsView"), faults_, body);
+    warningsView_ = ListView(QStringLiteral("warningsView"), warnings_, body);
+    column->addWidget(new QLabel(tr("Faults"), body));
+    column->addWidget(faultsView_, 2);
+    column->addWidget(new QLabel(tr("Warnings"), body));
+    column->addWidget(warningsView_, 1);
+    setWidget(body);
+    for (QTableView* list : {faultsView_, warningsView_}) {
+        connect(list, &QAbstractItemView::activated, this, &ProblemsPanel::goTo);
+        connect(list, &QAbstractItemView::doubleClicked, this, &ProblemsPanel::goTo);
+    }
+
+    scores_ = new ScoresModel(problems_, model_, this);
+    scoresView_ = new QTableView;
+    scoresView_->setObjectName(QStringLiteral("scoresView"));
+    scoresView_->setModel(scores_);
+    scoresView_->setFocusPolicy(Qt::NoFocus);
+    scoresView_->setSelectionMode(QAbstractItemView::NoSelection);
+    scoresView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scoresView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scoresView_->verticalHeader()->hide();
+    // Rows line up with the chart's: same height, scrolled together.
+    scoresView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    scoresView_->verticalHeader()->setDefaultSectionSize(
+        view_.verticalHeader()->defaultSectionSize());
+    scoresView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    scoresView_->setFixedWidth(
+        scoresView_->fontMetrics().horizontalAdvance(QStringLiteral("0000½")) +
+        2 * scoresView_->frameWidth() + 8);
+    connect(view_.verticalScrollBar(), &QScrollBar::valueChanged, scoresView_->verticalScrollBar(),
+            &QScrollBar::setValue);
+    connect(&model_, &QAbstractItemModel::rowsInserted, scores_, &ScoresModel::reset);
+    connect(&model_, &QAbstractItemModel::rowsRemoved, scores_, &ScoresModel::reset);
+
+    // The window deletes the chart model before the live check and before its children:
+    // from then on nothing may read either.
+    connect(&model_, &QObject::destroyed, this, [this] {
+        scoresView_->setModel(nullptr);
+        problems_.onUpdated = nullptr;
+    });
+    model_.setProblems(&problems_);
+    problems_.onUpdated = [this](const ProblemsUpdate& update) { updated(update); };
+    updated(ProblemsUpdate{true, {}, {}});
+}
+
+void ProblemsPanel::updated(const ProblemsUpdate& update) {
+    if (update.everything) {
+        model_.allMarksChanged();
+        scores_->reset();
+    } else {
+        model_.marksChanged(update.cells);
+        scores_->rowsChanged(update.scoreRows);
+    }
+    // The lists and the summary once the chart has settled: a load or a layout tells the
+    // chart several times in a row.
+    if (!showPending_) {
+        showPending_ = true;
+        QTimer::singleShot(0, this, &ProblemsPanel::showAll);
+    }
+}
+
+QString ProblemsPanel::heading(int col) const {
+    return ToQString(model_.tournament().chart().cell(col, 0));
+}
+
+void ProblemsPanel::showAll() {
+    showPending_ = false;
+    const Chart& chart = model_.tournament().chart();
+    auto entryFor = [&](const ChartCell& cell, const std::string& text) {
+        return ProblemsListModel::Entry{cell, QString::number(cell.row),
+                                        ToQString(chart.cell(ChartColumn::Name, cell.row)),
+                                        heading(cell.col), ToQString(text)};
+    };
+    std::vector<ProblemsListModel::Entry> faults;
+    for (const ChartProblem& problem : problems_.problems()) {
+        ProblemsListModel::Entry entry = entryFor(problem.cell, problem.text);
+        if (problem.other.row > 0) {
+            // Both cells of the pair: "3 / 5", "Rd 2" (the same round) or "4 / 2".
+            entry.line += QStringLiteral(" / ") + QString::number(problem.other.row);
+            const QString otherHeading = heading(problem.other.col);
+            if (otherHeading != entry.heading)
+                entry.heading += QStringLiteral(" / ") + otherHeading;
+        }
+        faults.push_back(std::move(entry));
+    }
+    std::vector<ProblemsListModel::Entry> warnings;
+    for (const ChartWarning& warning : problems_.warnings())
+        warnings.push_back(entryFor(warning.cell, warning.text));
+    faults_->setEntries(std::move(faults));
+    warnings_->setEntries(std::move(warnings));
+    summary_.setText(tr("Players: %1   Games: %2 of %3   Faults: %4   Warnings: %5")
+                         .arg(problems_.checkedRows())
+                         .arg(problems_.gamesEntered())
+                         .arg(problems_.gamesExpected())
+                         .arg(faults_->rowCount())
+                         .arg(warnings_->rowCount()));
+}
+
+void ProblemsPanel::goTo(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const auto* list = static_cast<const ProblemsListModel*>(index.model());
+    const ChartCell cell = list->entry(index.row()).cell;
+    view_.setCurrentCell(cell.col, cell.row);
+    view_.setFocus();
+}
+
+} // namespace ranvik

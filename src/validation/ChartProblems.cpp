@@ -1,0 +1,473 @@
+#include "validation/ChartProblems.h"
+
+#include <algorithm>
+
+namespace ranvik {
+namespace {
+
+// A block of cells larger than this (a load, a sort, a row delete, a layout) is checked
+// with the whole chart rather than cell by cell.
+constexpr long long kIncrementalLimit = 64;
+
+std::string JoinLines(const std::set<int>& lines) {
+    std::string out;
+    std::size_t k = 0;
+    for (const int line : lines) {
+        if (k > 0)
+            out += k + 1 == lines.size() ? " and " : ", ";
+        out += std::to_string(line);
+        ++k;
+    }
+    return out;
+}
+
+} // namespace
+
+ChartProblems::ChartProblems(Tournament& tournament) : tournament_(tournament) {
+    tournament_.chart().addListener(this);
+}
+
+ChartProblems::~ChartProblems() {
+    tournament_.chart().removeListener(this);
+}
+
+int ChartProblems::lastNamedRow() const {
+    const Chart& chart = tournament_.chart();
+    int row = chart.rowCount() - 1;
+    while (row > 1 && chart.cell(ChartColumn::Name, row).empty())
+        --row;
+    return row;
+}
+
+// What Validate does before its scan: drop trailing unnamed lines, set the players count,
+// and lay a round robin out again when the count changes.
+ChartProblems::View ChartProblems::viewFor(int lastNamed) const {
+    View view;
+    view.type = tournament_.type();
+    view.visibleRows = tournament_.playerRows();
+    view.numPlayers = tournament_.numPlayers();
+    view.cols = tournament_.chart().colCount();
+    if (view.visibleRows < 1)
+        return view;
+    const int players = std::clamp(lastNamed, Tournament::MinPlayers, Tournament::MaxPlayers);
+    view.relaid = players != view.numPlayers || lastNamed != players;
+    view.rows = view.relaid ? players : lastNamed;
+    if (view.relaid && view.type != TournamentType::Swiss) {
+        const int perOpponent = view.type == TournamentType::DoubleRoundRobin ? 2 : 1;
+        view.cols = perOpponent * view.rows + ChartColumn::FirstResult;
+    } else {
+        view.relaid = false; // a Swiss chart only loses lines
+    }
+    return view;
+}
+
+std::string_view ChartProblems::text(int col, int row) const {
+    const std::string_view stored = tournament_.chart().cell(col, row);
+    if (!view_.relaid || col < ChartColumn::FirstResult)
+        return stored;
+    const int perOpponent = view_.type == TournamentType::DoubleRoundRobin ? 2 : 1;
+    const int k = col - ChartColumn::FirstResult;
+    if (k / perOpponent + 1 == row)
+        return "X";
+    return stored == "X" ? std::string_view() : stored;
+}
+
+int ChartProblems::resultIndex(int col, int row) const {
+    return (row - 1) * (view_.cols - ChartColumn::FirstResult) + col - ChartColumn::FirstResult;
+}
+
+unsigned char ChartProblems::readRoundRobin(int col, int row) const {
+    const std::string_view cell = text(col, row);
+    if (cell == "X")
+        return kX;
+    const auto points = static_cast<unsigned char>(RoundRobinPoints(cell));
+    return cell.empty() ? points : static_cast<unsigned char>(points | kFilled);
+}
+
+void ChartProblems::markStale() {
+    if (!stale_) {
+        stale_ = true;
+        findings_.clear();
+        marks_.clear();
+    }
+    if (onUpdated)
+        onUpdated(ProblemsUpdate{true, {}, {}});
+}
+
+void ChartProblems::refresh() {
+    if (stale_)
+        recheckAll();
+}
+
+void ChartProblems::recheckAll() {
+    lastNamed_ = lastNamedRow();
+    view_ = viewFor(lastNamed_);
+    stale_ = false;
+    findings_.clear();
+    marks_.clear();
+    emptyLineResults_.clear();
+    numberRows_.clear();
+    badNumbers_.clear();
+    swiss_.clear();
+    rr_.clear();
+    filled_ = 0;
+    const int rows = view_.rows;
+    const int resultCols = std::max(0, view_.cols - ChartColumn::FirstResult);
+    points_.assign(static_cast<std::size_t>(rows) + 1, 0);
+    numberOf_.assign(static_cast<std::size_t>(rows) + 1, {});
+    const bool swiss = view_.type == TournamentType::Swiss;
+    // Every result read once, row by row as the chart stores them; the checks then use
+    // the tables only.
+    if (swiss)
+        swiss_.resize(static_cast<std::size_t>(rows) * resultCols);
+    rr_.resize(static_cast<std::size_t>(rows) * resultCols);
+    for (int row = 1; row <= rows; ++row) {
+        int points = 0;
+        for (int col = ChartColumn::FirstResult; col < view_.cols; ++col) {
+            const auto at = static_cast<std::size_t>(resultIndex(col, row));
+            if (swiss) {
+                swiss_[at] = ParseResult(text(col, row));
+                rr_[at] = text(col, row).empty() ? 0 : kFilled;
+                points += swiss_[at].points;
+            } else {
+                rr_[at] = readRoundRobin(col, row);
+                points += rr_[at] & 3;
+            }
+            filled_ += (rr_[at] & kFilled) != 0 ? 1 : 0;
+        }
+        points_[row] = points;
+    }
+    ProblemsUpdate ignored;
+    for (int row = 1; row <= rows; ++row) {
+        for (int col = 1; col < view_.cols; ++col) {
+            const Finding finding = findingOf(col, row);
+            if (finding.what.any())
+                setFinding(col, row, finding, ignored);
+            if (col >= ChartColumn::FirstResult)
+                checkEmptyLineWarning(col, row);
+        }
+        setMemberNumber(row);
+    }
+}
+
+ChartProblems::Finding ChartProblems::findingOf(int col, int row) const {
+    Finding finding;
+    if (col < ChartColumn::FirstResult) {
+        finding.what.fault = NameOrRatingFault(text(col, row), col);
+        return finding;
+    }
+    const auto at = static_cast<std::size_t>(resultIndex(col, row));
+    if (view_.type == TournamentType::Swiss) {
+        const ParsedResult& mine = swiss_[at];
+        finding.what.fault = SwissResultFault(mine, row, view_.rows);
+        if (finding.what.fault == ValidationFault::None && mine.opponent > 0) {
+            const ParsedResult& theirs =
+                swiss_[static_cast<std::size_t>(resultIndex(col, mine.opponent))];
+            finding.what = SwissDisagreement(mine, theirs, row);
+            finding.partner = {col, mine.opponent};
+        }
+    } else {
+        const unsigned char mine = rr_[at];
+        const bool isX = (mine & kX) != 0;
+        const RoundRobinGame game = RoundRobinGameOf(view_.type, row, col);
+        finding.what.fault = RoundRobinCellFault(game, isX, row, view_.rows);
+        if (finding.what.fault == ValidationFault::None) {
+            const int mirror =
+                game.mirrorCol < view_.cols
+                    ? rr_[static_cast<std::size_t>(resultIndex(game.mirrorCol, game.opponent))] & 3
+                    : RoundRobinPoints(text(game.mirrorCol, game.opponent));
+            finding.what.resultsDisagree = RoundRobinResultsDisagree(isX, mine & 3, mirror);
+            if (finding.what.resultsDisagree)
+                finding.partner = {game.mirrorCol, game.opponent};
+        }
+    }
+    if (!finding.what.opponentsDisagree && !finding.what.resultsDisagree)
+        finding.partner = {};
+    return finding;
+}
+
+void ChartProblems::mark(const ChartCell& cell, int delta) {
+    const Key k = key(cell.col, cell.row);
+    const int count = (marks_[k] += delta);
+    if (count <= 0)
+        marks_.erase(k);
+}
+
+void ChartProblems::setFinding(int col, int row, const Finding& finding, ProblemsUpdate& update) {
+    const Key k = key(col, row);
+    const auto found = findings_.find(k);
+    const Finding old = found == findings_.end() ? Finding{} : found->second;
+    if (old == finding)
+        return;
+    const ChartCell self{col, row};
+    for (const auto& [what, delta] : {std::pair{old, -1}, std::pair{finding, 1}}) {
+        if (!what.what.any())
+            continue;
+        mark(self, delta);
+        if (what.partner.row > 0) {
+            mark(what.partner, delta);
+            update.cells.push_back(what.partner);
+        }
+    }
+    if (finding.what.any())
+        findings_[k] = finding;
+    else if (found != findings_.end())
+        findings_.erase(found);
+    update.cells.push_back(self);
+}
+
+void ChartProblems::checkCell(int col, int row, ProblemsUpdate& update) {
+    if (row < 1 || row > view_.rows || col < 1 || col >= view_.cols)
+        return;
+    setFinding(col, row, findingOf(col, row), update);
+}
+
+void ChartProblems::checkEmptyLineWarning(int col, int row) {
+    int target = 0;
+    if (view_.type == TournamentType::Swiss) {
+        target = swiss_[static_cast<std::size_t>(resultIndex(col, row))].opponent;
+    } else if ((rr_[static_cast<std::size_t>(resultIndex(col, row))] & kFilled) != 0) {
+        target = RoundRobinGameOf(view_.type, row, col).opponent;
+    }
+    const bool empty = target >= 1 && target <= view_.visibleRows &&
+                       tournament_.chart().cell(ChartColumn::Name, target).empty();
+    if (empty)
+        emptyLineResults_.insert(key(col, row));
+    else
+        emptyLineResults_.erase(key(col, row));
+}
+
+// A line's name decides the warnings of the results that point at it.
+void ChartProblems::checkReferrers(int row) {
+    for (int col = ChartColumn::FirstResult; col < view_.cols; ++col) {
+        if (view_.type != TournamentType::Swiss) {
+            if (RoundRobinGameOf(view_.type, 1, col).opponent != row)
+                continue;
+            for (int r = 1; r <= view_.rows; ++r)
+                checkEmptyLineWarning(col, r);
+            continue;
+        }
+        for (int r = 1; r <= view_.rows; ++r) {
+            if (swiss_[static_cast<std::size_t>(resultIndex(col, r))].opponent == row)
+                checkEmptyLineWarning(col, r);
+        }
+    }
+}
+
+void ChartProblems::setMemberNumber(int row) {
+    std::string& counted = numberOf_[row];
+    if (!counted.empty()) {
+        const auto lines = numberRows_.find(counted);
+        lines->second.erase(row);
+        if (lines->second.empty())
+            numberRows_.erase(lines);
+    }
+    const std::string_view number = text(ChartColumn::MemberNumber, row);
+    counted.assign(number);
+    if (!counted.empty())
+        numberRows_[counted].insert(row);
+    if (IsValidMemberNumber(number))
+        badNumbers_.erase(row);
+    else
+        badNumbers_.insert(row);
+}
+
+void ChartProblems::changeResult(int col, int row, ProblemsUpdate& update) {
+    const auto at = static_cast<std::size_t>(resultIndex(col, row));
+    if (view_.type == TournamentType::Swiss) {
+        const int oldOpponent = swiss_[at].opponent;
+        points_[row] -= swiss_[at].points;
+        filled_ -= (rr_[at] & kFilled) != 0 ? 1 : 0;
+        swiss_[at] = ParseResult(text(col, row));
+        rr_[at] = text(col, row).empty() ? 0 : kFilled;
+        points_[row] += swiss_[at].points;
+        filled_ += (rr_[at] & kFilled) != 0 ? 1 : 0;
+        checkCell(col, row, update);
+        checkCell(col, oldOpponent, update);
+        checkCell(col, swiss_[at].opponent, update);
+        // Whoever names this line in the same round now meets another entry.
+        for (int r = 1; r <= view_.rows; ++r) {
+            if (r != row && swiss_[static_cast<std::size_t>(resultIndex(col, r))].opponent == row)
+                checkCell(col, r, update);
+        }
+    } else {
+        const unsigned char old = rr_[at];
+        rr_[at] = readRoundRobin(col, row);
+        points_[row] += (rr_[at] & 3) - (old & 3);
+        filled_ += ((rr_[at] & kFilled) != 0 ? 1 : 0) - ((old & kFilled) != 0 ? 1 : 0);
+        checkCell(col, row, update);
+        const RoundRobinGame game = RoundRobinGameOf(view_.type, row, col);
+        checkCell(game.mirrorCol, game.opponent, update);
+    }
+    checkEmptyLineWarning(col, row);
+    update.scoreRows.push_back(row);
+}
+
+void ChartProblems::changeCell(int col, int row, ProblemsUpdate& update) {
+    switch (col) {
+    case ChartColumn::LineNumber:
+        return;
+    case ChartColumn::Name:
+        checkCell(col, row, update);
+        checkReferrers(row);
+        return;
+    case ChartColumn::MemberNumber:
+        setMemberNumber(row);
+        return;
+    case ChartColumn::Rating:
+        checkCell(col, row, update);
+        return;
+    default:
+        changeResult(col, row, update);
+    }
+}
+
+void ChartProblems::cellsChanged(int col0, int row0, int col1, int row1) {
+    if (stale_)
+        return; // the whole chart is checked at the next question anyway
+    const int visible = tournament_.playerRows();
+    if (col0 <= ChartColumn::Name && col1 >= ChartColumn::Name && row1 >= lastNamed_)
+        lastNamed_ = lastNamedRow();
+    const long long area = static_cast<long long>(col1 - col0 + 1) * (row1 - row0 + 1);
+    if (area > kIncrementalLimit || !(viewFor(lastNamed_) == view_) || visible < 1) {
+        markStale();
+        return;
+    }
+    ProblemsUpdate update;
+    for (int row = std::max(row0, 1); row <= std::min(row1, view_.rows); ++row) {
+        for (int col = std::max(col0, 1); col <= std::min(col1, view_.cols - 1); ++col)
+            changeCell(col, row, update);
+    }
+    if (onUpdated)
+        onUpdated(update);
+}
+
+void ChartProblems::sizeChanged() {
+    markStale();
+}
+
+std::vector<ChartProblem> ChartProblems::problems() {
+    refresh();
+    std::vector<ChartProblem> out;
+    std::set<std::pair<Key, Key>> pairsSeen[2]; // opponents, results
+    for (const auto& [k, finding] : findings_) {
+        const ChartCell cell = cellOf(k);
+        if (finding.what.fault != ValidationFault::None) {
+            out.push_back({finding.what.fault,
+                           cell,
+                           {},
+                           FaultText({finding.what.fault, cell.row, cell.col})});
+            continue;
+        }
+        const Key other = key(finding.partner.col, finding.partner.row);
+        const std::pair<Key, Key> pair{std::min(k, other), std::max(k, other)};
+        if (finding.what.opponentsDisagree && pairsSeen[0].insert(pair).second) {
+            out.push_back({ValidationFault::InconsistentOpponents, cell, finding.partner,
+                           InconsistencyText("opponents", cell.row, cell.col)});
+        }
+        if (finding.what.resultsDisagree && pairsSeen[1].insert(pair).second) {
+            out.push_back({ValidationFault::InconsistentResults, cell, finding.partner,
+                           InconsistencyText("results", cell.row, cell.col)});
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> ChartProblems::validationLines() {
+    refresh();
+    std::vector<std::string> lines;
+    for (const auto& [k, finding] : findings_) {
+        const ChartCell cell = cellOf(k);
+        if (finding.what.fault != ValidationFault::None) {
+            lines.push_back(FaultText({finding.what.fault, cell.row, cell.col}));
+            continue;
+        }
+        if (finding.what.opponentsDisagree)
+            lines.push_back(InconsistencyText("opponents", cell.row, cell.col));
+        if (finding.what.resultsDisagree)
+            lines.push_back(InconsistencyText("results", cell.row, cell.col));
+    }
+    return lines;
+}
+
+std::vector<ChartWarning> ChartProblems::warnings() {
+    refresh();
+    const Chart& chart = tournament_.chart();
+    std::vector<ChartWarning> out;
+    for (const auto& [number, lines] : numberRows_) {
+        if (lines.size() > 1) {
+            out.push_back({ChartWarningKind::DuplicateMemberNumber,
+                           {ChartColumn::MemberNumber, *lines.begin()},
+                           "Membership number " + number + " on lines " + JoinLines(lines) + "."});
+        }
+    }
+    for (const int row : badNumbers_) {
+        // The line as the report's membership-number check lists it.
+        out.push_back({ChartWarningKind::MemberNumberNotSixDigits,
+                       {ChartColumn::MemberNumber, row},
+                       "Membership number not six digits: " +
+                           std::string(chart.cell(ChartColumn::Name, row)) + ", " +
+                           std::string(chart.cell(ChartColumn::MemberNumber, row))});
+    }
+    for (const Key k : emptyLineResults_) {
+        const ChartCell cell = cellOf(k);
+        const int target =
+            view_.type == TournamentType::Swiss
+                ? swiss_[static_cast<std::size_t>(resultIndex(cell.col, cell.row))].opponent
+                : RoundRobinGameOf(view_.type, cell.row, cell.col).opponent;
+        out.push_back({ChartWarningKind::ResultToEmptyLine, cell,
+                       "Result against line " + std::to_string(target) + ", which has no name."});
+    }
+    std::stable_sort(out.begin(), out.end(), [](const ChartWarning& a, const ChartWarning& b) {
+        return a.cell.row != b.cell.row ? a.cell.row < b.cell.row : a.cell.col < b.cell.col;
+    });
+    return out;
+}
+
+bool ChartProblems::isMarked(int col, int row) {
+    refresh();
+    return marks_.count(key(col, row)) != 0;
+}
+
+std::string ChartProblems::cellMessage(int col, int row) {
+    if (!isMarked(col, row))
+        return {};
+    std::string out;
+    const ChartCell cell{col, row};
+    for (const ChartProblem& problem : problems()) {
+        if (problem.cell == cell || problem.other == cell)
+            out += (out.empty() ? "" : "\n") + problem.text;
+    }
+    return out;
+}
+
+int ChartProblems::halfPoints(int row) {
+    refresh();
+    return row >= 1 && row <= view_.rows ? points_[row] : 0;
+}
+
+int ChartProblems::checkedRows() {
+    refresh();
+    return view_.rows;
+}
+
+int ChartProblems::gamesEntered() {
+    refresh();
+    return (filled_ + 1) / 2;
+}
+
+int ChartProblems::gamesExpected() {
+    refresh();
+    const int n = view_.rows;
+    switch (view_.type) {
+    case TournamentType::Swiss:
+        return (n * std::max(0, view_.cols - ChartColumn::FirstResult) + 1) / 2;
+    case TournamentType::RoundRobin:
+        return n * (n - 1) / 2;
+    case TournamentType::DoubleRoundRobin:
+        return n * (n - 1);
+    }
+    return 0;
+}
+
+} // namespace ranvik
