@@ -85,8 +85,7 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("CoreText",
                       "The file holds a NUL byte (line %1), which no chart file has: it is not "
                       "a chart file."),
-    QT_TRANSLATE_NOOP("CoreText",
-                      "The file has %1 lines, but a chart holds at most %2 players."),
+    QT_TRANSLATE_NOOP("CoreText", "The file has %1 lines, but a chart holds at most %2 players."),
     QT_TRANSLATE_NOOP("CoreText",
                       "The first line has %1 fields, but the widest chart has %2 columns."),
     QT_TRANSLATE_NOOP("CoreText",

@@ -15,52 +15,63 @@ namespace {
 
 // Each paragraph is translated whole, so a translation can order its sentences freely.
 constexpr const char* kParagraphs[] = {
-        QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-            "Ranvik is for tournament directors. You key in the results of a finished "
-            "tournament and Ranvik produces the report that the Korvath uses to work out the "
-            "rating changes of the players."),
-        QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-            "The window is divided into two main sections. On the left is the grid, where you "
-            "enter the players' names, their membership numbers, their ratings and the results "
-            "of every round. Drag the bar between the two sections to change how much room "
-            "each one gets."),
-        QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-            "The right side is the optional database view. If you have the QRB membership "
-            "database on file, you can load players from it into the chart instead of typing "
-            "them."),
-        QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-            "Set the number of players and the number of rounds in the boxes at the top of the "
-            "window. For a round robin or a double round robin, choose it in the box labelled "
-            "Tournament type; a Swiss event is the default."),
-        QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-            "Next, register the players, either by typing them in or by double-clicking them "
-            "in the database view. Last of all, enter each player's results and opponents in "
-            "the columns provided."),
-        QT_TRANSLATE_NOOP("ranvik::HelpDialog","Save the finished chart with the Save command of the File menu."),
-        QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-            "In a Swiss event every result begins with its result character: W, L or D in "
-            "English, G, E or P in French, or the symbols +, = and -. Byes and forfeits have "
-            "their own characters (B, H or U for a bye and X, Z or F for a forfeit, according "
-            "to what they are worth), or may simply be entered as W, L or D. After the result "
-            "character comes the opponent's number, which is the number of the row in which "
-            "the opponent stands in the chart on the screen. For byes and forfeits, enter 0 as "
-            "the opponent."),
-        QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-            "Round robin results are entered as 1, 0 or = on their own, with no opponent, "
-            "because a round robin chart has one column per player rather than one per "
-            "round."),
-        QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-            "When the chart is the way you want it, press \"Create report for QRB...\". This "
-            "writes the two files of the rating report, which you then send or upload to the "
-            "federation."),
-        QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-            "The players do not have to be in rating order, but keying in the results is "
-            "easier when they are. You can sort the chart by rating; results already entered "
-            "keep their opponents, whose numbers are updated by the sort."),
-        QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-            "As you type a player's results, Ranvik fills in the opponents' results for you. "
-            "To turn this off, for instance while you enter results that do not agree, clear "
-            "the automatic update item in the Tools menu."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "Ranvik is for tournament directors. You key in the results of a finished "
+        "tournament and Ranvik produces the report that the Korvath uses to work out the "
+        "rating changes of the players."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "The window is divided into two main sections. On the left is the grid, where you "
+        "enter the players' names, their membership numbers, their ratings and the results "
+        "of every round. Drag the bar between the two sections to change how much room "
+        "each one gets."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "The right side is the optional database view. If you have the QRB membership "
+        "database on file, you can load players from it into the chart instead of typing "
+        "them."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "Set the number of players and the number of rounds in the boxes at the top of the "
+        "window. For a round robin or a double round robin, choose it in the box labelled "
+        "Tournament type; a Swiss event is the default."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "Next, register the players, either by typing them in or by double-clicking them "
+        "in the database view. Last of all, enter each player's results and opponents in "
+        "the columns provided."),
+    QT_TRANSLATE_NOOP("ranvik::HelpDialog",
+                      "Save the finished chart with the Save command of the File menu."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "In a Swiss event every result begins with its result character: W, L or D in "
+        "English, G, E or P in French, or the symbols +, = and -. Byes and forfeits have "
+        "their own characters (B, H or U for a bye and X, Z or F for a forfeit, according "
+        "to what they are worth), or may simply be entered as W, L or D. After the result "
+        "character comes the opponent's number, which is the number of the row in which "
+        "the opponent stands in the chart on the screen. For byes and forfeits, enter 0 as "
+        "the opponent."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "Round robin results are entered as 1, 0 or = on their own, with no opponent, "
+        "because a round robin chart has one column per player rather than one per "
+        "round."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "When the chart is the way you want it, press \"Create report for QRB...\". This "
+        "writes the two files of the rating report, which you then send or upload to the "
+        "federation."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "The players do not have to be in rating order, but keying in the results is "
+        "easier when they are. You can sort the chart by rating; results already entered "
+        "keep their opponents, whose numbers are updated by the sort."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "As you type a player's results, Ranvik fills in the opponents' results for you. "
+        "To turn this off, for instance while you enter results that do not agree, clear "
+        "the automatic update item in the Tools menu."),
 };
 
 } // namespace

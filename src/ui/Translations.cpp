@@ -47,8 +47,8 @@ bool UseLanguage(const QLocale& locale) {
     if (locale.language() != QLocale::French)
         return false;
     installed.program = Loaded(QStringLiteral("ranvik_fr"), kProgramFolder);
-    installed.qt = Loaded(QStringLiteral("qtbase_fr"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    installed.qt =
+        Loaded(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return installed.program != nullptr;
 }
 
