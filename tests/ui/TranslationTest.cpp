@@ -9,9 +9,12 @@
 #include "files/ChartText.h"
 #include "files/FileWriter.h"
 #include "report/RatingReport.h"
+#include "ui/AboutDialog.h"
 #include "ui/CoreText.h"
 #include "ui/HelpDialog.h"
+#include "ui/MemberNumberCheckDialog.h"
 #include "ui/QtText.h"
+#include "ui/TournamentInfoDialog.h"
 #include "ui/Translations.h"
 #include "validation/Validation.h"
 
@@ -255,7 +258,7 @@ class FrenchWindowTest : public WindowTest {
 };
 
 TEST_F(FrenchWindowTest, QuestionsUseQtsFrenchButtonsAndTheCoreTextInFrench) {
-    enter(ChartColumn::Name, 1, QStringLiteral("Côté, Marie"));
+    enter(ChartColumn::Name, 1, QStringLiteral("Tremblay, Marie"));
     QString question;
     QString cancel;
     prompts::enqueue([&](QDialog& dialog) {
