@@ -132,6 +132,7 @@ QRegularExpression PatternExpression(const QString& source) {
 const std::vector<Pattern>& Patterns() {
     static const std::vector<Pattern> patterns = [] {
         std::vector<Pattern> built;
+        built.reserve(kPatterns.size());
         for (const char* source : kPatterns)
             built.push_back({source, PatternExpression(QString::fromUtf8(source))});
         return built;
