@@ -7,7 +7,9 @@ packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev mdbtools-dev l
           # The icons, the desktop entry and MIME type checks, and the Debian package.
           librsvg2-bin desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file lintian
           # Standings as PDF (cairo, its font) and the tests that read the PDF back.
-          libcairo2-dev fonts-dejavu-core poppler-utils)
+          libcairo2-dev fonts-dejavu-core poppler-utils
+          # The window's French: lupdate/lrelease, their CMake support, Qt's own French.
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 if [ $# -gt 0 ]; then
     packages=("$@")
 fi

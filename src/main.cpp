@@ -1,6 +1,7 @@
 #include "Version.h"
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -35,6 +36,7 @@ class CommandLine {
 QString ChartFromCommandLine(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     SetIdentity();
+    ranvik::UseSystemLanguage();
     QCommandLineParser parser;
     parser.setApplicationDescription(
         CommandLine::tr("Keys in a chess tournament's chart and writes its rating report."));
@@ -68,6 +70,8 @@ int main(int argc, char* argv[]) {
 
     ranvik::Application app(argc, argv);
     SetIdentity();
+    // Installed again: the translators of the command-line pass went with its application.
+    ranvik::UseSystemLanguage();
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("ranvik"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("ranvik")));

@@ -11,73 +11,97 @@
 
 namespace ranvik {
 
-const QStringList& HelpDialog::Paragraphs() {
-    static const QStringList paragraphs = {
-        QStringLiteral(
-            "Ranvik is for tournament directors. You key in the results of a finished "
-            "tournament and Ranvik produces the report that the Korvath uses to work out the "
-            "rating changes of the players."),
-        QStringLiteral(
-            "The window is divided into two main sections. On the left is the grid, where you "
-            "enter the players' names, their membership numbers, their ratings and the results "
-            "of every round. Drag the bar between the two sections to change how much room "
-            "each one gets."),
-        QStringLiteral(
-            "The right side is the optional database view. If you have the QRB membership "
-            "database on file, you can load players from it into the chart instead of typing "
-            "them."),
-        QStringLiteral(
-            "Set the number of players and the number of rounds in the boxes at the top of the "
-            "window. For a round robin or a double round robin, choose it in the box labelled "
-            "Tournament type; a Swiss event is the default."),
-        QStringLiteral(
-            "Next, register the players, either by typing them in or by double-clicking them "
-            "in the database view. Last of all, enter each player's results and opponents in "
-            "the columns provided."),
-        QStringLiteral("Save the finished chart with the Save command of the File menu."),
-        QStringLiteral(
-            "In a Swiss event every result begins with its result character: W, L or D in "
-            "English, G, E or P in French, or the symbols +, = and -. Byes and forfeits have "
-            "their own characters (B, H or U for a bye and X, Z or F for a forfeit, according "
-            "to what they are worth), or may simply be entered as W, L or D. After the result "
-            "character comes the opponent's number, which is the number of the row in which "
-            "the opponent stands in the chart on the screen. For byes and forfeits, enter 0 as "
-            "the opponent."),
-        QStringLiteral(
-            "Round robin results are entered as 1, 0 or = on their own, with no opponent, "
-            "because a round robin chart has one column per player rather than one per "
-            "round."),
-        QStringLiteral(
-            "When the chart is the way you want it, press \"Create report for QRB...\". This "
-            "writes the two files of the rating report, which you then send or upload to the "
-            "federation."),
-        QStringLiteral(
-            "The players do not have to be in rating order, but keying in the results is "
-            "easier when they are. You can sort the chart by rating; results already entered "
-            "keep their opponents, whose numbers are updated by the sort."),
-        QStringLiteral(
-            "As you type a player's results, Ranvik fills in the opponents' results for you. "
-            "To turn this off, for instance while you enter results that do not agree, clear "
-            "the automatic update item in the Tools menu."),
-        tr("An event paired in a pairing program can be read from its FIDE tournament report "
-           "file with File > Import > FIDE tournament report (TRF). The chart is replaced by "
-           "the file's players in start-number order, with their names and ratings; a round "
-           "robin or double round robin is recognised when every player meets every other "
-           "once or twice. In a Swiss chart the codes become: 1, 0 and = a win, loss or draw "
-           "(W, L, D); + and - a forfeit won or lost (X, F); W, D and L scored without play "
-           "X, Z and F; H a half-point bye (H); F a full-point bye (B); U and Z a bye worth "
-           "nothing (U); an unpaired round stays empty. A round robin chart shows games not "
-           "played over the board as + and -, and leaves byes out. Colours are not kept. A file "
-           "that "
-           "cannot make a chart is refused with the line at fault, and the chart is left as "
-           "it was; points in the file that differ from the imported results are listed as "
-           "warnings."),
-        tr("Database > Match players with database fills the membership number and rating "
-           "of every player without a valid number whose name is a member's name, ignoring "
-           "case, accents, punctuation and the order of surname and given names. When several "
-           "members have the name, or none, you pick the member from a list or skip the line. "
-           "A number already typed in is never replaced."),
-    };
+namespace {
+
+// Each paragraph is translated whole, so a translation can order its sentences freely.
+constexpr const char* kParagraphs[] = {
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "Ranvik is for tournament directors. You key in the results of a finished "
+        "tournament and Ranvik produces the report that the Korvath uses to work out the "
+        "rating changes of the players."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "The window is divided into two main sections. On the left is the grid, where you "
+        "enter the players' names, their membership numbers, their ratings and the results "
+        "of every round. Drag the bar between the two sections to change how much room "
+        "each one gets."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "The right side is the optional database view. If you have the QRB membership "
+        "database on file, you can load players from it into the chart instead of typing "
+        "them."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "Set the number of players and the number of rounds in the boxes at the top of the "
+        "window. For a round robin or a double round robin, choose it in the box labelled "
+        "Tournament type; a Swiss event is the default."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "Next, register the players, either by typing them in or by double-clicking them "
+        "in the database view. Last of all, enter each player's results and opponents in "
+        "the columns provided."),
+    QT_TRANSLATE_NOOP("ranvik::HelpDialog",
+                      "Save the finished chart with the Save command of the File menu."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "In a Swiss event every result begins with its result character: W, L or D in "
+        "English, G, E or P in French, or the symbols +, = and -. Byes and forfeits have "
+        "their own characters (B, H or U for a bye and X, Z or F for a forfeit, according "
+        "to what they are worth), or may simply be entered as W, L or D. After the result "
+        "character comes the opponent's number, which is the number of the row in which "
+        "the opponent stands in the chart on the screen. For byes and forfeits, enter 0 as "
+        "the opponent."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "Round robin results are entered as 1, 0 or = on their own, with no opponent, "
+        "because a round robin chart has one column per player rather than one per "
+        "round."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "When the chart is the way you want it, press \"Create report for QRB...\". This "
+        "writes the two files of the rating report, which you then send or upload to the "
+        "federation."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "The players do not have to be in rating order, but keying in the results is "
+        "easier when they are. You can sort the chart by rating; results already entered "
+        "keep their opponents, whose numbers are updated by the sort."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "As you type a player's results, Ranvik fills in the opponents' results for you. "
+        "To turn this off, for instance while you enter results that do not agree, clear "
+        "the automatic update item in the Tools menu."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "An event paired in a pairing program can be read from its FIDE tournament report "
+        "file with File > Import > FIDE tournament report (TRF). The chart is replaced by "
+        "the file's players in start-number order, with their names and ratings; a round "
+        "robin or double round robin is recognised when every player meets every other "
+        "once or twice. In a Swiss chart the codes become: 1, 0 and = a win, loss or draw "
+        "(W, L, D); + and - a forfeit won or lost (X, F); W, D and L scored without play "
+        "X, Z and F; H a half-point bye (H); F a full-point bye (B); U and Z a bye worth "
+        "nothing (U); an unpaired round stays empty. A round robin chart shows games not "
+        "played over the board as + and -, and leaves byes out. Colours are not kept. A file "
+        "that "
+        "cannot make a chart is refused with the line at fault, and the chart is left as "
+        "it was; points in the file that differ from the imported results are listed as "
+        "warnings."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "Database > Match players with database fills the membership number and rating "
+        "of every player without a valid number whose name is a member's name, ignoring "
+        "case, accents, punctuation and the order of surname and given names. When several "
+        "members have the name, or none, you pick the member from a list or skip the line. "
+        "A number already typed in is never replaced."),
+};
+
+} // namespace
+
+QStringList HelpDialog::Paragraphs() {
+    QStringList paragraphs;
+    for (const char* paragraph : kParagraphs)
+        paragraphs << tr(paragraph);
     return paragraphs;
 }
 

@@ -15,7 +15,7 @@ class HelpDialog : public QDialog {
     explicit HelpDialog(QWidget* parent = nullptr);
 
     // The help text's paragraphs, in the order shown.
-    static const QStringList& Paragraphs();
+    static QStringList Paragraphs();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -4,6 +4,7 @@
 #include "ui/Application.h"
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
+#include "ui/CoreText.h"
 #include "ui/HelpDialog.h"
 #include "ui/MembersPanel.h"
 #include "ui/Prompts.h"
@@ -389,7 +390,7 @@ bool MainWindow::openChartFile(const QString& path) {
     const OpenResult opened =
         document_->openFile(path.toStdString(), document_->tournament().type());
     if (opened.outcome != Outcome::Done) {
-        prompts::showError(this, ToQString(opened.message));
+        prompts::showError(this, CoreText(opened.message));
         focusChart();
         return false;
     }

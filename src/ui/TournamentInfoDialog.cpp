@@ -1,6 +1,7 @@
 #include "ui/TournamentInfoDialog.h"
 
 #include "ui/ButtonBar.h"
+#include "ui/CoreText.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/WindowPlacement.h"
@@ -124,7 +125,7 @@ TournamentInfo TournamentInfoDialog::info() const {
 void TournamentInfoDialog::acceptIfValid() {
     const std::string fault = CheckTournamentInfo(info());
     if (!fault.empty()) {
-        prompts::showError(this, ToQString(fault));
+        prompts::showError(this, CoreText(fault));
         return;
     }
     filled_ = true;

@@ -4,6 +4,7 @@
 #include "members/Settings.h"
 #include "ui/Application.h"
 #include "ui/ChartView.h"
+#include "ui/CoreText.h"
 #include "ui/MemberNumberCheckDialog.h"
 #include "ui/MemberPickDialog.h"
 #include "ui/Prompts.h"
@@ -77,7 +78,7 @@ SaveChangesAnswer WindowPrompts::askSaveChanges(const std::string& question, boo
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (canCancel)
         buttons |= QMessageBox::Cancel;
-    const auto answer = prompts::confirm(&window_, ToQString(question), buttons);
+    const auto answer = prompts::confirm(&window_, CoreText(question), buttons);
     if (answer == QMessageBox::Yes)
         return SaveChangesAnswer::Save;
     if (answer == QMessageBox::No || !canCancel)
@@ -124,22 +125,22 @@ RowChoice WindowPrompts::askRowForMember() {
 }
 
 bool WindowPrompts::confirm(const std::string& question) {
-    return prompts::confirm(&window_, ToQString(question), QMessageBox::Ok | QMessageBox::Cancel) ==
+    return prompts::confirm(&window_, CoreText(question), QMessageBox::Ok | QMessageBox::Cancel) ==
            QMessageBox::Ok;
 }
 
 bool WindowPrompts::confirmReplace(const std::string& question) {
-    return prompts::confirm(&window_, ToQString(question), QMessageBox::Yes | QMessageBox::No) ==
+    return prompts::confirm(&window_, CoreText(question), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 bool WindowPrompts::ignoreWarning(const std::string& warning) {
-    return prompts::warn(&window_, ToQString(warning), QMessageBox::Cancel | QMessageBox::Ignore) ==
+    return prompts::warn(&window_, CoreText(warning), QMessageBox::Cancel | QMessageBox::Ignore) ==
            QMessageBox::Ignore;
 }
 
 InconsistencyAnswer WindowPrompts::askInconsistency(const std::string& message) {
-    return prompts::askInconsistency(&window_, ToQString(message));
+    return prompts::askInconsistency(&window_, CoreText(message));
 }
 
 bool WindowPrompts::confirmMemberNumbers(const std::vector<std::string>& flaggedLines) {
@@ -212,7 +213,7 @@ std::optional<std::string> WindowPrompts::chooseFileToSave(FileKind kind,
 }
 
 void WindowPrompts::showError(const std::string& message) {
-    prompts::showError(&window_, ToQString(message));
+    prompts::showError(&window_, CoreText(message));
 }
 
 void WindowPrompts::showInformation(const std::string& message) {

@@ -1,0 +1,291 @@
+// The window in French: the core's English messages through the window's translation layer,
+// Qt's own translations for standard buttons, and texts that still fit their widgets.
+
+#include "TestSupport.h"
+#include "UiTestSupport.h"
+
+#include "chart/Tournament.h"
+#include "files/ChartFile.h"
+#include "files/ChartText.h"
+#include "files/FileWriter.h"
+#include "report/RatingReport.h"
+#include "ui/AboutDialog.h"
+#include "ui/CoreText.h"
+#include "ui/HelpDialog.h"
+#include "ui/MemberNumberCheckDialog.h"
+#include "ui/QtText.h"
+#include "ui/TournamentInfoDialog.h"
+#include "ui/Translations.h"
+#include "validation/Validation.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QRandomGenerator>
+
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+namespace ranvik::test {
+namespace {
+
+const QLocale kFrench(QLocale::French, QLocale::Canada);
+
+// Switches the window's language for one test and back to English after it.
+class InFrench {
+  public:
+    InFrench() { french_ = UseLanguage(kFrench); }
+    ~InFrench() { UseLanguage(QLocale::c()); }
+    bool loaded() const { return french_; }
+
+  private:
+    bool french_ = false;
+};
+
+TournamentInfo FilledInfo() {
+    TournamentInfo info;
+    info.name = "Spring Open";
+    info.province = "QC";
+    info.endDate = "2008/06/18";
+    info.tdNumber = "654321";
+    return info;
+}
+
+// Every message the core gives the window, made by the core itself where a call makes it.
+std::vector<std::string> CoreMessages() {
+    std::vector<std::string> out = {
+        "Save changes to this chart?",
+        "Save changes to this tournament?",
+        "This will clear all rounds entered so far. Proceed?",
+        "Sorry. Resorting of round robin grids is not allowed.",
+        "You must first open a database to load from.",
+        "Duplicate QRB number.",
+        "The chart already holds " + std::to_string(Tournament::MaxPlayers) + " players.",
+        "Inconsistent opponents found. Line 3 column 5.",
+        "Inconsistent results found. Line 12 column 4.",
+        "/home/td/open.tms already exists.\rDo you want to replace it?",
+        "Error saving report to file: /home/td/open.qtr\rNo space left on device.",
+        "Error saving /home/td/open.tms.\rIt is a folder, not a file.",
+        "Error saving /home/td/open.tms.\rThe old file could not be kept aside: Permission "
+        "denied. The first file could not be put back as it was.",
+        "Error saving /home/td/open.tms.\rIt is a symbolic link to a file that does not exist.",
+        "Error saving /home/td/open.tms.\rIt is a symbolic link that cannot be followed: Too "
+        "many levels of symbolic links.",
+        "Cannot read /dev/null: it is a device, not a regular file",
+        "Cannot read /run/x: it is a socket, not a regular file",
+        "Cannot read /big.tms: the file is larger than 16 MB",
+    };
+    for (auto fault = static_cast<int>(ValidationFault::InvalidResult);
+         fault <= static_cast<int>(ValidationFault::InconsistentResults); ++fault) {
+        ValidationResult result;
+        result.fault = static_cast<ValidationFault>(fault);
+        result.row = 4;
+        result.col = 2;
+        out.emplace_back(ValidationMessage(result.fault));
+        out.push_back(FaultText(result));
+    }
+    // The tournament information checks, one missing or broken field at a time.
+    std::vector<TournamentInfo> infos(9, FilledInfo());
+    infos[0].name.clear();
+    infos[1].province.clear();
+    infos[2].endDate.clear();
+    infos[3].endDate = "2008/6/18";
+    infos[4].endDate = "18/06/2008";
+    infos[5].tdNumber.clear();
+    infos[6].name = "Spring \"Open\"";
+    infos[7].organiserNumber = "12\t3";
+    infos[8].referenceNumber = "R\r1";
+    for (const TournamentInfo& info : infos)
+        out.push_back(CheckTournamentInfo(info));
+    // The report's and the chart file's refusals.
+    out.push_back(RefusedReportPath(""));
+    out.push_back(RefusedReportPath("/home/td/"));
+    out.push_back(RefusedReportPath("/home/td/open.tms"));
+    Tournament swiss;
+    TournamentInfo unencodable = FilledInfo();
+    unencodable.province = "\xE2\x82\xAC\xF0\x9F\x98\x80"; // an emoji Windows-1252 lacks
+    out.push_back(BuildReportBytes(swiss, RatingSystem::Regular, unencodable).message);
+    swiss.chart().setCellQuietly(ChartColumn::Name, 1, "\xF0\x9F\x98\x80");
+    out.push_back("Error saving /x.tms.\r" + EncodeChartFile(swiss.chart()).message);
+    for (const std::string& bytes :
+         {std::string(),
+          std::string("\xFF\xFE"
+                      "a\0b\0",
+                      6),
+          std::string("a\tb\n\0", 5), std::string(1200, '\n'), std::string(300, '\t')}) {
+        Tournament opened;
+        out.push_back("Cannot open /x.tms: " + ReadChartFile(opened, bytes).message);
+    }
+    return out;
+}
+
+TEST(CoreText, EveryCoreMessageIsKnownAndStaysTheSameInEnglish) {
+    for (const std::string& message : CoreMessages()) {
+        SCOPED_TRACE(message);
+        ASSERT_FALSE(message.empty());
+        EXPECT_TRUE(TranslatedCoreText(ToQString(message)).has_value());
+        EXPECT_EQ(CoreText(message).toStdString(), message);
+    }
+}
+
+TEST(CoreText, FileReasonsFromTheSystemAreKnown) {
+    const TempDir dir;
+    const std::string fifo = dir.file("pipe.tms");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, dir.path().string()}) {
+        std::string bytes;
+        std::string error;
+        ASSERT_FALSE(ReadWholeFile(path, bytes, error, MaxChartFileBytes));
+        SCOPED_TRACE(error);
+        EXPECT_TRUE(TranslatedCoreText(ToQString(error)).has_value());
+        EXPECT_EQ(CoreText(error).toStdString(), error);
+    }
+}
+
+// Any text, matching a pattern or not, comes back unchanged in English: values holding
+// markers, separators or line breaks included.
+TEST(CoreText, EnglishIsUnchangedForAnyText) {
+    const QStringList pieces = {QStringLiteral("Cannot open "),
+                                QStringLiteral(": "),
+                                QStringLiteral("%1"),
+                                QStringLiteral("%2 "),
+                                QStringLiteral(".\r"),
+                                QStringLiteral("Error saving "),
+                                QStringLiteral("Line "),
+                                QStringLiteral(" column "),
+                                QStringLiteral("Missing name."),
+                                QStringLiteral("é"),
+                                QStringLiteral("/tmp/a b.tms"),
+                                QStringLiteral(" players.")};
+    QRandomGenerator random(20);
+    for (int round = 0; round < 2000; ++round) {
+        QString text;
+        const int count = random.bounded(1, 7);
+        for (int k = 0; k < count; ++k)
+            text += pieces[random.bounded(static_cast<int>(pieces.size()))];
+        ASSERT_EQ(CoreText(text.toStdString()), text);
+    }
+}
+
+TEST(CoreText, FrenchIsComposedFromTranslatedParts) {
+    const InFrench french;
+    ASSERT_TRUE(french.loaded());
+    ValidationResult missing;
+    missing.fault = ValidationFault::MissingName;
+    missing.row = 3;
+    missing.col = 1;
+    const struct {
+        std::string english;
+        const char* french;
+    } rows[] = {
+        {"Save changes to this chart?", "Enregistrer les modifications de ce tableau?"},
+        {FaultText(missing), "Nom manquant. Ligne 3, colonne 1."},
+        {"Cannot open /tmp/100%1.tms: The file is empty: it holds no player lines.",
+         "Impossible d’ouvrir /tmp/100%1.tms : Le fichier est vide : il ne contient aucune "
+         "ligne de joueur."},
+        {"Error saving /x.tms.\rNo space left on device.",
+         "Erreur à l’enregistrement de /x.tms.\rNo space left on device."},
+        {"Please remove quotation marks, tabs and line breaks from the field \"Province\".\r\r"
+         "The report cannot carry them.",
+         "Veuillez retirer les guillemets, tabulations et sauts de ligne du champ « Province "
+         "».\r\rLe rapport ne peut pas les contenir."},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CoreText(row.english), QString::fromUtf8(row.french));
+    UseLanguage(QLocale::c());
+    EXPECT_EQ(CoreText("Save changes to this chart?"),
+              QStringLiteral("Save changes to this chart?"));
+}
+
+TEST(Translations, OnlyFrenchLocalesLoadATranslation) {
+    EXPECT_TRUE(UseLanguage(QLocale(QLocale::French, QLocale::France)));
+    EXPECT_TRUE(UseLanguage(kFrench));
+    EXPECT_FALSE(UseLanguage(QLocale(QLocale::English, QLocale::Canada)));
+    EXPECT_TRUE(HelpDialog::Paragraphs().constFirst().startsWith(QStringLiteral("Ranvik is")));
+    EXPECT_FALSE(UseLanguage(QLocale(QLocale::German, QLocale::Germany)));
+}
+
+TEST(Translations, HelpParagraphsAreTranslatedWhole) {
+    const QStringList english = HelpDialog::Paragraphs();
+    const InFrench french;
+    const QStringList translated = HelpDialog::Paragraphs();
+    ASSERT_EQ(translated.size(), english.size());
+    for (qsizetype k = 0; k < english.size(); ++k)
+        EXPECT_NE(translated[k], english[k]);
+    EXPECT_TRUE(translated.first().startsWith(QStringLiteral("Ranvik s’adresse")));
+}
+
+// A widget's text without its mnemonic marks.
+QString Shown(QString text) {
+    return text.remove(QLatin1Char('&'));
+}
+
+// Labels and buttons of a shown window whose text is wider than the widget.
+QStringList Overflowing(QWidget& window) {
+    QStringList out;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->wordWrap() || label->text().contains(u'<') ||
+            !label->pixmap().isNull())
+            continue;
+        for (const QString& line : Shown(label->text()).split(u'\n')) {
+            if (label->fontMetrics().horizontalAdvance(line) > label->contentsRect().width())
+                out << label->objectName() + QStringLiteral(": ") + line;
+        }
+    }
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        const QString text = Shown(button->text());
+        if (button->isVisible() && !text.isEmpty() &&
+            button->fontMetrics().horizontalAdvance(text) > button->width())
+            out << button->objectName() + QStringLiteral(": ") + text;
+    }
+    return out;
+}
+
+class FrenchWindowTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(UseLanguage(kFrench));
+        WindowTest::SetUp();
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        UseLanguage(QLocale::c());
+    }
+};
+
+TEST_F(FrenchWindowTest, QuestionsUseQtsFrenchButtonsAndTheCoreTextInFrench) {
+    enter(ChartColumn::Name, 1, QStringLiteral("Tremblay, Marie"));
+    QString question;
+    QString cancel;
+    prompts::enqueue([&](QDialog& dialog) {
+        auto& box = dynamic_cast<QMessageBox&>(dialog);
+        question = box.text();
+        cancel = box.button(QMessageBox::Cancel)->text();
+        box.button(QMessageBox::Cancel)->click();
+    });
+    ui().clearResultsAction->trigger();
+    EXPECT_EQ(question, QStringLiteral("Toutes les rondes saisies jusqu’ici seront effacées. "
+                                       "Continuer?"));
+    EXPECT_EQ(Shown(cancel), QStringLiteral("Annuler"));
+    EXPECT_EQ(prompts::pendingScripts(), 0);
+}
+
+TEST_F(FrenchWindowTest, TextsFitTheirWidgets) {
+    QApplication::processEvents();
+    EXPECT_EQ(Overflowing(form()), QStringList());
+    const AppDialogs& dialogs = windows().dialogs;
+    for (QDialog* dialog : std::initializer_list<QDialog*>{
+             dialogs.tournamentInfo, dialogs.about, dialogs.help, dialogs.memberNumberCheck}) {
+        dialog->show();
+        QApplication::processEvents();
+        EXPECT_EQ(Overflowing(*dialog), QStringList()) << dialog->objectName().toStdString();
+        dialog->hide();
+    }
+}
+
+} // namespace
+} // namespace ranvik::test
