@@ -117,11 +117,16 @@ void ChartHistory::push(Step step) {
         --current_;
         ++base_;
     }
+    told();
+}
+
+void ChartHistory::told() const {
+    if (onStepsChanged)
+        onStepsChanged();
 }
 
 void ChartHistory::forEachCell(
-    const Step& step,
-    const std::function<void(int, int, std::string_view, std::string_view)>& f) {
+    const Step& step, const std::function<void(int, int, std::string_view, std::string_view)>& f) {
     std::size_t offset = 0;
     for (const CellChange& cell : step.cells) {
         const std::string_view before(step.texts.data() + offset, cell.beforeLength);
@@ -149,6 +154,7 @@ HistoryRestore ChartHistory::apply(const Step& step, Chart& chart, bool forward)
         restore.row1 = std::max(restore.row1, row);
     });
     applying_ = false;
+    told();
     return restore;
 }
 
@@ -185,6 +191,7 @@ void ChartHistory::clear() {
     depth_ = 0;
     pending_.clear();
     pendingTexts_.clear();
+    told();
 }
 
 void ChartHistory::markSaved() {

@@ -52,6 +52,8 @@ class ChartHistory {
     // cell with looseName.
     void closeLooseEdit(const Chart& chart);
     std::function<std::string(int col, int row, std::string_view text)> looseName;
+    // Told after a step is added, undone or redone and after clear (the window's menu).
+    std::function<void()> onStepsChanged;
 
     // While paused nothing is recorded (a file load, which forgets the history after).
     void pause(bool paused) { applying_ = paused; }
@@ -94,9 +96,9 @@ class ChartHistory {
     };
     const Step* lastStep() const { return current_ > 0 ? &steps_[current_ - 1] : nullptr; }
     // Calls f(col, row, before, after) for each cell of the step.
-    static void forEachCell(const Step& step,
-                            const std::function<void(int, int, std::string_view,
-                                                     std::string_view)>& f);
+    static void
+    forEachCell(const Step& step,
+                const std::function<void(int, int, std::string_view, std::string_view)>& f);
 
   private:
     struct Pending {
@@ -107,12 +109,13 @@ class ChartHistory {
     };
     void finish(std::string name, bool shaped, const ChartShape& after, const Chart& chart);
     void push(Step step);
+    void told() const;
     HistoryRestore apply(const Step& step, Chart& chart, bool forward);
 
     std::deque<Step> steps_;
-    std::size_t current_ = 0;   // steps_[0, current_) can be undone, the rest redone
-    std::size_t base_ = 0;      // steps dropped from the front
-    std::size_t saved_ = 0;     // base_ + current_ of the saved state; npos when lost
+    std::size_t current_ = 0; // steps_[0, current_) can be undone, the rest redone
+    std::size_t base_ = 0;    // steps dropped from the front
+    std::size_t saved_ = 0;   // base_ + current_ of the saved state; npos when lost
     std::size_t bytes_ = 0;
     std::size_t cap_ = DefaultMemoryCap;
 

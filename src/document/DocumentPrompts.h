@@ -19,6 +19,9 @@ enum class SaveChangesAnswer { Save, Discard, Cancel };
 // Where a loaded member goes when the selected row already holds a player.
 enum class RowChoice { Overwrite, Append, Insert, Cancel };
 
+// What goes into the chart of a member's field that a chart file cannot hold.
+enum class SpellingChoice { Nearest, AsItIs, Cancel };
+
 class DocumentPrompts {
   public:
     virtual ~DocumentPrompts() = default;
@@ -29,6 +32,11 @@ class DocumentPrompts {
     virtual std::optional<TournamentType> askTournamentType() = 0;
     virtual RatingSystem askRatingSystem() = 0;
     virtual RowChoice askRowForMember() = 0;
+    // A member's field holds characters a chart file cannot hold (listed, each a UTF-8
+    // character): take the nearest spelling it can hold, or the text as it is.
+    virtual SpellingChoice askSpelling(const std::string& text,
+                                       const std::vector<std::string>& characters,
+                                       const std::string& nearest) = 0;
     // An OK/Cancel question; true for OK.
     virtual bool confirm(const std::string& question) = 0;
     // A Yes/No question before a file named only by an added extension is replaced.

@@ -140,6 +140,20 @@ class MainWindow : public QMainWindow {
     QAction* updateOpponentsAction_ = nullptr;
 
     const AppDialogs* dialogs_ = nullptr;
+
+    // Undo, redo, the clipboard and row insertion (MainWindowEditing.cpp).
+    void buildEditActions(QMenu* edit);
+    void updateEditActions();
+    void undoChange();
+    void redoChange();
+    void copyCells(bool cut);
+    void pasteCells();
+    void insertRowAbove();
+    void clearSelectedCells();
+    void reportResultsLost();
+    void forgetChartState();
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 };
 
 } // namespace ranvik

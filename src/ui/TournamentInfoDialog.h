@@ -21,6 +21,8 @@ class TournamentInfoDialog : public QDialog {
     bool ask();
     // The six values exactly as they stand in the fields.
     TournamentInfo info() const;
+    // Empties every field (a new chart is a new event).
+    void clearFields();
 
   protected:
     void showEvent(QShowEvent* event) override;
