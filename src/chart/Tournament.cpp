@@ -54,8 +54,8 @@ void Tournament::endStep() {
 }
 
 ChartShape Tournament::shape() const {
-    return {numPlayers_, numRounds_, static_cast<int>(type_), roundsEnabled_,
-            chart_.colCount(), chart_.rowCount()};
+    return {numPlayers_,    numRounds_,        static_cast<int>(type_),
+            roundsEnabled_, chart_.colCount(), chart_.rowCount()};
 }
 
 bool Tournament::modified() const {
@@ -492,7 +492,8 @@ void Tournament::renumberOpponents(int from, int delta, int skip) {
         for (int c = ChartColumn::FirstResult; c <= lastCol; ++c) {
             const ParsedResult parsed = ParseResult(chart_.cell(c, r));
             if (parsed.opponent >= from && parsed.opponent <= n && parsed.opponent != skip)
-                chart_.setCellQuietly(c, r, parsed.letter + std::to_string(parsed.opponent + delta));
+                chart_.setCellQuietly(c, r,
+                                      parsed.letter + std::to_string(parsed.opponent + delta));
         }
     }
     chart_.notifyCellsChanged(ChartColumn::FirstResult, 1, lastCol, n);
@@ -530,7 +531,8 @@ void Tournament::writeBlock(int col, int row, const std::vector<std::vector<std:
             widest = std::max(widest, c);
         }
     }
-    chart_.notifyCellsChanged(col, row, widest, std::min(lastRow, row + static_cast<int>(block.size()) - 1));
+    chart_.notifyCellsChanged(col, row, widest,
+                              std::min(lastRow, row + static_cast<int>(block.size()) - 1));
 }
 
 void Tournament::clearAllCells() {

@@ -107,49 +107,55 @@ TEST_P(EveryStep, UndoGivesTheChartBackAndRedoTheChange) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, EveryStep,
-    ::testing::Values(
-        StepCase{"TypedResult", TournamentType::Swiss,
-                 [](Tournament& t) { TypeResult(t, 5, 3, U"w5"); }, "Result W5 in line 3"},
-        StepCase{"TypedName", TournamentType::Swiss,
-                 [](Tournament& t) {
-                     t.chart().setCell(1, 2, "Ann");
-                     t.finishCellEdit();
-                 },
-                 "Name in line 2"},
-        StepCase{"ClearCells", TournamentType::Swiss,
-                 [](Tournament& t) { t.clearCells({{4, 1}, {5, 1}, {1, 2}}); }, "Clear cells"},
-        StepCase{"DeleteRow", TournamentType::Swiss, [](Tournament& t) { t.deleteRow(3); },
-                 "Delete row"},
-        StepCase{"InsertRow", TournamentType::Swiss, [](Tournament& t) { t.openRowAt(4); },
-                 "Insert row"},
-        StepCase{"ClearAllResults", TournamentType::Swiss,
-                 [](Tournament& t) { t.clearAllResults(); }, "Clear all results"},
-        StepCase{"Sort", TournamentType::Swiss, [](Tournament& t) { t.sortByRating(); },
-                 "Sort by rating"},
-        StepCase{"Paste", TournamentType::Swiss,
-                 [](Tournament& t) { t.writeBlock(1, 11, {{"Zed", "123456", "1700"}, {"Yu"}}); },
-                 "Paste"},
-        StepCase{"FewerPlayers", TournamentType::Swiss,
-                 [](Tournament& t) { t.setNumPlayers(5); }, "Number of players"},
-        StepCase{"MoreRounds", TournamentType::Swiss, [](Tournament& t) { t.setNumRounds(9); },
-                 "Number of rounds"},
-        StepCase{"SwissToRoundRobin", TournamentType::Swiss,
-                 [](Tournament& t) { t.setType(TournamentType::RoundRobin); }, "Tournament type"},
-        StepCase{"RoundRobinToDouble", TournamentType::RoundRobin,
-                 [](Tournament& t) { t.setType(TournamentType::DoubleRoundRobin); },
-                 "Tournament type"},
-        StepCase{"RoundRobinFewerPlayers", TournamentType::RoundRobin,
-                 [](Tournament& t) { t.setNumPlayers(4); }, "Number of players"},
-        StepCase{"RoundRobinClear", TournamentType::RoundRobin,
-                 [](Tournament& t) { t.clearAllResults(); }, "Clear all results"},
-        StepCase{"GroupedByTheCaller", TournamentType::Swiss,
-                 [](Tournament& t) {
-                     const Tournament::Step step(t, "Load player");
-                     t.setNumPlayers(13);
-                     t.openRowAt(2);
-                     t.chart().setCell(1, 2, "New");
-                 },
-                 "Load player"}),
+    ::testing::Values(StepCase{"TypedResult", TournamentType::Swiss,
+                               [](Tournament& t) { TypeResult(t, 5, 3, U"w5"); },
+                               "Result W5 in line 3"},
+                      StepCase{"TypedName", TournamentType::Swiss,
+                               [](Tournament& t) {
+                                   t.chart().setCell(1, 2, "Ann");
+                                   t.finishCellEdit();
+                               },
+                               "Name in line 2"},
+                      StepCase{"ClearCells", TournamentType::Swiss,
+                               [](Tournament& t) {
+                                   t.clearCells({{4, 1}, {5, 1}, {1, 2}});
+                               },
+                               "Clear cells"},
+                      StepCase{"DeleteRow", TournamentType::Swiss,
+                               [](Tournament& t) { t.deleteRow(3); }, "Delete row"},
+                      StepCase{"InsertRow", TournamentType::Swiss,
+                               [](Tournament& t) { t.openRowAt(4); }, "Insert row"},
+                      StepCase{"ClearAllResults", TournamentType::Swiss,
+                               [](Tournament& t) { t.clearAllResults(); }, "Clear all results"},
+                      StepCase{"Sort", TournamentType::Swiss,
+                               [](Tournament& t) { t.sortByRating(); }, "Sort by rating"},
+                      StepCase{"Paste", TournamentType::Swiss,
+                               [](Tournament& t) {
+                                   t.writeBlock(1, 11, {{"Zed", "123456", "1700"}, {"Yu"}});
+                               },
+                               "Paste"},
+                      StepCase{"FewerPlayers", TournamentType::Swiss,
+                               [](Tournament& t) { t.setNumPlayers(5); }, "Number of players"},
+                      StepCase{"MoreRounds", TournamentType::Swiss,
+                               [](Tournament& t) { t.setNumRounds(9); }, "Number of rounds"},
+                      StepCase{"SwissToRoundRobin", TournamentType::Swiss,
+                               [](Tournament& t) { t.setType(TournamentType::RoundRobin); },
+                               "Tournament type"},
+                      StepCase{"RoundRobinToDouble", TournamentType::RoundRobin,
+                               [](Tournament& t) { t.setType(TournamentType::DoubleRoundRobin); },
+                               "Tournament type"},
+                      StepCase{"RoundRobinFewerPlayers", TournamentType::RoundRobin,
+                               [](Tournament& t) { t.setNumPlayers(4); }, "Number of players"},
+                      StepCase{"RoundRobinClear", TournamentType::RoundRobin,
+                               [](Tournament& t) { t.clearAllResults(); }, "Clear all results"},
+                      StepCase{"GroupedByTheCaller", TournamentType::Swiss,
+                               [](Tournament& t) {
+                                   const Tournament::Step step(t, "Load player");
+                                   t.setNumPlayers(13);
+                                   t.openRowAt(2);
+                                   t.chart().setCell(1, 2, "New");
+                               },
+                               "Load player"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(History, TypedDrawInRoundRobinIsMirroredAndUndoneAsOne) {
