@@ -74,9 +74,9 @@ struct StepCase {
     std::string stepName;
 };
 
-class EveryStep : public ::testing::TestWithParam<StepCase> {};
+class HistoryStep : public ::testing::TestWithParam<StepCase> {};
 
-TEST_P(EveryStep, UndoGivesTheChartBackAndRedoTheChange) {
+TEST_P(HistoryStep, UndoGivesTheChartBackAndRedoTheChange) {
     const StepCase& step = GetParam();
     Tournament t = PlayedSwiss();
     if (step.type != TournamentType::Swiss) {
@@ -106,7 +106,7 @@ TEST_P(EveryStep, UndoGivesTheChartBackAndRedoTheChange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Kinds, EveryStep,
+    Kinds, HistoryStep,
     ::testing::Values(StepCase{"TypedResult", TournamentType::Swiss,
                                [](Tournament& t) { TypeResult(t, 5, 3, U"w5"); },
                                "Result W5 in line 3"},
