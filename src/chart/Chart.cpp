@@ -104,6 +104,8 @@ void Chart::setCellQuietly(int col, int row, std::string_view text) {
         return;
     if (text.empty() && cell(col, row).empty())
         return; // no storage for nothing
+    if (const std::string_view before = cell(col, row); before != text)
+        history_.cellChanging(col, row, before);
     // A view of this row would not survive the append below, nor a view of any row the
     // growth of the row store moves; such a text is copied first.
     std::string copy;
@@ -138,6 +140,7 @@ void Chart::setRowFieldsQuietly(int row, int lastCol, std::string_view line, cha
     if (row >= storedRows() && line.find_first_not_of(separator) == std::string_view::npos)
         return; // no storage for nothing
 
+    recordFields(row, lastCol, line, separator);
     // The new buffer is built before the old one is let go, and the row store grows only
     // after, so the line may be a view of this chart, this row's included. The spans are
     // rewritten in place: each column's old span is read before its new one is written.
@@ -188,6 +191,21 @@ void Chart::setRowFieldsQuietly(int row, int lastCol, std::string_view line, cha
     if (!old)
         stored.spans.swap(fresh);
     stored.dead = 0;
+}
+
+// Tells the history the cells the line is about to change.
+void Chart::recordFields(int row, int lastCol, std::string_view line, char separator) {
+    std::size_t start = 0;
+    for (int col = 0; col <= lastCol; ++col) {
+        std::string_view field;
+        if (start <= line.size()) {
+            const std::size_t end = std::min(line.find(separator, start), line.size());
+            field = line.substr(start, end - start);
+            start = end + 1;
+        }
+        if (const std::string_view before = cell(col, row); before != field)
+            history_.cellChanging(col, row, before);
+    }
 }
 
 void Chart::setCell(int col, int row, std::string_view text) {

@@ -8,6 +8,8 @@
 // objects. A view returned by cell() stays valid until that row is next written (any
 // setCell, setCellQuietly or setRowFieldsQuietly on the row) or storage grows by a row.
 
+#include "chart/ChartHistory.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -65,6 +67,10 @@ class Chart {
     void addListener(ChartListener* listener);
     void removeListener(ChartListener* listener);
 
+    // Told every cell's text before it changes; it keeps the undo steps.
+    ChartHistory& history() { return history_; }
+    const ChartHistory& history() const { return history_; }
+
     // The kept storage, visible or not (for copies that must carry hidden cells too).
     int storedRows() const { return static_cast<int>(store_.size()); }
 
@@ -80,12 +86,14 @@ class Chart {
     };
 
     Row& storedRow(int col, int row);
+    void recordFields(int row, int lastCol, std::string_view line, char separator);
     static void compact(Row& line);
 
     int cols_ = 0;
     int rows_ = 0;
     std::vector<Row> store_; // store_[row], grows, never shrinks
     std::vector<ChartListener*> listeners_;
+    ChartHistory history_;
 };
 
 inline std::string_view Chart::cell(int col, int row) const {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ranvik {
@@ -24,6 +25,34 @@ class Tournament {
     static constexpr int StartRounds = 1;
 
     Tournament();
+
+    // Makes every change to the chart and its shape during its life one undo step; steps
+    // opened inside it join it. Wrap any operation: `Tournament::Step step(t, "Paste");`.
+    class Step {
+      public:
+        Step(Tournament& tournament, std::string name);
+        ~Step();
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+      private:
+        Tournament& tournament_;
+    };
+    void beginStep(std::string name);
+    void endStep();
+
+    // Undo and redo: false when there is nothing to undo or redo. The shape comes back
+    // with the cells, and the modified state follows (back at the saved step: unmodified).
+    bool undo();
+    bool redo();
+    const ChartHistory& history() const { return chart_.history(); }
+    // The chart as it stands becomes the start of a fresh history (New, Open).
+    void forgetHistory();
+    // The edit typed into a cell is done (its opponent update, if any, has run).
+    void finishCellEdit();
+    ChartShape shape() const;
+    // Filled result cells the last step overwrote or hid (own "X" marks not counted).
+    int resultsLostByLastStep() const;
 
     Chart& chart() { return chart_; }
     const Chart& chart() const { return chart_; }
@@ -64,8 +93,10 @@ class Tournament {
     void playersChanged();
     void layOutForType();
 
-    bool modified() const { return modified_; }
-    void setModified(bool modified) { modified_ = modified; }
+    // Modified when flagged or away from the saved step of the history; false marks the
+    // chart as it stands saved.
+    bool modified() const;
+    void setModified(bool modified);
 
     // Editing: the cell the opponent update works on.
     int editCol() const { return editCol_; }
@@ -97,6 +128,11 @@ class Tournament {
     void openRowAt(int at);
     // Empties every visible cell but the line numbers and headings (New).
     void clearAllCells();
+    // Empties the given cells (Delete, Backspace, Cut): no opponent update.
+    void clearCells(const std::vector<std::pair<int, int>>& cells);
+    // Writes a block of texts with its top left at (col, row) as they are (no opponent
+    // update); columns beyond the chart are dropped, rows beyond it are not written.
+    void writeBlock(int col, int row, const std::vector<std::vector<std::string>>& block);
 
     // Sort by rating; false (and nothing changed) for round robin types.
     bool sortByRating();
@@ -110,6 +146,9 @@ class Tournament {
 
   private:
     void numberRows();
+    void renumberOpponents(int from, int delta, int skip);
+    void applyRestore(const HistoryRestore& restore);
+    void normaliseDraw();
     void setSwissHeadings();
     void markOwnCells();
     void shapeChanged();

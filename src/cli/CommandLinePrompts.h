@@ -25,6 +25,11 @@ class CommandLinePrompts : public DocumentPrompts {
     std::optional<TournamentType> askTournamentType() override { return type; }
     RatingSystem askRatingSystem() override { return ratingSystem; }
     RowChoice askRowForMember() override { return RowChoice::Cancel; }
+    // The command line keeps a member's text as the database has it.
+    SpellingChoice askSpelling(const std::string&, const std::vector<std::string>&,
+                               const std::string&) override {
+        return SpellingChoice::AsItIs;
+    }
     bool confirm(const std::string&) override { return true; }
     // The command line replaces the files it is told to write.
     bool confirmReplace(const std::string&) override { return true; }

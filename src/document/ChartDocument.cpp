@@ -1,5 +1,6 @@
 #include "document/ChartDocument.h"
 
+#include "chart/TabSeparated.h"
 #include "files/ChartText.h"
 #include "files/FileNames.h"
 #include "files/FileWriter.h"
@@ -56,6 +57,9 @@ Outcome ChartDocument::newChart() {
     }
     ratingSystem_.reset();
     tournament_.clearAllCells();
+    tournament_.forgetHistory();
+    // A new chart is no longer the file the old one came from: Save asks for a name.
+    fileName_.clear();
     changesSettled();
     return Outcome::Done;
 }
@@ -104,6 +108,7 @@ OpenResult ChartDocument::openFile(const std::string& path, TournamentType type)
     if (!read.ok)
         return {Outcome::Failed, "Cannot open " + path + ": " + read.message, read.message, false};
     fileName_ = path;
+    tournament_.forgetHistory();
     changesSettled();
     return {};
 }
@@ -177,8 +182,72 @@ Outcome ChartDocument::clearAllResults() {
     return Outcome::Done;
 }
 
-void ChartDocument::deleteRow(int row) {
+namespace {
+
+bool RowHoldsAnything(const Tournament& tournament, int row) {
+    const Chart& chart = tournament.chart();
+    for (int col = 1; col < chart.colCount(); ++col) {
+        const std::string_view text = chart.cell(col, row);
+        if (!text.empty() && !(text == "X" && !tournament.isSwiss()))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+Outcome ChartDocument::deleteRow(int row) {
+    if (row < 1 || row > tournament_.playerRows())
+        return Outcome::Cancelled;
+    if (RowHoldsAnything(tournament_, row) &&
+        !prompts_.confirm("Delete line " + std::to_string(row) + " and everything in it?"))
+        return Outcome::Cancelled;
     tournament_.deleteRow(row);
+    return Outcome::Done;
+}
+
+Outcome ChartDocument::insertRowAbove(int row) {
+    if (row < 1 || row > tournament_.playerRows())
+        return Outcome::Cancelled;
+    const Tournament::Step step(tournament_, "Insert row");
+    if (RowHoldsAnything(tournament_, tournament_.playerRows()) && !addRow())
+        return Outcome::Failed;
+    tournament_.openRowAt(row);
+    return Outcome::Done;
+}
+
+Outcome ChartDocument::paste(int col, int row, std::string_view text) {
+    const std::vector<std::vector<std::string>> block = ParseTabSeparated(text);
+    if (block.empty() || col < 1 || row < 1)
+        return Outcome::Cancelled;
+    const int lastRow = row + static_cast<int>(block.size()) - 1;
+    if (lastRow > Tournament::MaxPlayers) {
+        prompts_.showError("The pasted lines would reach line " + std::to_string(lastRow) +
+                           "; a chart holds at most " + std::to_string(Tournament::MaxPlayers) +
+                           " players. Nothing was pasted.");
+        return Outcome::Failed;
+    }
+    const Tournament::Step step(tournament_, "Paste");
+    if (lastRow > tournament_.numPlayers())
+        tournament_.setNumPlayers(lastRow);
+    tournament_.writeBlock(col, row, block);
+    return Outcome::Done;
+}
+
+std::string ChartDocument::copyCells(int col0, int row0, int col1, int row1) const {
+    return TabSeparatedCells(tournament_.chart(), col0, row0, col1, row1);
+}
+
+std::string ChartDocument::cutCells(int col0, int row0, int col1, int row1) {
+    std::string text = copyCells(col0, row0, col1, row1);
+    std::vector<std::pair<int, int>> cells;
+    for (int row = row0; row <= row1; ++row) {
+        for (int col = col0; col <= col1; ++col)
+            cells.emplace_back(col, row);
+    }
+    const Tournament::Step step(tournament_, "Cut");
+    tournament_.clearCells(cells);
+    return text;
 }
 
 bool ChartDocument::sortByRating() {

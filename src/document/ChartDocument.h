@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include <string_view>
 
 namespace ranvik {
 
@@ -111,7 +112,17 @@ class ChartDocument {
     ReportResult createReport();
 
     Outcome clearAllResults();
-    void deleteRow(int row);
+    // Asks first when the row holds anything (own "X" marks aside).
+    Outcome deleteRow(int row);
+    // An empty row above `row`; the chart grows when its last row holds anything.
+    Outcome insertRowAbove(int row);
+    // Writes tab-separated text with its top left at (col, row) as it is, as one step,
+    // growing the players count when the block needs more rows; refused (with a message)
+    // beyond the largest chart.
+    Outcome paste(int col, int row, std::string_view text);
+    // The cells of the rectangle as tab-separated text; cut also empties them (one step).
+    std::string copyCells(int col0, int row0, int col1, int row1) const;
+    std::string cutCells(int col0, int row0, int col1, int row1);
     // False (with the message shown) for round robin charts.
     bool sortByRating();
 
@@ -158,6 +169,7 @@ class ChartDocument {
     void changesSettled();
     // False when another program holds the chart and the user would rather not open it.
     bool mayOpenHeldChart(const std::string& path);
+    bool askSpellings(std::string& name, std::string& number);
 
     DocumentPrompts& prompts_;
     Tournament tournament_;

@@ -48,6 +48,8 @@ struct MemberPick {
 // What to do with a chart left by a program that did not close normally; Later keeps it for
 // the next start.
 enum class RecoveryAnswer { Restore, Discard, Later };
+// What goes into the chart of a member's field that a chart file cannot hold.
+enum class SpellingChoice { Nearest, AsItIs, Cancel };
 
 class DocumentPrompts {
   public:
@@ -59,6 +61,11 @@ class DocumentPrompts {
     virtual std::optional<TournamentType> askTournamentType() = 0;
     virtual RatingSystem askRatingSystem() = 0;
     virtual RowChoice askRowForMember() = 0;
+    // A member's field holds characters a chart file cannot hold (listed, each a UTF-8
+    // character): take the nearest spelling it can hold, or the text as it is.
+    virtual SpellingChoice askSpelling(const std::string& text,
+                                       const std::vector<std::string>& characters,
+                                       const std::string& nearest) = 0;
     // An OK/Cancel question; true for OK.
     virtual bool confirm(const std::string& question) = 0;
     // A Yes/No question before a file named only by an added extension is replaced.

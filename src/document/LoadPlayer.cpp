@@ -3,6 +3,7 @@
 #include "document/ChartDocument.h"
 
 #include "chart/ResultNotation.h"
+#include "files/NearestSpelling.h"
 #include "members/MemberTable.h"
 #include "members/PlayerValues.h"
 
@@ -97,6 +98,27 @@ std::optional<int> ChartDocument::rowForMember(int selectedRow) {
     return std::nullopt;
 }
 
+// A field a chart file cannot hold is asked about at once, not found out at Save; false
+// when the user cancels the load.
+bool ChartDocument::askSpellings(std::string& name, std::string& number) {
+    for (std::string* field : {&name, &number}) {
+        const std::vector<std::string> lost = CharactersChartCannotHold(*field);
+        if (lost.empty())
+            continue;
+        const std::string nearest = NearestSpelling(*field);
+        switch (prompts_.askSpelling(*field, lost, nearest)) {
+        case SpellingChoice::Nearest:
+            *field = nearest;
+            break;
+        case SpellingChoice::AsItIs:
+            break;
+        case SpellingChoice::Cancel:
+            return false;
+        }
+    }
+    return true;
+}
+
 LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table, const MemberOrdering* ordering,
                                            int selectedRow) {
     const RatingSystem system = ensureRatingSystem();
@@ -116,8 +138,11 @@ LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table, const Membe
         !prompts_.ignoreWarning("Duplicate QRB number.")) {
         return Cancelled();
     }
+    if (!askSpellings(member.name, member.number))
+        return Cancelled();
     // Set before the row question: a cancelled load still counts as a change.
     tournament_.setModified(true);
+    const Tournament::Step step(tournament_, "Load player");
     const std::optional<int> target = rowForMember(selectedRow);
     if (!target)
         return Cancelled();

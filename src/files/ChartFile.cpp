@@ -141,6 +141,9 @@ ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
     const int rounds =
         std::clamp(fields - ChartColumn::FirstResult, Tournament::MinRounds, Tournament::MaxRounds);
     Chart& chart = tournament.chart();
+    // A read replaces the whole chart: its history starts afresh, and recording a million
+    // cells on the way would only be thrown away.
+    chart.history().pause(true);
     chart.setRowCount(players + 1);
     chart.setColCount(tournament.isSwiss() ? rounds + ChartColumn::FirstResult : fields);
 
@@ -151,6 +154,8 @@ ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
         tournament.setNumRounds(rounds);
 
     FillCells(chart, lines);
+    chart.history().pause(false);
+    tournament.forgetHistory();
     tournament.setModified(false);
     outcome.ok = true;
     return outcome;

@@ -78,6 +78,10 @@ bool ChartDelegate::eventFilter(QObject* object, QEvent* event) {
     }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         view_->filterKey(*key, true);
+        // The update may have rewritten the cell ("1/2" becomes "="): the editor follows.
+        const auto index = editor->property(kIndexProperty).value<QPersistentModelIndex>();
+        if (index.isValid())
+            setEditorData(editor, index);
         if (view_->enterMovesDown())
             view_->finishEditingAndMove(editor, key);
         else

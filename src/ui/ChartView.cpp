@@ -127,6 +127,11 @@ void ChartView::setCurrentCell(int col, int row) {
     setCurrentIndex(chartModel_->indexOf(col, row));
 }
 
+void ChartView::finishOpenEditor() {
+    if (QWidget* editor = indexWidget(currentIndex()))
+        finishEditing(editor);
+}
+
 std::optional<QString> ChartView::filterKey(const QKeyEvent& event, bool editing) {
     if (!keyPress)
         return event.text();
@@ -141,6 +146,12 @@ std::optional<QString> ChartView::filterKey(const QKeyEvent& event, bool editing
 }
 
 void ChartView::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) &&
+        event->modifiers() == Qt::NoModifier && state() != EditingState && clearSelectedCells) {
+        clearSelectedCells(); // one change, not a typed character
+        event->accept();
+        return;
+    }
     if (!IsCharacterKey(*event) || !currentIndex().isValid()) {
         QTableView::keyPressEvent(event);
         return;

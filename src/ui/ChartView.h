@@ -22,6 +22,8 @@ class ChartView : public QTableView {
     std::function<std::optional<char32_t>(char32_t key, int col, int row)> keyPress;
     std::function<void(int newCol, int newRow)> selectCell;
     std::function<void(int col, int row)> getEditText;
+    // Delete or Backspace outside an editor: the selected cells are emptied.
+    std::function<void()> clearSelectedCells;
 
     void setChartModel(ChartModel* model);
     ChartModel* chartModel() const { return chartModel_; }
@@ -30,6 +32,8 @@ class ChartView : public QTableView {
     int currentCol() const;
     int currentRow() const;
     void setCurrentCell(int col, int row);
+    // Commits and closes the current cell's editor, if one is open.
+    void finishOpenEditor();
 
     // Runs a typed character through the key filter. Gives the text the target should
     // receive, or nothing when the key is dropped or fully handled (Enter).

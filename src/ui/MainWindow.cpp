@@ -92,6 +92,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 MainWindow::~MainWindow() {
     saveSettings();
     document_->tournament().onShapeChanged = nullptr;
+    document_->tournament().chart().history().onStepsChanged = nullptr;
     // The children outlive this body; none may read the chart once it is gone.
     chartView_->setModel(nullptr);
     delete chartModel_;
@@ -246,6 +247,7 @@ void MainWindow::buildMenus() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
+    buildEditActions(edit);
     action(edit, "deleteRowAction", "&Delete row", &MainWindow::deleteRow);
     action(edit, "clearResultsAction", "&Clear all results", &MainWindow::clearResults);
 
@@ -369,14 +371,18 @@ void MainWindow::roundsCountChanged(int value) {
 void MainWindow::typeChosen(int id) {
     if (syncing_)
         return;
+    const TournamentType before = document_->tournament().type();
     document_->tournament().setType(static_cast<TournamentType>(id));
     syncSettings();
+    if (document_->tournament().type() != before)
+        reportResultsLost();
 }
 
 void MainWindow::newChart() {
     if (document_->newChart() == Outcome::Done) {
         chartView_->setCurrentCell(1, 1);
         lastRecent_.clear();
+        forgetChartState();
     }
     chartChanged();
 }

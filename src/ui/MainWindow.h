@@ -151,6 +151,20 @@ class MainWindow : public QMainWindow {
 
     const AppDialogs* dialogs_ = nullptr;
 
+    // Undo, redo, the clipboard and row insertion (MainWindowEditing.cpp).
+    void buildEditActions(QMenu* edit);
+    void updateEditActions();
+    void undoChange();
+    void redoChange();
+    void copyCells(bool cut);
+    void pasteCells();
+    void insertRowAbove();
+    void clearSelectedCells();
+    void reportResultsLost();
+    void forgetChartState();
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+
     // Title and recent charts (MainWindowRecent.cpp).
     void buildRecentMenu(QMenu* file);
     void fillRecentMenu();

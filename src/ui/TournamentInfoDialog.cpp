@@ -122,6 +122,15 @@ TournamentInfo TournamentInfoDialog::info() const {
     return info;
 }
 
+void TournamentInfoDialog::clearFields() {
+    for (QLineEdit* edit :
+         {nameEdit_, referenceNumberEdit_, endDateEdit_, directorNumberEdit_, organiserNumberEdit_})
+        edit->clear();
+    provinceCombo_->setCurrentIndex(-1);
+    provinceCombo_->setEditText(QString());
+    filled_ = false;
+}
+
 void TournamentInfoDialog::acceptIfValid() {
     const std::string fault = CheckTournamentInfo(info());
     if (!fault.empty()) {

@@ -23,6 +23,8 @@ class TournamentInfoDialog : public QDialog {
     TournamentInfo info() const;
     // True once the dialog has been closed with OK: info() then holds checked facts.
     bool filled() const { return filled_; }
+    // Empties every field (a new chart is a new event).
+    void clearFields();
 
   protected:
     void showEvent(QShowEvent* event) override;

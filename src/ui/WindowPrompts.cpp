@@ -124,6 +124,31 @@ RowChoice WindowPrompts::askRowForMember() {
     }
 }
 
+SpellingChoice WindowPrompts::askSpelling(const std::string& text,
+                                          const std::vector<std::string>& characters,
+                                          const std::string& nearest) {
+    QStringList shown;
+    for (const std::string& c : characters)
+        shown << ToQString(c);
+    QuestionDialog& question = *dialogs_->question;
+    question.setQuestion(
+        QCoreApplication::translate("WindowPrompts",
+                                    "\"%1\" holds characters a chart file cannot hold: %2.\r"
+                                    "The nearest spelling it can hold is \"%3\".")
+            .arg(ToQString(text), shown.join(QStringLiteral(" ")), ToQString(nearest)),
+        QCoreApplication::translate("WindowPrompts", "&Use %1").arg(ToQString(nearest)),
+        QCoreApplication::translate("WindowPrompts", "&Keep as it is"),
+        QCoreApplication::translate("WindowPrompts", "&Cancel"), QString());
+    switch (question.ask()) {
+    case 1:
+        return SpellingChoice::Nearest;
+    case 2:
+        return SpellingChoice::AsItIs;
+    default:
+        return SpellingChoice::Cancel;
+    }
+}
+
 bool WindowPrompts::confirm(const std::string& question) {
     return prompts::confirm(&window_, CoreText(question), QMessageBox::Ok | QMessageBox::Cancel) ==
            QMessageBox::Ok;

@@ -32,6 +32,8 @@ class WindowPrompts : public DocumentPrompts {
     std::optional<TournamentType> askTournamentType() override;
     RatingSystem askRatingSystem() override;
     RowChoice askRowForMember() override;
+    SpellingChoice askSpelling(const std::string& text, const std::vector<std::string>& characters,
+                               const std::string& nearest) override;
     bool confirm(const std::string& question) override;
     bool confirmReplace(const std::string& question) override;
     bool ignoreWarning(const std::string& warning) override;

@@ -226,7 +226,7 @@ TEST(Editing, RoundRobinTargetOutsideTheChartIsNotWritten) {
     EXPECT_EQ(t.chart().cell(13, 9), "kept");
 }
 
-TEST(Editing, ClearAllResultsEmptiesResultCellsOnly) {
+TEST(Editing, ClearAllResultsEmptiesResultCellsButTheOwnMarks) {
     Tournament t = Make(TournamentType::RoundRobin, 4);
     t.chart().setCell(1, 1, "Ann");
     t.chart().setCell(2, 2, "123456");
@@ -238,7 +238,7 @@ TEST(Editing, ClearAllResultsEmptiesResultCellsOnly) {
     t.clearAllResults();
     for (int r = 1; r <= 4; ++r) {
         for (int c = ChartColumn::FirstResult; c < 8; ++c)
-            EXPECT_EQ(t.chart().cell(c, r), "") << c << r;
+            EXPECT_EQ(t.chart().cell(c, r), c == r + 3 ? "X" : "") << c << r;
     }
     EXPECT_EQ(t.chart().cell(1, 1), "Ann");
     EXPECT_EQ(t.chart().cell(2, 2), "123456");
@@ -249,7 +249,7 @@ TEST(Editing, ClearAllResultsEmptiesResultCellsOnly) {
     EXPECT_EQ(t.chart().cell(5, 6), "hidden row");
 }
 
-TEST(Editing, DeleteRowMovesLaterRowsUp) {
+TEST(Editing, DeleteRowMovesLaterRowsUpAndRenumbersTheirOpponents) {
     Tournament t = Make(TournamentType::Swiss, 12, 2);
     for (int r = 1; r <= 12; ++r) {
         t.chart().setCell(1, r, "P" + std::to_string(r));
@@ -259,7 +259,8 @@ TEST(Editing, DeleteRowMovesLaterRowsUp) {
     t.deleteRow(4);
     for (int r = 4; r <= 9; ++r) {
         EXPECT_EQ(t.chart().cell(1, r), "P" + std::to_string(r + 1));
-        EXPECT_EQ(t.chart().cell(5, r), "W" + std::to_string(r + 2)); // not renumbered
+        // Renumbered, but for a reference beyond the chart (line 11, hidden).
+        EXPECT_EQ(t.chart().cell(5, r), "W" + std::to_string(r < 9 ? r + 1 : 11));
     }
     EXPECT_EQ(t.chart().cell(1, 3), "P3");
     // The last row takes the hidden row beyond the chart, which itself stays.

@@ -204,3 +204,45 @@ TEST_F(DocumentTest, AReportNamedLikeItsChartIsRefusedAndAskedAgain) {
     EXPECT_EQ(report.reportPath, dir.file("spring.qtr"));
     EXPECT_FALSE(std::filesystem::exists(dir.file("spring.TMS")));
 }
+
+// A member whose name a chart file cannot hold is asked about at load time, with the
+// nearest spelling offered; the load is one undo step.
+TEST_F(DocumentTest, AMemberNameTheFileCannotHoldIsAskedAboutAtOnce) {
+    MemberRows rows;
+    rows.fields = {"NUMBER", "NAME", "RATING"};
+    rows.rows = {{std::string("123456"), std::string("Łukaszewicz, Piotr"), std::string("1850")},
+                 {std::string("234567"), std::string("Dvořák, Aleš"), std::string("1700")}};
+    const MemberTable table = MemberTable::AnyTable("Members", rows);
+    MemberOrdering ordering(rows, 1);
+    document.setRatingSystem(RatingSystem::Regular);
+    const Chart& chart = document.tournament().chart();
+
+    // Ordered by name: Dvořák first. Windows-1252 holds š but not ř.
+    prompts.spellings = {SpellingChoice::Nearest};
+    ASSERT_EQ(document.loadPlayer(&table, &ordering, 1).outcome, Outcome::Done);
+    EXPECT_EQ(prompts.asked.back(), "spelling of Dvořák, Aleš or Dvorák, Aleš");
+    EXPECT_EQ(chart.cell(ChartColumn::Name, 1), "Dvorák, Aleš");
+    EXPECT_EQ(document.tournament().history().undoName(), "Load player");
+    document.tournament().undo();
+    EXPECT_EQ(chart.cell(ChartColumn::Name, 1), "");
+    EXPECT_EQ(chart.cell(ChartColumn::Rating, 1), "");
+
+    ordering.next();
+    prompts.spellings = {SpellingChoice::Cancel};
+    EXPECT_EQ(document.loadPlayer(&table, &ordering, 1).outcome, Outcome::Cancelled);
+    EXPECT_EQ(prompts.asked.back(), "spelling of Łukaszewicz, Piotr or Lukaszewicz, Piotr");
+    EXPECT_EQ(chart.cell(ChartColumn::Name, 1), "");
+
+    prompts.spellings = {SpellingChoice::AsItIs};
+    ASSERT_EQ(document.loadPlayer(&table, &ordering, 2).outcome, Outcome::Done);
+    EXPECT_EQ(chart.cell(ChartColumn::Name, 2), "Łukaszewicz, Piotr");
+}
+
+TEST_F(DocumentTest, NewForgetsTheFileNameAndTheHistory) {
+    document.setFileName("spring6.tms");
+    name(1, "Anne");
+    document.tournament().setModified(false);
+    EXPECT_EQ(document.newChart(), Outcome::Done);
+    EXPECT_EQ(document.fileName(), "");
+    EXPECT_FALSE(document.tournament().undo());
+}

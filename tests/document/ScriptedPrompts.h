@@ -17,6 +17,7 @@ class ScriptedPrompts : public DocumentPrompts {
     std::deque<RatingSystem> ratingSystems;
     std::deque<RowChoice> rowChoices;
     std::deque<bool> confirmations;
+    std::deque<SpellingChoice> spellings;
     std::deque<std::optional<std::string>> files;
     std::optional<TournamentInfo> info;
     bool acceptNumbers = true;
@@ -37,6 +38,10 @@ class ScriptedPrompts : public DocumentPrompts {
     std::optional<TournamentType> askTournamentType() override { return next(types, "type"); }
     RatingSystem askRatingSystem() override { return next(ratingSystems, "rating system"); }
     RowChoice askRowForMember() override { return next(rowChoices, "row for member"); }
+    SpellingChoice askSpelling(const std::string& text, const std::vector<std::string>&,
+                               const std::string& nearest) override {
+        return next(spellings, "spelling of " + text + " or " + nearest);
+    }
     bool confirm(const std::string& question) override { return next(confirmations, question); }
     bool confirmReplace(const std::string& question) override {
         return next(confirmations, question);

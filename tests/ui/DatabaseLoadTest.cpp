@@ -162,7 +162,9 @@ TEST_F(DatabaseLoadTest, InsertAtTheTopOfAFullChartMovesEveryoneDown) {
         EXPECT_EQ(cell(0, r), std::to_string(r));
         EXPECT_EQ(cell(1, r), "Player " + std::to_string(r - 1));
     }
-    EXPECT_EQ(cell(4, 11), "W1"); // round cells travel with their row, unchanged
+    // Round cells travel with their row, their opponents renumbered: Player 10 played
+    // Player 1, now in line 2.
+    EXPECT_EQ(cell(4, 11), "W2");
     EXPECT_EQ(ui().chartView->currentRow(), 2);
 }
 

@@ -245,7 +245,7 @@ TEST_F(LifecycleTest, CellThatCannotBeEncodedIsReportedAndTheFileKept) {
 
 // --- New ------------------------------------------------------------------------------
 
-TEST_F(LifecycleTest, NewEmptiesPlayerCellsAndKeepsCountsNameAndFlag) {
+TEST_F(LifecycleTest, NewEmptiesPlayerCellsKeepsCountsAndFlagAndForgetsTheName) {
     ui().roundsBox->setValue(2);
     enter(1, 5, "Eve");
     enter(2, 1, "123456");
@@ -269,7 +269,7 @@ TEST_F(LifecycleTest, NewEmptiesPlayerCellsAndKeepsCountsNameAndFlag) {
     EXPECT_EQ(form().document().tournament().chart().cell(4, 0), "Rd 1");
     EXPECT_EQ(ui().roundsBox->value(), 2);
     EXPECT_FALSE(form().document().ratingSystem().has_value());
-    EXPECT_EQ(chartFileName(), path("a.tms"));
+    EXPECT_EQ(chartFileName(), QString());
     EXPECT_TRUE(form().document().isModified());
     EXPECT_EQ(ui().chartView->currentCol(), 1);
     EXPECT_EQ(ui().chartView->currentRow(), 1);
@@ -277,10 +277,13 @@ TEST_F(LifecycleTest, NewEmptiesPlayerCellsAndKeepsCountsNameAndFlag) {
     ui().playersBox->setValue(5);
     EXPECT_EQ(cell(1, 5), "Eve");
 
-    // Save after New writes the emptied chart into the file last saved.
+    // Save after New asks for a name as Save as does: the old file is left alone.
+    const std::string old = read("a.tms");
     ui().playersBox->setValue(4);
+    prompts::enqueueFileName(path("b.tms"));
     ui().saveAction->trigger();
-    EXPECT_EQ(read("a.tms"),
+    EXPECT_EQ(read("a.tms"), old);
+    EXPECT_EQ(read("b.tms"),
               "1\t\t\t\t\t\t\r\n2\t\t\t\t\t\t\r\n3\t\t\t\t\t\t\r\n4\t\t\t\t\t\t\r\n");
 }
 

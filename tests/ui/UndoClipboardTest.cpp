@@ -1,0 +1,156 @@
+// Undo and redo from the Edit menu, the clipboard, Delete on a selection, and the mends
+// that keep a director's results: a draw typed as 1/2, New forgetting the event, the
+// status bar after a type switch.
+
+#include "UiTestSupport.h"
+
+#include "ui/TournamentInfoDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTest>
+
+namespace ranvik::test {
+namespace {
+
+class UndoClipboardTest : public WindowTest {
+  protected:
+    QAction* action(const char* name) {
+        auto* found = form().findChild<QAction*>(QString::fromLatin1(name));
+        if (!found)
+            throw std::logic_error(std::string("no action ") + name);
+        return found;
+    }
+    void selectBlock(int col0, int row0, int col1, int row1) {
+        select(col0, row0);
+        auto* model = ui().chartView->model();
+        ui().chartView->selectionModel()->select(
+            QItemSelection(model->index(row0 - 1, col0 - 1), model->index(row1 - 1, col1 - 1)),
+            QItemSelectionModel::ClearAndSelect);
+    }
+};
+
+TEST_F(UndoClipboardTest, CtrlZAfterATypedResultEmptiesBothCells) {
+    ui().roundsBox->setValue(2);
+    form().document().tournament().setModified(false);
+    enter(5, 3, "w5"); // line 3, round 2
+    ASSERT_EQ(cell(5, 3), "W5");
+    ASSERT_EQ(cell(5, 5), "L3");
+    QAction* undo = action("undoAction");
+    EXPECT_TRUE(undo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    EXPECT_EQ(undo->text(), "&Undo Result W5 in line 3");
+    select(1, 1);
+    undo->trigger();
+    EXPECT_EQ(cell(5, 3), "");
+    EXPECT_EQ(cell(5, 5), "");
+    EXPECT_FALSE(form().document().isModified());
+
+    QAction* redo = action("redoAction");
+    EXPECT_TRUE(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    EXPECT_TRUE(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    redo->trigger();
+    EXPECT_EQ(cell(5, 3), "W5");
+    EXPECT_EQ(cell(5, 5), "L3");
+}
+
+TEST_F(UndoClipboardTest, PasteOfASpreadsheetBlockGrowsTheChartInOneStep) {
+    QApplication::clipboard()->setText(
+        QStringLiteral("Côté, Hélène\t111111\t1500\r\nBo\t222222\t1600\r\n\"Li, "
+                       "\"\"Al\"\"\tx\"\t333333\t1700\r\n"));
+    select(1, 9);
+    action("pasteAction")->trigger();
+    EXPECT_EQ(ui().playersBox->value(), 11);
+    EXPECT_EQ(cell(1, 9), "Côté, Hélène");
+    EXPECT_EQ(cell(3, 10), "1600");
+    EXPECT_EQ(cell(1, 11), "Li, \"Al\" x"); // the TAB inside a quoted cell became a blank
+    EXPECT_EQ(cell(2, 11), "333333");
+    EXPECT_EQ(cell(4, 9), "") << "no fourth column pasted";
+
+    action("undoAction")->trigger();
+    EXPECT_EQ(ui().playersBox->value(), 10);
+    EXPECT_EQ(cell(1, 9), "");
+    EXPECT_EQ(form().document().tournament().chart().cell(1, 11), "");
+
+    // Beyond the largest chart nothing is pasted.
+    QString message;
+    prompts::enqueue(clickStandard(QMessageBox::Ok, &message));
+    QApplication::clipboard()->setText(QString(QStringLiteral("x\n")).repeated(1000));
+    select(1, 2);
+    action("pasteAction")->trigger();
+    EXPECT_TRUE(message.contains(QStringLiteral("1001"))) << message.toStdString();
+    EXPECT_EQ(cell(1, 2), "");
+}
+
+TEST_F(UndoClipboardTest, CopyCutAndDeleteWorkOnTheSelection) {
+    enter(4, 1, "w2");
+    setCell(1, 1, "Ann");
+    setCell(1, 2, "Bob");
+    selectBlock(1, 1, 4, 2);
+    action("copyAction")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "Ann\t\t\tW2\nBob\t\t\tL1\n");
+
+    // Delete empties the selection without touching any opponent, as one change.
+    selectBlock(4, 1, 4, 1);
+    QTest::keyClick(ui().chartView, Qt::Key_Delete);
+    EXPECT_EQ(cell(4, 1), "");
+    EXPECT_EQ(cell(4, 2), "L1");
+    select(1, 3);
+    EXPECT_EQ(cell(4, 2), "L1");
+    action("undoAction")->trigger();
+    EXPECT_EQ(cell(4, 1), "W2");
+
+    selectBlock(1, 1, 1, 2);
+    action("cutAction")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "Ann\nBob\n");
+    EXPECT_EQ(cell(1, 1), "");
+    EXPECT_EQ(cell(1, 2), "");
+}
+
+TEST_F(UndoClipboardTest, InsertRowAboveRenumbersAndUndoes) {
+    setCell(1, 1, "Ann");
+    setCell(1, 2, "Bob");
+    enter(4, 1, "w2");
+    select(1, 2);
+    action("insertRowAction")->trigger();
+    EXPECT_EQ(cell(1, 3), "Bob");
+    EXPECT_EQ(cell(4, 1), "W3");
+    EXPECT_EQ(cell(4, 3), "L1");
+    action("undoAction")->trigger();
+    EXPECT_EQ(cell(4, 1), "W2");
+    EXPECT_EQ(cell(1, 2), "Bob");
+}
+
+TEST_F(UndoClipboardTest, RoundRobinDrawTypedAsOneSlashTwo) {
+    ui().typeButtons->button(1)->click();
+    enter(6, 1, "1/2");
+    EXPECT_EQ(cell(6, 1), "=");
+    EXPECT_EQ(cell(4, 3), "=");
+}
+
+TEST_F(UndoClipboardTest, TypeSwitchSaysWhatItOverwroteAndUndoBringsItBack) {
+    ui().playersBox->setValue(3);
+    ui().typeButtons->button(1)->click();
+    enter(5, 1, "1");
+    ASSERT_EQ(cell(4, 2), "0");
+    ui().typeButtons->button(2)->click(); // double: row 1 owns columns 4 and 5
+    EXPECT_EQ(cell(5, 1), "X");
+    EXPECT_TRUE(form().statusBar()->currentMessage().startsWith(QStringLiteral("1 ")))
+        << form().statusBar()->currentMessage().toStdString();
+    action("undoAction")->trigger();
+    EXPECT_EQ(ui().typeButtons->checkedId(), 1);
+    EXPECT_EQ(cell(5, 1), "1");
+    EXPECT_EQ(cell(4, 2), "0");
+}
+
+TEST_F(UndoClipboardTest, NewOpensTheTournamentInformationEmpty) {
+    auto* dialog = windows().dialogs.tournamentInfo;
+    dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Spring"));
+    ui().newAction->trigger();
+    EXPECT_EQ(dialog->info().name, "");
+}
+
+} // namespace
+} // namespace ranvik::test
