@@ -45,7 +45,11 @@ ImportResult ChartDocument::importTrf() {
     } else if (const TrfImport imported = ImportTrf(bytes, TrfTypeChoice::Auto); !imported.ok) {
         result = Failed("Cannot import " + *path + ":\r" + RefusalText(imported));
     } else {
-        FillTournament(imported, tournament_);
+        {
+            // One step: Undo brings the chart the import replaced back whole.
+            const Tournament::Step step(tournament_, "Import TRF");
+            FillTournament(imported, tournament_);
+        }
         // A new event: its file and rating system are not the replaced chart's.
         fileName_.clear();
         ratingSystem_.reset();

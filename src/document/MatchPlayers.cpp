@@ -170,7 +170,11 @@ MatchResult ChartDocument::matchPlayers(const MemberTable* table) {
 
     std::sort(choices.begin(), choices.end(),
               [](const MatchChoice& a, const MatchChoice& b) { return a.row < b.row; });
-    result.applied = ApplyNameMatches(tournament_.chart(), *table, choices, *ratingSystem_);
+    {
+        // Every line the match fills is one step: one Undo takes the whole match back.
+        const Tournament::Step step(tournament_, "Match players");
+        result.applied = ApplyNameMatches(tournament_.chart(), *table, choices, *ratingSystem_);
+    }
     result.matched =
         static_cast<int>(choices.size()) - static_cast<int>(result.applied.skipped.size());
     result.left.insert(result.left.end(), result.applied.skipped.begin(),

@@ -101,6 +101,13 @@ TEST_F(WorkflowTest, ImportReplacesTheChartAsANewUnsavedEvent) {
     ASSERT_EQ(prompts.information, std::vector<std::string>{result.summary});
     EXPECT_EQ(result.summary.rfind("Players: 4\nRounds: 3\nType: round robin\n", 0), 0u)
         << result.summary;
+
+    // One Undo brings back the chart the import replaced, shape and all.
+    EXPECT_EQ(document.tournament().history().undoName(), "Import TRF");
+    ASSERT_TRUE(document.tournament().undo());
+    EXPECT_EQ(tournament.type(), TournamentType::Swiss);
+    EXPECT_EQ(tournament.numPlayers(), Tournament::StartPlayers);
+    EXPECT_EQ(tournament.chart().cell(ChartColumn::Name, 1), "");
 }
 
 class MatchTest : public WorkflowTest {
@@ -167,7 +174,9 @@ TEST_F(MatchTest, TakesSingleMatchesAsksTheRestAndUndoesInOneStep) {
               std::vector<std::string>{"Players matched with the database: 2 (1 picked by you)."
                                        "\rLeft as they were: lines 3, 4, 5."});
 
-    UndoNameMatches(document.tournament().chart(), result.applied);
+    // The whole match is one step of the chart's history.
+    EXPECT_EQ(document.tournament().history().undoName(), "Match players");
+    ASSERT_TRUE(document.tournament().undo());
     EXPECT_EQ(rows(3), before);
 }
 
