@@ -286,12 +286,428 @@
         <source>The report cannot be written: the entry in line %1 column %2 holds a character that the report file cannot carry.</source>
         <translation>Le rapport ne peut pas être écrit : l’entrée de la ligne %1, colonne %2 contient un caractère que le fichier de rapport ne peut pas contenir.</translation>
     </message>
+    <message>
+        <source>Date must be in YYYY/MM/DD format. Example: 2009/01/31</source>
+        <translation>La date doit être au format AAAA/MM/JJ. Exemple : 2009/01/31</translation>
+    </message>
+    <message>
+        <source>Swiss</source>
+        <translation>Suisse</translation>
+    </message>
+    <message>
+        <source>Round robin</source>
+        <translation>Tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>Double round robin</source>
+        <translation>Double tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>You must first open a database to match players with.</source>
+        <translation>Vous devez d’abord ouvrir une base de données à laquelle associer les joueurs.</translation>
+    </message>
+    <message>
+        <source>Every player named in the chart has a membership number.</source>
+        <translation>Chaque joueur nommé dans le tableau a un numéro de membre.</translation>
+    </message>
+    <message>
+        <source>The database holds no table.</source>
+        <translation>La base de données ne contient aucune table.</translation>
+    </message>
+    <message>
+        <source>Name of database file (*.mdb) not specified.</source>
+        <translation>Nom du fichier de base de données (*.mdb) non précisé.</translation>
+    </message>
+    <message>
+        <source>No folder for recovery copies.</source>
+        <translation>Aucun dossier pour les copies de récupération.</translation>
+    </message>
+    <message>
+        <source>Clear all results</source>
+        <translation>Effacer tous les résultats</translation>
+    </message>
+    <message>
+        <source>Clear cells</source>
+        <translation>Effacer les cellules</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Import TRF</source>
+        <translation>Importer le TRF</translation>
+    </message>
+    <message>
+        <source>Insert row</source>
+        <translation>Insérer une ligne</translation>
+    </message>
+    <message>
+        <source>Load player</source>
+        <translation>Charger un joueur</translation>
+    </message>
+    <message>
+        <source>Match players</source>
+        <translation>Associer les joueurs</translation>
+    </message>
+    <message>
+        <source>New chart</source>
+        <translation>Nouveau tableau</translation>
+    </message>
+    <message>
+        <source>Number of players</source>
+        <translation>Nombre de joueurs</translation>
+    </message>
+    <message>
+        <source>Number of rounds</source>
+        <translation>Nombre de rondes</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Sort by rating</source>
+        <translation>Trier par cote</translation>
+    </message>
+    <message>
+        <source>Tournament type</source>
+        <translation>Type de tournoi</translation>
+    </message>
+    <message>
+        <source>Result cleared in line %1</source>
+        <translation>Résultat effacé à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Result %1 in line %2</source>
+        <translation>Résultat %1 à la ligne %2</translation>
+    </message>
+    <message>
+        <source>Name in line %1</source>
+        <translation>Nom à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Membership number in line %1</source>
+        <translation>Numéro de membre à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Rating in line %1</source>
+        <translation>Cote à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Cell in line %1</source>
+        <translation>Cellule à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Membership number %1 on lines %2.</source>
+        <translation>Numéro de membre %1 aux lignes %2.</translation>
+    </message>
+    <message>
+        <source>Membership number not six digits: %1</source>
+        <translation>Numéro de membre qui n’a pas six chiffres : %1</translation>
+    </message>
+    <message>
+        <source>Result against line %1, which has no name.</source>
+        <translation>Résultat contre la ligne %1, qui n’a pas de nom.</translation>
+    </message>
+    <message>
+        <source>Delete line %1 and everything in it?</source>
+        <translation>Supprimer la ligne %1 et tout ce qu’elle contient?</translation>
+    </message>
+    <message>
+        <source>The pasted lines would reach line %1; a chart holds at most %2 players. Nothing was pasted.</source>
+        <translation>Les lignes collées iraient jusqu’à la ligne %1; un tableau contient au plus %2 joueurs. Rien n’a été collé.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Left as they were: %2.<byte value="xd"/>Written in the nearest spelling a chart file can hold: %3.</source>
+        <translation>%1<byte value="xd"/>Laissées telles quelles : %2.<byte value="xd"/>Écrites dans l’orthographe la plus proche qu’un fichier de tableau peut contenir : %3.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Written in the nearest spelling a chart file can hold: %2.</source>
+        <translation>%1<byte value="xd"/>Écrites dans l’orthographe la plus proche qu’un fichier de tableau peut contenir : %2.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Left as they were: %2.</source>
+        <translation>%1<byte value="xd"/>Laissées telles quelles : %2.</translation>
+    </message>
+    <message>
+        <source>Players matched with the database: %1 (%2 picked by you).</source>
+        <translation>Joueurs associés à la base de données : %1 (%2 choisis par vous).</translation>
+    </message>
+    <message>
+        <source>Players matched with the database: %1.</source>
+        <translation>Joueurs associés à la base de données : %1.</translation>
+    </message>
+    <message>
+        <source>Cannot import %1:<byte value="xd"/>%2</source>
+        <translation>Impossible d’importer %1 :<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Database file %1 not found.</source>
+        <translation>Fichier de base de données %1 introuvable.</translation>
+    </message>
+    <message>
+        <source>The database file %1 is a folder, not a file.</source>
+        <translation>Le fichier de base de données %1 est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The database file %1 is not a regular file (a FIFO, device or socket).</source>
+        <translation>Le fichier de base de données %1 n’est pas un fichier ordinaire (un FIFO, un périphérique ou un socket).</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be read.</source>
+        <translation>Le fichier de base de données %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file %1 is neither an Access nor an SQLite database.</source>
+        <translation>Le fichier %1 n’est ni une base de données Access ni une base de données SQLite.</translation>
+    </message>
+    <message>
+        <source>The Access database %1 is damaged: its list of tables cannot be read.</source>
+        <translation>La base de données Access %1 est endommagée : sa liste de tables ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The Access database %1 is damaged: %2</source>
+        <translation>La base de données Access %1 est endommagée : %2</translation>
+    </message>
+    <message>
+        <source>The Access database %1 cannot be opened.</source>
+        <translation>La base de données Access %1 ne peut pas être ouverte.</translation>
+    </message>
+    <message>
+        <source>The Access database %1 cannot be read: %2.</source>
+        <translation>La base de données Access %1 ne peut pas être lue : %2.</translation>
+    </message>
+    <message>
+        <source>The Access database %1 cannot be read.</source>
+        <translation>La base de données Access %1 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The SQLite database %1 cannot be opened: %2</source>
+        <translation>La base de données SQLite %1 ne peut pas être ouverte : %2</translation>
+    </message>
+    <message>
+        <source>The SQLite database %1 cannot be read: %2.</source>
+        <translation>La base de données SQLite %1 ne peut pas être lue : %2.</translation>
+    </message>
+    <message>
+        <source>The table %1 in %2 cannot be read: %3</source>
+        <translation>La table %1 de %2 ne peut pas être lue : %3</translation>
+    </message>
+    <message>
+        <source>The table %1 in %2 cannot be read.</source>
+        <translation>La table %1 de %2 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The table %1 has a row of the wrong width.</source>
+        <translation>La table %1 a une rangée de la mauvaise largeur.</translation>
+    </message>
+    <message>
+        <source>The membership table %1 has no field %2.</source>
+        <translation>La table des membres %1 n’a pas de champ %2.</translation>
+    </message>
+    <message>
+        <source>The database has no table %1.</source>
+        <translation>La base de données n’a pas de table %1.</translation>
+    </message>
+    <message>
+        <source>Cannot restore %1: %2</source>
+        <translation>Impossible de restaurer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossible de créer %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Tous</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>not saved yet</source>
+        <translation>pas encore enregistré</translation>
+    </message>
+    <message>
+        <source>Restore chart</source>
+        <translation>Restaurer le tableau</translation>
+    </message>
+    <message>
+        <source>Ranvik did not close normally. A chart changed at %1 (%2, %3 players) can be restored.</source>
+        <translation>Ranvik ne s’est pas fermé normalement. Un tableau modifié à %1 (%2, %3 joueurs) peut être restauré.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>This chart is open in another Ranvik window; saving here can replace its changes.</source>
+        <translation>Ce tableau est ouvert dans une autre fenêtre de Ranvik; l’enregistrer ici peut remplacer ses modifications.</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <translation>Ouvrir quand même</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrompts</name>
+    <message>
+        <source>TMS files (*.tms)|*.TMS|All files (*.*)|*.*</source>
+        <translation>Fichiers TMS (*.tms)|*.TMS|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>FIDE tournament reports (*.trf *.txt)|*.trf;*.txt|All files (*.*)|*.*</source>
+        <translation>Rapports de tournoi FIDE (*.trf *.txt)|*.trf;*.txt|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>QRB tournament reports (*.qtr)|*.qtr|All files (*.*)|*.*</source>
+        <translation>Rapports de tournoi QRB (*.qtr)|*.qtr|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Membership files (*.mdb *.mde *.accdb *.sqlite *.db)|*.MDB;*.MDE;*.ACCDB;*.SQLITE;*.DB|All files (*.*)|*.*</source>
+        <translation>Fichiers des membres (*.mdb *.mde *.accdb *.sqlite *.db)|*.MDB;*.MDE;*.ACCDB;*.SQLITE;*.DB|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Confirm the type of tournament you are opening.<byte value="xd"/>If you are not sure, make your best guess.</source>
+        <translation>Confirmez le type du tournoi que vous ouvrez.<byte value="xd"/>Si vous n’êtes pas certain, choisissez au mieux.</translation>
+    </message>
+    <message>
+        <source>Swiss</source>
+        <translation>Suisse</translation>
+    </message>
+    <message>
+        <source>Round robin</source>
+        <translation>À la ronde</translation>
+    </message>
+    <message>
+        <source>Dbl R.R.</source>
+        <translation>Double R.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>What rating system did this event use?</source>
+        <translation>Quel système de cote ce tournoi a-t-il utilisé?</translation>
+    </message>
+    <message>
+        <source>&amp;Regular</source>
+        <translation>&amp;Régulier</translation>
+    </message>
+    <message>
+        <source>&amp;Active</source>
+        <translation>&amp;Actif</translation>
+    </message>
+    <message>
+        <source>Selected chart row is not empty.<byte value="xd"/>You can append this entry to the bottom of the chart or insert it.</source>
+        <translation>La ligne choisie du tableau n’est pas vide.<byte value="xd"/>Vous pouvez ajouter cette entrée au bas du tableau ou l’insérer.</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Append</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Insérer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds characters a chart file cannot hold: %2.<byte value="xd"/>The nearest spelling it can hold is &quot;%3&quot;.</source>
+        <translation>« %1 » contient des caractères qu’un fichier de tableau ne peut pas contenir : %2.<byte value="xd"/>L’orthographe la plus proche qu’il peut contenir est « %3 ».</translation>
+    </message>
+    <message>
+        <source>&amp;Use %1</source>
+        <translation>&amp;Utiliser %1</translation>
+    </message>
+    <message>
+        <source>&amp;Keep as it is</source>
+        <translation>&amp;Garder tel quel</translation>
+    </message>
 </context>
 <context>
     <name>ranvik::AboutDialog</name>
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>About Ranvik</source>
+        <translation>À propos de Ranvik</translation>
+    </message>
+    <message>
+        <source>Ranvik - rating reports for chess tournament directors.
+
+Send the two files it writes, the .qtr report and the .tms chart, to the QRB rating office.
+
+Questions about ratings or membership numbers: your federation&apos;s rating office.</source>
+        <translation>Ranvik - rapports de cote pour les directeurs de tournoi d’échecs.
+
+Envoyez les deux fichiers qu’il produit, le rapport .qtr et le tableau .tms, au bureau des cotes de la QRB.
+
+Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre fédération.</translation>
     </message>
 </context>
 <context>
@@ -346,6 +762,559 @@
     <message>
         <source>As you type a player&apos;s results, Ranvik fills in the opponents&apos; results for you. To turn this off, for instance while you enter results that do not agree, clear the automatic update item in the Tools menu.</source>
         <translation>Pendant que vous tapez les résultats d’un joueur, Ranvik remplit pour vous les résultats de ses adversaires. Pour désactiver cette fonction, par exemple pendant que vous entrez des résultats qui ne concordent pas, décochez l’élément de mise à jour automatique du menu Outils.</translation>
+    </message>
+    <message>
+        <source>An event paired in a pairing program can be read from its FIDE tournament report file with File &gt; Import &gt; FIDE tournament report (TRF). The chart is replaced by the file&apos;s players in start-number order, with their names and ratings; a round robin or double round robin is recognised when every player meets every other once or twice. In a Swiss chart the codes become: 1, 0 and = a win, loss or draw (W, L, D); + and - a forfeit won or lost (X, F); W, D and L scored without play X, Z and F; H a half-point bye (H); F a full-point bye (B); U and Z a bye worth nothing (U); an unpaired round stays empty. A round robin chart shows games not played over the board as + and -, and leaves byes out. Colours are not kept. A file that cannot make a chart is refused with the line at fault, and the chart is left as it was; points in the file that differ from the imported results are listed as warnings.</source>
+        <translation>Un tournoi apparié dans un logiciel d’appariement peut être lu à partir de son fichier de rapport de tournoi FIDE avec Fichier &gt; Importer &gt; Rapport de tournoi FIDE (TRF). Le tableau est remplacé par les joueurs du fichier dans l’ordre de leurs numéros de départ, avec leurs noms et leurs cotes; un tournoi à la ronde ou un double tournoi à la ronde est reconnu quand chaque joueur rencontre chacun des autres une ou deux fois. Dans un tableau suisse, les codes deviennent : 1, 0 et = une victoire, une défaite ou une nulle (W, L, D); + et - un forfait gagné ou perdu (X, F); W, D et L marqués sans jouer X, Z et F; H un bye d’un demi-point (H); F un bye d’un point (B); U et Z un bye qui ne vaut rien (U); une ronde sans appariement reste vide. Un tableau de tournoi à la ronde montre les parties non jouées sur l’échiquier par + et -, et omet les byes. Les couleurs ne sont pas conservées. Un fichier qui ne peut pas donner de tableau est refusé avec la ligne fautive, et le tableau reste tel quel; les points du fichier qui diffèrent des résultats importés sont signalés comme avertissements.</translation>
+    </message>
+    <message>
+        <source>Database &gt; Match players with database fills the membership number and rating of every player without a valid number whose name is a member&apos;s name, ignoring case, accents, punctuation and the order of surname and given names. When several members have the name, or none, you pick the member from a list or skip the line. A number already typed in is never replaced.</source>
+        <translation>Base de données &gt; Associer les joueurs à la base de données remplit le numéro de membre et la cote de chaque joueur sans numéro valide dont le nom est celui d’un membre, sans tenir compte des majuscules, des accents, de la ponctuation ni de l’ordre du nom de famille et des prénoms. Quand plusieurs membres ont ce nom, ou aucun, vous choisissez le membre dans une liste ou vous passez la ligne. Un numéro déjà saisi n’est jamais remplacé.</translation>
+    </message>
+    <message>
+        <source>Ranvik Help</source>
+        <translation>Aide de Ranvik</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::MainWindow</name>
+    <message>
+        <source>Ranvik - Ratings report utility for the Korvath</source>
+        <translation>Ranvik - Utilitaire de rapport de cotes pour le Korvath</translation>
+    </message>
+    <message>
+        <source>Number of players</source>
+        <translation>Nombre de joueurs</translation>
+    </message>
+    <message>
+        <source>Number of rounds</source>
+        <translation>Nombre de rondes</translation>
+    </message>
+    <message>
+        <source>Create report for QRB...</source>
+        <translation>Créer le rapport pour la QRB...</translation>
+    </message>
+    <message>
+        <source>Tournament type</source>
+        <translation>Type de tournoi</translation>
+    </message>
+    <message>
+        <source>Swiss/Match</source>
+        <translation>Suisse/Match</translation>
+    </message>
+    <message>
+        <source>Round robin</source>
+        <translation>Tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>Double round robin</source>
+        <translation>Double tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>View database</source>
+        <translation>Afficher la base de données</translation>
+    </message>
+    <message>
+        <source>Load player from database (dbl-click)</source>
+        <translation>Charger un joueur de la base (double-clic)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>First record</source>
+        <translation>Premier membre</translation>
+    </message>
+    <message>
+        <source>Prior record</source>
+        <translation>Membre précédent</translation>
+    </message>
+    <message>
+        <source>Next record</source>
+        <translation>Membre suivant</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>Dernier membre</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Delete row</source>
+        <translation>&amp;Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Clear all results</source>
+        <translation>&amp;Effacer tous les résultats</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Sort players in chart by rating</source>
+        <translation>&amp;Trier les joueurs du tableau par cote</translation>
+    </message>
+    <message>
+        <source>&amp;Update opponents automatically</source>
+        <translation>&amp;Mettre à jour les adversaires automatiquement</translation>
+    </message>
+    <message>
+        <source>&amp;Database</source>
+        <translation>&amp;Base de données</translation>
+    </message>
+    <message>
+        <source>&amp;Open database...</source>
+        <translation>&amp;Ouvrir une base de données...</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Trier</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;I.D.</source>
+        <translation>N&amp;uméro</translation>
+    </message>
+    <message>
+        <source>&amp;Province</source>
+        <translation>&amp;Province</translation>
+    </message>
+    <message>
+        <source>&amp;View database</source>
+        <translation>&amp;Afficher la base de données</translation>
+    </message>
+    <message>
+        <source>&amp;Load player from database</source>
+        <translation>&amp;Charger un joueur de la base de données</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Help...</source>
+        <translation>&amp;Aide...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>Ratings reports saved to file: </source>
+        <translation>Rapports de cote enregistrés dans les fichiers : </translation>
+    </message>
+    <message>
+        <source>These are the two files you submit to the QRB office to rate this section.</source>
+        <translation>Ce sont les deux fichiers à soumettre au bureau de la QRB pour faire coter cette section.</translation>
+    </message>
+    <message>
+        <source>Cannot open the membership database %1; using %2 instead.</source>
+        <translation>Impossible d’ouvrir la base de données des membres %1; %2 est utilisée à la place.</translation>
+    </message>
+    <message>
+        <source>Error setting up the database: </source>
+        <translation>Erreur à l’ouverture de la base de données : </translation>
+    </message>
+    <message>
+        <source>No member starts with “%1”</source>
+        <translation>Aucun membre ne commence par « %1 »</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Insert row above</source>
+        <translation>&amp;Insérer une ligne au-dessus</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n filled result cell(s) overwritten or hidden; Edit &gt; Undo brings them back.</source>
+        <translation>
+            <numerusform>%n cellule de résultat remplie remplacée ou masquée; Édition &gt; Annuler la rétablit.</numerusform>
+            <numerusform>%n cellules de résultat remplies remplacées ou masquées; Édition &gt; Annuler les rétablit.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>FIDE tournament report (TRF)…</source>
+        <translation>Rapport de tournoi FIDE (TRF)…</translation>
+    </message>
+    <message>
+        <source>Match players with database…</source>
+        <translation>Associer les joueurs à la base de données…</translation>
+    </message>
+    <message>
+        <source>Enter moves to the next cell</source>
+        <translation>Entrée passe à la cellule suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Find member by name</source>
+        <translation>Trouver un &amp;membre par son nom</translation>
+    </message>
+    <message>
+        <source>Show &amp;problems</source>
+        <translation>Afficher les &amp;problèmes</translation>
+    </message>
+    <message>
+        <source>Open &amp;recent</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>The recovery copy of this chart could not be written: %1</source>
+        <translation>La copie de récupération de ce tableau n’a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>Standings…</source>
+        <translation>Classement…</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::MemberCandidatesModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Province</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Cote</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::MemberNumberCheckDialog</name>
+    <message>
+        <source>The following players have been flagged for your attention and 
+double-checking. They may be new QRB members or members 
+whose QRB numbers have been typed incorrectly.
+
+If any of this information is incorrect, click Cancel and correct it 
+before creating the rating report.
+</source>
+        <translation>Les joueurs suivants sont signalés à votre attention pour 
+vérification. Ce sont peut-être de nouveaux membres de la QRB 
+ou des membres dont le numéro QRB a été mal saisi.
+
+Si l’un de ces renseignements est inexact, cliquez sur Annuler 
+et corrigez-le avant de créer le rapport de cote.
+</translation>
+    </message>
+    <message>
+        <source>QRB numbers and expirations</source>
+        <translation>Numéros QRB et expirations</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::MemberPickDialog</name>
+    <message>
+        <source>Match players with database</source>
+        <translation>Associer les joueurs à la base de données</translation>
+    </message>
+    <message>
+        <source>&amp;Use this member</source>
+        <translation>&amp;Utiliser ce membre</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Passer</translation>
+    </message>
+    <message>
+        <source>Skip &amp;all</source>
+        <translation>Passer &amp;tout</translation>
+    </message>
+    <message>
+        <source>Line %1, &quot;%2&quot;, has the name of several members. Pick the member this player is, or skip the line.</source>
+        <translation>La ligne %1, « %2 », porte le nom de plusieurs membres. Choisissez le membre qu’est ce joueur, ou passez la ligne.</translation>
+    </message>
+    <message>
+        <source>No member has the name of line %1, &quot;%2&quot;. These members have a similar name: pick the one this player is, or skip the line.</source>
+        <translation>Aucun membre ne porte le nom de la ligne %1, « %2 ». Ces membres ont un nom semblable : choisissez celui qu’est ce joueur, ou passez la ligne.</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::ProblemsListModel</name>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::ProblemsPanel</name>
+    <message>
+        <source>Problems</source>
+        <translation>Problèmes</translation>
+    </message>
+    <message>
+        <source>Faults</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avertissements</translation>
+    </message>
+    <message>
+        <source>Players: %1   Games: %2 of %3   Faults: %4   Warnings: %5</source>
+        <translation>Joueurs : %1   Parties : %2 sur %3   Erreurs : %4   Avertissements : %5</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::QuestionDialog</name>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::ScoresModel</name>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::StandingsDialog</name>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>&amp;Standings</source>
+        <translation>&amp;Classement</translation>
+    </message>
+    <message>
+        <source>&amp;Cross-table</source>
+        <translation>&amp;Grille</translation>
+    </message>
+    <message>
+        <source>Tie-break order</source>
+        <translation>Ordre des départages</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Print pre&amp;view…</source>
+        <translation>&amp;Aperçu avant impression…</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF…</source>
+        <translation>Exporter en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Export &amp;HTML…</source>
+        <translation>Exporter en &amp;HTML…</translation>
+    </message>
+    <message>
+        <source>Export CS&amp;V…</source>
+        <translation>Exporter en CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)|*.pdf</source>
+        <translation>Fichiers PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)|*.html</source>
+        <translation>Pages Web (*.html)|*.html</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)|*.csv</source>
+        <translation>Fichiers CSV (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>|All files (*.*)|*.*</source>
+        <translation>|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>standings</source>
+        <translation>classement</translation>
+    </message>
+    <message>
+        <source>-standings</source>
+        <translation>-classement</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer?</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::StandingsModel</name>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Membre</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Cote</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::TieBreakOrderEditor</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::TournamentInfoDialog</name>
+    <message>
+        <source>Tournament information</source>
+        <translation>Renseignements sur le tournoi</translation>
+    </message>
+    <message>
+        <source>Swiss</source>
+        <translation>Suisse</translation>
+    </message>
+    <message>
+        <source>Name of tournament</source>
+        <translation>Nom du tournoi</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Province</translation>
+    </message>
+    <message>
+        <source>Reference number (if known)</source>
+        <translation>Numéro de référence (si connu)</translation>
+    </message>
+    <message>
+        <source>Tournament type</source>
+        <translation>Type de tournoi</translation>
+    </message>
+    <message>
+        <source>Ending date of tournament</source>
+        <translation>Date de fin du tournoi</translation>
+    </message>
+    <message>
+        <source>Use YYYY/MM/DD format, like &quot;2008/06/18&quot;</source>
+        <translation>Format AAAA/MM/JJ, par exemple « 2008/06/18 »</translation>
+    </message>
+    <message>
+        <source>Tournament director QRB number</source>
+        <translation>Numéro de membre QRB du directeur de tournoi</translation>
+    </message>
+    <message>
+        <source>Organiser QRB number</source>
+        <translation>Numéro de membre QRB de l’organisateur</translation>
     </message>
 </context>
 </TS>

@@ -11,8 +11,8 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace ranvik {
 

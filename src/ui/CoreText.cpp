@@ -55,6 +55,33 @@ constexpr std::array kSentences = {
     QT_TRANSLATE_NOOP("CoreText", "Please provide an ending date in YYYY/MM/DD format.\r\r"
                                   "Date must be exactly 10 characters long. Example: 2009/01/31"),
     QT_TRANSLATE_NOOP("CoreText", "Please provide the TD's QRB number."),
+    QT_TRANSLATE_NOOP("CoreText", "Date must be in YYYY/MM/DD format. Example: 2009/01/31"),
+    QT_TRANSLATE_NOOP("CoreText", "Swiss"),
+    QT_TRANSLATE_NOOP("CoreText", "Round robin"),
+    QT_TRANSLATE_NOOP("CoreText", "Double round robin"),
+    // Matching players with the membership database.
+    QT_TRANSLATE_NOOP("CoreText", "You must first open a database to match players with."),
+    QT_TRANSLATE_NOOP("CoreText", "Every player named in the chart has a membership number."),
+    // The membership database.
+    QT_TRANSLATE_NOOP("CoreText", "The database holds no table."),
+    QT_TRANSLATE_NOOP("CoreText", "Name of database file (*.mdb) not specified."),
+    // Recovery copies.
+    QT_TRANSLATE_NOOP("CoreText", "No folder for recovery copies."),
+    // The steps that Undo and Redo name.
+    QT_TRANSLATE_NOOP("CoreText", "Clear all results"),
+    QT_TRANSLATE_NOOP("CoreText", "Clear cells"),
+    QT_TRANSLATE_NOOP("CoreText", "Cut"),
+    QT_TRANSLATE_NOOP("CoreText", "Delete row"),
+    QT_TRANSLATE_NOOP("CoreText", "Import TRF"),
+    QT_TRANSLATE_NOOP("CoreText", "Insert row"),
+    QT_TRANSLATE_NOOP("CoreText", "Load player"),
+    QT_TRANSLATE_NOOP("CoreText", "Match players"),
+    QT_TRANSLATE_NOOP("CoreText", "New chart"),
+    QT_TRANSLATE_NOOP("CoreText", "Number of players"),
+    QT_TRANSLATE_NOOP("CoreText", "Number of rounds"),
+    QT_TRANSLATE_NOOP("CoreText", "Paste"),
+    QT_TRANSLATE_NOOP("CoreText", "Sort by rating"),
+    QT_TRANSLATE_NOOP("CoreText", "Tournament type"),
     QT_TRANSLATE_NOOP("CoreText", "Name of tournament"),
     QT_TRANSLATE_NOOP("CoreText", "Province"),
     QT_TRANSLATE_NOOP("CoreText", "Reference number"),
@@ -71,6 +98,54 @@ constexpr std::array kSentences = {
 // Sentences that carry values: %1, %2... stand for a name, a number or a path, or for
 // another core text, which is translated in its turn. More particular patterns come first.
 constexpr std::array kPatterns = {
+    // Typed edits that Undo names.
+    QT_TRANSLATE_NOOP("CoreText", "Result cleared in line %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Result %1 in line %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Name in line %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Membership number in line %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Rating in line %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Cell in line %1"),
+    // The problems panel's warnings.
+    QT_TRANSLATE_NOOP("CoreText", "Membership number %1 on lines %2."),
+    QT_TRANSLATE_NOOP("CoreText", "Membership number not six digits: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Result against line %1, which has no name."),
+    // Editing the chart.
+    QT_TRANSLATE_NOOP("CoreText", "Delete line %1 and everything in it?"),
+    QT_TRANSLATE_NOOP("CoreText", "The pasted lines would reach line %1; a chart holds at most "
+                                  "%2 players. Nothing was pasted."),
+    // Matching players: the summary is put together from its sentences.
+    QT_TRANSLATE_NOOP("CoreText", "%1\rLeft as they were: %2.\rWritten in the nearest spelling "
+                                  "a chart file can hold: %3."),
+    QT_TRANSLATE_NOOP("CoreText", "%1\rWritten in the nearest spelling a chart file can hold: "
+                                  "%2."),
+    QT_TRANSLATE_NOOP("CoreText", "%1\rLeft as they were: %2."),
+    QT_TRANSLATE_NOOP("CoreText", "Players matched with the database: %1 (%2 picked by you)."),
+    QT_TRANSLATE_NOOP("CoreText", "Players matched with the database: %1."),
+    // Importing a FIDE tournament report.
+    QT_TRANSLATE_NOOP("CoreText", "Cannot import %1:\r%2"),
+    // The membership database.
+    QT_TRANSLATE_NOOP("CoreText", "Database file %1 not found."),
+    QT_TRANSLATE_NOOP("CoreText", "The database file %1 is a folder, not a file."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The database file %1 is not a regular file (a FIFO, device or socket)."),
+    QT_TRANSLATE_NOOP("CoreText", "The database file %1 cannot be read."),
+    QT_TRANSLATE_NOOP("CoreText", "The file %1 is neither an Access nor an SQLite database."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The Access database %1 is damaged: its list of tables cannot be read."),
+    QT_TRANSLATE_NOOP("CoreText", "The Access database %1 is damaged: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "The Access database %1 cannot be opened."),
+    QT_TRANSLATE_NOOP("CoreText", "The Access database %1 cannot be read: %2."),
+    QT_TRANSLATE_NOOP("CoreText", "The Access database %1 cannot be read."),
+    QT_TRANSLATE_NOOP("CoreText", "The SQLite database %1 cannot be opened: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "The SQLite database %1 cannot be read: %2."),
+    QT_TRANSLATE_NOOP("CoreText", "The table %1 in %2 cannot be read: %3"),
+    QT_TRANSLATE_NOOP("CoreText", "The table %1 in %2 cannot be read."),
+    QT_TRANSLATE_NOOP("CoreText", "The table %1 has a row of the wrong width."),
+    QT_TRANSLATE_NOOP("CoreText", "The membership table %1 has no field %2."),
+    QT_TRANSLATE_NOOP("CoreText", "The database has no table %1."),
+    // Recovery copies.
+    QT_TRANSLATE_NOOP("CoreText", "Cannot restore %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Cannot create %1: %2"),
     QT_TRANSLATE_NOOP("CoreText", "Inconsistent opponents found. Line %1 column %2."),
     QT_TRANSLATE_NOOP("CoreText", "Inconsistent results found. Line %1 column %2."),
     QT_TRANSLATE_NOOP("CoreText", "%1 Line %2 column %3."),

@@ -40,7 +40,7 @@ namespace ranvik {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Ranvik - Ratings report utility for the Korvath"));
+    setWindowTitle(tr("Ranvik - Ratings report utility for the Korvath"));
     // The usual size, or the screen's when that is smaller.
     QSize start(951, 526);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -227,75 +227,75 @@ void MainWindow::buildSettingsStrip() {
 }
 
 void MainWindow::buildMenus() {
-    auto action = [this](QMenu* menu, const char* name, const char* caption, auto slot) {
-        QAction* a = menu->addAction(QString::fromLatin1(caption));
+    auto action = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
+        QAction* a = menu->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    action(file, "newAction", "&New", &MainWindow::newChart);
+    action(file, "newAction", tr("&New"), &MainWindow::newChart);
     file->addSeparator();
-    action(file, "openAction", "&Open...", &MainWindow::openChart);
+    action(file, "openAction", tr("&Open..."), &MainWindow::openChart);
     buildRecentMenu(file);
-    action(file, "saveAction", "&Save", &MainWindow::saveChart);
-    action(file, "saveAsAction", "Save as...", &MainWindow::saveChartAs);
+    action(file, "saveAction", tr("&Save"), &MainWindow::saveChart);
+    action(file, "saveAsAction", tr("Save as..."), &MainWindow::saveChartAs);
     buildImportMenu(file);
     file->addSeparator();
-    action(file, "quitAction", "E&xit", &QWidget::close);
+    action(file, "quitAction", tr("E&xit"), &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
     buildEditActions(edit);
-    action(edit, "deleteRowAction", "&Delete row", &MainWindow::deleteRow);
-    action(edit, "clearResultsAction", "&Clear all results", &MainWindow::clearResults);
+    action(edit, "deleteRowAction", tr("&Delete row"), &MainWindow::deleteRow);
+    action(edit, "clearResultsAction", tr("&Clear all results"), &MainWindow::clearResults);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("toolsMenu"));
-    action(tools, "reportAction", "Create report for QRB...", &MainWindow::createReport);
-    action(tools, "sortByRatingAction", "&Sort players in chart by rating",
+    action(tools, "reportAction", tr("Create report for QRB..."), &MainWindow::createReport);
+    action(tools, "sortByRatingAction", tr("&Sort players in chart by rating"),
            &MainWindow::sortByRating);
     buildStandingsActions(tools);
     tools->addSeparator();
     updateOpponentsAction_ =
-        action(tools, "updateOpponentsAction", "&Update opponents automatically",
+        action(tools, "updateOpponentsAction", tr("&Update opponents automatically"),
                &MainWindow::toggleOpponentUpdates);
     updateOpponentsAction_->setCheckable(true);
     updateOpponentsAction_->setChecked(true);
     buildEnterAction(tools);
     buildProblemsPanel(tools);
 
-    QMenu* database = menuBar()->addMenu(QStringLiteral("&Database"));
+    QMenu* database = menuBar()->addMenu(tr("&Database"));
     database->setObjectName(QStringLiteral("databaseMenu"));
-    action(database, "openDatabaseAction", "&Open database...", &MainWindow::chooseDatabase);
+    action(database, "openDatabaseAction", tr("&Open database..."), &MainWindow::chooseDatabase);
     database->addSeparator();
-    memberOrderMenu_ = database->addMenu(QStringLiteral("&Sort"));
+    memberOrderMenu_ = database->addMenu(tr("&Sort"));
     memberOrderMenu_->setObjectName(QStringLiteral("memberOrderMenu"));
-    orderByNameAction_ = action(memberOrderMenu_, "orderByNameAction", "&Name",
+    orderByNameAction_ = action(memberOrderMenu_, "orderByNameAction", tr("&Name"),
                                 [this] { showMemberOrder(MemberOrder::Name); });
-    orderByNumberAction_ = action(memberOrderMenu_, "orderByNumberAction", "&I.D.",
+    orderByNumberAction_ = action(memberOrderMenu_, "orderByNumberAction", tr("&I.D."),
                                   [this] { showMemberOrder(MemberOrder::Number); });
-    orderByProvinceAction_ = action(memberOrderMenu_, "orderByProvinceAction", "&Province",
+    orderByProvinceAction_ = action(memberOrderMenu_, "orderByProvinceAction", tr("&Province"),
                                     [this] { showMemberOrder(MemberOrder::Province); });
     for (QAction* a : {orderByNameAction_, orderByNumberAction_, orderByProvinceAction_})
         a->setCheckable(true);
     orderByNameAction_->setChecked(true);
     // The menu item toggles the view like the check box does.
-    showMembersAction_ = action(database, "showMembersAction", "&View database", [this] {
+    showMembersAction_ = action(database, "showMembersAction", tr("&View database"), [this] {
         showMembersBox_->setChecked(!showMembersBox_->isChecked());
         showMembers(showMembersBox_->isChecked());
     });
     showMembersAction_->setCheckable(true);
     showMembersAction_->setChecked(true);
-    loadMemberAction_ =
-        action(database, "loadMemberAction", "&Load player from database", &MainWindow::loadMember);
+    loadMemberAction_ = action(database, "loadMemberAction", tr("&Load player from database"),
+                               &MainWindow::loadMember);
     buildMatchAction(database);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
-    action(help, "helpAction", "&Help...", &MainWindow::showHelp);
-    action(help, "aboutAction", "&About...", &MainWindow::showAbout);
+    action(help, "helpAction", tr("&Help..."), &MainWindow::showHelp);
+    action(help, "aboutAction", tr("&About..."), &MainWindow::showAbout);
     addStandardShortcuts();
 }
 
@@ -426,12 +426,11 @@ void MainWindow::createReport() {
     if (report.outcome != Outcome::Done)
         return;
     const QStringList confirmation = {
-        QStringLiteral("Ratings reports saved to file: "),
+        tr("Ratings reports saved to file: "),
         ToQString(report.reportPath),
         ToQString(report.chartPath),
         QString(),
-        QStringLiteral(
-            "These are the two files you submit to the QRB office to rate this section."),
+        tr("These are the two files you submit to the QRB office to rate this section."),
     };
     prompts::showInformation(this, confirmation.join(QLatin1Char('\r')));
     focusChart();

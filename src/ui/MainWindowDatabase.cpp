@@ -177,7 +177,7 @@ bool MainWindow::readDatabase(const QString& path, bool tellFailure) {
     } catch (const std::exception&) {
         // The database shown before, if any, stays shown.
         if (tellFailure)
-            prompts::showError(this, QStringLiteral("Error setting up the database: ") + path);
+            prompts::showError(this, tr("Error setting up the database: ") + path);
         return false;
     }
     membersTable_ = ToQString(table->tableName());

@@ -5,6 +5,7 @@
 #include "ui/Application.h"
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
+#include "ui/CoreText.h"
 #include "ui/MainWindow.h"
 #include "ui/QtText.h"
 #include "ui/TournamentInfoDialog.h"
@@ -82,9 +83,9 @@ void MainWindow::updateEditActions() {
     const ChartHistory& history = document_->tournament().history();
     const bool canUndo = history.canUndo() || history.hasLooseEdit();
     undoAction_->setText(history.canUndo() && !history.hasLooseEdit()
-                             ? tr("&Undo %1").arg(ToQString(history.undoName()))
+                             ? tr("&Undo %1").arg(CoreText(history.undoName()))
                              : tr("&Undo"));
-    redoAction_->setText(history.canRedo() ? tr("&Redo %1").arg(ToQString(history.redoName()))
+    redoAction_->setText(history.canRedo() ? tr("&Redo %1").arg(CoreText(history.redoName()))
                                            : tr("&Redo"));
     undoAction_->setEnabled(canUndo);
     redoAction_->setEnabled(history.canRedo() || history.hasLooseEdit());

@@ -18,7 +18,7 @@ namespace ranvik {
 
 namespace {
 QString ProgramTitle() {
-    return QStringLiteral("Ranvik - Ratings report utility for the Korvath");
+    return MainWindow::tr("Ranvik - Ratings report utility for the Korvath");
 }
 } // namespace
 

@@ -12,15 +12,13 @@
 
 namespace ranvik {
 
-const QString& MemberNumberCheckDialog::Explanation() {
-    static const QString text =
-        QStringLiteral("The following players have been flagged for your attention and \n"
-                       "double-checking. They may be new QRB members or members \n"
-                       "whose QRB numbers have been typed incorrectly.\n"
-                       "\n"
-                       "If any of this information is incorrect, click Cancel and correct it \n"
-                       "before creating the rating report.\n");
-    return text;
+QString MemberNumberCheckDialog::Explanation() {
+    return tr("The following players have been flagged for your attention and \n"
+              "double-checking. They may be new QRB members or members \n"
+              "whose QRB numbers have been typed incorrectly.\n"
+              "\n"
+              "If any of this information is incorrect, click Cancel and correct it \n"
+              "before creating the rating report.\n");
 }
 
 MemberNumberCheckDialog::MemberNumberCheckDialog(QWidget* parent) : QDialog(parent) {

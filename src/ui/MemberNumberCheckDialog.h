@@ -18,7 +18,7 @@ class MemberNumberCheckDialog : public QDialog {
     bool ask(const QStringList& lines);
 
     // The fixed explanation above the list, its seven lines joined by LF.
-    static const QString& Explanation();
+    static QString Explanation();
 
   private:
     QLabel* explanationText_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
+#include "ui/CoreText.h"
 #include "ui/QtText.h"
 
 #include <QHeaderView>
@@ -199,7 +200,7 @@ void ProblemsPanel::showAll() {
     auto entryFor = [&](const ChartCell& cell, const std::string& text) {
         return ProblemsListModel::Entry{cell, QString::number(cell.row),
                                         ToQString(chart.cell(ChartColumn::Name, cell.row)),
-                                        heading(cell.col), ToQString(text)};
+                                        heading(cell.col), CoreText(text)};
     };
     std::vector<ProblemsListModel::Entry> faults;
     for (const ChartProblem& problem : problems_.problems()) {

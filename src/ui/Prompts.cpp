@@ -2,6 +2,7 @@
 
 #include "ui/QtText.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 
@@ -113,30 +114,37 @@ bool takeFileName(QString& path) {
 }
 
 void showError(QWidget* parent, const QString& text) {
-    RunBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+    RunBox(parent, QMessageBox::Critical, QCoreApplication::translate("Prompts", "Error"), text,
+           QMessageBox::Ok);
 }
 
 void showInformation(QWidget* parent, const QString& text) {
-    RunBox(parent, QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
+    RunBox(parent, QMessageBox::Information, QCoreApplication::translate("Prompts", "Information"),
+           text, QMessageBox::Ok);
 }
 
 QMessageBox::StandardButton confirm(QWidget* parent, const QString& text,
                                     QMessageBox::StandardButtons buttons) {
-    return RunBox(parent, QMessageBox::Question, QStringLiteral("Confirm"), text, buttons);
+    return RunBox(parent, QMessageBox::Question, QCoreApplication::translate("Prompts", "Confirm"),
+                  text, buttons);
 }
 
 QMessageBox::StandardButton warn(QWidget* parent, const QString& text,
                                  QMessageBox::StandardButtons buttons) {
-    return RunBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text, buttons);
+    return RunBox(parent, QMessageBox::Warning, QCoreApplication::translate("Prompts", "Warning"),
+                  text, buttons);
 }
 
 InconsistencyAnswer askInconsistency(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), WithDisplayLineBreaks(text),
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("Prompts", "Error"),
+                    WithDisplayLineBreaks(text), QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    QPushButton* ignore = box.addButton(QStringLiteral("&Ignore"), QMessageBox::AcceptRole);
-    QPushButton* all = box.addButton(QStringLiteral("&All"), QMessageBox::YesRole);
+    QPushButton* cancel =
+        box.addButton(QCoreApplication::translate("Prompts", "Cancel"), QMessageBox::RejectRole);
+    QPushButton* ignore =
+        box.addButton(QCoreApplication::translate("Prompts", "&Ignore"), QMessageBox::AcceptRole);
+    QPushButton* all =
+        box.addButton(QCoreApplication::translate("Prompts", "&All"), QMessageBox::YesRole);
     box.setEscapeButton(cancel);
     box.setDefaultButton(cancel);
     execModal(box);

@@ -58,7 +58,7 @@ TournamentInfoDialog::TournamentInfoDialog(QWidget* parent) : QDialog(parent) {
     nameEdit_ = MakeEdit(this, "nameEdit");
     provinceCombo_ = MakeProvinceCombo(this);
     referenceNumberEdit_ = MakeEdit(this, "referenceNumberEdit");
-    tournamentTypeLabel_ = new QLabel(QStringLiteral("Swiss"), this);
+    tournamentTypeLabel_ = new QLabel(tr("Swiss"), this);
     tournamentTypeLabel_->setObjectName(QStringLiteral("tournamentTypeLabel"));
     endDateEdit_ = MakeEdit(this, "endDateEdit");
     directorNumberEdit_ = MakeEdit(this, "directorNumberEdit");

@@ -20,16 +20,23 @@ namespace ranvik {
 
 namespace {
 
-const QString kChartFilter = QStringLiteral("TMS files (*.tms)|*.TMS|All files (*.*)|*.*");
+QString ChartFilter() {
+    return QCoreApplication::translate("WindowPrompts",
+                                       "TMS files (*.tms)|*.TMS|All files (*.*)|*.*");
+}
 QString TrfFilter() {
     return QCoreApplication::translate(
         "WindowPrompts", "FIDE tournament reports (*.trf *.txt)|*.trf;*.txt|All files (*.*)|*.*");
 }
-const QString kReportFilter =
-    QStringLiteral("QRB tournament reports (*.qtr)|*.qtr|All files (*.*)|*.*");
-const QString kDatabaseFilter =
-    QStringLiteral("Membership files (*.mdb *.mde *.accdb *.sqlite *.db)|*.MDB;*.MDE;*.ACCDB;"
-                   "*.SQLITE;*.DB|All files (*.*)|*.*");
+QString ReportFilter() {
+    return QCoreApplication::translate("WindowPrompts",
+                                       "QRB tournament reports (*.qtr)|*.qtr|All files (*.*)|*.*");
+}
+QString DatabaseFilter() {
+    return QCoreApplication::translate(
+        "WindowPrompts", "Membership files (*.mdb *.mde *.accdb *.sqlite *.db)|*.MDB;*.MDE;*.ACCDB;"
+                         "*.SQLITE;*.DB|All files (*.*)|*.*");
+}
 
 const char* const kFoldersSection = "Folders";
 
@@ -50,15 +57,15 @@ const char* FolderKey(FileKind kind) {
 QString FilterFor(FileKind kind) {
     switch (kind) {
     case FileKind::Report:
-        return kReportFilter;
+        return ReportFilter();
     case FileKind::Database:
-        return kDatabaseFilter;
+        return DatabaseFilter();
     case FileKind::Trf:
         return TrfFilter();
     case FileKind::Chart:
         break;
     }
-    return kChartFilter;
+    return ChartFilter();
 }
 
 // A bare name goes into the folder; an empty name gives the folder alone (with its final
@@ -88,10 +95,13 @@ SaveChangesAnswer WindowPrompts::askSaveChanges(const std::string& question, boo
 
 std::optional<TournamentType> WindowPrompts::askTournamentType() {
     QuestionDialog& question = *dialogs_->question;
-    question.setQuestion(QStringLiteral("Confirm the type of tournament you are opening.\r"
-                                        "If you are not sure, make your best guess."),
-                         QStringLiteral("Swiss"), QStringLiteral("Round robin"),
-                         QStringLiteral("Dbl R.R."), QStringLiteral("Cancel"));
+    question.setQuestion(QCoreApplication::translate(
+                             "WindowPrompts", "Confirm the type of tournament you are opening.\r"
+                                              "If you are not sure, make your best guess."),
+                         QCoreApplication::translate("WindowPrompts", "Swiss"),
+                         QCoreApplication::translate("WindowPrompts", "Round robin"),
+                         QCoreApplication::translate("WindowPrompts", "Dbl R.R."),
+                         QCoreApplication::translate("WindowPrompts", "Cancel"));
     const int answer = question.ask();
     if (answer == 4)
         return std::nullopt;
@@ -100,18 +110,23 @@ std::optional<TournamentType> WindowPrompts::askTournamentType() {
 
 RatingSystem WindowPrompts::askRatingSystem() {
     QuestionDialog& question = *dialogs_->question;
-    question.setQuestion(QStringLiteral("What rating system did this event use?"),
-                         QStringLiteral("&Regular"), QStringLiteral("&Active"), QString(),
-                         QString());
+    question.setQuestion(
+        QCoreApplication::translate("WindowPrompts", "What rating system did this event use?"),
+        QCoreApplication::translate("WindowPrompts", "&Regular"),
+        QCoreApplication::translate("WindowPrompts", "&Active"), QString(), QString());
     return question.ask() == 1 ? RatingSystem::Regular : RatingSystem::Active;
 }
 
 RowChoice WindowPrompts::askRowForMember() {
     QuestionDialog& question = *dialogs_->question;
-    question.setQuestion(QStringLiteral("Selected chart row is not empty.\rYou can append this "
-                                        "entry to the bottom of the chart or insert it."),
-                         QStringLiteral("&Overwrite"), QStringLiteral("&Append"),
-                         QStringLiteral("&Insert"), QStringLiteral("&Cancel"));
+    question.setQuestion(QCoreApplication::translate(
+                             "WindowPrompts", "Selected chart row is not empty.\rYou can append "
+                                              "this entry to the bottom of the chart "
+                                              "or insert it."),
+                         QCoreApplication::translate("WindowPrompts", "&Overwrite"),
+                         QCoreApplication::translate("WindowPrompts", "&Append"),
+                         QCoreApplication::translate("WindowPrompts", "&Insert"),
+                         QCoreApplication::translate("WindowPrompts", "&Cancel"));
     switch (question.ask()) {
     case 1:
         return RowChoice::Overwrite;
@@ -177,7 +192,7 @@ bool WindowPrompts::confirmMemberNumbers(const std::vector<std::string>& flagged
 
 std::optional<TournamentInfo> WindowPrompts::askTournamentInfo(TournamentType type) {
     TournamentInfoDialog& dialog = *dialogs_->tournamentInfo;
-    dialog.setTournamentType(ToQString(TournamentTypeText(type)));
+    dialog.setTournamentType(CoreText(TournamentTypeText(type)));
     if (!dialog.ask())
         return std::nullopt;
     return dialog.info();
@@ -242,7 +257,7 @@ void WindowPrompts::showError(const std::string& message) {
 }
 
 void WindowPrompts::showInformation(const std::string& message) {
-    prompts::showInformation(&window_, ToQString(message));
+    prompts::showInformation(&window_, CoreText(message));
 }
 
 void WindowPrompts::showCell(int col, int row) {

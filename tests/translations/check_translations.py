@@ -31,6 +31,10 @@ def problems(ts_path, pending):
             source = text_of(message.find("source"))
             translation = message.find("translation")
             text = text_of(translation)
+            # A plural message holds its translations in <numerusform>s; each must be written.
+            forms = [] if translation is None else translation.findall("numerusform")
+            if forms:
+                text = "" if any(not text_of(f).strip() for f in forms) else text_of(forms[0])
             unfinished = translation is None or translation.get("type") in ("unfinished", "vanished", "obsolete")
             if unfinished or not text.strip():
                 (waiting if name in pending else found).append(f"{name}: unfinished: {source!r}")

@@ -23,6 +23,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QRandomGenerator>
 
 #include <sys/stat.h>
@@ -78,6 +79,18 @@ std::vector<std::string> CoreMessages() {
         "Cannot read /dev/null: it is a device, not a regular file",
         "Cannot read /run/x: it is a socket, not a regular file",
         "Cannot read /big.tms: the file is larger than 16 MB",
+        "Delete line 4 and everything in it?",
+        "The pasted lines would reach line 120; a chart holds at most 100 players. Nothing was "
+        "pasted.",
+        "Players matched with the database: 3 (1 picked by you).\rLeft as they were: 4, 7.",
+        "Every player named in the chart has a membership number.",
+        "Cannot import /home/td/open.trf:\rLine 2: no player",
+        "The Access database /m.mdb is damaged: its list of tables cannot be read.",
+        "The SQLite database /m.db cannot be read: the helper stopped.",
+        "Result W5 in line 3",
+        "Result cleared in line 3",
+        "Rating in line 2",
+        "Match players",
     };
     for (auto fault = static_cast<int>(ValidationFault::InvalidResult);
          fault <= static_cast<int>(ValidationFault::InconsistentResults); ++fault) {
@@ -187,6 +200,10 @@ TEST(CoreText, FrenchIsComposedFromTranslatedParts) {
         {"Cannot open /tmp/100%1.tms: The file is empty: it holds no player lines.",
          "Impossible d’ouvrir /tmp/100%1.tms : Le fichier est vide : il ne contient aucune "
          "ligne de joueur."},
+        {"Result W5 in line 3", "Résultat W5 à la ligne 3"},
+        {"Players matched with the database: 3.\rLeft as they were: 4, 7.",
+         "Joueurs associés à la base de données : 3.\rLaissées telles quelles : 4, 7."},
+        {"Database file /m.mdb not found.", "Fichier de base de données /m.mdb introuvable."},
         {"Error saving /x.tms.\rNo space left on device.",
          "Erreur à l’enregistrement de /x.tms.\rNo space left on device."},
         {"Please remove quotation marks, tabs and line breaks from the field \"Province\".\r\r"
@@ -276,6 +293,10 @@ TEST_F(FrenchWindowTest, QuestionsUseQtsFrenchButtonsAndTheCoreTextInFrench) {
 
 TEST_F(FrenchWindowTest, TextsFitTheirWidgets) {
     QApplication::processEvents();
+    // The window is in French before its fit says anything about French.
+    EXPECT_EQ(Shown(form().findChild<QPushButton*>(QStringLiteral("reportButton"))->text()),
+              QStringLiteral("Créer le rapport pour la QRB..."));
+    EXPECT_TRUE(form().windowTitle().contains(QStringLiteral("Utilitaire de rapport de cotes")));
     EXPECT_EQ(Overflowing(form()), QStringList());
     const AppDialogs& dialogs = windows().dialogs;
     for (QDialog* dialog : std::initializer_list<QDialog*>{
