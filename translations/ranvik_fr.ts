@@ -522,6 +522,206 @@
         <source>Cannot create %1: %2</source>
         <translation>Impossible de créer %1 : %2</translation>
     </message>
+    <message>
+        <source>round robin</source>
+        <translation>tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>double round robin</source>
+        <translation>double tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>no result</source>
+        <translation>aucun résultat</translation>
+    </message>
+    <message>
+        <source>Colours are not kept: the chart has no place for them.</source>
+        <translation>Les couleurs ne sont pas conservées : le tableau n’a pas de place pour elles.</translation>
+    </message>
+    <message>
+        <source>the start number (columns 5-8) is not a number from 1 up.</source>
+        <translation>le numéro de départ (colonnes 5-8) n’est pas un nombre à partir de 1.</translation>
+    </message>
+    <message>
+        <source>This is not a FIDE tournament report file: it has no player line (a line beginning with 001).</source>
+        <translation>Ce n’est pas un fichier de rapport de tournoi FIDE : il n’a aucune ligne de joueur (une ligne commençant par 001).</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Cross-table</source>
+        <translation>Tableau croisé</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Membre</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Cote</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Players: %1</source>
+        <translation>Joueurs : %1</translation>
+    </message>
+    <message>
+        <source>Rounds: %1</source>
+        <translation>Rondes : %1</translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Type : %1</translation>
+    </message>
+    <message>
+        <source>Tournament: %1</source>
+        <translation>Tournoi : %1</translation>
+    </message>
+    <message>
+        <source>Text read as %1</source>
+        <translation>Texte lu en %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Avertissement : %1</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is written &quot;%3&quot;; a chart file cannot hold %4.</source>
+        <translation>Ligne %1 : « %2 » est écrit « %3 »; un fichier de tableau ne peut pas contenir %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2): the file gives a score of %3, the imported results %4.</source>
+        <translation>Ligne %1 (%2) : le fichier donne un pointage de %3, les résultats importés %4.</translation>
+    </message>
+    <message>
+        <source>Line %1: the bye of round %2 has no cell in a round robin chart and is left out.</source>
+        <translation>Ligne %1 : l’exemption de la ronde %2 n’a pas de case dans un tableau de tournoi à la ronde et est laissée de côté.</translation>
+    </message>
+    <message>
+        <source>round %1 (columns %2-%3)</source>
+        <translation>ronde %1 (colonnes %2-%3)</translation>
+    </message>
+    <message>
+        <source>%1: the opponent &apos;%2&apos; is not a start number.</source>
+        <translation>%1 : l’adversaire « %2 » n’est pas un numéro de départ.</translation>
+    </message>
+    <message>
+        <source>%1: the colour &apos;%2&apos; is not w, b or -.</source>
+        <translation>%1 : la couleur « %2 » n’est pas w, b ou -.</translation>
+    </message>
+    <message>
+        <source>%1: the result &apos;%2&apos; is not a result code of the format.</source>
+        <translation>%1 : le résultat « %2 » n’est pas un code de résultat du format.</translation>
+    </message>
+    <message>
+        <source>the line holds more than %1 rounds.</source>
+        <translation>la ligne contient plus de %1 rondes.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 players; a chart holds at most %2.</source>
+        <translation>Le fichier a plus de %1 joueurs; un tableau en contient au plus %2.</translation>
+    </message>
+    <message>
+        <source>The file has %1 rounds, but a Swiss chart holds at most %2.</source>
+        <translation>Le fichier a %1 rondes, mais un tableau suisse en contient au plus %2.</translation>
+    </message>
+    <message>
+        <source>Start number %1 is given to two players (the other on line %2).</source>
+        <translation>Le numéro de départ %1 est donné à deux joueurs (l’autre à la ligne %2).</translation>
+    </message>
+    <message>
+        <source>the opponent&apos;s start number %1 does not exist.</source>
+        <translation>le numéro de départ de l’adversaire, %1, n’existe pas.</translation>
+    </message>
+    <message>
+        <source>start number %1 is paired with itself.</source>
+        <translation>le numéro de départ %1 est apparié avec lui-même.</translation>
+    </message>
+    <message>
+        <source>start number %1 plays %2, but the line of %3 (line %4) does not pair them.</source>
+        <translation>le numéro de départ %1 joue contre %2, mais la ligne de %3 (ligne %4) ne les apparie pas.</translation>
+    </message>
+    <message>
+        <source>the results of start numbers %1 (%2) and %3 (%4, line %5) disagree.</source>
+        <translation>les résultats des numéros de départ %1 (%2) et %3 (%4, ligne %5) ne concordent pas.</translation>
+    </message>
+    <message>
+        <source>start numbers %1 and %2 meet more than once; a round robin chart has no cell for that game.</source>
+        <translation>les numéros de départ %1 et %2 se rencontrent plus d’une fois; un tableau de tournoi à la ronde n’a pas de case pour cette partie.</translation>
+    </message>
+    <message>
+        <source>start numbers %1 and %2 meet more than twice; a double round robin chart has no cell for that game.</source>
+        <translation>les numéros de départ %1 et %2 se rencontrent plus de deux fois; un tableau de double tournoi à la ronde n’a pas de case pour cette partie.</translation>
+    </message>
+    <message>
+        <source>Round %1: %2</source>
+        <translation>Ronde %1 : %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 players, %3 rounds</source>
+        <translation>%1, %2 joueurs, %3 rondes</translation>
+    </message>
+    <message>
+        <source>%1, %2 players, %3 round</source>
+        <translation>%1, %2 joueurs, %3 ronde</translation>
+    </message>
+    <message>
+        <source>%1, %2 players</source>
+        <translation>%1, %2 joueurs</translation>
+    </message>
+    <message>
+        <source>%1, ending %2</source>
+        <translation>%1, se terminant le %2</translation>
+    </message>
+    <message>
+        <source>ending %1</source>
+        <translation>se terminant le %1</translation>
+    </message>
+    <message>
+        <source>Tie-breaks: %1</source>
+        <translation>Départage : %1</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Imprimé le %1</translation>
+    </message>
+    <message>
+        <source>Rd %1</source>
+        <translation>R%1</translation>
+    </message>
+    <message>
+        <source>cannot make the PDF: %1</source>
+        <translation>impossible de produire le PDF : %1</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

@@ -93,6 +93,25 @@ constexpr std::array kSentences = {
     QT_TRANSLATE_NOOP("CoreText", "A report cannot be saved as a .tms file: that name is for the "
                                   "chart file saved beside the report. Choose a name ending in "
                                   ".qtr."),
+    // Importing a FIDE tournament report: its summary, warnings and refusals.
+    QT_TRANSLATE_NOOP("CoreText", "round robin"),
+    QT_TRANSLATE_NOOP("CoreText", "double round robin"),
+    QT_TRANSLATE_NOOP("CoreText", "no result"),
+    QT_TRANSLATE_NOOP("CoreText", "Colours are not kept: the chart has no place for them."),
+    QT_TRANSLATE_NOOP("CoreText", "the start number (columns 5-8) is not a number from 1 up."),
+    QT_TRANSLATE_NOOP("CoreText", "This is not a FIDE tournament report file: it has no player "
+                                  "line (a line beginning with 001)."),
+    // The standings: the default title and the tables' captions and column headers.
+    QT_TRANSLATE_NOOP("CoreText", "Standings"),
+    QT_TRANSLATE_NOOP("CoreText", "Cross-table"),
+    QT_TRANSLATE_NOOP("CoreText", "Rank"),
+    QT_TRANSLATE_NOOP("CoreText", "Line"),
+    QT_TRANSLATE_NOOP("CoreText", "Name"),
+    QT_TRANSLATE_NOOP("CoreText", "Member"),
+    QT_TRANSLATE_NOOP("CoreText", "Rating"),
+    QT_TRANSLATE_NOOP("CoreText", "Points"),
+    QT_TRANSLATE_NOOP("CoreText", "Pts"),
+    QT_TRANSLATE_NOOP("CoreText", "Place"),
 };
 
 // Sentences that carry values: %1, %2... stand for a name, a number or a path, or for
@@ -181,6 +200,52 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("CoreText",
                       "The report cannot be written: the entry in line %1 column %2 holds a "
                       "character that the report file cannot carry."),
+    // Importing a FIDE tournament report: the summary's lines.
+    QT_TRANSLATE_NOOP("CoreText", "Players: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Rounds: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Type: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Tournament: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Text read as %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Warning: %1"),
+    // Its warnings.
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Line %1: \"%2\" is written \"%3\"; a chart file cannot hold %4."),
+    QT_TRANSLATE_NOOP("CoreText", "Line %1 (%2): the file gives a score of %3, the imported "
+                                  "results %4."),
+    QT_TRANSLATE_NOOP("CoreText", "Line %1: the bye of round %2 has no cell in a round robin "
+                                  "chart and is left out."),
+    // Its refusals.
+    QT_TRANSLATE_NOOP("CoreText", "round %1 (columns %2-%3)"),
+    QT_TRANSLATE_NOOP("CoreText", "%1: the opponent '%2' is not a start number."),
+    QT_TRANSLATE_NOOP("CoreText", "%1: the colour '%2' is not w, b or -."),
+    QT_TRANSLATE_NOOP("CoreText", "%1: the result '%2' is not a result code of the format."),
+    QT_TRANSLATE_NOOP("CoreText", "the line holds more than %1 rounds."),
+    QT_TRANSLATE_NOOP("CoreText", "The file has more than %1 players; a chart holds at most %2."),
+    QT_TRANSLATE_NOOP("CoreText", "The file has %1 rounds, but a Swiss chart holds at most %2."),
+    QT_TRANSLATE_NOOP("CoreText", "Start number %1 is given to two players (the other on line "
+                                  "%2)."),
+    QT_TRANSLATE_NOOP("CoreText", "the opponent's start number %1 does not exist."),
+    QT_TRANSLATE_NOOP("CoreText", "start number %1 is paired with itself."),
+    QT_TRANSLATE_NOOP("CoreText", "start number %1 plays %2, but the line of %3 (line %4) does "
+                                  "not pair them."),
+    QT_TRANSLATE_NOOP("CoreText", "the results of start numbers %1 (%2) and %3 (%4, line %5) "
+                                  "disagree."),
+    QT_TRANSLATE_NOOP("CoreText", "start numbers %1 and %2 meet more than once; a round robin "
+                                  "chart has no cell for that game."),
+    QT_TRANSLATE_NOOP("CoreText", "start numbers %1 and %2 meet more than twice; a double round "
+                                  "robin chart has no cell for that game."),
+    QT_TRANSLATE_NOOP("CoreText", "Round %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Line %1: %2"),
+    // The standings' heading lines, column headers and PDF export.
+    QT_TRANSLATE_NOOP("CoreText", "%1, %2 players, %3 rounds"),
+    QT_TRANSLATE_NOOP("CoreText", "%1, %2 players, %3 round"),
+    QT_TRANSLATE_NOOP("CoreText", "%1, %2 players"),
+    QT_TRANSLATE_NOOP("CoreText", "%1, ending %2"),
+    QT_TRANSLATE_NOOP("CoreText", "ending %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Tie-breaks: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Printed %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Rd %1"),
+    QT_TRANSLATE_NOOP("CoreText", "cannot make the PDF: %1"),
 };
 
 struct Pattern {
@@ -225,20 +290,25 @@ QString TranslatedValue(const QString& value) {
 }
 
 QString Composed(const char* source, const QRegularExpressionMatch& found) {
-    QString text = Translate(source);
-    const int values = found.lastCapturedIndex();
+    QStringList values;
+    for (int k = 1; k <= found.lastCapturedIndex(); ++k)
+        values << TranslatedValue(found.captured(k));
     // One pass over the translation, so a value holding "%2" is never taken for a marker.
-    if (values == 1)
-        return text.arg(TranslatedValue(found.captured(1)));
-    if (values == 2)
-        return text.arg(TranslatedValue(found.captured(1)), TranslatedValue(found.captured(2)));
-    return text.arg(TranslatedValue(found.captured(1)), TranslatedValue(found.captured(2)),
-                    TranslatedValue(found.captured(3)));
+    const QString text = Translate(source);
+    QString composed;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int marker = i + 1 < text.size() ? text[i + 1].digitValue() : -1;
+        if (text[i] == QLatin1Char('%') && marker >= 1 && marker <= values.size()) {
+            composed += values[marker - 1];
+            ++i;
+        } else {
+            composed += text[i];
+        }
+    }
+    return composed;
 }
 
-} // namespace
-
-std::optional<QString> TranslatedCoreText(const QString& english) {
+std::optional<QString> TranslatedWhole(const QString& english) {
     const QByteArray utf8 = english.toUtf8();
     for (const char* sentence : kSentences) {
         if (utf8 == sentence)
@@ -252,9 +322,41 @@ std::optional<QString> TranslatedCoreText(const QString& english) {
     return std::nullopt;
 }
 
+// A summary of several lines is translated line by line; an unknown line stays English, and
+// only with every line known is the text itself known.
+QString TranslatedLines(const QString& english, bool& allKnown) {
+    QStringList lines = english.split(QLatin1Char('\n'));
+    allKnown = true;
+    for (QString& line : lines) {
+        if (line.isEmpty())
+            continue;
+        if (const std::optional<QString> french = TranslatedWhole(line))
+            line = *french;
+        else
+            allKnown = false;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+std::optional<QString> TranslatedCoreText(const QString& english) {
+    if (!english.contains(QLatin1Char('\n')))
+        return TranslatedWhole(english);
+    bool allKnown = false;
+    QString french = TranslatedLines(english, allKnown);
+    if (!allKnown)
+        return std::nullopt;
+    return french;
+}
+
 QString CoreText(const std::string& english) {
     const QString text = ToQString(english);
-    return TranslatedCoreText(text).value_or(text);
+    if (text.contains(QLatin1Char('\n'))) {
+        bool allKnown = false;
+        return TranslatedLines(text, allKnown);
+    }
+    return TranslatedWhole(text).value_or(text);
 }
 
 } // namespace ranvik

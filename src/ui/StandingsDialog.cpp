@@ -2,6 +2,7 @@
 
 #include "document/ChartDocument.h"
 #include "document/TieBreakSettings.h"
+#include "ui/CoreText.h"
 #include "ui/FileDialog.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
@@ -136,11 +137,17 @@ void StandingsDialog::recompute(const std::vector<TieBreak>& tieBreaks) {
     showHeading();
 }
 
+// A tournament's own name is shown as it is; only the core's default title is translated.
+QString StandingsDialog::titleText() const {
+    const bool named = heading_.info && !heading_.info->name.empty();
+    return named ? ToQString(printable_.title) : CoreText(printable_.title);
+}
+
 void StandingsDialog::showHeading() {
-    QStringList lines = {
-        QStringLiteral("<b>%1</b>").arg(ToQString(printable_.title).toHtmlEscaped())};
+    QStringList lines = {QStringLiteral("<b>%1</b>").arg(titleText().toHtmlEscaped())};
+    // The core writes these lines in English for its files; the window shows them translated.
     for (const std::string& line : printable_.headingLines)
-        lines << ToQString(line).toHtmlEscaped();
+        lines << CoreText(line).toHtmlEscaped();
     headingLabel_->setText(lines.join(QLatin1String("<br>")));
 }
 
@@ -219,7 +226,7 @@ void StandingsDialog::exportAs(ExportKind kind) {
     case ExportKind::Pdf: {
         PdfOutcome pdf = StandingsPdf(printable_, LocalPaperSize());
         if (!pdf.ok) {
-            prompts::showError(this, ToQString(pdf.message));
+            prompts::showError(this, CoreText(pdf.message));
             return;
         }
         bytes = std::move(pdf.bytes);

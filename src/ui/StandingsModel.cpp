@@ -1,5 +1,6 @@
 #include "ui/StandingsModel.h"
 
+#include "ui/CoreText.h"
 #include "ui/QtText.h"
 
 #include <QApplication>
@@ -164,7 +165,7 @@ QVariant DocumentTableModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return ToQString(table_.header[section]);
+    return CoreText(table_.header[section]);
 }
 
 } // namespace ranvik

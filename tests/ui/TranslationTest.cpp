@@ -210,6 +210,19 @@ TEST(CoreText, FrenchIsComposedFromTranslatedParts) {
          "The report cannot carry them.",
          "Veuillez retirer les guillemets, tabulations et sauts de ligne du champ « Province "
          "».\r\rLe rapport ne peut pas les contenir."},
+        // Import refusals nest a reason in a line and a round; the summary goes line by line.
+        {"Cannot import /t.trf:\rLine 4: Round 2: the results of start numbers 1 ('1') and 2 "
+         "(no result, line 5) disagree.",
+         "Impossible d’importer /t.trf :\rLigne 4 : Ronde 2 : les résultats des numéros de "
+         "départ 1 ('1') et 2 (aucun résultat, ligne 5) ne concordent pas."},
+        {"Players: 2\nRounds: 1\nType: round robin\nTournament: Open\nText read as UTF-8\n"
+         "Warning: Line 3: \"Zoë\" is written \"Zoe\"; a chart file cannot hold ë.\n",
+         "Joueurs : 2\nRondes : 1\nType : tournoi à la ronde\nTournoi : Open\nTexte lu en "
+         "UTF-8\nAvertissement : Ligne 3 : « Zoë » est écrit « Zoe »; un fichier de tableau ne "
+         "peut pas contenir ë.\n"},
+        // The standings dialog's heading lines.
+        {"Swiss, 8 players, 1 round", "Suisse, 8 joueurs, 1 ronde"},
+        {"Tie-breaks: BH, SB", "Départage : BH, SB"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(CoreText(row.english), QString::fromUtf8(row.french));
