@@ -1,4 +1,5 @@
 #include "document/ChartDocument.h"
+#include "document/Cancelled.h"
 
 #include "chart/TabSeparated.h"
 #include "files/ChartText.h"
@@ -11,15 +12,6 @@
 namespace ranvik {
 
 namespace {
-
-// A result that says only that the user stopped the command.
-struct Cancelled {
-    template <class Result> operator Result() const {
-        Result result;
-        result.outcome = Outcome::Cancelled;
-        return result;
-    }
-};
 
 bool FileExists(const std::string& path) {
     std::error_code error;

@@ -1,5 +1,6 @@
 // Loading the membership database's current member into the chart.
 
+#include "document/Cancelled.h"
 #include "document/ChartDocument.h"
 
 #include "chart/ResultNotation.h"
@@ -12,15 +13,6 @@
 namespace ranvik {
 
 namespace {
-
-// A result that says only that the user stopped the command.
-struct Cancelled {
-    template <class Result> operator Result() const {
-        Result result;
-        result.outcome = Outcome::Cancelled;
-        return result;
-    }
-};
 
 struct MemberValues {
     std::string name;

@@ -2,10 +2,15 @@
 
 namespace ranvik {
 
-namespace {
-
-// Length and payload bits of a lead byte; length 0 for a byte no character starts with.
-void ReadLead(unsigned char lead, std::size_t& length, char32_t& cp, char32_t& minimum) {
+std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    }
+    std::size_t length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
     if ((lead & 0xE0) == 0xC0) {
         length = 2;
         cp = lead & 0x1F;
@@ -19,38 +24,31 @@ void ReadLead(unsigned char lead, std::size_t& length, char32_t& cp, char32_t& m
         cp = lead & 0x07;
         minimum = 0x10000;
     } else {
-        length = 0;
+        return std::nullopt;
     }
+    if (pos + length > text.size())
+        return std::nullopt;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    // Overlong forms, surrogates and values past Unicode are not characters.
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
+    pos += length;
+    return cp;
 }
-
-} // namespace
 
 std::optional<std::u32string> DecodeUtf8(std::string_view text) {
     std::u32string out;
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[pos]);
-        if (lead < 0x80) {
-            out += lead;
-            ++pos;
-            continue;
-        }
-        std::size_t length = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        ReadLead(lead, length, cp, minimum);
-        if (length == 0 || pos + length > text.size())
+        const std::optional<char32_t> cp = NextCodePoint(text, pos);
+        if (!cp)
             return std::nullopt;
-        for (std::size_t i = 1; i < length; ++i) {
-            const auto next = static_cast<unsigned char>(text[pos + i]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return std::nullopt;
-        out += cp;
-        pos += length;
+        out += *cp;
     }
     return out;
 }
