@@ -41,8 +41,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         }
         if (optionsEnded || !LooksLikeOption(arg)) {
             if (haveChart) {
-                error =
-                    "unexpected argument '" + arg + "' (only one " + fileKind + " file is taken)";
+                error = "unexpected argument '";
+                error.append(arg).append("' (only one ").append(fileKind).append(" file is taken)");
                 return std::nullopt;
             }
             line.chart = arg;

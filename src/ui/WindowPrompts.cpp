@@ -208,7 +208,7 @@ QString WindowPrompts::folderFor(FileKind kind) {
     const auto known = folders_.find(kind);
     if (known != folders_.end())
         return known->second;
-    const QString stored = ToQString(
+    QString stored = ToQString(
         LoadSetting(DefaultSettingsPath(), kFoldersSection, FolderKey(kind)).value_or(""));
     folders_[kind] = stored;
     return stored;
