@@ -155,9 +155,11 @@ ProblemsPanel::ProblemsPanel(ChartProblems& problems, ChartModel& model, ChartVi
     scoresView_->verticalHeader()->setDefaultSectionSize(
         view_.verticalHeader()->defaultSectionSize());
     scoresView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    scoresView_->setFixedWidth(
-        scoresView_->fontMetrics().horizontalAdvance(QStringLiteral("0000½")) +
-        2 * scoresView_->frameWidth() + 8);
+    // As wide as the widest score in the view's own font, whatever the font's size.
+    const int width = scoresView_->fontMetrics().horizontalAdvance(QStringLiteral("0000½")) +
+                      2 * scoresView_->frameWidth() + scoresView_->fontMetrics().averageCharWidth();
+    scoresView_->setMinimumWidth(width);
+    scoresView_->setMaximumWidth(width);
     connect(view_.verticalScrollBar(), &QScrollBar::valueChanged, scoresView_->verticalScrollBar(),
             &QScrollBar::setValue);
     connect(&model_, &QAbstractItemModel::rowsInserted, scores_, &ScoresModel::reset);
