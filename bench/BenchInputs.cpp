@@ -1,5 +1,6 @@
 #include "BenchInputs.h"
 
+#include "files/ChartFile.h"
 #include "files/Windows1252.h"
 
 #include <algorithm>
@@ -192,6 +193,16 @@ FloorCount CountTabsAndLineEnds(std::string_view bytes) {
         count.lineEnds += c == '\n';
     }
     return count;
+}
+
+Tournament LoadedFullChart(FullChart chart) {
+    Tournament tournament;
+    tournament.layOutStartChart();
+    tournament.setType(TypeOf(chart));
+    const ChartReadOutcome loaded = ReadChartFile(tournament, ReadFileBytes(FullChartPath(chart)));
+    if (!loaded.ok)
+        throw std::runtime_error("the generated chart does not load: " + loaded.message);
+    return tournament;
 }
 
 } // namespace ranvik::bench

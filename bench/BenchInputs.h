@@ -25,6 +25,10 @@ const std::string& RunFolder();
 // and agreeing with its opponent's. Built as bytes, so making it costs little memory.
 const std::string& FullChartPath(FullChart chart);
 
+// A full chart as Open leaves it (start chart, type chosen, file read), so operations see
+// what the window holds; throws when the generated file does not load.
+Tournament LoadedFullChart(FullChart chart);
+
 // The whole file, or an empty string when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 

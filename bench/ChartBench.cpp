@@ -9,6 +9,8 @@
 #include "report/RatingReport.h"
 #include "validation/Validation.h"
 
+#include "BenchArgs.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -18,35 +20,12 @@
 namespace ranvik::bench {
 namespace {
 
-constexpr std::array<FullChart, 3> kCharts = {FullChart::Swiss, FullChart::RoundRobin,
-                                              FullChart::DoubleRoundRobin};
-
-FullChart ChartArg(const benchmark::State& state) {
-    return kCharts[static_cast<std::size_t>(state.range(0))];
-}
-
-void NameArgs(benchmark::internal::Benchmark* b) {
-    b->ArgName("chart");
-    for (std::size_t i = 0; i < kCharts.size(); ++i)
-        b->Arg(static_cast<int64_t>(i));
-    b->Unit(benchmark::kMillisecond);
-}
-
 // A window-fresh tournament as Open finds it: the start-up chart, then the chosen type.
 std::unique_ptr<Tournament> FreshTournament(TournamentType type) {
     auto tournament = std::make_unique<Tournament>();
     tournament->layOutStartChart();
     tournament->setType(type);
     return tournament;
-}
-
-// A full chart as OpenChartFile leaves it, so operations see what the window holds after Open.
-Tournament LoadedChart(FullChart kind) {
-    auto tournament = FreshTournament(TypeOf(kind));
-    const ChartReadOutcome loaded = ReadChartFile(*tournament, ReadFileBytes(FullChartPath(kind)));
-    if (!loaded.ok)
-        throw std::runtime_error("the generated chart does not load: " + loaded.message);
-    return *tournament;
 }
 
 void SetLabel(benchmark::State& state) {
@@ -104,7 +83,7 @@ BENCHMARK(BM_OpenChartFile)->Apply(NameArgs);
 void BM_ReloadChartFile(benchmark::State& state) {
     const FullChart kind = ChartArg(state);
     const std::string& path = FullChartPath(kind);
-    Tournament tournament = LoadedChart(kind);
+    Tournament tournament = LoadedFullChart(kind);
     for (auto _ : state) {
         state.PauseTiming();
         tournament.setType(TournamentType::Swiss);
@@ -124,7 +103,7 @@ BENCHMARK(BM_ReloadChartFile)->Apply(NameArgs);
 
 // Save's work: the file's content built and written safely beside the target.
 void BM_SaveChartFile(benchmark::State& state) {
-    const Tournament tournament = LoadedChart(ChartArg(state));
+    const Tournament tournament = LoadedFullChart(ChartArg(state));
     const std::string path = RunFolder() + "/saved-" + NameOf(ChartArg(state)) + ".tms";
     std::size_t size = 0;
     for (auto _ : state) {
@@ -142,7 +121,7 @@ BENCHMARK(BM_SaveChartFile)->Apply(NameArgs);
 
 // The content alone, to tell the encoding from the file system in SaveChartFile.
 void BM_EncodeChartFile(benchmark::State& state) {
-    const Tournament tournament = LoadedChart(ChartArg(state));
+    const Tournament tournament = LoadedFullChart(ChartArg(state));
     for (auto _ : state) {
         ChartBytes content = EncodeChartFile(tournament.chart());
         benchmark::DoNotOptimize(content.bytes.data());
@@ -153,7 +132,7 @@ BENCHMARK(BM_EncodeChartFile)->Apply(NameArgs);
 
 // The charts are consistent, so the whole chart is scanned and no question is asked.
 void BM_Validate(benchmark::State& state) {
-    Tournament tournament = LoadedChart(ChartArg(state));
+    Tournament tournament = LoadedFullChart(ChartArg(state));
     int asked = 0;
     const InconsistencyPrompt prompt = [&asked](const std::string&) {
         ++asked;
@@ -172,7 +151,7 @@ void BM_Validate(benchmark::State& state) {
 BENCHMARK(BM_Validate)->Apply(NameArgs);
 
 void BM_ReportLines(benchmark::State& state) {
-    const Tournament tournament = LoadedChart(ChartArg(state));
+    const Tournament tournament = LoadedFullChart(ChartArg(state));
     const TournamentInfo info{"Benchmark Open", "QC", "123456", "2025/06/30", "100007", "100014"};
     for (auto _ : state) {
         const std::vector<std::string> lines =
@@ -185,7 +164,7 @@ BENCHMARK(BM_ReportLines)->Apply(NameArgs);
 
 // What writing a report does: the file's bytes, lines encoded as they are produced.
 void BM_ReportBytes(benchmark::State& state) {
-    const Tournament tournament = LoadedChart(ChartArg(state));
+    const Tournament tournament = LoadedFullChart(ChartArg(state));
     const TournamentInfo info{"Benchmark Open", "QC", "123456", "2025/06/30", "100007", "100014"};
     for (auto _ : state) {
         const ReportBytes report = BuildReportBytes(tournament, RatingSystem::Regular, info);
@@ -201,7 +180,7 @@ BENCHMARK(BM_ReportBytes)->Apply(NameArgs);
 
 // Each sort starts from the chart as loaded (unsorted), not from the previous sort's result.
 void BM_SortFullSwiss(benchmark::State& state) {
-    const Tournament loaded = LoadedChart(FullChart::Swiss);
+    const Tournament loaded = LoadedFullChart(FullChart::Swiss);
     Tournament tournament = loaded;
     for (auto _ : state) {
         state.PauseTiming();
@@ -219,7 +198,7 @@ BENCHMARK(BM_SortFullSwiss)->Unit(benchmark::kMillisecond);
 void BM_TypeSwitch(benchmark::State& state) {
     const auto from = static_cast<TournamentType>(state.range(0));
     const auto to = static_cast<TournamentType>(state.range(1));
-    Tournament tournament = LoadedChart(FullChart::DoubleRoundRobin);
+    Tournament tournament = LoadedFullChart(FullChart::DoubleRoundRobin);
     for (auto _ : state) {
         state.PauseTiming();
         tournament.setType(from);
@@ -242,7 +221,7 @@ BENCHMARK(BM_TypeSwitch)
 // Alternates between two results so every update really changes a cell.
 void BM_OpponentUpdate(benchmark::State& state) {
     const FullChart kind = ChartArg(state);
-    Tournament tournament = LoadedChart(kind);
+    Tournament tournament = LoadedFullChart(kind);
     const bool swiss = kind == FullChart::Swiss;
     const int row = 500;
     const int col = swiss ? ChartColumn::FirstResult + 27

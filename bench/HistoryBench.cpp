@@ -17,12 +17,7 @@ namespace ranvik::bench {
 namespace {
 
 std::unique_ptr<Tournament> Loaded(FullChart kind) {
-    auto tournament = std::make_unique<Tournament>();
-    tournament->layOutStartChart();
-    tournament->setType(TypeOf(kind));
-    if (!ReadChartFile(*tournament, ReadFileBytes(FullChartPath(kind))).ok)
-        throw std::runtime_error("the generated chart does not load");
-    return tournament;
+    return std::make_unique<Tournament>(LoadedFullChart(kind));
 }
 
 // Undo of a switch away from the full double round robin: the overwritten cells and the

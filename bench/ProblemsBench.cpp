@@ -7,6 +7,8 @@
 #include "files/ChartFile.h"
 #include "validation/ChartProblems.h"
 
+#include "BenchArgs.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -15,33 +17,9 @@
 namespace ranvik::bench {
 namespace {
 
-constexpr std::array<FullChart, 3> kCharts = {FullChart::Swiss, FullChart::RoundRobin,
-                                              FullChart::DoubleRoundRobin};
-
-FullChart ChartArg(const benchmark::State& state) {
-    return kCharts[static_cast<std::size_t>(state.range(0))];
-}
-
-void NameArgs(benchmark::internal::Benchmark* b) {
-    b->ArgName("chart");
-    for (std::size_t i = 0; i < kCharts.size(); ++i)
-        b->Arg(static_cast<int64_t>(i));
-    b->Unit(benchmark::kMillisecond);
-}
-
-Tournament LoadedChart(FullChart kind) {
-    Tournament tournament;
-    tournament.layOutStartChart();
-    tournament.setType(TypeOf(kind));
-    const ChartReadOutcome loaded = ReadChartFile(tournament, ReadFileBytes(FullChartPath(kind)));
-    if (!loaded.ok)
-        throw std::runtime_error("the generated chart does not load: " + loaded.message);
-    return tournament;
-}
-
 // What a load asks of the live check: the whole chart once.
 void BM_CheckWholeChart(benchmark::State& state) {
-    Tournament tournament = LoadedChart(ChartArg(state));
+    Tournament tournament = LoadedFullChart(ChartArg(state));
     for (auto _ : state) {
         ChartProblems problems(tournament);
         problems.refresh();
@@ -57,7 +35,7 @@ BENCHMARK(BM_CheckWholeChart)->Apply(NameArgs);
 // One result typed over another in a chart that already holds faults: the cell's fault
 // comes and goes, and its marks, its mirror's and the line's points follow.
 void BM_TypedResultLiveCheck(benchmark::State& state) {
-    Tournament tournament = LoadedChart(ChartArg(state));
+    Tournament tournament = LoadedFullChart(ChartArg(state));
     ChartProblems problems(tournament);
     Chart& chart = tournament.chart();
     chart.setCell(ChartColumn::Name, 7, "");

@@ -13,16 +13,6 @@
 namespace ranvik::bench {
 namespace {
 
-Tournament LoadedFullChart(FullChart kind) {
-    Tournament tournament;
-    tournament.layOutStartChart();
-    tournament.setType(TypeOf(kind));
-    const ChartReadOutcome loaded = ReadChartFile(tournament, ReadFileBytes(FullChartPath(kind)));
-    if (!loaded.ok)
-        throw std::runtime_error("the generated chart does not load: " + loaded.message);
-    return tournament;
-}
-
 void BM_Standings(benchmark::State& state) {
     const auto kind = static_cast<FullChart>(state.range(0));
     const Tournament tournament = LoadedFullChart(kind);
