@@ -18,7 +18,7 @@ ChartDelegate::ChartDelegate(ChartView* view) : QStyledItemDelegate(view), view_
 
 QWidget* ChartDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                      const QModelIndex& index) const {
-    auto* editor = new QLineEdit(parent);
+    auto* editor = new QLineEdit(view_->editorParent(index, parent));
     editor->setObjectName(QStringLiteral("CellEditor"));
     editor->setFrame(false);
     const QPersistentModelIndex persistent(index);
@@ -39,6 +39,13 @@ void ChartDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
     const QString text = index.data(Qt::EditRole).toString();
     if (line->text() != text)
         line->setText(text);
+}
+
+void ChartDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                         const QModelIndex& index) const {
+    QStyleOptionViewItem placed(option);
+    placed.rect = view_->editorRect(index, option.rect);
+    QStyledItemDelegate::updateEditorGeometry(editor, placed, index);
 }
 
 void ChartDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,

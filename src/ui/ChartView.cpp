@@ -2,12 +2,15 @@
 
 #include "ui/ChartDelegate.h"
 #include "ui/ChartModel.h"
+#include "ui/FrozenColumnsView.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -61,6 +64,24 @@ ChartView::ChartView(QWidget* parent) : QTableView(parent) {
     setCornerButtonEnabled(false);
     if (auto* corner = findChild<QAbstractButton*>())
         corner->installEventFilter(this);
+
+    // Name, membership number and rating stay in view while the results scroll sideways.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    frozen_ = new FrozenColumnsView(*this, ChartColumn::FirstResult - 1);
+    frozen_->setItemDelegate(new ChartDelegate(this)); // draws the fault marks; never edits
+    auto* overlay = new QHBoxLayout(this);
+    overlay->setSizeConstraint(QLayout::SetNoConstraint); // the chart's own size is free
+    overlay->setSpacing(0);
+    overlay->addWidget(frozen_);
+    // A firm line where the results slide under the frozen columns.
+    frozenEdge_ = new QFrame;
+    frozenEdge_->setObjectName(QStringLiteral("frozenColumnsEdge"));
+    frozenEdge_->setFrameShape(QFrame::VLine);
+    frozenEdge_->setFrameShadow(QFrame::Plain);
+    frozenEdge_->setLineWidth(2);
+    frozenEdge_->setForegroundRole(QPalette::Dark);
+    overlay->addWidget(frozenEdge_);
+    overlay->addStretch(1);
 }
 
 bool ChartView::eventFilter(QObject* watched, QEvent* event) {
@@ -77,6 +98,11 @@ bool ChartView::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QTableView::eventFilter(watched, event);
+}
+
+void ChartView::setModel(QAbstractItemModel* model) {
+    QTableView::setModel(model);
+    frozen_->followLeader();
 }
 
 void ChartView::setChartModel(ChartModel* model) {
@@ -188,6 +214,60 @@ void ChartView::currentChanged(const QModelIndex& current, const QModelIndex& pr
     if (selectCell && current.isValid()) {
         selectCell(ChartModel::chartCol(current), ChartModel::chartRow(current));
     }
+}
+
+void ChartView::updateGeometries() {
+    QTableView::updateGeometries();
+    placeFrozenColumns();
+}
+
+// The overlay covers the frozen columns' headings and cells: from the headings' top to the
+// cells' bottom, starting after the line numbers.
+void ChartView::placeFrozenColumns() {
+    if (!frozen_ || !layout())
+        return; // still being built
+    const QRect cells = viewport()->geometry();
+    const QRect inside = contentsRect(); // what the layout lays out: within the frame
+    const int top =
+        horizontalHeader()->isVisible() ? horizontalHeader()->geometry().top() : cells.top();
+    layout()->setContentsMargins(cells.left() - inside.left(), top - inside.top(), 0,
+                                 inside.bottom() - cells.bottom());
+    // In a chart too narrow to show results beside them, the columns scroll as the others.
+    const int results = 2 * horizontalHeader()->defaultSectionSize();
+    const bool room = cells.width() >= frozen_->frozenWidth() + results;
+    if (room != frozen_->isVisibleTo(this)) {
+        finishOpenEditor(); // an editor over the frozen columns would go with them
+        frozen_->setVisible(room);
+        frozenEdge_->setVisible(room);
+    }
+    frozen_->raise();
+    frozenEdge_->raise();
+}
+
+bool ChartView::isFrozen(const QModelIndex& index) const {
+    return frozen_->isVisibleTo(this) && frozen_->isFrozen(index);
+}
+
+void ChartView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    const int left = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hint);
+    if (!frozen_->isVisibleTo(this))
+        return;
+    if (frozen_->isFrozen(index)) {
+        horizontalScrollBar()->setValue(left);
+        return;
+    }
+    const int covered = frozen_->frozenWidth() - visualRect(index).left();
+    if (index.isValid() && covered > 0)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - covered);
+}
+
+QWidget* ChartView::editorParent(const QModelIndex& index, QWidget* usual) const {
+    return isFrozen(index) ? frozen_->viewport() : usual;
+}
+
+QRect ChartView::editorRect(const QModelIndex& index, const QRect& usual) const {
+    return isFrozen(index) ? frozen_->visualRect(index) : usual;
 }
 
 void ChartView::editorOpened(const QModelIndex& index) {

@@ -12,6 +12,7 @@
 namespace ranvik {
 
 class ChartModel;
+class FrozenColumnsView;
 
 class ChartView : public QTableView {
     Q_OBJECT
@@ -26,6 +27,7 @@ class ChartView : public QTableView {
     std::function<void()> clearSelectedCells;
 
     void setChartModel(ChartModel* model);
+    void setModel(QAbstractItemModel* model) override;
     ChartModel* chartModel() const { return chartModel_; }
 
     // Chart coordinates of the current cell (1, 1 when none).
@@ -46,10 +48,14 @@ class ChartView : public QTableView {
     // Widens the name column to the longest name shown (after a load).
     void fitNameColumn();
 
+    // Frozen cells scroll only up and down; a scrolled cell comes out beside them.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void updateGeometries() override;
 
   private:
     friend class ChartDelegate;
@@ -58,9 +64,17 @@ class ChartView : public QTableView {
     void finishEditing(QWidget* editor);
     void finishEditingAndMove(QWidget* editor, QKeyEvent* key);
     void moveDown();
+    // Whether the cell lies under the frozen columns' overlay (shown when there is room).
+    bool isFrozen(const QModelIndex& index) const;
+    // The editor of a frozen cell lives over the frozen columns, not under them.
+    QWidget* editorParent(const QModelIndex& index, QWidget* usual) const;
+    QRect editorRect(const QModelIndex& index, const QRect& usual) const;
+    void placeFrozenColumns();
 
     ChartModel* chartModel_ = nullptr;
     bool enterMovesDown_ = false;
+    FrozenColumnsView* frozen_ = nullptr;
+    QFrame* frozenEdge_ = nullptr;
 };
 
 } // namespace ranvik

@@ -74,7 +74,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     membersView_->setTabKeyNavigation(true);
     splitter_->addWidget(chartView_);
     splitter_->addWidget(membersView_);
-    splitter_->setSizes({495, 951 - 495 - 4});
     column->addWidget(splitter_, 1);
     setCentralWidget(central);
     // The layouts give the smallest size at which every control shows whole; the window
@@ -86,6 +85,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     document_->tournament().onShapeChanged = [this] { syncSettings(); };
     setUpRecovery();
     buildMembersPanel();
+    // The chart takes three fifths of the width, room for its frozen columns and several
+    // rounds beside them; the members list the rest.
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 2);
+    splitter_->setSizes({3 * width() / 5, 2 * width() / 5});
     syncSettings();
 }
 
