@@ -3,6 +3,8 @@
 #include "members/Settings.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace ranvik {
 
@@ -29,7 +31,12 @@ std::vector<std::string> LoadRecentCharts(const std::string& settingsPath) {
 
 std::vector<std::string> RememberRecentChart(const std::string& settingsPath,
                                              const std::string& path) {
-    std::vector<std::string> recent = WithRecentChart(LoadRecentCharts(settingsPath), path);
+    // A chart named relative to the folder the program started in is kept by its whole
+    // path: the list is read again from other folders.
+    std::error_code error;
+    const std::filesystem::path whole = std::filesystem::absolute(path, error);
+    const std::string kept = error ? path : whole.lexically_normal().string();
+    std::vector<std::string> recent = WithRecentChart(LoadRecentCharts(settingsPath), kept);
     SaveSettingList(settingsPath, kRecentChartsSection, recent);
     return recent;
 }

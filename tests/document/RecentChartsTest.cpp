@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace ranvik;
 
 namespace {
@@ -36,5 +38,9 @@ TEST(RecentCharts, KeptInTheirOwnSectionAndTidiedOnReading) {
     EXPECT_EQ(RememberRecentChart(ini, "/c.tms"), (List{"/c.tms", "/a.tms", "/b.tms"}));
     EXPECT_EQ(LoadRecentCharts(ini), (List{"/c.tms", "/a.tms", "/b.tms"}));
     EXPECT_EQ(LoadDatabaseSetting(ini, ""), "/db/QRBMembers.mde");
+    // A relative name is kept whole, so it is the same entry from any folder.
+    const std::string whole = (std::filesystem::current_path() / "d.tms").string();
+    EXPECT_EQ(RememberRecentChart(ini, "./d.tms").front(), whole);
+    EXPECT_EQ(RememberRecentChart(ini, whole).size(), 4U);
 }
 } // namespace
