@@ -105,7 +105,8 @@ void ScoresModel::reset() {
 }
 
 namespace {
-QTableView* ListView(const QString& name, QAbstractItemModel* model, QWidget* parent) {
+// A list showing at least `rows` entries.
+QTableView* ListView(const QString& name, QAbstractItemModel* model, int rows, QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(name);
     view->setModel(model);
@@ -114,8 +115,17 @@ QTableView* ListView(const QString& name, QAbstractItemModel* model, QWidget* pa
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setWordWrap(false);
     view->verticalHeader()->hide();
+    // One line of text a row, as in the chart, so the dock lists many entries.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().lineSpacing() +
+                                                  view->fontMetrics().height() / 2);
     view->horizontalHeader()->setStretchLastSection(true);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The dock's height is shared by the stretch factors alone, faults taking the most.
+    view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    view->setMinimumHeight(view->horizontalHeader()->sizeHint().height() +
+                           rows * view->verticalHeader()->defaultSectionSize() +
+                           2 * view->frameWidth());
     return view;
 }
 } // namespace
@@ -129,10 +139,10 @@ ProblemsPanel::ProblemsPanel(ChartProblems& problems, ChartModel& model, ChartVi
     auto* column = new QVBoxLayout(body);
     faults_ = new ProblemsListModel(this);
     warnings_ = new ProblemsListModel(this);
-    faultsView_ = ListView(QStringLiteral("problemsView"), faults_, body);
-    warningsView_ = ListView(QStringLiteral("warningsView"), warnings_, body);
+    faultsView_ = ListView(QStringLiteral("problemsView"), faults_, 4, body);
+    warningsView_ = ListView(QStringLiteral("warningsView"), warnings_, 2, body);
     column->addWidget(new QLabel(tr("Faults"), body));
-    column->addWidget(faultsView_, 2);
+    column->addWidget(faultsView_, 3);
     column->addWidget(new QLabel(tr("Warnings"), body));
     column->addWidget(warningsView_, 1);
     setWidget(body);
@@ -162,6 +172,15 @@ ProblemsPanel::ProblemsPanel(ChartProblems& problems, ChartModel& model, ChartVi
     scoresView_->setMaximumWidth(width);
     connect(view_.verticalScrollBar(), &QScrollBar::valueChanged, scoresView_->verticalScrollBar(),
             &QScrollBar::setValue);
+    connect(scoresView_->verticalScrollBar(), &QScrollBar::valueChanged, view_.verticalScrollBar(),
+            &QScrollBar::setValue); // the wheel over the points scrolls the chart too
+    // While the chart shows its sideways scroll bar, an idle one here keeps the bottom rows
+    // level with the chart's instead of showing a row the chart hides.
+    connect(view_.horizontalScrollBar(), &QScrollBar::rangeChanged, scoresView_,
+            [this](int min, int max) {
+                scoresView_->setHorizontalScrollBarPolicy(max > min ? Qt::ScrollBarAlwaysOn
+                                                                    : Qt::ScrollBarAlwaysOff);
+            });
     connect(&model_, &QAbstractItemModel::rowsInserted, scores_, &ScoresModel::reset);
     connect(&model_, &QAbstractItemModel::rowsRemoved, scores_, &ScoresModel::reset);
 

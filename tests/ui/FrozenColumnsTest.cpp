@@ -66,6 +66,12 @@ TEST_F(FrozenColumnsTest, TheNameColumnsStayOverTheScrolledResults) {
     const QRect name = frozen().visualRect(indexOf(ChartColumn::Name, 2));
     EXPECT_EQ(frozen().indexAt(name.center()), indexOf(ChartColumn::Name, 2));
     EXPECT_EQ(name.top(), view().visualRect(indexOf(kLastResult, 2)).top());
+    // The points beside the chart end where its cells end, above its scroll bar.
+    const auto* points = form().findChild<QTableView*>(QStringLiteral("scoresView"));
+    const auto bottom = [](const QWidget* cells) {
+        return cells->mapToGlobal(QPoint(0, cells->height())).y();
+    };
+    EXPECT_EQ(bottom(points->viewport()), bottom(view().viewport()));
 
     // Going back left, the first round comes out beside the frozen columns, not beneath.
     key(Qt::Key_Home);
