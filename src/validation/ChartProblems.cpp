@@ -23,6 +23,13 @@ std::string JoinLines(const std::set<int>& lines) {
 
 } // namespace
 
+unsigned char ChartProblems::RoundRobinEntry(std::string_view cell) {
+    if (cell.size() == 1 && cell[0] == 'X')
+        return kX;
+    const auto points = static_cast<unsigned char>(RoundRobinPoints(cell));
+    return cell.empty() ? points : static_cast<unsigned char>(points | kFilled);
+}
+
 ChartProblems::ChartProblems(Tournament& tournament) : tournament_(tournament) {
     tournament_.chart().addListener(this);
 }
@@ -77,11 +84,7 @@ int ChartProblems::resultIndex(int col, int row) const {
 }
 
 unsigned char ChartProblems::readRoundRobin(int col, int row) const {
-    const std::string_view cell = text(col, row);
-    if (cell == "X")
-        return kX;
-    const auto points = static_cast<unsigned char>(RoundRobinPoints(cell));
-    return cell.empty() ? points : static_cast<unsigned char>(points | kFilled);
+    return RoundRobinEntry(text(col, row));
 }
 
 void ChartProblems::markStale() {
@@ -108,81 +111,177 @@ void ChartProblems::recheckAll() {
     emptyLineResults_.clear();
     numberRows_.clear();
     badNumbers_.clear();
-    swiss_.clear();
-    rr_.clear();
-    filled_ = 0;
     const int rows = view_.rows;
-    const int resultCols = std::max(0, view_.cols - ChartColumn::FirstResult);
     points_.assign(static_cast<std::size_t>(rows) + 1, 0);
     numberOf_.assign(static_cast<std::size_t>(rows) + 1, {});
-    const bool swiss = view_.type == TournamentType::Swiss;
-    // Every result read once, row by row as the chart stores them; the checks then use
-    // the tables only.
-    if (swiss)
-        swiss_.resize(static_cast<std::size_t>(rows) * resultCols);
-    rr_.resize(static_cast<std::size_t>(rows) * resultCols);
-    for (int row = 1; row <= rows; ++row) {
-        int points = 0;
-        for (int col = ChartColumn::FirstResult; col < view_.cols; ++col) {
-            const auto at = static_cast<std::size_t>(resultIndex(col, row));
-            if (swiss) {
-                swiss_[at] = ParseResult(text(col, row));
-                rr_[at] = text(col, row).empty() ? 0 : kFilled;
-                points += swiss_[at].points;
-            } else {
-                rr_[at] = readRoundRobin(col, row);
-                points += rr_[at] & 3;
-            }
-            filled_ += (rr_[at] & kFilled) != 0 ? 1 : 0;
-        }
-        points_[row] = points;
+    readAllResults();
+    opponentOfCol_.assign(static_cast<std::size_t>(std::max(0, view_.cols)), 0);
+    if (view_.type != TournamentType::Swiss) {
+        for (int col = ChartColumn::FirstResult; col < view_.cols; ++col)
+            opponentOfCol_[col] = RoundRobinGameOf(view_.type, 1, col).opponent;
     }
+    const std::vector<char> unnamed = unnamedLines();
     ProblemsUpdate ignored;
     for (int row = 1; row <= rows; ++row) {
-        for (int col = 1; col < view_.cols; ++col) {
+        for (int col = 1; col < std::min(view_.cols, int{ChartColumn::FirstResult}); ++col) {
             const Finding finding = findingOf(col, row);
             if (finding.what.any())
                 setFinding(col, row, finding, ignored);
-            if (col >= ChartColumn::FirstResult)
-                checkEmptyLineWarning(col, row);
         }
+        if (view_.type == TournamentType::Swiss)
+            recheckSwissRow(row, unnamed);
+        else
+            recheckRoundRobinRow(row, unnamed);
         setMemberNumber(row);
     }
 }
 
-ChartProblems::Finding ChartProblems::findingOf(int col, int row) const {
+// Every result read once, row by row as the chart stores them; the checks then use the
+// tables only.
+void ChartProblems::readAllResults() {
+    const int rows = view_.rows;
+    const int resultCols = std::max(0, view_.cols - ChartColumn::FirstResult);
+    const bool swiss = view_.type == TournamentType::Swiss;
+    const Chart& chart = tournament_.chart();
+    swiss_.clear();
+    rr_.clear();
+    if (swiss)
+        swiss_.resize(static_cast<std::size_t>(rows) * resultCols);
+    rr_.resize(static_cast<std::size_t>(rows) * resultCols);
+    int filled = 0; // counted here, not in the member: every table write could alias it
+    for (int row = 1; row <= rows; ++row) {
+        int points = 0;
+        const auto first = static_cast<std::size_t>(resultIndex(ChartColumn::FirstResult, row));
+        unsigned char* entries = rr_.data() + first;
+        for (int col = ChartColumn::FirstResult; col < view_.cols; ++col) {
+            // Only a laid-out-again round robin reads differently from the chart.
+            const std::string_view cell = view_.relaid ? text(col, row) : chart.cell(col, row);
+            unsigned char entry = 0;
+            if (swiss) {
+                ParsedResult& result = swiss_[first + col - ChartColumn::FirstResult];
+                result = ParseResult(cell);
+                entry = cell.empty() ? 0 : kFilled;
+                points += result.points;
+            } else {
+                entry = RoundRobinEntry(cell);
+                points += entry & 3;
+            }
+            *entries++ = entry;
+            filled += (entry & kFilled) != 0 ? 1 : 0;
+        }
+        points_[row] = points;
+    }
+    filled_ = filled;
+}
+
+// unnamed[line] for the lines a result may point at, read once rather than per result.
+std::vector<char> ChartProblems::unnamedLines() const {
+    std::vector<char> unnamed(static_cast<std::size_t>(std::max(0, view_.visibleRows)) + 1, 0);
+    for (int line = 1; line <= view_.visibleRows; ++line)
+        unnamed[line] = tournament_.chart().cell(ChartColumn::Name, line).empty() ? 1 : 0;
+    return unnamed;
+}
+
+void ChartProblems::noteEmptyLineResult(int col, int row, int target,
+                                        const std::vector<char>& unnamed) {
+    if (target >= 1 && target <= view_.visibleRows && unnamed[target] != 0)
+        emptyLineResults_.insert(key(col, row));
+}
+
+void ChartProblems::recheckSwissRow(int row, const std::vector<char>& unnamed) {
+    ProblemsUpdate ignored;
+    for (int col = ChartColumn::FirstResult; col < view_.cols; ++col) {
+        const ParsedResult& mine = swiss_[static_cast<std::size_t>(resultIndex(col, row))];
+        const Finding finding = swissFinding(mine, col, row);
+        if (finding.what.any())
+            setFinding(col, row, finding, ignored);
+        noteEmptyLineResult(col, row, mine.opponent, unnamed);
+    }
+}
+
+// A round robin's games follow its layout: a column always meets the same opponent, and a
+// line's mirror cells lie in the columns of that line (one per game against each opponent),
+// so the games are worked out once per column and once per line rather than per cell. Both
+// cells of a game inside the chart are checked together, from the upper line: neither can
+// be an own cell or point beyond the chart, so only their points matter, and the chart is
+// walked across its columns half as often.
+void ChartProblems::recheckRoundRobinRow(int row, const std::vector<char>& unnamed) {
+    const int perOpponent = view_.type == TournamentType::DoubleRoundRobin ? 2 : 1;
+    int mirrorCols[2] = {};
+    for (int game = 0; game < perOpponent; ++game)
+        mirrorCols[game] =
+            RoundRobinGameOf(view_.type, row, ChartColumn::FirstResult + game).mirrorCol;
+    ProblemsUpdate ignored;
+    for (int col = ChartColumn::FirstResult; col < view_.cols; ++col) {
+        const int gameOfPair = perOpponent == 2 ? (col - ChartColumn::FirstResult) & 1 : 0;
+        const RoundRobinGame game{opponentOfCol_[col], mirrorCols[gameOfPair]};
+        const unsigned char mine = rr_[static_cast<std::size_t>(resultIndex(col, row))];
+        const bool mirrorInView = game.mirrorCol < view_.cols;
+        if (mirrorInView && game.opponent > row && game.opponent <= view_.rows) {
+            const unsigned char theirs =
+                rr_[static_cast<std::size_t>(resultIndex(game.mirrorCol, game.opponent))];
+            if (RoundRobinResultsDisagree((mine & kX) != 0, mine & 3, theirs & 3))
+                setDisagreement({col, row}, {game.mirrorCol, game.opponent});
+            if (RoundRobinResultsDisagree((theirs & kX) != 0, theirs & 3, mine & 3))
+                setDisagreement({game.mirrorCol, game.opponent}, {col, row});
+        } else if (!mirrorInView || game.opponent >= row) {
+            const Finding finding = roundRobinFinding(col, row, game);
+            if (finding.what.any())
+                setFinding(col, row, finding, ignored);
+        }
+        if ((mine & kFilled) != 0)
+            noteEmptyLineResult(col, row, game.opponent, unnamed);
+    }
+}
+
+void ChartProblems::setDisagreement(const ChartCell& cell, const ChartCell& partner) {
     Finding finding;
+    finding.what.resultsDisagree = true;
+    finding.partner = partner;
+    ProblemsUpdate ignored;
+    setFinding(cell.col, cell.row, finding, ignored);
+}
+
+ChartProblems::Finding ChartProblems::findingOf(int col, int row) const {
     if (col < ChartColumn::FirstResult) {
+        Finding finding;
         finding.what.fault = NameOrRatingFault(text(col, row), col);
         return finding;
     }
-    const auto at = static_cast<std::size_t>(resultIndex(col, row));
-    if (view_.type == TournamentType::Swiss) {
-        const ParsedResult& mine = swiss_[at];
-        finding.what.fault = SwissResultFault(mine, row, view_.rows);
-        if (finding.what.fault == ValidationFault::None && mine.opponent > 0) {
-            const ParsedResult& theirs =
-                swiss_[static_cast<std::size_t>(resultIndex(col, mine.opponent))];
-            finding.what = SwissDisagreement(mine, theirs, row);
+    if (view_.type == TournamentType::Swiss)
+        return swissFinding(swiss_[static_cast<std::size_t>(resultIndex(col, row))], col, row);
+    return roundRobinFinding(col, row, RoundRobinGameOf(view_.type, row, col));
+}
+
+ChartProblems::Finding ChartProblems::swissFinding(const ParsedResult& mine, int col,
+                                                   int row) const {
+    Finding finding;
+    finding.what.fault = SwissResultFault(mine, row, view_.rows);
+    if (finding.what.fault == ValidationFault::None && mine.opponent > 0) {
+        const ParsedResult& theirs =
+            swiss_[static_cast<std::size_t>(resultIndex(col, mine.opponent))];
+        finding.what = SwissDisagreement(mine, theirs, row);
+        if (finding.what.opponentsDisagree || finding.what.resultsDisagree)
             finding.partner = {col, mine.opponent};
-        }
-    } else {
-        const unsigned char mine = rr_[at];
-        const bool isX = (mine & kX) != 0;
-        const RoundRobinGame game = RoundRobinGameOf(view_.type, row, col);
-        finding.what.fault = RoundRobinCellFault(game, isX, row, view_.rows);
-        if (finding.what.fault == ValidationFault::None) {
-            const int mirror =
-                game.mirrorCol < view_.cols
-                    ? rr_[static_cast<std::size_t>(resultIndex(game.mirrorCol, game.opponent))] & 3
-                    : RoundRobinPoints(text(game.mirrorCol, game.opponent));
-            finding.what.resultsDisagree = RoundRobinResultsDisagree(isX, mine & 3, mirror);
-            if (finding.what.resultsDisagree)
-                finding.partner = {game.mirrorCol, game.opponent};
-        }
     }
-    if (!finding.what.opponentsDisagree && !finding.what.resultsDisagree)
-        finding.partner = {};
+    return finding;
+}
+
+ChartProblems::Finding ChartProblems::roundRobinFinding(int col, int row,
+                                                        const RoundRobinGame& game) const {
+    Finding finding;
+    const unsigned char mine = rr_[static_cast<std::size_t>(resultIndex(col, row))];
+    const bool isX = (mine & kX) != 0;
+    finding.what.fault = RoundRobinCellFault(game, isX, row, view_.rows);
+    if (finding.what.fault == ValidationFault::None) {
+        const int mirror =
+            game.mirrorCol < view_.cols
+                ? rr_[static_cast<std::size_t>(resultIndex(game.mirrorCol, game.opponent))] & 3
+                : RoundRobinPoints(text(game.mirrorCol, game.opponent));
+        finding.what.resultsDisagree = RoundRobinResultsDisagree(isX, mine & 3, mirror);
+        if (finding.what.resultsDisagree)
+            finding.partner = {game.mirrorCol, game.opponent};
+    }
     return finding;
 }
 

@@ -119,17 +119,26 @@ class ChartProblems : private ChartListener {
     void sizeChanged() override;
     void markStale();
     void recheckAll();
+    void readAllResults();
+    std::vector<char> unnamedLines() const;
+    void recheckSwissRow(int row, const std::vector<char>& unnamed);
+    void recheckRoundRobinRow(int row, const std::vector<char>& unnamed);
+    void setDisagreement(const ChartCell& cell, const ChartCell& partner);
+    void noteEmptyLineResult(int col, int row, int target, const std::vector<char>& unnamed);
 
     View viewFor(int lastNamed) const;
     int lastNamedRow() const;
     std::string_view text(int col, int row) const;
     int resultIndex(int col, int row) const;
+    static unsigned char RoundRobinEntry(std::string_view cell);
     unsigned char readRoundRobin(int col, int row) const;
 
     void changeCell(int col, int row, ProblemsUpdate& update);
     void changeResult(int col, int row, ProblemsUpdate& update);
     void checkCell(int col, int row, ProblemsUpdate& update);
     Finding findingOf(int col, int row) const;
+    Finding swissFinding(const ParsedResult& mine, int col, int row) const;
+    Finding roundRobinFinding(int col, int row, const RoundRobinGame& game) const;
     void setFinding(int col, int row, const Finding& finding, ProblemsUpdate& update);
     void mark(const ChartCell& cell, int delta);
     void checkReferrers(int row);
@@ -144,6 +153,7 @@ class ChartProblems : private ChartListener {
     std::vector<ParsedResult> swiss_; // Swiss: rows x result columns, as last read
     std::vector<unsigned char> rr_;   // points | kX | kFilled (Swiss: kFilled only)
     std::vector<int> points_;         // points_[row], half points
+    std::vector<int> opponentOfCol_;  // round robin: the line each result column meets
     int filled_ = 0;                  // result cells holding a result (own cells not counted)
     std::map<Key, Finding> findings_;
     std::map<Key, int> marks_;       // how many findings a cell takes part in

@@ -1,0 +1,256 @@
+// Each fault validation knows and each warning, as the live check lists and marks them.
+
+#include "ChartProblemsTestSupport.h"
+#include "report/RatingReport.h"
+
+#include <gtest/gtest.h>
+
+using namespace ranvik;
+using ranvik::test::At;
+using ranvik::test::PlayedChart;
+
+namespace {
+
+struct Write {
+    int col;
+    int row;
+    const char* text;
+};
+
+void Apply(Tournament& t, const std::vector<Write>& writes) {
+    for (const Write& w : writes)
+        t.chart().setCell(w.col, w.row, w.text);
+}
+
+constexpr int kR = ChartColumn::FirstResult;
+
+// Four players, one round (Swiss: "D2" "D1" "W4" "L3"); the writes leave one problem.
+struct FaultCase {
+    const char* name;
+    TournamentType type;
+    std::vector<Write> writes;
+    ValidationFault fault;
+    ChartCell cell;
+    ChartCell other; // the second cell of an inconsistent pair
+};
+
+const FaultCase kFaultCases[] = {
+    {"SwissUnknownLetter",
+     TournamentType::Swiss,
+     {{kR, 1, "Q2"}, {kR, 2, ""}},
+     ValidationFault::InvalidResult,
+     {kR, 1},
+     {}},
+    {"SwissMissingName",
+     TournamentType::Swiss,
+     {{1, 2, ""}},
+     ValidationFault::MissingName,
+     {1, 2},
+     {}},
+    {"SwissInvalidRating",
+     TournamentType::Swiss,
+     {{3, 2, "abc"}},
+     ValidationFault::InvalidRating,
+     {3, 2},
+     {}},
+    {"SwissPairedAgainstSelf",
+     TournamentType::Swiss,
+     {{kR, 3, "D3"}, {kR, 4, ""}},
+     ValidationFault::PairedAgainstSelf,
+     {kR, 3},
+     {}},
+    {"SwissInconsistentOpponents",
+     TournamentType::Swiss,
+     {{kR, 1, "W2"}, {kR, 2, "L3"}, {kR, 3, "W2"}, {kR, 4, ""}},
+     ValidationFault::InconsistentOpponents,
+     {kR, 1},
+     {kR, 2}},
+    // Both cells disagree: still one entry.
+    {"SwissInconsistentResults",
+     TournamentType::Swiss,
+     {{kR, 2, "W1"}},
+     ValidationFault::InconsistentResults,
+     {kR, 1},
+     {kR, 2}},
+    {"RoundRobinOwnCellNotX",
+     TournamentType::RoundRobin,
+     {{kR + 1, 2, "="}},
+     ValidationFault::OwnCellNotX,
+     {kR + 1, 2},
+     {}},
+    {"RoundRobinInconsistentResults",
+     TournamentType::RoundRobin,
+     {{kR + 1, 1, "1"}, {kR, 2, "="}},
+     ValidationFault::InconsistentResults,
+     {kR + 1, 1},
+     {kR, 2}},
+    {"RoundRobinMissingName",
+     TournamentType::RoundRobin,
+     {{1, 3, ""}},
+     ValidationFault::MissingName,
+     {1, 3},
+     {}},
+    {"RoundRobinInvalidRating",
+     TournamentType::RoundRobin,
+     {{3, 1, "x"}},
+     ValidationFault::InvalidRating,
+     {3, 1},
+     {}},
+    {"DoubleOwnCellNotX",
+     TournamentType::DoubleRoundRobin,
+     {{kR + 3, 2, "0"}},
+     ValidationFault::OwnCellNotX,
+     {kR + 3, 2},
+     {}},
+    {"DoubleInconsistentResults",
+     TournamentType::DoubleRoundRobin,
+     {{kR + 2, 1, "1"}, {kR, 2, "1"}},
+     ValidationFault::InconsistentResults,
+     {kR + 2, 1},
+     {kR, 2}},
+};
+
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// What Validate itself shows first on a copy: a cell fault's text or the first question.
+std::string ValidationShows(const Tournament& t, ValidationResult& first) {
+    Tournament copy = t;
+    ranvik::test::ScriptedPrompt stop;
+    stop.answer = InconsistencyAnswer::Cancel;
+    first = Validate(copy, stop.prompt());
+    return stop.shown.empty() ? FaultText(first) : stop.shown.front();
+}
+
+} // namespace
+
+class FaultListed : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(FaultListed, OnceWithValidationsTextAndItsCellsMarked) {
+    const FaultCase& c = GetParam();
+    Tournament t = PlayedChart(c.type, 4);
+    ChartProblems live(t);
+    ASSERT_TRUE(live.problems().empty()) << "the starting chart is clean";
+    Apply(t, c.writes);
+
+    const std::vector<ChartProblem> problems = live.problems();
+    ASSERT_EQ(problems.size(), 1U);
+    const ChartProblem& p = problems.front();
+    EXPECT_EQ(p.fault, c.fault);
+    EXPECT_EQ(At(p.cell), At(c.cell));
+    EXPECT_EQ(At(p.other), At(c.other));
+    ValidationResult first;
+    EXPECT_EQ(p.text, ValidationShows(t, first));
+    EXPECT_EQ(first.fault, c.fault);
+    EXPECT_EQ(At({first.col, first.row}), At(c.cell));
+
+    ChartProblems fresh(t); // the whole-chart check finds the same
+    EXPECT_EQ(ranvik::test::Describe(t, fresh), ranvik::test::Describe(t, live));
+    for (int row = 1; row <= t.playerRows(); ++row) {
+        for (int col = 1; col < t.chart().colCount(); ++col) {
+            const bool part = ChartCell{col, row} == c.cell || ChartCell{col, row} == c.other;
+            EXPECT_EQ(live.isMarked(col, row), part) << At({col, row});
+            EXPECT_EQ(live.cellMessage(col, row), part ? p.text : "") << At({col, row});
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, FaultListed, ::testing::ValuesIn(kFaultCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+struct ExpectedWarning {
+    ChartWarningKind kind;
+    ChartCell cell;
+    const char* text;
+};
+
+struct WarningCase {
+    const char* name;
+    TournamentType type;
+    std::vector<Write> writes;
+    std::vector<ExpectedWarning> expected; // by line
+    std::vector<Write> fix;
+};
+
+void PrintTo(const WarningCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const WarningCase kWarningCases[] = {
+    {"DuplicateNumberOnThreeLines",
+     TournamentType::Swiss,
+     {{2, 3, "100001"}, {2, 4, "100001"}},
+     {{ChartWarningKind::DuplicateMemberNumber,
+       {2, 1},
+       "Membership number 100001 on lines 1, 3 and 4."}},
+     {{2, 3, "100003"}, {2, 4, "100004"}}},
+    {"NumberOfFiveDigits",
+     TournamentType::RoundRobin,
+     {{2, 2, "12345"}},
+     {{ChartWarningKind::MemberNumberNotSixDigits,
+       {2, 2},
+       "Membership number not six digits: P2, 12345"}},
+     {{2, 2, "123450"}}},
+    {"NumberMissing",
+     TournamentType::Swiss,
+     {{2, 4, ""}},
+     {{ChartWarningKind::MemberNumberNotSixDigits,
+       {2, 4},
+       "Membership number not six digits: P4, "}},
+     {{2, 4, "100004"}}},
+    {"SwissResultAgainstUnnamedLine",
+     TournamentType::Swiss,
+     {{1, 2, ""}},
+     {{ChartWarningKind::ResultToEmptyLine, {kR, 1}, "Result against line 2, which has no name."}},
+     {{1, 2, "Back"}}},
+    {"RoundRobinResultsAgainstUnnamedLine",
+     TournamentType::RoundRobin,
+     {{1, 2, ""}},
+     {{ChartWarningKind::ResultToEmptyLine,
+       {kR + 1, 1},
+       "Result against line 2, which has no name."},
+      {ChartWarningKind::ResultToEmptyLine,
+       {kR + 1, 3},
+       "Result against line 2, which has no name."},
+      {ChartWarningKind::ResultToEmptyLine,
+       {kR + 1, 4},
+       "Result against line 2, which has no name."}},
+     {{1, 2, "Back"}}},
+};
+
+} // namespace
+
+class WarningListed : public ::testing::TestWithParam<WarningCase> {};
+
+TEST_P(WarningListed, UntilTheChartIsMended) {
+    const WarningCase& c = GetParam();
+    Tournament t = PlayedChart(c.type, 4);
+    ChartProblems live(t);
+    ASSERT_TRUE(live.warnings().empty()) << "the starting chart is clean";
+    Apply(t, c.writes);
+
+    const std::vector<ChartWarning> warnings = live.warnings();
+    ASSERT_EQ(warnings.size(), c.expected.size());
+    std::vector<std::string> flagged;
+    for (std::size_t k = 0; k < warnings.size(); ++k) {
+        EXPECT_EQ(warnings[k].kind, c.expected[k].kind) << k;
+        EXPECT_EQ(At(warnings[k].cell), At(c.expected[k].cell)) << k;
+        EXPECT_EQ(warnings[k].text, c.expected[k].text) << k;
+        if (warnings[k].kind == ChartWarningKind::MemberNumberNotSixDigits)
+            flagged.push_back(warnings[k].text);
+    }
+    // Worded as the report's membership-number check lists the same lines.
+    std::vector<std::string> report = FlaggedMemberLines(t.chart(), t.playerRows());
+    for (std::string& line : report)
+        line.insert(0, "Membership number not six digits: ");
+    EXPECT_EQ(flagged, report);
+
+    Apply(t, c.fix);
+    EXPECT_TRUE(live.warnings().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, WarningListed, ::testing::ValuesIn(kWarningCases),
+                         [](const auto& info) { return std::string(info.param.name); });
