@@ -124,6 +124,21 @@ TEST_F(FrozenColumnsTest, ResizingTheNameHeadingResizesBothViews) {
     EXPECT_EQ(frozen().width(), frozen().frozenWidth());
 }
 
+TEST_F(FrozenColumnsTest, EveryLayoutKeepsExactlyTheThreeColumnsFrozen) {
+    const auto frozenShown = [this] {
+        int shown = 0;
+        for (int column = 0; column < frozen().model()->columnCount(); ++column)
+            shown += frozen().isColumnHidden(column) ? 0 : 1;
+        return shown;
+    };
+    for (const int type : {1, 2, 0}) { // round robin, double, back to Swiss
+        ui().typeButtons->button(type)->click();
+        settle();
+        EXPECT_EQ(frozenShown(), 3) << "type " << type;
+        EXPECT_EQ(frozen().width(), frozen().frozenWidth()) << "type " << type;
+    }
+}
+
 TEST_F(FrozenColumnsTest, AChartTooNarrowForThemScrollsThemWithTheRest) {
     showMembers(true);
     ui().splitter->setSizes({frozen().frozenWidth(), 2000});
