@@ -10,12 +10,30 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// Each test starts with no scripted answers left over from another.
-class QueueReset : public testing::EmptyTestEventListener {
-    void OnTestStart(const testing::TestInfo&) override { ranvik::prompts::clearQueues(); }
+// Each test starts with no scripted answers, settings, recovery copies or locks left over
+// from another, as it does when CTest runs it in a process of its own.
+class FreshStart : public testing::EmptyTestEventListener {
+  public:
+    explicit FreshStart(std::vector<std::filesystem::path> folders)
+        : folders_(std::move(folders)) {}
+
+  private:
+    void OnTestStart(const testing::TestInfo&) override {
+        ranvik::prompts::clearQueues();
+        for (const std::filesystem::path& folder : folders_) {
+            std::error_code ignored;
+            for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
+                std::filesystem::remove_all(entry.path(), ignored);
+        }
+    }
+    std::vector<std::filesystem::path> folders_;
 };
 
 } // namespace
@@ -34,6 +52,7 @@ int main(int argc, char** argv) {
     ranvik::Application app(argc, argv);
     ranvik::prompts::setStrict(true);
     testing::InitGoogleTest(&argc, argv);
-    testing::UnitTest::GetInstance()->listeners().Append(new QueueReset);
+    testing::UnitTest::GetInstance()->listeners().Append(
+        new FreshStart({configHome.path(), stateHome.path()}));
     return RUN_ALL_TESTS();
 }
