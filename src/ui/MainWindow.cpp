@@ -10,6 +10,7 @@
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/RecoveryScheduler.h"
+#include "ui/SettingsStrip.h"
 #include "ui/WindowPlacement.h"
 #include "ui/WindowPrompts.h"
 #include "validation/ChartProblems.h"
@@ -109,11 +110,7 @@ void MainWindow::setDialogs(const AppDialogs& dialogs) {
 }
 
 void MainWindow::buildSettingsStrip() {
-    settingsStrip_ = new QFrame(this);
-    settingsStrip_->setObjectName(QStringLiteral("settingsStrip"));
-    settingsStrip_->setFrameShape(QFrame::Panel);
-    settingsStrip_->setFrameShadow(QFrame::Sunken);
-    settingsStrip_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    settingsStrip_ = new SettingsStrip(this);
 
     // Counts and type on the left, the report button beside them, the database's controls
     // on the right; every size comes from the font.
@@ -214,11 +211,7 @@ void MainWindow::buildSettingsStrip() {
     database->addWidget(memberNumberSearch_, 1, 2);
     database->setRowStretch(3, 1);
 
-    auto* strip = new QHBoxLayout(settingsStrip_);
-    strip->setContentsMargins(6, 4, 6, 4);
-    strip->addLayout(left);
-    strip->addSpacing(fontMetrics().averageCharWidth() * 2);
-    strip->addLayout(database, 1);
+    settingsStrip_->setBlocks(left, database);
 
     connect(playersBox_, &QSpinBox::valueChanged, this, &MainWindow::playersCountChanged);
     connect(roundsBox_, &QSpinBox::valueChanged, this, &MainWindow::roundsCountChanged);

@@ -33,6 +33,7 @@ class ChartView;
 class FileDialog;
 class RecoveryScheduler;
 class ProblemsPanel;
+class SettingsStrip;
 class WindowPrompts;
 struct AppDialogs;
 struct MembersPanel; // the membership database's models and state (MainWindowDatabase.cpp)
@@ -123,7 +124,7 @@ class MainWindow : public QMainWindow {
     QString membersTable_;
     QString programFolder_;
 
-    QFrame* settingsStrip_ = nullptr;
+    SettingsStrip* settingsStrip_ = nullptr;
     QSpinBox* playersBox_ = nullptr;
     QSpinBox* roundsBox_ = nullptr;
     QLabel* roundsLabel_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
+#include "ui/SettingsStrip.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
@@ -185,3 +186,29 @@ TEST_P(TextFitsTest, HeadingsAndStripCaptionsFitTheirWidgets) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, TextFitsTest, ::testing::Values(0, 14));
+
+// Half a 1366-pixel laptop screen holds the window: the database's controls go under the
+// chart's settings, whole, and come back beside them when the window widens.
+TEST_F(MainWindowTest, ANarrowWindowStacksTheStripAndShowsEveryControl) {
+    auto* strip = qobject_cast<SettingsStrip*>(ui().settingsStrip);
+    ASSERT_NE(strip, nullptr);
+    const auto top = [strip](const QWidget* widget) { return widget->mapTo(strip, QPoint()).y(); };
+    const auto bottom = [&top](const QWidget* widget) { return top(widget) + widget->height(); };
+    EXPECT_LE(form().minimumSizeHint().width(), 683);
+    for (const int width : {683, 1200}) {
+        form().resize(width, 700);
+        QCoreApplication::processEvents();
+        const bool stacked = width < 1000;
+        EXPECT_EQ(strip->isStacked(), stacked) << width;
+        if (stacked)
+            EXPECT_GE(top(ui().showMembersBox), bottom(ui().typeGroup)) << width;
+        else
+            EXPECT_LT(top(ui().memberNameSearch), bottom(ui().playersBox)) << width;
+        for (QWidget* control : strip->findChildren<QWidget*>()) {
+            if (!control->isVisible())
+                continue;
+            EXPECT_LE(control->mapTo(strip, QPoint(control->width(), 0)).x(), strip->width())
+                << control->objectName().toStdString() << " cut off at " << width;
+        }
+    }
+}
