@@ -51,6 +51,15 @@ std::string DefaultSettingsPath() {
     return kSettingsFileName;
 }
 
+std::string DefaultWindowStatePath() {
+    namespace fs = std::filesystem;
+    if (const char* state = std::getenv("XDG_STATE_HOME"); IsAbsoluteDir(state))
+        return (fs::path(state) / "ranvik" / "window.ini").string();
+    if (const char* home = std::getenv("HOME"); IsAbsoluteDir(home))
+        return (fs::path(home) / ".local" / "state" / "ranvik" / "window.ini").string();
+    return {};
+}
+
 namespace {
 
 // The settings file as it stands, or nothing when it cannot be read.

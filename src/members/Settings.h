@@ -13,6 +13,10 @@ inline constexpr const char* kDefaultDatabaseName = "QRBMembers.mde";
 
 // "Ranvik.ini" in $XDG_CONFIG_HOME, or in ~/.config when that is unset or not absolute.
 std::string DefaultSettingsPath();
+// Where the window keeps its state (size, place, docks): $XDG_STATE_HOME/ranvik/window.ini,
+// else ~/.local/state/ranvik/window.ini; empty when neither is known. State, not settings:
+// the settings file keeps only what the director chose.
+std::string DefaultWindowStatePath();
 
 // The remembered database path, or `current` when the file, section or key is missing or the
 // value is empty. Values longer than 2047 characters are cut there. Never throws.

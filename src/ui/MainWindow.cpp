@@ -91,6 +91,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 2);
     splitter_->setSizes({3 * width() / 5, 2 * width() / 5});
+    restoreWindowLayout();
     syncSettings();
 }
 

@@ -112,6 +112,9 @@ class MainWindow : public QMainWindow {
     void showCurrentMember();
     void findMember(const QString& text);
     void saveSettings();
+    // Size, place, docks and splitter, as the director left them (MainWindowLayoutMemory.cpp).
+    void restoreWindowLayout();
+    void saveWindowLayout();
 
     std::unique_ptr<WindowPrompts> prompts_;
     std::unique_ptr<ChartDocument> document_;

@@ -167,6 +167,7 @@ void MainWindow::saveSettings() {
         return;
     SaveDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString());
     prompts_->saveFolders();
+    saveWindowLayout();
 }
 
 bool MainWindow::readDatabase(const QString& path, bool tellFailure) {

@@ -187,6 +187,20 @@ TEST_P(TextFitsTest, HeadingsAndStripCaptionsFitTheirWidgets) {
 
 INSTANTIATE_TEST_SUITE_P(Fonts, TextFitsTest, ::testing::Values(0, 14));
 
+// A new start shows the window at the size and split the director left it with.
+TEST_F(MainWindowTest, TheWindowComesBackAsItWasLeft) {
+    form().resize(760, 560);
+    ui().splitter->setSizes({500, 250});
+    QCoreApplication::processEvents();
+    const QSize size = form().size();
+    const QList<int> split = ui().splitter->sizes();
+    TearDown(); // the window closes, writing its settings
+    SetUp();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form().size(), size);
+    EXPECT_EQ(ui().splitter->sizes(), split);
+}
+
 // Half a 1366-pixel laptop screen holds the window: the database's controls go under the
 // chart's settings, whole, and come back beside them when the window widens.
 TEST_F(MainWindowTest, ANarrowWindowStacksTheStripAndShowsEveryControl) {
