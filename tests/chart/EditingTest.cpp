@@ -1,3 +1,4 @@
+#include "Charts.h"
 #include "chart/Tournament.h"
 
 #include <gtest/gtest.h>
@@ -7,13 +8,7 @@ using namespace ranvik;
 namespace {
 
 Tournament Make(TournamentType type, int players, int rounds = 3) {
-    Tournament t;
-    t.layOutStartChart();
-    t.setNumRounds(rounds);
-    t.setType(type);
-    t.setNumPlayers(players);
-    t.setModified(false);
-    return t;
+    return test::UnmodifiedChart(type, players, rounds);
 }
 
 // Moves to (col, row) and types the keys as the grid would deliver them: each key goes

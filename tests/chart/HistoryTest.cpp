@@ -1,6 +1,7 @@
 // Undo and redo of every kind of change, the modified state following the history, and a
 // random walk of edits undone to the start and redone to the end.
 
+#include "Charts.h"
 #include "chart/Tournament.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,8 @@ using namespace ranvik;
 namespace {
 
 Tournament Make(TournamentType type, int players, int rounds = 3) {
-    Tournament t;
-    t.layOutStartChart();
-    t.setNumRounds(rounds);
-    t.setType(type);
-    t.setNumPlayers(players);
+    Tournament t = test::UnmodifiedChart(type, players, rounds);
     t.forgetHistory();
-    t.setModified(false);
     return t;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Charts.h"
 #include "report/RatingReport.h"
 
 #include <string>
@@ -15,15 +16,6 @@ inline TournamentInfo SpringOpen() {
     info.tdNumber = "100200";
     info.organiserNumber = "";
     return info;
-}
-
-inline Tournament StartedChart(TournamentType type, int players, int rounds = 1) {
-    Tournament t;
-    t.layOutStartChart();
-    t.setType(type);
-    t.setNumPlayers(players);
-    t.setNumRounds(rounds);
-    return t;
 }
 
 } // namespace ranvik::test

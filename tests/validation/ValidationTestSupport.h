@@ -1,6 +1,7 @@
 #pragma once
 // Charts and scripted inconsistency answers for the validation tests.
 
+#include "Charts.h"
 #include "validation/Validation.h"
 
 #include <string>
@@ -10,11 +11,7 @@ namespace ranvik::test {
 
 // A started chart of the given type and counts with every player named "P<row>".
 inline Tournament NamedChart(TournamentType type, int players, int rounds = 1) {
-    Tournament t;
-    t.layOutStartChart();
-    t.setType(type);
-    t.setNumPlayers(players);
-    t.setNumRounds(rounds);
+    Tournament t = StartedChart(type, players, rounds);
     for (int r = 1; r <= players; ++r)
         t.chart().setCell(1, r, "P" + std::to_string(r));
     return t;
