@@ -9,6 +9,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <memory>
+#include <utility>
 
 namespace ranvik {
 
@@ -102,40 +105,84 @@ template <class Change> bool EditSettings(const std::string& settingsPath, Chang
 
 } // namespace
 
+namespace {
+// The settings file parsed, or nothing when it cannot be read or parsed.
+std::unique_ptr<CSimpleIniA> ParsedSettings(const std::string& settingsPath) {
+    const std::optional<std::string> bytes = ReadSettings(settingsPath);
+    if (!bytes)
+        return nullptr;
+    auto ini = std::make_unique<CSimpleIniA>();
+    ini->SetUnicode(true);
+    if (ini->LoadData(*bytes) < 0)
+        return nullptr;
+    return ini;
+}
+
+std::string StoredValue(const char* value) {
+    return WithoutQuotes(CutAt(value, kMaxValueLength));
+}
+} // namespace
+
 std::optional<std::string> LoadSetting(const std::string& settingsPath, const std::string& section,
                                        const std::string& key) {
     try {
-        const std::optional<std::string> bytes = ReadSettings(settingsPath);
-        if (!bytes)
+        const std::unique_ptr<CSimpleIniA> ini = ParsedSettings(settingsPath);
+        if (!ini)
             return std::nullopt;
-        CSimpleIniA ini;
-        ini.SetUnicode(true);
-        if (ini.LoadData(*bytes) < 0)
-            return std::nullopt;
-        const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
+        const char* value = ini->GetValue(section.c_str(), key.c_str(), nullptr);
         if (!value)
             return std::nullopt;
-        return WithoutQuotes(CutAt(value, kMaxValueLength));
+        return StoredValue(value);
     } catch (...) {
         return std::nullopt;
     }
 }
 
+std::map<std::string, std::string> LoadSettingSection(const std::string& settingsPath,
+                                                      const std::string& section) {
+    std::map<std::string, std::string> values;
+    try {
+        const std::unique_ptr<CSimpleIniA> ini = ParsedSettings(settingsPath);
+        if (!ini)
+            return values;
+        CSimpleIniA::TNamesDepend keys;
+        ini->GetAllKeys(section.c_str(), keys);
+        for (const CSimpleIniA::Entry& key : keys) {
+            if (const char* value = ini->GetValue(section.c_str(), key.pItem, nullptr))
+                values[key.pItem] = StoredValue(value);
+        }
+    } catch (...) {
+        values.clear();
+    }
+    return values;
+}
+
 bool SaveSetting(const std::string& settingsPath, const std::string& section,
                  const std::string& key, const std::string& value) {
+    return SaveSettings(settingsPath, section, {{key, value}});
+}
+
+bool SaveSettings(const std::string& settingsPath, const std::string& section,
+                  const std::vector<std::pair<std::string, std::string>>& values) {
     return EditSettings(settingsPath, [&](CSimpleIniA& ini) {
-        return ini.SetValue(section.c_str(), key.c_str(), value.c_str()) >= 0;
+        for (const auto& [key, value] : values) {
+            if (ini.SetValue(section.c_str(), key.c_str(), value.c_str()) < 0)
+                return false;
+        }
+        return true;
     });
 }
 
 std::vector<std::string> LoadSettingList(const std::string& settingsPath,
                                          const std::string& section) {
+    // One reading of the file for the whole list.
+    const std::map<std::string, std::string> keys = LoadSettingSection(settingsPath, section);
     std::vector<std::string> values;
     for (int n = 1;; ++n) {
-        std::optional<std::string> value = LoadSetting(settingsPath, section, std::to_string(n));
-        if (!value || value->empty())
+        const auto found = keys.find(std::to_string(n));
+        if (found == keys.end() || found->second.empty())
             return values;
-        values.push_back(std::move(*value));
+        values.push_back(found->second);
     }
 }
 

@@ -2,8 +2,10 @@
 // The one settings file, "Ranvik.ini": it remembers which membership database was used.
 // Profile (INI) format, section "Database", key "Database name", the path written verbatim.
 
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ranvik {
@@ -34,6 +36,13 @@ std::optional<std::string> LoadSetting(const std::string& settingsPath, const st
                                        const std::string& key);
 bool SaveSetting(const std::string& settingsPath, const std::string& section,
                  const std::string& key, const std::string& value);
+// Every key of a section with its value, from one reading of the file; empty when the file
+// or section is missing.
+std::map<std::string, std::string> LoadSettingSection(const std::string& settingsPath,
+                                                      const std::string& section);
+// Several keys of one section set in one safe write.
+bool SaveSettings(const std::string& settingsPath, const std::string& section,
+                  const std::vector<std::pair<std::string, std::string>>& values);
 // A list kept as keys "1", "2"... of one section, in order; saving replaces the section.
 std::vector<std::string> LoadSettingList(const std::string& settingsPath,
                                          const std::string& section);

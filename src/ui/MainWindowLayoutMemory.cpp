@@ -8,10 +8,8 @@
 #include <QByteArray>
 #include <QSplitter>
 
-#include <filesystem>
-#include <optional>
+#include <map>
 #include <string>
-#include <system_error>
 
 namespace ranvik {
 namespace {
@@ -21,41 +19,37 @@ constexpr const char* kDocksKey = "Docks";
 constexpr const char* kSplitterKey = "Splitter";
 
 // Qt's own state blobs, kept as Base64 text in the window's state file.
-std::optional<QByteArray> LoadBlob(const char* key) {
-    const std::string path = DefaultWindowStatePath();
-    if (path.empty())
-        return std::nullopt;
-    const std::optional<std::string> text = LoadSetting(path, kSection, key);
-    if (!text || text->empty())
-        return std::nullopt;
-    return QByteArray::fromBase64(QByteArray::fromStdString(*text));
+QByteArray Blob(const std::map<std::string, std::string>& stored, const char* key) {
+    const auto found = stored.find(key);
+    return found == stored.end() ? QByteArray()
+                                 : QByteArray::fromBase64(QByteArray::fromStdString(found->second));
 }
 
-void SaveBlob(const char* key, const QByteArray& blob) {
-    const std::string path = DefaultWindowStatePath();
-    if (path.empty())
-        return;
-    std::error_code ignored; // a folder that cannot be made: the layout is not kept
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-    SaveSetting(path, kSection, key, blob.toBase64().toStdString());
+std::string Text(const QByteArray& blob) {
+    return blob.toBase64().toStdString();
 }
 } // namespace
 
 void MainWindow::restoreWindowLayout() {
-    // A blob Qt does not recognise (another version, a hand edit) is ignored by Qt: the
-    // window keeps its usual layout.
-    if (const std::optional<QByteArray> geometry = LoadBlob(kGeometryKey))
-        restoreGeometry(*geometry);
-    if (const std::optional<QByteArray> docks = LoadBlob(kDocksKey))
-        restoreState(*docks);
-    if (const std::optional<QByteArray> split = LoadBlob(kSplitterKey))
-        splitter_->restoreState(*split);
+    const std::string path = DefaultWindowStatePath();
+    if (path.empty())
+        return;
+    // A blob Qt does not recognise (another version, a hand edit, none at all) is refused by
+    // Qt: the window keeps its usual layout.
+    const std::map<std::string, std::string> stored = LoadSettingSection(path, kSection);
+    restoreGeometry(Blob(stored, kGeometryKey));
+    restoreState(Blob(stored, kDocksKey));
+    splitter_->restoreState(Blob(stored, kSplitterKey));
 }
 
 void MainWindow::saveWindowLayout() {
-    SaveBlob(kGeometryKey, saveGeometry());
-    SaveBlob(kDocksKey, saveState());
-    SaveBlob(kSplitterKey, splitter_->saveState());
+    const std::string path = DefaultWindowStatePath();
+    if (path.empty())
+        return;
+    SaveSettings(path, kSection,
+                 {{kGeometryKey, Text(saveGeometry())},
+                  {kDocksKey, Text(saveState())},
+                  {kSplitterKey, Text(splitter_->saveState())}});
 }
 
 } // namespace ranvik

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <cstdlib>
 
 using namespace ranvik;
@@ -111,4 +113,11 @@ TEST(Settings, OtherSectionsAndListsLiveBesideTheDatabase) {
     // Saving a shorter list leaves none of the longer one behind.
     EXPECT_EQ(LoadSettingList(path, "Recent charts"), std::vector<std::string>{"/c/winter.tms"});
     EXPECT_TRUE(LoadSettingList(dir.file("none.ini"), "Recent charts").empty());
+    // Several keys of a section in one write, beside the key already there.
+    ASSERT_TRUE(SaveSettings(path, "Window", {{"Geometry", "AdnQyw=="}, {"Docks", "AAAA"}}));
+    EXPECT_EQ(LoadSettingSection(path, "Window"),
+              (std::map<std::string, std::string>{
+                  {"Docks", "AAAA"}, {"Enter moves down", "1"}, {"Geometry", "AdnQyw=="}}));
+    EXPECT_EQ(LoadDatabaseSetting(path, ""), "/data/members.mde");
+    EXPECT_TRUE(LoadSettingSection(path, "None").empty());
 }
