@@ -381,13 +381,17 @@ void MainWindow::newChart() {
         chartView_->setCurrentCell(1, 1);
         lastRecent_.clear();
         forgetChartState();
+        chartReplaced();
+        return;
     }
     chartChanged();
 }
 
 void MainWindow::openChart() {
-    document_->open();
-    chartChanged();
+    if (document_->open().outcome == Outcome::Done)
+        chartReplaced();
+    else
+        chartChanged();
 }
 
 bool MainWindow::openChartFile(const QString& path) {
@@ -398,13 +402,16 @@ bool MainWindow::openChartFile(const QString& path) {
         focusChart();
         return false;
     }
-    chartChanged();
+    chartReplaced();
     return true;
 }
 
 bool MainWindow::openChartFromCommandLine(const QString& path) {
     const bool opened = document_->openChosen(path.toStdString()).outcome == Outcome::Done;
-    chartChanged();
+    if (opened)
+        chartReplaced();
+    else
+        chartChanged();
     return opened;
 }
 

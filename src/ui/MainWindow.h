@@ -176,6 +176,8 @@ class MainWindow : public QMainWindow {
     void refreshTitle();
     // After a command that may have opened, saved or replaced the chart.
     void chartChanged();
+    // After New, Open and the like: also fits the columns to the new chart.
+    void chartReplaced();
     QMenu* recentMenu_ = nullptr;
     QTimer* titleTimer_ = nullptr;
     std::string lastRecent_;

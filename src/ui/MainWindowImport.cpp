@@ -28,8 +28,10 @@ void MainWindow::buildMatchAction(QMenu* database) {
 }
 
 void MainWindow::importTrf() {
-    if (document_->importTrf().outcome == Outcome::Done)
+    if (document_->importTrf().outcome == Outcome::Done) {
         chartView_->setCurrentCell(1, 1);
+        chartView_->fitNameColumn();
+    }
 }
 
 void MainWindow::matchPlayers() {

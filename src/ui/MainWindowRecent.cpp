@@ -69,8 +69,11 @@ void MainWindow::fillRecentMenu() {
 
 void MainWindow::openRecent(const QString& path) {
     // The type question and the close question, as Open asks them.
-    if (document_->mayClose())
-        document_->openChosen(path.toStdString());
+    if (document_->mayClose() &&
+        document_->openChosen(path.toStdString()).outcome == Outcome::Done) {
+        chartReplaced();
+        return;
+    }
     chartChanged();
 }
 
@@ -89,8 +92,14 @@ void MainWindow::chartChanged() {
         fillRecentMenu();
     }
     refreshTitle();
-    chartView_->fitNameColumn();
     focusChart();
+}
+
+void MainWindow::chartReplaced() {
+    // Widths follow the new chart's names; after a save or a report the director's own
+    // widths stay.
+    chartView_->fitNameColumn();
+    chartChanged();
 }
 
 } // namespace ranvik

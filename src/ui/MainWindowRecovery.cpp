@@ -37,6 +37,7 @@ void MainWindow::offerRecovery() {
         return;
     syncSettings();
     chartView_->setCurrentCell(1, 1);
+    chartView_->fitNameColumn();
 }
 
 } // namespace ranvik

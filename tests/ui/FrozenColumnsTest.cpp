@@ -1,6 +1,7 @@
 // The name, membership-number and rating columns stay in view while the results scroll
 // sideways, and can still be edited, resized and clicked there.
 
+#include "TestSupport.h"
 #include "UiTestSupport.h"
 
 #include "ui/ChartModel.h"
@@ -122,6 +123,16 @@ TEST_F(FrozenColumnsTest, ResizingTheNameHeadingResizesBothViews) {
     settle();
     EXPECT_EQ(frozen().columnWidth(1), view().columnWidth(1));
     EXPECT_EQ(frozen().width(), frozen().frozenWidth());
+
+    // Saving keeps the director's widths; only another chart brings the usual ones back.
+    const int number = view().columnWidth(1);
+    test::TempDir dir;
+    prompts::enqueueFileName(QString::fromStdString(dir.file("spring.tms")));
+    ui().saveAsAction->trigger();
+    EXPECT_EQ(view().columnWidth(0), wider);
+    EXPECT_EQ(view().columnWidth(1), number);
+    ui().newAction->trigger();
+    EXPECT_LT(view().columnWidth(0), wider);
 }
 
 TEST_F(FrozenColumnsTest, EveryLayoutKeepsExactlyTheThreeColumnsFrozen) {
