@@ -975,6 +975,14 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <source>Ranvik Help</source>
         <translation>Aide de Ranvik</translation>
     </message>
+    <message>
+        <source>The line number, name, membership number and rating stay in view while the results scroll sideways, and each player&apos;s points stay at the chart&apos;s right. Tools &gt; Show problems lists every fault of the chart as you type; the cells at fault are hatched, and a double-click on a problem takes you to its cell.</source>
+        <translation>Le numéro de ligne, le nom, le numéro de membre et la cote restent visibles pendant que les résultats défilent de côté, et les points de chaque joueur restent à droite du tableau. Outils &gt; Afficher les problèmes énumère chaque erreur du tableau pendant la saisie ; les cellules en cause sont hachurées, et un double-clic sur un problème mène à sa cellule.</translation>
+    </message>
+    <message>
+        <source>The keyboard alone is enough: the arrows, Tab, Home, End, Page Up and Page Down move between cells, typing or F2 edits the current cell, Delete clears the selected cells and Ctrl+Z undoes any change. With Tools &gt; Enter moves to the next cell, Enter goes on down the column.</source>
+        <translation>Le clavier seul suffit : les flèches, Tab, Début, Fin, Page préc. et Page suiv. passent d&apos;une cellule à l&apos;autre, la frappe ou F2 modifie la cellule courante, Suppr vide les cellules choisies et Ctrl+Z annule toute modification. Avec Outils &gt; Entrée passe à la cellule suivante, Entrée descend dans la colonne.</translation>
+    </message>
 </context>
 <context>
     <name>ranvik::MainWindow</name>

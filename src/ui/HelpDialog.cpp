@@ -94,6 +94,18 @@ constexpr const char* kParagraphs[] = {
         "case, accents, punctuation and the order of surname and given names. When several "
         "members have the name, or none, you pick the member from a list or skip the line. "
         "A number already typed in is never replaced."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "The line number, name, membership number and rating stay in view while the results "
+        "scroll sideways, and each player's points stay at the chart's right. Tools > Show "
+        "problems lists every fault of the chart as you type; the cells at fault are hatched, "
+        "and a double-click on a problem takes you to its cell."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "The keyboard alone is enough: the arrows, Tab, Home, End, Page Up and Page Down move "
+        "between cells, typing or F2 edits the current cell, Delete clears the selected cells "
+        "and Ctrl+Z undoes any change. With Tools > Enter moves to the next cell, Enter goes "
+        "on down the column."),
 };
 
 } // namespace

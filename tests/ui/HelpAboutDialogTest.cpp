@@ -36,13 +36,13 @@ prompts::Script EnterAtOnce(QWidget** focused) {
     };
 }
 
-TEST(HelpDialog, ThirteenParagraphsSeparatedByEmptyLines) {
+TEST(HelpDialog, FifteenParagraphsSeparatedByEmptyLines) {
     HelpDialog dlg;
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Ranvik Help"));
     const QPlainTextEdit* helpText = Find<QPlainTextEdit>(dlg, "helpText");
     const QString text = helpText->toPlainText();
     const QStringList paragraphs = text.split(QStringLiteral("\n\n"));
-    ASSERT_EQ(paragraphs.size(), 13);
+    ASSERT_EQ(paragraphs.size(), 15);
     for (const QString& paragraph : paragraphs) {
         EXPECT_FALSE(paragraph.trimmed().isEmpty());
         EXPECT_FALSE(paragraph.contains(QLatin1Char('\n'))) << paragraph.toStdString();
@@ -53,6 +53,8 @@ TEST(HelpDialog, ThirteenParagraphsSeparatedByEmptyLines) {
     EXPECT_TRUE(paragraphs[8].contains(QStringLiteral("Create report for QRB...")));
     EXPECT_TRUE(paragraphs[11].contains(QStringLiteral("H a half-point bye (H)")));
     EXPECT_TRUE(paragraphs[12].contains(QStringLiteral("never replaced")));
+    EXPECT_TRUE(paragraphs[13].contains(QStringLiteral("Show problems")));
+    EXPECT_TRUE(paragraphs[14].contains(QStringLiteral("Ctrl+Z undoes any change")));
     EXPECT_FALSE(text.contains(QStringLiteral("Part ")));
     EXPECT_TRUE(helpText->isReadOnly());
 }
