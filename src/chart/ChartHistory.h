@@ -46,7 +46,6 @@ class ChartHistory {
     // Closes the step opened last; the outermost one becomes an undo step when it changed
     // anything (a later redo is then dropped).
     void endStep(const ChartShape& shape, const Chart& chart);
-    bool stepOpen() const { return depth_ > 0; }
 
     // Closes the loose edit (changes made with no step open), naming it after its first
     // cell with looseName.

@@ -84,16 +84,20 @@ std::optional<std::int32_t> ReadDecimalDigits(std::string_view digits) {
 
 } // namespace
 
-std::string NormaliseResultText(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && text[start] == ' ')
-        ++start;
-    std::string out(text.substr(start));
+std::string UpperAscii(std::string_view text) {
+    std::string out(text);
     for (char& c : out) {
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     }
     return out;
+}
+
+std::string NormaliseResultText(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && text[start] == ' ')
+        ++start;
+    return UpperAscii(text.substr(start));
 }
 
 std::string SecondResultToken(std::string_view text) {

@@ -19,6 +19,9 @@ struct ParsedResult {
 // The eighteen characters that make up a result token.
 inline constexpr std::string_view kResultCharacters = "BHUXFZLDWPEG#$%-=+";
 
+// The text with a-z upper-cased, every other byte as it was.
+std::string UpperAscii(std::string_view text);
+
 // Removes leading spaces and upper-cases a-z.
 std::string NormaliseResultText(std::string_view text);
 

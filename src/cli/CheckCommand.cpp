@@ -43,8 +43,7 @@ int RunCheckCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const auto type = ParseTournamentType(line->value("--type"));
     if (!type)
         return UsageError("check: --type must be swiss, rr or drr", err);
-    const auto policy = ParseInconsistencyPolicy(
-        line->has("--inconsistencies") ? line->value("--inconsistencies") : "stop");
+    const auto policy = ParseInconsistencyPolicy(line->valueOr("--inconsistencies", "stop"));
     if (!policy)
         return UsageError("check: --inconsistencies must be stop, ignore or all", err);
 

@@ -27,6 +27,10 @@ const std::string& CommandLine::value(const std::string& option) const {
     return it == values.end() ? none : it->second;
 }
 
+std::string CommandLine::valueOr(const std::string& option, const std::string& fallback) const {
+    return has(option) ? value(option) : fallback;
+}
+
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             const std::vector<OptionDef>& defs, std::string& error,
                                             const std::string& fileKind) {

@@ -24,6 +24,8 @@ struct CommandLine {
 
     bool has(const std::string& option) const { return values.count(option) != 0; }
     const std::string& value(const std::string& option) const;
+    // The option's value, or fallback when the option is not given at all.
+    std::string valueOr(const std::string& option, const std::string& fallback) const;
 };
 
 // Parses the arguments after the command's name. On a usage fault gives nothing and a

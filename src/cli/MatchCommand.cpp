@@ -77,7 +77,7 @@ int RunMatchCommand(const Args& arguments, std::ostream& out, std::ostream& err)
     const auto type = ParseTournamentType(line->value("--type"));
     if (!type)
         return UsageError("match: --type must be swiss, rr or drr", err);
-    const std::string rating = line->has("--rating") ? line->value("--rating") : "regular";
+    const std::string rating = line->valueOr("--rating", "regular");
     const std::optional<RatingSystem> system = ParseRatingSystem(rating);
     if (!system)
         return UsageError("match: --rating must be regular or active", err);

@@ -79,8 +79,7 @@ int RunReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const auto system = ParseRatingSystem(line->value("--rating"));
     if (!system)
         return UsageError("report: --rating must be regular or active", err);
-    const auto policy = ParseInconsistencyPolicy(
-        line->has("--inconsistencies") ? line->value("--inconsistencies") : "stop");
+    const auto policy = ParseInconsistencyPolicy(line->valueOr("--inconsistencies", "stop"));
     if (!policy)
         return UsageError("report: --inconsistencies must be stop, ignore or all", err);
 

@@ -80,8 +80,7 @@ int RunStandingsCommand(const Args& args, std::ostream& out, std::ostream& err) 
     const auto paper = ParsePaper(line->value("--paper"));
     if (!paper)
         return UsageError("standings: --paper must be a4 or letter", err);
-    const auto policy = ParseInconsistencyPolicy(
-        line->has("--inconsistencies") ? line->value("--inconsistencies") : "stop");
+    const auto policy = ParseInconsistencyPolicy(line->valueOr("--inconsistencies", "stop"));
     if (!policy)
         return UsageError("standings: --inconsistencies must be stop, ignore or all", err);
     std::vector<TieBreak> tieBreaks = DefaultTieBreaks(*type);

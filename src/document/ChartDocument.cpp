@@ -116,12 +116,15 @@ SaveResult ChartDocument::saveAs() {
     if (!chosen)
         return Cancelled();
     const std::string path = ChartPathFor(*chosen);
-    if (path != *chosen && FileExists(path) &&
-        !prompts_.confirmReplace(path + " already exists.\rDo you want to replace it?")) {
+    if (!mayReplaceCompletedName(*chosen, path))
         return Cancelled();
-    }
     fileName_ = path;
     return saveTo(path);
+}
+
+bool ChartDocument::mayReplaceCompletedName(const std::string& chosen, const std::string& path) {
+    return path == chosen || !FileExists(path) ||
+           prompts_.confirmReplace(path + " already exists.\rDo you want to replace it?");
 }
 
 SaveResult ChartDocument::saveTo(const std::string& path) {

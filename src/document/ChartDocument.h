@@ -162,6 +162,9 @@ class ChartDocument {
   private:
     bool saveBeforeGoingOn();
     SaveResult writeChart(const std::string& path, const ChartBytes& content);
+    // Whether path, the chosen name with its extension added, may be written: an existing
+    // file the chooser never showed is replaced only when the user agrees.
+    bool mayReplaceCompletedName(const std::string& chosen, const std::string& path);
     std::optional<int> rowForMember(int selectedRow);
     std::optional<std::string> chooseReportPath(const TournamentInfo& info, std::string& refused);
     bool addRow();

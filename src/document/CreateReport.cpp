@@ -7,9 +7,6 @@
 #include "files/FileWriter.h"
 #include "files/PairWriter.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace ranvik {
 
 namespace {
@@ -21,11 +18,6 @@ ReportResult Stopped(ReportResult::Failure failure, std::string message = {}) {
     result.failure = failure;
     result.message = std::move(message);
     return result;
-}
-
-bool FileExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
 }
 
 } // namespace
@@ -87,10 +79,8 @@ ReportResult ChartDocument::createReport() {
     if (!chosen)
         return Stopped(Failure::Cancelled);
     const std::string reportPath = ReportPathFor(*chosen);
-    if (reportPath != *chosen && FileExists(reportPath) &&
-        !prompts_.confirmReplace(reportPath + " already exists.\rDo you want to replace it?")) {
+    if (!mayReplaceCompletedName(*chosen, reportPath))
         return Stopped(Failure::Cancelled);
-    }
 
     const ReportBytes report = BuildReportBytes(tournament_, system, *info);
     if (!report.ok) {

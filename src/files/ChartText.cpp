@@ -1,5 +1,6 @@
 #include "files/ChartText.h"
 
+#include "files/Utf8.h"
 #include "files/Windows1252.h"
 
 #include <algorithm>
@@ -22,36 +23,6 @@ bool LooksLikeUtf16(std::string_view bytes) {
     return head.size() >= 4 && static_cast<std::size_t>(nuls) * 3 >= head.size();
 }
 
-// Length of the well-formed UTF-8 sequence at pos, or 0 when it is not one (overlong forms,
-// surrogates and code points beyond U+10FFFF included).
-std::size_t SequenceLength(std::string_view bytes, std::size_t pos) {
-    const auto lead = static_cast<unsigned char>(bytes[pos]);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (pos + length > bytes.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto c = static_cast<unsigned char>(bytes[pos + i]);
-        if (c < (i == 1 ? low : 0x80) || c > (i == 1 ? high : 0xBF))
-            return 0;
-    }
-    return length;
-}
-
 // Control bytes no typed text holds: tab, the line ends, form feed and the old end-of-file
 // mark pass; the rest show a binary file (an image, a database, an archive).
 bool IsBinaryControl(char c) {
@@ -69,11 +40,9 @@ bool IsMultiByteUtf8(std::string_view bytes) {
             ++pos;
             continue;
         }
-        const std::size_t length = SequenceLength(bytes, pos);
-        if (length == 0)
+        if (!NextCodePoint(bytes, pos))
             return false;
         multiByte = true;
-        pos += length;
     }
     return multiByte;
 }

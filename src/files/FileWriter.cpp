@@ -72,6 +72,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         error = "Cannot read " + path + ": " + reason;
         return false;
     };
+    const auto tooLarge = [&] {
+        return fail("the file is larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MB");
+    };
 #ifdef _WIN32
     std::error_code ec;
     if (fs::is_directory(path, ec))
@@ -99,7 +102,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
     if (!S_ISREG(info.st_mode))
         return fail(NotRegularReason(info.st_mode));
     if (static_cast<unsigned long long>(info.st_size) > maxBytes)
-        return fail("the file is larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MB");
+        return tooLarge();
     auto readSome = [&](char* buffer, std::size_t size) {
         ssize_t got = 0;
         do {
@@ -108,9 +111,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         return static_cast<long>(got);
     };
 #endif
-    const auto tooLarge = [&] {
-        return fail("the file is larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MB");
-    };
     std::string content;
     std::array<char, 65536> buffer;
     for (;;) {

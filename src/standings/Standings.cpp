@@ -46,10 +46,12 @@ Standings ComputeStandings(const Tournament& tournament, const ChartGames& games
     standings.type = games.type;
     standings.rounds = games.rounds;
     standings.tieBreaks = tieBreaks;
+    // The scores every tie-break reads, worked out once for all of them.
+    const TieBreakScores scores = ScoresOf(games);
     std::vector<std::vector<int>> values;
     values.reserve(tieBreaks.size());
     for (const TieBreak& tieBreak : tieBreaks)
-        values.push_back(TieBreakValues(games, tieBreak));
+        values.push_back(TieBreakValues(games, scores, tieBreak));
 
     const Chart& chart = tournament.chart();
     standings.rows.resize(games.players);

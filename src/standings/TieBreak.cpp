@@ -1,5 +1,7 @@
 #include "standings/TieBreak.h"
 
+#include "chart/ResultNotation.h"
+
 #include <algorithm>
 #include <array>
 
@@ -17,15 +19,6 @@ constexpr std::array<KindName, 5> kKindNames = {{
     {TieBreakKind::WonGames, "WON"},
     {TieBreakKind::Koya, "KS"},
 }};
-
-std::string Upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
@@ -51,7 +44,7 @@ std::string ShortName(const TieBreak& tieBreak) {
 }
 
 std::optional<TieBreak> ParseTieBreak(std::string_view text) {
-    const std::string upper = Upper(Trimmed(text));
+    const std::string upper = UpperAscii(Trimmed(text));
     const std::size_t dash = upper.find('-');
     const std::string base = upper.substr(0, dash);
     TieBreak result;

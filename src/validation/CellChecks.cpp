@@ -10,15 +10,6 @@ namespace {
 bool IsAcceptedSwissLetter(std::string_view letter) {
     return letter.size() == 1 && kAcceptedSwissLetters.find(letter[0]) != std::string_view::npos;
 }
-
-std::string UpperAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
 } // namespace
 
 bool IsValidRating(std::string_view text) {

@@ -4,6 +4,7 @@
 #include "files/ChartFile.h"
 #include "files/ChartText.h"
 #include "files/FileWriter.h"
+#include "files/Windows1252.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -166,6 +167,29 @@ TEST(HostileChartFiles, Utf8FilesReadAsUtf8AndOthersAsWindows1252) {
         ASSERT_TRUE(saved.ok);
         const std::string expected = c.name == "Côté" ? "C\xF4t\xE9" : "C\xC3\xB4t\xE9";
         EXPECT_EQ(saved.bytes.substr(2, expected.size()), expected);
+    }
+}
+
+// Only text that is well-formed UTF-8 throughout is read as UTF-8; a byte run that merely
+// looks like UTF-8 (overlong, surrogate, past U+10FFFF, cut short) is Windows-1252.
+TEST(HostileChartFiles, OnlyWellFormedUtf8IsReadAsUtf8) {
+    struct Case {
+        std::string bytes;
+        bool utf8;
+    };
+    const Case cases[] = {
+        {"1\tA\xF0\x9F\x98\x80\t\t\t\r\n", true},  // four bytes, in range
+        {"1\tA\xC0\xA9\t\t\t\r\n", false},         // overlong
+        {"1\tA\xED\xA0\x80\t\t\t\r\n", false},     // surrogate
+        {"1\tA\xF4\x90\x80\x80\t\t\t\r\n", false}, // beyond U+10FFFF
+        {"1\tA\t\t\t\r\n\xE2\x82", false},         // cut short at the end
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(IsMultiByteUtf8(c.bytes), c.utf8);
+        const ChartText text = DecodeChartText(c.bytes);
+        ASSERT_TRUE(text.ok);
+        EXPECT_EQ(text.text, c.utf8 ? c.bytes : DecodeWindows1252(c.bytes));
     }
 }
 
