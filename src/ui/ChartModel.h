@@ -44,6 +44,10 @@ class ChartModel : public QAbstractTableModel, private ChartListener {
     static constexpr int FaultMarkRole = Qt::UserRole + 16;
     void setProblems(ChartProblems* problems) { problems_ = problems; }
     void marksChanged(const std::vector<ChartCell>& cells);
+    // Whether a dataChanged with these roles tells of cell text, not only of marks.
+    static bool changesText(const QList<int>& roles) {
+        return roles.isEmpty() || roles.contains(Qt::DisplayRole) || roles.contains(Qt::EditRole);
+    }
     void allMarksChanged();
     const Tournament& tournament() const { return tournament_; }
 

@@ -14,7 +14,6 @@ class FrozenColumnsView : public QTableView {
     // The first `columns` columns of the leader's model stay frozen.
     FrozenColumnsView(QTableView& leader, int columns);
 
-    int frozenColumns() const { return columns_; }
     bool isFrozen(const QModelIndex& index) const {
         return index.isValid() && index.column() < columns_;
     }

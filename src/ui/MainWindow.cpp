@@ -41,7 +41,6 @@ namespace ranvik {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(tr("Ranvik - Ratings report utility for the Korvath"));
     // The usual size, or the screen's when that is smaller.
     QSize start(951, 526);
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -132,7 +132,6 @@ void MainWindow::showCurrentMember() {
 
 // Shows one ordering at its own current record; the search then looks in its field.
 void MainWindow::showMemberOrder(MemberOrder order) {
-    members_->order = order;
     members_->model->setOrder(order);
     orderByNameAction_->setChecked(order == MemberOrder::Name);
     orderByNumberAction_->setChecked(order == MemberOrder::Number);
@@ -228,7 +227,8 @@ void MainWindow::findMember(const QString& text) {
     // loads the member shown before by mistake.
     auto* box = qobject_cast<QLineEdit*>(sender());
     if (!box)
-        box = members_->order == MemberOrder::Number ? memberNumberSearch_ : memberNameSearch_;
+        box = members_->model->order() == MemberOrder::Number ? memberNumberSearch_
+                                                              : memberNameSearch_;
     const bool missing = !found && !text.isEmpty();
     for (QLineEdit* search : {memberNameSearch_, memberNumberSearch_})
         search->setProperty("noMatch", search == box && missing);

@@ -70,7 +70,13 @@ void MainWindow::buildEditActions(QMenu* edit) {
     connect(insert, &QAction::triggered, this, &MainWindow::insertRowAbove);
 
     connect(edit, &QMenu::aboutToShow, this, &MainWindow::updateEditActions);
-    connect(chartModel_, &QAbstractItemModel::dataChanged, this, &MainWindow::updateEditActions);
+    // Typing changes the history without a step (a loose edit); a fault mark coming or going
+    // leaves it as it was, and the live check sends those on every keystroke.
+    connect(chartModel_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (ChartModel::changesText(roles))
+                    updateEditActions();
+            });
     connect(chartModel_, &QAbstractItemModel::rowsInserted, this, &MainWindow::updateEditActions);
     connect(chartModel_, &QAbstractItemModel::rowsRemoved, this, &MainWindow::updateEditActions);
     chartView_->clearSelectedCells = [this] { clearSelectedCells(); };

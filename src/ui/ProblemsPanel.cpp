@@ -150,6 +150,10 @@ ProblemsPanel::ProblemsPanel(ChartProblems& problems, ChartModel& model, ChartVi
         connect(list, &QAbstractItemView::activated, this, &ProblemsPanel::goTo);
         connect(list, &QAbstractItemView::doubleClicked, this, &ProblemsPanel::goTo);
     }
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible && listsStale_)
+            fillLists();
+    });
 
     scores_ = new ScoresModel(problems_, model_, this);
     scoresView_ = new QTableView;
@@ -217,6 +221,29 @@ QString ProblemsPanel::heading(int col) const {
 
 void ProblemsPanel::showAll() {
     showPending_ = false;
+    // The lists, each entry's text translated, only when they can be seen: the panel starts
+    // hidden, and the check runs on every keystroke.
+    int faults = 0;
+    int warnings = 0;
+    if (isVisible()) {
+        fillLists();
+        faults = faults_->rowCount();
+        warnings = warnings_->rowCount();
+    } else {
+        listsStale_ = true;
+        faults = problems_.faultCount();
+        warnings = problems_.warningCount();
+    }
+    summary_.setText(tr("Players: %1   Games: %2 of %3   Faults: %4   Warnings: %5")
+                         .arg(problems_.checkedRows())
+                         .arg(problems_.gamesEntered())
+                         .arg(problems_.gamesExpected())
+                         .arg(faults)
+                         .arg(warnings));
+}
+
+void ProblemsPanel::fillLists() {
+    listsStale_ = false;
     const Chart& chart = model_.tournament().chart();
     auto entryFor = [&](const ChartCell& cell, const std::string& text) {
         return ProblemsListModel::Entry{cell, QString::number(cell.row),
@@ -240,12 +267,6 @@ void ProblemsPanel::showAll() {
         warnings.push_back(entryFor(warning.cell, warning.text));
     faults_->setEntries(std::move(faults));
     warnings_->setEntries(std::move(warnings));
-    summary_.setText(tr("Players: %1   Games: %2 of %3   Faults: %4   Warnings: %5")
-                         .arg(problems_.checkedRows())
-                         .arg(problems_.gamesEntered())
-                         .arg(problems_.gamesExpected())
-                         .arg(faults_->rowCount())
-                         .arg(warnings_->rowCount()));
 }
 
 void ProblemsPanel::goTo(const QModelIndex& index) {

@@ -72,6 +72,7 @@ class ProblemsPanel : public QDockWidget {
     void updated(const ProblemsUpdate& update);
     // The lists and the summary from the live check; the marks from the update.
     void showAll();
+    void fillLists();
     void goTo(const QModelIndex& index);
     QString heading(int col) const;
 
@@ -86,6 +87,7 @@ class ProblemsPanel : public QDockWidget {
     QTableView* scoresView_ = nullptr;
     ScoresModel* scores_ = nullptr;
     bool showPending_ = false;
+    bool listsStale_ = false; // changed while the panel was hidden
 };
 
 } // namespace ranvik

@@ -16,6 +16,10 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace ranvik {
 
 namespace {
@@ -215,11 +219,14 @@ QString WindowPrompts::folderFor(FileKind kind) {
 }
 
 void WindowPrompts::saveFolders() const {
+    // One write for all of them: each write of the settings file is a synced, safe write.
+    std::vector<std::pair<std::string, std::string>> values;
     for (const auto& [kind, folder] : folders_) {
         if (!folder.isEmpty())
-            SaveSetting(DefaultSettingsPath(), kFoldersSection, FolderKey(kind),
-                        folder.toStdString());
+            values.emplace_back(FolderKey(kind), folder.toStdString());
     }
+    if (!values.empty())
+        SaveSettings(DefaultSettingsPath(), kFoldersSection, values);
 }
 
 std::optional<std::string> WindowPrompts::remembered(FileKind kind, const QString& chosen) {

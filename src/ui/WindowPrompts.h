@@ -19,8 +19,6 @@ class WindowPrompts : public DocumentPrompts {
     WindowPrompts(QWidget& window, ChartView& chartView);
 
     void setDialogs(const AppDialogs* dialogs) { dialogs_ = dialogs; }
-    FileDialog& openDialog() { return openDialog_; }
-    FileDialog& saveDialog() { return saveDialog_; }
     // The open chart's file (empty for a new chart): what Save as proposes.
     std::function<QString()> chartFileName;
     // The folder each kind of file was last chosen in; saveFolders keeps them in the

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <tuple>
 
 using namespace ranvik;
 using namespace ranvik::test;
@@ -202,4 +203,35 @@ TEST_F(KeyboardTest, EachKindOfFileStartsInItsOwnFolder) {
     EXPECT_EQ(prompts::lastFileProposal(),
               QString::fromStdString(databases.path().string()) + QStringLiteral("/"));
     EXPECT_EQ(QApplication::focusWidget(), &view());
+}
+
+// The folders chosen in one run are where the next run's dialogs start, each kind its own.
+TEST_F(KeyboardTest, EachKindsFolderIsKeptForTheNextRun) {
+    TempDir databases;
+    const QString chartFolder = QString::fromStdString(dir_.path().string());
+    const QString databaseFolder = QString::fromStdString(databases.path().string());
+    {
+        const auto run = CreateAppWindows();
+        run->mainWindow->show();
+        const MainWindowParts parts(*run->mainWindow);
+        prompts::enqueueFileName(databaseFolder + QStringLiteral("/none.mdb"));
+        prompts::enqueue(clickStandard(QMessageBox::Ok)); // it is not there
+        parts.openDatabaseAction->trigger();
+        prompts::enqueue(answerQuestion(1));
+        prompts::enqueueFileName(writeChart("c.tms"));
+        parts.openAction->trigger();
+    }
+    const auto next = CreateAppWindows();
+    next->mainWindow->show();
+    const MainWindowParts parts(*next->mainWindow);
+    // (action, whether it asks the tournament type first, the folder it starts in)
+    const std::tuple<QAction*, bool, QString> starts[] = {
+        {parts.openDatabaseAction, false, databaseFolder}, {parts.openAction, true, chartFolder}};
+    for (const auto& [action, asksType, folder] : starts) {
+        if (asksType)
+            prompts::enqueue(answerQuestion(1));
+        prompts::enqueueFileName(QString());
+        action->trigger();
+        EXPECT_EQ(prompts::lastFileProposal(), folder + QStringLiteral("/"));
+    }
 }

@@ -95,3 +95,13 @@ TEST_F(ProblemsPanelTest, InconsistentPairIsOneEntryAndPointsFollowTheResults) {
     EXPECT_TRUE(chartData(4, 2, ChartModel::FaultMarkRole).toBool());
     EXPECT_EQ(ui().scoresView->model()->index(1, 0).data().toString(), "0½");
 }
+
+TEST_F(ProblemsPanelTest, AHiddenPanelShowsWhatChangedMeanwhile) {
+    ui().showProblemsAction->trigger(); // hidden
+    setCell(1, 2, "");
+    settle();
+    EXPECT_TRUE(ui().problemsSummaryLabel->text().contains("Faults: 1"));
+    ui().showProblemsAction->trigger();
+    settle();
+    EXPECT_EQ(listed(ui().problemsView), QStringList({"Missing name. Line 2 column 1."}));
+}

@@ -56,6 +56,18 @@ TEST_F(UndoClipboardTest, CtrlZAfterATypedResultEmptiesBothCells) {
     EXPECT_EQ(cell(5, 5), "L3");
 }
 
+// Undo is there as soon as a cell's text changes, with its editor still open; the step is
+// named once the edit is done.
+TEST_F(UndoClipboardTest, UndoIsReadyWhileACellIsBeingTyped) {
+    QAction* undo = action("undoAction");
+    ASSERT_FALSE(undo->isEnabled());
+    select(1, 1);
+    type("Ann");
+    ASSERT_NE(keyTarget(), ui().chartView) << "the editor is open";
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "&Undo");
+}
+
 TEST_F(UndoClipboardTest, PasteOfASpreadsheetBlockGrowsTheChartInOneStep) {
     QApplication::clipboard()->setText(
         QStringLiteral("Côté, Hélène\t111111\t1500\r\nBo\t222222\t1600\r\n\"Li, "
