@@ -2,12 +2,15 @@
 // Qt's own translations for standard buttons, and texts that still fit their widgets.
 
 #include "TestSupport.h"
+#include "TrfText.h"
 #include "UiTestSupport.h"
 
 #include "chart/Tournament.h"
 #include "files/ChartFile.h"
 #include "files/ChartText.h"
 #include "files/FileWriter.h"
+#include "import/TrfImport.h"
+#include "members/PlayerValues.h"
 #include "report/RatingReport.h"
 #include "ui/AboutDialog.h"
 #include "ui/CoreText.h"
@@ -129,10 +132,40 @@ std::vector<std::string> CoreMessages() {
           std::string("\xFF\xFE"
                       "a\0b\0",
                       6),
-          std::string("a\tb\n\0", 5), std::string(1200, '\n'), std::string(300, '\t')}) {
+          std::string("a\tb\n\0", 5), std::string(1200, '\n'), std::string(300, '\t'),
+          std::string("1\tA\fB\t\r\n"), "1\t" + std::string(1001, 'n') + "\t\r\n"}) {
         Tournament opened;
         out.push_back("Cannot open /x.tms: " + ReadChartFile(opened, bytes).message);
     }
+    // Hostile files and names: what the import, the databases and the writer say of them.
+    out.push_back("Error saving /x.tms.\r" + UnusableFileName(std::string(300, 'n')));
+    out.push_back("Error saving /x.tms.\r" + UnusableFileName("/" + std::string(5000, 'p')));
+    for (const std::string& trf :
+         {std::string("\xFF\xFE"), std::string(10001, '\n'), "012 " + std::string(70000, 'x'),
+          TrfFileText({{1, "A", "1\x01", "", {}}}),
+          TrfFileText({{1, "A", "", "", {"2w-"}}, {2, "B", "", "", {"1b-"}}})}) {
+        const TrfImport refused = ImportTrf(trf, TrfTypeChoice::RoundRobin);
+        out.push_back("Cannot import /x.trf:\r" + RefusalText(refused));
+    }
+    out.push_back(ImportSummary(ImportTrf(
+        TrfFileText({{1, std::string("A\0B", 3), "", "", {"2w "}}, {2, "B", "", "", {"1b "}}}),
+        TrfTypeChoice::Auto)));
+    out.push_back("The member cannot be loaded: " +
+                  MemberCellsOf("A", std::string(1, '\0'), std::nullopt).refusal + ".");
+    out.push_back("The member cannot be loaded: " +
+                  MemberCellsOf(std::string(1001, 'n'), "1", std::nullopt).refusal + ".");
+    for (const char* database :
+         {"The Access database /m.mdb is damaged: row 1 of the table Members cannot be read.",
+          "The Access database /m.mdb is damaged: the table Members declares 10 rows, but 8 can "
+          "be read.",
+          "The table v in /m.db cannot be read: it has more than 1000000 rows; no membership "
+          "list is that long.",
+          "The SQLite database /m.db has changes in /m.db-wal that are not yet in the file "
+          "itself; close the program that writes it, then try again.",
+          "Players matched with the database: 1.\rLeft as they were: line 2.\rControl "
+          "characters in the name written as spaces: line 1.\rNot written, a value of the "
+          "member cannot go into a chart cell: line 2."})
+        out.emplace_back(database);
     return out;
 }
 
