@@ -216,6 +216,13 @@ std::string ChartName(const TrfPlayer& player, std::vector<std::string>& warning
     return name;
 }
 
+// "Round 3: <before>start numbers 1 and 4<after>".
+std::string GameText(std::size_t round, int first, int second, const char* before,
+                     const char* after) {
+    return "Round " + std::to_string(round) + ": " + before + "start numbers " +
+           std::to_string(first) + " and " + std::to_string(second) + after;
+}
+
 bool LostUnplayed(char code) {
     return code == '-' || code == 'L';
 }
@@ -233,18 +240,16 @@ TrfRefusal RoundRobinCellsRefusal(const TrfPairings& pairings, int gamesPerPair)
             if (!IsPairing(game) || pairings.rowOf(game.opponent) < r)
                 continue; // each game once, from its first line
             const TrfGame& answer = pairings.rows[pairings.rowOf(game.opponent) - 1]->games[k];
-            const std::string players = "start numbers " + std::to_string(player.startNumber) +
-                                        " and " + std::to_string(game.opponent);
-            const std::string round = "Round " + std::to_string(k + 1) + ": ";
             if (LostUnplayed(game.result) && LostUnplayed(answer.result))
-                return {player.line, round + players +
-                                         " both lost without playing (a double forfeit); a "
-                                         "round robin chart has no cells for that game that its "
-                                         "check accepts."};
+                return {player.line, GameText(k + 1, player.startNumber, game.opponent, "",
+                                              " both lost without playing (a double forfeit); "
+                                              "a round robin chart has no cells for that game "
+                                              "that its check accepts.")};
             if (game.result == ' ')
-                return {player.line, round + "the game of " + players +
-                                         " has no result; a round robin chart's check refuses "
-                                         "a game without one."};
+                return {player.line,
+                        GameText(k + 1, player.startNumber, game.opponent, "the game of ",
+                                 " has no result; a round robin chart's check refuses a "
+                                 "game without one.")};
         }
     }
     for (int a = 1; a <= n; ++a) {

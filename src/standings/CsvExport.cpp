@@ -14,7 +14,7 @@ bool RunsAsFormula(const std::string& text) {
 
 // RFC 4180: a field with a comma, a quote or a line break is quoted, quotes doubled.
 std::string CsvField(const std::string& cell) {
-    const std::string text = RunsAsFormula(cell) ? "'" + cell : cell;
+    std::string text = RunsAsFormula(cell) ? "'" + cell : cell;
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
     std::string out = "\"";

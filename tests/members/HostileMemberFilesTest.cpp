@@ -86,12 +86,11 @@ TEST(HostileMemberFiles, AccessFilesCutAnywhereReadWholeOrNotAtAll) {
         for (std::size_t size = 2048; size < original.size(); size += 1536)
             sizes.push_back(size);
         for (const std::size_t size : sizes) {
-            SCOPED_TRACE(std::string(file) + " cut at " + std::to_string(size));
             WriteFile(path, original.substr(0, size));
             const std::string read = ReadFirstTable(path);
-            if (read != "(read " + std::to_string(rows) + " rows)") {
-                EXPECT_NE(read.find(" " + path + " "), std::string::npos) << read;
-            }
+            EXPECT_TRUE(read == "(read " + std::to_string(rows) + " rows)" ||
+                        read.find(" " + path + " ") != std::string::npos)
+                << file << " cut at " << size << ": " << read;
         }
     }
     WriteFile(path, ReadFile(MembersDataDir() / "ratings-as-text.mdb").substr(0, 24603));
@@ -109,11 +108,9 @@ TEST(HostileMemberFiles, SqliteFilesAreReadImmutableAndWithinBounds) {
     EXPECT_EQ(ReadFirstTable(path), "(read 1 rows)");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 
-    sqlite3* writer = nullptr;
+    sqlite3* writer = nullptr; // left open: its change stays in the -wal file
     ASSERT_EQ(sqlite3_open(path.c_str(), &writer), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(writer, "PRAGMA wal_autocheckpoint=0; INSERT INTO m VALUES('b');",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
+    sqlite3_exec(writer, "PRAGMA wal_autocheckpoint=0; INSERT INTO m VALUES('b');", {}, {}, {});
     EXPECT_EQ(ReadFirstTable(path), "The SQLite database " + path + " has changes in " + path +
                                         "-wal that are not yet in the file itself; close the "
                                         "program that writes it, then try again.");
