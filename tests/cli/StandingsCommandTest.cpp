@@ -55,6 +55,7 @@ TEST(CliStandings, TextGoesToStdoutAndOtherFormatsToTheFile) {
         result = RunCli({"standings", chart, "--type", "swiss", "--format", format, "-o", out});
         EXPECT_EQ(result.status, 0) << format << ": " << result.err;
         EXPECT_EQ(result.out, "") << format;
+        EXPECT_EQ(result.err, "") << format; // no leak report either
         EXPECT_FALSE(ReadFile(out).empty()) << format;
     }
     if (!suppressions.empty())
