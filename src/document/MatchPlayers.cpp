@@ -180,8 +180,6 @@ MatchResult ChartDocument::matchPlayers(const MemberTable* table) {
     result.left.insert(result.left.end(), result.applied.skipped.begin(),
                        result.applied.skipped.end());
     std::sort(result.left.begin(), result.left.end());
-    if (!result.applied.changes.empty())
-        tournament_.setModified(true);
     result.message = MatchSummary(result);
     prompts_.showInformation(result.message);
     return result;
