@@ -143,20 +143,6 @@ INSTANTIATE_TEST_SUITE_P(
                                "Load player"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(History, TypedDrawInRoundRobinIsMirroredAndUndoneAsOne) {
-    Tournament t = Make(TournamentType::RoundRobin, 4);
-    TypeResult(t, 6, 1, U"1/2"); // row 1 against player 3
-    EXPECT_EQ(t.chart().cell(6, 1), "=");
-    EXPECT_EQ(t.chart().cell(4, 3), "=");
-    TypeResult(t, 7, 1, U"\u00BD");
-    EXPECT_EQ(t.chart().cell(7, 1), "=");
-    EXPECT_EQ(t.chart().cell(4, 4), "=");
-    ASSERT_TRUE(t.undo());
-    ASSERT_TRUE(t.undo());
-    EXPECT_EQ(t.chart().cell(6, 1), "");
-    EXPECT_EQ(t.chart().cell(4, 3), "");
-}
-
 TEST(History, ModifiedFollowsTheSavedStep) {
     Tournament t = Make(TournamentType::Swiss, 10);
     TypeResult(t, 4, 1, U"w2");

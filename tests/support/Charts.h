@@ -30,34 +30,17 @@ inline Tournament UnmodifiedChart(TournamentType type, int players, int rounds =
     return t;
 }
 
-// The text the keys leave in a cell's editor, each key through the chart's key rules (a
-// backspace takes the last character back).
-inline std::string Typed(const Tournament& t, int col, const std::u32string& keys) {
-    std::u32string kept;
+// The keys typed into (col, row), each through the chart's key rules (a backspace takes
+// the last character back), and committed. The tests type ASCII only.
+inline void TypeAndEnter(Tournament& t, int col, int row, const std::u32string& keys) {
     std::string text;
     for (const char32_t key : keys) {
-        if (key == U'\b') {
-            if (!kept.empty())
-                kept.pop_back();
-        } else if (const auto out = TypedKey(key, t.rules().kindOf(col), text)) {
-            kept += *out;
-        }
-        text.clear();
-        for (const char32_t c : kept) { // UTF-8; the tests type nothing beyond U+07FF
-            if (c < 0x80) {
-                text += static_cast<char>(c);
-            } else {
-                text += static_cast<char>(0xC0 | (c >> 6));
-                text += static_cast<char>(0x80 | (c & 0x3F));
-            }
-        }
+        if (key == U'\b' && !text.empty())
+            text.pop_back();
+        else if (const auto out = TypedKey(key, t.rules().kindOf(col), text); out && key != U'\b')
+            text += static_cast<char>(*out);
     }
-    return text;
-}
-
-// The keys typed into (col, row) and committed.
-inline void TypeAndEnter(Tournament& t, int col, int row, const std::u32string& keys) {
-    t.enterCell(col, row, Typed(t, col, keys));
+    t.enterCell(col, row, text);
 }
 
 } // namespace ranvik::test
