@@ -30,7 +30,7 @@ bool RoundRobinCellsAgree(const TrfImport& imported) {
         const auto& row = imported.cells[r - 1];
         for (std::size_t c = ChartColumn::FirstResult; c < row.size(); ++c) {
             const RoundRobinGame game =
-                RoundRobinGameOf(imported.type, static_cast<int>(r), static_cast<int>(c));
+                RoundRobinGameOf(RulesFor(imported.type), static_cast<int>(r), static_cast<int>(c));
             if (game.opponent == static_cast<int>(r))
                 continue;
             const std::string& mirror = imported.cells[static_cast<std::size_t>(game.opponent) - 1]

@@ -818,6 +818,62 @@
         <source>Start numbers %1 and %2 meet %3 times instead of %4; the chart&apos;s check refuses the empty cells of the games not played.</source>
         <translation>Les numéros de départ %1 et %2 se rencontrent %3 fois au lieu de %4 ; la vérification du tableau refuse les cases vides des parties non jouées.</translation>
     </message>
+    <message>
+        <source>Delete line %1 and everything in it?<byte value="xd"/>The result in another line that names this player is cleared too.</source>
+        <translation>Supprimer la ligne %1 et tout ce qu’elle contient?<byte value="xd"/>Le résultat d’une autre ligne qui nomme ce joueur est effacé aussi.</translation>
+    </message>
+    <message>
+        <source>Delete line %1 and everything in it?<byte value="xd"/>The %2 results in other lines that name this player are cleared too.</source>
+        <translation>Supprimer la ligne %1 et tout ce qu’elle contient?<byte value="xd"/>Les %2 résultats d’autres lignes qui nomment ce joueur sont effacés aussi.</translation>
+    </message>
+    <message>
+        <source>Lowering the players to %1 removes 1 line that holds names or results.</source>
+        <translation>Ramener les joueurs à %1 retire 1 ligne qui contient des noms ou des résultats.</translation>
+    </message>
+    <message>
+        <source>Lowering the players to %1 removes %2 lines that hold names or results.</source>
+        <translation>Ramener les joueurs à %1 retire %2 lignes qui contiennent des noms ou des résultats.</translation>
+    </message>
+    <message>
+        <source>Lowering the rounds to %1 removes 1 result.</source>
+        <translation>Ramener les rondes à %1 retire 1 résultat.</translation>
+    </message>
+    <message>
+        <source>Lowering the rounds to %1 removes %2 results.</source>
+        <translation>Ramener les rondes à %1 retire %2 résultats.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 overwrites or hides %2 results.</source>
+        <translation>Passer au type %1 remplace ou masque %2 résultats.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 overwrites 1 result.</source>
+        <translation>Passer au type %1 remplace 1 résultat.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 overwrites %2 results.</source>
+        <translation>Passer au type %1 remplace %2 résultats.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 hides 1 result.</source>
+        <translation>Passer au type %1 masque 1 résultat.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 hides %2 results.</source>
+        <translation>Passer au type %1 masque %2 résultats.</translation>
+    </message>
+    <message>
+        <source>The report files a forfeit against line %1 as a played game against that player; the federation asks for 0 as the opponent of a forfeit</source>
+        <translation>Le rapport déclare un forfait contre la ligne %1 comme une partie jouée contre ce joueur; la fédération demande 0 comme adversaire d’un forfait</translation>
+    </message>
+    <message>
+        <source>A bye has no opponent: the number %1 is ignored in the report</source>
+        <translation>Une exemption n’a pas d’adversaire : le nombre %1 est ignoré dans le rapport</translation>
+    </message>
+    <message>
+        <source>Line %1, %2: %3</source>
+        <translation>Ligne %1, %2 : %3</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1040,10 +1096,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>Enregistrez le tableau terminé avec la commande Enregistrer du menu Fichier.</translation>
     </message>
     <message>
-        <source>In a Swiss event every result begins with its result character: W, L or D in English, G, E or P in French, or the symbols +, = and -. Byes and forfeits have their own characters (B, H or U for a bye and X, Z or F for a forfeit, according to what they are worth), or may simply be entered as W, L or D. After the result character comes the opponent&apos;s number, which is the number of the row in which the opponent stands in the chart on the screen. For byes and forfeits, enter 0 as the opponent.</source>
-        <translation>Dans un suisse, chaque résultat commence par son caractère de résultat : W, L ou D en anglais, G, E ou P en français, ou les symboles +, = et -. Les exemptions et les forfaits ont leurs propres caractères (B, H ou U pour une exemption et X, Z ou F pour un forfait, selon ce qu’ils valent), ou peuvent simplement être entrés comme W, L ou D. Après le caractère de résultat vient le numéro de l’adversaire, c’est-à-dire le numéro de la ligne où se trouve l’adversaire dans le tableau à l’écran. Pour les exemptions et les forfaits, entrez 0 comme adversaire.</translation>
-    </message>
-    <message>
         <source>Round robin results are entered as 1, 0 or = on their own, with no opponent, because a round robin chart has one column per player rather than one per round.</source>
         <translation>Les résultats d’un tournoi à la ronde s’entrent comme 1, 0 ou = seuls, sans adversaire, car le tableau d’un tournoi à la ronde a une colonne par joueur plutôt qu’une par ronde.</translation>
     </message>
@@ -1054,10 +1106,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     <message>
         <source>The players do not have to be in rating order, but keying in the results is easier when they are. You can sort the chart by rating; results already entered keep their opponents, whose numbers are updated by the sort.</source>
         <translation>Les joueurs n’ont pas à être dans l’ordre des cotes, mais la saisie des résultats est plus facile quand ils le sont. Vous pouvez trier le tableau par cote; les résultats déjà entrés gardent leurs adversaires, dont les numéros sont mis à jour par le tri.</translation>
-    </message>
-    <message>
-        <source>As you type a player&apos;s results, Ranvik fills in the opponents&apos; results for you. To turn this off, for instance while you enter results that do not agree, clear the automatic update item in the Tools menu.</source>
-        <translation>Pendant que vous tapez les résultats d’un joueur, Ranvik remplit pour vous les résultats de ses adversaires. Pour désactiver cette fonction, par exemple pendant que vous entrez des résultats qui ne concordent pas, décochez l’élément de mise à jour automatique du menu Outils.</translation>
     </message>
     <message>
         <source>An event paired in a pairing program can be read from its FIDE tournament report file with File &gt; Import &gt; FIDE tournament report (TRF). The chart is replaced by the file&apos;s players in start-number order, with their names and ratings; a round robin or double round robin is recognised when every player meets every other once or twice. In a Swiss chart the codes become: 1, 0 and = a win, loss or draw (W, L, D); + and - a forfeit won or lost (X, F); W, D and L scored without play X, Z and F; H a half-point bye (H); F a full-point bye (B); U and Z a bye worth nothing (U); an unpaired round stays empty. A round robin chart shows games not played over the board as + and -, and leaves byes out. Colours are not kept. A file that cannot make a chart is refused with the line at fault, and the chart is left as it was; points in the file that differ from the imported results are listed as warnings.</source>
@@ -1078,6 +1126,14 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     <message>
         <source>The keyboard alone is enough: the arrows, Tab, Home, End, Page Up and Page Down move between cells, typing or F2 edits the current cell, Delete clears the selected cells and Ctrl+Z undoes any change. With Tools &gt; Enter moves to the next cell, Enter goes on down the column.</source>
         <translation>Le clavier seul suffit : les flèches, Tab, Début, Fin, Page préc. et Page suiv. passent d&apos;une cellule à l&apos;autre, la frappe ou F2 modifie la cellule courante, Suppr vide les cellules choisies et Ctrl+Z annule toute modification. Avec Outils &gt; Entrée passe à la cellule suivante, Entrée descend dans la colonne.</translation>
+    </message>
+    <message>
+        <source>In a Swiss event every result begins with its result character: W, L or D in English, G, E or P in French, or the symbols +, = and -. Byes and forfeits have their own characters (B, H or U for a bye and X, Z or F for a forfeit, according to what they are worth), or may simply be entered as W, L or D. After the result character comes the opponent&apos;s number, which is the number of the row in which the opponent stands in the chart on the screen. For byes and forfeits, enter 0 as the opponent. A bye never has an opponent: a number after B, H or U is ignored in the report. A forfeit that names an opponent fills in the opponent&apos;s cell (X gives F, F gives X, Z gives Z), but the report files it as a game played against that player; the chart&apos;s check warns about every bye with a number and every forfeit with an opponent, and the report lists them before anything is written.</source>
+        <translation>Dans un suisse, chaque résultat commence par son caractère de résultat : W, L ou D en anglais, G, E ou P en français, ou les symboles +, = et -. Les exemptions et les forfaits ont leurs propres caractères (B, H ou U pour une exemption et X, Z ou F pour un forfait, selon ce qu’ils valent), ou peuvent simplement être entrés comme W, L ou D. Après le caractère de résultat vient le numéro de l’adversaire, c’est-à-dire le numéro de la ligne où se trouve l’adversaire dans le tableau à l’écran. Pour les exemptions et les forfaits, entrez 0 comme adversaire. Une exemption n’a jamais d’adversaire : un nombre après B, H ou U est ignoré dans le rapport. Un forfait qui nomme un adversaire remplit la case de l’adversaire (X donne F, F donne X, Z donne Z), mais le rapport le déclare comme une partie jouée contre ce joueur; la vérification du tableau signale chaque exemption suivie d’un nombre et chaque forfait avec un adversaire, et le rapport les énumère avant d’écrire quoi que ce soit.</translation>
+    </message>
+    <message>
+        <source>As you enter a player&apos;s results, Ranvik fills in the opponents&apos; results for you: pressing Enter in a result cell, or leaving a cell you changed, writes the opponent&apos;s cell of the same game (W5 in line 3 gives L3 in line 5). Enter on a result writes the opponent&apos;s cell again; moving through cells writes nothing. When you change or clear a result, the old opponent&apos;s cell is emptied if it still holds what Ranvik wrote there, and a cell you typed differently is left alone. A result Ranvik cannot mirror (an unknown letter, #, $ or %) or that names its own line fills in nothing. To turn this off, for instance while you enter results that do not agree, clear the automatic update item in the Tools menu.</source>
+        <translation>Pendant que vous entrez les résultats d’un joueur, Ranvik remplit pour vous ceux de ses adversaires : appuyer sur Entrée dans une case de résultat, ou quitter une case que vous avez modifiée, écrit la case de l’adversaire pour la même partie (W5 à la ligne 3 donne L3 à la ligne 5). Entrée sur un résultat écrit de nouveau la case de l’adversaire; se déplacer d’une case à l’autre n’écrit rien. Quand vous modifiez ou effacez un résultat, la case de l’ancien adversaire est vidée si elle contient encore ce que Ranvik y avait écrit, et une case que vous avez tapée autrement n’est pas touchée. Un résultat que Ranvik ne peut pas refléter (une lettre inconnue, #, $ ou %) ou qui nomme sa propre ligne ne remplit rien. Pour désactiver cette fonction, par exemple pendant que vous entrez des résultats qui ne concordent pas, décochez l’élément de mise à jour automatique du menu Outils.</translation>
     </message>
 </context>
 <context>
@@ -1289,13 +1345,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n filled result cell(s) overwritten or hidden; Edit &gt; Undo brings them back.</source>
-        <translation>
-            <numerusform>%n cellule de résultat remplie remplacée ou masquée; Édition &gt; Annuler la rétablit.</numerusform>
-            <numerusform>%n cellules de résultat remplies remplacées ou masquées; Édition &gt; Annuler les rétablit.</numerusform>
-        </translation>
     </message>
     <message>
         <source>&amp;Import</source>

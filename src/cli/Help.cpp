@@ -14,14 +14,15 @@ Commands:
   check CHART --type T --all
       Every fault at once, in validation's order: each inconsistency message and
       each faulty cell's text, then "N faults" or OK. Warnings (a membership number
-      on two lines or not six digits, a result against a line without a name) go
-      to stderr.
+      on two lines or not six digits, a result against a line without a name, a bye
+      with a number, a forfeit naming its opponent) go to stderr.
   report CHART --type T --name NAME --province P --end-date YYYY/MM/DD --td NUMBER
          [--reference R] [--organiser NUMBER] --rating regular|active
          [--inconsistencies P] -o OUT
       Validate, then write the rating report to OUT (".qtr" added when OUT has no
       extension) and the chart beside it with the extension ".tms". Players whose
-      membership number is not six digits are listed on stderr. Prints both paths.
+      membership number is not six digits, byes with a number and forfeits naming
+      their opponent (filed by their points) are listed on stderr. Prints both paths.
   sort CHART --type swiss -o OUT
       Sort the players by rating and save the chart to OUT.
   convert CHART --type T -o OUT

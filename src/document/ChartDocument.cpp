@@ -177,25 +177,18 @@ Outcome ChartDocument::clearAllResults() {
     return Outcome::Done;
 }
 
-namespace {
-
-bool RowHoldsAnything(const Tournament& tournament, int row) {
-    const Chart& chart = tournament.chart();
-    for (int col = 1; col < chart.colCount(); ++col) {
-        const std::string_view text = chart.cell(col, row);
-        if (!text.empty() && !(text == "X" && !tournament.isSwiss()))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
+// The results that name the line are its games' other halves: they go with it.
 Outcome ChartDocument::deleteRow(int row) {
     if (row < 1 || row > tournament_.playerRows())
         return Outcome::Cancelled;
-    if (RowHoldsAnything(tournament_, row) &&
-        !prompts_.confirm("Delete line " + std::to_string(row) + " and everything in it?"))
+    const int naming = tournament_.resultsNaming(row);
+    std::string question = "Delete line " + std::to_string(row) + " and everything in it?";
+    if (naming == 1)
+        question += "\rThe result in another line that names this player is cleared too.";
+    if (naming > 1)
+        question += "\rThe " + std::to_string(naming) +
+                    " results in other lines that name this player are cleared too.";
+    if ((naming > 0 || tournament_.lineHoldsAnything(row)) && !prompts_.confirm(question))
         return Outcome::Cancelled;
     tournament_.deleteRow(row);
     return Outcome::Done;
@@ -205,7 +198,7 @@ Outcome ChartDocument::insertRowAbove(int row) {
     if (row < 1 || row > tournament_.playerRows())
         return Outcome::Cancelled;
     const Tournament::Step step(tournament_, "Insert row");
-    if (RowHoldsAnything(tournament_, tournament_.playerRows()) && !addRow())
+    if (tournament_.lineHoldsAnything(tournament_.playerRows()) && !addRow())
         return Outcome::Failed;
     tournament_.openRowAt(row);
     return Outcome::Done;
@@ -225,7 +218,7 @@ Outcome ChartDocument::paste(int col, int row, std::string_view text) {
     const Tournament::Step step(tournament_, "Paste");
     if (lastRow > tournament_.numPlayers())
         tournament_.setNumPlayers(lastRow);
-    tournament_.writeBlock(col, row, block);
+    tournament_.pasteBlock(col, row, block);
     return Outcome::Done;
 }
 
@@ -235,10 +228,10 @@ std::string ChartDocument::copyCells(int col0, int row0, int col1, int row1) con
 
 std::string ChartDocument::cutCells(int col0, int row0, int col1, int row1) {
     std::string text = copyCells(col0, row0, col1, row1);
-    std::vector<std::pair<int, int>> cells;
+    std::vector<CellAt> cells;
     for (int row = row0; row <= row1; ++row) {
         for (int col = col0; col <= col1; ++col)
-            cells.emplace_back(col, row);
+            cells.push_back({col, row});
     }
     const Tournament::Step step(tournament_, "Cut");
     tournament_.clearCells(cells);

@@ -112,8 +112,14 @@ class ChartDocument {
     ReportResult createReport();
 
     Outcome clearAllResults();
-    // Asks first when the row holds anything (own "X" marks aside).
+    // Asks first when the row holds anything (own "X" marks aside) or results name it,
+    // saying how many of those it clears with it.
     Outcome deleteRow(int row);
+    // A count or the type as the director sets it: asks first when filled lines or results
+    // would be dropped or overwritten; Cancelled leaves everything as it was.
+    Outcome setPlayers(int players);
+    Outcome setRounds(int rounds);
+    Outcome setType(TournamentType type);
     // An empty row above `row`; the chart grows when its last row holds anything.
     Outcome insertRowAbove(int row);
     // Writes tab-separated text with its top left at (col, row) as it is, as one step,

@@ -60,8 +60,12 @@ ReportResult ChartDocument::createReport() {
         return result;
     }
 
-    const std::vector<std::string> flagged =
+    // Entries the report files otherwise than they read are shown with the numbers, before
+    // anything is written.
+    std::vector<std::string> flagged =
         FlaggedMemberLines(tournament_.chart(), tournament_.playerRows());
+    for (std::string& line : ReportedOtherwiseLines(tournament_))
+        flagged.push_back(std::move(line));
     if (!flagged.empty() && !prompts_.confirmMemberNumbers(flagged))
         return Stopped(Failure::Cancelled);
 

@@ -128,8 +128,6 @@ LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table, const Membe
     }
     if (!askSpellings(member.name, member.number))
         return Cancelled();
-    // Set before the row question: a cancelled load still counts as a change.
-    tournament_.setModified(true);
     const Tournament::Step step(tournament_, "Load player");
     const std::optional<int> target = rowForMember(selectedRow);
     if (!target)

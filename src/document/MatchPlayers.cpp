@@ -195,8 +195,6 @@ MatchResult ChartDocument::matchPlayers(const MemberTable* table) {
     for (const auto& entry : result.applied.refused)
         result.left.push_back(entry.first);
     std::sort(result.left.begin(), result.left.end());
-    if (!result.applied.changes.empty())
-        tournament_.setModified(true);
     result.message = MatchSummary(result);
     prompts_.showInformation(result.message);
     return result;

@@ -151,13 +151,14 @@ ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
         SplitLines(text, Tournament::MaxPlayers + 1, lineCount);
     const int fields = lines.empty() ? 0 : CountFields(lines.front());
 
-    outcome.message = UnreadableReason(lineCount, fields, tournament.isSwiss());
+    const bool byRounds = tournament.rules().columnsAreRounds();
+    outcome.message = UnreadableReason(lineCount, fields, byRounds);
     if (outcome.message.empty())
         outcome.message = CellFault(lines);
     if (!outcome.message.empty())
         return outcome;
 
-    // The sizes the counts will take, so that a count the spin box leaves unchanged (a
+    // The sizes the counts will take, so that a count left unchanged by its range (a
     // one-line file, a Swiss line of fewer than 5 fields) still agrees with the chart.
     const int players =
         std::clamp(static_cast<int>(lineCount), Tournament::MinPlayers, Tournament::MaxPlayers);
@@ -168,12 +169,12 @@ ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
     // cells on the way would only be thrown away.
     chart.history().pause(true);
     chart.setRowCount(players + 1);
-    chart.setColCount(tournament.isSwiss() ? rounds + ChartColumn::FirstResult : fields);
+    chart.setColCount(byRounds ? rounds + ChartColumn::FirstResult : fields);
 
     // Every visible cell is filled from the file next, so the layout's own-cell marks
     // would only be overwritten.
     tournament.setPlayersForFileLoad(players);
-    if (tournament.isSwiss())
+    if (byRounds)
         tournament.setNumRounds(rounds);
 
     FillCells(chart, lines);

@@ -100,18 +100,6 @@ std::string RoundRobinCell(char result) {
     }
 }
 
-int ResultColumns(TournamentType type, int players, int rounds) {
-    switch (type) {
-    case TournamentType::Swiss:
-        return rounds;
-    case TournamentType::RoundRobin:
-        return players;
-    case TournamentType::DoubleRoundRobin:
-        return 2 * players;
-    }
-    return rounds;
-}
-
 void WriteSwissResults(const TrfPairings& pairings, TrfImport& out) {
     for (int r = 1; r <= pairings.players(); ++r) {
         const TrfPlayer& player = *pairings.rows[r - 1];
@@ -125,14 +113,14 @@ void WriteSwissResults(const TrfPairings& pairings, TrfImport& out) {
 
 // Refuses (false) when a pair meets more often than the layout has cells for.
 bool WriteRoundRobinResults(const TrfPairings& pairings, TrfImport& out) {
-    const bool isDouble = out.type == TournamentType::DoubleRoundRobin;
-    const int gamesPerPair = isDouble ? 2 : 1;
+    const ChartRules& rules = RulesFor(out.type);
+    const int gamesPerPair = rules.gamesPerOpponent();
+    const bool isDouble = gamesPerPair == 2;
     const int n = pairings.players();
     for (int r = 1; r <= n; ++r) {
         std::vector<std::string>& row = out.cells[r - 1];
-        row[ChartColumn::FirstResult + (isDouble ? 2 * (r - 1) : r - 1)] = "X";
-        if (isDouble)
-            row[ChartColumn::FirstResult + 2 * (r - 1) + 1] = "X";
+        for (int game = 0; game < gamesPerPair; ++game)
+            row[rules.firstColumnAgainst(r) + game] = "X";
         std::vector<int> seen(static_cast<std::size_t>(n) + 1, 0);
         const TrfPlayer& player = *pairings.rows[r - 1];
         for (std::size_t k = 0; k < player.games.size(); ++k) {
@@ -157,9 +145,7 @@ bool WriteRoundRobinResults(const TrfPairings& pairings, TrfImport& out) {
                              " chart has no cell for that game.";
                 return false;
             }
-            const int col =
-                ChartColumn::FirstResult + (isDouble ? 2 * (opponent - 1) + meeting : opponent - 1);
-            row[col] = RoundRobinCell(game.result);
+            row[rules.firstColumnAgainst(opponent) + meeting] = RoundRobinCell(game.result);
         }
     }
     return true;
@@ -167,12 +153,11 @@ bool WriteRoundRobinResults(const TrfPairings& pairings, TrfImport& out) {
 
 int ScoreOfRow(const TrfImport& out, int r) {
     const std::vector<std::string>& row = out.cells[r - 1];
+    const ChartRules& rules = RulesFor(out.type);
     int points = 0;
     for (std::size_t c = ChartColumn::FirstResult; c < row.size(); ++c) {
-        if (out.type == TournamentType::Swiss)
-            points += ParseResult(row[c]).points;
-        else if (row[c] != "X")
-            points += RoundRobinPoints(row[c]);
+        if (!rules.isOwnCell(static_cast<int>(c), r))
+            points += rules.points(row[c]);
     }
     return points;
 }
@@ -305,9 +290,10 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
     }
     out.players = pairings.players();
     out.rounds = pairings.maxRounds;
-    if (out.type == TournamentType::Swiss && file.plannedRounds <= Tournament::MaxRounds)
+    const ChartRules& rules = RulesFor(out.type);
+    if (rules.columnsAreRounds() && file.plannedRounds <= Tournament::MaxRounds)
         out.rounds = std::max(out.rounds, file.plannedRounds);
-    if (out.type == TournamentType::Swiss && out.rounds > Tournament::MaxRounds) {
+    if (rules.columnsAreRounds() && out.rounds > Tournament::MaxRounds) {
         const auto longest = std::max_element(
             file.players.begin(), file.players.end(),
             [](const TrfPlayer& a, const TrfPlayer& b) { return a.games.size() < b.games.size(); });
@@ -321,7 +307,7 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
     out.endDate = file.endDate;
 
     const int columns =
-        ChartColumn::FirstResult + ResultColumns(out.type, out.players, std::max(out.rounds, 1));
+        ChartColumn::FirstResult + rules.resultColumns(out.players, std::max(out.rounds, 1));
     out.cells.assign(static_cast<std::size_t>(out.players),
                      std::vector<std::string>(static_cast<std::size_t>(columns)));
     for (int r = 1; r <= out.players; ++r) {
@@ -333,7 +319,7 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
     }
     if (AnyColour(file))
         out.warnings.emplace_back("Colours are not kept: the chart has no place for them.");
-    if (out.type == TournamentType::Swiss) {
+    if (rules.columnsAreRounds()) {
         WriteSwissResults(pairings, out);
     } else if (!WriteRoundRobinResults(pairings, out)) {
         return Refused(out.line, out.reason);
@@ -348,13 +334,13 @@ void FillTournament(const TrfImport& imported, Tournament& tournament) {
     const int players =
         std::clamp(imported.players, Tournament::MinPlayers, Tournament::MaxPlayers);
     const int rounds = std::clamp(imported.rounds, Tournament::MinRounds, Tournament::MaxRounds);
-    const int columns = ChartColumn::FirstResult + ResultColumns(imported.type, players, rounds);
+    const int columns =
+        ChartColumn::FirstResult + tournament.rules().resultColumns(players, rounds);
     Chart& chart = tournament.chart();
     chart.setRowCount(players + 1);
     chart.setColCount(columns);
     tournament.setPlayersForFileLoad(players);
-    if (imported.type == TournamentType::Swiss)
-        tournament.setNumRounds(rounds);
+    tournament.setNumRounds(rounds);
     for (int r = 1; r <= players; ++r) {
         // A round robin of one player is laid out for the two a chart holds at least: the
         // chart is then wider than the file's rows.

@@ -28,9 +28,6 @@ std::string RatingFieldName(RatingSystem system);
 std::vector<std::string> BuildReportLines(const Tournament& tournament, RatingSystem system,
                                           const TournamentInfo& info);
 
-// "Swiss", "Round robin" or "Double round robin" as the information dialog shows it.
-std::string TournamentTypeText(TournamentType type);
-
 // The name proposed for the report: the date's digits, "-", the name, ".qtr"; characters
 // that cannot stand in a file name become "_".
 std::string ProposedReportName(const TournamentInfo& info);
@@ -42,8 +39,8 @@ std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows);
 // empty when all pass. Line breaks inside a message are single CR characters.
 std::string CheckTournamentInfo(const TournamentInfo& info);
 
-// "S" for Swiss/Match, "R" for both round robin types.
-std::string TournamentTypeLetter(TournamentType type);
+// Result lines of each player's block: a line per round or per result column.
+int ResultLinesPerPlayer(const Tournament& tournament);
 
 // The score of half points as written in the report: "0.0", "3.5", "10.5", whatever the
 // locale.

@@ -76,7 +76,7 @@ DocumentTable SwissCrossTable(const ChartGames& games, const Standings& standing
 }
 
 DocumentTable RoundRobinCrossTable(const ChartGames& games, const Standings& standings) {
-    const int perOpponent = games.type == TournamentType::DoubleRoundRobin ? 2 : 1;
+    const int perOpponent = games.rules().gamesPerOpponent();
     std::vector<const StandingsRow*> byLine(games.players + 1, nullptr);
     for (const StandingsRow& row : standings.rows)
         byLine[row.line] = &row;
@@ -120,8 +120,8 @@ DocumentTable RoundRobinCrossTable(const ChartGames& games, const Standings& sta
 
 std::string TypeLine(const ChartGames& games) {
     std::string line =
-        TournamentTypeText(games.type) + ", " + std::to_string(games.players) + " players";
-    if (games.type == TournamentType::Swiss)
+        std::string(games.rules().name()) + ", " + std::to_string(games.players) + " players";
+    if (games.rules().columnsAreRounds())
         line += ", " + std::to_string(games.rounds) + (games.rounds == 1 ? " round" : " rounds");
     return line;
 }
@@ -147,8 +147,8 @@ DocumentTable StandingsTable(const Standings& standings) {
 }
 
 DocumentTable CrossTable(const ChartGames& games, const Standings& standings) {
-    return games.type == TournamentType::Swiss ? SwissCrossTable(games, standings)
-                                               : RoundRobinCrossTable(games, standings);
+    return games.rules().columnsAreRounds() ? SwissCrossTable(games, standings)
+                                            : RoundRobinCrossTable(games, standings);
 }
 
 StandingsDocument BuildStandingsDocument(const ChartGames& games, const Standings& standings,

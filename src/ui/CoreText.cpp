@@ -117,6 +117,28 @@ constexpr std::array kSentences = {
 // Sentences that carry values: %1, %2... stand for a name, a number or a path, or for
 // another core text, which is translated in its turn. More particular patterns come first.
 constexpr std::array kPatterns = {
+    // Questions before an edit drops filled cells.
+    QT_TRANSLATE_NOOP("CoreText", "Delete line %1 and everything in it?\rThe result in another "
+                                  "line that names this player is cleared too."),
+    QT_TRANSLATE_NOOP("CoreText", "Delete line %1 and everything in it?\rThe %2 results in other "
+                                  "lines that name this player are cleared too."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Lowering the players to %1 removes 1 line that holds names or results."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Lowering the players to %1 removes %2 lines that hold names or results."),
+    QT_TRANSLATE_NOOP("CoreText", "Lowering the rounds to %1 removes 1 result."),
+    QT_TRANSLATE_NOOP("CoreText", "Lowering the rounds to %1 removes %2 results."),
+    QT_TRANSLATE_NOOP("CoreText", "Switching to %1 overwrites or hides %2 results."),
+    QT_TRANSLATE_NOOP("CoreText", "Switching to %1 overwrites 1 result."),
+    QT_TRANSLATE_NOOP("CoreText", "Switching to %1 overwrites %2 results."),
+    QT_TRANSLATE_NOOP("CoreText", "Switching to %1 hides 1 result."),
+    QT_TRANSLATE_NOOP("CoreText", "Switching to %1 hides %2 results."),
+    // Entries the report files otherwise than they read, and where they stand.
+    QT_TRANSLATE_NOOP("CoreText", "The report files a forfeit against line %1 as a played game "
+                                  "against that player; the federation asks for 0 as the "
+                                  "opponent of a forfeit"),
+    QT_TRANSLATE_NOOP("CoreText", "A bye has no opponent: the number %1 is ignored in the report"),
+    QT_TRANSLATE_NOOP("CoreText", "Line %1, %2: %3"),
     // Typed edits that Undo names.
     QT_TRANSLATE_NOOP("CoreText", "Result cleared in line %1"),
     QT_TRANSLATE_NOOP("CoreText", "Result %1 in line %2"),

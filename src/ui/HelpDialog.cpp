@@ -51,7 +51,11 @@ constexpr const char* kParagraphs[] = {
         "to what they are worth), or may simply be entered as W, L or D. After the result "
         "character comes the opponent's number, which is the number of the row in which "
         "the opponent stands in the chart on the screen. For byes and forfeits, enter 0 as "
-        "the opponent."),
+        "the opponent. A bye never has an opponent: a number after B, H or U is ignored in "
+        "the report. A forfeit that names an opponent fills in the opponent's cell (X gives "
+        "F, F gives X, Z gives Z), but the report files it as a game played against that "
+        "player; the chart's check warns about every bye with a number and every forfeit "
+        "with an opponent, and the report lists them before anything is written."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
         "Round robin results are entered as 1, 0 or = on their own, with no opponent, "
@@ -69,9 +73,15 @@ constexpr const char* kParagraphs[] = {
         "keep their opponents, whose numbers are updated by the sort."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
-        "As you type a player's results, Ranvik fills in the opponents' results for you. "
-        "To turn this off, for instance while you enter results that do not agree, clear "
-        "the automatic update item in the Tools menu."),
+        "As you enter a player's results, Ranvik fills in the opponents' results for you: "
+        "pressing Enter in a result cell, or leaving a cell you changed, writes the "
+        "opponent's cell of the same game (W5 in line 3 gives L3 in line 5). Enter on a "
+        "result writes the opponent's cell again; moving through cells writes nothing. When "
+        "you change or clear a result, the old opponent's cell is emptied if it still holds "
+        "what Ranvik wrote there, and a cell you typed differently is left alone. A result "
+        "Ranvik cannot mirror (an unknown letter, #, $ or %) or that names its own line "
+        "fills in nothing. To turn this off, for instance while you enter results that do "
+        "not agree, clear the automatic update item in the Tools menu."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
         "An event paired in a pairing program can be read from its FIDE tournament report "

@@ -99,7 +99,6 @@ class MainWindow : public QMainWindow {
     void buildSettingsStrip();
     void buildMenus();
     void buildMembersPanel();
-    void connectChart();
     // Brings the spin boxes, type buttons and rounds box in line with the document.
     void syncSettings();
     // Database steps of the start: settings, then the default file.
@@ -164,7 +163,6 @@ class MainWindow : public QMainWindow {
     void pasteCells();
     void insertRowAbove();
     void clearSelectedCells();
-    void reportResultsLost();
     void forgetChartState();
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;

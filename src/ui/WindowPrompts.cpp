@@ -190,13 +190,13 @@ InconsistencyAnswer WindowPrompts::askInconsistency(const std::string& message) 
 bool WindowPrompts::confirmMemberNumbers(const std::vector<std::string>& flaggedLines) {
     QStringList lines;
     for (const std::string& line : flaggedLines)
-        lines << ToQString(line);
+        lines << CoreText(line); // a warning the report's check adds is the program's own text
     return dialogs_->memberNumberCheck->ask(lines);
 }
 
 std::optional<TournamentInfo> WindowPrompts::askTournamentInfo(TournamentType type) {
     TournamentInfoDialog& dialog = *dialogs_->tournamentInfo;
-    dialog.setTournamentType(CoreText(TournamentTypeText(type)));
+    dialog.setTournamentType(CoreText(std::string(RulesFor(type).name())));
     if (!dialog.ask())
         return std::nullopt;
     return dialog.info();

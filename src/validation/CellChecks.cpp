@@ -64,12 +64,10 @@ CellFindings SwissDisagreement(const ParsedResult& mine, const ParsedResult& the
     return findings;
 }
 
-RoundRobinGame RoundRobinGameOf(TournamentType type, int row, int col) {
-    const bool isDouble = type == TournamentType::DoubleRoundRobin;
-    const int k = col - ChartColumn::FirstResult;
-    return {isDouble ? k / 2 + 1 : k + 1, isDouble
-                                              ? ChartColumn::FirstResult + 2 * (row - 1) + k % 2
-                                              : ChartColumn::FirstResult + row - 1};
+// An own cell is its own mirror.
+RoundRobinGame RoundRobinGameOf(const ChartRules& rules, int row, int col) {
+    const int game = (col - ChartColumn::FirstResult) % rules.gamesPerOpponent();
+    return {rules.opponentOfColumn(col), rules.firstColumnAgainst(row) + game};
 }
 
 ValidationFault RoundRobinCellFault(const RoundRobinGame& game, bool isX, int row, int playerRows) {
@@ -109,7 +107,7 @@ ValidationFault ChartValidator::checkRoundRobinCell(std::string_view text, int r
 }
 
 ValidationFault ChartValidator::checkRoundRobinResult(bool isX, int points, int row, int col) {
-    const RoundRobinGame game = RoundRobinGameOf(tournament_.type(), row, col);
+    const RoundRobinGame game = RoundRobinGameOf(tournament_.rules(), row, col);
     const ValidationFault fault = RoundRobinCellFault(game, isX, row, tournament_.playerRows());
     if (fault != ValidationFault::None)
         return fault;
@@ -132,7 +130,8 @@ ValidationResult ChartValidator::scan() {
     const Chart& chart = tournament_.chart();
     const int lastRow = tournament_.playerRows();
     const int lastCol = chart.colCount() - 1;
-    if (!tournament_.isSwiss() && lastRow > 0 && lastCol >= ChartColumn::FirstResult) {
+    const bool swiss = tournament_.rules().columnsAreRounds();
+    if (!swiss && lastRow > 0 && lastCol >= ChartColumn::FirstResult) {
         pointsCols_ = lastCol - ChartColumn::FirstResult + 1;
         pointsRows_ = lastRow;
         points_.resize(static_cast<std::size_t>(pointsRows_) * pointsCols_);
@@ -157,8 +156,8 @@ ValidationResult ChartValidator::scan() {
                     checkRoundRobinResult(entry == kXMark, entry == kXMark ? 0 : entry, row, col);
             } else {
                 const std::string_view text = chart.cell(col, row);
-                fault = tournament_.isSwiss() ? checkSwissCell(text, row, col)
-                                              : checkRoundRobinCell(text, row, col);
+                fault =
+                    swiss ? checkSwissCell(text, row, col) : checkRoundRobinCell(text, row, col);
             }
             if (fault != ValidationFault::None) {
                 result = {fault, row, col};

@@ -50,7 +50,7 @@ int ChartProblems::lastNamedRow() const {
 // and lay a round robin out again when the count changes.
 ChartProblems::View ChartProblems::viewFor(int lastNamed) const {
     View view;
-    view.type = tournament_.type();
+    view.rules = &tournament_.rules();
     view.visibleRows = tournament_.playerRows();
     view.numPlayers = tournament_.numPlayers();
     view.cols = tournament_.chart().colCount();
@@ -59,9 +59,8 @@ ChartProblems::View ChartProblems::viewFor(int lastNamed) const {
     const int players = std::clamp(lastNamed, Tournament::MinPlayers, Tournament::MaxPlayers);
     view.relaid = players != view.numPlayers || lastNamed != players;
     view.rows = view.relaid ? players : lastNamed;
-    if (view.relaid && view.type != TournamentType::Swiss) {
-        const int perOpponent = view.type == TournamentType::DoubleRoundRobin ? 2 : 1;
-        view.cols = perOpponent * view.rows + ChartColumn::FirstResult;
+    if (view.relaid && !view.rules->columnsAreRounds()) {
+        view.cols = view.rules->resultColumns(view.rows, 0) + ChartColumn::FirstResult;
     } else {
         view.relaid = false; // a Swiss chart only loses lines
     }
@@ -72,9 +71,7 @@ std::string_view ChartProblems::text(int col, int row) const {
     const std::string_view stored = tournament_.chart().cell(col, row);
     if (!view_.relaid || col < ChartColumn::FirstResult)
         return stored;
-    const int perOpponent = view_.type == TournamentType::DoubleRoundRobin ? 2 : 1;
-    const int k = col - ChartColumn::FirstResult;
-    if (k / perOpponent + 1 == row)
+    if (view_.rules->isOwnCell(col, row))
         return "X";
     return stored == "X" ? std::string_view() : stored;
 }
@@ -109,6 +106,7 @@ void ChartProblems::recheckAll() {
     findings_.clear();
     marks_.clear();
     emptyLineResults_.clear();
+    reportedOtherwise_.clear();
     numberRows_.clear();
     badNumbers_.clear();
     const int rows = view_.rows;
@@ -116,10 +114,8 @@ void ChartProblems::recheckAll() {
     numberOf_.assign(static_cast<std::size_t>(rows) + 1, {});
     readAllResults();
     opponentOfCol_.assign(static_cast<std::size_t>(std::max(0, view_.cols)), 0);
-    if (view_.type != TournamentType::Swiss) {
-        for (int col = ChartColumn::FirstResult; col < view_.cols; ++col)
-            opponentOfCol_[col] = RoundRobinGameOf(view_.type, 1, col).opponent;
-    }
+    for (int col = ChartColumn::FirstResult; col < view_.cols; ++col)
+        opponentOfCol_[col] = view_.rules->opponentOfColumn(col);
     const std::vector<char> unnamed = unnamedLines();
     ProblemsUpdate ignored;
     for (int row = 1; row <= rows; ++row) {
@@ -128,7 +124,7 @@ void ChartProblems::recheckAll() {
             if (finding.what.any())
                 setFinding(col, row, finding, ignored);
         }
-        if (view_.type == TournamentType::Swiss)
+        if (byRounds())
             recheckSwissRow(row, unnamed);
         else
             recheckRoundRobinRow(row, unnamed);
@@ -141,7 +137,7 @@ void ChartProblems::recheckAll() {
 void ChartProblems::readAllResults() {
     const int rows = view_.rows;
     const int resultCols = std::max(0, view_.cols - ChartColumn::FirstResult);
-    const bool swiss = view_.type == TournamentType::Swiss;
+    const bool swiss = byRounds();
     const Chart& chart = tournament_.chart();
     swiss_.clear();
     rr_.clear();
@@ -196,6 +192,9 @@ void ChartProblems::recheckSwissRow(int row, const std::vector<char>& unnamed) {
         if (finding.what.any())
             setFinding(col, row, finding, ignored);
         noteEmptyLineResult(col, row, mine.opponent, unnamed);
+        if (finding.what.fault == ValidationFault::None &&
+            !ReportedOtherwiseText(text(col, row)).empty())
+            reportedOtherwise_.insert(key(col, row));
     }
 }
 
@@ -206,11 +205,11 @@ void ChartProblems::recheckSwissRow(int row, const std::vector<char>& unnamed) {
 // be an own cell or point beyond the chart, so only their points matter, and the chart is
 // walked across its columns half as often.
 void ChartProblems::recheckRoundRobinRow(int row, const std::vector<char>& unnamed) {
-    const int perOpponent = view_.type == TournamentType::DoubleRoundRobin ? 2 : 1;
+    const int perOpponent = view_.rules->gamesPerOpponent();
     int mirrorCols[2] = {};
     for (int game = 0; game < perOpponent; ++game)
         mirrorCols[game] =
-            RoundRobinGameOf(view_.type, row, ChartColumn::FirstResult + game).mirrorCol;
+            RoundRobinGameOf(*view_.rules, row, ChartColumn::FirstResult + game).mirrorCol;
     ProblemsUpdate ignored;
     for (int col = ChartColumn::FirstResult; col < view_.cols; ++col) {
         const int gameOfPair = perOpponent == 2 ? (col - ChartColumn::FirstResult) & 1 : 0;
@@ -248,9 +247,9 @@ ChartProblems::Finding ChartProblems::findingOf(int col, int row) const {
         finding.what.fault = NameOrRatingFault(text(col, row), col);
         return finding;
     }
-    if (view_.type == TournamentType::Swiss)
+    if (byRounds())
         return swissFinding(swiss_[static_cast<std::size_t>(resultIndex(col, row))], col, row);
-    return roundRobinFinding(col, row, RoundRobinGameOf(view_.type, row, col));
+    return roundRobinFinding(col, row, RoundRobinGameOf(*view_.rules, row, col));
 }
 
 ChartProblems::Finding ChartProblems::swissFinding(const ParsedResult& mine, int col,
@@ -323,10 +322,10 @@ void ChartProblems::checkCell(int col, int row, ProblemsUpdate& update) {
 
 void ChartProblems::checkEmptyLineWarning(int col, int row) {
     int target = 0;
-    if (view_.type == TournamentType::Swiss) {
+    if (byRounds()) {
         target = swiss_[static_cast<std::size_t>(resultIndex(col, row))].opponent;
     } else if ((rr_[static_cast<std::size_t>(resultIndex(col, row))] & kFilled) != 0) {
-        target = RoundRobinGameOf(view_.type, row, col).opponent;
+        target = view_.rules->opponentOfColumn(col);
     }
     const bool empty = target >= 1 && target <= view_.visibleRows &&
                        tournament_.chart().cell(ChartColumn::Name, target).empty();
@@ -339,8 +338,8 @@ void ChartProblems::checkEmptyLineWarning(int col, int row) {
 // A line's name decides the warnings of the results that point at it.
 void ChartProblems::checkReferrers(int row) {
     for (int col = ChartColumn::FirstResult; col < view_.cols; ++col) {
-        if (view_.type != TournamentType::Swiss) {
-            if (RoundRobinGameOf(view_.type, 1, col).opponent != row)
+        if (!byRounds()) {
+            if (view_.rules->opponentOfColumn(col) != row)
                 continue;
             for (int r = 1; r <= view_.rows; ++r)
                 checkEmptyLineWarning(col, r);
@@ -371,9 +370,19 @@ void ChartProblems::setMemberNumber(int row) {
         badNumbers_.insert(row);
 }
 
+void ChartProblems::checkReportedOtherwise(int col, int row) {
+    const auto found = findings_.find(key(col, row));
+    const bool faulty =
+        found != findings_.end() && found->second.what.fault != ValidationFault::None;
+    if (!faulty && !ReportedOtherwiseText(text(col, row)).empty())
+        reportedOtherwise_.insert(key(col, row));
+    else
+        reportedOtherwise_.erase(key(col, row));
+}
+
 void ChartProblems::changeResult(int col, int row, ProblemsUpdate& update) {
     const auto at = static_cast<std::size_t>(resultIndex(col, row));
-    if (view_.type == TournamentType::Swiss) {
+    if (byRounds()) {
         const int oldOpponent = swiss_[at].opponent;
         points_[row] -= swiss_[at].points;
         filled_ -= (rr_[at] & kFilled) != 0 ? 1 : 0;
@@ -389,13 +398,14 @@ void ChartProblems::changeResult(int col, int row, ProblemsUpdate& update) {
             if (r != row && swiss_[static_cast<std::size_t>(resultIndex(col, r))].opponent == row)
                 checkCell(col, r, update);
         }
+        checkReportedOtherwise(col, row);
     } else {
         const unsigned char old = rr_[at];
         rr_[at] = readRoundRobin(col, row);
         points_[row] += (rr_[at] & 3) - (old & 3);
         filled_ += ((rr_[at] & kFilled) != 0 ? 1 : 0) - ((old & kFilled) != 0 ? 1 : 0);
         checkCell(col, row, update);
-        const RoundRobinGame game = RoundRobinGameOf(view_.type, row, col);
+        const RoundRobinGame game = RoundRobinGameOf(*view_.rules, row, col);
         checkCell(game.mirrorCol, game.opponent, update);
     }
     checkEmptyLineWarning(col, row);
@@ -511,11 +521,15 @@ std::vector<ChartWarning> ChartProblems::warnings() {
     for (const Key k : emptyLineResults_) {
         const ChartCell cell = cellOf(k);
         const int target =
-            view_.type == TournamentType::Swiss
-                ? swiss_[static_cast<std::size_t>(resultIndex(cell.col, cell.row))].opponent
-                : RoundRobinGameOf(view_.type, cell.row, cell.col).opponent;
+            byRounds() ? swiss_[static_cast<std::size_t>(resultIndex(cell.col, cell.row))].opponent
+                       : view_.rules->opponentOfColumn(cell.col);
         out.push_back({ChartWarningKind::ResultToEmptyLine, cell,
                        "Result against line " + std::to_string(target) + ", which has no name."});
+    }
+    for (const Key k : reportedOtherwise_) {
+        const ChartCell cell = cellOf(k);
+        out.push_back({ChartWarningKind::ReportedOtherwise, cell,
+                       ReportedOtherwiseText(text(cell.col, cell.row))});
     }
     std::stable_sort(out.begin(), out.end(), [](const ChartWarning& a, const ChartWarning& b) {
         return a.cell.row != b.cell.row ? a.cell.row < b.cell.row : a.cell.col < b.cell.col;
@@ -557,16 +571,11 @@ int ChartProblems::gamesEntered() {
 
 int ChartProblems::gamesExpected() {
     refresh();
+    // Each game has two players: round up a Swiss chart's odd count (a bye's round).
     const int n = view_.rows;
-    switch (view_.type) {
-    case TournamentType::Swiss:
-        return (n * std::max(0, view_.cols - ChartColumn::FirstResult) + 1) / 2;
-    case TournamentType::RoundRobin:
-        return n * (n - 1) / 2;
-    case TournamentType::DoubleRoundRobin:
-        return n * (n - 1);
-    }
-    return 0;
+    return (n * view_.rules->gamesPerPlayer(n, std::max(0, view_.cols - ChartColumn::FirstResult)) +
+            1) /
+           2;
 }
 
 } // namespace ranvik

@@ -34,7 +34,12 @@ struct ChartProblem {
     std::string text; // what validation shows for it
 };
 
-enum class ChartWarningKind { DuplicateMemberNumber, MemberNumberNotSixDigits, ResultToEmptyLine };
+enum class ChartWarningKind {
+    DuplicateMemberNumber,
+    MemberNumberNotSixDigits,
+    ResultToEmptyLine,
+    ReportedOtherwise, // a bye with a number, a forfeit naming its opponent
+};
 
 struct ChartWarning {
     ChartWarningKind kind = ChartWarningKind::MemberNumberNotSixDigits;
@@ -103,7 +108,7 @@ class ChartProblems : private ChartListener {
     };
     // The view validation checks after dropping trailing unnamed lines.
     struct View {
-        TournamentType type = TournamentType::Swiss;
+        const ChartRules* rules = nullptr;
         int rows = 0;
         int cols = 0;
         bool relaid = false; // a round robin laid out again: own cells read as "X"
@@ -143,6 +148,8 @@ class ChartProblems : private ChartListener {
     void mark(const ChartCell& cell, int delta);
     void checkReferrers(int row);
     void checkEmptyLineWarning(int col, int row);
+    void checkReportedOtherwise(int col, int row);
+    bool byRounds() const { return view_.rules->columnsAreRounds(); }
     void setMemberNumber(int row);
 
     Tournament& tournament_;
@@ -156,8 +163,9 @@ class ChartProblems : private ChartListener {
     std::vector<int> opponentOfCol_;  // round robin: the line each result column meets
     int filled_ = 0;                  // result cells holding a result (own cells not counted)
     std::map<Key, Finding> findings_;
-    std::map<Key, int> marks_;       // how many findings a cell takes part in
-    std::set<Key> emptyLineResults_; // results pointing at a line without a name
+    std::map<Key, int> marks_;        // how many findings a cell takes part in
+    std::set<Key> emptyLineResults_;  // results pointing at a line without a name
+    std::set<Key> reportedOtherwise_; // entries the report files otherwise than they read
     std::map<std::string, std::set<int>, std::less<>> numberRows_; // member number -> lines
     std::vector<std::string> numberOf_; // the member number counted for each line
     std::set<int> badNumbers_;          // lines whose number is not six digits

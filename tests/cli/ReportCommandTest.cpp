@@ -38,6 +38,35 @@ TEST(CliReport, WritesReportAndChartSideBySide) {
     EXPECT_EQ(ReadFile(out + ".tms"), ChartText(kTwoPlayers));
 }
 
+// A bye with a number and a forfeit naming its opponent are filed by their points, with the
+// parsed opponent, as always; the check warns and the report lists them, each at its place.
+TEST(CliReport, ByesAndForfeitsAreListedAndFiledAsBefore) {
+    TempDir dir;
+    const std::string chart = dir.file("byes.tms");
+    WriteFile(chart, ChartText({{"1", "Ann", "123456", "", "X2", "B3"},
+                                {"2", "Bob", "654321", "", "F1", "H0"}}));
+    const std::string bye = "A bye has no opponent: the number 3 is ignored in the report\n";
+    const std::string forfeit2 =
+        "The report files a forfeit against line 2 as a played game against "
+        "that player; the federation asks for 0 as the opponent of a forfeit\n";
+    std::string forfeit1 = forfeit2;
+    forfeit1[40] = '1';
+    const CliResult check = RunCli({"check", chart, "--type", "swiss", "--all"});
+    EXPECT_EQ(check.out, "OK\n");
+    EXPECT_EQ(check.err, "Warning: " + forfeit2 + "Warning: " + bye + "Warning: " + forfeit1);
+
+    const std::string out = dir.file("byes");
+    const CliResult result = RunCli(ReportArgs(chart, out));
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err,
+              "Line 1, Rd 1: " + forfeit2 + "Line 1, Rd 2: " + bye + "Line 2, Rd 1: " + forfeit1);
+    EXPECT_EQ(
+        ReadFile(out + ".qtr"),
+        "\"Spring Open\",\"ON\",\"\",\"S\",\"2008/06/18\",\"2\",\"2\",\"R\",\"100200\",\"\"\r\n"
+        "\"123456\"\r\n\"W\",\"2\"\r\n\"W\",\"0\"\r\n\"2.0\"\r\n"
+        "\"654321\"\r\n\"L\",\"1\"\r\n\"D\",\"0\"\r\n\"0.5\"\r\n");
+}
+
 TEST(CliReport, OptionalFieldsActiveRatingAndOtherExtension) {
     TempDir dir;
     const std::string chart = dir.file("rr.tms");

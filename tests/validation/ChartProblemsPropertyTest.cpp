@@ -22,7 +22,7 @@ int Pick(std::mt19937& rng, int low, int high) {
 // Every result agreeing with its opponent's.
 void FillConsistent(Tournament& t, std::mt19937& rng) {
     const int n = t.playerRows();
-    if (t.isSwiss()) {
+    if (t.rules().columnsAreRounds()) {
         for (int col = ChartColumn::FirstResult; col < t.chart().colCount(); ++col) {
             std::vector<int> order(n);
             std::iota(order.begin(), order.end(), 1);
@@ -76,7 +76,7 @@ void RandomEdit(Tournament& t, std::mt19937& rng) {
         t.openRowAt(row);
     } else if (chart.colCount() > ChartColumn::FirstResult) {
         const int col = Pick(rng, ChartColumn::FirstResult, chart.colCount() - 1);
-        if (t.isSwiss()) {
+        if (t.rules().columnsAreRounds()) {
             const char* letters[] = {"W", "L", "D", "", "Q", "B", "X", "w", "=", "+", "H", "F"};
             std::string text = letters[Pick(rng, 0, 11)];
             if (Pick(rng, 0, 2) != 0)
@@ -103,7 +103,7 @@ std::vector<std::string> ReferenceLines(const Tournament& source) {
     for (int row = 1; row <= copy.playerRows(); ++row) {
         for (int col = 1; col < copy.chart().colCount(); ++col) {
             const std::string_view text = copy.chart().cell(col, row);
-            const ValidationFault fault = copy.isSwiss()
+            const ValidationFault fault = copy.rules().columnsAreRounds()
                                               ? validator.checkSwissCell(text, row, col)
                                               : validator.checkRoundRobinCell(text, row, col);
             if (IsCellFault(fault))

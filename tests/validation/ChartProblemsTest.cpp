@@ -219,6 +219,21 @@ const WarningCase kWarningCases[] = {
        {kR + 1, 4},
        "Result against line 2, which has no name."}},
      {{1, 2, "Back"}}},
+    {"ByeWithANumber",
+     TournamentType::Swiss,
+     {{kR, 3, "B5"}, {kR, 4, "h0"}},
+     {{ChartWarningKind::ReportedOtherwise,
+       {kR, 3},
+       "A bye has no opponent: the number 5 is ignored in the report"}},
+     {{kR, 3, "B0"}, {kR, 4, "H"}}},
+    {"ForfeitNamingItsOpponent",
+     TournamentType::Swiss,
+     {{kR, 1, "X2"}},
+     {{ChartWarningKind::ReportedOtherwise,
+       {kR, 1},
+       "The report files a forfeit against line 2 as a played game against that player; the "
+       "federation asks for 0 as the opponent of a forfeit"}},
+     {{kR, 1, "X0"}}},
 };
 
 } // namespace
@@ -235,18 +250,23 @@ TEST_P(WarningListed, UntilTheChartIsMended) {
     const std::vector<ChartWarning> warnings = live.warnings();
     ASSERT_EQ(warnings.size(), c.expected.size());
     std::vector<std::string> flagged;
+    std::vector<std::string> reportedOtherwise;
     for (std::size_t k = 0; k < warnings.size(); ++k) {
         EXPECT_EQ(warnings[k].kind, c.expected[k].kind) << k;
         EXPECT_EQ(At(warnings[k].cell), At(c.expected[k].cell)) << k;
         EXPECT_EQ(warnings[k].text, c.expected[k].text) << k;
         if (warnings[k].kind == ChartWarningKind::MemberNumberNotSixDigits)
             flagged.push_back(warnings[k].text);
+        if (warnings[k].kind == ChartWarningKind::ReportedOtherwise)
+            reportedOtherwise.push_back("Line " + std::to_string(warnings[k].cell.row) +
+                                        ", Rd 1: " + warnings[k].text);
     }
     // Worded as the report's membership-number check lists the same lines.
     std::vector<std::string> report = FlaggedMemberLines(t.chart(), t.playerRows());
     for (std::string& line : report)
         line.insert(0, "Membership number not six digits: ");
     EXPECT_EQ(flagged, report);
+    EXPECT_EQ(reportedOtherwise, ReportedOtherwiseLines(t));
 
     Apply(t, c.fix);
     EXPECT_TRUE(live.warnings().empty());

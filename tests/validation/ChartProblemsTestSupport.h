@@ -19,7 +19,7 @@ inline Tournament PlayedChart(TournamentType type, int players, int rounds = 1) 
         chart.setCell(ChartColumn::MemberNumber, r, std::to_string(100000 + r));
         chart.setCell(ChartColumn::Rating, r, std::to_string(1500 + (r * 37) % 100));
     }
-    if (t.isSwiss()) {
+    if (t.rules().columnsAreRounds()) {
         const char* pairs[][2] = {{"W", "L"}, {"D", "D"}, {"L", "W"}};
         for (int round = 0; round < rounds; ++round) {
             for (int a = 1; a + 1 <= players; a += 2) {
