@@ -1,7 +1,9 @@
 // Each fault validation knows and each warning, as the live check lists and marks them.
 
 #include "ChartProblemsTestSupport.h"
+#include "files/ChartFile.h"
 #include "report/RatingReport.h"
+#include "validation/ChartWarnings.h"
 
 #include <gtest/gtest.h>
 
@@ -206,6 +208,17 @@ const WarningCase kWarningCases[] = {
      {{1, 2, ""}},
      {{ChartWarningKind::ResultToEmptyLine, {kR, 1}, "Result against line 2, which has no name."}},
      {{1, 2, "Back"}}},
+    {"RatingAboveTheScale",
+     TournamentType::Swiss,
+     {{3, 2, "15000"}},
+     {{ChartWarningKind::RatingOutOfRange, {3, 2}, "Rating outside 0-3000: P2, 15000"}},
+     {{3, 2, "1500"}}},
+    {"NegativeRatingAndANameTwice",
+     TournamentType::RoundRobin,
+     {{3, 3, "-5"}, {1, 4, " p2 "}},
+     {{ChartWarningKind::SameName, {1, 2}, "Same name on lines 2 and 4: P2"},
+      {ChartWarningKind::RatingOutOfRange, {3, 3}, "Rating outside 0-3000: P3, -5"}},
+     {{3, 3, "unr."}, {1, 4, "P2 Jr"}}},
     {"RoundRobinResultsAgainstUnnamedLine",
      TournamentType::RoundRobin,
      {{1, 2, ""}},
@@ -247,6 +260,14 @@ TEST_P(WarningListed, UntilTheChartIsMended) {
     for (std::string& line : report)
         line.insert(0, "Membership number not six digits: ");
     EXPECT_EQ(flagged, report);
+    // And the line warnings as the report's check list gives them.
+    std::vector<std::string> lineWarnings;
+    for (const ChartWarning& warning : warnings) {
+        if (warning.kind == ChartWarningKind::RatingOutOfRange ||
+            warning.kind == ChartWarningKind::SameName)
+            lineWarnings.push_back(warning.text);
+    }
+    EXPECT_EQ(lineWarnings, ChartCheckWarnings(t.chart(), t.playerRows()));
 
     Apply(t, c.fix);
     EXPECT_TRUE(live.warnings().empty());
@@ -254,3 +275,54 @@ TEST_P(WarningListed, UntilTheChartIsMended) {
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, WarningListed, ::testing::ValuesIn(kWarningCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A character a chart file cannot hold is a fault of the live check over every line the file
+// writes (an unnamed last line too): listed in Save's words, its cell marked, gone once
+// mended.
+TEST(ChartProblemsFile, ACharacterTheFileCannotHoldIsAFaultUntilMended) {
+    Tournament t = PlayedChart(TournamentType::Swiss, 4);
+    t.setNumPlayers(5);
+    ChartProblems live(t, UnsavableCellMessage);
+    ASSERT_EQ(live.faultCount(), 0);
+    const Write writes[] = {
+        {1, 2, "\xC5\x81ukasz"}, {3, 5, "\xC5\xBB"}, {0, 1, "\xF0\x9F\x98\x80"}};
+    for (const Write& w : writes) {
+        SCOPED_TRACE(w.text);
+        const std::string before(t.chart().cell(w.col, w.row));
+        t.chart().setCell(w.col, w.row, w.text);
+        const std::vector<ChartProblem> problems = live.problems();
+        ASSERT_EQ(problems.size(), 1u);
+        EXPECT_EQ(problems[0].text, EncodeChartFile(t.chart()).message);
+        EXPECT_EQ(At(problems[0].cell), At({w.col, w.row}));
+        EXPECT_TRUE(live.isMarked(w.col, w.row));
+        EXPECT_EQ(live.cellMessage(w.col, w.row), problems[0].text);
+        t.chart().setCell(w.col, w.row, before);
+        EXPECT_EQ(live.faultCount(), 0);
+        EXPECT_FALSE(live.isMarked(w.col, w.row));
+    }
+}
+
+// The director's and organiser's numbers, once a report has given them, are warned about
+// like a player's; an empty organiser's number is no fault.
+TEST(ChartProblemsWarnings, TheOfficialsNumbersOnceGiven) {
+    Tournament t = PlayedChart(TournamentType::Swiss, 4);
+    ChartProblems live(t);
+    const std::pair<std::pair<const char*, const char*>, std::vector<std::string>> cases[] = {
+        {{"12345", ""}, {"Tournament director QRB number not six digits: 12345"}},
+        {{"123456", "x"}, {"Organiser QRB number not six digits: x"}},
+        {{"123456", ""}, {}},
+        {{"", "1234567"},
+         {"Tournament director QRB number not six digits: ",
+          "Organiser QRB number not six digits: 1234567"}},
+    };
+    for (const auto& [numbers, expected] : cases) {
+        live.setOfficialNumbers(numbers.first, numbers.second);
+        std::vector<std::string> texts;
+        for (const ChartWarning& warning : live.warnings()) {
+            EXPECT_EQ(warning.kind, ChartWarningKind::OfficialNumberNotSixDigits);
+            EXPECT_EQ(warning.cell.row, 0);
+            texts.push_back(warning.text);
+        }
+        EXPECT_EQ(texts, expected);
+    }
+}
