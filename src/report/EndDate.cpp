@@ -60,7 +60,7 @@ EndDateVerdict CheckEndDate(std::string_view text, const CalendarDate& today) {
     // The calendar has no year 0: 1 BC is followed by AD 1.
     if (date.year == 0 || !AsCalendar(date).ok())
         return EndDateVerdict::NotInCalendar;
-    if (date > NextDay(today))
+    if (NextDay(today) < date)
         return EndDateVerdict::InFuture;
     return EndDateVerdict::Valid;
 }

@@ -2,9 +2,9 @@
 // The tournament's ending date: YYYY/MM/DD, a day the calendar has, and not after tomorrow
 // (a director a time zone ahead may already be a day further).
 
-#include <compare>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 namespace ranvik {
 
@@ -12,7 +12,10 @@ struct CalendarDate {
     int year = 0;
     int month = 0;
     int day = 0;
-    auto operator<=>(const CalendarDate&) const = default;
+    bool operator==(const CalendarDate&) const = default;
+    bool operator<(const CalendarDate& other) const {
+        return std::tie(year, month, day) < std::tie(other.year, other.month, other.day);
+    }
 };
 
 // The local date of the machine.

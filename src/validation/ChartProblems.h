@@ -89,7 +89,7 @@ class ChartProblems : private ChartListener {
 
     // The tournament director's and organiser's numbers, once the report has asked them:
     // warned about when not six digits.
-    void setOfficialNumbers(std::string director, std::string organiser);
+    void setOfficialNumbers(std::string_view director, std::string_view organiser);
 
     // Whether a cell takes part in a fault, and the texts of those faults, one a line.
     bool isMarked(int col, int row);

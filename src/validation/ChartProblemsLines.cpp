@@ -40,7 +40,7 @@ void ChartProblems::setRating(int row) {
         badRatings_.erase(row);
 }
 
-void ChartProblems::setOfficialNumbers(std::string director, std::string organiser) {
+void ChartProblems::setOfficialNumbers(std::string_view director, std::string_view organiser) {
     officialWarnings_ = OfficialNumberWarnings(director, organiser);
     if (onUpdated)
         onUpdated(ProblemsUpdate{});

@@ -32,14 +32,12 @@ class ScriptedPrompts : public DocumentPrompts {
     std::vector<std::string> errors;
     std::vector<std::pair<int, int>> shownCells;
 
-    std::vector<TournamentType> suggestedTypes;
-
     SaveChangesAnswer askSaveChanges(const std::string& question) override {
         return next(saveChanges, question);
     }
+    // Asked as "type 1": the type it proposes, numbered as the type control numbers them.
     std::optional<TournamentType> askTournamentType(TournamentType suggested) override {
-        suggestedTypes.push_back(suggested);
-        return next(types, "type");
+        return next(types, "type " + std::to_string(static_cast<int>(suggested)));
     }
     std::optional<RatingSystem> askRatingSystem() override {
         return next(ratingSystems, "rating system");

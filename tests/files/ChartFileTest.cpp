@@ -146,23 +146,6 @@ TEST(ChartFileShape, SuggestsTheTypeTheFirstLineFits) {
         EXPECT_EQ(SuggestedChartType(bytes), type) << bytes;
 }
 
-// A file refused under the type asked for leaves the chart under its own type, its cells and
-// its history as they were; one read under another type is laid out by it.
-TEST(ChartFileLoad, ReadingUnderATypeChangesTheTypeOnlyForAReadableFile) {
-    Tournament t = Started(TournamentType::Swiss, 3, 1);
-    t.chart().setCell(1, 1, "Kept");
-    const std::string wide = std::string(40, '\t') + "\r\n\r\n";
-    EXPECT_FALSE(ReadChartFileAs(t, wide, TournamentType::Swiss).ok);
-    EXPECT_FALSE(ReadChartFileAs(t, "", TournamentType::RoundRobin).ok);
-    EXPECT_EQ(t.type(), TournamentType::Swiss);
-    EXPECT_EQ(t.chart().cell(1, 1), "Kept");
-    EXPECT_EQ(t.chart().colCount(), 5);
-    ASSERT_TRUE(ReadChartFileAs(t, wide, TournamentType::RoundRobin).ok);
-    EXPECT_EQ(t.type(), TournamentType::RoundRobin);
-    EXPECT_EQ(t.chart().colCount(), 6);
-    EXPECT_FALSE(t.modified());
-}
-
 TEST(ChartFileLoad, ReadsCrLfCrAndLfLinesAlike) {
     const std::string crlf = "1\tAnna\t1\t1600\tW2\t\r\n2\tBob\t2\t1500\tL1\t\r\n3\tCy\t\t\t\t\r\n";
     std::string cr = crlf;

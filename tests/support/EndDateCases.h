@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ranvik::test {
@@ -24,30 +25,23 @@ inline std::string DateText(const CalendarDate& date) {
 inline std::vector<EndDateCase> EndDateCases(const CalendarDate& today) {
     const CalendarDate tomorrow = NextDay(today);
     using V = EndDateVerdict;
-    return {
-        {"2008/06/18", V::Valid},
-        {"2024/02/29", V::Valid}, // a leap year
-        {"2000/02/29", V::Valid}, // divisible by 400
-        {DateText(today), V::Valid},
-        {DateText(tomorrow), V::Valid}, // a time zone ahead
-        {"2025/13/45", V::NotInCalendar},
-        {"2025/02/30", V::NotInCalendar},
-        {"2025/02/29", V::NotInCalendar}, // not a leap year
-        {"1900/02/29", V::NotInCalendar}, // divisible by 100 only
-        {"2025/04/31", V::NotInCalendar},
-        {"2025/00/10", V::NotInCalendar},
-        {"2025/06/00", V::NotInCalendar},
-        {"0000/01/01", V::NotInCalendar},
-        {"2999/02/30", V::NotInCalendar}, // the calendar is told before the future
-        {DateText(NextDay(tomorrow)), V::InFuture},
-        {"2999/01/01", V::InFuture},
-        {"2008/06-18", V::WrongShape},
-        {"2008/6/18 ", V::WrongShape},
-        {"2O08/06/18", V::WrongShape},
-        {"18/06/2008", V::WrongShape},
-        {"2008/6/18", V::WrongShape},
-        {"2008-06-18", V::WrongShape},
+    // Leap years by 4 and by 400, not by 100; a time zone ahead may be a day further; the
+    // calendar is told before the future.
+    const std::pair<V, std::vector<std::string>> groups[] = {
+        {V::Valid, {"2008/06/18", "2024/02/29", "2000/02/29", DateText(today), DateText(tomorrow)}},
+        {V::NotInCalendar,
+         {"2025/13/45", "2025/02/30", "2025/02/29", "1900/02/29", "2025/04/31", "2025/00/10",
+          "2025/06/00", "0000/01/01", "2999/02/30"}},
+        {V::InFuture, {DateText(NextDay(tomorrow)), "2999/01/01"}},
+        {V::WrongShape,
+         {"2008/06-18", "2008/6/18 ", "2O08/06/18", "18/06/2008", "2008/6/18", "2008-06-18"}},
     };
+    std::vector<EndDateCase> cases;
+    for (const auto& [verdict, dates] : groups) {
+        for (const std::string& date : dates)
+            cases.push_back({date, verdict});
+    }
+    return cases;
 }
 
 // Words the message of each verdict holds; empty for Valid (no message).

@@ -153,7 +153,8 @@ void ExpectAgreesWithValidate(Tournament& t, ChartProblems& live) {
     ASSERT_EQ(live.validationLines(), ReferenceLines(t));
 }
 
-// The cells the file check lists are those Save refuses: the first is the one it names.
+// The cells the file check lists are those Save refuses: the first is the one it names, and
+// it is marked.
 void ExpectAgreesWithSave(Tournament& t, ChartProblems& withFile) {
     const ChartBytes saved = EncodeChartFile(t.chart());
     std::vector<std::string> unsavable;
@@ -164,6 +165,7 @@ void ExpectAgreesWithSave(Tournament& t, ChartProblems& withFile) {
     ASSERT_EQ(unsavable.empty(), saved.ok);
     if (!saved.ok) {
         ASSERT_EQ(unsavable.front(), saved.message);
+        ASSERT_TRUE(withFile.isMarked(saved.col, saved.row));
     }
 }
 
