@@ -259,10 +259,6 @@
         <translation>La première ligne compte %1 champs, mais un tableau de suisse ou de match contient au plus %2 rondes (%3 colonnes).</translation>
     </message>
     <message>
-        <source>Line %1 column %2 holds a character that cannot be saved in a chart file.</source>
-        <translation>La ligne %1, colonne %2 contient un caractère qui ne peut pas être enregistré dans un fichier de tableau.</translation>
-    </message>
-    <message>
         <source>It is a symbolic link that cannot be followed: %1.</source>
         <translation>C’est un lien symbolique qui ne peut pas être suivi : %1.</translation>
     </message>
@@ -874,6 +870,34 @@
         <source>Line %1, %2: %3</source>
         <translation>Ligne %1, %2 : %3</translation>
     </message>
+    <message>
+        <source>Rating outside 0-3000: %1</source>
+        <translation>Cote hors de 0 à 3000 : %1</translation>
+    </message>
+    <message>
+        <source>Same name on lines %1: %2</source>
+        <translation>Même nom aux lignes %1 : %2</translation>
+    </message>
+    <message>
+        <source>Tournament director QRB number not six digits: %1</source>
+        <translation>Numéro QRB du directeur de tournoi qui n’a pas six chiffres : %1</translation>
+    </message>
+    <message>
+        <source>Organiser QRB number not six digits: %1</source>
+        <translation>Numéro QRB de l’organisateur qui n’a pas six chiffres : %1</translation>
+    </message>
+    <message>
+        <source>Line %1 column %2 (&quot;%3&quot;) holds &quot;%4&quot; (U+%5), a character that cannot be saved in a chart file.</source>
+        <translation>La ligne %1, colonne %2 (« %3 »), contient « %4 » (U+%5), un caractère qui ne peut pas être enregistré dans un fichier de tableau.</translation>
+    </message>
+    <message>
+        <source>The ending date %1 is not a date of the calendar.<byte value="xd"/><byte value="xd"/>Please provide the day the tournament ended, in YYYY/MM/DD format.</source>
+        <translation>La date de fin %1 n’existe pas dans le calendrier.<byte value="xd"/><byte value="xd"/>Veuillez indiquer le jour où le tournoi a pris fin, au format AAAA/MM/JJ.</translation>
+    </message>
+    <message>
+        <source>The ending date %1 lies more than a day in the future.<byte value="xd"/><byte value="xd"/>Please provide the day the tournament ended, in YYYY/MM/DD format.</source>
+        <translation>La date de fin %1 est plus d’un jour dans l’avenir.<byte value="xd"/><byte value="xd"/>Veuillez indiquer le jour où le tournoi a pris fin, au format AAAA/MM/JJ.</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -975,10 +999,6 @@
         <translation>Fichiers des membres (*.mdb *.mde *.accdb *.sqlite *.db)|*.MDB;*.MDE;*.ACCDB;*.SQLITE;*.DB|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
-        <source>Confirm the type of tournament you are opening.<byte value="xd"/>If you are not sure, make your best guess.</source>
-        <translation>Confirmez le type du tournoi que vous ouvrez.<byte value="xd"/>Si vous n’êtes pas certain, choisissez au mieux.</translation>
-    </message>
-    <message>
         <source>Swiss</source>
         <translation>Suisse</translation>
     </message>
@@ -1038,6 +1058,22 @@
         <source>&amp;Keep as it is</source>
         <translation>&amp;Garder tel quel</translation>
     </message>
+    <message>
+        <source>Its first line has one result column per player: probably a round robin.</source>
+        <translation>Sa première ligne a une colonne de résultats par joueur : probablement un tournoi toutes rondes.</translation>
+    </message>
+    <message>
+        <source>Its first line has two result columns per player: probably a double round robin.</source>
+        <translation>Sa première ligne a deux colonnes de résultats par joueur : probablement un tournoi double toutes rondes.</translation>
+    </message>
+    <message>
+        <source>Its first line has neither one nor two result columns per player: probably a Swiss or match chart.</source>
+        <translation>Sa première ligne n’a ni une ni deux colonnes de résultats par joueur : probablement un tableau suisse ou de match.</translation>
+    </message>
+    <message>
+        <source>Which kind of tournament is this chart?<byte value="xd"/>A Swiss or match chart has a column per round; a round robin a column per player.</source>
+        <translation>De quel genre de tournoi est ce tableau?<byte value="xd"/>Un tableau suisse ou de match a une colonne par ronde; un tournoi toutes rondes, une colonne par joueur.</translation>
+    </message>
 </context>
 <context>
     <name>ranvik::AboutDialog</name>
@@ -1092,16 +1128,8 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>Inscrivez ensuite les joueurs, en les tapant ou en double-cliquant sur eux dans la vue de la base de données. Enfin, entrez les résultats et les adversaires de chaque joueur dans les colonnes prévues à cet effet.</translation>
     </message>
     <message>
-        <source>Save the finished chart with the Save command of the File menu.</source>
-        <translation>Enregistrez le tableau terminé avec la commande Enregistrer du menu Fichier.</translation>
-    </message>
-    <message>
         <source>Round robin results are entered as 1, 0 or = on their own, with no opponent, because a round robin chart has one column per player rather than one per round.</source>
         <translation>Les résultats d’un tournoi à la ronde s’entrent comme 1, 0 ou = seuls, sans adversaire, car le tableau d’un tournoi à la ronde a une colonne par joueur plutôt qu’une par ronde.</translation>
-    </message>
-    <message>
-        <source>When the chart is the way you want it, press &quot;Create report for QRB...&quot;. This writes the two files of the rating report, which you then send or upload to the federation.</source>
-        <translation>Quand le tableau est comme vous le voulez, appuyez sur « Create report for QRB... ». Ranvik écrit alors les deux fichiers du rapport de cotes, que vous envoyez ou téléversez ensuite à la fédération.</translation>
     </message>
     <message>
         <source>The players do not have to be in rating order, but keying in the results is easier when they are. You can sort the chart by rating; results already entered keep their opponents, whose numbers are updated by the sort.</source>
@@ -1120,10 +1148,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>Aide de Ranvik</translation>
     </message>
     <message>
-        <source>The line number, name, membership number and rating stay in view while the results scroll sideways, and each player&apos;s points stay at the chart&apos;s right. Tools &gt; Show problems lists every fault of the chart as you type; the cells at fault are hatched, and a double-click on a problem takes you to its cell.</source>
-        <translation>Le numéro de ligne, le nom, le numéro de membre et la cote restent visibles pendant que les résultats défilent de côté, et les points de chaque joueur restent à droite du tableau. Outils &gt; Afficher les problèmes énumère chaque erreur du tableau pendant la saisie ; les cellules en cause sont hachurées, et un double-clic sur un problème mène à sa cellule.</translation>
-    </message>
-    <message>
         <source>The keyboard alone is enough: the arrows, Tab, Home, End, Page Up and Page Down move between cells, typing or F2 edits the current cell, Delete clears the selected cells and Ctrl+Z undoes any change. With Tools &gt; Enter moves to the next cell, Enter goes on down the column.</source>
         <translation>Le clavier seul suffit : les flèches, Tab, Début, Fin, Page préc. et Page suiv. passent d&apos;une cellule à l&apos;autre, la frappe ou F2 modifie la cellule courante, Suppr vide les cellules choisies et Ctrl+Z annule toute modification. Avec Outils &gt; Entrée passe à la cellule suivante, Entrée descend dans la colonne.</translation>
     </message>
@@ -1134,6 +1158,18 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     <message>
         <source>As you enter a player&apos;s results, Ranvik fills in the opponents&apos; results for you: pressing Enter in a result cell, or leaving a cell you changed, writes the opponent&apos;s cell of the same game (W5 in line 3 gives L3 in line 5). Enter on a result writes the opponent&apos;s cell again; moving through cells writes nothing. When you change or clear a result, the old opponent&apos;s cell is emptied if it still holds what Ranvik wrote there, and a cell you typed differently is left alone. A result Ranvik cannot mirror (an unknown letter, #, $ or %) or that names its own line fills in nothing. To turn this off, for instance while you enter results that do not agree, clear the automatic update item in the Tools menu.</source>
         <translation>Pendant que vous entrez les résultats d’un joueur, Ranvik remplit pour vous ceux de ses adversaires : appuyer sur Entrée dans une case de résultat, ou quitter une case que vous avez modifiée, écrit la case de l’adversaire pour la même partie (W5 à la ligne 3 donne L3 à la ligne 5). Entrée sur un résultat écrit de nouveau la case de l’adversaire; se déplacer d’une case à l’autre n’écrit rien. Quand vous modifiez ou effacez un résultat, la case de l’ancien adversaire est vidée si elle contient encore ce que Ranvik y avait écrit, et une case que vous avez tapée autrement n’est pas touchée. Un résultat que Ranvik ne peut pas refléter (une lettre inconnue, #, $ ou %) ou qui nomme sa propre ligne ne remplit rien. Pour désactiver cette fonction, par exemple pendant que vous entrez des résultats qui ne concordent pas, décochez l’élément de mise à jour automatique du menu Outils.</translation>
+    </message>
+    <message>
+        <source>Save the finished chart with the Save command of the File menu. File &gt; Open asks for the file first, then which kind of tournament it is, since a chart file does not record it; the answer its columns suggest is proposed. Every question that could lose your work has a Cancel, and Escape or the window&apos;s close button cancels it.</source>
+        <translation>Enregistrez le tableau terminé avec la commande Enregistrer du menu Fichier. Fichier &gt; Ouvrir demande d’abord le fichier, puis le genre de tournoi, qu’un fichier de tableau n’enregistre pas ; la réponse que suggèrent ses colonnes est proposée. Chaque question qui pourrait vous faire perdre votre travail offre Annuler, et Échap ou le bouton de fermeture de la fenêtre l’annule.</translation>
+    </message>
+    <message>
+        <source>When the chart is the way you want it, press &quot;Create report for QRB...&quot;. The ending date must be a real date, no later than tomorrow. Before anything is written you confirm a list of what deserves a second look: membership numbers that are not six digits (the director&apos;s and organiser&apos;s too), ratings outside 0 to 3000, a name on two lines. The two files of the rating report are then written, for you to send or upload to the federation; the chart counts as saved only when its chart file is the chart&apos;s own file.</source>
+        <translation>Quand le tableau est comme vous le voulez, appuyez sur « Create report for QRB... ». La date de fin doit être une vraie date, au plus tard demain. Avant que rien ne soit écrit, vous confirmez une liste de ce qui mérite un second regard : les numéros de membre qui n’ont pas six chiffres (ceux du directeur et de l’organisateur aussi), les cotes hors de 0 à 3000, un nom sur deux lignes. Ranvik écrit ensuite les deux fichiers du rapport de cotes, que vous envoyez ou téléversez à la fédération ; le tableau ne compte comme enregistré que si son fichier de tableau est le fichier du tableau lui-même.</translation>
+    </message>
+    <message>
+        <source>The line number, name, membership number and rating stay in view while the results scroll sideways, and each player&apos;s points stay at the chart&apos;s right. Tools &gt; Show problems lists every fault of the chart as you type, a character a chart file cannot save among them; the cells at fault are hatched, and a double-click on a problem takes you to its cell.</source>
+        <translation>Le numéro de ligne, le nom, le numéro de membre et la cote restent visibles pendant que les résultats défilent de côté, et les points de chaque joueur restent à droite du tableau. Outils &gt; Afficher les problèmes énumère chaque erreur du tableau pendant la saisie, dont un caractère qu’un fichier de tableau ne peut pas enregistrer ; les cellules en cause sont hachurées, et un double-clic sur un problème mène à sa cellule.</translation>
     </message>
 </context>
 <context>
@@ -1503,10 +1539,6 @@ et corrigez-le avant de créer le rapport de cote.
     <message>
         <source>Message</source>
         <translation>Message</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>

@@ -12,21 +12,28 @@ Commands:
       Validate a chart as the report would. Prints each inconsistency message and
       then OK or the fault.
   check CHART --type T --all
-      Every fault at once, in validation's order: each inconsistency message and
-      each faulty cell's text, then "N faults" or OK. Warnings (a membership number
-      on two lines or not six digits, a result against a line without a name, a bye
-      with a number, a forfeit naming its opponent) go to stderr.
+      Every fault at once, in validation's order: each inconsistency message, each
+      faulty cell's text and each cell holding a character a chart file cannot save,
+      then "N faults" or OK. Warnings (a membership number on two lines or not six
+      digits, a result against a line without a name, a rating outside 0-3000, a
+      name on two lines, a bye with a number, a forfeit naming its opponent) go to
+      stderr.
   report CHART --type T --name NAME --province P --end-date YYYY/MM/DD --td NUMBER
          [--reference R] [--organiser NUMBER] --rating regular|active
          [--inconsistencies P] -o OUT
       Validate, then write the rating report to OUT (".qtr" added when OUT has no
-      extension) and the chart beside it with the extension ".tms". Players whose
-      membership number is not six digits, byes with a number and forfeits naming
-      their opponent (filed by their points) are listed on stderr. Prints both paths.
+      extension) and the chart beside it with the extension ".tms". The end date
+      must be a calendar day not after tomorrow (exit status 1 otherwise). Players
+      whose membership number is not six digits, the TD's or organiser's number if
+      not six digits, ratings outside 0-3000, names on two lines, byes with a number
+      and forfeits naming their opponent (filed by their points) are listed on
+      stderr. Prints both paths.
   sort CHART --type swiss -o OUT
       Sort the players by rating and save the chart to OUT.
   convert CHART --type T -o OUT
       Open the chart and save it as OUT (".tms" added when OUT has no extension).
+      A cell holding a character a chart file cannot hold is refused (exit status
+      1), named by its line, column and the character.
   import-trf TRF [--type auto|swiss|rr|drr] -o OUT
       Make a chart file from a FIDE tournament report file (TRF-16 or later) and
       print a summary: players, rounds, type, warnings. auto (default) takes a round

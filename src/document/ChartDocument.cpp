@@ -28,25 +28,35 @@ void ChartDocument::start() {
     tournament_.layOutStartChart();
 }
 
-RatingSystem ChartDocument::ensureRatingSystem() {
+std::optional<RatingSystem> ChartDocument::ensureRatingSystem() {
     if (!ratingSystem_)
         ratingSystem_ = prompts_.askRatingSystem();
-    return *ratingSystem_;
+    return ratingSystem_;
 }
 
 bool ChartDocument::saveBeforeGoingOn() {
     return save().outcome == Outcome::Done;
 }
 
-Outcome ChartDocument::newChart() {
-    if (isModified() &&
-        prompts_.askSaveChanges("Save changes to this tournament?", false) ==
-            SaveChangesAnswer::Save &&
-        !saveBeforeGoingOn()) {
-        // Having asked for the save, emptying the chart after it did not happen would lose
-        // the very changes the user wanted kept.
-        return Outcome::Cancelled;
+bool ChartDocument::mayReplaceChart(const std::string& question) {
+    if (!isModified())
+        return true;
+    switch (prompts_.askSaveChanges(question)) {
+    case SaveChangesAnswer::Discard:
+        return true;
+    case SaveChangesAnswer::Cancel:
+        return false;
+    case SaveChangesAnswer::Save:
+        // A save that did not happen keeps the chart: going on would lose the very changes
+        // the user wanted kept.
+        return saveBeforeGoingOn();
     }
+    return false;
+}
+
+Outcome ChartDocument::newChart() {
+    if (!mayReplaceChart("Save changes to this tournament?"))
+        return Outcome::Cancelled;
     ratingSystem_.reset();
     tournament_.clearAllCells();
     tournament_.forgetHistory();
@@ -57,46 +67,44 @@ Outcome ChartDocument::newChart() {
 }
 
 OpenResult ChartDocument::open() {
-    if (isModified()) {
-        const SaveChangesAnswer answer =
-            prompts_.askSaveChanges("Save changes to this chart?", true);
-        if (answer == SaveChangesAnswer::Cancel)
-            return Cancelled();
-        if (answer == SaveChangesAnswer::Save && !saveBeforeGoingOn())
-            return Cancelled();
-    }
-    const std::optional<TournamentType> type = prompts_.askTournamentType();
-    if (!type)
-        return Cancelled();
-    tournament_.setType(*type);
     const std::optional<std::string> path = prompts_.chooseFileToOpen(FileKind::Chart);
-    if (!path || !mayOpenHeldChart(*path))
+    if (!path)
         return Cancelled();
-    OpenResult result = openFile(*path, *type);
-    if (result.outcome == Outcome::Failed)
-        prompts_.showError(result.message);
-    return result;
+    return openChosen(*path);
 }
 
+// The file is read before the type question, which proposes the type its shape suggests;
+// the chart in hand changes only once every question is answered and the file is known good.
 OpenResult ChartDocument::openChosen(const std::string& path) {
     if (!mayOpenHeldChart(path))
         return Cancelled();
-    const std::optional<TournamentType> type = prompts_.askTournamentType();
-    if (!type)
+    std::string bytes;
+    std::string error;
+    if (!ReadWholeFile(path, bytes, error, MaxChartFileBytes)) {
+        prompts_.showError(error);
+        return {Outcome::Failed, error, error, true};
+    }
+    const std::optional<TournamentType> type =
+        prompts_.askTournamentType(SuggestedChartType(bytes));
+    if (!type || !mayReplaceChart("Save changes to this chart?"))
         return Cancelled();
-    OpenResult result = openFile(path, *type);
+    OpenResult result = readChart(path, bytes, *type);
     if (result.outcome == Outcome::Failed)
         prompts_.showError(result.message);
     return result;
 }
 
 OpenResult ChartDocument::openFile(const std::string& path, TournamentType type) {
-    tournament_.setType(type);
     std::string bytes;
     std::string error;
     if (!ReadWholeFile(path, bytes, error, MaxChartFileBytes))
         return {Outcome::Failed, error, error, true};
-    const ChartReadOutcome read = ReadChartFile(tournament_, bytes);
+    return readChart(path, bytes, type);
+}
+
+OpenResult ChartDocument::readChart(const std::string& path, std::string_view bytes,
+                                    TournamentType type) {
+    const ChartReadOutcome read = ReadChartFileAs(tournament_, bytes, type);
     if (!read.ok)
         return {Outcome::Failed, "Cannot open " + path + ": " + read.message, read.message, false};
     fileName_ = path;
@@ -118,7 +126,6 @@ SaveResult ChartDocument::saveAs() {
     const std::string path = ChartPathFor(*chosen);
     if (!mayReplaceCompletedName(*chosen, path))
         return Cancelled();
-    fileName_ = path;
     return saveTo(path);
 }
 
@@ -128,7 +135,16 @@ bool ChartDocument::mayReplaceCompletedName(const std::string& chosen, const std
 }
 
 SaveResult ChartDocument::saveTo(const std::string& path) {
-    return writeChart(path, EncodeChartFile(tournament_.chart()));
+    SaveResult result = writeChart(path, EncodeChartFile(tournament_.chart()));
+    if (result.outcome == Outcome::Done)
+        savedAs(path);
+    return result;
+}
+
+void ChartDocument::savedAs(const std::string& path) {
+    fileName_ = path;
+    tournament_.setModified(false);
+    changesSettled();
 }
 
 SaveResult ChartDocument::writeChart(const std::string& path, const ChartBytes& content) {
@@ -137,31 +153,17 @@ SaveResult ChartDocument::writeChart(const std::string& path, const ChartBytes& 
     if (!content.ok) {
         result = {Outcome::Failed, path, "Error saving " + path + ".\r" + content.message,
                   content.message, true};
+        prompts_.showCell(content.col, content.row);
     } else if (std::string reason; !WriteFileSafely(path, content.bytes, reason)) {
         result = {Outcome::Failed, path, "Error saving " + path + ".\r" + reason, reason, false};
     }
-    if (result.outcome == Outcome::Failed) {
+    if (result.outcome == Outcome::Failed)
         prompts_.showError(result.message);
-        return result;
-    }
-    tournament_.setModified(false);
-    changesSettled();
     return result;
 }
 
 bool ChartDocument::mayClose() {
-    if (!isModified())
-        return true;
-    switch (prompts_.askSaveChanges("Save changes to this chart?", true)) {
-    case SaveChangesAnswer::Discard:
-        return true;
-    case SaveChangesAnswer::Cancel:
-        return false;
-    case SaveChangesAnswer::Save:
-        // A failed write keeps the document open too: closing would lose the changes.
-        return saveBeforeGoingOn();
-    }
-    return false;
+    return mayReplaceChart("Save changes to this chart?");
 }
 
 ValidationResult ChartDocument::validate() {

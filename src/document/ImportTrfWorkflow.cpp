@@ -22,14 +22,8 @@ ImportResult Failed(std::string message) {
 ImportResult ChartDocument::importTrf() {
     ImportResult cancelled;
     cancelled.outcome = Outcome::Cancelled;
-    if (isModified()) {
-        const SaveChangesAnswer answer =
-            prompts_.askSaveChanges("Save changes to this chart?", true);
-        if (answer == SaveChangesAnswer::Cancel)
-            return cancelled;
-        if (answer == SaveChangesAnswer::Save && !saveBeforeGoingOn())
-            return cancelled;
-    }
+    if (!mayClose())
+        return cancelled;
     const std::optional<std::string> path = prompts_.chooseFileToOpen(FileKind::Trf);
     if (!path)
         return cancelled;

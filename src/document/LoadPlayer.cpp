@@ -104,7 +104,9 @@ bool ChartDocument::askSpellings(std::string& name, std::string& number) {
 
 LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table, const MemberOrdering* ordering,
                                            int selectedRow) {
-    const RatingSystem system = ensureRatingSystem();
+    const std::optional<RatingSystem> system = ensureRatingSystem();
+    if (!system)
+        return Cancelled();
     if (!table || !ordering) {
         const std::string message = "You must first open a database to load from.";
         prompts_.showError(message);
@@ -112,7 +114,7 @@ LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table, const Membe
     }
     MemberCells member;
     try {
-        member = CurrentMember(*table, *ordering, RatingFieldName(system));
+        member = CurrentMember(*table, *ordering, RatingFieldName(*system));
     } catch (const std::runtime_error& e) {
         prompts_.showError(e.what());
         return {Outcome::Failed, 0, e.what()};

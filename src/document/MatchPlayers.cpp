@@ -133,7 +133,12 @@ MatchResult ChartDocument::matchPlayers(const MemberTable* table) {
         return result;
     }
 
-    const std::string ratingField = RatingFieldName(ensureRatingSystem());
+    const std::optional<RatingSystem> system = ensureRatingSystem();
+    if (!system) {
+        result.outcome = Outcome::Cancelled;
+        return result;
+    }
+    const std::string ratingField = RatingFieldName(*system);
     std::optional<SimilarNames> similar;
     try {
         // Named before any question: a table without it must not waste the director's picks.

@@ -2,9 +2,12 @@
 
 #include "chart/CellText.h"
 #include "files/ChartText.h"
+#include "files/NearestSpelling.h"
+#include "files/Utf8.h"
 #include "files/Windows1252.h"
 
 #include <algorithm>
+#include <charconv>
 #include <vector>
 
 namespace ranvik {
@@ -44,6 +47,30 @@ std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxK
 int CountFields(std::string_view line) {
     const auto tabs = static_cast<int>(std::count(line.begin(), line.end(), '\t'));
     return tabs + ((!line.empty() && line.back() != '\t') ? 1 : 0);
+}
+
+// Field `index` (from 0) of a line; empty beyond its end.
+std::string_view FieldOf(std::string_view line, int index) {
+    for (int k = 0; k < index; ++k) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos)
+            return {};
+        line.remove_prefix(tab + 1);
+    }
+    return line.substr(0, line.find('\t'));
+}
+
+// "0141" for Ł: the code point as Unicode charts name it, at least four hex digits.
+std::string CodePointText(std::string_view character) {
+    std::size_t pos = 0;
+    const char32_t cp = NextCodePoint(character, pos).value_or(U'\uFFFD');
+    char digits[8] = {};
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<unsigned>(cp), 16);
+    std::string text(digits, end.ptr);
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return c >= 'a' && c <= 'f' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
+    return std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
 }
 
 bool IsAscii(std::string_view text) {
@@ -123,8 +150,9 @@ ChartBytes EncodeChartFile(const Chart& chart) {
                 out.bytes += *bytes;
             } else {
                 out.bytes.clear();
-                out.message = "Line " + std::to_string(r) + " column " + std::to_string(c) +
-                              " holds a character that cannot be saved in a chart file.";
+                out.message = UnsavableCellMessage(chart, c, r);
+                out.col = c;
+                out.row = r;
                 return out;
             }
             out.bytes += '\t';
@@ -135,7 +163,21 @@ ChartBytes EncodeChartFile(const Chart& chart) {
     return out;
 }
 
+std::string UnsavableCellMessage(const Chart& chart, int col, int row) {
+    const std::vector<std::string> lost = CharactersChartCannotHold(chart.cell(col, row));
+    if (lost.empty())
+        return {};
+    return "Line " + std::to_string(row) + " column " + std::to_string(col) + " (\"" +
+           std::string(chart.cell(col, 0)) + "\") holds \"" + lost.front() + "\" (U+" +
+           CodePointText(lost.front()) + "), a character that cannot be saved in a chart file.";
+}
+
 ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
+    return ReadChartFileAs(tournament, bytes, tournament.type());
+}
+
+ChartReadOutcome ReadChartFileAs(Tournament& tournament, std::string_view bytes,
+                                 TournamentType type) {
     ChartReadOutcome outcome;
     const ChartText decoded = DecodeChartText(bytes);
     if (!decoded.ok) {
@@ -151,12 +193,13 @@ ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
         SplitLines(text, Tournament::MaxPlayers + 1, lineCount);
     const int fields = lines.empty() ? 0 : CountFields(lines.front());
 
-    const bool byRounds = tournament.rules().columnsAreRounds();
+    const bool byRounds = RulesFor(type).columnsAreRounds();
     outcome.message = UnreadableReason(lineCount, fields, byRounds);
     if (outcome.message.empty())
         outcome.message = CellFault(lines);
     if (!outcome.message.empty())
         return outcome;
+    tournament.setType(type);
 
     // The sizes the counts will take, so that a count left unchanged by its range (a
     // one-line file, a Swiss line of fewer than 5 fields) still agrees with the chart.
@@ -183,6 +226,31 @@ ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
     tournament.setModified(false);
     outcome.ok = true;
     return outcome;
+}
+
+TournamentType SuggestedChartType(std::string_view bytes) {
+    const ChartText decoded = DecodeChartText(bytes);
+    std::size_t lineCount = 0;
+    const std::vector<std::string_view> lines =
+        decoded.ok ? SplitLines(decoded.text, 1, lineCount) : std::vector<std::string_view>{};
+    if (lines.empty())
+        return TournamentType::Swiss;
+    const long long results = CountFields(lines.front()) - ChartColumn::FirstResult;
+    // Line 1 meets itself in its first result cells.
+    const auto ownCellsFree = [&lines](int perOpponent) {
+        for (int k = 0; k < perOpponent; ++k) {
+            const std::string_view own = FieldOf(lines.front(), ChartColumn::FirstResult + k);
+            if (!own.empty() && own != "X")
+                return false;
+        }
+        return true;
+    };
+    const auto players = static_cast<long long>(lineCount);
+    if (results == players && ownCellsFree(1))
+        return TournamentType::RoundRobin;
+    if (results == 2 * players && ownCellsFree(2))
+        return TournamentType::DoubleRoundRobin;
+    return TournamentType::Swiss;
 }
 
 } // namespace ranvik

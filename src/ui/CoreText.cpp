@@ -150,6 +150,10 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("CoreText", "Membership number %1 on lines %2."),
     QT_TRANSLATE_NOOP("CoreText", "Membership number not six digits: %1"),
     QT_TRANSLATE_NOOP("CoreText", "Result against line %1, which has no name."),
+    QT_TRANSLATE_NOOP("CoreText", "Rating outside 0-3000: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Same name on lines %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Tournament director QRB number not six digits: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Organiser QRB number not six digits: %1"),
     // Editing the chart.
     QT_TRANSLATE_NOOP("CoreText", "Delete line %1 and everything in it?"),
     QT_TRANSLATE_NOOP("CoreText", "The pasted lines would reach line %1; a chart holds at most "
@@ -223,8 +227,8 @@ constexpr std::array kPatterns = {
                       "The first line has %1 fields, but a Swiss or match chart holds at most "
                       "%2 rounds (%3 columns)."),
     QT_TRANSLATE_NOOP("CoreText",
-                      "Line %1 column %2 holds a character that cannot be saved in a chart "
-                      "file."),
+                      "Line %1 column %2 (\"%3\") holds \"%4\" (U+%5), a character that cannot "
+                      "be saved in a chart file."),
     QT_TRANSLATE_NOOP("CoreText", "Line %1 column %2 holds a control character (%3)."),
     QT_TRANSLATE_NOOP("CoreText",
                       "Line %1 column %2 holds %3 characters; a chart cell holds at most %4."),
@@ -238,6 +242,12 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("CoreText",
                       "Please remove quotation marks, tabs and line breaks from the field "
                       "\"%1\".\r\rThe report cannot carry them."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The ending date %1 is not a date of the calendar.\r\rPlease provide the "
+                      "day the tournament ended, in YYYY/MM/DD format."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The ending date %1 lies more than a day in the future.\r\rPlease provide "
+                      "the day the tournament ended, in YYYY/MM/DD format."),
     QT_TRANSLATE_NOOP("CoreText",
                       "The report cannot be written: the field \"%1\" holds a character that "
                       "the report file cannot carry."),

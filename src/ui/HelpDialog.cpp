@@ -41,8 +41,12 @@ constexpr const char* kParagraphs[] = {
         "Next, register the players, either by typing them in or by double-clicking them "
         "in the database view. Last of all, enter each player's results and opponents in "
         "the columns provided."),
-    QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-                      "Save the finished chart with the Save command of the File menu."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "Save the finished chart with the Save command of the File menu. File > Open asks for "
+        "the file first, then which kind of tournament it is, since a chart file does not "
+        "record it; the answer its columns suggest is proposed. Every question that could "
+        "lose your work has a Cancel, and Escape or the window's close button cancels it."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
         "In a Swiss event every result begins with its result character: W, L or D in "
@@ -63,9 +67,13 @@ constexpr const char* kParagraphs[] = {
         "round."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
-        "When the chart is the way you want it, press \"Create report for QRB...\". This "
-        "writes the two files of the rating report, which you then send or upload to the "
-        "federation."),
+        "When the chart is the way you want it, press \"Create report for QRB...\". The "
+        "ending date must be a real date, no later than tomorrow. Before anything is written "
+        "you confirm a list of what deserves a second look: membership numbers that are not "
+        "six digits (the director's and organiser's too), ratings outside 0 to 3000, a name "
+        "on two lines. The two files of the rating report are then written, for you to send "
+        "or upload to the federation; the chart counts as saved only when its chart file is "
+        "the chart's own file."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
         "The players do not have to be in rating order, but keying in the results is "
@@ -108,8 +116,9 @@ constexpr const char* kParagraphs[] = {
         "ranvik::HelpDialog",
         "The line number, name, membership number and rating stay in view while the results "
         "scroll sideways, and each player's points stay at the chart's right. Tools > Show "
-        "problems lists every fault of the chart as you type; the cells at fault are hatched, "
-        "and a double-click on a problem takes you to its cell."),
+        "problems lists every fault of the chart as you type, a character a chart file cannot "
+        "save among them; the cells at fault are hatched, and a double-click on a problem "
+        "takes you to its cell."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
         "The keyboard alone is enough: the arrows, Tab, Home, End, Page Up and Page Down move "

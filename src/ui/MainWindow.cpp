@@ -414,6 +414,7 @@ void MainWindow::saveChartAs() {
 
 void MainWindow::createReport() {
     const ReportResult report = document_->createReport();
+    tournamentInfoGiven();
     chartChanged();
     if (report.outcome != Outcome::Done)
         return;

@@ -208,6 +208,8 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<RecoveryScheduler> recoveryScheduler_;
     // The live check of the chart and its panel (MainWindowProblems.cpp).
     void buildProblemsPanel(QMenu* tools);
+    // The report's director's and organiser's numbers go to the live check's warnings.
+    void tournamentInfoGiven();
     std::unique_ptr<ChartProblems> problems_;
     ProblemsPanel* problemsPanel_ = nullptr;
     QAction* showProblemsAction_ = nullptr;

@@ -1,5 +1,7 @@
 #include "validation/ChartProblems.h"
 
+#include "validation/ChartWarnings.h"
+
 #include <algorithm>
 
 namespace ranvik {
@@ -8,18 +10,6 @@ namespace {
 // A block of cells larger than this (a load, a sort, a row delete, a layout) is checked
 // with the whole chart rather than cell by cell.
 constexpr long long kIncrementalLimit = 64;
-
-std::string JoinLines(const std::set<int>& lines) {
-    std::string out;
-    std::size_t k = 0;
-    for (const int line : lines) {
-        if (k > 0)
-            out += k + 1 == lines.size() ? " and " : ", ";
-        out += std::to_string(line);
-        ++k;
-    }
-    return out;
-}
 
 } // namespace
 
@@ -30,7 +20,8 @@ unsigned char ChartProblems::RoundRobinEntry(std::string_view cell) {
     return cell.empty() ? points : static_cast<unsigned char>(points | kFilled);
 }
 
-ChartProblems::ChartProblems(Tournament& tournament) : tournament_(tournament) {
+ChartProblems::ChartProblems(Tournament& tournament, CellFileRule fileRule)
+    : tournament_(tournament), fileRule_(std::move(fileRule)) {
     tournament_.chart().addListener(this);
 }
 
@@ -109,9 +100,13 @@ void ChartProblems::recheckAll() {
     reportedOtherwise_.clear();
     numberRows_.clear();
     badNumbers_.clear();
+    nameRows_.clear();
+    badRatings_.clear();
+    unsavable_.clear();
     const int rows = view_.rows;
     points_.assign(static_cast<std::size_t>(rows) + 1, 0);
     numberOf_.assign(static_cast<std::size_t>(rows) + 1, {});
+    nameOf_.assign(static_cast<std::size_t>(rows) + 1, {});
     readAllResults();
     opponentOfCol_.assign(static_cast<std::size_t>(std::max(0, view_.cols)), 0);
     for (int col = ChartColumn::FirstResult; col < view_.cols; ++col)
@@ -129,7 +124,10 @@ void ChartProblems::recheckAll() {
         else
             recheckRoundRobinRow(row, unnamed);
         setMemberNumber(row);
+        setName(row);
+        setRating(row);
     }
+    checkFileCells(0, 1, tournament_.chart().colCount() - 1, view_.visibleRows, ignored);
 }
 
 // Every result read once, row by row as the chart stores them; the checks then use the
@@ -353,17 +351,8 @@ void ChartProblems::checkReferrers(int row) {
 }
 
 void ChartProblems::setMemberNumber(int row) {
-    std::string& counted = numberOf_[row];
-    if (!counted.empty()) {
-        const auto lines = numberRows_.find(counted);
-        lines->second.erase(row);
-        if (lines->second.empty())
-            numberRows_.erase(lines);
-    }
     const std::string_view number = text(ChartColumn::MemberNumber, row);
-    counted.assign(number);
-    if (!counted.empty())
-        numberRows_[counted].insert(row);
+    Recount(numberRows_, numberOf_[row], std::string(number), row);
     if (IsValidMemberNumber(number))
         badNumbers_.erase(row);
     else
@@ -419,12 +408,14 @@ void ChartProblems::changeCell(int col, int row, ProblemsUpdate& update) {
     case ChartColumn::Name:
         checkCell(col, row, update);
         checkReferrers(row);
+        setName(row);
         return;
     case ChartColumn::MemberNumber:
         setMemberNumber(row);
         return;
     case ChartColumn::Rating:
         checkCell(col, row, update);
+        setRating(row);
         return;
     default:
         changeResult(col, row, update);
@@ -447,6 +438,7 @@ void ChartProblems::cellsChanged(int col0, int row0, int col1, int row1) {
         for (int col = std::max(col0, 1); col <= std::min(col1, view_.cols - 1); ++col)
             changeCell(col, row, update);
     }
+    checkFileCells(col0, row0, col1, row1, update);
     if (onUpdated)
         onUpdated(update);
 }
@@ -457,45 +449,65 @@ void ChartProblems::sizeChanged() {
 
 std::vector<ChartProblem> ChartProblems::problems() {
     refresh();
-    std::vector<ChartProblem> out;
+    std::vector<std::pair<Key, ChartProblem>> found;
     std::set<std::pair<Key, Key>> pairsSeen[2]; // opponents, results
     for (const auto& [k, finding] : findings_) {
         const ChartCell cell = cellOf(k);
         if (finding.what.fault != ValidationFault::None) {
-            out.push_back({finding.what.fault,
-                           cell,
-                           {},
-                           FaultText({finding.what.fault, cell.row, cell.col})});
+            found.push_back({k,
+                             {finding.what.fault,
+                              cell,
+                              {},
+                              FaultText({finding.what.fault, cell.row, cell.col})}});
             continue;
         }
         const Key other = key(finding.partner.col, finding.partner.row);
         const std::pair<Key, Key> pair{std::min(k, other), std::max(k, other)};
         if (finding.what.opponentsDisagree && pairsSeen[0].insert(pair).second) {
-            out.push_back({ValidationFault::InconsistentOpponents, cell, finding.partner,
-                           InconsistencyText("opponents", cell.row, cell.col)});
+            found.push_back({k,
+                             {ValidationFault::InconsistentOpponents, cell, finding.partner,
+                              InconsistencyText("opponents", cell.row, cell.col)}});
         }
         if (finding.what.resultsDisagree && pairsSeen[1].insert(pair).second) {
-            out.push_back({ValidationFault::InconsistentResults, cell, finding.partner,
-                           InconsistencyText("results", cell.row, cell.col)});
+            found.push_back({k,
+                             {ValidationFault::InconsistentResults, cell, finding.partner,
+                              InconsistencyText("results", cell.row, cell.col)}});
         }
     }
+    addFileProblems(found);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<ChartProblem> out;
+    out.reserve(found.size());
+    for (auto& [k, problem] : found)
+        out.push_back(std::move(problem));
     return out;
 }
 
 std::vector<std::string> ChartProblems::validationLines() {
     refresh();
-    std::vector<std::string> lines;
+    std::vector<std::pair<Key, ChartProblem>> found;
     for (const auto& [k, finding] : findings_) {
         const ChartCell cell = cellOf(k);
+        auto add = [&found, k = k](std::string text) {
+            found.push_back({k, {ValidationFault::None, {}, {}, std::move(text)}});
+        };
         if (finding.what.fault != ValidationFault::None) {
-            lines.push_back(FaultText({finding.what.fault, cell.row, cell.col}));
+            add(FaultText({finding.what.fault, cell.row, cell.col}));
             continue;
         }
         if (finding.what.opponentsDisagree)
-            lines.push_back(InconsistencyText("opponents", cell.row, cell.col));
+            add(InconsistencyText("opponents", cell.row, cell.col));
         if (finding.what.resultsDisagree)
-            lines.push_back(InconsistencyText("results", cell.row, cell.col));
+            add(InconsistencyText("results", cell.row, cell.col));
     }
+    addFileProblems(found);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> lines;
+    lines.reserve(found.size());
+    for (auto& [k, problem] : found)
+        lines.push_back(std::move(problem.text));
     return lines;
 }
 
@@ -507,7 +519,7 @@ std::vector<ChartWarning> ChartProblems::warnings() {
         if (lines.size() > 1) {
             out.push_back({ChartWarningKind::DuplicateMemberNumber,
                            {ChartColumn::MemberNumber, *lines.begin()},
-                           "Membership number " + number + " on lines " + JoinLines(lines) + "."});
+                           "Membership number " + number + " on lines " + LineList(lines) + "."});
         }
     }
     for (const int row : badNumbers_) {
@@ -531,6 +543,7 @@ std::vector<ChartWarning> ChartProblems::warnings() {
         out.push_back({ChartWarningKind::ReportedOtherwise, cell,
                        ReportedOtherwiseText(text(cell.col, cell.row))});
     }
+    addLineWarnings(out);
     std::stable_sort(out.begin(), out.end(), [](const ChartWarning& a, const ChartWarning& b) {
         return a.cell.row != b.cell.row ? a.cell.row < b.cell.row : a.cell.col < b.cell.col;
     });

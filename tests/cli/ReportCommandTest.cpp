@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "EndDateCases.h"
 
 #include <gtest/gtest.h>
 
@@ -79,7 +80,8 @@ TEST(CliReport, OptionalFieldsActiveRatingAndOtherExtension) {
                 "--td",   "1",          "--reference", "R7",         "--organiser",
                 "333333", "--rating",   "active",      "--output",   out});
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "");
+    // Listed, as the window lists it for confirmation, and the report goes on.
+    EXPECT_EQ(result.err, "Tournament director QRB number not six digits: 1\n");
     EXPECT_EQ(result.out, out + "\n" + dir.file("name.tms") + "\n");
     EXPECT_EQ(ReadFile(out), "\"RR\",\"Ontario\",\"R7\",\"R\",\"2009/01/31\",\"2\",\"1\",\"A\","
                              "\"1\",\"333333\"\r\n"
@@ -129,8 +131,33 @@ TEST(CliReport, TournamentInformationIsCheckedLikeTheDialog) {
         }
         const CliResult result = RunCli(args);
         EXPECT_EQ(result.status, 1) << c.option;
-        EXPECT_EQ(result.err, "Bob, \n" + c.message);
+        // Refused before the membership numbers are listed.
+        EXPECT_EQ(result.err, c.message);
         EXPECT_FALSE(std::filesystem::exists(out));
+    }
+}
+
+// The shared table of ending dates: a valid one writes both files, any other exits 1 with
+// the message that says which fault it is, and writes nothing.
+TEST(CliReport, EndDatesOfTheTableGetTheirVerdict) {
+    TempDir dir;
+    const std::string chart = dir.file("in.tms");
+    WriteFile(chart, ChartText(kTwoPlayers));
+    const std::string out = dir.file("r.qtr");
+    for (const EndDateCase& c : EndDateCases(ranvik::Today())) {
+        SCOPED_TRACE(c.date);
+        std::vector<std::string> args = ReportArgs(chart, out);
+        args[9] = c.date;
+        const CliResult result = RunCli(args);
+        const bool valid = c.verdict == ranvik::EndDateVerdict::Valid;
+        EXPECT_EQ(result.status, valid ? 0 : 1) << result.err;
+        EXPECT_EQ(std::filesystem::exists(out), valid);
+        EXPECT_EQ(std::filesystem::exists(dir.file("r.tms")), valid);
+        if (!valid) {
+            EXPECT_NE(result.err.find(VerdictWords(c.verdict)), std::string::npos) << result.err;
+        }
+        std::filesystem::remove(out);
+        std::filesystem::remove(dir.file("r.tms"));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "ChartProblemsTestSupport.h"
 #include "report/RatingReport.h"
+#include "validation/ChartWarnings.h"
 
 #include <gtest/gtest.h>
 
@@ -206,6 +207,17 @@ const WarningCase kWarningCases[] = {
      {{1, 2, ""}},
      {{ChartWarningKind::ResultToEmptyLine, {kR, 1}, "Result against line 2, which has no name."}},
      {{1, 2, "Back"}}},
+    {"RatingAboveTheScale",
+     TournamentType::Swiss,
+     {{3, 2, "15000"}},
+     {{ChartWarningKind::RatingOutOfRange, {3, 2}, "Rating outside 0-3000: P2, 15000"}},
+     {{3, 2, "1500"}}},
+    {"NegativeRatingAndANameTwice",
+     TournamentType::RoundRobin,
+     {{3, 3, "-5"}, {1, 4, " p2 "}},
+     {{ChartWarningKind::SameName, {1, 2}, "Same name on lines 2 and 4: P2"},
+      {ChartWarningKind::RatingOutOfRange, {3, 3}, "Rating outside 0-3000: P3, -5"}},
+     {{3, 3, "unr."}, {1, 4, "P2 Jr"}}},
     {"RoundRobinResultsAgainstUnnamedLine",
      TournamentType::RoundRobin,
      {{1, 2, ""}},
@@ -267,6 +279,14 @@ TEST_P(WarningListed, UntilTheChartIsMended) {
         line.insert(0, "Membership number not six digits: ");
     EXPECT_EQ(flagged, report);
     EXPECT_EQ(reportedOtherwise, ReportedOtherwiseLines(t));
+    // And the line warnings as the report's check list gives them.
+    std::vector<std::string> lineWarnings;
+    for (const ChartWarning& warning : warnings) {
+        if (warning.kind == ChartWarningKind::RatingOutOfRange ||
+            warning.kind == ChartWarningKind::SameName)
+            lineWarnings.push_back(warning.text);
+    }
+    EXPECT_EQ(lineWarnings, ChartCheckWarnings(t.chart(), t.playerRows()));
 
     Apply(t, c.fix);
     EXPECT_TRUE(live.warnings().empty());
@@ -274,3 +294,16 @@ TEST_P(WarningListed, UntilTheChartIsMended) {
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, WarningListed, ::testing::ValuesIn(kWarningCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The director's and organiser's numbers, once a report has given them, are warned about
+// like a player's; an empty organiser's number is no fault.
+TEST(ChartProblemsWarnings, TheOfficialsNumbersOnceGiven) {
+    Tournament t = PlayedChart(TournamentType::Swiss, 4);
+    ChartProblems live(t);
+    live.setOfficialNumbers("12345", "");
+    ASSERT_EQ(live.warnings().size(), 1u);
+    EXPECT_EQ(live.warnings()[0].kind, ChartWarningKind::OfficialNumberNotSixDigits);
+    EXPECT_EQ(live.warnings()[0].text, "Tournament director QRB number not six digits: 12345");
+    live.setOfficialNumbers("123456", "");
+    EXPECT_TRUE(live.warnings().empty());
+}
