@@ -2,45 +2,16 @@
 
 #include "files/StagedWrite.h"
 
+#include "platform/Files.h"
+
 #include <filesystem>
 #include <system_error>
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
 namespace ranvik {
 
 namespace {
-
-// An exclusive lock on the folder for as long as the object lives: pair writers in the
-// same folder take turns. Without the lock (a folder that cannot be opened) the pair is
-// still written, only not guarded against a racing writer.
-class FolderLock {
-  public:
-    explicit FolderLock([[maybe_unused]] const fs::path& folder) {
-#ifndef _WIN32
-        fd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd_ >= 0)
-            flock(fd_, LOCK_EX);
-#endif
-    }
-    ~FolderLock() {
-#ifndef _WIN32
-        if (fd_ >= 0)
-            close(fd_); // releases the lock
-#endif
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-
-  private:
-    int fd_ = -1;
-};
 
 // The old first file, kept under another name until the pair is in place, so it can be put
 // back. A hard link costs nothing; a file system without them gets a copy.
@@ -65,15 +36,16 @@ class Backup {
     }
     // Puts the old file back over target, or removes target when there was none.
     bool restore(const fs::path& target) {
-        std::error_code ec;
         if (path_.empty()) {
+            std::error_code ec;
             fs::remove(target, ec);
-        } else {
-            fs::rename(path_, target, ec);
-            if (!ec)
-                path_.clear();
+            return !ec;
         }
-        return !ec;
+        std::string reason;
+        if (!platform::ReplaceFile(path_, target, reason))
+            return false;
+        path_.clear();
+        return true;
     }
     ~Backup() {
         std::error_code ignored;
@@ -101,7 +73,8 @@ PairWriteOutcome WritePairSafely(const std::string& firstPath, std::string_view 
     if (second.empty())
         return Failed(secondPath, reason);
 
-    FolderLock lock(first.parent_path());
+    // Pair writers in the same folder take turns.
+    const platform::FolderLock lock(first.parent_path());
     staged::StagedFile stagedFirst;
     if (!staged::Stage(first, firstBytes, stagedFirst, reason))
         return Failed(firstPath, reason);

@@ -1,8 +1,11 @@
-// The printed standings through cairo's PDF surface: fonts come from fontconfig (DejaVu
-// Sans where installed), so accented names print as typed. Long tables run over as many
+// The printed standings through cairo's PDF surface: DejaVu Sans from fontconfig on Linux,
+// from the font files the installer puts beside the program on Windows (through GDI), so
+// accented names print as typed and the layout is the same on both. Long tables run over as many
 // pages as they need, their heading row repeated on each.
 
 #include "standings/StandingsDocument.h"
+
+#include "platform/Fonts.h"
 
 #include <cairo-pdf.h>
 #include <cairo.h>
@@ -167,6 +170,7 @@ class PdfWriter {
 } // namespace
 
 PdfOutcome StandingsPdf(const StandingsDocument& document, PaperSize paper) {
+    platform::UseBundledFonts();
     const double width = paper == PaperSize::A4 ? 595.28 : 612.0;
     const double height = paper == PaperSize::A4 ? 841.89 : 792.0;
     PdfOutcome outcome;

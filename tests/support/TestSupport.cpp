@@ -1,9 +1,16 @@
 #include "TestSupport.h"
 
+#include "platform/Paths.h"
+
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace ranvik::test {
 
@@ -25,6 +32,10 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
+std::string TempDir::file(const std::string& name) const {
+    return platform::Utf8FromPath(path_ / platform::PathFromUtf8(name));
+}
+
 std::filesystem::path TestDataDir() {
     std::filesystem::path dir(RANVIK_TESTDATA_DIR);
     std::error_code ec;
@@ -43,6 +54,36 @@ std::string ReadFile(const std::filesystem::path& path) {
 void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+void SetEnvironment(const char* name, const char* value) {
+#ifdef _WIN32
+    _putenv_s(name, value ? value : "");
+#else
+    if (value)
+        setenv(name, value, 1);
+    else
+        unsetenv(name);
+#endif
+}
+
+void UseUserFolders(const std::filesystem::path& settings, const std::filesystem::path& state) {
+#ifdef _WIN32
+    _wputenv_s(L"APPDATA", settings.c_str());
+    _wputenv_s(L"LOCALAPPDATA", state.c_str());
+#else
+    SetEnvironment("XDG_CONFIG_HOME", settings.c_str());
+    SetEnvironment("XDG_STATE_HOME", state.c_str());
+#endif
+}
+
+bool UnderWine() {
+#ifdef _WIN32
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
 }
 
 } // namespace ranvik::test

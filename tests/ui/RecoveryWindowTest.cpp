@@ -8,8 +8,6 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include <unistd.h>
-
 namespace ranvik::test {
 namespace {
 
