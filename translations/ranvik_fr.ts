@@ -722,6 +722,10 @@
         <source>cannot make the PDF: %1</source>
         <translation>impossible de produire le PDF : %1</translation>
     </message>
+    <message>
+        <source>The file is open in another program, which does not let it be replaced.</source>
+        <translation>Le fichier est ouvert dans un autre programme, qui ne permet pas de le remplacer.</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

@@ -24,18 +24,29 @@ source_version() {
     apt-cache showsrc "$1" | sed -n 's/^Version: //p' | sort -V | tail -1
 }
 
-# Downloads a source package once, the newest version the archive gives whole (a mirror may
-# lack the files of the latest security update); false when it gives none.
+# Downloads a source package once: the newest version of Debian 12's sources the archive gives
+# whole (a mirror may lack the files of the latest security update), else the next release's
+# (Debian 13), through a source list of this script's own, so apt's own setup is unchanged.
+# False when neither gives the upstream tarball.
 fetch() {
     local package=$1 version
-    if ! ls "$sources/${package}_"*.dsc >/dev/null 2>&1; then
+    if ! ls "$sources/${package}_"*.orig.tar.* >/dev/null 2>&1; then
         for version in $(apt-cache showsrc "$package" | sed -n 's/^Version: //p' | sort -rV); do
             log "apt-get source $package=$version"
-            if (cd "$sources" && apt-get source --download-only "$package=$version" >&2); then
-                break
-            fi
+            (cd "$sources" && apt-get source --download-only "$package=$version" >&2) && break
             rm -f "$sources/${package}_$version"*.dsc
         done
+    fi
+    if ! ls "$sources/${package}_"*.orig.tar.* >/dev/null 2>&1; then
+        local next="$cache/apt-debian13"
+        mkdir -p "$next/lists/partial"
+        echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
+            "http://deb.debian.org/debian trixie main" >"$next/sources.list"
+        local options=(-o Dir::Etc::sourcelist="$next/sources.list" -o Dir::Etc::sourceparts=-
+                       -o Dir::State::Lists="$next/lists")
+        log "$package: not whole in Debian 12's sources; trying Debian 13's"
+        apt-get "${options[@]}" update >&2 || true
+        (cd "$sources" && apt-get "${options[@]}" source --download-only "$package/trixie" >&2) || true
     fi
     ls "$sources/${package}_"*.orig.tar.* >/dev/null 2>&1
 }
@@ -76,11 +87,11 @@ sqlite_v=$(source_version sqlite3)
 png_v=$(source_version libpng1.6)
 pixman_v=$(source_version pixman)
 cairo_v=$(source_version cairo)
-mdb_v=$(source_version mdbtools)
+mdb_v=$(source_version mdbtools)  # its files may come from Debian 13 (fetch)
 gtest_v=$(dpkg-query -W -f='${Version}' googletest)
 # The prefix is named by every version and by the recipe's number (raise it when a build
 # step below changes), so a change to either builds anew.
-recipe=1
+recipe=2
 stamp=$(printf '%s\n' "$sqlite_v" "$png_v" "$pixman_v" "$cairo_v" "$mdb_v" "$gtest_v" "$recipe" |
     sha1sum | cut -c1-10)
 prefix="$cache/deps-sqlite$sqlite_v-cairo$cairo_v-$stamp"
@@ -159,21 +170,34 @@ if ! done_mark cairo; then
     mark cairo
 fi
 
-if ! done_mark mdbtools && ! [ -f "$prefix/.missing-mdbtools" ]; then
-    if fetch mdbtools; then
-        log "mdbtools (libmdb) $mdb_v"
-        unpack mdbtools "$work/mdbtools"
-        # Its own small stand-in for glib (--disable-glib), so no glib is cross-built.
-        (cd "$work/mdbtools" && autoreconf -fi >/dev/null 2>&1 &&
-            ./configure --host=$host --prefix="$prefix" --disable-shared --enable-static \
-                --disable-glib --disable-man --without-unixodbc "${cross_env[@]}" >/dev/null &&
-            nice make -s -j"$jobs" -C src/libmdb >&2 && make -s -C src/libmdb install >/dev/null &&
-            make -s -C include install >/dev/null && make -s install-pkgconfigDATA >/dev/null)
-        mark mdbtools
-    else
-        log "mdbtools source not in the archive: this build reads SQLite membership files only"
-        touch "$prefix/.missing-mdbtools"
-    fi
+if ! done_mark mdbtools; then
+    fetch mdbtools || { log "mdbtools source not in the archive"; exit 1; }
+    log "mdbtools (libmdb) $(ls "$sources"/mdbtools_*.orig.tar.* | sed 's/.*mdbtools_//; s/\.orig.*//')"
+    # MinGW has no iconv: a small one over the Windows code pages (packaging/windows/iconv), so
+    # libmdb converts names exactly as it does with glibc's.
+    cp "$here/packaging/windows/iconv/iconv.h" "$prefix/include/"
+    "$host-gcc-posix" -O2 -Wall -c "$here/packaging/windows/iconv/iconv.c" -I"$prefix/include" \
+        -o "$work/iconv.o"
+    rm -f "$prefix/lib/libiconv.a"
+    "$host-gcc-ar-posix" rcs "$prefix/lib/libiconv.a" "$work/iconv.o"
+    unpack mdbtools "$work/mdbtools"
+    # Its own small stand-in for glib (--disable-glib), so no glib is cross-built. MinGW-w64 10
+    # calls the locale type _locale_t; upstream's -D_spawnv=spawnv is for another MinGW.
+    (cd "$work/mdbtools" && autoreconf -fi >/dev/null 2>&1 &&
+        ./configure --host=$host --prefix="$prefix" --disable-shared --enable-static \
+            --disable-glib --disable-man "${cross_env[@]}" >/dev/null &&
+        sed -i 's/typedef locale_t mdb_locale_t/typedef _locale_t mdb_locale_t/' include/mdbtools.h &&
+        nice make -s -j"$jobs" -C src/libmdb CFLAGS="-O2 -Wall" >&2 &&
+        make -s -C src/libmdb install >/dev/null && make -s -C include install >/dev/null)
+    cat >"$prefix/lib/pkgconfig/libmdb.pc" <<EOF
+prefix=$prefix
+Name: libmdb
+Description: Access database reading (mdbtools, Debian source)
+Version: $(sed -n 's/^Version: //p' "$work/mdbtools/libmdb.pc")
+Libs: -L\${prefix}/lib -lmdb -liconv
+Cflags: -I\${prefix}/include
+EOF
+    mark mdbtools
 fi
 
 if ! done_mark googletest; then

@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <thread>

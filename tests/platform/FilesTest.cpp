@@ -14,6 +14,10 @@
 #include <fstream>
 #include <thread>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 using namespace ranvik;
 using namespace ranvik::platform;
 using namespace std::chrono_literals;
@@ -91,6 +95,30 @@ TEST(Files, AFileOpenForReadingElsewhereIsReplacedAndTheReaderKeepsTheOldBytes) 
     reader >> old;
     EXPECT_EQ(old, "old");
 }
+
+#ifdef _WIN32
+// Windows lets a program keep others from replacing a file it has open (no FILE_SHARE_DELETE):
+// the replacement then fails with a sentence a director understands, and nothing is lost.
+TEST(Files, AFileHeldAgainstReplacingIsReportedAndKeptWhole) {
+    test::TempDir dir;
+    const auto target = PathFromUtf8(dir.file("C\xc3\xb4t\xc3\xa9 \xe2\x80\x93 Printemps.tms"));
+    const auto staged = PathFromUtf8(dir.file("staged.tmp"));
+    test::WriteFile(target, "old");
+    test::WriteFile(staged, "new");
+    const HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::string reason;
+    EXPECT_FALSE(ReplaceFile(staged, target, reason));
+    CloseHandle(held);
+    EXPECT_EQ(reason, "The file is open in another program, which does not let it be replaced.");
+    EXPECT_EQ(test::ReadFile(target), "old");
+    EXPECT_EQ(test::ReadFile(staged), "new");
+    // Once the other program lets go, the same replacement goes through.
+    ASSERT_TRUE(ReplaceFile(staged, target, reason)) << reason;
+    EXPECT_EQ(test::ReadFile(target), "new");
+}
+#endif
 
 TEST(Files, ReadingRefusesFoldersAndMissingFilesWithAReason) {
     test::TempDir dir;
