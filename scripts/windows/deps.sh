@@ -10,7 +10,7 @@ packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools 
           # Debian's own Qt 6.4.2 tools (moc, rcc, uic, lrelease) do the host side of the Qt build.
           qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev
           # The tests and the installer's checks run under Wine, the window on a virtual display.
-          wine64 wine xvfb xauth x11-apps x11-utils xdotool netpbm imagemagick
+          wine64 wine fonts-wine xvfb xauth x11-apps x11-utils xdotool netpbm imagemagick
           nsis libgtest-dev libgmock-dev libsimpleini-dev fonts-dejavu-core python3)
 missing=()
 for p in "${packages[@]}"; do

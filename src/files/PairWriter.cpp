@@ -42,7 +42,7 @@ class Backup {
             return !ec;
         }
         std::string reason;
-        if (!platform::ReplaceFile(path_, target, reason))
+        if (!platform::MoveOver(path_, target, reason))
             return false;
         path_.clear();
         return true;

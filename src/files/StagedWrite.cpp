@@ -181,7 +181,7 @@ bool Commit(const StagedFile& staged, std::string& reason) {
     KeepPermissions(staged.target, staged.temp);
     if (InjectedFailure(WriteStep::Replace, reason))
         return false;
-    return platform::ReplaceFile(staged.temp, staged.target, reason);
+    return platform::MoveOver(staged.temp, staged.target, reason);
 }
 
 void Discard(const StagedFile& staged) {

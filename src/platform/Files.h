@@ -31,8 +31,8 @@ bool SyncFile(std::FILE* file);
 
 // Puts from in the place of to in one step: readers see the old file or the new one, never
 // a mix. False with the reason when it cannot (to unchanged, from left for the caller).
-bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to,
-                 std::string& reason);
+bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to,
+              std::string& reason);
 
 // Makes the renames in a folder durable, where the system needs that; best effort.
 void SyncFolder(const std::filesystem::path& folder);

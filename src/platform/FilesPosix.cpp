@@ -74,8 +74,8 @@ bool SyncFile(std::FILE* file) {
     return fsync(fileno(file)) == 0;
 }
 
-bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to,
-                 std::string& reason) {
+bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to,
+              std::string& reason) {
     if (std::rename(from.c_str(), to.c_str()) == 0)
         return true;
     reason = std::string(std::strerror(errno)) + ".";

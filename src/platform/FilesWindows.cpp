@@ -47,6 +47,19 @@ std::string WindowsReason(DWORD code) {
     return utf8;
 }
 
+// Whether another program has the file open without letting it be deleted or replaced
+// (Windows reports that as "access denied" when a file is moved over it).
+bool HeldOpen(const std::filesystem::path& path) {
+    const HANDLE probe =
+        CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
 } // namespace
 
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
@@ -94,8 +107,8 @@ bool SyncFile(std::FILE* file) {
     return _commit(_fileno(file)) == 0;
 }
 
-bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to,
-                 std::string& reason) {
+bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to,
+              std::string& reason) {
     // A virus scanner or indexer may hold the old file for a moment: a few tries.
     DWORD error = ERROR_SUCCESS;
     for (int attempt = 0; attempt < 10; ++attempt) {
@@ -103,12 +116,18 @@ bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path&
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
         error = GetLastError();
+        // A reader that shares the file for deletion keeps Windows from moving another file
+        // over its name, not from renaming it aside: ReplaceFileW does both in one call.
+        if (error == ERROR_ACCESS_DENIED && !HeldOpen(to) &&
+            ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                         nullptr, nullptr))
+            return true;
         if (error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION &&
             error != ERROR_ACCESS_DENIED)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    reason = error == ERROR_SHARING_VIOLATION
+    reason = error == ERROR_SHARING_VIOLATION || (error == ERROR_ACCESS_DENIED && HeldOpen(to))
                  ? "The file is open in another program, which does not let it be replaced."
                  : WindowsReason(error);
     return false;

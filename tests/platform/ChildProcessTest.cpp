@@ -3,6 +3,7 @@
 // Windows the child is this test program started again (TestMain serves the job).
 
 #include "platform/ChildProcess.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+using namespace ranvik;
 using namespace ranvik::platform;
 using namespace std::chrono_literals;
 
@@ -125,6 +127,8 @@ TEST(ChildProcess, AHungChildIsKilledAtItsTimeLimit) {
 TEST(ChildProcess, AChildOverItsMemoryCapFailsWhileOneWithinItAnswers) {
     if (AddressSanitizer())
         GTEST_SKIP() << "the address sanitizer reserves more address space than any cap";
+    if (test::UnderWine())
+        GTEST_SKIP() << "Wine does not enforce a Job Object's memory limit (Windows does)";
     const ChildLimits limits{20s, std::size_t{64} << 20};
     EXPECT_EQ(Outcome(kAllocate, {"16"}, limits), "answer: 16");
     EXPECT_EQ(Outcome(kAllocate, {"1024"}, limits), "failure: the reader ran out of memory");

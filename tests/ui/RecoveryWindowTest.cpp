@@ -3,6 +3,7 @@
 
 #include "files/FileWriter.h"
 #include "recovery/RecoveryStore.h"
+#include "recovery/RecoveryTestSupport.h"
 
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -59,8 +60,7 @@ TEST_F(RecoveryWindowTest, OpeningAChartAnotherWindowHoldsWarnsFirst) {
     TempDir dir;
     const std::string chart = dir.file("held.tms");
     WriteFile(chart, "1\tZed\t\t\t\t\r\n2\tYann\t\t\t\t\r\n");
-    const long parent = static_cast<long>(getppid());
-    RecoveryStore other(DefaultRecoveryFolder(), {parent, ProcessStartTicks(parent)});
+    RecoveryStore other(DefaultRecoveryFolder(), RunningProcess());
     other.holdChart(chart);
 
     QString warning;
