@@ -2,7 +2,8 @@
 ; chosen on its first page or with /CurrentUser or /AllUsers; /S installs silently.
 ; scripts/windows/package.sh passes VERSION, STAGE (the folder to install, as deploy.sh made
 ; it), ICON, FILES and REMOVALS (the lists of its files to install and to remove), OUTFILE.
-Unicode true
+; A 64-bit installer for a 64-bit program (it also runs where only 64-bit Wine is installed).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define PRODUCT "Ranvik"

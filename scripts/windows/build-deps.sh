@@ -181,11 +181,16 @@ if ! done_mark mdbtools; then
     rm -f "$prefix/lib/libiconv.a"
     "$host-gcc-ar-posix" rcs "$prefix/lib/libiconv.a" "$work/iconv.o"
     unpack mdbtools "$work/mdbtools"
-    # Its own small stand-in for glib (--disable-glib), so no glib is cross-built. MinGW-w64 10
-    # calls the locale type _locale_t; upstream's -D_spawnv=spawnv is for another MinGW.
+    rm -f "$prefix/include/mdb"*.h # a former build's headers would come before its own
+    # Its own small stand-in for glib (--disable-glib), so no glib is cross-built. The iconv
+    # check is answered here: configure's link test fails on the libtool-only -no-undefined it
+    # adds for MinGW. MinGW-w64 10 calls the locale type _locale_t; upstream's
+    # -D_spawnv=spawnv is for another MinGW.
     (cd "$work/mdbtools" && autoreconf -fi >/dev/null 2>&1 &&
         ./configure --host=$host --prefix="$prefix" --disable-shared --enable-static \
-            --disable-glib --disable-man "${cross_env[@]}" >/dev/null &&
+            --disable-glib --disable-man "${cross_env[@]}" \
+            am_cv_func_iconv=yes am_cv_lib_iconv=yes LIBICONV=-liconv LTLIBICONV=-liconv \
+            >/dev/null &&
         sed -i 's/typedef locale_t mdb_locale_t/typedef _locale_t mdb_locale_t/' include/mdbtools.h &&
         nice make -s -j"$jobs" -C src/libmdb CFLAGS="-O2 -Wall" >&2 &&
         make -s -C src/libmdb install >/dev/null && make -s -C include install >/dev/null)

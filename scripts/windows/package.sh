@@ -29,6 +29,7 @@ cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
 cp /usr/share/doc/fonts-dejavu-core/copyright "$stage/licences/DejaVu-fonts.txt"
 cp /usr/share/doc/qt6-base-dev/copyright "$stage/licences/Qt.txt"
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licences/MinGW-w64-runtime.txt"
+cp /usr/share/doc/libz-mingw-w64/copyright "$stage/licences/zlib.txt"
 cp "$here/packaging/debian/copyright" "$stage/licences/Ranvik.txt"
 
 # The installer's file lists, folders first, so the uninstaller removes exactly these.
