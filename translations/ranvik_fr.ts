@@ -726,6 +726,102 @@
         <source>The file is open in another program, which does not let it be replaced.</source>
         <translation>Le fichier est ouvert dans un autre programme, qui ne permet pas de le remplacer.</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>Control characters in the name written as spaces: %2.</source>
+        <translation>%1<byte value="xd"/>Caractères de contrôle du nom écrits comme des espaces : %2.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Not written, a value of the member cannot go into a chart cell: %2.</source>
+        <translation>%1<byte value="xd"/>Non écrites, une valeur du membre ne peut pas aller dans une case du tableau : %2.</translation>
+    </message>
+    <message>
+        <source>The member cannot be loaded: %1.</source>
+        <translation>Le membre ne peut pas être chargé : %1.</translation>
+    </message>
+    <message>
+        <source>the member&apos;s %1 holds a control character (%2)</source>
+        <translation>le champ %1 du membre contient un caractère de contrôle (%2)</translation>
+    </message>
+    <message>
+        <source>the member&apos;s %1 holds %2 characters; a chart cell holds at most %3</source>
+        <translation>le champ %1 du membre contient %2 caractères ; une case du tableau en contient au plus %3</translation>
+    </message>
+    <message>
+        <source>row %1 of the table %2 cannot be read.</source>
+        <translation>la rangée %1 de la table %2 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>the table %1 declares %2 rows, but %3 can be read.</source>
+        <translation>la table %1 annonce %2 rangées, mais %3 peuvent être lues.</translation>
+    </message>
+    <message>
+        <source>it has more than %1 rows; no membership list is that long.</source>
+        <translation>elle a plus de %1 rangées ; aucune liste de membres n’est aussi longue.</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 values (rows times fields); no membership list is that large.</source>
+        <translation>elle contient plus de %1 valeurs (rangées fois champs) ; aucune liste de membres n’est aussi grande.</translation>
+    </message>
+    <message>
+        <source>The SQLite database %1 has changes in %2-wal that are not yet in the file itself; close the program that writes it, then try again.</source>
+        <translation>La base de données SQLite %1 a des modifications dans %2-wal qui ne sont pas encore dans le fichier lui-même ; fermez le programme qui l’écrit, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Line %1 column %2 holds a control character (%3).</source>
+        <translation>La ligne %1, colonne %2 contient un caractère de contrôle (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1 column %2 holds %3 characters; a chart cell holds at most %4.</source>
+        <translation>La ligne %1, colonne %2 contient %3 caractères ; une case du tableau en contient au plus %4.</translation>
+    </message>
+    <message>
+        <source>The path is %1 bytes long; the system takes %2 at most.</source>
+        <translation>Le chemin fait %1 octets ; le système en accepte au plus %2.</translation>
+    </message>
+    <message>
+        <source>A name in the path is %1 bytes long; a file or folder name is %2 bytes at most.</source>
+        <translation>Un nom du chemin fait %1 octets ; un nom de fichier ou de dossier fait au plus %2 octets.</translation>
+    </message>
+    <message>
+        <source>Line %1: control characters in the name are written as spaces.</source>
+        <translation>Ligne %1 : les caractères de contrôle du nom sont écrits comme des espaces.</translation>
+    </message>
+    <message>
+        <source>%1 The file is imported as a Swiss chart.</source>
+        <translation>%1 Le fichier est importé comme un tableau suisse.</translation>
+    </message>
+    <message>
+        <source>%1 Import it as a Swiss chart.</source>
+        <translation>%1 Importez-le comme un tableau suisse.</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes; no line of a tournament report is.</source>
+        <translation>la ligne fait plus de %1 octets ; aucune ligne d’un rapport de tournoi n’est aussi longue.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines; no tournament report of %2 players is that long.</source>
+        <translation>Le fichier a plus de %1 lignes ; aucun rapport de tournoi de %2 joueurs n’est aussi long.</translation>
+    </message>
+    <message>
+        <source>The file is larger than any tournament report can be (more than %1 MB).</source>
+        <translation>Le fichier est plus gros que tout rapport de tournoi (plus de %1 Mo).</translation>
+    </message>
+    <message>
+        <source>the rating (columns 49-52) holds a control character (%1).</source>
+        <translation>la cote (colonnes 49-52) contient un caractère de contrôle (%1).</translation>
+    </message>
+    <message>
+        <source>start numbers %1 and %2 both lost without playing (a double forfeit); a round robin chart has no cells for that game that its check accepts.</source>
+        <translation>les numéros de départ %1 et %2 ont tous deux perdu sans jouer (double forfait) ; un tableau de tournoi à la ronde n’a pas de cases pour cette partie que sa vérification accepte.</translation>
+    </message>
+    <message>
+        <source>the game of start numbers %1 and %2 has no result; a round robin chart&apos;s check refuses a game without one.</source>
+        <translation>la partie des numéros de départ %1 et %2 n’a pas de résultat ; la vérification d’un tableau de tournoi à la ronde refuse une partie sans résultat.</translation>
+    </message>
+    <message>
+        <source>Start numbers %1 and %2 meet %3 times instead of %4; the chart&apos;s check refuses the empty cells of the games not played.</source>
+        <translation>Les numéros de départ %1 et %2 se rencontrent %3 fois au lieu de %4 ; la vérification du tableau refuse les cases vides des parties non jouées.</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1244,6 +1340,10 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     <message>
         <source>Standings…</source>
         <translation>Classement…</translation>
+    </message>
+    <message>
+        <source>Cannot open the membership database %1.</source>
+        <translation>Impossible d’ouvrir la base de données des membres %1.</translation>
     </message>
 </context>
 <context>

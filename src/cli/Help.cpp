@@ -36,18 +36,24 @@ Commands:
       W X, D Z, L F (scored without play, with the opponent); H H, F B, U and Z U
       (byes); an unpaired round or a game without a result an empty cell. Round robin
       charts: 1 1, 0 0, = and D =, + and W +, - and L - (X marks the player's own
-      cell); byes have no cell there and are left out. A file whose points differ
+      cell); byes have no cell there and are left out. A double forfeit, a game
+      without a result or a pair that never meets has no round robin cells the
+      check accepts: auto then takes Swiss and says why, rr and drr refuse. Control
+      characters in a name become spaces, with a warning. A file whose points differ
       from the imported results is imported with a warning per player. Refused,
       with the line and the reason: no player line, more than 1000 players, more
       than 28 rounds (Swiss), an opponent that does not exist, two lines of one
-      round that disagree, a pair meeting more often than the layout holds.
+      round that disagree, a pair meeting more often than the layout holds; a file
+      over 64 MB, of more than 10000 lines, or saved as UTF-16.
   match CHART --type T DB [--rating regular|active] -o OUT
       For every player without a six-digit membership number, look the name up in
       the membership database DB (case, accents and punctuation ignored; "Surname,
       Given" and "Given Surname" alike). Exactly one member: fill the name, the
       number and the rating (regular unless --rating active). Several or none: left
       and listed. A filled number is never replaced. A member's name a chart file
-      cannot hold is written in its nearest spelling, and the summary says so.
+      cannot hold is written in its nearest spelling, control characters in it as
+      spaces, and the summary says so; a member whose values no chart cell can hold
+      is not written, with the reason.
   standings CHART --type T [--format text|csv|html|pdf] [--tiebreaks LIST]
             [--name NAME] [--paper a4|letter] [--inconsistencies P] [-o OUT]
       Validate, then write the standings with their tie-breaks and the cross-table.

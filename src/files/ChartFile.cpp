@@ -1,5 +1,6 @@
 #include "files/ChartFile.h"
 
+#include "chart/CellText.h"
 #include "files/ChartText.h"
 #include "files/Windows1252.h"
 
@@ -74,6 +75,22 @@ std::string UnreadableReason(std::size_t lines, int fields, bool swiss) {
     return {};
 }
 
+// The first field of the kept lines that no cell may hold, as "Line 3 column 1 holds ...".
+std::string CellFault(const std::vector<std::string_view>& lines) {
+    for (std::size_t r = 0; r < lines.size(); ++r) {
+        std::string_view rest = lines[r];
+        for (int col = 0; !rest.empty(); ++col) {
+            const std::size_t tab = rest.find('\t');
+            const std::string fault = CellTextFault(rest.substr(0, tab));
+            if (!fault.empty())
+                return "Line " + std::to_string(r + 1) + " column " + std::to_string(col) + " " +
+                       fault + ".";
+            rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
+        }
+    }
+    return {};
+}
+
 void FillCells(Chart& chart, const std::vector<std::string_view>& lines) {
     const int lastRow = chart.rowCount() - 1;
     const int lastCol = chart.colCount() - 1;
@@ -125,12 +142,18 @@ ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
         outcome.message = decoded.message;
         return outcome;
     }
+    // An old editor's end-of-file mark ends the text; anywhere else it is refused below.
+    std::string_view text = decoded.text;
+    while (!text.empty() && text.back() == '\x1A')
+        text.remove_suffix(1);
     std::size_t lineCount = 0;
     const std::vector<std::string_view> lines =
-        SplitLines(decoded.text, Tournament::MaxPlayers + 1, lineCount);
+        SplitLines(text, Tournament::MaxPlayers + 1, lineCount);
     const int fields = lines.empty() ? 0 : CountFields(lines.front());
 
     outcome.message = UnreadableReason(lineCount, fields, tournament.isSwiss());
+    if (outcome.message.empty())
+        outcome.message = CellFault(lines);
     if (!outcome.message.empty())
         return outcome;
 

@@ -28,8 +28,9 @@ struct ChartReadOutcome {
 // sets the players count (and the rounds count for Swiss), fills every cell of the new
 // size, leaves cells beyond it untouched, and clears Modified. Files outside the format
 // (empty, more than 1000 lines, a first line wider than any chart, a Swiss line of more than
-// 32 fields, NUL bytes, UTF-16, larger than any chart) change nothing; the text's encoding
-// is found as DecodeChartText says.
+// 32 fields, NUL bytes, UTF-16, larger than any chart, a field no cell may hold as
+// CellTextFault says) change nothing; the text's encoding is found as DecodeChartText says.
+// Old editors' end-of-file marks (0x1A) at the very end are not part of the text.
 // A one-line file reads as two players, the second row empty as a blank line leaves it.
 // The message names the reason only; the caller adds the file's name.
 ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes);

@@ -14,6 +14,16 @@ bool StartsWith(std::string_view bytes, std::string_view prefix) {
     return bytes.substr(0, prefix.size()) == prefix;
 }
 
+// Control bytes no typed text holds: tab, the line ends, form feed and the old end-of-file
+// mark pass (the chart reader then refuses them inside a cell, with their line); the rest
+// show a binary file (an image, a database, an archive).
+bool IsBinaryControl(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f' && byte != 0x1A;
+}
+
+} // namespace
+
 // UTF-16 puts a NUL beside every ASCII character, or starts with its byte-order mark.
 bool LooksLikeUtf16(std::string_view bytes) {
     if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF"))
@@ -22,15 +32,6 @@ bool LooksLikeUtf16(std::string_view bytes) {
     const auto nuls = std::count(head.begin(), head.end(), '\0');
     return head.size() >= 4 && static_cast<std::size_t>(nuls) * 3 >= head.size();
 }
-
-// Control bytes no typed text holds: tab, the line ends, form feed and the old end-of-file
-// mark pass; the rest show a binary file (an image, a database, an archive).
-bool IsBinaryControl(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f' && byte != 0x1A;
-}
-
-} // namespace
 
 bool IsMultiByteUtf8(std::string_view bytes) {
     bool multiByte = false;

@@ -23,6 +23,9 @@ struct ChartText {
 // such) or more bytes than MaxChartFileBytes.
 ChartText DecodeChartText(std::string_view bytes);
 
+// Whether the bytes start with a UTF-16 byte-order mark, or have a NUL beside most characters.
+bool LooksLikeUtf16(std::string_view bytes);
+
 // Whether the bytes are well-formed UTF-8 holding at least one multi-byte sequence.
 bool IsMultiByteUtf8(std::string_view bytes);
 

@@ -3,6 +3,7 @@
 // target, stage the new content in a temporary file beside it, then put it in place.
 
 #include "files/FileWriter.h"
+#include "platform/Files.h"
 
 #include <filesystem>
 #include <string>
@@ -15,6 +16,12 @@ namespace ranvik::staged {
 // ending in a separator, a folder, device, FIFO or socket, a dangling or looping link, a
 // file the user may not change.
 std::filesystem::path CheckedTarget(const std::string& path, std::string& reason);
+
+// An exclusive lock on a folder for as long as the object lives: every writer into one
+// folder takes it, so a pair of files and a single file written there by racing processes
+// never interleave. Without the lock (a folder that cannot be opened) the write goes on,
+// only not guarded against a racing writer.
+using FolderLock = platform::FolderLock;
 
 // New content written and flushed to a temporary file beside its target.
 struct StagedFile {

@@ -199,6 +199,10 @@ bool AnyColour(const TrfFile& file) {
 
 // The name as a chart file can hold it; a changed spelling is reported.
 std::string ChartName(const TrfPlayer& player, std::vector<std::string>& warnings) {
+    if (player.nameHadControls) {
+        warnings.push_back("Line " + std::to_string(player.line) +
+                           ": control characters in the name are written as spaces.");
+    }
     const std::vector<std::string> lost = CharactersChartCannotHold(player.name);
     if (lost.empty())
         return player.name;
@@ -210,6 +214,57 @@ std::string ChartName(const TrfPlayer& player, std::vector<std::string>& warning
                        "\" is written \"" + name + "\"; a chart file cannot hold " + characters +
                        ".");
     return name;
+}
+
+// "Round 3: <before>start numbers 1 and 4<after>".
+std::string GameText(std::size_t round, int first, int second, const char* before,
+                     const char* after) {
+    return "Round " + std::to_string(round) + ": " + before + "start numbers " +
+           std::to_string(first) + " and " + std::to_string(second) + after;
+}
+
+bool LostUnplayed(char code) {
+    return code == '-' || code == 'L';
+}
+
+// Why a round robin chart cannot show every game with cells its check accepts (there, the
+// two cells of a game give one win between them): a game both sides lost without playing, a
+// game without a result, a pair meeting fewer times than the layout has cells for. Empty
+// reason when it can.
+TrfRefusal RoundRobinCellsRefusal(const TrfPairings& pairings, int gamesPerPair) {
+    const int n = pairings.players();
+    for (int r = 1; r <= n; ++r) {
+        const TrfPlayer& player = *pairings.rows[r - 1];
+        for (std::size_t k = 0; k < player.games.size(); ++k) {
+            const TrfGame& game = player.games[k];
+            if (!IsPairing(game) || pairings.rowOf(game.opponent) < r)
+                continue; // each game once, from its first line
+            const TrfGame& answer = pairings.rows[pairings.rowOf(game.opponent) - 1]->games[k];
+            if (LostUnplayed(game.result) && LostUnplayed(answer.result))
+                return {player.line, GameText(k + 1, player.startNumber, game.opponent, "",
+                                              " both lost without playing (a double forfeit); "
+                                              "a round robin chart has no cells for that game "
+                                              "that its check accepts.")};
+            if (game.result == ' ')
+                return {player.line,
+                        GameText(k + 1, player.startNumber, game.opponent, "the game of ",
+                                 " has no result; a round robin chart's check refuses a "
+                                 "game without one.")};
+        }
+    }
+    for (int a = 1; a <= n; ++a) {
+        for (int b = a + 1; b <= n; ++b) {
+            if (const int met = pairings.meetingCount(a, b); met < gamesPerPair)
+                return {pairings.rows[a - 1]->line,
+                        "Start numbers " + std::to_string(pairings.rows[a - 1]->startNumber) +
+                            " and " + std::to_string(pairings.rows[b - 1]->startNumber) + " meet " +
+                            std::to_string(met) + " times instead of " +
+                            std::to_string(gamesPerPair) +
+                            "; the chart's check refuses the empty cells of the games not "
+                            "played."};
+        }
+    }
+    return {};
 }
 
 TrfImport Refused(int line, std::string reason) {
@@ -233,6 +288,21 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
 
     TrfImport out;
     out.type = ChooseType(pairings, choice);
+    if (out.type != TournamentType::Swiss) {
+        const int gamesPerPair = out.type == TournamentType::DoubleRoundRobin ? 2 : 1;
+        const TrfRefusal noCells = RoundRobinCellsRefusal(pairings, gamesPerPair);
+        // The automatic choice takes the Swiss chart, whose cells show such games, and says
+        // why; a director who asked for a round robin hears why there is none.
+        const bool swissHolds = pairings.maxRounds <= Tournament::MaxRounds;
+        if (!noCells.reason.empty() && (choice != TrfTypeChoice::Auto || !swissHolds))
+            return Refused(noCells.line,
+                           noCells.reason + (swissHolds ? " Import it as a Swiss chart." : ""));
+        if (!noCells.reason.empty()) {
+            out.type = TournamentType::Swiss;
+            out.warnings.push_back("Line " + std::to_string(noCells.line) + ": " + noCells.reason +
+                                   " The file is imported as a Swiss chart.");
+        }
+    }
     out.players = pairings.players();
     out.rounds = pairings.maxRounds;
     if (out.type == TournamentType::Swiss && file.plannedRounds <= Tournament::MaxRounds)

@@ -1,5 +1,7 @@
 #include "report/RatingReport.h"
 
+#include "chart/CellText.h"
+
 #include <cstddef>
 #include <string_view>
 #include <utility>
@@ -7,19 +9,6 @@
 namespace ranvik {
 
 namespace {
-bool IsContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-std::size_t CharacterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (char c : text) {
-        if (!IsContinuationByte(c))
-            ++count;
-    }
-    return count;
-}
-
 // Position, counted in characters from 1, of the first "/"; 0 when there is none.
 std::size_t FirstSlashPosition(std::string_view text) {
     const std::size_t at = text.find('/');

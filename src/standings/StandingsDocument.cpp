@@ -54,6 +54,7 @@ void AddTieBreakColumns(DocumentTable& table, const Standings& standings) {
 DocumentTable SwissCrossTable(const ChartGames& games, const Standings& standings) {
     DocumentTable table;
     table.caption = "Cross-table";
+    table.keyColumns = 2;
     table.header = {"Rank", "Name", "Rating"};
     table.numeric = {true, false, true};
     for (int k = 1; k <= games.rounds; ++k) {
@@ -84,6 +85,7 @@ DocumentTable RoundRobinCrossTable(const ChartGames& games, const Standings& sta
 
     DocumentTable table;
     table.caption = "Cross-table";
+    table.keyColumns = 2;
     table.header = {"#", "Name", "Rating"};
     table.numeric = {true, false, true};
     for (int opponent = 1; opponent <= games.players; ++opponent) {
@@ -131,6 +133,7 @@ std::string TypeLine(const ChartGames& games) {
 DocumentTable StandingsTable(const Standings& standings) {
     DocumentTable table;
     table.caption = "Standings";
+    table.keyColumns = 3;
     table.header = {"Rank", "Line", "Name", "Member", "Rating", "Points"};
     table.numeric = {true, true, false, false, true, true};
     AddTieBreakColumns(table, standings);

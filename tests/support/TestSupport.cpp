@@ -3,6 +3,12 @@
 #include "platform/Paths.h"
 
 #include <cstdlib>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -83,6 +89,42 @@ bool UnderWine() {
     return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 #else
     return false;
+#endif
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+// Windows has no fork: there the check runs in this process, uncapped, and only its verdict
+// counts.
+bool PassesUnderMemoryLimit([[maybe_unused]] std::size_t bytes,
+                            const std::function<bool()>& check) {
+#ifdef _WIN32
+    try {
+        return check();
+    } catch (...) {
+        return false;
+    }
+#else
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!kAddressSanitizer) {
+            rlimit limit{bytes, bytes};
+            setrlimit(RLIMIT_AS, &limit);
+        }
+        bool ok = false;
+        try {
+            ok = check();
+        } catch (...) {
+        }
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 #endif
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Helpers shared by the test programs.
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace ranvik::test {
@@ -43,6 +45,12 @@ void UseUserFolders(const std::filesystem::path& settings, const std::filesystem
 
 // True when the test programs run under Wine rather than on Windows itself.
 bool UnderWine();
+
+// Runs check in a child whose address space is capped at `bytes`, so a regression that
+// allocates for a hostile input fails the test instead of exhausting the machine. True when
+// check said yes. Under AddressSanitizer (which reserves terabytes up front) no cap is set;
+// the check still runs.
+bool PassesUnderMemoryLimit(std::size_t bytes, const std::function<bool()>& check);
 
 } // namespace ranvik::test
 

@@ -2,12 +2,15 @@
 // Qt's own translations for standard buttons, and texts that still fit their widgets.
 
 #include "TestSupport.h"
+#include "TrfText.h"
 #include "UiTestSupport.h"
 
 #include "chart/Tournament.h"
 #include "files/ChartFile.h"
 #include "files/ChartText.h"
 #include "files/FileWriter.h"
+#include "import/TrfImport.h"
+#include "members/PlayerValues.h"
 #include "report/RatingReport.h"
 #include "ui/AboutDialog.h"
 #include "ui/CoreText.h"
@@ -126,15 +129,27 @@ std::vector<std::string> CoreMessages() {
     out.push_back(BuildReportBytes(swiss, RatingSystem::Regular, unencodable).message);
     swiss.chart().setCellQuietly(ChartColumn::Name, 1, "\xF0\x9F\x98\x80");
     out.push_back("Error saving /x.tms.\r" + EncodeChartFile(swiss.chart()).message);
-    for (const std::string& bytes :
-         {std::string(),
-          std::string("\xFF\xFE"
-                      "a\0b\0",
-                      6),
-          std::string("a\tb\n\0", 5), std::string(1200, '\n'), std::string(300, '\t')}) {
+    for (const std::string& bytes : {std::string(),
+                                     std::string("\xFF\xFE"
+                                                 "a\0b\0",
+                                                 6),
+                                     std::string("a\tb\n\0", 5), std::string(1200, '\n'),
+                                     std::string(300, '\t'), std::string("1\tA\fB\t\r\n")}) {
         Tournament opened;
         out.push_back("Cannot open /x.tms: " + ReadChartFile(opened, bytes).message);
     }
+    // Hostile files, names and values: what the import, the databases and the writer say.
+    out.push_back("Error saving /x.tms.\r" + UnusableFileName(std::string(300, 'n')));
+    for (const std::string& trf :
+         {std::string(10001, '\n'), TrfFileText({{1, "A", "1\1", "", {}}}),
+          TrfFileText({{1, "A", "", "", {"2w-"}}, {2, "B", "", "", {"1b-"}}})})
+        out.push_back("Cannot import /x.trf:\r" +
+                      RefusalText(ImportTrf(trf, TrfTypeChoice::RoundRobin)));
+    out.push_back(ImportSummary(ImportTrf(
+        TrfFileText({{1, std::string("A\0B", 3), "", "", {"2w "}}, {2, "B", "", "", {"1b "}}}),
+        TrfTypeChoice::Auto)));
+    out.push_back("The member cannot be loaded: " + MemberCellsOf("A", "\t", std::nullopt).refusal +
+                  ".");
     return out;
 }
 
