@@ -11,26 +11,6 @@ namespace fs = std::filesystem;
 
 namespace ranvik {
 
-namespace staged {
-
-FolderLock::FolderLock([[maybe_unused]] const fs::path& folder) {
-#ifndef _WIN32
-    const std::string name = folder.empty() ? std::string(".") : folder.string();
-    fd_ = open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd_ >= 0)
-        flock(fd_, LOCK_EX);
-#endif
-}
-
-FolderLock::~FolderLock() {
-#ifndef _WIN32
-    if (fd_ >= 0)
-        close(fd_); // releases the lock
-#endif
-}
-
-} // namespace staged
-
 namespace {
 
 // The old first file, kept under another name until the pair is in place, so it can be put
