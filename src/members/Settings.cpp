@@ -32,6 +32,18 @@ std::string CutAt(std::string value, std::size_t length) {
     return value;
 }
 
+// SimpleIni ends its lines with CR LF when built for Windows; the settings file is the same
+// file on both systems, lines ended by LF alone.
+std::string WithLineFeeds(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            out += text[i];
+    }
+    return out;
+}
+
 // The profile reader drops one pair of matching quotes around a value.
 std::string WithoutQuotes(std::string value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -87,7 +99,7 @@ template <class Change> bool EditSettings(const std::string& settingsPath, Chang
         std::string output;
         if (ini.Save(output) < 0)
             return false;
-        return WriteFileSafely(settingsPath, output);
+        return WriteFileSafely(settingsPath, WithLineFeeds(output));
     } catch (...) {
         return false;
     }
