@@ -11,6 +11,12 @@ build="${RANVIK_WIN64_BUILD_DIR:-$here/build-win64}"
 started=$SECONDS
 # Makes the Wine prefix once, before the tests start in parallel.
 "$here/scripts/windows/wine-run.sh" cmd /c exit 0 || true
+exclude=()
+if [ "${RANVIK_WIN64_SKIP_UNFINISHED:-0}" = 1 ]; then
+    pattern=$(grep -v '^#' "$here/scripts/windows/unfinished-tests.txt" | paste -sd'|')
+    [ -n "$pattern" ] && exclude=(-E "$pattern")
+    echo "Leaving out the tests listed in scripts/windows/unfinished-tests.txt"
+fi
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"${JOBS:-2}" --timeout 900 "$@"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"${JOBS:-2}" --timeout 900 "${exclude[@]}" "$@"
 echo "Tests under Wine took $((SECONDS - started)) s"
