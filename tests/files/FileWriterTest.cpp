@@ -110,6 +110,9 @@ TEST_F(FileWriterTest, AFolderInTheTargetsPlaceIsNotReplaced) {
 }
 
 TEST_F(FileWriterTest, ASymbolicLinkStaysALinkToTheNewContent) {
+#ifdef _WIN32
+    GTEST_SKIP() << "making a symbolic link needs an administrator's right on Windows";
+#endif
     const std::string real = dir.file("real.tms");
     const std::string link = dir.file("link.tms");
     WriteFile(real, "old");
