@@ -127,7 +127,7 @@ void RemoveFile(const std::string& path) {
 
 std::string DefaultRecoveryFolder() {
     const std::string state = platform::StateFolder();
-    return state.empty() ? state : state + "/ranvik/recovery";
+    return state.empty() ? state : platform::JoinPath(state, "ranvik/recovery");
 }
 
 std::string EncodeRecoveryDescription(const RecoveryDescription& d) {
@@ -201,7 +201,8 @@ bool RecoveryStore::ensureFolder(std::string& reason) const {
 }
 
 std::string RecoveryStore::copyStem() const {
-    return folder_ + "/chart-" + std::to_string(self_.pid) + "-" + std::to_string(self_.startTicks);
+    return platform::JoinPath(folder_, "chart-" + std::to_string(self_.pid) + "-" +
+                                           std::to_string(self_.startTicks));
 }
 
 bool RecoveryStore::writeCopy(const Tournament& tournament, const std::string& chartFile,
@@ -311,7 +312,8 @@ void RecoveryStore::discard(const LeftCopy& copy) {
 }
 
 std::string RecoveryStore::lockPath(const std::string& chartPath) const {
-    return folder_ + "/chart-" + PathKey(CanonicalChartPath(chartPath)) + LockExtension;
+    return platform::JoinPath(folder_,
+                              "chart-" + PathKey(CanonicalChartPath(chartPath)) + LockExtension);
 }
 
 void RecoveryStore::holdChart(const std::string& chartPath) {
