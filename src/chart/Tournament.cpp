@@ -182,6 +182,7 @@ void Tournament::setPlayersForFileLoad(int value) {
 
 // The start of a chart, not a change to one: the history starts here.
 void Tournament::layOutStartChart() {
+    const ChartHistory::Paused unrecorded(chart_.history());
     editText_.clear();
     editRow_ = 0;
     editCol_ = 0;

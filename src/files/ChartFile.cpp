@@ -4,6 +4,9 @@
 #include "files/Windows1252.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace ranvik {
@@ -12,22 +15,48 @@ namespace {
 // The widest chart: a double round robin of the most players.
 constexpr int MaxFields = ChartColumn::FirstResult + 2 * Tournament::MaxPlayers;
 
+// A line of the file's bytes, and whether any of them lies beyond ASCII (and so may need
+// decoding).
+struct Line {
+    std::string_view bytes;
+    bool ascii = true;
+};
+
+// Whether a word of eight bytes holds a CR or an LF.
+bool HoldsLineEnd(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101U;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+    const auto holdsZero = [](std::uint64_t v) { return ((v - kOnes) & ~v & kHighBits) != 0; };
+    return holdsZero(word ^ (kOnes * '\r')) || holdsZero(word ^ (kOnes * '\n'));
+}
+
 // Lines of the text: a line ends at CR LF, a lone CR or a lone LF; the last needs no end.
 // Only the first maxKept lines are kept, so a file of millions of line ends costs nothing;
-// total counts them all.
-std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxKept,
-                                         std::size_t& total) {
-    std::vector<std::string_view> lines;
+// total counts them all. Line ends are the same bytes in every encoding a chart file has.
+// The bytes between line ends are passed over eight at a time.
+std::vector<Line> SplitLines(std::string_view text, std::size_t maxKept, std::size_t& total) {
+    std::vector<Line> lines;
     total = 0;
+    std::uint64_t high = 0; // the bytes of the line so far, or-ed
     auto add = [&](std::string_view line) {
         if (++total <= maxKept)
-            lines.push_back(line);
+            lines.push_back({line, (high & 0x8080808080808080U) == 0});
+        high = 0;
     };
     std::size_t start = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
+        if (std::uint64_t word = 0; pos + sizeof word <= text.size()) {
+            std::memcpy(&word, text.data() + pos, sizeof word);
+            if (!HoldsLineEnd(word)) {
+                high |= word;
+                pos += sizeof word;
+                continue;
+            }
+        }
         const char c = text[pos];
         if (c != '\r' && c != '\n') {
+            high |= static_cast<unsigned char>(c);
             ++pos;
             continue;
         }
@@ -43,14 +72,6 @@ std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxK
 int CountFields(std::string_view line) {
     const auto tabs = static_cast<int>(std::count(line.begin(), line.end(), '\t'));
     return tabs + ((!line.empty() && line.back() != '\t') ? 1 : 0);
-}
-
-bool IsAscii(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
 }
 
 std::string UnreadableReason(std::size_t lines, int fields, bool swiss) {
@@ -74,15 +95,19 @@ std::string UnreadableReason(std::size_t lines, int fields, bool swiss) {
     return {};
 }
 
-void FillCells(Chart& chart, const std::vector<std::string_view>& lines) {
+// Each line is decoded on its own, when it needs it: no copy of the whole file is made.
+void FillCells(Chart& chart, const std::vector<Line>& lines, bool utf8) {
     const int lastRow = chart.rowCount() - 1;
     const int lastCol = chart.colCount() - 1;
     for (int r = 1; r <= lastRow; ++r) {
         // A row the file has no line for (a one-line file read as two players) is emptied
         // like a blank line would empty it, so no earlier player shows through.
-        const std::string_view line =
-            r <= static_cast<int>(lines.size()) ? lines[r - 1] : std::string_view{};
-        chart.setRowFieldsQuietly(r, lastCol, line, '\t');
+        const Line line = r <= static_cast<int>(lines.size()) ? lines[r - 1] : Line{};
+        if (utf8 || line.ascii) {
+            chart.setRowFieldsQuietly(r, lastCol, line.bytes, '\t');
+        } else {
+            chart.setRowFieldsQuietly(r, lastCol, DecodeWindows1252(line.bytes), '\t');
+        }
     }
     chart.notifyCellsChanged(0, 1, lastCol, lastRow);
 }
@@ -91,28 +116,54 @@ void FillCells(Chart& chart, const std::vector<std::string_view>& lines) {
 
 ChartBytes EncodeChartFile(const Chart& chart) {
     ChartBytes out;
+    std::string& bytes = out.bytes;
     const int lastRow = chart.rowCount() - 1;
     const int cols = chart.colCount();
     if (lastRow > 0)
-        out.bytes.reserve(static_cast<std::size_t>(lastRow) *
-                          (static_cast<std::size_t>(cols) * 3 + 40));
+        bytes.reserve(static_cast<std::size_t>(lastRow) *
+                      (static_cast<std::size_t>(cols) * 3 + 40));
+    // A row goes a block of cells at a time: their texts are looked up at once, room is made
+    // for them at once, and their bytes are written through a pointer. A call per cell of
+    // one character cost more than the copy.
+    std::array<std::string_view, 256> texts;
     for (int r = 1; r <= lastRow; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            const std::string_view text = chart.cell(c, r);
-            // ASCII is its own encoding; only the rare accented cell goes through the codec.
-            if (IsAscii(text)) {
-                out.bytes += text;
-            } else if (const std::optional<std::string> bytes = EncodeWindows1252(text)) {
-                out.bytes += *bytes;
-            } else {
-                out.bytes.clear();
-                out.message = "Line " + std::to_string(r) + " column " + std::to_string(c) +
-                              " holds a character that cannot be saved in a chart file.";
-                return out;
+        for (int first = 0; first < cols;) {
+            const int count = std::min(cols - first, static_cast<int>(texts.size()));
+            const bool lineEnd = first + count == cols;
+            std::size_t room = static_cast<std::size_t>(count) + (lineEnd ? 2 : 0);
+            chart.rowCells(r, first, count, texts.data());
+            for (int k = 0; k < count; ++k)
+                room += texts[k].size(); // Windows-1252 never takes more bytes than UTF-8
+            const std::size_t start = bytes.size();
+            bytes.resize(start + room);
+            char* at = bytes.data() + start;
+            for (int k = 0; k < count; ++k) {
+                unsigned char high = 0;
+                for (const char ch : texts[k]) {
+                    high |= static_cast<unsigned char>(ch);
+                    *at++ = ch;
+                }
+                // ASCII is its own encoding; only the rare accented cell goes through the codec.
+                if (high >= 0x80) {
+                    const std::optional<std::string> encoded = EncodeWindows1252(texts[k]);
+                    if (!encoded) {
+                        bytes.clear();
+                        out.message = "Line " + std::to_string(r) + " column " +
+                                      std::to_string(first + k) +
+                                      " holds a character that cannot be saved in a chart file.";
+                        return out;
+                    }
+                    at = std::copy(encoded->begin(), encoded->end(), at - texts[k].size());
+                }
+                *at++ = '\t';
             }
-            out.bytes += '\t';
+            if (lineEnd) {
+                *at++ = '\r';
+                *at++ = '\n';
+            }
+            bytes.resize(static_cast<std::size_t>(at - bytes.data()));
+            first += count;
         }
-        out.bytes += "\r\n";
     }
     out.ok = true;
     return out;
@@ -120,15 +171,15 @@ ChartBytes EncodeChartFile(const Chart& chart) {
 
 ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
     ChartReadOutcome outcome;
-    const ChartText decoded = DecodeChartText(bytes);
-    if (!decoded.ok) {
-        outcome.message = decoded.message;
+    const ChartEncoding encoding = FindChartEncoding(bytes);
+    if (!encoding.ok) {
+        outcome.message = encoding.message;
         return outcome;
     }
     std::size_t lineCount = 0;
-    const std::vector<std::string_view> lines =
-        SplitLines(decoded.text, Tournament::MaxPlayers + 1, lineCount);
-    const int fields = lines.empty() ? 0 : CountFields(lines.front());
+    const std::vector<Line> lines =
+        SplitLines(bytes.substr(encoding.markSize), Tournament::MaxPlayers + 1, lineCount);
+    const int fields = lines.empty() ? 0 : CountFields(lines.front().bytes);
 
     outcome.message = UnreadableReason(lineCount, fields, tournament.isSwiss());
     if (!outcome.message.empty())
@@ -143,18 +194,19 @@ ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
     Chart& chart = tournament.chart();
     // A read replaces the whole chart: its history starts afresh, and recording a million
     // cells on the way would only be thrown away.
-    chart.history().pause(true);
-    chart.setRowCount(players + 1);
-    chart.setColCount(tournament.isSwiss() ? rounds + ChartColumn::FirstResult : fields);
+    {
+        const ChartHistory::Paused unrecorded(chart.history());
+        chart.setRowCount(players + 1);
+        chart.setColCount(tournament.isSwiss() ? rounds + ChartColumn::FirstResult : fields);
 
-    // Every visible cell is filled from the file next, so the layout's own-cell marks
-    // would only be overwritten.
-    tournament.setPlayersForFileLoad(players);
-    if (tournament.isSwiss())
-        tournament.setNumRounds(rounds);
+        // Every visible cell is filled from the file next, so the layout's own-cell marks
+        // would only be overwritten.
+        tournament.setPlayersForFileLoad(players);
+        if (tournament.isSwiss())
+            tournament.setNumRounds(rounds);
 
-    FillCells(chart, lines);
-    chart.history().pause(false);
+        FillCells(chart, lines, encoding.utf8);
+    }
     tournament.forgetHistory();
     tournament.setModified(false);
     outcome.ok = true;

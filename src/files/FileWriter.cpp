@@ -103,6 +103,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         return fail(NotRegularReason(info.st_mode));
     if (static_cast<unsigned long long>(info.st_size) > maxBytes)
         return tooLarge();
+    // Taken at once: grown by doubling, a 4 MB chart cost twice its size in copies and
+    // fresh pages.
+    const auto expected = static_cast<std::size_t>(info.st_size);
     auto readSome = [&](char* buffer, std::size_t size) {
         ssize_t got = 0;
         do {
@@ -112,6 +115,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
     };
 #endif
     std::string content;
+#ifndef _WIN32
+    content.reserve(expected);
+#endif
     std::array<char, 65536> buffer;
     for (;;) {
         const long got = readSome(buffer.data(), buffer.size());
