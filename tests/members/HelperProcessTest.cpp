@@ -18,9 +18,9 @@ using namespace std::chrono_literals;
 namespace {
 
 std::string FailureOf(const std::function<std::string()>& work,
-                      std::chrono::milliseconds limit = 10s) {
+                      std::chrono::milliseconds limit = 10s, std::size_t memoryBudget = 0) {
     try {
-        RunInHelperProcess(work, limit);
+        RunInHelperProcess(work, limit, memoryBudget);
     } catch (const HelperProcessFailure& failure) {
         return std::string("failure: ") + failure.what();
     } catch (const std::runtime_error& error) {
@@ -63,6 +63,17 @@ TEST(HelperProcess, CrashHangAndSilentExitBecomeFailures) {
               "failure: the reader did not finish within 300 ms");
     // The hung child was killed rather than waited for.
     EXPECT_LT(std::chrono::steady_clock::now() - started, 5s);
+}
+
+// A reader that eats memory is stopped by its budget, not by the time limit (which would
+// end it either way): 1 GiB asked for under a budget of 64 MiB fails at once.
+TEST(HelperProcess, WorkBeyondTheMemoryBudgetRunsOutOfMemory) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers reserve terabytes of address space: the reader sets no cap";
+#endif
+    const auto gibibyte = [] { return std::string(std::size_t{1} << 30, 'x').substr(0, 1); };
+    EXPECT_EQ(FailureOf(gibibyte, 60s, std::size_t{64} << 20),
+              "failure: the reader ran out of memory");
 }
 
 TEST(MemberRowsCodec, RoundTripKeepsNullEmptyAndEveryByte) {

@@ -1,8 +1,8 @@
 // Random charts of every type with random faults: the live check, kept current edit by
 // edit, must agree with a fresh whole-chart check and with Validate itself.
 
-#include "ValidationTestSupport.h"
-#include "validation/ChartProblems.h"
+#include "ChartProblemsTestSupport.h"
+#include "support/Printers.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include <random>
 
 using namespace ranvik;
+using ranvik::test::Describe;
+using ranvik::test::FirstDifference;
 using ranvik::test::NamedChart;
 
 namespace {
@@ -115,19 +117,7 @@ std::vector<std::string> ReferenceLines(const Tournament& source) {
 
 void ExpectSameAsFreshCheck(Tournament& t, ChartProblems& live) {
     ChartProblems fresh(t);
-    ASSERT_EQ(live.validationLines(), fresh.validationLines());
-    ASSERT_EQ(live.checkedRows(), fresh.checkedRows());
-    for (int row = 1; row <= t.playerRows(); ++row) {
-        ASSERT_EQ(live.halfPoints(row), fresh.halfPoints(row)) << "line " << row;
-        for (int col = 1; col < t.chart().colCount(); ++col)
-            ASSERT_EQ(live.isMarked(col, row), fresh.isMarked(col, row)) << col << "," << row;
-    }
-    ASSERT_EQ(live.gamesEntered(), fresh.gamesEntered());
-    const auto a = live.warnings();
-    const auto b = fresh.warnings();
-    ASSERT_EQ(a.size(), b.size());
-    for (std::size_t k = 0; k < a.size(); ++k)
-        ASSERT_EQ(a[k].text, b[k].text);
+    ASSERT_EQ(FirstDifference(Describe(t, live), Describe(t, fresh)), "");
 }
 
 void ExpectAgreesWithValidate(Tournament& t, ChartProblems& live) {
@@ -144,12 +134,7 @@ void ExpectAgreesWithValidate(Tournament& t, ChartProblems& live) {
         });
         ASSERT_TRUE(listed) << "first fault " << FaultText(first) << " not listed";
     }
-    ASSERT_EQ(live.validationLines(), ReferenceLines(t));
-}
-
-std::string TypeName(const ::testing::TestParamInfo<TournamentType>& info) {
-    const char* names[] = {"Swiss", "RoundRobin", "DoubleRoundRobin"};
-    return names[static_cast<int>(info.param)];
+    ASSERT_EQ(FirstDifference(live.validationLines(), ReferenceLines(t)), "");
 }
 
 } // namespace
@@ -180,4 +165,4 @@ TEST_P(ChartProblemsProperty, AgreesWithValidationAndAFreshCheckAfterEveryEdit) 
 INSTANTIATE_TEST_SUITE_P(AllTypes, ChartProblemsProperty,
                          ::testing::Values(TournamentType::Swiss, TournamentType::RoundRobin,
                                            TournamentType::DoubleRoundRobin),
-                         TypeName);
+                         ::testing::PrintToStringParamName());
