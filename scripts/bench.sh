@@ -3,8 +3,8 @@
 # whole suite with repetitions, printing medians, then each benchmark's change against the
 # medians kept in bench/baseline.tsv (marking any whose CPU time grew by more than 15 %).
 # Extra arguments go to both programs (e.g. --benchmark_filter=OpenChartFile).
-# RANVIK_BENCH_UPDATE=1 writes this run's medians into bench/baseline.tsv instead of comparing
-# (see bench/README.md). Not part of the tests.
+# RANVIK_BENCH_UPDATE=1 then writes this run's medians into bench/baseline.tsv (see
+# bench/README.md). Not part of the tests.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${RANVIK_BENCH_DIR:-$here/build-bench}"
@@ -19,7 +19,8 @@ echo "== $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2-), 
 QT_QPA_PLATFORM=offscreen "$build/bench/ranvik_bench_ui" "${args[@]}" \
     --benchmark_out="$results/ui.json"
 echo "== load after the run:$(cut -d' ' -f1-3 /proc/loadavg)"
-update=()
-[ "${RANVIK_BENCH_UPDATE:-0}" = 1 ] && update=(--update)
-python3 "$here/scripts/bench-compare.py" "$here/bench/baseline.tsv" \
-    "$results/core.json" "$results/ui.json" "${update[@]}"
+outputs=("$results/core.json" "$results/ui.json")
+python3 "$here/scripts/bench-compare.py" "$here/bench/baseline.tsv" "${outputs[@]}"
+if [ "${RANVIK_BENCH_UPDATE:-0}" = 1 ]; then
+    python3 "$here/scripts/bench-compare.py" "$here/bench/baseline.tsv" "${outputs[@]}" --update
+fi

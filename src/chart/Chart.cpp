@@ -274,6 +274,37 @@ void Chart::rowCells(int row, int first, int count, std::string_view* out) const
     }
 }
 
+void Chart::appendRowText(int row, int count, char separator, std::string& out) const {
+    const Row* line = row >= 0 && row < storedRows() ? &store_[row] : nullptr;
+    const auto stored =
+        static_cast<std::size_t>(line ? std::min(count, static_cast<int>(line->spans.size())) : 0);
+    // The spans read once into a block, then the bytes written through a pointer (any byte
+    // written could alias the row): one-character cells dominate.
+    std::vector<Span> spans(stored);
+    std::size_t size = static_cast<std::size_t>(count);
+    for (std::size_t col = 0; col < stored; ++col) {
+        const Packed packed = line->spans[col];
+        spans[col] =
+            (packed & kLarge) != kLarge ? Span{packed >> 8, packed & kLarge} : spanOf(*line, col);
+        size += spans[col].length;
+    }
+    std::size_t at = out.size();
+    out.resize(at + size);
+    char* const text = out.data();
+    const char* const from = line ? line->text.data() : nullptr;
+    for (std::size_t col = 0; col < static_cast<std::size_t>(count); ++col) {
+        if (col < stored) {
+            const Span span = spans[col];
+            if (span.length == 1)
+                text[at] = from[span.offset];
+            else if (span.length > 1)
+                std::memcpy(text + at, from + span.offset, span.length);
+            at += span.length;
+        }
+        text[at++] = separator;
+    }
+}
+
 void Chart::setCell(int col, int row, std::string_view text) {
     setCellQuietly(col, row, text);
     notifyCellsChanged(col, row, col, row);

@@ -54,6 +54,9 @@ class Chart {
     // The texts of count cells of a row from column first on, as cell() gives them, into
     // out: for reading whole rows (saving, validation), the row looked up once.
     void rowCells(int row, int first, int count, std::string_view* out) const;
+    // Appends the texts of a row's columns 0..count-1 to out, each followed by separator:
+    // a chart file's line, written in one pass (saving).
+    void appendRowText(int row, int count, char separator, std::string& out) const;
     // Writes a cell. TAB, CR and LF become blanks: a chart file could not carry them.
     // The text may be a view of any cell, this row's included.
     void setCell(int col, int row, std::string_view text);

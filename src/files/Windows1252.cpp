@@ -85,8 +85,20 @@ std::string DecodeWindows1252(std::string_view bytes) {
 std::optional<std::string> EncodeWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    if (!EncodeInto(utf8, [&out](char byte) { out += byte; }))
-        return std::nullopt;
+    // Runs of ASCII are their own encoding and are copied in one piece, as in decoding.
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t end = AsciiRunEnd(utf8, pos);
+        out.append(utf8.data() + pos, end - pos);
+        if (end == utf8.size())
+            break;
+        pos = end;
+        const auto cp = NextCodePoint(utf8, pos);
+        const int byte = cp ? ByteOf(*cp) : -1;
+        if (byte < 0)
+            return std::nullopt;
+        out += static_cast<char>(byte);
+    }
     return out;
 }
 

@@ -22,12 +22,17 @@ void ExpectMatches(const Chart& chart, const Model& model, int cols, int rows) {
     std::vector<std::string_view> row(static_cast<std::size_t>(cols));
     for (int r = 0; r < rows; ++r) {
         chart.rowCells(r, 0, cols, row.data());
+        std::string line;
         for (int c = 0; c < cols; ++c) {
             const auto it = model.find({c, r});
             const std::string expected = it == model.end() ? "" : it->second;
             ASSERT_EQ(chart.cell(c, r), expected) << "cell " << c << "," << r;
             ASSERT_EQ(row[c], expected) << "cell " << c << "," << r << " read with its row";
+            line += expected + '|';
         }
+        std::string appended = "before";
+        chart.appendRowText(r, cols, '|', appended);
+        ASSERT_EQ(appended, "before" + line) << "row " << r;
     }
 }
 
