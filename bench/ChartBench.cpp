@@ -236,8 +236,8 @@ void BM_OpponentUpdate(benchmark::State& state) {
     }
     std::size_t i = 0;
     for (auto _ : state) {
-        tournament.chart().setCell(col, row, typed[i++ & 1]);
-        benchmark::DoNotOptimize(tournament.filterTypedKey(Tournament::Enter, col, row));
+        tournament.enterCell(col, row, typed[i++ & 1]);
+        benchmark::DoNotOptimize(tournament.chart().cell(col, row));
     }
     state.SetLabel(NameOf(kind));
 }

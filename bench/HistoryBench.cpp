@@ -55,10 +55,7 @@ void BM_ThousandTypedSteps(benchmark::State& state) {
         for (int k = 0; k < 1000; ++k) {
             const int row = 1 + k % 999;
             const int col = ChartColumn::FirstResult + k % 28;
-            tournament->moveToCell(col, row);
-            tournament->chart().setCell(col, row,
-                                        ((k + pass) % 2 ? "W" : "D") + std::to_string(row + 1));
-            tournament->filterTypedKey(Tournament::Enter, col, row);
+            tournament->enterCell(col, row, ((k + pass) % 2 ? "W" : "D") + std::to_string(row + 1));
         }
         state.PauseTiming();
         heap = mallinfo2().uordblks - before;
@@ -83,7 +80,7 @@ void BM_PasteThousandRows(benchmark::State& state) {
         state.ResumeTiming();
         const Tournament::Step step(tournament, "Paste");
         tournament.setNumPlayers(1000);
-        tournament.writeBlock(1, 1, ParseTabSeparated(text));
+        tournament.pasteBlock(1, 1, ParseTabSeparated(text));
     }
 }
 BENCHMARK(BM_PasteThousandRows)->Unit(benchmark::kMillisecond);

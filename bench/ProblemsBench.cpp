@@ -44,7 +44,8 @@ void BM_TypedResultLiveCheck(benchmark::State& state) {
     const int row = 500;
     const int col = ChartColumn::FirstResult + 3;
     const std::string original(chart.cell(col, row));
-    const std::string other = tournament.isSwiss() ? "Q" : (original == "=" ? "1" : "=");
+    const std::string other =
+        tournament.rules().columnsAreRounds() ? "Q" : (original == "=" ? "1" : "=");
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;

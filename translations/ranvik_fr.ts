@@ -259,10 +259,6 @@
         <translation>La première ligne compte %1 champs, mais un tableau de suisse ou de match contient au plus %2 rondes (%3 colonnes).</translation>
     </message>
     <message>
-        <source>Line %1 column %2 holds a character that cannot be saved in a chart file.</source>
-        <translation>La ligne %1, colonne %2 contient un caractère qui ne peut pas être enregistré dans un fichier de tableau.</translation>
-    </message>
-    <message>
         <source>It is a symbolic link that cannot be followed: %1.</source>
         <translation>C’est un lien symbolique qui ne peut pas être suivi : %1.</translation>
     </message>
@@ -722,6 +718,186 @@
         <source>cannot make the PDF: %1</source>
         <translation>impossible de produire le PDF : %1</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>Control characters in the name written as spaces: %2.</source>
+        <translation>%1<byte value="xd"/>Caractères de contrôle du nom écrits comme des espaces : %2.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Not written, a value of the member cannot go into a chart cell: %2.</source>
+        <translation>%1<byte value="xd"/>Non écrites, une valeur du membre ne peut pas aller dans une case du tableau : %2.</translation>
+    </message>
+    <message>
+        <source>The member cannot be loaded: %1.</source>
+        <translation>Le membre ne peut pas être chargé : %1.</translation>
+    </message>
+    <message>
+        <source>the member&apos;s %1 holds a control character (%2)</source>
+        <translation>le champ %1 du membre contient un caractère de contrôle (%2)</translation>
+    </message>
+    <message>
+        <source>the member&apos;s %1 holds %2 characters; a chart cell holds at most %3</source>
+        <translation>le champ %1 du membre contient %2 caractères ; une case du tableau en contient au plus %3</translation>
+    </message>
+    <message>
+        <source>row %1 of the table %2 cannot be read.</source>
+        <translation>la rangée %1 de la table %2 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>the table %1 declares %2 rows, but %3 can be read.</source>
+        <translation>la table %1 annonce %2 rangées, mais %3 peuvent être lues.</translation>
+    </message>
+    <message>
+        <source>it has more than %1 rows; no membership list is that long.</source>
+        <translation>elle a plus de %1 rangées ; aucune liste de membres n’est aussi longue.</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 values (rows times fields); no membership list is that large.</source>
+        <translation>elle contient plus de %1 valeurs (rangées fois champs) ; aucune liste de membres n’est aussi grande.</translation>
+    </message>
+    <message>
+        <source>The SQLite database %1 has changes in %2-wal that are not yet in the file itself; close the program that writes it, then try again.</source>
+        <translation>La base de données SQLite %1 a des modifications dans %2-wal qui ne sont pas encore dans le fichier lui-même ; fermez le programme qui l’écrit, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Line %1 column %2 holds a control character (%3).</source>
+        <translation>La ligne %1, colonne %2 contient un caractère de contrôle (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1 column %2 holds %3 characters; a chart cell holds at most %4.</source>
+        <translation>La ligne %1, colonne %2 contient %3 caractères ; une case du tableau en contient au plus %4.</translation>
+    </message>
+    <message>
+        <source>The path is %1 bytes long; the system takes %2 at most.</source>
+        <translation>Le chemin fait %1 octets ; le système en accepte au plus %2.</translation>
+    </message>
+    <message>
+        <source>A name in the path is %1 bytes long; a file or folder name is %2 bytes at most.</source>
+        <translation>Un nom du chemin fait %1 octets ; un nom de fichier ou de dossier fait au plus %2 octets.</translation>
+    </message>
+    <message>
+        <source>Line %1: control characters in the name are written as spaces.</source>
+        <translation>Ligne %1 : les caractères de contrôle du nom sont écrits comme des espaces.</translation>
+    </message>
+    <message>
+        <source>%1 The file is imported as a Swiss chart.</source>
+        <translation>%1 Le fichier est importé comme un tableau suisse.</translation>
+    </message>
+    <message>
+        <source>%1 Import it as a Swiss chart.</source>
+        <translation>%1 Importez-le comme un tableau suisse.</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes; no line of a tournament report is.</source>
+        <translation>la ligne fait plus de %1 octets ; aucune ligne d’un rapport de tournoi n’est aussi longue.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines; no tournament report of %2 players is that long.</source>
+        <translation>Le fichier a plus de %1 lignes ; aucun rapport de tournoi de %2 joueurs n’est aussi long.</translation>
+    </message>
+    <message>
+        <source>The file is larger than any tournament report can be (more than %1 MB).</source>
+        <translation>Le fichier est plus gros que tout rapport de tournoi (plus de %1 Mo).</translation>
+    </message>
+    <message>
+        <source>the rating (columns 49-52) holds a control character (%1).</source>
+        <translation>la cote (colonnes 49-52) contient un caractère de contrôle (%1).</translation>
+    </message>
+    <message>
+        <source>start numbers %1 and %2 both lost without playing (a double forfeit); a round robin chart has no cells for that game that its check accepts.</source>
+        <translation>les numéros de départ %1 et %2 ont tous deux perdu sans jouer (double forfait) ; un tableau de tournoi à la ronde n’a pas de cases pour cette partie que sa vérification accepte.</translation>
+    </message>
+    <message>
+        <source>the game of start numbers %1 and %2 has no result; a round robin chart&apos;s check refuses a game without one.</source>
+        <translation>la partie des numéros de départ %1 et %2 n’a pas de résultat ; la vérification d’un tableau de tournoi à la ronde refuse une partie sans résultat.</translation>
+    </message>
+    <message>
+        <source>Start numbers %1 and %2 meet %3 times instead of %4; the chart&apos;s check refuses the empty cells of the games not played.</source>
+        <translation>Les numéros de départ %1 et %2 se rencontrent %3 fois au lieu de %4 ; la vérification du tableau refuse les cases vides des parties non jouées.</translation>
+    </message>
+    <message>
+        <source>Delete line %1 and everything in it?<byte value="xd"/>The result in another line that names this player is cleared too.</source>
+        <translation>Supprimer la ligne %1 et tout ce qu’elle contient?<byte value="xd"/>Le résultat d’une autre ligne qui nomme ce joueur est effacé aussi.</translation>
+    </message>
+    <message>
+        <source>Delete line %1 and everything in it?<byte value="xd"/>The %2 results in other lines that name this player are cleared too.</source>
+        <translation>Supprimer la ligne %1 et tout ce qu’elle contient?<byte value="xd"/>Les %2 résultats d’autres lignes qui nomment ce joueur sont effacés aussi.</translation>
+    </message>
+    <message>
+        <source>Lowering the players to %1 removes 1 line that holds names or results.</source>
+        <translation>Ramener les joueurs à %1 retire 1 ligne qui contient des noms ou des résultats.</translation>
+    </message>
+    <message>
+        <source>Lowering the players to %1 removes %2 lines that hold names or results.</source>
+        <translation>Ramener les joueurs à %1 retire %2 lignes qui contiennent des noms ou des résultats.</translation>
+    </message>
+    <message>
+        <source>Lowering the rounds to %1 removes 1 result.</source>
+        <translation>Ramener les rondes à %1 retire 1 résultat.</translation>
+    </message>
+    <message>
+        <source>Lowering the rounds to %1 removes %2 results.</source>
+        <translation>Ramener les rondes à %1 retire %2 résultats.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 overwrites or hides %2 results.</source>
+        <translation>Passer au type %1 remplace ou masque %2 résultats.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 overwrites 1 result.</source>
+        <translation>Passer au type %1 remplace 1 résultat.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 overwrites %2 results.</source>
+        <translation>Passer au type %1 remplace %2 résultats.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 hides 1 result.</source>
+        <translation>Passer au type %1 masque 1 résultat.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 hides %2 results.</source>
+        <translation>Passer au type %1 masque %2 résultats.</translation>
+    </message>
+    <message>
+        <source>The report files a forfeit against line %1 as a played game against that player; the federation asks for 0 as the opponent of a forfeit</source>
+        <translation>Le rapport déclare un forfait contre la ligne %1 comme une partie jouée contre ce joueur; la fédération demande 0 comme adversaire d’un forfait</translation>
+    </message>
+    <message>
+        <source>A bye has no opponent: the number %1 is ignored in the report</source>
+        <translation>Une exemption n’a pas d’adversaire : le nombre %1 est ignoré dans le rapport</translation>
+    </message>
+    <message>
+        <source>Line %1, %2: %3</source>
+        <translation>Ligne %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>Rating outside 0-3000: %1</source>
+        <translation>Cote hors de 0 à 3000 : %1</translation>
+    </message>
+    <message>
+        <source>Same name on lines %1: %2</source>
+        <translation>Même nom aux lignes %1 : %2</translation>
+    </message>
+    <message>
+        <source>Tournament director QRB number not six digits: %1</source>
+        <translation>Numéro QRB du directeur de tournoi qui n’a pas six chiffres : %1</translation>
+    </message>
+    <message>
+        <source>Organiser QRB number not six digits: %1</source>
+        <translation>Numéro QRB de l’organisateur qui n’a pas six chiffres : %1</translation>
+    </message>
+    <message>
+        <source>Line %1 column %2 (&quot;%3&quot;) holds &quot;%4&quot; (U+%5), a character that cannot be saved in a chart file.</source>
+        <translation>La ligne %1, colonne %2 (« %3 »), contient « %4 » (U+%5), un caractère qui ne peut pas être enregistré dans un fichier de tableau.</translation>
+    </message>
+    <message>
+        <source>The ending date %1 is not a date of the calendar.<byte value="xd"/><byte value="xd"/>Please provide the day the tournament ended, in YYYY/MM/DD format.</source>
+        <translation>La date de fin %1 n’existe pas dans le calendrier.<byte value="xd"/><byte value="xd"/>Veuillez indiquer le jour où le tournoi a pris fin, au format AAAA/MM/JJ.</translation>
+    </message>
+    <message>
+        <source>The ending date %1 lies more than a day in the future.<byte value="xd"/><byte value="xd"/>Please provide the day the tournament ended, in YYYY/MM/DD format.</source>
+        <translation>La date de fin %1 est plus d’un jour dans l’avenir.<byte value="xd"/><byte value="xd"/>Veuillez indiquer le jour où le tournoi a pris fin, au format AAAA/MM/JJ.</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -823,10 +999,6 @@
         <translation>Fichiers des membres (*.mdb *.mde *.accdb *.sqlite *.db)|*.MDB;*.MDE;*.ACCDB;*.SQLITE;*.DB|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
-        <source>Confirm the type of tournament you are opening.<byte value="xd"/>If you are not sure, make your best guess.</source>
-        <translation>Confirmez le type du tournoi que vous ouvrez.<byte value="xd"/>Si vous n’êtes pas certain, choisissez au mieux.</translation>
-    </message>
-    <message>
         <source>Swiss</source>
         <translation>Suisse</translation>
     </message>
@@ -886,6 +1058,22 @@
         <source>&amp;Keep as it is</source>
         <translation>&amp;Garder tel quel</translation>
     </message>
+    <message>
+        <source>Its first line has one result column per player: probably a round robin.</source>
+        <translation>Sa première ligne a une colonne de résultats par joueur : probablement un tournoi toutes rondes.</translation>
+    </message>
+    <message>
+        <source>Its first line has two result columns per player: probably a double round robin.</source>
+        <translation>Sa première ligne a deux colonnes de résultats par joueur : probablement un tournoi double toutes rondes.</translation>
+    </message>
+    <message>
+        <source>Its first line has neither one nor two result columns per player: probably a Swiss or match chart.</source>
+        <translation>Sa première ligne n’a ni une ni deux colonnes de résultats par joueur : probablement un tableau suisse ou de match.</translation>
+    </message>
+    <message>
+        <source>Which kind of tournament is this chart?<byte value="xd"/>A Swiss or match chart has a column per round; a round robin a column per player.</source>
+        <translation>De quel genre de tournoi est ce tableau?<byte value="xd"/>Un tableau suisse ou de match a une colonne par ronde; un tournoi toutes rondes, une colonne par joueur.</translation>
+    </message>
 </context>
 <context>
     <name>ranvik::AboutDialog</name>
@@ -940,28 +1128,12 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>Inscrivez ensuite les joueurs, en les tapant ou en double-cliquant sur eux dans la vue de la base de données. Enfin, entrez les résultats et les adversaires de chaque joueur dans les colonnes prévues à cet effet.</translation>
     </message>
     <message>
-        <source>Save the finished chart with the Save command of the File menu.</source>
-        <translation>Enregistrez le tableau terminé avec la commande Enregistrer du menu Fichier.</translation>
-    </message>
-    <message>
-        <source>In a Swiss event every result begins with its result character: W, L or D in English, G, E or P in French, or the symbols +, = and -. Byes and forfeits have their own characters (B, H or U for a bye and X, Z or F for a forfeit, according to what they are worth), or may simply be entered as W, L or D. After the result character comes the opponent&apos;s number, which is the number of the row in which the opponent stands in the chart on the screen. For byes and forfeits, enter 0 as the opponent.</source>
-        <translation>Dans un suisse, chaque résultat commence par son caractère de résultat : W, L ou D en anglais, G, E ou P en français, ou les symboles +, = et -. Les exemptions et les forfaits ont leurs propres caractères (B, H ou U pour une exemption et X, Z ou F pour un forfait, selon ce qu’ils valent), ou peuvent simplement être entrés comme W, L ou D. Après le caractère de résultat vient le numéro de l’adversaire, c’est-à-dire le numéro de la ligne où se trouve l’adversaire dans le tableau à l’écran. Pour les exemptions et les forfaits, entrez 0 comme adversaire.</translation>
-    </message>
-    <message>
         <source>Round robin results are entered as 1, 0 or = on their own, with no opponent, because a round robin chart has one column per player rather than one per round.</source>
         <translation>Les résultats d’un tournoi à la ronde s’entrent comme 1, 0 ou = seuls, sans adversaire, car le tableau d’un tournoi à la ronde a une colonne par joueur plutôt qu’une par ronde.</translation>
     </message>
     <message>
-        <source>When the chart is the way you want it, press &quot;Create report for QRB...&quot;. This writes the two files of the rating report, which you then send or upload to the federation.</source>
-        <translation>Quand le tableau est comme vous le voulez, appuyez sur « Create report for QRB... ». Ranvik écrit alors les deux fichiers du rapport de cotes, que vous envoyez ou téléversez ensuite à la fédération.</translation>
-    </message>
-    <message>
         <source>The players do not have to be in rating order, but keying in the results is easier when they are. You can sort the chart by rating; results already entered keep their opponents, whose numbers are updated by the sort.</source>
         <translation>Les joueurs n’ont pas à être dans l’ordre des cotes, mais la saisie des résultats est plus facile quand ils le sont. Vous pouvez trier le tableau par cote; les résultats déjà entrés gardent leurs adversaires, dont les numéros sont mis à jour par le tri.</translation>
-    </message>
-    <message>
-        <source>As you type a player&apos;s results, Ranvik fills in the opponents&apos; results for you. To turn this off, for instance while you enter results that do not agree, clear the automatic update item in the Tools menu.</source>
-        <translation>Pendant que vous tapez les résultats d’un joueur, Ranvik remplit pour vous les résultats de ses adversaires. Pour désactiver cette fonction, par exemple pendant que vous entrez des résultats qui ne concordent pas, décochez l’élément de mise à jour automatique du menu Outils.</translation>
     </message>
     <message>
         <source>An event paired in a pairing program can be read from its FIDE tournament report file with File &gt; Import &gt; FIDE tournament report (TRF). The chart is replaced by the file&apos;s players in start-number order, with their names and ratings; a round robin or double round robin is recognised when every player meets every other once or twice. In a Swiss chart the codes become: 1, 0 and = a win, loss or draw (W, L, D); + and - a forfeit won or lost (X, F); W, D and L scored without play X, Z and F; H a half-point bye (H); F a full-point bye (B); U and Z a bye worth nothing (U); an unpaired round stays empty. A round robin chart shows games not played over the board as + and -, and leaves byes out. Colours are not kept. A file that cannot make a chart is refused with the line at fault, and the chart is left as it was; points in the file that differ from the imported results are listed as warnings.</source>
@@ -976,12 +1148,28 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>Aide de Ranvik</translation>
     </message>
     <message>
-        <source>The line number, name, membership number and rating stay in view while the results scroll sideways, and each player&apos;s points stay at the chart&apos;s right. Tools &gt; Show problems lists every fault of the chart as you type; the cells at fault are hatched, and a double-click on a problem takes you to its cell.</source>
-        <translation>Le numéro de ligne, le nom, le numéro de membre et la cote restent visibles pendant que les résultats défilent de côté, et les points de chaque joueur restent à droite du tableau. Outils &gt; Afficher les problèmes énumère chaque erreur du tableau pendant la saisie ; les cellules en cause sont hachurées, et un double-clic sur un problème mène à sa cellule.</translation>
-    </message>
-    <message>
         <source>The keyboard alone is enough: the arrows, Tab, Home, End, Page Up and Page Down move between cells, typing or F2 edits the current cell, Delete clears the selected cells and Ctrl+Z undoes any change. With Tools &gt; Enter moves to the next cell, Enter goes on down the column.</source>
         <translation>Le clavier seul suffit : les flèches, Tab, Début, Fin, Page préc. et Page suiv. passent d&apos;une cellule à l&apos;autre, la frappe ou F2 modifie la cellule courante, Suppr vide les cellules choisies et Ctrl+Z annule toute modification. Avec Outils &gt; Entrée passe à la cellule suivante, Entrée descend dans la colonne.</translation>
+    </message>
+    <message>
+        <source>In a Swiss event every result begins with its result character: W, L or D in English, G, E or P in French, or the symbols +, = and -. Byes and forfeits have their own characters (B, H or U for a bye and X, Z or F for a forfeit, according to what they are worth), or may simply be entered as W, L or D. After the result character comes the opponent&apos;s number, which is the number of the row in which the opponent stands in the chart on the screen. For byes and forfeits, enter 0 as the opponent. A bye never has an opponent: a number after B, H or U is ignored in the report. A forfeit that names an opponent fills in the opponent&apos;s cell (X gives F, F gives X, Z gives Z), but the report files it as a game played against that player; the chart&apos;s check warns about every bye with a number and every forfeit with an opponent, and the report lists them before anything is written.</source>
+        <translation>Dans un suisse, chaque résultat commence par son caractère de résultat : W, L ou D en anglais, G, E ou P en français, ou les symboles +, = et -. Les exemptions et les forfaits ont leurs propres caractères (B, H ou U pour une exemption et X, Z ou F pour un forfait, selon ce qu’ils valent), ou peuvent simplement être entrés comme W, L ou D. Après le caractère de résultat vient le numéro de l’adversaire, c’est-à-dire le numéro de la ligne où se trouve l’adversaire dans le tableau à l’écran. Pour les exemptions et les forfaits, entrez 0 comme adversaire. Une exemption n’a jamais d’adversaire : un nombre après B, H ou U est ignoré dans le rapport. Un forfait qui nomme un adversaire remplit la case de l’adversaire (X donne F, F donne X, Z donne Z), mais le rapport le déclare comme une partie jouée contre ce joueur; la vérification du tableau signale chaque exemption suivie d’un nombre et chaque forfait avec un adversaire, et le rapport les énumère avant d’écrire quoi que ce soit.</translation>
+    </message>
+    <message>
+        <source>As you enter a player&apos;s results, Ranvik fills in the opponents&apos; results for you: pressing Enter in a result cell, or leaving a cell you changed, writes the opponent&apos;s cell of the same game (W5 in line 3 gives L3 in line 5). Enter on a result writes the opponent&apos;s cell again; moving through cells writes nothing. When you change or clear a result, the old opponent&apos;s cell is emptied if it still holds what Ranvik wrote there, and a cell you typed differently is left alone. A result Ranvik cannot mirror (an unknown letter, #, $ or %) or that names its own line fills in nothing. To turn this off, for instance while you enter results that do not agree, clear the automatic update item in the Tools menu.</source>
+        <translation>Pendant que vous entrez les résultats d’un joueur, Ranvik remplit pour vous ceux de ses adversaires : appuyer sur Entrée dans une case de résultat, ou quitter une case que vous avez modifiée, écrit la case de l’adversaire pour la même partie (W5 à la ligne 3 donne L3 à la ligne 5). Entrée sur un résultat écrit de nouveau la case de l’adversaire; se déplacer d’une case à l’autre n’écrit rien. Quand vous modifiez ou effacez un résultat, la case de l’ancien adversaire est vidée si elle contient encore ce que Ranvik y avait écrit, et une case que vous avez tapée autrement n’est pas touchée. Un résultat que Ranvik ne peut pas refléter (une lettre inconnue, #, $ ou %) ou qui nomme sa propre ligne ne remplit rien. Pour désactiver cette fonction, par exemple pendant que vous entrez des résultats qui ne concordent pas, décochez l’élément de mise à jour automatique du menu Outils.</translation>
+    </message>
+    <message>
+        <source>Save the finished chart with the Save command of the File menu. File &gt; Open asks for the file first, then which kind of tournament it is, since a chart file does not record it; the answer its columns suggest is proposed. Every question that could lose your work has a Cancel, and Escape or the window&apos;s close button cancels it.</source>
+        <translation>Enregistrez le tableau terminé avec la commande Enregistrer du menu Fichier. Fichier &gt; Ouvrir demande d’abord le fichier, puis le genre de tournoi, qu’un fichier de tableau n’enregistre pas ; la réponse que suggèrent ses colonnes est proposée. Chaque question qui pourrait vous faire perdre votre travail offre Annuler, et Échap ou le bouton de fermeture de la fenêtre l’annule.</translation>
+    </message>
+    <message>
+        <source>When the chart is the way you want it, press &quot;Create report for QRB...&quot;. The ending date must be a real date, no later than tomorrow. Before anything is written you confirm a list of what deserves a second look: membership numbers that are not six digits (the director&apos;s and organiser&apos;s too), ratings outside 0 to 3000, a name on two lines. The two files of the rating report are then written, for you to send or upload to the federation; the chart counts as saved only when its chart file is the chart&apos;s own file.</source>
+        <translation>Quand le tableau est comme vous le voulez, appuyez sur « Create report for QRB... ». La date de fin doit être une vraie date, au plus tard demain. Avant que rien ne soit écrit, vous confirmez une liste de ce qui mérite un second regard : les numéros de membre qui n’ont pas six chiffres (ceux du directeur et de l’organisateur aussi), les cotes hors de 0 à 3000, un nom sur deux lignes. Ranvik écrit ensuite les deux fichiers du rapport de cotes, que vous envoyez ou téléversez à la fédération ; le tableau ne compte comme enregistré que si son fichier de tableau est le fichier du tableau lui-même.</translation>
+    </message>
+    <message>
+        <source>The line number, name, membership number and rating stay in view while the results scroll sideways, and each player&apos;s points stay at the chart&apos;s right. Tools &gt; Show problems lists every fault of the chart as you type, a character a chart file cannot save among them; the cells at fault are hatched, and a double-click on a problem takes you to its cell.</source>
+        <translation>Le numéro de ligne, le nom, le numéro de membre et la cote restent visibles pendant que les résultats défilent de côté, et les points de chaque joueur restent à droite du tableau. Outils &gt; Afficher les problèmes énumère chaque erreur du tableau pendant la saisie, dont un caractère qu’un fichier de tableau ne peut pas enregistrer ; les cellules en cause sont hachurées, et un double-clic sur un problème mène à sa cellule.</translation>
     </message>
 </context>
 <context>
@@ -1194,13 +1382,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n filled result cell(s) overwritten or hidden; Edit &gt; Undo brings them back.</source>
-        <translation>
-            <numerusform>%n cellule de résultat remplie remplacée ou masquée; Édition &gt; Annuler la rétablit.</numerusform>
-            <numerusform>%n cellules de résultat remplies remplacées ou masquées; Édition &gt; Annuler les rétablit.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>&amp;Import</source>
         <translation>&amp;Importer</translation>
@@ -1240,6 +1421,10 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     <message>
         <source>Standings…</source>
         <translation>Classement…</translation>
+    </message>
+    <message>
+        <source>Cannot open the membership database %1.</source>
+        <translation>Impossible d’ouvrir la base de données des membres %1.</translation>
     </message>
 </context>
 <context>
@@ -1354,10 +1539,6 @@ et corrigez-le avant de créer le rapport de cote.
     <message>
         <source>Message</source>
         <translation>Message</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>

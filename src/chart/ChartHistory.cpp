@@ -198,4 +198,8 @@ void ChartHistory::markSaved() {
     saved_ = base_ + current_;
 }
 
+void ChartHistory::forgetSavedState() {
+    saved_ = Lost;
+}
+
 } // namespace ranvik

@@ -23,7 +23,6 @@ struct ChartShape {
     int players = 0;
     int rounds = 0;
     int type = 0;
-    bool roundsEnabled = true;
     int cols = 0;
     int rows = 0;
     bool operator==(const ChartShape&) const = default;
@@ -83,6 +82,8 @@ class ChartHistory {
     // Forgets every step; the chart as it stands is the saved state.
     void clear();
     void markSaved();
+    // No step holds the saved state any more (a chart no file holds yet).
+    void forgetSavedState();
     bool atSavedState() const { return saved_ == base_ + current_; }
     bool hasLooseEdit() const { return depth_ == 0 && !pending_.empty(); }
 

@@ -1,19 +1,27 @@
 #pragma once
-// The chart of one tournament section with its shape: the players and rounds counts, the
-// tournament type, the modified state and the cell the opponent update works on. Every
-// change to cells goes through here, never through a view.
+// The chart of one tournament section with its shape: the players and rounds counts and the
+// tournament type, whose rules lay the chart out and say how the two cells of a game
+// relate. Every change to cells goes through here as one of the director's operations, each
+// one undo step; the chart is modified exactly when it differs from the saved step.
 
 #include "chart/Chart.h"
+#include "chart/ChartRules.h"
 
 #include <functional>
 #include <optional>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 namespace ranvik {
 
-enum class TournamentType { Swiss = 0, RoundRobin = 1, DoubleRoundRobin = 2 };
+// Filled result cells a layout would overwrite (with own "X" marks, or by emptying an "X"
+// that is a result) or hide beyond the chart's new edge.
+struct LayoutLoss {
+    int overwritten = 0;
+    int hidden = 0;
+    bool any() const { return overwritten + hidden > 0; }
+};
 
 class Tournament {
   public:
@@ -42,17 +50,15 @@ class Tournament {
     void endStep();
 
     // Undo and redo: false when there is nothing to undo or redo. The shape comes back
-    // with the cells, and the modified state follows (back at the saved step: unmodified).
+    // with the cells.
     bool undo();
     bool redo();
     const ChartHistory& history() const { return chart_.history(); }
     // The chart as it stands becomes the start of a fresh history (New, Open).
     void forgetHistory();
-    // The edit typed into a cell is done (its opponent update, if any, has run).
+    // Cells written straight into the chart, outside any operation, become one undo step.
     void finishCellEdit();
     ChartShape shape() const;
-    // Filled result cells the last step overwrote or hid (own "X" marks not counted).
-    int resultsLostByLastStep() const;
 
     Chart& chart() { return chart_; }
     const Chart& chart() const { return chart_; }
@@ -61,107 +67,108 @@ class Tournament {
     int numPlayers() const { return numPlayers_; }
     int numRounds() const { return numRounds_; }
     TournamentType type() const { return type_; }
-    bool isSwiss() const { return type_ == TournamentType::Swiss; }
-    bool roundsEnabled() const { return roundsEnabled_; }
+    const ChartRules& rules() const { return RulesFor(type_); }
     // Player rows of the chart as it stands (row count - 1).
     int playerRows() const { return chart_.rowCount() - 1; }
 
-    // Setting a count behaves like its spin box: the value is brought within range, and
-    // the change handler runs only when the value really changes.
+    // A count is brought within its range, and the chart laid out again only when the value
+    // really changes. The rounds count lays out only a chart whose columns are rounds.
     void setNumPlayers(int value);
     void setNumRounds(int value);
-    // Choosing a type runs the type's layout when it differs from the current one.
+    // Choosing a type lays the chart out for it when it differs from the current one.
     void setType(TournamentType type);
+    // What laying the chart out for these counts and type would overwrite or hide.
+    LayoutLoss layoutLoss(TournamentType type, int players, int rounds) const;
+    // Lines from `first` to the last that hold a name or results (own "X" marks aside).
+    int linesHoldingAnythingFrom(int first) const;
+    bool lineHoldsAnything(int row) const;
 
     // Sets the players count for a caller that writes every visible cell right after (a
-    // chart file load): the layout of the current type runs as the players box would run
-    // it, once, but without the own-cell marks the caller's cells replace anyway.
+    // chart file load): the layout of the current type runs once, but without the own-cell
+    // marks the caller's cells replace anyway.
     void setPlayersForFileLoad(int value);
 
-    // The chart part of the window's first activation: 10 players, 1 round, Swiss.
+    // A new program's chart: 10 players, 1 round, Swiss.
     void layOutStartChart();
-
-    // Layouts: rows for the players, then a column per round (Swiss), per opponent (round
-    // robin) or two per opponent (double round robin), own cells marked "X".
-    void layOutSwiss();
-    void layOutRoundRobin();
-    void layOutDoubleRoundRobin();
-    // Result columns for the rounds count, headings "Rd 1"... (Swiss only).
-    void fitColumnsToRounds();
-    // What a change of each count or of the type does to the chart.
-    void roundsChanged();
+    // Lays the chart out for the players count again (rows, and a round robin's columns).
     void playersChanged();
-    void layOutForType();
 
-    // Modified when flagged or away from the saved step of the history; false marks the
-    // chart as it stands saved.
+    // Modified when the chart is away from the saved step of the history. false marks the
+    // chart as it stands saved; true forgets the saved step (a chart no file holds).
     bool modified() const;
     void setModified(bool modified);
 
-    // Editing: the cell the opponent update works on.
-    int editCol() const { return editCol_; }
-    int editRow() const { return editRow_; }
-    const std::string& editText() const { return editText_; }
+    // Whether entering a result also writes the opponent's cell of the same game.
     bool updatesOpponents() const { return autoUpdate_; }
     void toggleOpponentUpdates() { autoUpdate_ = !autoUpdate_; }
 
-    static constexpr char32_t Enter = U'\r';
-    static constexpr char32_t Backspace = U'\b';
-    // A character typed into the chart with (col, row) current. Gives the character the
-    // cell should receive, or nothing when the key is dropped. Enter runs the update.
-    std::optional<char32_t> filterTypedKey(char32_t key, int col, int row);
-    // The current cell is about to move from (editCol, editRow) to (newCol, newRow).
-    void moveToCell(int newCol, int newRow);
-    // The editor of (col, row) opens.
-    void beginEditing(int col, int row);
-    // The opponent update of the cell last edited: writes the mirror of its result into the
-    // opponent's cell of the same game.
-    void writeSwissMirror();
-    void writeRoundRobinMirror();
+    // The director's operations on cells, each one undo step. Results keep both cells of a
+    // game right: see docs/ARCHITECTURE.md, "The road of a typed result".
+    //
+    // Enters a cell's text as the director committed it (Enter, or leaving an edited cell):
+    // a result naming an opponent writes the mirror into the opponent's cell, and the old
+    // opponent's cell is emptied while it still holds the exact mirror of the old result.
+    // Entering a cell's own text again writes its mirror again.
+    void enterCell(int col, int row, std::string_view text);
+    // Empties the cells (Delete, Backspace, Cut), and the old opponents' exact mirrors.
+    void clearCells(const std::vector<CellAt>& cells);
+    // Writes a block of texts with its top left at (col, row) as they are; the cells it
+    // replaces lose their old opponents' exact mirrors. Columns beyond the chart are
+    // dropped, rows beyond it are not written.
+    void pasteBlock(int col, int row, const std::vector<std::vector<std::string>>& block);
 
-    // Row operations.
+    // Row operations. Every result keeps naming the same player.
     void clearAllResults();
-    // Moves the players below up by one; the last row keeps a copy of the row beyond it.
+    // Results in other lines that name the line (its games' other halves).
+    int resultsNaming(int row) const;
+    // Empties those results and moves the players below up by one; the last row keeps a
+    // copy of the row beyond it.
     void deleteRow(int row);
     // Moves rows at..last-1 down by one (the last row's cells are overwritten) and empties
     // row `at`; the caller grows the chart first when the last row holds a player.
     void openRowAt(int at);
     // Empties every visible cell but the line numbers and headings (New).
     void clearAllCells();
-    // Empties the given cells (Delete, Backspace, Cut): no opponent update.
-    void clearCells(const std::vector<std::pair<int, int>>& cells);
-    // Writes a block of texts with its top left at (col, row) as they are (no opponent
-    // update); columns beyond the chart are dropped, rows beyond it are not written.
-    void writeBlock(int col, int row, const std::vector<std::vector<std::string>>& block);
 
-    // Sort by rating; false (and nothing changed) for round robin types.
+    // Sort by rating; false (and nothing changed) when the columns are not rounds.
     bool sortByRating();
     // Position of an old row after the last sort; 0 when none.
     int rowAfterSort(int oldRow) const;
     // Sort key of a chart row: its rating read as a whole number, 0 when it does not read.
     int ratingSortKey(int row) const;
 
-    // Called after the counts, the type or whether rounds can be set change.
+    // Called after the counts or the type change.
     std::function<void()> onShapeChanged;
 
   private:
+    // "Result W5 in line 3", "Name in line 3": an edit as Undo names it.
+    static std::string editName(int col, int row, std::string_view text);
+    void layOut();
+    void fitColumnsToRounds();
     void numberRows();
-    void renumberOpponents(int from, int delta, int skip);
-    void applyRestore(const HistoryRestore& restore);
-    void normaliseDraw();
-    void setSwissHeadings();
+    void setHeadings();
     void markOwnCells();
+    void markOwnCellsOf(int row);
     void shapeChanged();
+    void applyRestore(const HistoryRestore& restore);
+
+    // The other cell of the game `text` records in (col, row), within the visible chart.
+    std::optional<CellAt> gameCell(int col, int row, std::string_view text) const;
+    // The results in other lines whose game's other cell lies in `row`.
+    std::vector<CellAt> cellsNaming(int row) const;
+    // After (col, row) went from `before` to `now`: empties the old opponent's cell when it
+    // holds the exact mirror of `before` and `now` does not put that same mirror there.
+    void dropStaleMirror(int col, int row, std::string_view before, std::string_view now);
+    void writeMirror(int col, int row, std::string_view text);
+    // Moves the lines from `from` on by delta (-1: up over a deleted line, +1: down), with
+    // every reference to them: Swiss opponent numbers, or a round robin's columns.
+    void renumberOpponents(int from, int delta);
+    void moveResultColumns(int from, int delta);
 
     Chart chart_;
     int numPlayers_ = StartPlayers;
     int numRounds_ = StartRounds;
     TournamentType type_ = TournamentType::Swiss;
-    bool roundsEnabled_ = true;
-    bool modified_ = false;
-    int editCol_ = 0;
-    int editRow_ = 0;
-    std::string editText_;
     bool autoUpdate_ = true;
     bool ownMarksSuspended_ = false; // during setPlayersForFileLoad
     std::vector<int> sortOrder_;     // sortOrder_[k] = old row of the player now in row k

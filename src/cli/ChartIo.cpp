@@ -1,5 +1,7 @@
 #include "cli/ChartIo.h"
 
+#include "files/FileWriter.h"
+
 #include <ostream>
 
 namespace ranvik::cli {
@@ -20,6 +22,13 @@ bool OpenChart(ChartDocument& document, const std::string& path, TournamentType 
         err << "ranvik-cli: cannot open " << path << ": " << opened.reason << '\n';
     }
     return false;
+}
+
+bool OutputNameUsable(const std::string& command, const std::string& output, std::ostream& err) {
+    const std::string unusable = UnusableFileName(output);
+    if (!unusable.empty())
+        err << "ranvik-cli: " << command << ": " << unusable << '\n';
+    return unusable.empty();
 }
 
 void PrintValidationOutcome(const ValidationResult& result, std::ostream& out) {

@@ -13,6 +13,11 @@ namespace ranvik::cli {
 bool OpenChart(ChartDocument& document, const std::string& path, TournamentType type,
                std::ostream& err);
 
+// The one output-name rule of the commands that write (that of convert and report): a name
+// that names no file (empty, ending in a folder separator, too long) is refused before
+// anything is read; false after printing "ranvik-cli: COMMAND: reason".
+bool OutputNameUsable(const std::string& command, const std::string& output, std::ostream& err);
+
 // Prints the line the program would show for a validation outcome that is not a pass.
 void PrintValidationOutcome(const ValidationResult& result, std::ostream& out);
 

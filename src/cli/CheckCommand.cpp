@@ -3,6 +3,7 @@
 #include "cli/CommandLinePrompts.h"
 #include "cli/Commands.h"
 
+#include "files/ChartFile.h"
 #include "validation/ChartProblems.h"
 
 #include <ostream>
@@ -10,15 +11,15 @@
 namespace ranvik::cli {
 namespace {
 
-// Every fault validation would meet if it noted each one and went on, then their count;
-// the warnings validation does not check go to err.
+// Every fault validation would meet if it noted each one and went on, and every cell the
+// chart file cannot hold, then their count; the warnings validation does not check go to err.
 int CheckWholeChart(const CommandLine& line, TournamentType type, std::ostream& out,
                     std::ostream& err) {
     CommandLinePrompts prompts(out, err);
     ChartDocument document(prompts);
     if (!OpenChart(document, line.chart, type, err))
         return 2;
-    ChartProblems problems(document.tournament());
+    ChartProblems problems(document.tournament(), UnsavableCellMessage);
     const std::vector<std::string> lines = problems.validationLines();
     for (const std::string& text : lines)
         out << text << '\n';

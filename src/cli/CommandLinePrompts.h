@@ -19,11 +19,11 @@ class CommandLinePrompts : public DocumentPrompts {
     TournamentInfo info;
     std::string outputPath;
 
-    SaveChangesAnswer askSaveChanges(const std::string&, bool) override {
+    SaveChangesAnswer askSaveChanges(const std::string&) override {
         return SaveChangesAnswer::Discard;
     }
-    std::optional<TournamentType> askTournamentType() override { return type; }
-    RatingSystem askRatingSystem() override { return ratingSystem; }
+    std::optional<TournamentType> askTournamentType(TournamentType) override { return type; }
+    std::optional<RatingSystem> askRatingSystem() override { return ratingSystem; }
     RowChoice askRowForMember() override { return RowChoice::Cancel; }
     // The command line keeps a member's text as the database has it.
     SpellingChoice askSpelling(const std::string&, const std::vector<std::string>&,

@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "files/FileWriter.h"
 #include "import/TrfImport.h"
+#include "import/TrfReader.h"
 
 #include <ostream>
 
@@ -36,9 +37,11 @@ int RunImportTrfCommand(const Args& args, std::ostream& out, std::ostream& err) 
     if (!choice)
         return UsageError("import-trf: --type must be auto, swiss, rr or drr", err);
 
+    if (!OutputNameUsable("import-trf", line->value("--output"), err))
+        return 2;
     std::string bytes;
-    if (!ReadWholeFile(line->chart, bytes, error)) {
-        err << "ranvik-cli: cannot read " << line->chart << ": " << error << '\n';
+    if (!ReadWholeFile(line->chart, bytes, error, MaxTrfFileBytes)) {
+        err << "ranvik-cli: " << error << '\n'; // the reader's text names the file
         return 2;
     }
     const TrfImport imported = ImportTrf(bytes, *choice);

@@ -1,6 +1,7 @@
 // "match": fills membership numbers and ratings of the chart's players whose name matches
 // exactly one member; lists the others.
 
+#include "chart/CellText.h"
 #include "cli/ChartIo.h"
 #include "cli/CliArgs.h"
 #include "cli/CommandLinePrompts.h"
@@ -43,7 +44,7 @@ bool TakeDatabaseArgument(Args& args, std::string& database) {
 std::string Member(const MemberTable& table, std::size_t row) {
     const auto& number = table.value(row, "NUMBER");
     const auto& name = table.value(row, "NAME");
-    return (number ? *number : "(no number)") + " " + name.value_or("");
+    return ShownText((number ? *number : "(no number)") + " " + name.value_or(""));
 }
 
 void PrintUnmatched(const MemberTable& table, const std::vector<LineMatch>& matches,
@@ -61,6 +62,15 @@ void PrintUnmatched(const MemberTable& table, const std::vector<LineMatch>& matc
             out << '\n';
         }
     }
+}
+
+bool Contains(const std::vector<int>& rows, int row) {
+    return std::find(rows.begin(), rows.end(), row) != rows.end();
+}
+
+bool Contains(const std::vector<std::pair<int, std::string>>& rows, int row) {
+    return std::any_of(rows.begin(), rows.end(),
+                       [row](const auto& entry) { return entry.first == row; });
 }
 
 } // namespace
@@ -82,6 +92,9 @@ int RunMatchCommand(const Args& arguments, std::ostream& out, std::ostream& err)
     if (!system)
         return UsageError("match: --rating must be regular or active", err);
 
+    if (!OutputNameUsable("match", line->value("--output"), err))
+        return 2;
+
     CommandLinePrompts prompts(out, err);
     prompts.outputPath = line->value("--output");
     ChartDocument document(prompts);
@@ -99,23 +112,30 @@ int RunMatchCommand(const Args& arguments, std::ostream& out, std::ostream& err)
                 choices.push_back({match.row, match.candidates.front()});
         const MatchApplied applied = ApplyNameMatches(tournament.chart(), table, choices, *system);
 
-        out << "Matched: " << choices.size() << " (" << rating << " ratings)\n";
+        const std::size_t written = choices.size() - applied.refused.size();
+        out << "Matched: " << written << " (" << rating << " ratings)\n";
         for (const MatchChoice& choice : choices) {
+            if (Contains(applied.refused, choice.row))
+                continue;
             out << "  Line " << choice.row << ": "
                 << tournament.chart().cell(ChartColumn::Name, choice.row) << " "
                 << tournament.chart().cell(ChartColumn::MemberNumber, choice.row) << " "
                 << tournament.chart().cell(ChartColumn::Rating, choice.row);
-            if (std::find(applied.respelled.begin(), applied.respelled.end(), choice.row) !=
-                applied.respelled.end()) {
+            if (Contains(applied.respelled, choice.row)) {
                 const std::string name = table.value(choice.member, "NAME").value_or("");
-                out << " (nearest spelling of \"" << name << "\": a chart file cannot hold ";
+                out << " (nearest spelling of \"" << ShownText(name)
+                    << "\": a chart file cannot hold ";
                 for (const std::string& c : CharactersChartCannotHold(name))
                     out << c;
                 out << ")";
             }
+            if (Contains(applied.controlsAsSpaces, choice.row))
+                out << " (control characters in the name written as spaces)";
             out << '\n';
         }
-        out << "Left as they were: " << matches.size() - choices.size() << '\n';
+        out << "Left as they were: " << matches.size() - written << '\n';
+        for (const auto& [row, reason] : applied.refused)
+            out << "  Line " << row << ": not written: " << reason << '\n';
         PrintUnmatched(table, matches, out);
     } catch (const std::exception& e) {
         err << "ranvik-cli match: " << e.what() << '\n';

@@ -5,8 +5,6 @@
 #include "cli/CommandLinePrompts.h"
 #include "cli/Commands.h"
 
-#include "files/FileWriter.h"
-
 #include <ostream>
 
 namespace ranvik::cli {
@@ -23,10 +21,8 @@ int OpenAndSave(const std::string& command, bool sort, const Args& args, std::os
     if (!type)
         return UsageError(command + ": --type must be swiss, rr or drr", err);
 
-    if (const std::string unusable = UnusableFileName(line->value("--output")); !unusable.empty()) {
-        err << "ranvik-cli: " << command << ": " << unusable << '\n';
+    if (!OutputNameUsable(command, line->value("--output"), err))
         return 2;
-    }
     CommandLinePrompts prompts(out, err);
     prompts.outputPath = line->value("--output");
     ChartDocument document(prompts);

@@ -92,6 +92,8 @@ int RunStandingsCommand(const Args& args, std::ostream& out, std::ostream& err) 
     }
     if (*format == Format::Pdf && !line->has("--output"))
         return UsageError("standings: a PDF needs -o OUT", err);
+    if (line->has("--output") && !OutputNameUsable("standings", line->value("--output"), err))
+        return 2;
 
     CommandLinePrompts prompts(out, err);
     prompts.inconsistencyPolicy = *policy;
@@ -114,8 +116,8 @@ int RunStandingsCommand(const Args& args, std::ostream& out, std::ostream& err) 
         return 0;
     }
     const std::string& output = line->value("--output");
-    if (!WriteFileSafely(output, rendered.bytes)) {
-        err << "Error saving " << output << ".\n";
+    if (std::string reason; !WriteFileSafely(output, rendered.bytes, reason)) {
+        err << "Error saving " << output << ".\n" << reason << '\n';
         return 2;
     }
     return 0;

@@ -28,25 +28,35 @@ void ChartDocument::start() {
     tournament_.layOutStartChart();
 }
 
-RatingSystem ChartDocument::ensureRatingSystem() {
+std::optional<RatingSystem> ChartDocument::ensureRatingSystem() {
     if (!ratingSystem_)
         ratingSystem_ = prompts_.askRatingSystem();
-    return *ratingSystem_;
+    return ratingSystem_;
 }
 
 bool ChartDocument::saveBeforeGoingOn() {
     return save().outcome == Outcome::Done;
 }
 
-Outcome ChartDocument::newChart() {
-    if (isModified() &&
-        prompts_.askSaveChanges("Save changes to this tournament?", false) ==
-            SaveChangesAnswer::Save &&
-        !saveBeforeGoingOn()) {
-        // Having asked for the save, emptying the chart after it did not happen would lose
-        // the very changes the user wanted kept.
-        return Outcome::Cancelled;
+bool ChartDocument::mayReplaceChart(const std::string& question) {
+    if (!isModified())
+        return true;
+    switch (prompts_.askSaveChanges(question)) {
+    case SaveChangesAnswer::Discard:
+        return true;
+    case SaveChangesAnswer::Cancel:
+        return false;
+    case SaveChangesAnswer::Save:
+        // A save that did not happen keeps the chart: going on would lose the very changes
+        // the user wanted kept.
+        return saveBeforeGoingOn();
     }
+    return false;
+}
+
+Outcome ChartDocument::newChart() {
+    if (!mayReplaceChart("Save changes to this tournament?"))
+        return Outcome::Cancelled;
     ratingSystem_.reset();
     {
         // Undo goes no further back than the fresh chart: its emptied cells are not kept.
@@ -61,46 +71,44 @@ Outcome ChartDocument::newChart() {
 }
 
 OpenResult ChartDocument::open() {
-    if (isModified()) {
-        const SaveChangesAnswer answer =
-            prompts_.askSaveChanges("Save changes to this chart?", true);
-        if (answer == SaveChangesAnswer::Cancel)
-            return Cancelled();
-        if (answer == SaveChangesAnswer::Save && !saveBeforeGoingOn())
-            return Cancelled();
-    }
-    const std::optional<TournamentType> type = prompts_.askTournamentType();
-    if (!type)
-        return Cancelled();
-    tournament_.setType(*type);
     const std::optional<std::string> path = prompts_.chooseFileToOpen(FileKind::Chart);
-    if (!path || !mayOpenHeldChart(*path))
+    if (!path)
         return Cancelled();
-    OpenResult result = openFile(*path, *type);
-    if (result.outcome == Outcome::Failed)
-        prompts_.showError(result.message);
-    return result;
+    return openChosen(*path);
 }
 
+// The file is read before the type question, which proposes the type its shape suggests;
+// the chart in hand changes only once every question is answered and the file is known good.
 OpenResult ChartDocument::openChosen(const std::string& path) {
     if (!mayOpenHeldChart(path))
         return Cancelled();
-    const std::optional<TournamentType> type = prompts_.askTournamentType();
-    if (!type)
+    std::string bytes;
+    std::string error;
+    if (!ReadWholeFile(path, bytes, error, MaxChartFileBytes)) {
+        prompts_.showError(error);
+        return {Outcome::Failed, error, error, true};
+    }
+    const std::optional<TournamentType> type =
+        prompts_.askTournamentType(SuggestedChartType(bytes));
+    if (!type || !mayReplaceChart("Save changes to this chart?"))
         return Cancelled();
-    OpenResult result = openFile(path, *type);
+    OpenResult result = readChart(path, bytes, *type);
     if (result.outcome == Outcome::Failed)
         prompts_.showError(result.message);
     return result;
 }
 
 OpenResult ChartDocument::openFile(const std::string& path, TournamentType type) {
-    tournament_.setType(type);
     std::string bytes;
     std::string error;
     if (!ReadWholeFile(path, bytes, error, MaxChartFileBytes))
         return {Outcome::Failed, error, error, true};
-    const ChartReadOutcome read = ReadChartFile(tournament_, bytes);
+    return readChart(path, bytes, type);
+}
+
+OpenResult ChartDocument::readChart(const std::string& path, std::string_view bytes,
+                                    TournamentType type) {
+    const ChartReadOutcome read = ReadChartFileAs(tournament_, bytes, type);
     if (!read.ok)
         return {Outcome::Failed, "Cannot open " + path + ": " + read.message, read.message, false};
     fileName_ = path;
@@ -122,7 +130,6 @@ SaveResult ChartDocument::saveAs() {
     const std::string path = ChartPathFor(*chosen);
     if (!mayReplaceCompletedName(*chosen, path))
         return Cancelled();
-    fileName_ = path;
     return saveTo(path);
 }
 
@@ -132,7 +139,16 @@ bool ChartDocument::mayReplaceCompletedName(const std::string& chosen, const std
 }
 
 SaveResult ChartDocument::saveTo(const std::string& path) {
-    return writeChart(path, EncodeChartFile(tournament_.chart()));
+    SaveResult result = writeChart(path, EncodeChartFile(tournament_.chart()));
+    if (result.outcome == Outcome::Done)
+        savedAs(path);
+    return result;
+}
+
+void ChartDocument::savedAs(const std::string& path) {
+    fileName_ = path;
+    tournament_.setModified(false);
+    changesSettled();
 }
 
 SaveResult ChartDocument::writeChart(const std::string& path, const ChartBytes& content) {
@@ -141,31 +157,17 @@ SaveResult ChartDocument::writeChart(const std::string& path, const ChartBytes& 
     if (!content.ok) {
         result = {Outcome::Failed, path, "Error saving " + path + ".\r" + content.message,
                   content.message, true};
+        prompts_.showCell(content.col, content.row);
     } else if (std::string reason; !WriteFileSafely(path, content.bytes, reason)) {
         result = {Outcome::Failed, path, "Error saving " + path + ".\r" + reason, reason, false};
     }
-    if (result.outcome == Outcome::Failed) {
+    if (result.outcome == Outcome::Failed)
         prompts_.showError(result.message);
-        return result;
-    }
-    tournament_.setModified(false);
-    changesSettled();
     return result;
 }
 
 bool ChartDocument::mayClose() {
-    if (!isModified())
-        return true;
-    switch (prompts_.askSaveChanges("Save changes to this chart?", true)) {
-    case SaveChangesAnswer::Discard:
-        return true;
-    case SaveChangesAnswer::Cancel:
-        return false;
-    case SaveChangesAnswer::Save:
-        // A failed write keeps the document open too: closing would lose the changes.
-        return saveBeforeGoingOn();
-    }
-    return false;
+    return mayReplaceChart("Save changes to this chart?");
 }
 
 ValidationResult ChartDocument::validate() {
@@ -181,25 +183,18 @@ Outcome ChartDocument::clearAllResults() {
     return Outcome::Done;
 }
 
-namespace {
-
-bool RowHoldsAnything(const Tournament& tournament, int row) {
-    const Chart& chart = tournament.chart();
-    for (int col = 1; col < chart.colCount(); ++col) {
-        const std::string_view text = chart.cell(col, row);
-        if (!text.empty() && !(text == "X" && !tournament.isSwiss()))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
+// The results that name the line are its games' other halves: they go with it.
 Outcome ChartDocument::deleteRow(int row) {
     if (row < 1 || row > tournament_.playerRows())
         return Outcome::Cancelled;
-    if (RowHoldsAnything(tournament_, row) &&
-        !prompts_.confirm("Delete line " + std::to_string(row) + " and everything in it?"))
+    const int naming = tournament_.resultsNaming(row);
+    std::string question = "Delete line " + std::to_string(row) + " and everything in it?";
+    if (naming == 1)
+        question += "\rThe result in another line that names this player is cleared too.";
+    if (naming > 1)
+        question += "\rThe " + std::to_string(naming) +
+                    " results in other lines that name this player are cleared too.";
+    if ((naming > 0 || tournament_.lineHoldsAnything(row)) && !prompts_.confirm(question))
         return Outcome::Cancelled;
     tournament_.deleteRow(row);
     return Outcome::Done;
@@ -209,7 +204,7 @@ Outcome ChartDocument::insertRowAbove(int row) {
     if (row < 1 || row > tournament_.playerRows())
         return Outcome::Cancelled;
     const Tournament::Step step(tournament_, "Insert row");
-    if (RowHoldsAnything(tournament_, tournament_.playerRows()) && !addRow())
+    if (tournament_.lineHoldsAnything(tournament_.playerRows()) && !addRow())
         return Outcome::Failed;
     tournament_.openRowAt(row);
     return Outcome::Done;
@@ -229,7 +224,7 @@ Outcome ChartDocument::paste(int col, int row, std::string_view text) {
     const Tournament::Step step(tournament_, "Paste");
     if (lastRow > tournament_.numPlayers())
         tournament_.setNumPlayers(lastRow);
-    tournament_.writeBlock(col, row, block);
+    tournament_.pasteBlock(col, row, block);
     return Outcome::Done;
 }
 
@@ -239,10 +234,10 @@ std::string ChartDocument::copyCells(int col0, int row0, int col1, int row1) con
 
 std::string ChartDocument::cutCells(int col0, int row0, int col1, int row1) {
     std::string text = copyCells(col0, row0, col1, row1);
-    std::vector<std::pair<int, int>> cells;
+    std::vector<CellAt> cells;
     for (int row = row0; row <= row1; ++row) {
         for (int col = col0; col <= col1; ++col)
-            cells.emplace_back(col, row);
+            cells.push_back({col, row});
     }
     const Tournament::Step step(tournament_, "Cut");
     tournament_.clearCells(cells);

@@ -89,21 +89,28 @@ class ChartDocument {
     void setFileName(std::string path) { fileName_ = std::move(path); }
     std::optional<RatingSystem> ratingSystem() const { return ratingSystem_; }
     void setRatingSystem(std::optional<RatingSystem> system) { ratingSystem_ = system; }
-    // Asks the rating system when none is known yet.
-    RatingSystem ensureRatingSystem();
+    // Asks the rating system when none is known yet; nothing when the question is cancelled.
+    std::optional<RatingSystem> ensureRatingSystem();
+    // The tournament information the last report was given in this run, once it passed.
+    const std::optional<TournamentInfo>& tournamentInfo() const { return tournamentInfo_; }
 
     // The chart of a new program: 10 players, 1 round, Swiss.
     void start();
 
     Outcome newChart();
+    // The file chooser, then as openChosen.
     OpenResult open();
-    // Open with the file already chosen (a chart named on the program's command line): the
-    // type question, then the file.
+    // Open with the file already chosen (Open recent, a chart named on the program's command
+    // line): the type question proposing what the file's shape suggests, then the save
+    // question. A cancelled question or a file that is no chart leaves the chart, its type,
+    // its history and its file name as they were.
     OpenResult openChosen(const std::string& path);
-    // Reads a chart file under a type, with no questions (the command line, Open's last step).
+    // Reads a chart file under a type, with no questions (the command line); a refused file
+    // changes nothing.
     OpenResult openFile(const std::string& path, TournamentType type);
     SaveResult save();
     SaveResult saveAs();
+    // Writes the chart to path, which becomes its file once the write succeeded.
     SaveResult saveTo(const std::string& path);
     // True when the document may be closed.
     bool mayClose();
@@ -112,8 +119,14 @@ class ChartDocument {
     ReportResult createReport();
 
     Outcome clearAllResults();
-    // Asks first when the row holds anything (own "X" marks aside).
+    // Asks first when the row holds anything (own "X" marks aside) or results name it,
+    // saying how many of those it clears with it.
     Outcome deleteRow(int row);
+    // A count or the type as the director sets it: asks first when filled lines or results
+    // would be dropped or overwritten; Cancelled leaves everything as it was.
+    Outcome setPlayers(int players);
+    Outcome setRounds(int rounds);
+    Outcome setType(TournamentType type);
     // An empty row above `row`; the chart grows when its last row holds anything.
     Outcome insertRowAbove(int row);
     // Writes tab-separated text with its top left at (col, row) as it is, as one step,
@@ -161,7 +174,15 @@ class ChartDocument {
 
   private:
     bool saveBeforeGoingOn();
+    // Asks whether to save a modified chart about to be replaced or closed: false when the
+    // user cancels or the save they asked for did not happen.
+    bool mayReplaceChart(const std::string& question);
+    OpenResult readChart(const std::string& path, std::string_view bytes, TournamentType type);
+    // Writes the bytes (a cell they cannot hold is shown and refused); changes no state.
     SaveResult writeChart(const std::string& path, const ChartBytes& content);
+    void savedAs(const std::string& path);
+    // Whether path is the chart's own file (the same file, by whatever name).
+    bool isOwnFile(const std::string& path) const;
     // Whether path, the chosen name with its extension added, may be written: an existing
     // file the chooser never showed is replaced only when the user agrees.
     bool mayReplaceCompletedName(const std::string& chosen, const std::string& path);
@@ -178,6 +199,7 @@ class ChartDocument {
     Tournament tournament_;
     std::string fileName_;
     std::optional<RatingSystem> ratingSystem_;
+    std::optional<TournamentInfo> tournamentInfo_;
     std::unique_ptr<RecoveryStore> recovery_;
 };
 

@@ -7,6 +7,8 @@
 #include "files/FileWriter.h"
 #include "files/PairWriter.h"
 
+#include <filesystem>
+
 namespace ranvik {
 
 namespace {
@@ -42,9 +44,16 @@ std::optional<std::string> ChartDocument::chooseReportPath(const TournamentInfo&
     }
 }
 
+bool ChartDocument::isOwnFile(const std::string& path) const {
+    std::error_code error;
+    return !fileName_.empty() && std::filesystem::equivalent(fileName_, path, error);
+}
+
 ReportResult ChartDocument::createReport() {
     using Failure = ReportResult::Failure;
-    const RatingSystem system = ensureRatingSystem();
+    const std::optional<RatingSystem> system = ensureRatingSystem();
+    if (!system)
+        return Stopped(Failure::Cancelled);
 
     const ValidationResult fault = validate();
     if (IsCellFault(fault.fault)) {
@@ -60,17 +69,23 @@ ReportResult ChartDocument::createReport() {
         return result;
     }
 
-    const std::vector<std::string> flagged =
-        FlaggedMemberLines(tournament_.chart(), tournament_.playerRows());
-    if (!flagged.empty() && !prompts_.confirmMemberNumbers(flagged))
-        return Stopped(Failure::Cancelled);
-
     const std::optional<TournamentInfo> info = prompts_.askTournamentInfo(tournament_.type());
     if (!info)
         return Stopped(Failure::Cancelled);
     // The dialog checks as it closes; other callers hand over what they were given.
     if (std::string problem = CheckTournamentInfo(*info); !problem.empty())
         return Stopped(Failure::Info, std::move(problem));
+    tournamentInfo_ = info;
+
+    // After the information, so that the director's and organiser's numbers are listed with
+    // the players'; with them the entries the report files otherwise than they read, before
+    // anything is written.
+    std::vector<std::string> flagged =
+        ReportCheckLines(tournament_.chart(), tournament_.playerRows(), *info);
+    for (std::string& line : ReportedOtherwiseLines(tournament_))
+        flagged.push_back(std::move(line));
+    if (!flagged.empty() && !prompts_.confirmMemberNumbers(flagged))
+        return Stopped(Failure::Cancelled);
 
     std::string refused;
     const std::optional<std::string> chosen = chooseReportPath(*info, refused);
@@ -82,7 +97,7 @@ ReportResult ChartDocument::createReport() {
     if (!mayReplaceCompletedName(*chosen, reportPath))
         return Stopped(Failure::Cancelled);
 
-    const ReportBytes report = BuildReportBytes(tournament_, system, *info);
+    const ReportBytes report = BuildReportBytes(tournament_, *system, *info);
     if (!report.ok) {
         prompts_.showError(report.message);
         return Stopped(Failure::Encode, report.message);
@@ -107,8 +122,9 @@ ReportResult ChartDocument::createReport() {
         prompts_.showError(result.message);
         return result;
     }
-    tournament_.setModified(false);
-    changesSettled();
+    // Only the chart's own file makes the chart saved: a copy beside the report does not.
+    if (isOwnFile(chartPath))
+        savedAs(fileName_);
 
     ReportResult result;
     result.reportPath = reportPath;

@@ -55,11 +55,13 @@ class DocumentPrompts {
   public:
     virtual ~DocumentPrompts() = default;
 
-    // "Save changes to this chart?"; New asks "...this tournament?" without Cancel.
-    virtual SaveChangesAnswer askSaveChanges(const std::string& question, bool canCancel) = 0;
-    // The type of a chart file about to be opened; nothing when cancelled.
-    virtual std::optional<TournamentType> askTournamentType() = 0;
-    virtual RatingSystem askRatingSystem() = 0;
+    // "Save changes to this chart?" (New: "...this tournament?"), with Cancel.
+    virtual SaveChangesAnswer askSaveChanges(const std::string& question) = 0;
+    // The type of a chart file about to be opened, proposing the type its shape suggests;
+    // nothing when cancelled.
+    virtual std::optional<TournamentType> askTournamentType(TournamentType suggested) = 0;
+    // Nothing when cancelled.
+    virtual std::optional<RatingSystem> askRatingSystem() = 0;
     virtual RowChoice askRowForMember() = 0;
     // A member's field holds characters a chart file cannot hold (listed, each a UTF-8
     // character): take the nearest spelling it can hold, or the text as it is.

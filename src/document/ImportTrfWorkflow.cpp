@@ -4,14 +4,11 @@
 
 #include "files/FileWriter.h"
 #include "import/TrfImport.h"
+#include "import/TrfReader.h"
 
 namespace ranvik {
 
 namespace {
-
-// Far above what 1000 players over 28 rounds take (under a megabyte): a larger file is not
-// a tournament report, and is not read into memory whole.
-constexpr std::size_t kMaxTrfBytes = 16u * 1024 * 1024;
 
 ImportResult Failed(std::string message) {
     ImportResult result;
@@ -25,14 +22,8 @@ ImportResult Failed(std::string message) {
 ImportResult ChartDocument::importTrf() {
     ImportResult cancelled;
     cancelled.outcome = Outcome::Cancelled;
-    if (isModified()) {
-        const SaveChangesAnswer answer =
-            prompts_.askSaveChanges("Save changes to this chart?", true);
-        if (answer == SaveChangesAnswer::Cancel)
-            return cancelled;
-        if (answer == SaveChangesAnswer::Save && !saveBeforeGoingOn())
-            return cancelled;
-    }
+    if (!mayClose())
+        return cancelled;
     const std::optional<std::string> path = prompts_.chooseFileToOpen(FileKind::Trf);
     if (!path)
         return cancelled;
@@ -40,7 +31,7 @@ ImportResult ChartDocument::importTrf() {
     ImportResult result;
     std::string bytes;
     std::string error;
-    if (!ReadWholeFile(*path, bytes, error, kMaxTrfBytes)) {
+    if (!ReadWholeFile(*path, bytes, error, MaxTrfFileBytes)) {
         result = Failed(error);
     } else if (const TrfImport imported = ImportTrf(bytes, TrfTypeChoice::Auto); !imported.ok) {
         result = Failed("Cannot import " + *path + ":\r" + RefusalText(imported));

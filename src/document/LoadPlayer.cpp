@@ -14,28 +14,19 @@ namespace ranvik {
 
 namespace {
 
-struct MemberValues {
-    std::string name;
-    std::string number;
-    std::string rating; // as it goes into the chart
-};
-
 // The current record's values. Every field is looked up before anything is read, so a
 // table lacking one throws (naming it) before the chart is touched. An empty table gives
 // empty values.
-MemberValues CurrentMember(const MemberTable& table, const MemberOrdering& ordering,
-                           const std::string& ratingField) {
+MemberCells CurrentMember(const MemberTable& table, const MemberOrdering& ordering,
+                          const std::string& ratingField) {
     const std::size_t numberField = table.field("NUMBER");
     const std::size_t nameField = table.field("NAME");
     const std::size_t rating = table.field(ratingField);
-    MemberValues member;
-    member.rating = RatingForChart(std::nullopt);
     if (const auto row = ordering.currentRow()) {
-        member.number = table.value(*row, numberField).value_or("");
-        member.name = table.value(*row, nameField).value_or("");
-        member.rating = RatingForChart(table.value(*row, rating));
+        return MemberCellsOf(table.value(*row, nameField), table.value(*row, numberField),
+                             table.value(*row, rating));
     }
-    return member;
+    return MemberCellsOf(std::nullopt, std::nullopt, std::nullopt);
 }
 
 // Only a well-formed number can be a duplicate; the selected row counts too.
@@ -113,18 +104,25 @@ bool ChartDocument::askSpellings(std::string& name, std::string& number) {
 
 LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table, const MemberOrdering* ordering,
                                            int selectedRow) {
-    const RatingSystem system = ensureRatingSystem();
+    const std::optional<RatingSystem> system = ensureRatingSystem();
+    if (!system)
+        return Cancelled();
     if (!table || !ordering) {
         const std::string message = "You must first open a database to load from.";
         prompts_.showError(message);
         return {Outcome::Failed, 0, message};
     }
-    MemberValues member;
+    MemberCells member;
     try {
-        member = CurrentMember(*table, *ordering, RatingFieldName(system));
+        member = CurrentMember(*table, *ordering, RatingFieldName(*system));
     } catch (const std::runtime_error& e) {
         prompts_.showError(e.what());
         return {Outcome::Failed, 0, e.what()};
+    }
+    if (!member.refusal.empty()) {
+        const std::string message = "The member cannot be loaded: " + member.refusal + ".";
+        prompts_.showError(message);
+        return {Outcome::Failed, 0, message};
     }
     if (NumberInChart(tournament_.chart(), member.number) &&
         !prompts_.ignoreWarning("Duplicate QRB number.")) {
@@ -132,8 +130,6 @@ LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table, const Membe
     }
     if (!askSpellings(member.name, member.number))
         return Cancelled();
-    // Set before the row question: a cancelled load still counts as a change.
-    tournament_.setModified(true);
     const Tournament::Step step(tournament_, "Load player");
     const std::optional<int> target = rowForMember(selectedRow);
     if (!target)

@@ -92,6 +92,18 @@ std::string MatchSummary(const MatchResult& result) {
         text += "\rWritten in the nearest spelling a chart file can hold: " +
                 LineList(result.applied.respelled) + ".";
     }
+    if (!result.applied.controlsAsSpaces.empty()) {
+        text += "\rControl characters in the name written as spaces: " +
+                LineList(result.applied.controlsAsSpaces) + ".";
+    }
+    if (!result.applied.refused.empty()) {
+        std::vector<int> rows;
+        for (const auto& entry : result.applied.refused)
+            rows.push_back(entry.first);
+        text +=
+            "\rNot written, a value of the member cannot go into a chart cell: " + LineList(rows) +
+            ".";
+    }
     return text;
 }
 
@@ -121,7 +133,12 @@ MatchResult ChartDocument::matchPlayers(const MemberTable* table) {
         return result;
     }
 
-    const std::string ratingField = RatingFieldName(ensureRatingSystem());
+    const std::optional<RatingSystem> system = ensureRatingSystem();
+    if (!system) {
+        result.outcome = Outcome::Cancelled;
+        return result;
+    }
+    const std::string ratingField = RatingFieldName(*system);
     std::optional<SimilarNames> similar;
     try {
         // Named before any question: a table without it must not waste the director's picks.
@@ -175,13 +192,14 @@ MatchResult ChartDocument::matchPlayers(const MemberTable* table) {
         const Tournament::Step step(tournament_, "Match players");
         result.applied = ApplyNameMatches(tournament_.chart(), *table, choices, *ratingSystem_);
     }
-    result.matched =
-        static_cast<int>(choices.size()) - static_cast<int>(result.applied.skipped.size());
+    result.matched = static_cast<int>(choices.size()) -
+                     static_cast<int>(result.applied.skipped.size()) -
+                     static_cast<int>(result.applied.refused.size());
     result.left.insert(result.left.end(), result.applied.skipped.begin(),
                        result.applied.skipped.end());
+    for (const auto& entry : result.applied.refused)
+        result.left.push_back(entry.first);
     std::sort(result.left.begin(), result.left.end());
-    if (!result.applied.changes.empty())
-        tournament_.setModified(true);
     result.message = MatchSummary(result);
     prompts_.showInformation(result.message);
     return result;

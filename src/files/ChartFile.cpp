@@ -1,10 +1,13 @@
 #include "files/ChartFile.h"
 
+#include "chart/CellText.h"
 #include "files/ChartText.h"
+#include "files/NearestSpelling.h"
+#include "files/Utf8.h"
 #include "files/Windows1252.h"
 
 #include <algorithm>
-#include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -69,6 +72,35 @@ std::vector<Line> SplitLines(std::string_view text, std::size_t maxKept, std::si
     return lines;
 }
 
+int CountFields(std::string_view line) {
+    const auto tabs = static_cast<int>(std::count(line.begin(), line.end(), '\t'));
+    return tabs + ((!line.empty() && line.back() != '\t') ? 1 : 0);
+}
+
+// Field `index` (from 0) of a line; empty beyond its end.
+std::string_view FieldOf(std::string_view line, int index) {
+    for (int k = 0; k < index; ++k) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos)
+            return {};
+        line.remove_prefix(tab + 1);
+    }
+    return line.substr(0, line.find('\t'));
+}
+
+// "0141" for Ł: the code point as Unicode charts name it, at least four hex digits.
+std::string CodePointText(std::string_view character) {
+    std::size_t pos = 0;
+    const char32_t cp = NextCodePoint(character, pos).value_or(U'\uFFFD');
+    char digits[8] = {};
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<unsigned>(cp), 16);
+    std::string text(digits, end.ptr);
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return c >= 'a' && c <= 'f' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
+    return std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
+}
+
 // The bytes or-ed eight at a time: a loop the compiler turns into wide instructions.
 bool IsAscii(std::string_view text) {
     std::uint64_t high = 0;
@@ -80,11 +112,6 @@ bool IsAscii(std::string_view text) {
     for (; at < text.size(); ++at)
         high |= static_cast<unsigned char>(text[at]);
     return (high & 0x8080808080808080U) == 0;
-}
-
-int CountFields(std::string_view line) {
-    const auto tabs = static_cast<int>(std::count(line.begin(), line.end(), '\t'));
-    return tabs + ((!line.empty() && line.back() != '\t') ? 1 : 0);
 }
 
 std::string UnreadableReason(std::size_t lines, int fields, bool swiss) {
@@ -108,6 +135,24 @@ std::string UnreadableReason(std::size_t lines, int fields, bool swiss) {
     return {};
 }
 
+// The first field of the kept lines that no cell may hold, as "Line 3 column 1 holds ...".
+std::string CellFault(const std::vector<Line>& lines, bool utf8) {
+    for (std::size_t r = 0; r < lines.size(); ++r) {
+        const std::string decoded = utf8 || lines[r].ascii ? std::string(lines[r].bytes)
+                                                           : DecodeWindows1252(lines[r].bytes);
+        std::string_view rest = decoded;
+        for (int col = 0; !rest.empty(); ++col) {
+            const std::size_t tab = rest.find('\t');
+            const std::string fault = CellTextFault(rest.substr(0, tab));
+            if (!fault.empty())
+                return "Line " + std::to_string(r + 1) + " column " + std::to_string(col) + " " +
+                       fault + ".";
+            rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
+        }
+    }
+    return {};
+}
+
 // Each line is decoded on its own, when it needs it: no copy of the whole file is made.
 void FillCells(Chart& chart, const std::vector<Line>& lines, bool utf8) {
     const int lastRow = chart.rowCount() - 1;
@@ -127,15 +172,6 @@ void FillCells(Chart& chart, const std::vector<Line>& lines, bool utf8) {
 
 } // namespace
 
-// The cell of a row a chart file cannot hold, named for the message (the row has one).
-std::string UnsavableCell(const Chart& chart, int row) {
-    int col = 0;
-    while (col < chart.colCount() && IsWindows1252Encodable(chart.cell(col, row)))
-        ++col;
-    return "Line " + std::to_string(row) + " column " + std::to_string(col) +
-           " holds a character that cannot be saved in a chart file.";
-}
-
 ChartBytes EncodeChartFile(const Chart& chart) {
     ChartBytes out;
     std::string& bytes = out.bytes;
@@ -153,7 +189,10 @@ ChartBytes EncodeChartFile(const Chart& chart) {
             const std::optional<std::string> encoded = EncodeWindows1252(line);
             if (!encoded) {
                 bytes.clear();
-                out.message = UnsavableCell(chart, r);
+                out.row = r;
+                while (out.col < cols && UnsavableCellMessage(chart, out.col, r).empty())
+                    ++out.col;
+                out.message = UnsavableCellMessage(chart, out.col, r);
                 return out;
             }
             bytes.replace(start, std::string::npos, *encoded);
@@ -164,23 +203,44 @@ ChartBytes EncodeChartFile(const Chart& chart) {
     return out;
 }
 
+std::string UnsavableCellMessage(const Chart& chart, int col, int row) {
+    const std::vector<std::string> lost = CharactersChartCannotHold(chart.cell(col, row));
+    if (lost.empty())
+        return {};
+    return "Line " + std::to_string(row) + " column " + std::to_string(col) + " (\"" +
+           std::string(chart.cell(col, 0)) + "\") holds \"" + lost.front() + "\" (U+" +
+           CodePointText(lost.front()) + "), a character that cannot be saved in a chart file.";
+}
+
 ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
+    return ReadChartFileAs(tournament, bytes, tournament.type());
+}
+
+ChartReadOutcome ReadChartFileAs(Tournament& tournament, std::string_view bytes,
+                                 TournamentType type) {
     ChartReadOutcome outcome;
     const ChartEncoding encoding = FindChartEncoding(bytes);
     if (!encoding.ok) {
         outcome.message = encoding.message;
         return outcome;
     }
+    // An old editor's end-of-file mark ends the text; anywhere else it is refused below.
+    std::string_view text = bytes.substr(encoding.markSize);
+    while (!text.empty() && text.back() == '\x1A')
+        text.remove_suffix(1);
     std::size_t lineCount = 0;
-    const std::vector<Line> lines =
-        SplitLines(bytes.substr(encoding.markSize), Tournament::MaxPlayers + 1, lineCount);
+    const std::vector<Line> lines = SplitLines(text, Tournament::MaxPlayers + 1, lineCount);
     const int fields = lines.empty() ? 0 : CountFields(lines.front().bytes);
 
-    outcome.message = UnreadableReason(lineCount, fields, tournament.isSwiss());
+    const bool byRounds = RulesFor(type).columnsAreRounds();
+    outcome.message = UnreadableReason(lineCount, fields, byRounds);
+    if (outcome.message.empty() && !encoding.plainFields)
+        outcome.message = CellFault(lines, encoding.utf8);
     if (!outcome.message.empty())
         return outcome;
+    tournament.setType(type);
 
-    // The sizes the counts will take, so that a count the spin box leaves unchanged (a
+    // The sizes the counts will take, so that a count left unchanged by its range (a
     // one-line file, a Swiss line of fewer than 5 fields) still agrees with the chart.
     const int players =
         std::clamp(static_cast<int>(lineCount), Tournament::MinPlayers, Tournament::MaxPlayers);
@@ -192,12 +252,12 @@ ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
     {
         const ChartHistory::Paused unrecorded(chart.history());
         chart.setRowCount(players + 1);
-        chart.setColCount(tournament.isSwiss() ? rounds + ChartColumn::FirstResult : fields);
+        chart.setColCount(byRounds ? rounds + ChartColumn::FirstResult : fields);
 
         // Every visible cell is filled from the file next, so the layout's own-cell marks
         // would only be overwritten.
         tournament.setPlayersForFileLoad(players);
-        if (tournament.isSwiss())
+        if (byRounds)
             tournament.setNumRounds(rounds);
 
         FillCells(chart, lines, encoding.utf8);
@@ -206,6 +266,37 @@ ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
     tournament.setModified(false);
     outcome.ok = true;
     return outcome;
+}
+
+TournamentType SuggestedChartType(std::string_view bytes) {
+    // Only the first line is needed, decoded alone: the whole file is not copied for it.
+    const ChartEncoding encoding = FindChartEncoding(bytes);
+    std::size_t lineCount = 0;
+    const std::vector<Line> found = encoding.ok
+                                        ? SplitLines(bytes.substr(encoding.markSize), 1, lineCount)
+                                        : std::vector<Line>{};
+    std::vector<std::string> lines;
+    for (const Line& line : found)
+        lines.push_back(encoding.utf8 || line.ascii ? std::string(line.bytes)
+                                                    : DecodeWindows1252(line.bytes));
+    if (lines.empty())
+        return TournamentType::Swiss;
+    const long long results = CountFields(lines.front()) - ChartColumn::FirstResult;
+    // Line 1 meets itself in its first result cells.
+    const auto ownCellsFree = [&lines](int perOpponent) {
+        for (int k = 0; k < perOpponent; ++k) {
+            const std::string_view own = FieldOf(lines.front(), ChartColumn::FirstResult + k);
+            if (!own.empty() && own != "X")
+                return false;
+        }
+        return true;
+    };
+    const auto players = static_cast<long long>(lineCount);
+    if (results == players && ownCellsFree(1))
+        return TournamentType::RoundRobin;
+    if (results == 2 * players && ownCellsFree(2))
+        return TournamentType::DoubleRoundRobin;
+    return TournamentType::Swiss;
 }
 
 } // namespace ranvik

@@ -15,26 +15,27 @@ bool StartsWith(std::string_view bytes, std::string_view prefix) {
     return bytes.substr(0, prefix.size()) == prefix;
 }
 
-// UTF-16 puts a NUL beside every ASCII character, or starts with its byte-order mark.
-bool LooksLikeUtf16(std::string_view bytes) {
-    if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF"))
-        return true;
-    const std::string_view head = bytes.substr(0, 512);
-    const auto nuls = std::count(head.begin(), head.end(), '\0');
-    return head.size() >= 4 && static_cast<std::size_t>(nuls) * 3 >= head.size();
-}
-
 // What a byte can tell of the file, for the one pass made over all of them.
-enum ByteKind : unsigned char { Plain = 0, Nul = 1, Binary = 2, BeyondAscii = 4 };
+enum ByteKind : unsigned char {
+    Plain = 0,
+    Nul = 1,
+    Binary = 2,
+    BeyondAscii = 4,
+    Separator = 8, // TAB and the line ends
+    OtherControl = 16,
+};
 
 // Control bytes no typed text holds: tab, the line ends, form feed and the old end-of-file
-// mark pass; the rest show a binary file (an image, a database, an archive).
+// mark pass (the chart reader then refuses the last two inside a cell, with their line); the
+// rest show a binary file (an image, a database, an archive).
 constexpr std::array<unsigned char, 256> kByteKinds = [] {
     std::array<unsigned char, 256> kinds{};
     for (int byte = 1; byte < 0x20; ++byte)
         kinds[byte] = Binary;
-    for (const int text : {0x09, 0x0D, 0x0A, 0x0C, 0x1A}) // tab, CR, LF, form feed, end of file
-        kinds[text] = Plain;
+    for (const int separator : {0x09, 0x0D, 0x0A}) // TAB, CR, LF
+        kinds[separator] = Separator;
+    kinds[0x0C] = OtherControl; // form feed
+    kinds[0x1A] = OtherControl; // end of file
     kinds[0] = Nul;
     for (int byte = 0x80; byte < 0x100; ++byte)
         kinds[byte] = BeyondAscii;
@@ -45,19 +46,32 @@ bool IsBinaryControl(char c) {
     return kByteKinds[static_cast<unsigned char>(c)] == Binary;
 }
 
-// The kinds of byte the text holds, or-ed together: a table look-up per byte, in one pass
-// (the checks of a 4 MB chart file ran a search per kind before).
-unsigned char KindsOfBytes(std::string_view bytes) {
+// The kinds of byte the text holds, or-ed together, in one pass of a table look-up per byte
+// (the checks of a 4 MB chart file ran a search per kind before); and whether some block
+// of 256 bytes holds no separator. When every block holds one, no run between separators is
+// longer than 511 bytes.
+struct ByteSurvey {
+    unsigned char kinds = 0;
+    bool longRun = false;
+};
+
+ByteSurvey SurveyBytes(std::string_view bytes) {
     const auto kindOf = [&bytes](std::size_t at) {
         return kByteKinds[static_cast<unsigned char>(bytes[at])];
     };
-    unsigned char kinds = 0;
-    std::size_t at = 0;
-    for (; at + 4 <= bytes.size(); at += 4) // four at a time: fewer loop tests than look-ups
-        kinds |= kindOf(at) | kindOf(at + 1) | kindOf(at + 2) | kindOf(at + 3);
-    for (; at < bytes.size(); ++at)
-        kinds |= kindOf(at);
-    return kinds;
+    ByteSurvey survey;
+    for (std::size_t block = 0; block < bytes.size(); block += 256) {
+        const std::size_t end = std::min(bytes.size(), block + 256);
+        unsigned char kinds = 0;
+        std::size_t at = block;
+        for (; at + 4 <= end; at += 4) // four at a time: fewer loop tests than look-ups
+            kinds |= kindOf(at) | kindOf(at + 1) | kindOf(at + 2) | kindOf(at + 3);
+        for (; at < end; ++at)
+            kinds |= kindOf(at);
+        survey.kinds |= kinds;
+        survey.longRun = survey.longRun || (end - block == 256 && (kinds & Separator) == 0);
+    }
+    return survey;
 }
 
 // "line N" of the first byte the predicate picks.
@@ -67,6 +81,15 @@ template <typename Pick> std::string LineOfFirst(std::string_view bytes, Pick pi
 }
 
 } // namespace
+
+// UTF-16 puts a NUL beside every ASCII character, or starts with its byte-order mark.
+bool LooksLikeUtf16(std::string_view bytes) {
+    if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF"))
+        return true;
+    const std::string_view head = bytes.substr(0, 512);
+    const auto nuls = std::count(head.begin(), head.end(), '\0');
+    return head.size() >= 4 && static_cast<std::size_t>(nuls) * 3 >= head.size();
+}
 
 bool IsMultiByteUtf8(std::string_view bytes) {
     bool multiByte = false;
@@ -94,7 +117,8 @@ ChartEncoding FindChartEncoding(std::string_view bytes) {
         out.message = "The file is saved as UTF-16; save it as plain text.";
         return out;
     }
-    const unsigned char kinds = KindsOfBytes(bytes);
+    const ByteSurvey survey = SurveyBytes(bytes);
+    const unsigned char kinds = survey.kinds;
     if ((kinds & Nul) != 0) {
         out.message = "The file holds a NUL byte (" +
                       LineOfFirst(bytes, [](char c) { return c == '\0'; }) +
@@ -108,6 +132,7 @@ ChartEncoding FindChartEncoding(std::string_view bytes) {
     }
     out.utf8 = (kinds & BeyondAscii) != 0 && IsMultiByteUtf8(bytes);
     out.markSize = out.utf8 && StartsWith(bytes, kUtf8Mark) ? kUtf8Mark.size() : 0;
+    out.plainFields = (kinds & OtherControl) == 0 && !survey.longRun;
     out.ok = true;
     return out;
 }

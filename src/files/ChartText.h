@@ -20,7 +20,10 @@ struct ChartEncoding {
     bool ok = false;
     bool utf8 = false;        // else Windows-1252
     std::size_t markSize = 0; // the UTF-8 byte-order mark the text starts after
-    std::string message;      // why the bytes are not a chart file's text, when !ok
+    // No field can be refused as a cell: no control byte but TAB and the line ends, and no
+    // run of more than 511 bytes between them. Otherwise the fields are looked at one by one.
+    bool plainFields = false;
+    std::string message; // why the bytes are not a chart file's text, when !ok
 };
 ChartEncoding FindChartEncoding(std::string_view bytes);
 
@@ -33,6 +36,9 @@ struct ChartText {
 // The whole text at once, as FindChartEncoding reads it. A reader that works line by line
 // decodes only the lines that need it instead (ReadChartFile).
 ChartText DecodeChartText(std::string_view bytes);
+
+// Whether the bytes start with a UTF-16 byte-order mark, or have a NUL beside most characters.
+bool LooksLikeUtf16(std::string_view bytes);
 
 // Whether the bytes are well-formed UTF-8 holding at least one multi-byte sequence.
 bool IsMultiByteUtf8(std::string_view bytes);

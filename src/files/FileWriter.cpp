@@ -55,6 +55,7 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes, std::strin
     const fs::path target = staged::CheckedTarget(path, reason);
     if (target.empty())
         return false;
+    const staged::FolderLock lock(target.parent_path());
     staged::StagedFile file;
     if (!staged::Stage(target, bytes, file, reason))
         return false;

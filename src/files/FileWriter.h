@@ -24,8 +24,9 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes);
 // The same, giving why a write failed (the system's reason, as a sentence) in reason.
 bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string& reason);
 
-// Why a name the user chose names no file (empty, or ending in a folder separator), before
-// any extension is added to it; empty when it can name one.
+// Why a name the user chose names no file (empty, ending in a folder separator, a path or a
+// name in it longer than the system takes), before any extension is added to it; empty when
+// it can name one.
 std::string UnusableFileName(const std::string& path);
 
 // Reads a whole regular file; false (and an error text that names the file) when it cannot

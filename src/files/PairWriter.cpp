@@ -15,32 +15,27 @@ namespace fs = std::filesystem;
 
 namespace ranvik {
 
+namespace staged {
+
+FolderLock::FolderLock([[maybe_unused]] const fs::path& folder) {
+#ifndef _WIN32
+    const std::string name = folder.empty() ? std::string(".") : folder.string();
+    fd_ = open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ >= 0)
+        flock(fd_, LOCK_EX);
+#endif
+}
+
+FolderLock::~FolderLock() {
+#ifndef _WIN32
+    if (fd_ >= 0)
+        close(fd_); // releases the lock
+#endif
+}
+
+} // namespace staged
+
 namespace {
-
-// An exclusive lock on the folder for as long as the object lives: pair writers in the
-// same folder take turns. Without the lock (a folder that cannot be opened) the pair is
-// still written, only not guarded against a racing writer.
-class FolderLock {
-  public:
-    explicit FolderLock([[maybe_unused]] const fs::path& folder) {
-#ifndef _WIN32
-        fd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd_ >= 0)
-            flock(fd_, LOCK_EX);
-#endif
-    }
-    ~FolderLock() {
-#ifndef _WIN32
-        if (fd_ >= 0)
-            close(fd_); // releases the lock
-#endif
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-
-  private:
-    int fd_ = -1;
-};
 
 // The old first file, kept under another name until the pair is in place, so it can be put
 // back. A hard link costs nothing; a file system without them gets a copy.
@@ -101,7 +96,7 @@ PairWriteOutcome WritePairSafely(const std::string& firstPath, std::string_view 
     if (second.empty())
         return Failed(secondPath, reason);
 
-    FolderLock lock(first.parent_path());
+    const staged::FolderLock lock(first.parent_path());
     staged::StagedFile stagedFirst;
     if (!staged::Stage(first, firstBytes, stagedFirst, reason))
         return Failed(firstPath, reason);

@@ -68,6 +68,10 @@ void KeepPermissions(const fs::path& target, const fs::path& tempPath) {
     fs::permissions(tempPath, status.permissions(), ec);
 }
 
+// The limits of the usual file systems and of the system's calls (NAME_MAX, PATH_MAX).
+constexpr std::size_t kMaxNameBytes = 255;
+constexpr std::size_t kMaxPathBytes = 4096;
+
 bool EndsInSeparator(const std::string& path) {
     const char last = path.back();
 #ifdef _WIN32
@@ -146,7 +150,12 @@ fs::path CheckedTarget(const std::string& path, std::string& reason) {
     }
     if (target.parent_path().empty())
         target = fs::path(".") / target;
-    reason = KindReason(fs::status(target, ec).type());
+    const fs::file_status status = fs::status(target, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory) {
+        reason = SystemReason(ec.value()); // a folder on the way that is not one, no access...
+        return {};
+    }
+    reason = KindReason(status.type());
     if (!reason.empty())
         return {};
     if (!TargetWritable(target)) {
@@ -232,6 +241,15 @@ std::string UnusableFileName(const std::string& path) {
         return "No file name was given.";
     if (EndsInSeparator(path))
         return "The name ends in a folder separator, so it names no file.";
+    if (path.size() >= kMaxPathBytes)
+        return "The path is " + std::to_string(path.size()) + " bytes long; the system takes " +
+               std::to_string(kMaxPathBytes - 1) + " at most.";
+    for (const fs::path& part : fs::path(path)) {
+        if (part.native().size() > kMaxNameBytes)
+            return "A name in the path is " + std::to_string(part.native().size()) +
+                   " bytes long; a file or folder name is " + std::to_string(kMaxNameBytes) +
+                   " bytes at most.";
+    }
     return {};
 }
 

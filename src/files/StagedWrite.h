@@ -16,6 +16,21 @@ namespace ranvik::staged {
 // file the user may not change.
 std::filesystem::path CheckedTarget(const std::string& path, std::string& reason);
 
+// An exclusive lock on a folder for as long as the object lives: every writer into one
+// folder takes it, so a pair of files and a single file written there by racing processes
+// never interleave. Without the lock (a folder that cannot be opened) the write goes on,
+// only not guarded against a racing writer.
+class FolderLock {
+  public:
+    explicit FolderLock(const std::filesystem::path& folder);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
+
 // New content written and flushed to a temporary file beside its target.
 struct StagedFile {
     std::filesystem::path target;

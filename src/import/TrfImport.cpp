@@ -100,18 +100,6 @@ std::string RoundRobinCell(char result) {
     }
 }
 
-int ResultColumns(TournamentType type, int players, int rounds) {
-    switch (type) {
-    case TournamentType::Swiss:
-        return rounds;
-    case TournamentType::RoundRobin:
-        return players;
-    case TournamentType::DoubleRoundRobin:
-        return 2 * players;
-    }
-    return rounds;
-}
-
 void WriteSwissResults(const TrfPairings& pairings, TrfImport& out) {
     for (int r = 1; r <= pairings.players(); ++r) {
         const TrfPlayer& player = *pairings.rows[r - 1];
@@ -125,14 +113,14 @@ void WriteSwissResults(const TrfPairings& pairings, TrfImport& out) {
 
 // Refuses (false) when a pair meets more often than the layout has cells for.
 bool WriteRoundRobinResults(const TrfPairings& pairings, TrfImport& out) {
-    const bool isDouble = out.type == TournamentType::DoubleRoundRobin;
-    const int gamesPerPair = isDouble ? 2 : 1;
+    const ChartRules& rules = RulesFor(out.type);
+    const int gamesPerPair = rules.gamesPerOpponent();
+    const bool isDouble = gamesPerPair == 2;
     const int n = pairings.players();
     for (int r = 1; r <= n; ++r) {
         std::vector<std::string>& row = out.cells[r - 1];
-        row[ChartColumn::FirstResult + (isDouble ? 2 * (r - 1) : r - 1)] = "X";
-        if (isDouble)
-            row[ChartColumn::FirstResult + 2 * (r - 1) + 1] = "X";
+        for (int game = 0; game < gamesPerPair; ++game)
+            row[rules.firstColumnAgainst(r) + game] = "X";
         std::vector<int> seen(static_cast<std::size_t>(n) + 1, 0);
         const TrfPlayer& player = *pairings.rows[r - 1];
         for (std::size_t k = 0; k < player.games.size(); ++k) {
@@ -157,9 +145,7 @@ bool WriteRoundRobinResults(const TrfPairings& pairings, TrfImport& out) {
                              " chart has no cell for that game.";
                 return false;
             }
-            const int col =
-                ChartColumn::FirstResult + (isDouble ? 2 * (opponent - 1) + meeting : opponent - 1);
-            row[col] = RoundRobinCell(game.result);
+            row[rules.firstColumnAgainst(opponent) + meeting] = RoundRobinCell(game.result);
         }
     }
     return true;
@@ -167,12 +153,11 @@ bool WriteRoundRobinResults(const TrfPairings& pairings, TrfImport& out) {
 
 int ScoreOfRow(const TrfImport& out, int r) {
     const std::vector<std::string>& row = out.cells[r - 1];
+    const ChartRules& rules = RulesFor(out.type);
     int points = 0;
     for (std::size_t c = ChartColumn::FirstResult; c < row.size(); ++c) {
-        if (out.type == TournamentType::Swiss)
-            points += ParseResult(row[c]).points;
-        else if (row[c] != "X")
-            points += RoundRobinPoints(row[c]);
+        if (!rules.isOwnCell(static_cast<int>(c), r))
+            points += rules.points(row[c]);
     }
     return points;
 }
@@ -199,6 +184,10 @@ bool AnyColour(const TrfFile& file) {
 
 // The name as a chart file can hold it; a changed spelling is reported.
 std::string ChartName(const TrfPlayer& player, std::vector<std::string>& warnings) {
+    if (player.nameHadControls) {
+        warnings.push_back("Line " + std::to_string(player.line) +
+                           ": control characters in the name are written as spaces.");
+    }
     const std::vector<std::string> lost = CharactersChartCannotHold(player.name);
     if (lost.empty())
         return player.name;
@@ -210,6 +199,57 @@ std::string ChartName(const TrfPlayer& player, std::vector<std::string>& warning
                        "\" is written \"" + name + "\"; a chart file cannot hold " + characters +
                        ".");
     return name;
+}
+
+// "Round 3: <before>start numbers 1 and 4<after>".
+std::string GameText(std::size_t round, int first, int second, const char* before,
+                     const char* after) {
+    return "Round " + std::to_string(round) + ": " + before + "start numbers " +
+           std::to_string(first) + " and " + std::to_string(second) + after;
+}
+
+bool LostUnplayed(char code) {
+    return code == '-' || code == 'L';
+}
+
+// Why a round robin chart cannot show every game with cells its check accepts (there, the
+// two cells of a game give one win between them): a game both sides lost without playing, a
+// game without a result, a pair meeting fewer times than the layout has cells for. Empty
+// reason when it can.
+TrfRefusal RoundRobinCellsRefusal(const TrfPairings& pairings, int gamesPerPair) {
+    const int n = pairings.players();
+    for (int r = 1; r <= n; ++r) {
+        const TrfPlayer& player = *pairings.rows[r - 1];
+        for (std::size_t k = 0; k < player.games.size(); ++k) {
+            const TrfGame& game = player.games[k];
+            if (!IsPairing(game) || pairings.rowOf(game.opponent) < r)
+                continue; // each game once, from its first line
+            const TrfGame& answer = pairings.rows[pairings.rowOf(game.opponent) - 1]->games[k];
+            if (LostUnplayed(game.result) && LostUnplayed(answer.result))
+                return {player.line, GameText(k + 1, player.startNumber, game.opponent, "",
+                                              " both lost without playing (a double forfeit); "
+                                              "a round robin chart has no cells for that game "
+                                              "that its check accepts.")};
+            if (game.result == ' ')
+                return {player.line,
+                        GameText(k + 1, player.startNumber, game.opponent, "the game of ",
+                                 " has no result; a round robin chart's check refuses a "
+                                 "game without one.")};
+        }
+    }
+    for (int a = 1; a <= n; ++a) {
+        for (int b = a + 1; b <= n; ++b) {
+            if (const int met = pairings.meetingCount(a, b); met < gamesPerPair)
+                return {pairings.rows[a - 1]->line,
+                        "Start numbers " + std::to_string(pairings.rows[a - 1]->startNumber) +
+                            " and " + std::to_string(pairings.rows[b - 1]->startNumber) + " meet " +
+                            std::to_string(met) + " times instead of " +
+                            std::to_string(gamesPerPair) +
+                            "; the chart's check refuses the empty cells of the games not "
+                            "played."};
+        }
+    }
+    return {};
 }
 
 TrfImport Refused(int line, std::string reason) {
@@ -233,11 +273,27 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
 
     TrfImport out;
     out.type = ChooseType(pairings, choice);
+    if (out.type != TournamentType::Swiss) {
+        const int gamesPerPair = out.type == TournamentType::DoubleRoundRobin ? 2 : 1;
+        const TrfRefusal noCells = RoundRobinCellsRefusal(pairings, gamesPerPair);
+        // The automatic choice takes the Swiss chart, whose cells show such games, and says
+        // why; a director who asked for a round robin hears why there is none.
+        const bool swissHolds = pairings.maxRounds <= Tournament::MaxRounds;
+        if (!noCells.reason.empty() && (choice != TrfTypeChoice::Auto || !swissHolds))
+            return Refused(noCells.line,
+                           noCells.reason + (swissHolds ? " Import it as a Swiss chart." : ""));
+        if (!noCells.reason.empty()) {
+            out.type = TournamentType::Swiss;
+            out.warnings.push_back("Line " + std::to_string(noCells.line) + ": " + noCells.reason +
+                                   " The file is imported as a Swiss chart.");
+        }
+    }
     out.players = pairings.players();
     out.rounds = pairings.maxRounds;
-    if (out.type == TournamentType::Swiss && file.plannedRounds <= Tournament::MaxRounds)
+    const ChartRules& rules = RulesFor(out.type);
+    if (rules.columnsAreRounds() && file.plannedRounds <= Tournament::MaxRounds)
         out.rounds = std::max(out.rounds, file.plannedRounds);
-    if (out.type == TournamentType::Swiss && out.rounds > Tournament::MaxRounds) {
+    if (rules.columnsAreRounds() && out.rounds > Tournament::MaxRounds) {
         const auto longest = std::max_element(
             file.players.begin(), file.players.end(),
             [](const TrfPlayer& a, const TrfPlayer& b) { return a.games.size() < b.games.size(); });
@@ -251,7 +307,7 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
     out.endDate = file.endDate;
 
     const int columns =
-        ChartColumn::FirstResult + ResultColumns(out.type, out.players, std::max(out.rounds, 1));
+        ChartColumn::FirstResult + rules.resultColumns(out.players, std::max(out.rounds, 1));
     out.cells.assign(static_cast<std::size_t>(out.players),
                      std::vector<std::string>(static_cast<std::size_t>(columns)));
     for (int r = 1; r <= out.players; ++r) {
@@ -263,7 +319,7 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
     }
     if (AnyColour(file))
         out.warnings.emplace_back("Colours are not kept: the chart has no place for them.");
-    if (out.type == TournamentType::Swiss) {
+    if (rules.columnsAreRounds()) {
         WriteSwissResults(pairings, out);
     } else if (!WriteRoundRobinResults(pairings, out)) {
         return Refused(out.line, out.reason);
@@ -278,13 +334,13 @@ void FillTournament(const TrfImport& imported, Tournament& tournament) {
     const int players =
         std::clamp(imported.players, Tournament::MinPlayers, Tournament::MaxPlayers);
     const int rounds = std::clamp(imported.rounds, Tournament::MinRounds, Tournament::MaxRounds);
-    const int columns = ChartColumn::FirstResult + ResultColumns(imported.type, players, rounds);
+    const int columns =
+        ChartColumn::FirstResult + tournament.rules().resultColumns(players, rounds);
     Chart& chart = tournament.chart();
     chart.setRowCount(players + 1);
     chart.setColCount(columns);
     tournament.setPlayersForFileLoad(players);
-    if (imported.type == TournamentType::Swiss)
-        tournament.setNumRounds(rounds);
+    tournament.setNumRounds(rounds);
     for (int r = 1; r <= players; ++r) {
         // A round robin of one player is laid out for the two a chart holds at least: the
         // chart is then wider than the file's rows.

@@ -1,6 +1,8 @@
 #include "import/TrfReader.h"
 
+#include "chart/CellText.h"
 #include "chart/Tournament.h"
+#include "files/ChartText.h"
 #include "files/Utf8.h"
 #include "files/Windows1252.h"
 
@@ -17,6 +19,9 @@ constexpr std::size_t kFirstRoundCol = 92, kRoundWidth = 10;
 // Beyond any chart (1000 players meet at most 1998 times in a double round robin): a
 // longer line is hostile, not a tournament.
 constexpr std::size_t kMaxRoundsOnLine = 2 * 1000;
+// Such a line is about 20,100 characters; a report of 1000 players about 1,030 lines.
+constexpr std::size_t kMaxLineBytes = 65536;
+constexpr std::size_t kMaxLines = 10000;
 
 std::u32string_view Columns(std::u32string_view line, std::size_t col, std::size_t width) {
     if (col - 1 >= line.size())
@@ -34,6 +39,27 @@ std::u32string_view Trim(std::u32string_view text) {
 
 std::string Text(std::u32string_view text) {
     return EncodeUtf8(Trim(text));
+}
+
+// A name as a cell holds it: control characters become spaces (the import says so).
+std::string NameText(std::u32string_view text, bool& hadControls) {
+    std::u32string name(text);
+    hadControls = false;
+    for (char32_t& c : name) {
+        if (c < 0x20) {
+            c = U' ';
+            hadControls = true;
+        }
+    }
+    return Text(name);
+}
+
+// The characters as a message shows them: control characters by their code.
+std::string Shown(std::u32string_view text) {
+    std::string shown;
+    for (const char32_t c : text)
+        shown += ShownCharacter(c);
+    return shown;
 }
 
 // A whole number of at most 9 digits; nullopt for anything else.
@@ -67,31 +93,40 @@ std::optional<int> ReadPoints(std::u32string_view text) {
     return std::nullopt;
 }
 
-std::vector<std::u32string_view> SplitLines(std::u32string_view text) {
-    std::vector<std::u32string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t pos = 0; pos < text.size(); ++pos) {
-        if (text[pos] != U'\r' && text[pos] != U'\n')
-            continue;
-        lines.push_back(text.substr(start, pos - start));
-        if (text[pos] == U'\r' && pos + 1 < text.size() && text[pos + 1] == U'\n')
-            ++pos;
-        start = pos + 1;
+// The lines of the bytes one at a time (CR LF, LF or a lone CR end one), so a file of
+// millions of line ends costs no memory.
+class LineCursor {
+  public:
+    explicit LineCursor(std::string_view bytes) : rest_(bytes) {}
+    bool next(std::string_view& line) {
+        if (rest_.empty())
+            return false;
+        const std::size_t end = rest_.find_first_of("\r\n");
+        line = rest_.substr(0, end);
+        std::size_t skip = end == std::string_view::npos ? rest_.size() : end + 1;
+        if (end != std::string_view::npos && rest_[end] == '\r' && skip < rest_.size() &&
+            rest_[skip] == '\n')
+            ++skip;
+        rest_.remove_prefix(skip);
+        return true;
     }
-    if (start < text.size())
-        lines.push_back(text.substr(start));
-    return lines;
+
+  private:
+    std::string_view rest_;
+};
+
+bool IsUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        if (!NextCodePoint(bytes, pos))
+            return false;
+    }
+    return true;
 }
 
-std::u32string DecodeText(std::string_view bytes, bool& utf8) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
-    if (auto decoded = DecodeUtf8(bytes)) {
-        utf8 = true;
-        return std::move(*decoded);
-    }
-    utf8 = false;
-    return *DecodeUtf8(DecodeWindows1252(bytes));
+std::u32string DecodeLine(std::string_view line, bool utf8) {
+    if (utf8)
+        return DecodeUtf8(line).value_or(std::u32string());
+    return DecodeUtf8(DecodeWindows1252(line)).value_or(std::u32string());
 }
 
 std::string RoundColumns(std::size_t round) {
@@ -106,7 +141,7 @@ bool ReadGame(std::u32string_view block, std::size_t round, TrfGame& game, std::
     if (!opponent.empty()) {
         const auto number = ReadNumber(opponent);
         if (!number) {
-            error = RoundColumns(round) + ": the opponent '" + EncodeUtf8(opponent) +
+            error = RoundColumns(round) + ": the opponent '" + Shown(opponent) +
                     "' is not a start number.";
             return false;
         }
@@ -116,13 +151,13 @@ bool ReadGame(std::u32string_view block, std::size_t round, TrfGame& game, std::
     const char32_t result = block.size() > 7 ? block[7] : U' ';
     if (colour != U' ' && colour != U'w' && colour != U'b' && colour != U'-' && colour != U'W' &&
         colour != U'B') {
-        error = RoundColumns(round) + ": the colour '" + EncodeUtf8({&colour, 1}) +
-                "' is not w, b or -.";
+        error =
+            RoundColumns(round) + ": the colour '" + ShownCharacter(colour) + "' is not w, b or -.";
         return false;
     }
     if (result != U' ' && kTrfResultCodes.find(static_cast<char>(result < 0x80 ? result : 0)) ==
                               std::string_view::npos) {
-        error = RoundColumns(round) + ": the result '" + EncodeUtf8({&result, 1}) +
+        error = RoundColumns(round) + ": the result '" + ShownCharacter(result) +
                 "' is not a result code of the format.";
         return false;
     }
@@ -138,8 +173,13 @@ bool ReadPlayer(std::u32string_view line, TrfPlayer& player, std::string& error)
         return false;
     }
     player.startNumber = *start;
-    player.name = Text(Columns(line, kNameCol, kNameWidth));
+    player.name = NameText(Columns(line, kNameCol, kNameWidth), player.nameHadControls);
     player.rating = Text(Columns(line, kRatingCol, kRatingWidth));
+    if (const std::size_t at = FirstControlByte(player.rating); at != std::string::npos) {
+        error = "the rating (columns 49-52) holds a control character (" +
+                ShownCharacter(static_cast<unsigned char>(player.rating[at])) + ").";
+        return false;
+    }
     player.points = ReadPoints(Columns(line, kPointsCol, kPointsWidth));
     std::size_t lastPaired = 0;
     for (std::size_t round = 1;; ++round) {
@@ -165,14 +205,42 @@ bool ReadPlayer(std::u32string_view line, TrfPlayer& player, std::string& error)
 
 TrfReadOutcome ReadTrf(std::string_view bytes) {
     TrfReadOutcome outcome;
+    if (bytes.size() > MaxTrfFileBytes) {
+        outcome.refusal = {0, "The file is larger than any tournament report can be (more than " +
+                                  std::to_string(MaxTrfFileBytes / (1024 * 1024)) + " MB)."};
+        return outcome;
+    }
+    if (LooksLikeUtf16(bytes)) {
+        outcome.refusal = {0, "The file is saved as UTF-16; save it as plain text."};
+        return outcome;
+    }
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
     TrfFile file;
-    const std::u32string text = DecodeText(bytes, file.utf8);
-    const std::vector<std::u32string_view> lines = SplitLines(text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::u32string_view line = lines[i];
-        const int lineNumber = static_cast<int>(i + 1);
-        const std::u32string_view tag = line.substr(0, 3);
-        if (tag == U"001") {
+    file.utf8 = IsUtf8(bytes);
+    LineCursor lines(bytes);
+    int lineNumber = 0;
+    for (std::string_view raw; lines.next(raw);) {
+        if (++lineNumber > static_cast<int>(kMaxLines)) {
+            outcome.refusal = {lineNumber, "The file has more than " + std::to_string(kMaxLines) +
+                                               " lines; no tournament report of " +
+                                               std::to_string(Tournament::MaxPlayers) +
+                                               " players is that long."};
+            return outcome;
+        }
+        if (raw.size() > kMaxLineBytes) {
+            outcome.refusal = {lineNumber, "the line is longer than " +
+                                               std::to_string(kMaxLineBytes) +
+                                               " bytes; no line of a tournament report is."};
+            return outcome;
+        }
+        // The tags are ASCII, the same in both encodings; only the lines used are decoded.
+        const std::string_view tag = raw.substr(0, 3);
+        if (tag != "001" && tag != "012" && tag != "042" && tag != "052" && tag != "XXR")
+            continue;
+        const std::u32string decoded = DecodeLine(raw, file.utf8);
+        const std::u32string_view line = decoded;
+        if (tag == "001") {
             if (file.players.size() == static_cast<std::size_t>(Tournament::MaxPlayers)) {
                 outcome.refusal = {lineNumber, "The file has more than " +
                                                    std::to_string(Tournament::MaxPlayers) +
@@ -188,13 +256,14 @@ TrfReadOutcome ReadTrf(std::string_view bytes) {
                 return outcome;
             }
             file.players.push_back(std::move(player));
-        } else if (tag == U"012") {
-            file.tournamentName = Text(line.substr(3));
-        } else if (tag == U"042") {
-            file.startDate = Text(line.substr(3));
-        } else if (tag == U"052") {
-            file.endDate = Text(line.substr(3));
-        } else if (tag == U"XXR") {
+        } else if (tag == "012") {
+            bool ignored = false;
+            file.tournamentName = NameText(line.substr(3), ignored);
+        } else if (tag == "042") {
+            file.startDate = Shown(Trim(line.substr(3)));
+        } else if (tag == "052") {
+            file.endDate = Shown(Trim(line.substr(3)));
+        } else {
             file.plannedRounds = ReadNumber(line.substr(3)).value_or(0);
         }
     }

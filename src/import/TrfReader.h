@@ -19,7 +19,8 @@ struct TrfGame {
 struct TrfPlayer {
     int line = 0; // line of the file, from 1
     int startNumber = 0;
-    std::string name;           // UTF-8, trimmed
+    std::string name; // UTF-8, trimmed; control characters made spaces
+    bool nameHadControls = false;
     std::string rating;         // trimmed
     std::optional<int> points;  // half points, when the points column reads
     std::vector<TrfGame> games; // round k at index k - 1, trailing unpaired rounds left off
@@ -44,11 +45,16 @@ struct TrfReadOutcome {
     TrfRefusal refusal; // when no file
 };
 
+// Bounded as a chart file is: a larger file is refused before anything is read from it.
+inline constexpr std::size_t MaxTrfFileBytes = 64u * 1024 * 1024;
+
 // The result codes a player line may hold in a round.
 inline constexpr std::string_view kTrfResultCodes = "10=+-WDLHFUZ";
 
 // UTF-8 when the bytes are valid UTF-8 (a byte order mark is skipped), Windows-1252
 // otherwise; lines end in CR LF, LF or a lone CR. Columns count characters, not bytes.
+// Refused: more than MaxTrfFileBytes, UTF-16, more lines or longer lines than any report
+// of a chart's size has, a rating holding a control character.
 TrfReadOutcome ReadTrf(std::string_view bytes);
 
 } // namespace ranvik

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <stdexcept>
+#include <vector>
 
 namespace ranvik {
 
@@ -163,9 +164,37 @@ struct TableDef {
     }
 };
 
+// Each row of the table cracked from its page in turn, for visit(fields, row number). A file
+// cut short reads its missing pages as zeros, which the library takes for rows of no fields,
+// or for no rows, without a warning: each row's own count of fields (at least one, at most
+// the table's, as rows written before a field was added have fewer) and the number of rows
+// the table declares are checked. Gives why the table cannot be read whole; empty when it was.
+template <typename Visit>
+std::string ForEachRow(MdbHandle* mdb, MdbTableDef* def, const std::string& table, Visit visit) {
+    std::vector<MdbField> fields(def->num_cols);
+    std::size_t rows = 0;
+    mdb_rewind_table(def);
+    while (mdb_fetch_row(def)) {
+        ++rows;
+        int start = 0;
+        size_t size = 0;
+        const bool found =
+            mdb_find_row(mdb, static_cast<int>(def->cur_row) - 1, &start, &size) == 0;
+        const int rowFields =
+            found ? mdb_crack_row(def, start & kOffsetMask, size, fields.data()) : 0;
+        if (rowFields < 1 || static_cast<unsigned int>(rowFields) > def->num_cols)
+            return "row " + std::to_string(rows) + " of the table " + table + " cannot be read.";
+        visit(fields, rows);
+    }
+    if (rows != def->num_rows)
+        return "the table " + table + " declares " + std::to_string(def->num_rows) + " rows, but " +
+               std::to_string(rows) + " can be read.";
+    return {};
+}
+
 // The catalog is the table MSysObjects on page 2; the library reads it without checking that
-// its usage map was found, as it does for every table.
-bool CatalogHasUsageMap(MdbHandle* mdb) {
+// its usage map was found, as it does for every table, nor that its rows are all there.
+bool CatalogIsWhole(MdbHandle* mdb) {
     MdbCatalogEntry catalog{};
     catalog.mdb = mdb;
     catalog.object_type = MDB_TABLE;
@@ -173,7 +202,9 @@ bool CatalogHasUsageMap(MdbHandle* mdb) {
     std::snprintf(catalog.object_name, sizeof catalog.object_name, "MSysObjects");
     TableDef tableDef;
     tableDef.def = mdb_read_table(&catalog);
-    return tableDef.def && tableDef.def->usage_map && tableDef.def->map_sz >= 1;
+    return tableDef.def && tableDef.def->usage_map && tableDef.def->map_sz >= 1 &&
+           mdb_read_columns(tableDef.def) &&
+           ForEachRow(mdb, tableDef.def, "MSysObjects", [](const auto&, std::size_t) {}).empty();
 }
 
 } // namespace
@@ -190,7 +221,7 @@ AccessFile::AccessFile(const std::string& path) : handle_(std::make_unique<Handl
     handle_->mdb = mdb_open(path.c_str(), MDB_NOFLAGS);
     if (!handle_->mdb)
         throw std::runtime_error("The Access database " + path + " cannot be opened.");
-    if (!CatalogHasUsageMap(handle_->mdb) || !mdb_read_catalog(handle_->mdb, MDB_TABLE))
+    if (!CatalogIsWhole(handle_->mdb) || !mdb_read_catalog(handle_->mdb, MDB_TABLE))
         throw std::runtime_error("The Access database " + path +
                                  " is damaged: its list of tables cannot be read.");
 }
@@ -245,29 +276,29 @@ MemberRows AccessFile::readTable(const std::string& table) {
 
     // Each fetched row is cracked again from the page: that is where NULL and the empty
     // text, which the library's bound values both give as "", can be told apart.
-    std::vector<MdbField> fields(def->num_cols);
-    mdb_rewind_table(def);
-    while (mdb_fetch_row(def)) {
-        int start = 0;
-        size_t size = 0;
-        if (mdb_find_row(mdb, static_cast<int>(def->cur_row) - 1, &start, &size) != 0)
-            throw damaged();
-        start &= kOffsetMask;
-        if (mdb_crack_row(def, start, size, fields.data()) < 0)
-            throw damaged();
-        std::vector<std::optional<std::string>> row(columns.size());
-        for (const MdbField& field : fields) {
-            const auto colnum = static_cast<std::size_t>(field.colnum);
-            if (colnum >= columns.size())
-                throw damaged();
+    const std::string cut =
+        ForEachRow(mdb, def, table, [&](const std::vector<MdbField>& fields, std::size_t number) {
             try {
-                row[colnum] = FieldValue(mdb, *columns[colnum], field);
-            } catch (const std::runtime_error&) {
-                throw damaged();
+                CheckMemberTableSize(number, columns.size());
+            } catch (const std::runtime_error& e) {
+                throw std::runtime_error("The table " + table + " in " + path_ +
+                                         " cannot be read: " + e.what());
             }
-        }
-        result.rows.push_back(std::move(row));
-    }
+            std::vector<std::optional<std::string>> row(columns.size());
+            for (const MdbField& field : fields) {
+                const auto colnum = static_cast<std::size_t>(field.colnum);
+                if (colnum >= columns.size())
+                    throw damaged();
+                try {
+                    row[colnum] = FieldValue(mdb, *columns[colnum], field);
+                } catch (const std::runtime_error&) {
+                    throw damaged();
+                }
+            }
+            result.rows.push_back(std::move(row));
+        });
+    if (!cut.empty())
+        throw std::runtime_error("The Access database " + path_ + " is damaged: " + cut);
     return result;
 }
 

@@ -52,6 +52,15 @@ std::string ReadFirstBytes(const std::string& path) {
 
 } // namespace
 
+void CheckMemberTableSize(std::size_t rows, std::size_t fields) {
+    if (rows > MaxMemberRows)
+        throw std::runtime_error("it has more than " + std::to_string(MaxMemberRows) +
+                                 " rows; no membership list is that long.");
+    if (rows * fields > MaxMemberValues)
+        throw std::runtime_error("it holds more than " + std::to_string(MaxMemberValues) +
+                                 " values (rows times fields); no membership list is that large.");
+}
+
 DatabaseFormat DetectDatabaseFormat(std::string_view firstBytes) {
     if (IsAccessHeader(firstBytes))
         return DatabaseFormat::Access;

@@ -16,6 +16,16 @@ struct MemberRows {
     std::vector<std::vector<std::optional<std::string>>> rows; // nullopt = NULL
 };
 
+// Beyond any membership list: a table of more rows, or more values (rows times fields), is
+// refused while it is read, so a small file whose view yields millions of rows cannot fill
+// the program's memory.
+inline constexpr std::size_t MaxMemberRows = 1'000'000;
+inline constexpr std::size_t MaxMemberValues = 5'000'000;
+
+// Throws std::runtime_error when a table of that many rows and fields is more than the
+// program reads ("it has more than 1000000 rows; no membership list is that long.").
+void CheckMemberTableSize(std::size_t rows, std::size_t fields);
+
 class MemberDatabase {
   public:
     virtual ~MemberDatabase() = default;

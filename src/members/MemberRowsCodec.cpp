@@ -128,6 +128,7 @@ MemberRows DecodeMemberRows(std::string_view bytes) {
         rows.fields.push_back(in.text());
     const std::uint32_t rowCount = in.count();
     in.needItems(static_cast<std::uint64_t>(rowCount) * (fieldCount == 0 ? 1 : fieldCount), 4);
+    CheckMemberTableSize(rowCount, fieldCount); // before anything is allocated for the rows
     rows.rows.resize(rowCount);
     for (auto& row : rows.rows) {
         row.resize(fieldCount);

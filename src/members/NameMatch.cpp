@@ -88,13 +88,21 @@ MatchApplied ApplyNameMatches(Chart& chart, const MemberTable& table,
             applied.skipped.push_back(choice.row);
             continue;
         }
-        const std::string name = table.value(choice.member, nameField).value_or("");
-        const std::string spelled = NearestSpelling(name);
-        if (spelled != name)
+        const MemberCells cells = MemberCellsOf(table.value(choice.member, nameField),
+                                                table.value(choice.member, numberField),
+                                                table.value(choice.member, ratingIndex));
+        if (!cells.refusal.empty()) {
+            applied.refused.emplace_back(choice.row, cells.refusal);
+            continue;
+        }
+        if (cells.nameHadControls)
+            applied.controlsAsSpaces.push_back(choice.row);
+        const std::string spelled = NearestSpelling(cells.name);
+        if (spelled != cells.name)
             applied.respelled.push_back(choice.row);
         write(1, choice.row, spelled);
-        write(2, choice.row, table.value(choice.member, numberField).value_or(""));
-        write(3, choice.row, RatingForChart(table.value(choice.member, ratingIndex)));
+        write(2, choice.row, cells.number);
+        write(3, choice.row, cells.rating);
     }
     return applied;
 }

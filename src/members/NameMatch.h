@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ranvik {
@@ -47,11 +48,16 @@ struct MatchApplied {
     // Rows whose member name a chart file cannot hold, written in the nearest spelling.
     std::vector<int> respelled;
     std::vector<int> skipped; // rows left as they were: their number cell is not empty
+    // Rows whose member name held control characters, written as spaces.
+    std::vector<int> controlsAsSpaces;
+    // Rows left as they were: a value of the member cannot go into a chart cell (why).
+    std::vector<std::pair<int, std::string>> refused;
 };
 
 // Writes each chosen member's name, number and rating (of ratingField, "RATING" or
-// "ACT_RATING", as a load from the database writes it) into its row. A row whose number
-// cell holds anything is left alone. Throws std::runtime_error when the table lacks a field.
+// "ACT_RATING", as a load from the database writes it, through MemberCellsOf) into its row.
+// A row whose number cell holds anything, or whose member has a value no cell may hold, is
+// left alone. Throws std::runtime_error when the table lacks a field.
 MatchApplied ApplyNameMatches(Chart& chart, const MemberTable& table,
                               const std::vector<MatchChoice>& choices, RatingSystem system);
 

@@ -14,4 +14,19 @@ inline constexpr const char* kUnratedMarker = "unr.";
 // otherwise (NULL and empty included) the unrated marker.
 std::string RatingForChart(const std::optional<std::string>& rating);
 
+// A member's name, number and rating as the chart's cells take them (NULL as empty, the
+// rating as RatingForChart gives it). Control characters in the name become spaces. A value
+// no cell may hold (a control character in the number, more than a cell's characters) is
+// not taken: `refusal` then says which and why.
+struct MemberCells {
+    std::string name;
+    std::string number;
+    std::string rating;
+    bool nameHadControls = false;
+    std::string refusal; // e.g. "the member's NUMBER holds a control character (U+0000)"
+};
+MemberCells MemberCellsOf(const std::optional<std::string>& name,
+                          const std::optional<std::string>& number,
+                          const std::optional<std::string>& rating);
+
 } // namespace ranvik

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <filesystem>
 #include <stdexcept>
 
 namespace ranvik {
@@ -73,10 +74,41 @@ std::optional<std::string> ColumnValue(sqlite3_stmt* stmt, int column) {
     }
 }
 
+// "file:" and the path, its URI signs escaped, opened without locks or journal.
+std::string ImmutableUri(const std::string& path) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string uri = path.rfind('/', 0) == 0 ? "file://" : "file:";
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '%' || c == '?' || c == '#' || byte <= 0x20 || byte >= 0x7F) {
+            uri += '%';
+            uri += kDigits[byte >> 4];
+            uri += kDigits[byte & 0x0F];
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?immutable=1";
+}
+
+// A file in WAL mode keeps its latest changes in PATH-wal until they are merged: read without
+// them it would list old members, and reading them would make files beside it.
+void RefuseUnmergedLog(const std::string& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path + "-wal", ec);
+    if (!ec && size > 0)
+        throw std::runtime_error("The SQLite database " + path + " has changes in " + path +
+                                 "-wal that are not yet in the file itself; close the program "
+                                 "that writes it, then try again.");
+}
+
 } // namespace
 
 SqliteDatabase::SqliteDatabase(const std::string& path) : path_(path) {
-    const int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr);
+    RefuseUnmergedLog(path);
+    // Immutable: no lock, no journal, no -wal or -shm file made beside a file in WAL mode.
+    const int rc = sqlite3_open_v2(ImmutableUri(path).c_str(), &db_,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     if (rc != SQLITE_OK) {
         const std::string reason = db_ ? sqlite3_errmsg(db_) : "out of memory";
         sqlite3_close(db_);
@@ -115,6 +147,7 @@ MemberRows SqliteDatabase::readTable(const std::string& table) {
         for (int c = 0; c < columns; ++c)
             result.fields.emplace_back(sqlite3_column_name(stmt.get(), c));
         while (stmt.step()) {
+            CheckMemberTableSize(result.rows.size() + 1, result.fields.size());
             auto& row = result.rows.emplace_back();
             row.reserve(static_cast<std::size_t>(columns));
             for (int c = 0; c < columns; ++c)

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <charconv>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -12,23 +13,44 @@
 
 namespace ranvik {
 
-std::uint64_t ProcessStartTicks(long pid) {
+namespace {
+
+// The fields of /proc/PID/stat this file needs: the state letter and the start time.
+struct ProcessStat {
+    char state = '?';
+    std::uint64_t startTicks = 0;
+};
+
+std::optional<ProcessStat> ReadProcessStat(long pid) {
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string line;
     if (!pid || !std::getline(stat, line))
-        return 0;
+        return std::nullopt;
     // The command name (field 2) is in parentheses and may hold blanks or parentheses
-    // itself; the fields after the last ')' are plain numbers, the start time the 20th.
+    // itself; the fields after the last ')' are the state (field 3), then plain numbers, the
+    // start time the 22nd field.
     const std::size_t close = line.rfind(')');
     if (close == std::string::npos)
-        return 0;
+        return std::nullopt;
     std::istringstream fields(line.substr(close + 1));
+    ProcessStat read;
     std::string field;
     for (int i = 0; i < 20 && fields >> field; ++i) {
+        if (i == 0)
+            read.state = field.empty() ? '?' : field[0];
     }
-    std::uint64_t ticks = 0;
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), ticks);
-    return error == std::errc() && end == field.data() + field.size() ? ticks : 0;
+    const auto [end, error] =
+        std::from_chars(field.data(), field.data() + field.size(), read.startTicks);
+    if (error != std::errc() || end != field.data() + field.size())
+        read.startTicks = 0;
+    return read;
+}
+
+} // namespace
+
+std::uint64_t ProcessStartTicks(long pid) {
+    const std::optional<ProcessStat> stat = ReadProcessStat(pid);
+    return stat ? stat->startTicks : 0;
 }
 
 ProcessIdentity ThisProcess() {
@@ -42,7 +64,11 @@ bool IsRunning(const ProcessIdentity& process) {
     // EPERM: the process exists but belongs to someone else.
     if (kill(static_cast<pid_t>(process.pid), 0) != 0 && errno == ESRCH)
         return false;
-    const std::uint64_t started = ProcessStartTicks(process.pid);
+    const std::optional<ProcessStat> stat = ReadProcessStat(process.pid);
+    // A zombie has exited; only its parent has not collected it yet.
+    if (stat && (stat->state == 'Z' || stat->state == 'X'))
+        return false;
+    const std::uint64_t started = stat ? stat->startTicks : 0;
     return process.startTicks == 0 || started == 0 || started == process.startTicks;
 }
 

@@ -1,6 +1,7 @@
 #include "report/RatingReport.h"
 
 #include "chart/ResultNotation.h"
+#include "validation/ChartWarnings.h"
 
 namespace ranvik {
 
@@ -12,6 +13,16 @@ std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows) 
             lines.push_back(std::string(chart.cell(ChartColumn::Name, row)) + ", " +
                             std::string(number));
     }
+    return lines;
+}
+
+std::vector<std::string> ReportCheckLines(const Chart& chart, int playerRows,
+                                          const TournamentInfo& info) {
+    std::vector<std::string> lines = FlaggedMemberLines(chart, playerRows);
+    for (std::string& line : ChartCheckWarnings(chart, playerRows))
+        lines.push_back(std::move(line));
+    for (std::string& line : OfficialNumberWarnings(info.tdNumber, info.organiserNumber))
+        lines.push_back(std::move(line));
     return lines;
 }
 

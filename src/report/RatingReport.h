@@ -4,6 +4,7 @@
 
 #include "chart/Tournament.h"
 #include "files/FileNames.h"
+#include "report/EndDate.h"
 
 #include <string>
 #include <vector>
@@ -28,22 +29,26 @@ std::string RatingFieldName(RatingSystem system);
 std::vector<std::string> BuildReportLines(const Tournament& tournament, RatingSystem system,
                                           const TournamentInfo& info);
 
-// "Swiss", "Round robin" or "Double round robin" as the information dialog shows it.
-std::string TournamentTypeText(TournamentType type);
-
 // The name proposed for the report: the date's digits, "-", the name, ".qtr"; characters
 // that cannot stand in a file name become "_".
 std::string ProposedReportName(const TournamentInfo& info);
 
 // Membership-number check lines: "name, number" for every badly formed number.
 std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows);
+// The report's check list: those lines, then the warnings a director would look at twice
+// (ratings out of range, a name on several lines, the director's or organiser's number not
+// six digits). Empty when there is nothing to confirm.
+std::vector<std::string> ReportCheckLines(const Chart& chart, int playerRows,
+                                          const TournamentInfo& info);
 
 // The tournament information check of the dialog's OK: the first failing message, or
-// empty when all pass. Line breaks inside a message are single CR characters.
+// empty when all pass. Line breaks inside a message are single CR characters. The ending
+// date is checked against today's local date, or the one given.
 std::string CheckTournamentInfo(const TournamentInfo& info);
+std::string CheckTournamentInfo(const TournamentInfo& info, const CalendarDate& today);
 
-// "S" for Swiss/Match, "R" for both round robin types.
-std::string TournamentTypeLetter(TournamentType type);
+// Result lines of each player's block: a line per round or per result column.
+int ResultLinesPerPlayer(const Tournament& tournament);
 
 // The score of half points as written in the report: "0.0", "3.5", "10.5", whatever the
 // locale.

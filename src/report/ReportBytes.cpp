@@ -93,7 +93,7 @@ class ReportEncoder : public ReportLineSink {
 // Round robin cells are copied verbatim; Swiss results are rewritten in ASCII and the
 // membership number is written only when it is six digits.
 std::string UnencodableCell(const Tournament& tournament) {
-    if (tournament.isSwiss())
+    if (tournament.rules().columnsAreRounds())
         return {};
     const Chart& chart = tournament.chart();
     for (int row = 1; row <= tournament.playerRows(); ++row) {
@@ -117,15 +117,12 @@ ReportBytes BuildReportBytes(const Tournament& tournament, RatingSystem system,
         return out;
 
     // A result line is a few characters (a round robin's "1" and CR LF, six bytes).
-    const int perPlayer =
-        (tournament.isSwiss() ? tournament.numRounds()
-                              : tournament.chart().colCount() - ChartColumn::FirstResult) +
-        2;
+    const int perPlayer = ResultLinesPerPlayer(tournament) + 2;
     std::string bytes;
     ReportEncoder encoder(bytes,
                           256 + static_cast<std::size_t>(std::max(0, tournament.playerRows())) *
                                     static_cast<std::size_t>(std::max(2, perPlayer)) *
-                                    (tournament.isSwiss() ? 14 : 6));
+                                    (tournament.rules().columnsAreRounds() ? 14 : 6));
     WriteReportLines(tournament, system, info, encoder);
     if (!encoder.finish()) {
         // Only now is the cell looked for: a pass of its own over every cell would cost as

@@ -27,24 +27,14 @@ std::string JoinQuoted(const std::vector<std::string>& fields) {
     return line;
 }
 
-std::string RoundsField(const Tournament& tournament) {
-    switch (tournament.type()) {
-    case TournamentType::Swiss:
-        return std::to_string(tournament.numRounds());
-    case TournamentType::RoundRobin:
-        return "1";
-    case TournamentType::DoubleRoundRobin:
-        return "2";
-    }
-    return {};
-}
-
 std::string HeaderLine(const Tournament& tournament, RatingSystem system,
                        const TournamentInfo& info) {
-    return JoinQuoted(
-        {info.name, info.province, info.referenceNumber, TournamentTypeLetter(tournament.type()),
-         info.endDate, std::to_string(tournament.playerRows()), RoundsField(tournament),
-         system == RatingSystem::Regular ? "R" : "A", info.tdNumber, info.organiserNumber});
+    return JoinQuoted({info.name, info.province, info.referenceNumber,
+                       std::string(tournament.rules().reportLetter()), info.endDate,
+                       std::to_string(tournament.playerRows()),
+                       tournament.rules().roundsField(tournament.numRounds()),
+                       system == RatingSystem::Regular ? "R" : "A", info.tdNumber,
+                       info.organiserNumber});
 }
 
 const char* LetterByPoints(int points) {
@@ -116,22 +106,6 @@ std::string RatingFieldName(RatingSystem system) {
     return system == RatingSystem::Regular ? "RATING" : "ACT_RATING";
 }
 
-std::string TournamentTypeText(TournamentType type) {
-    switch (type) {
-    case TournamentType::Swiss:
-        return "Swiss";
-    case TournamentType::RoundRobin:
-        return "Round robin";
-    case TournamentType::DoubleRoundRobin:
-        return "Double round robin";
-    }
-    return {};
-}
-
-std::string TournamentTypeLetter(TournamentType type) {
-    return type == TournamentType::Swiss ? "S" : "R";
-}
-
 std::string ScoreText(int halfPoints) {
     // Built by hand: stream and printf formatting follow the locale's decimal separator.
     return std::to_string(halfPoints / 2) + (halfPoints % 2 != 0 ? ".5" : ".0");
@@ -146,21 +120,25 @@ void WriteReportLines(const Tournament& tournament, RatingSystem system, const T
         const std::string_view number = chart.cell(ChartColumn::MemberNumber, row);
         out.quoted(IsValidMemberNumber(number) ? number : "999999");
         out.end();
-        const int total = tournament.isSwiss() ? WriteSwissResults(tournament, row, out)
-                                               : WriteRoundRobinResults(tournament, row, out);
+        const int total = tournament.rules().columnsAreRounds()
+                              ? WriteSwissResults(tournament, row, out)
+                              : WriteRoundRobinResults(tournament, row, out);
         out.quoted(ScoreText(total));
         out.end();
     }
+}
+
+int ResultLinesPerPlayer(const Tournament& tournament) {
+    return tournament.rules().columnsAreRounds()
+               ? tournament.numRounds()
+               : tournament.chart().colCount() - ChartColumn::FirstResult;
 }
 
 std::vector<std::string> BuildReportLines(const Tournament& tournament, RatingSystem system,
                                           const TournamentInfo& info) {
     std::vector<std::string> lines;
     // A full double round robin gives two million lines: grow the list once, not by doubling.
-    const int perPlayer =
-        (tournament.isSwiss() ? tournament.numRounds()
-                              : tournament.chart().colCount() - ChartColumn::FirstResult) +
-        2;
+    const int perPlayer = ResultLinesPerPlayer(tournament) + 2;
     lines.reserve(1 + static_cast<std::size_t>(std::max(0, tournament.playerRows())) *
                           static_cast<std::size_t>(std::max(2, perPlayer)));
     LineList list(lines);

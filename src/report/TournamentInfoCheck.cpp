@@ -1,5 +1,7 @@
 #include "report/RatingReport.h"
 
+#include "report/EndDate.h"
+
 #include <cstddef>
 #include <string_view>
 #include <utility>
@@ -7,26 +9,6 @@
 namespace ranvik {
 
 namespace {
-bool IsContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-std::size_t CharacterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (char c : text) {
-        if (!IsContinuationByte(c))
-            ++count;
-    }
-    return count;
-}
-
-// Position, counted in characters from 1, of the first "/"; 0 when there is none.
-std::size_t FirstSlashPosition(std::string_view text) {
-    const std::size_t at = text.find('/');
-    if (at == std::string_view::npos)
-        return 0;
-    return CharacterCount(text.substr(0, at)) + 1;
-}
 // The report quotes each field and gives each record one line, so these would break it.
 bool BreaksReportFormat(std::string_view text) {
     return text.find_first_of("\"\t\r\n") != std::string_view::npos;
@@ -52,23 +34,22 @@ std::string FieldBreakingReport(const TournamentInfo& info) {
 } // namespace
 
 std::string CheckTournamentInfo(const TournamentInfo& info) {
+    return CheckTournamentInfo(info, Today());
+}
+
+std::string CheckTournamentInfo(const TournamentInfo& info, const CalendarDate& today) {
     if (const std::string field = FieldBreakingReport(info); !field.empty())
         return "Please remove quotation marks, tabs and line breaks from the field \"" + field +
                "\".\r\rThe report cannot carry them.";
-    const char* const dateLength = "Please provide an ending date in YYYY/MM/DD format.\r\r"
-                                   "Date must be exactly 10 characters long. Example: 2009/01/31";
-    const char* const dateForm = "Date must be in YYYY/MM/DD format. Example: 2009/01/31";
     if (info.name.empty())
         return "Please provide a name for the tournament.";
     if (info.province.empty())
         return "Please enter the province.";
     if (info.endDate.empty())
         return "Please provide an ending date.";
-    if (CharacterCount(info.endDate) != 10)
-        return dateLength;
-    // Ten characters is right; a date written day first (18/06/2025) is not.
-    if (FirstSlashPosition(info.endDate) != 5)
-        return dateForm;
+    if (std::string date = EndDateMessage(CheckEndDate(info.endDate, today), info.endDate);
+        !date.empty())
+        return date;
     if (info.tdNumber.empty())
         return "Please provide the TD's QRB number.";
     return {};

@@ -86,20 +86,19 @@ bool IsRequestedAbsence(RoundKind kind) {
 
 ChartGames ReadChartGames(const Tournament& tournament) {
     const Chart& chart = tournament.chart();
+    const ChartRules& rules = tournament.rules();
     ChartGames games;
-    games.type = tournament.type();
+    games.type = rules.type();
     games.players = tournament.playerRows();
-    const int resultCols = chart.colCount() - ChartColumn::FirstResult;
-    const int perOpponent = games.type == TournamentType::DoubleRoundRobin ? 2 : 1;
-    games.rounds =
-        games.type == TournamentType::Swiss ? resultCols : perOpponent * (games.players - 1);
+    const int perOpponent = rules.gamesPerOpponent();
+    games.rounds = rules.gamesPerPlayer(games.players, chart.colCount() - ChartColumn::FirstResult);
     if (games.players <= 0 || games.rounds <= 0) {
         games.rounds = std::max(games.rounds, 0);
         return games;
     }
     games.entries.reserve(static_cast<std::size_t>(games.players) * games.rounds);
     for (int row = 1; row <= games.players; ++row) {
-        if (games.type == TournamentType::Swiss) {
+        if (rules.columnsAreRounds()) {
             for (int k = 0; k < games.rounds; ++k)
                 games.entries.push_back(
                     ReadSwissCell(chart, ChartColumn::FirstResult + k, row, games.players));
@@ -109,7 +108,7 @@ ChartGames ReadChartGames(const Tournament& tournament) {
             if (opponent == row)
                 continue;
             for (int game = 0; game < perOpponent; ++game) {
-                const int col = ChartColumn::FirstResult + perOpponent * (opponent - 1) + game;
+                const int col = rules.firstColumnAgainst(opponent) + game;
                 games.entries.push_back(ReadRoundRobinCell(chart.cell(col, row), opponent));
             }
         }

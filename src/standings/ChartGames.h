@@ -41,6 +41,7 @@ struct ChartGames {
     }
     // The most points a player could have scored, in half points.
     int maxPoints() const { return 2 * rounds; }
+    const ChartRules& rules() const { return RulesFor(type); }
 };
 
 // Reads the visible chart (player rows 1 to playerRows). Swiss cells go through

@@ -1,10 +1,20 @@
 #include "standings/StandingsDocument.h"
 
+#include <string_view>
+
 namespace ranvik {
 namespace {
 
+// A spreadsheet runs a cell starting with one of these as a formula: the apostrophe makes it
+// text, shown as it was typed.
+bool RunsAsFormula(const std::string& text) {
+    return !text.empty() &&
+           std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
 // RFC 4180: a field with a comma, a quote or a line break is quoted, quotes doubled.
-std::string CsvField(const std::string& text) {
+std::string CsvField(const std::string& cell) {
+    std::string text = RunsAsFormula(cell) ? "'" + cell : cell;
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
     std::string out = "\"";

@@ -3,10 +3,11 @@
 namespace ranvik {
 namespace {
 
+// Well-formed in XML too: markup signs as entities, what no page may hold as U+FFFD.
 std::string Escaped(const std::string& text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) {
+    for (char c : PrintableText(text)) {
         switch (c) {
         case '&':
             out += "&amp;";

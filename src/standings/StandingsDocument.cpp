@@ -52,6 +52,7 @@ void AddTieBreakColumns(DocumentTable& table, const Standings& standings) {
 DocumentTable SwissCrossTable(const ChartGames& games, const Standings& standings) {
     DocumentTable table;
     table.caption = "Cross-table";
+    table.keyColumns = 2;
     table.header = {"Rank", "Name", "Rating"};
     table.numeric = {true, false, true};
     for (int k = 1; k <= games.rounds; ++k) {
@@ -75,13 +76,14 @@ DocumentTable SwissCrossTable(const ChartGames& games, const Standings& standing
 }
 
 DocumentTable RoundRobinCrossTable(const ChartGames& games, const Standings& standings) {
-    const int perOpponent = games.type == TournamentType::DoubleRoundRobin ? 2 : 1;
+    const int perOpponent = games.rules().gamesPerOpponent();
     std::vector<const StandingsRow*> byLine(games.players + 1, nullptr);
     for (const StandingsRow& row : standings.rows)
         byLine[row.line] = &row;
 
     DocumentTable table;
     table.caption = "Cross-table";
+    table.keyColumns = 2;
     table.header = {"#", "Name", "Rating"};
     table.numeric = {true, false, true};
     for (int opponent = 1; opponent <= games.players; ++opponent) {
@@ -118,8 +120,8 @@ DocumentTable RoundRobinCrossTable(const ChartGames& games, const Standings& sta
 
 std::string TypeLine(const ChartGames& games) {
     std::string line =
-        TournamentTypeText(games.type) + ", " + std::to_string(games.players) + " players";
-    if (games.type == TournamentType::Swiss)
+        std::string(games.rules().name()) + ", " + std::to_string(games.players) + " players";
+    if (games.rules().columnsAreRounds())
         line += ", " + std::to_string(games.rounds) + (games.rounds == 1 ? " round" : " rounds");
     return line;
 }
@@ -129,6 +131,7 @@ std::string TypeLine(const ChartGames& games) {
 DocumentTable StandingsTable(const Standings& standings) {
     DocumentTable table;
     table.caption = "Standings";
+    table.keyColumns = 3;
     table.header = {"Rank", "Line", "Name", "Member", "Rating", "Points"};
     table.numeric = {true, true, false, false, true, true};
     AddTieBreakColumns(table, standings);
@@ -144,8 +147,8 @@ DocumentTable StandingsTable(const Standings& standings) {
 }
 
 DocumentTable CrossTable(const ChartGames& games, const Standings& standings) {
-    return games.type == TournamentType::Swiss ? SwissCrossTable(games, standings)
-                                               : RoundRobinCrossTable(games, standings);
+    return games.rules().columnsAreRounds() ? SwissCrossTable(games, standings)
+                                            : RoundRobinCrossTable(games, standings);
 }
 
 StandingsDocument BuildStandingsDocument(const ChartGames& games, const Standings& standings,

@@ -8,12 +8,16 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ranvik {
 
 struct DocumentTable {
     std::string caption;
+    // The leading columns that say whose row it is: a table split over several widths of
+    // paper repeats them in each.
+    std::size_t keyColumns = 0;
     std::vector<std::string> header;
     std::vector<bool> numeric; // per column: right-aligned
     std::vector<std::vector<std::string>> rows;
@@ -45,7 +49,13 @@ StandingsDocument BuildStandingsDocument(const ChartGames& games, const Standing
 // can be reproduced.
 std::string TodayIsoDate();
 
-// The document's exports, all UTF-8.
+// The text as a page or a PDF can show it: a byte that is not well-formed UTF-8, a control
+// character (C0, DEL, C1) and the non-characters U+FFFE and U+FFFF each become U+FFFD, so
+// what a chart, a database or the command line gave never breaks the document.
+std::string PrintableText(std::string_view text);
+
+// The document's exports, all UTF-8. The CSV writes a cell a spreadsheet would run as a
+// formula (starting with =, +, -, @, TAB or CR) as text, after an apostrophe.
 std::string StandingsText(const StandingsDocument& document);
 std::string StandingsCsv(const Standings& standings);
 std::string StandingsHtml(const StandingsDocument& document);

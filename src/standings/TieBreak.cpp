@@ -107,7 +107,7 @@ std::string FormatTieBreakList(const std::vector<TieBreak>& list) {
 
 std::vector<TieBreak> DefaultTieBreaks(TournamentType type) {
     using K = TieBreakKind;
-    if (type == TournamentType::Swiss) {
+    if (RulesFor(type).columnsAreRounds()) {
         return {{K::Buchholz, TieBreakModifier::Cut, 1},
                 {K::Buchholz, TieBreakModifier::None, 0},
                 {K::SonnebornBerger, TieBreakModifier::None, 0},

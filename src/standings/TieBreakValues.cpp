@@ -9,7 +9,7 @@ namespace ranvik {
 namespace {
 
 bool IsSwiss(const ChartGames& games) {
-    return games.type == TournamentType::Swiss;
+    return games.rules().columnsAreRounds();
 }
 
 // Whether a round counts as a game against its opponent. In a Swiss event forfeits and

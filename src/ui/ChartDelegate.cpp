@@ -11,7 +11,6 @@
 namespace ranvik {
 namespace {
 const char* const kIndexProperty = "ranvikIndex";
-const char* const kOriginalProperty = "ranvikOriginal";
 } // namespace
 
 ChartDelegate::ChartDelegate(ChartView* view) : QStyledItemDelegate(view), view_(view) {}
@@ -21,16 +20,8 @@ QWidget* ChartDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     auto* editor = new QLineEdit(view_->editorParent(index, parent));
     editor->setObjectName(QStringLiteral("CellEditor"));
     editor->setFrame(false);
-    const QPersistentModelIndex persistent(index);
-    editor->setProperty(kIndexProperty, QVariant::fromValue(persistent));
-    editor->setProperty(kOriginalProperty, index.data(Qt::EditRole));
-    connect(editor, &QLineEdit::textChanged, editor, [editor, persistent]() {
-        if (!persistent.isValid())
-            return;
-        auto* model = const_cast<QAbstractItemModel*>(persistent.model());
-        model->setData(persistent, editor->text(), Qt::EditRole);
-    });
-    view_->editorOpened(index);
+    editor->setProperty(kIndexProperty, QVariant::fromValue(QPersistentModelIndex(index)));
+    view_->editorOpened();
     return editor;
 }
 
@@ -48,6 +39,7 @@ void ChartDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionView
     QStyledItemDelegate::updateEditorGeometry(editor, placed, index);
 }
 
+// Leaving a cell commits only a changed text: walking through cells writes nothing.
 void ChartDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                  const QModelIndex& index) const {
     const QString text = static_cast<QLineEdit*>(editor)->text();
@@ -74,31 +66,29 @@ bool ChartDelegate::eventFilter(QObject* object, QEvent* event) {
     }
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Escape) {
-        // Escape gives the cell back the text it had when the editor opened.
-        const auto index = editor->property(kIndexProperty).value<QPersistentModelIndex>();
-        if (index.isValid()) {
-            const_cast<QAbstractItemModel*>(index.model())
-                ->setData(index, editor->property(kOriginalProperty), Qt::EditRole);
-        }
+        // The chart never saw the editor's text: closing it leaves the cell as it was.
         emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
         return true;
     }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        view_->filterKey(*key, true);
-        // The update may have rewritten the cell ("1/2" becomes "="): the editor follows.
+        // Enter commits even an unchanged text: the director asks for its mirror again.
         const auto index = editor->property(kIndexProperty).value<QPersistentModelIndex>();
-        if (index.isValid())
-            setEditorData(editor, index);
+        if (index.isValid()) {
+            const_cast<QAbstractItemModel*>(index.model())
+                ->setData(index, editor->text(), Qt::EditRole);
+            setEditorData(editor, index); // "1/2" became "=": the editor follows
+        }
         if (view_->enterMovesDown())
             view_->finishEditingAndMove(editor, key);
         else
             view_->finishEditing(editor);
         return true;
     }
-    // Tab leaves the cell without opening the next one's editor, so the arrow keys keep
-    // moving between cells.
-    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-        !(key->modifiers() & Qt::ControlModifier)) {
+    // Tab, up and down leave the cell without opening the next one's editor, so the arrow
+    // keys keep moving between cells.
+    const bool leaves = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                        key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
+    if (leaves && !(key->modifiers() & Qt::ControlModifier)) {
         view_->finishEditingAndMove(editor, key);
         return true;
     }
@@ -108,7 +98,7 @@ bool ChartDelegate::eventFilter(QObject* object, QEvent* event) {
         key->key() == Qt::Key_Delete) {
         return QStyledItemDelegate::eventFilter(object, event);
     }
-    const std::optional<QString> text = view_->filterKey(*key, true);
+    const std::optional<QString> text = view_->filterKey(*key, editor->text());
     if (!text)
         return true;
     if (*text == key->text())

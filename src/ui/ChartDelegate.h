@@ -1,6 +1,6 @@
 #pragma once
-// Editor of one chart cell: a line edit whose every change is written to the chart at
-// once, and whose typed characters pass the chart's key filter first.
+// Editor of one chart cell: a line edit whose typed characters pass the chart's key rules
+// first, and whose text the chart receives when the director commits it.
 
 #include <QStyledItemDelegate>
 

@@ -42,13 +42,11 @@ QVariant ChartModel::data(const QModelIndex& index, int role) const {
     return ToQString(tournament_.chart().cell(chartCol(index), chartRow(index)));
 }
 
+// A committed edit: the chart enters it (with the opponent's cell), even when unchanged.
 bool ChartModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
-    const std::string text = value.toString().toStdString();
-    if (tournament_.chart().cell(chartCol(index), chartRow(index)) == text)
-        return true;
-    tournament_.chart().setCell(chartCol(index), chartRow(index), text);
+    tournament_.enterCell(chartCol(index), chartRow(index), value.toString().toStdString());
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include "ui/ChartModel.h"
 #include "ui/FrozenColumnsView.h"
 
+#include "chart/TypedKey.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -17,25 +19,16 @@
 namespace ranvik {
 namespace {
 
-// Characters the key filter sees: printable ones, Enter and Backspace.
+// Characters the key rules see: the printable ones.
 bool IsCharacterKey(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
-        return true;
-    if (event.key() == Qt::Key_Backspace)
-        return true;
     const QString text = event.text();
-    if (text.isEmpty())
+    if (text.isEmpty() || event.key() == Qt::Key_Backspace)
         return false;
     return text.at(0).isPrint() || text.at(0).isHighSurrogate();
 }
 
-char32_t KeyCharacter(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
-        return U'\r';
-    if (event.key() == Qt::Key_Backspace)
-        return U'\b';
-    const QString text = event.text();
-    return text.toUcs4().value(0);
+bool IsEnter(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -158,17 +151,17 @@ void ChartView::finishOpenEditor() {
         finishEditing(editor);
 }
 
-std::optional<QString> ChartView::filterKey(const QKeyEvent& event, bool editing) {
-    if (!keyPress)
+std::optional<QString> ChartView::filterKey(const QKeyEvent& event, const QString& typed) {
+    if (!chartModel_ || !IsCharacterKey(event))
         return event.text();
-    const std::optional<char32_t> key = keyPress(KeyCharacter(event), currentCol(), currentRow());
-    if (!key)
+    const char32_t key = event.text().toUcs4().value(0);
+    const std::optional<char32_t> out =
+        TypedKey(key, chartModel_->tournament().rules().kindOf(currentCol()), typed.toStdString());
+    if (!out)
         return std::nullopt;
-    if (*key == U'\r')
-        return editing ? std::nullopt : std::optional<QString>(QString());
-    if (*key == U'\b')
+    if (*out == key)
         return event.text();
-    return QString::fromUcs4(&*key, 1);
+    return QString::fromUcs4(&*out, 1);
 }
 
 void ChartView::keyPressEvent(QKeyEvent* event) {
@@ -178,24 +171,23 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (IsEnter(*event) && currentIndex().isValid() && state() != EditingState) {
+        // The director's own gesture on the cell: its text is entered again, so a result's
+        // mirror is written again. Then Enter opens the editor, or goes on down the column.
+        model()->setData(currentIndex(), currentIndex().data(Qt::EditRole), Qt::EditRole);
+        if (enterMovesDown_)
+            moveDown();
+        else
+            edit(currentIndex(), QAbstractItemView::EditKeyPressed, event);
+        event->accept();
+        return;
+    }
     if (!IsCharacterKey(*event) || !currentIndex().isValid()) {
         QTableView::keyPressEvent(event);
         return;
     }
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const std::optional<QString> text = filterKey(*event, false);
-    if (enter && enterMovesDown_) {
-        // The update has run; Enter goes on down the column.
-        moveDown();
-        event->accept();
-        return;
-    }
-    if (enter) {
-        // The update has run; Enter now opens the cell's editor.
-        edit(currentIndex(), QAbstractItemView::EditKeyPressed, event);
-        event->accept();
-        return;
-    }
+    // The editor a key opens replaces the cell's text: nothing is typed before the key.
+    const std::optional<QString> text = filterKey(*event, QString());
     if (!text) {
         event->accept();
         return;
@@ -209,11 +201,11 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
     event->setAccepted(replaced.isAccepted());
 }
 
-void ChartView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTableView::currentChanged(current, previous);
-    if (selectCell && current.isValid()) {
-        selectCell(ChartModel::chartCol(current), ChartModel::chartRow(current));
-    }
+void ChartView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    QTableView::closeEditor(editor, hint);
+    editing_ = false;
+    if (editingChanged)
+        editingChanged();
 }
 
 void ChartView::updateGeometries() {
@@ -270,9 +262,10 @@ QRect ChartView::editorRect(const QModelIndex& index, const QRect& usual) const 
     return isFrozen(index) ? frozen_->visualRect(index) : usual;
 }
 
-void ChartView::editorOpened(const QModelIndex& index) {
-    if (getEditText)
-        getEditText(ChartModel::chartCol(index), ChartModel::chartRow(index));
+void ChartView::editorOpened() {
+    editing_ = true;
+    if (editingChanged)
+        editingChanged();
 }
 
 void ChartView::finishEditing(QWidget* editor) {
@@ -288,12 +281,12 @@ void ChartView::moveDown() {
 
 void ChartView::finishEditingAndMove(QWidget* editor, QKeyEvent* key) {
     finishEditing(editor);
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (enter) {
+    if (IsEnter(*key)) {
         moveDown();
         return;
     }
-    // Tab, Shift+Tab: the cursor moves as it would outside the editor, which stays closed.
+    // Tab, Shift+Tab, up, down: the cursor moves as it would outside the editor, which
+    // stays closed.
     QTableView::keyPressEvent(key);
 }
 

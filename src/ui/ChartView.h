@@ -1,8 +1,9 @@
 #pragma once
-// The chart grid. It gives the window the three moments the opponent update needs: every
-// typed character before the cell sees it (also the one that opens the editor), the cell
-// being left when the current cell changes, and the opening of a cell's editor. While an
-// editor is open the cell holds the editor's text after every change.
+// The chart grid. Every typed character passes the chart's key rules before the cell's
+// editor sees it (also the one that opens the editor). The editor's text reaches the chart
+// only when the director commits it: Enter, Tab, an arrow or a click that leaves a cell
+// whose text was changed. Enter on a cell enters its text again (its mirror is rewritten);
+// moving the cursor alone writes nothing.
 
 #include <QTableView>
 
@@ -19,12 +20,10 @@ class ChartView : public QTableView {
   public:
     explicit ChartView(QWidget* parent = nullptr);
 
-    // The window's handlers, in chart coordinates.
-    std::function<std::optional<char32_t>(char32_t key, int col, int row)> keyPress;
-    std::function<void(int newCol, int newRow)> selectCell;
-    std::function<void(int col, int row)> getEditText;
     // Delete or Backspace outside an editor: the selected cells are emptied.
     std::function<void()> clearSelectedCells;
+    // A cell's editor opened or closed.
+    std::function<void()> editingChanged;
 
     void setChartModel(ChartModel* model);
     void setModel(QAbstractItemModel* model) override;
@@ -36,13 +35,14 @@ class ChartView : public QTableView {
     void setCurrentCell(int col, int row);
     // Commits and closes the current cell's editor, if one is open.
     void finishOpenEditor();
+    bool isEditing() const { return editing_; }
 
-    // Runs a typed character through the key filter. Gives the text the target should
-    // receive, or nothing when the key is dropped or fully handled (Enter).
-    std::optional<QString> filterKey(const QKeyEvent& event, bool editing);
+    // Runs a typed character through the chart's key rules for the current cell, `typed`
+    // being the editor's text so far. Gives the text the target should receive, or nothing
+    // when the key is dropped.
+    std::optional<QString> filterKey(const QKeyEvent& event, const QString& typed);
 
-    // Enter commits (running the opponent update) and moves down the column, instead of
-    // opening the cell's editor.
+    // Enter commits and moves down the column, instead of opening the cell's editor.
     void setEnterMovesDown(bool on) { enterMovesDown_ = on; }
     bool enterMovesDown() const { return enterMovesDown_; }
     // Widens the name column to the longest name shown (after a load).
@@ -54,12 +54,12 @@ class ChartView : public QTableView {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void updateGeometries() override;
 
   private:
     friend class ChartDelegate;
-    void editorOpened(const QModelIndex& index);
+    void editorOpened();
     void applyDesignWidths();
     void finishEditing(QWidget* editor);
     void finishEditingAndMove(QWidget* editor, QKeyEvent* key);
@@ -73,6 +73,7 @@ class ChartView : public QTableView {
 
     ChartModel* chartModel_ = nullptr;
     bool enterMovesDown_ = false;
+    bool editing_ = false;
     FrozenColumnsView* frozen_ = nullptr;
     QFrame* frozenEdge_ = nullptr;
 };

@@ -117,6 +117,28 @@ constexpr std::array kSentences = {
 // Sentences that carry values: %1, %2... stand for a name, a number or a path, or for
 // another core text, which is translated in its turn. More particular patterns come first.
 constexpr std::array kPatterns = {
+    // Questions before an edit drops filled cells.
+    QT_TRANSLATE_NOOP("CoreText", "Delete line %1 and everything in it?\rThe result in another "
+                                  "line that names this player is cleared too."),
+    QT_TRANSLATE_NOOP("CoreText", "Delete line %1 and everything in it?\rThe %2 results in other "
+                                  "lines that name this player are cleared too."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Lowering the players to %1 removes 1 line that holds names or results."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Lowering the players to %1 removes %2 lines that hold names or results."),
+    QT_TRANSLATE_NOOP("CoreText", "Lowering the rounds to %1 removes 1 result."),
+    QT_TRANSLATE_NOOP("CoreText", "Lowering the rounds to %1 removes %2 results."),
+    QT_TRANSLATE_NOOP("CoreText", "Switching to %1 overwrites or hides %2 results."),
+    QT_TRANSLATE_NOOP("CoreText", "Switching to %1 overwrites 1 result."),
+    QT_TRANSLATE_NOOP("CoreText", "Switching to %1 overwrites %2 results."),
+    QT_TRANSLATE_NOOP("CoreText", "Switching to %1 hides 1 result."),
+    QT_TRANSLATE_NOOP("CoreText", "Switching to %1 hides %2 results."),
+    // Entries the report files otherwise than they read, and where they stand.
+    QT_TRANSLATE_NOOP("CoreText", "The report files a forfeit against line %1 as a played game "
+                                  "against that player; the federation asks for 0 as the "
+                                  "opponent of a forfeit"),
+    QT_TRANSLATE_NOOP("CoreText", "A bye has no opponent: the number %1 is ignored in the report"),
+    QT_TRANSLATE_NOOP("CoreText", "Line %1, %2: %3"),
     // Typed edits that Undo names.
     QT_TRANSLATE_NOOP("CoreText", "Result cleared in line %1"),
     QT_TRANSLATE_NOOP("CoreText", "Result %1 in line %2"),
@@ -128,6 +150,10 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("CoreText", "Membership number %1 on lines %2."),
     QT_TRANSLATE_NOOP("CoreText", "Membership number not six digits: %1"),
     QT_TRANSLATE_NOOP("CoreText", "Result against line %1, which has no name."),
+    QT_TRANSLATE_NOOP("CoreText", "Rating outside 0-3000: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Same name on lines %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Tournament director QRB number not six digits: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Organiser QRB number not six digits: %1"),
     // Editing the chart.
     QT_TRANSLATE_NOOP("CoreText", "Delete line %1 and everything in it?"),
     QT_TRANSLATE_NOOP("CoreText", "The pasted lines would reach line %1; a chart holds at most "
@@ -140,6 +166,13 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("CoreText", "%1\rLeft as they were: %2."),
     QT_TRANSLATE_NOOP("CoreText", "Players matched with the database: %1 (%2 picked by you)."),
     QT_TRANSLATE_NOOP("CoreText", "Players matched with the database: %1."),
+    QT_TRANSLATE_NOOP("CoreText", "%1\rControl characters in the name written as spaces: %2."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "%1\rNot written, a value of the member cannot go into a chart cell: %2."),
+    QT_TRANSLATE_NOOP("CoreText", "The member cannot be loaded: %1."),
+    QT_TRANSLATE_NOOP("CoreText", "the member's %1 holds a control character (%2)"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "the member's %1 holds %2 characters; a chart cell holds at most %3"),
     // Importing a FIDE tournament report.
     QT_TRANSLATE_NOOP("CoreText", "Cannot import %1:\r%2"),
     // The membership database.
@@ -162,6 +195,14 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("CoreText", "The table %1 has a row of the wrong width."),
     QT_TRANSLATE_NOOP("CoreText", "The membership table %1 has no field %2."),
     QT_TRANSLATE_NOOP("CoreText", "The database has no table %1."),
+    QT_TRANSLATE_NOOP("CoreText", "row %1 of the table %2 cannot be read."),
+    QT_TRANSLATE_NOOP("CoreText", "the table %1 declares %2 rows, but %3 can be read."),
+    QT_TRANSLATE_NOOP("CoreText", "it has more than %1 rows; no membership list is that long."),
+    QT_TRANSLATE_NOOP("CoreText", "it holds more than %1 values (rows times fields); no "
+                                  "membership list is that large."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The SQLite database %1 has changes in %2-wal that are not yet in the file "
+                      "itself; close the program that writes it, then try again."),
     // Recovery copies.
     QT_TRANSLATE_NOOP("CoreText", "Cannot restore %1: %2"),
     QT_TRANSLATE_NOOP("CoreText", "Cannot create %1: %2"),
@@ -186,14 +227,27 @@ constexpr std::array kPatterns = {
                       "The first line has %1 fields, but a Swiss or match chart holds at most "
                       "%2 rounds (%3 columns)."),
     QT_TRANSLATE_NOOP("CoreText",
-                      "Line %1 column %2 holds a character that cannot be saved in a chart "
-                      "file."),
+                      "Line %1 column %2 (\"%3\") holds \"%4\" (U+%5), a character that cannot "
+                      "be saved in a chart file."),
+    QT_TRANSLATE_NOOP("CoreText", "Line %1 column %2 holds a control character (%3)."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Line %1 column %2 holds %3 characters; a chart cell holds at most %4."),
+    QT_TRANSLATE_NOOP("CoreText", "The path is %1 bytes long; the system takes %2 at most."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "A name in the path is %1 bytes long; a file or folder name is %2 bytes "
+                      "at most."),
     QT_TRANSLATE_NOOP("CoreText", "It is a symbolic link that cannot be followed: %1."),
     QT_TRANSLATE_NOOP("CoreText", "The old file could not be kept aside: %1."),
     QT_TRANSLATE_NOOP("CoreText", "%1 The first file could not be put back as it was."),
     QT_TRANSLATE_NOOP("CoreText",
                       "Please remove quotation marks, tabs and line breaks from the field "
                       "\"%1\".\r\rThe report cannot carry them."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The ending date %1 is not a date of the calendar.\r\rPlease provide the "
+                      "day the tournament ended, in YYYY/MM/DD format."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The ending date %1 lies more than a day in the future.\r\rPlease provide "
+                      "the day the tournament ended, in YYYY/MM/DD format."),
     QT_TRANSLATE_NOOP("CoreText",
                       "The report cannot be written: the field \"%1\" holds a character that "
                       "the report file cannot carry."),
@@ -214,12 +268,31 @@ constexpr std::array kPatterns = {
                                   "results %4."),
     QT_TRANSLATE_NOOP("CoreText", "Line %1: the bye of round %2 has no cell in a round robin "
                                   "chart and is left out."),
+    QT_TRANSLATE_NOOP("CoreText", "Line %1: control characters in the name are written as "
+                                  "spaces."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 The file is imported as a Swiss chart."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 Import it as a Swiss chart."),
     // Its refusals.
     QT_TRANSLATE_NOOP("CoreText", "round %1 (columns %2-%3)"),
     QT_TRANSLATE_NOOP("CoreText", "%1: the opponent '%2' is not a start number."),
     QT_TRANSLATE_NOOP("CoreText", "%1: the colour '%2' is not w, b or -."),
     QT_TRANSLATE_NOOP("CoreText", "%1: the result '%2' is not a result code of the format."),
     QT_TRANSLATE_NOOP("CoreText", "the line holds more than %1 rounds."),
+    QT_TRANSLATE_NOOP("CoreText", "the line is longer than %1 bytes; no line of a tournament "
+                                  "report is."),
+    QT_TRANSLATE_NOOP("CoreText", "The file has more than %1 lines; no tournament report of %2 "
+                                  "players is that long."),
+    QT_TRANSLATE_NOOP("CoreText", "The file is larger than any tournament report can be (more "
+                                  "than %1 MB)."),
+    QT_TRANSLATE_NOOP("CoreText", "the rating (columns 49-52) holds a control character (%1)."),
+    QT_TRANSLATE_NOOP("CoreText", "start numbers %1 and %2 both lost without playing (a double "
+                                  "forfeit); a round robin chart has no cells for that game "
+                                  "that its check accepts."),
+    QT_TRANSLATE_NOOP("CoreText", "the game of start numbers %1 and %2 has no result; a round "
+                                  "robin chart's check refuses a game without one."),
+    QT_TRANSLATE_NOOP("CoreText", "Start numbers %1 and %2 meet %3 times instead of %4; the "
+                                  "chart's check refuses the empty cells of the games not "
+                                  "played."),
     QT_TRANSLATE_NOOP("CoreText", "The file has more than %1 players; a chart holds at most %2."),
     QT_TRANSLATE_NOOP("CoreText", "The file has %1 rounds, but a Swiss chart holds at most %2."),
     QT_TRANSLATE_NOOP("CoreText", "Start number %1 is given to two players (the other on line "

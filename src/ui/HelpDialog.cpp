@@ -41,8 +41,12 @@ constexpr const char* kParagraphs[] = {
         "Next, register the players, either by typing them in or by double-clicking them "
         "in the database view. Last of all, enter each player's results and opponents in "
         "the columns provided."),
-    QT_TRANSLATE_NOOP("ranvik::HelpDialog",
-                      "Save the finished chart with the Save command of the File menu."),
+    QT_TRANSLATE_NOOP(
+        "ranvik::HelpDialog",
+        "Save the finished chart with the Save command of the File menu. File > Open asks for "
+        "the file first, then which kind of tournament it is, since a chart file does not "
+        "record it; the answer its columns suggest is proposed. Every question that could "
+        "lose your work has a Cancel, and Escape or the window's close button cancels it."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
         "In a Swiss event every result begins with its result character: W, L or D in "
@@ -51,7 +55,11 @@ constexpr const char* kParagraphs[] = {
         "to what they are worth), or may simply be entered as W, L or D. After the result "
         "character comes the opponent's number, which is the number of the row in which "
         "the opponent stands in the chart on the screen. For byes and forfeits, enter 0 as "
-        "the opponent."),
+        "the opponent. A bye never has an opponent: a number after B, H or U is ignored in "
+        "the report. A forfeit that names an opponent fills in the opponent's cell (X gives "
+        "F, F gives X, Z gives Z), but the report files it as a game played against that "
+        "player; the chart's check warns about every bye with a number and every forfeit "
+        "with an opponent, and the report lists them before anything is written."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
         "Round robin results are entered as 1, 0 or = on their own, with no opponent, "
@@ -59,9 +67,13 @@ constexpr const char* kParagraphs[] = {
         "round."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
-        "When the chart is the way you want it, press \"Create report for QRB...\". This "
-        "writes the two files of the rating report, which you then send or upload to the "
-        "federation."),
+        "When the chart is the way you want it, press \"Create report for QRB...\". The "
+        "ending date must be a real date, no later than tomorrow. Before anything is written "
+        "you confirm a list of what deserves a second look: membership numbers that are not "
+        "six digits (the director's and organiser's too), ratings outside 0 to 3000, a name "
+        "on two lines. The two files of the rating report are then written, for you to send "
+        "or upload to the federation; the chart counts as saved only when its chart file is "
+        "the chart's own file."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
         "The players do not have to be in rating order, but keying in the results is "
@@ -69,9 +81,15 @@ constexpr const char* kParagraphs[] = {
         "keep their opponents, whose numbers are updated by the sort."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
-        "As you type a player's results, Ranvik fills in the opponents' results for you. "
-        "To turn this off, for instance while you enter results that do not agree, clear "
-        "the automatic update item in the Tools menu."),
+        "As you enter a player's results, Ranvik fills in the opponents' results for you: "
+        "pressing Enter in a result cell, or leaving a cell you changed, writes the "
+        "opponent's cell of the same game (W5 in line 3 gives L3 in line 5). Enter on a "
+        "result writes the opponent's cell again; moving through cells writes nothing. When "
+        "you change or clear a result, the old opponent's cell is emptied if it still holds "
+        "what Ranvik wrote there, and a cell you typed differently is left alone. A result "
+        "Ranvik cannot mirror (an unknown letter, #, $ or %) or that names its own line "
+        "fills in nothing. To turn this off, for instance while you enter results that do "
+        "not agree, clear the automatic update item in the Tools menu."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
         "An event paired in a pairing program can be read from its FIDE tournament report "
@@ -98,8 +116,9 @@ constexpr const char* kParagraphs[] = {
         "ranvik::HelpDialog",
         "The line number, name, membership number and rating stay in view while the results "
         "scroll sideways, and each player's points stay at the chart's right. Tools > Show "
-        "problems lists every fault of the chart as you type; the cells at fault are hatched, "
-        "and a double-click on a problem takes you to its cell."),
+        "problems lists every fault of the chart as you type, a character a chart file cannot "
+        "save among them; the cells at fault are hatched, and a double-click on a problem "
+        "takes you to its cell."),
     QT_TRANSLATE_NOOP(
         "ranvik::HelpDialog",
         "The keyboard alone is enough: the arrows, Tab, Home, End, Page Up and Page Down move "

@@ -81,7 +81,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     CenterOnScreen(*this);
 
     buildMenus();
-    connectChart();
     document_->tournament().onShapeChanged = [this] { syncSettings(); };
     setUpRecovery();
     buildMembersPanel();
@@ -296,25 +295,15 @@ void MainWindow::buildMenus() {
     addStandardShortcuts();
 }
 
-void MainWindow::connectChart() {
-    Tournament& tournament = document_->tournament();
-    chartView_->keyPress = [&tournament](char32_t key, int col, int row) {
-        return tournament.filterTypedKey(key, col, row);
-    };
-    chartView_->selectCell = [&tournament](int col, int row) { tournament.moveToCell(col, row); };
-    chartView_->getEditText = [&tournament](int col, int row) {
-        tournament.beginEditing(col, row);
-    };
-}
-
 void MainWindow::syncSettings() {
     const Tournament& tournament = document_->tournament();
     syncing_ = true;
     playersBox_->setValue(tournament.numPlayers());
     roundsBox_->setValue(tournament.numRounds());
     typeButtons_->button(static_cast<int>(tournament.type()))->setChecked(true);
-    roundsBox_->setEnabled(tournament.roundsEnabled());
-    roundsLabel_->setEnabled(tournament.roundsEnabled());
+    // The rounds count means something only where the columns are rounds.
+    roundsBox_->setEnabled(tournament.rules().columnsAreRounds());
+    roundsLabel_->setEnabled(tournament.rules().columnsAreRounds());
     syncing_ = false;
 }
 
@@ -355,24 +344,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+// A change the director cancels at the question puts the control back.
 void MainWindow::playersCountChanged(int value) {
-    if (!syncing_)
-        document_->tournament().setNumPlayers(value);
+    if (!syncing_ && document_->setPlayers(value) != Outcome::Done)
+        syncSettings();
 }
 
 void MainWindow::roundsCountChanged(int value) {
-    if (!syncing_)
-        document_->tournament().setNumRounds(value);
+    if (!syncing_ && document_->setRounds(value) != Outcome::Done)
+        syncSettings();
 }
 
 void MainWindow::typeChosen(int id) {
     if (syncing_)
         return;
-    const TournamentType before = document_->tournament().type();
-    document_->tournament().setType(static_cast<TournamentType>(id));
+    document_->setType(static_cast<TournamentType>(id));
     syncSettings();
-    if (document_->tournament().type() != before)
-        reportResultsLost();
+    updateEditActions();
 }
 
 void MainWindow::newChart() {
@@ -426,6 +414,7 @@ void MainWindow::saveChartAs() {
 
 void MainWindow::createReport() {
     const ReportResult report = document_->createReport();
+    tournamentInfoGiven();
     chartChanged();
     if (report.outcome != Outcome::Done)
         return;

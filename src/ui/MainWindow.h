@@ -99,7 +99,6 @@ class MainWindow : public QMainWindow {
     void buildSettingsStrip();
     void buildMenus();
     void buildMembersPanel();
-    void connectChart();
     // Brings the spin boxes, type buttons and rounds box in line with the document.
     void syncSettings();
     // Database steps of the start: settings, then the default file.
@@ -164,7 +163,6 @@ class MainWindow : public QMainWindow {
     void pasteCells();
     void insertRowAbove();
     void clearSelectedCells();
-    void reportResultsLost();
     void forgetChartState();
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
@@ -210,6 +208,8 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<RecoveryScheduler> recoveryScheduler_;
     // The live check of the chart and its panel (MainWindowProblems.cpp).
     void buildProblemsPanel(QMenu* tools);
+    // The report's director's and organiser's numbers go to the live check's warnings.
+    void tournamentInfoGiven();
     std::unique_ptr<ChartProblems> problems_;
     ProblemsPanel* problemsPanel_ = nullptr;
     QAction* showProblemsAction_ = nullptr;

@@ -148,15 +148,26 @@ void MainWindow::openStartupDatabase() {
     databasePath_ = ToQString(choice.path);
     if (choice.open && readDatabase(databasePath_, remembered.isEmpty()))
         return;
+    if (remembered.isEmpty()) {
+        // A default that is not there is no news, and nothing to remember either.
+        if (!choice.open)
+            databasePath_.clear();
+        return;
+    }
     const StartupDatabase fallback = ChooseStartupDatabase("", programFolder_.toStdString());
     const QString fallbackPath = ToQString(fallback.path);
-    if (remembered.isEmpty() || fallbackPath == databasePath_)
-        return; // nothing else to try; a default that is not there is no news
-    // The remembered file is gone or broken: the one beside the program stands in, and the
-    // director hears once which file failed.
+    if (fallbackPath == databasePath_)
+        return;
+    // The remembered file is gone or broken: the director hears once which file failed, and
+    // the one beside the program stands in when it is there. When it is not, the remembered
+    // path stays remembered (the file may come back with its stick or share).
+    if (!fallback.open) {
+        prompts::showError(this, tr("Cannot open the membership database %1.").arg(databasePath_));
+        return;
+    }
     prompts::showError(this, tr("Cannot open the membership database %1; using %2 instead.")
                                  .arg(databasePath_, fallbackPath));
-    if (fallback.open && readDatabase(fallbackPath, false))
+    if (readDatabase(fallbackPath, false))
         databasePath_ = fallbackPath;
 }
 
@@ -164,7 +175,8 @@ void MainWindow::saveSettings() {
     // A window that never started never read the settings; it has nothing to write back.
     if (!started_)
         return;
-    SaveDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString());
+    if (!databasePath_.isEmpty())
+        SaveDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString());
     prompts_->saveFolders();
     saveWindowLayout();
 }

@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QStatusBar>
 
 #include <algorithm>
 #include <climits>
@@ -80,15 +79,18 @@ void MainWindow::buildEditActions(QMenu* edit) {
     connect(chartModel_, &QAbstractItemModel::rowsInserted, this, &MainWindow::updateEditActions);
     connect(chartModel_, &QAbstractItemModel::rowsRemoved, this, &MainWindow::updateEditActions);
     chartView_->clearSelectedCells = [this] { clearSelectedCells(); };
+    chartView_->editingChanged = [this] { updateEditActions(); };
     document_->tournament().chart().history().onStepsChanged = [this] { updateEditActions(); };
     updateEditActions();
 }
 
-// The actions say what they would undo or redo ("Undo Result W5 in line 3").
+// The actions say what they would undo or redo ("Undo Result W5 in line 3"). While a cell
+// is being edited Undo ends the edit first and takes it back.
 void MainWindow::updateEditActions() {
     const ChartHistory& history = document_->tournament().history();
-    const bool canUndo = history.canUndo() || history.hasLooseEdit();
-    undoAction_->setText(history.canUndo() && !history.hasLooseEdit()
+    const bool editing = chartView_->isEditing();
+    const bool canUndo = history.canUndo() || history.hasLooseEdit() || editing;
+    undoAction_->setText(history.canUndo() && !history.hasLooseEdit() && !editing
                              ? tr("&Undo %1").arg(CoreText(history.undoName()))
                              : tr("&Undo"));
     redoAction_->setText(history.canRedo() ? tr("&Redo %1").arg(CoreText(history.redoName()))
@@ -130,24 +132,12 @@ void MainWindow::insertRowAbove() {
 }
 
 void MainWindow::clearSelectedCells() {
-    std::vector<std::pair<int, int>> cells;
+    std::vector<CellAt> cells;
     for (const QModelIndex& index : chartView_->selectionModel()->selectedIndexes())
-        cells.emplace_back(ChartModel::chartCol(index), ChartModel::chartRow(index));
+        cells.push_back({ChartModel::chartCol(index), ChartModel::chartRow(index)});
     if (cells.empty())
-        cells.emplace_back(chartView_->currentCol(), chartView_->currentRow());
+        cells.push_back({chartView_->currentCol(), chartView_->currentRow()});
     document_->tournament().clearCells(cells);
-    updateEditActions();
-}
-
-// A type switch may overwrite results with the new own "X" cells or hide them: say how
-// many, since Undo brings them back.
-void MainWindow::reportResultsLost() {
-    const int lost = document_->tournament().resultsLostByLastStep();
-    if (lost > 0) {
-        statusBar()->showMessage(
-            tr("%n filled result cell(s) overwritten or hidden; Edit > Undo brings them back.",
-               nullptr, lost));
-    }
     updateEditActions();
 }
 

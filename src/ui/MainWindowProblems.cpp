@@ -1,6 +1,7 @@
 // The live check of the chart: the problems dock, the points column beside the chart and
 // the status bar summary.
 
+#include "files/ChartFile.h"
 #include "members/Settings.h"
 #include "ui/ChartView.h"
 #include "ui/MainWindow.h"
@@ -22,7 +23,7 @@ constexpr const char* kVisibleKey = "Visible";
 } // namespace
 
 void MainWindow::buildProblemsPanel(QMenu* tools) {
-    problems_ = std::make_unique<ChartProblems>(document_->tournament());
+    problems_ = std::make_unique<ChartProblems>(document_->tournament(), UnsavableCellMessage);
     auto* summary = new QLabel(statusBar());
     summary->setObjectName(QStringLiteral("problemsSummaryLabel"));
     statusBar()->addPermanentWidget(summary, 1);
@@ -51,6 +52,11 @@ void MainWindow::buildProblemsPanel(QMenu* tools) {
     connect(showProblemsAction_, &QAction::triggered, this, [](bool shown) {
         SaveSetting(DefaultSettingsPath(), kSection, kVisibleKey, shown ? "1" : "0");
     });
+}
+
+void MainWindow::tournamentInfoGiven() {
+    if (const std::optional<TournamentInfo>& info = document_->tournamentInfo())
+        problems_->setOfficialNumbers(info->tdNumber, info->organiserNumber);
 }
 
 } // namespace ranvik

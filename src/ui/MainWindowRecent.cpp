@@ -68,9 +68,8 @@ void MainWindow::fillRecentMenu() {
 }
 
 void MainWindow::openRecent(const QString& path) {
-    // The type question and the close question, as Open asks them.
-    if (document_->mayClose() &&
-        document_->openChosen(path.toStdString()).outcome == Outcome::Done) {
+    // The type question and the save question, as Open asks them once its file is chosen.
+    if (document_->openChosen(path.toStdString()).outcome == Outcome::Done) {
         chartReplaced();
         return;
     }

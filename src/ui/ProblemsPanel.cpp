@@ -246,6 +246,9 @@ void ProblemsPanel::fillLists() {
     listsStale_ = false;
     const Chart& chart = model_.tournament().chart();
     auto entryFor = [&](const ChartCell& cell, const std::string& text) {
+        // The director's and organiser's numbers belong to no line.
+        if (cell.row == 0)
+            return ProblemsListModel::Entry{cell, {}, {}, {}, CoreText(text)};
         return ProblemsListModel::Entry{cell, QString::number(cell.row),
                                         ToQString(chart.cell(ChartColumn::Name, cell.row)),
                                         heading(cell.col), CoreText(text)};
@@ -274,6 +277,8 @@ void ProblemsPanel::goTo(const QModelIndex& index) {
         return;
     const auto* list = static_cast<const ProblemsListModel*>(index.model());
     const ChartCell cell = list->entry(index.row()).cell;
+    if (cell.row == 0)
+        return;
     view_.setCurrentCell(cell.col, cell.row);
     view_.setFocus();
 }

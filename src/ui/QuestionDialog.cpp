@@ -23,14 +23,11 @@ QPushButton* MakeAnswerButton(QWidget* parent, const char* name) {
     button->setDefault(false);
     return button;
 }
-
-QString WithoutAccessKey(QString caption) {
-    return caption.remove(QLatin1Char('&'));
-}
 } // namespace
 
 QuestionDialog::QuestionDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("questionDialog"));
     setWindowTitle(tr("Message"));
 
@@ -76,26 +73,34 @@ void QuestionDialog::setQuestion(const QString& message, const QString& caption1
     answerButtons_[1]->setText(caption2);
     answerButtons_[2]->setText(caption3);
     answerButtons_[3]->setText(caption4);
+    cancelAnswer_ = 0;
+    proposedAnswer_ = 1;
     fitToText();
+}
+
+void QuestionDialog::setCancelAnswer(int answer) {
+    cancelAnswer_ = answer;
+}
+
+void QuestionDialog::setProposedAnswer(int answer) {
+    proposedAnswer_ = answer;
 }
 
 int QuestionDialog::ask() {
     const int answer = prompts::execModal(*this);
-    return answer >= 1 && answer <= 4 ? answer : 2;
+    return answer >= 1 && answer <= 4 ? answer : cancelAnswer_;
+}
+
+void QuestionDialog::reject() {
+    // With no way out QDialog would answer 0, and the caller could only guess; the question
+    // stays until an answer is picked.
+    if (cancelAnswer_ != 0)
+        done(cancelAnswer_);
 }
 
 void QuestionDialog::fitToText() {
     answerButtons_[2]->setVisible(!answerButtons_[2]->text().isEmpty());
     answerButtons_[3]->setVisible(!answerButtons_[3]->text().isEmpty());
-}
-
-QPushButton* QuestionDialog::cancelButton() const {
-    for (QPushButton* button : answerButtons_) {
-        if (!button->text().isEmpty() &&
-            WithoutAccessKey(button->text()).compare(tr("Cancel"), Qt::CaseInsensitive) == 0)
-            return button;
-    }
-    return nullptr;
 }
 
 void QuestionDialog::showEvent(QShowEvent* event) {
@@ -104,7 +109,7 @@ void QuestionDialog::showEvent(QShowEvent* event) {
     if (!parentWidget())
         CenterOnScreen(*this);
     QDialog::showEvent(event);
-    answerButtons_[0]->setFocus();
+    answerButtons_[proposedAnswer_ - 1]->setFocus();
 }
 
 void QuestionDialog::changeEvent(QEvent* event) {
@@ -126,18 +131,6 @@ bool QuestionDialog::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void QuestionDialog::keyPressEvent(QKeyEvent* event) {
-    // Escape answers "Cancel" where a button says so. Elsewhere no button is a way out:
-    // QDialog would answer 2, a real choice here (round robin, active rating).
-    if (event->key() == Qt::Key_Escape) {
-        if (QPushButton* cancel = cancelButton())
-            cancel->click();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace ranvik

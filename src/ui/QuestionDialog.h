@@ -18,30 +18,38 @@ class QuestionDialog : public QDialog {
     explicit QuestionDialog(QWidget* parent = nullptr);
 
     // The message (a CR starts a new line) and the four captions; an empty caption 3 or 4
-    // leaves that button out.
+    // leaves that button out. The question starts with no way out and the first answer
+    // proposed.
     void setQuestion(const QString& message, const QString& caption1, const QString& caption2,
                      const QString& caption3, const QString& caption4);
-    // Shows the dialog modally with the focus on the first answer; the number (1 to 4) of
-    // the button pressed (Enter presses the focused one, Escape the one captioned "Cancel"),
-    // 2 when closed otherwise.
+    // The answer (1 to 4) that Escape and the window's close button give; 0: they do
+    // nothing, the user must pick an answer.
+    void setCancelAnswer(int answer);
+    // The answer that has the focus when the dialog shows, so Enter takes it.
+    void setProposedAnswer(int answer);
+    // Shows the dialog modally; the number (1 to 4) of the button pressed, the cancel answer
+    // when it was closed otherwise (0 when there is none).
     int ask();
+
+  public slots:
+    // Escape and the close button: the cancel answer, or nothing.
+    void reject() override;
 
   protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     // Arrow keys move between the answers.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Shows buttons 3 and 4 only when captioned; the layout fits the window to the rest.
     void fitToText();
-    // The shown answer captioned "Cancel", if any.
-    QPushButton* cancelButton() const;
 
     QLabel* questionText_ = nullptr;
     QWidget* buttonBar_ = nullptr;
     std::array<QPushButton*, 4> answerButtons_{};
+    int cancelAnswer_ = 0;
+    int proposedAnswer_ = 1;
 };
 
 } // namespace ranvik

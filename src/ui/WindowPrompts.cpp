@@ -85,40 +85,76 @@ QString InFolder(const QString& folder, const QString& name) {
 WindowPrompts::WindowPrompts(QWidget& window, ChartView& chartView)
     : window_(window), chartView_(chartView) {}
 
-SaveChangesAnswer WindowPrompts::askSaveChanges(const std::string& question, bool canCancel) {
-    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
-    if (canCancel)
-        buttons |= QMessageBox::Cancel;
-    const auto answer = prompts::confirm(&window_, CoreText(question), buttons);
-    if (answer == QMessageBox::Yes)
+SaveChangesAnswer WindowPrompts::askSaveChanges(const std::string& question) {
+    // Escape and the close button are Cancel: never an answer that saves or discards.
+    switch (prompts::confirm(&window_, CoreText(question),
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
         return SaveChangesAnswer::Save;
-    if (answer == QMessageBox::No || !canCancel)
+    case QMessageBox::No:
         return SaveChangesAnswer::Discard;
-    return SaveChangesAnswer::Cancel;
+    default:
+        return SaveChangesAnswer::Cancel;
+    }
 }
 
-std::optional<TournamentType> WindowPrompts::askTournamentType() {
+namespace {
+
+QString TypeSuggestion(TournamentType suggested) {
+    switch (suggested) {
+    case TournamentType::RoundRobin:
+        return QCoreApplication::translate(
+            "WindowPrompts", "Its first line has one result column per player: probably a "
+                             "round robin.");
+    case TournamentType::DoubleRoundRobin:
+        return QCoreApplication::translate(
+            "WindowPrompts", "Its first line has two result columns per player: probably a "
+                             "double round robin.");
+    case TournamentType::Swiss:
+        break;
+    }
+    return QCoreApplication::translate(
+        "WindowPrompts", "Its first line has neither one nor two result columns per player: "
+                         "probably a Swiss or match chart.");
+}
+
+} // namespace
+
+std::optional<TournamentType> WindowPrompts::askTournamentType(TournamentType suggested) {
     QuestionDialog& question = *dialogs_->question;
     question.setQuestion(QCoreApplication::translate(
-                             "WindowPrompts", "Confirm the type of tournament you are opening.\r"
-                                              "If you are not sure, make your best guess."),
+                             "WindowPrompts", "Which kind of tournament is this chart?\r"
+                                              "A Swiss or match chart has a column per round; "
+                                              "a round robin a column per player.") +
+                             QStringLiteral("\r\r") + TypeSuggestion(suggested),
                          QCoreApplication::translate("WindowPrompts", "Swiss"),
                          QCoreApplication::translate("WindowPrompts", "Round robin"),
                          QCoreApplication::translate("WindowPrompts", "Dbl R.R."),
                          QCoreApplication::translate("WindowPrompts", "Cancel"));
+    question.setCancelAnswer(4);
+    question.setProposedAnswer(static_cast<int>(suggested) + 1);
     const int answer = question.ask();
-    if (answer == 4)
+    if (answer < 1 || answer > 3)
         return std::nullopt;
     return static_cast<TournamentType>(answer - 1);
 }
 
-RatingSystem WindowPrompts::askRatingSystem() {
+std::optional<RatingSystem> WindowPrompts::askRatingSystem() {
     QuestionDialog& question = *dialogs_->question;
     question.setQuestion(
         QCoreApplication::translate("WindowPrompts", "What rating system did this event use?"),
         QCoreApplication::translate("WindowPrompts", "&Regular"),
-        QCoreApplication::translate("WindowPrompts", "&Active"), QString(), QString());
-    return question.ask() == 1 ? RatingSystem::Regular : RatingSystem::Active;
+        QCoreApplication::translate("WindowPrompts", "&Active"),
+        QCoreApplication::translate("WindowPrompts", "&Cancel"), QString());
+    question.setCancelAnswer(3);
+    switch (question.ask()) {
+    case 1:
+        return RatingSystem::Regular;
+    case 2:
+        return RatingSystem::Active;
+    default:
+        return std::nullopt;
+    }
 }
 
 RowChoice WindowPrompts::askRowForMember() {
@@ -131,6 +167,7 @@ RowChoice WindowPrompts::askRowForMember() {
                          QCoreApplication::translate("WindowPrompts", "&Append"),
                          QCoreApplication::translate("WindowPrompts", "&Insert"),
                          QCoreApplication::translate("WindowPrompts", "&Cancel"));
+    question.setCancelAnswer(4);
     switch (question.ask()) {
     case 1:
         return RowChoice::Overwrite;
@@ -158,6 +195,7 @@ SpellingChoice WindowPrompts::askSpelling(const std::string& text,
         QCoreApplication::translate("WindowPrompts", "&Use %1").arg(ToQString(nearest)),
         QCoreApplication::translate("WindowPrompts", "&Keep as it is"),
         QCoreApplication::translate("WindowPrompts", "&Cancel"), QString());
+    question.setCancelAnswer(3);
     switch (question.ask()) {
     case 1:
         return SpellingChoice::Nearest;
@@ -190,13 +228,13 @@ InconsistencyAnswer WindowPrompts::askInconsistency(const std::string& message) 
 bool WindowPrompts::confirmMemberNumbers(const std::vector<std::string>& flaggedLines) {
     QStringList lines;
     for (const std::string& line : flaggedLines)
-        lines << ToQString(line);
+        lines << CoreText(line); // a warning the report's check adds is the program's own text
     return dialogs_->memberNumberCheck->ask(lines);
 }
 
 std::optional<TournamentInfo> WindowPrompts::askTournamentInfo(TournamentType type) {
     TournamentInfoDialog& dialog = *dialogs_->tournamentInfo;
-    dialog.setTournamentType(CoreText(TournamentTypeText(type)));
+    dialog.setTournamentType(CoreText(std::string(RulesFor(type).name())));
     if (!dialog.ask())
         return std::nullopt;
     return dialog.info();

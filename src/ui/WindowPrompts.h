@@ -26,9 +26,9 @@ class WindowPrompts : public DocumentPrompts {
     QString folderFor(FileKind kind);
     void saveFolders() const;
 
-    SaveChangesAnswer askSaveChanges(const std::string& question, bool canCancel) override;
-    std::optional<TournamentType> askTournamentType() override;
-    RatingSystem askRatingSystem() override;
+    SaveChangesAnswer askSaveChanges(const std::string& question) override;
+    std::optional<TournamentType> askTournamentType(TournamentType suggested) override;
+    std::optional<RatingSystem> askRatingSystem() override;
     RowChoice askRowForMember() override;
     SpellingChoice askSpelling(const std::string& text, const std::vector<std::string>& characters,
                                const std::string& nearest) override;

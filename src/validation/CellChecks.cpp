@@ -109,12 +109,10 @@ CellFindings SwissDisagreement(const ParsedResult& mine, const ParsedResult& the
     return findings;
 }
 
-RoundRobinGame RoundRobinGameOf(TournamentType type, int row, int col) {
-    const bool isDouble = type == TournamentType::DoubleRoundRobin;
-    const int k = col - ChartColumn::FirstResult;
-    return {isDouble ? k / 2 + 1 : k + 1, isDouble
-                                              ? ChartColumn::FirstResult + 2 * (row - 1) + k % 2
-                                              : ChartColumn::FirstResult + row - 1};
+// An own cell is its own mirror.
+RoundRobinGame RoundRobinGameOf(const ChartRules& rules, int row, int col) {
+    const int game = (col - ChartColumn::FirstResult) % rules.gamesPerOpponent();
+    return {rules.opponentOfColumn(col), rules.firstColumnAgainst(row) + game};
 }
 
 ValidationFault RoundRobinCellFault(const RoundRobinGame& game, bool isX, int row, int playerRows) {
@@ -154,7 +152,7 @@ ValidationFault ChartValidator::checkRoundRobinCell(std::string_view text, int r
 }
 
 ValidationFault ChartValidator::checkRoundRobinResult(bool isX, int points, int row, int col) {
-    const RoundRobinGame game = RoundRobinGameOf(tournament_.type(), row, col);
+    const RoundRobinGame game = RoundRobinGameOf(tournament_.rules(), row, col);
     const ValidationFault fault = RoundRobinCellFault(game, isX, row, tournament_.playerRows());
     if (fault != ValidationFault::None)
         return fault;
@@ -168,8 +166,7 @@ ValidationFault ChartValidator::checkRoundRobinResult(bool isX, int points, int 
 // last when there is none). Whatever this stops at goes through the full check, which names
 // the fault; after a question answered Ignore the rest of the line is looked at cell by cell.
 int ChartValidator::firstToCheck(int row, int col) const {
-    const bool isDouble = tournament_.type() == TournamentType::DoubleRoundRobin;
-    const int per = isDouble ? 2 : 1;
+    const int per = tournament_.rules().gamesPerOpponent();
     const signed char* mine = points_.data() + static_cast<std::size_t>(row - 1) * pointsCols_;
     const int end = std::min(pointsCols_, pointsRows_ * per);
     int k = std::max(col - ChartColumn::FirstResult, firstToCheck_[row - 1]);
@@ -198,7 +195,8 @@ ValidationResult ChartValidator::scan() {
     const Chart& chart = tournament_.chart();
     const int lastRow = tournament_.playerRows();
     const int lastCol = chart.colCount() - 1;
-    if (!tournament_.isSwiss() && lastRow > 0 && lastCol >= ChartColumn::FirstResult) {
+    const bool swiss = tournament_.rules().columnsAreRounds();
+    if (!swiss && lastRow > 0 && lastCol >= ChartColumn::FirstResult) {
         pointsCols_ = lastCol - ChartColumn::FirstResult + 1;
         pointsRows_ = lastRow;
         points_.resize(static_cast<std::size_t>(pointsRows_) * pointsCols_);
@@ -230,7 +228,8 @@ ValidationResult ChartValidator::scan() {
         }
     }
     if (pointsCols_ > 0) {
-        firstToCheck_ = tournament_.type() == TournamentType::DoubleRoundRobin
+        // A column per opponent, or two (the layouts of both round robins).
+        firstToCheck_ = tournament_.rules().gamesPerOpponent() == 2
                             ? FirstToCheck<2>(points_.data(), pointsRows_, pointsCols_, kXMark)
                             : FirstToCheck<1>(points_.data(), pointsRows_, pointsCols_, kXMark);
     }
@@ -250,8 +249,8 @@ ValidationResult ChartValidator::scan() {
                     checkRoundRobinResult(entry == kXMark, entry == kXMark ? 0 : entry, row, col);
             } else {
                 const std::string_view text = chart.cell(col, row);
-                fault = tournament_.isSwiss() ? checkSwissCell(text, row, col)
-                                              : checkRoundRobinCell(text, row, col);
+                fault =
+                    swiss ? checkSwissCell(text, row, col) : checkRoundRobinCell(text, row, col);
             }
             if (fault != ValidationFault::None) {
                 result = {fault, row, col};

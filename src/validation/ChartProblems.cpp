@@ -1,5 +1,7 @@
 #include "validation/ChartProblems.h"
 
+#include "validation/ChartWarnings.h"
+
 #include <algorithm>
 
 namespace ranvik {
@@ -8,18 +10,6 @@ namespace {
 // A block of cells larger than this (a load, a sort, a row delete, a layout) is checked
 // with the whole chart rather than cell by cell.
 constexpr long long kIncrementalLimit = 64;
-
-std::string JoinLines(const std::set<int>& lines) {
-    std::string out;
-    std::size_t k = 0;
-    for (const int line : lines) {
-        if (k > 0)
-            out += k + 1 == lines.size() ? " and " : ", ";
-        out += std::to_string(line);
-        ++k;
-    }
-    return out;
-}
 
 } // namespace
 
@@ -30,7 +20,8 @@ unsigned char ChartProblems::RoundRobinEntry(std::string_view cell) {
     return cell.empty() ? points : static_cast<unsigned char>(points | kFilled);
 }
 
-ChartProblems::ChartProblems(Tournament& tournament) : tournament_(tournament) {
+ChartProblems::ChartProblems(Tournament& tournament, CellFileRule fileRule)
+    : tournament_(tournament), fileRule_(std::move(fileRule)) {
     tournament_.chart().addListener(this);
 }
 
@@ -50,7 +41,7 @@ int ChartProblems::lastNamedRow() const {
 // and lay a round robin out again when the count changes.
 ChartProblems::View ChartProblems::viewFor(int lastNamed) const {
     View view;
-    view.type = tournament_.type();
+    view.rules = &tournament_.rules();
     view.visibleRows = tournament_.playerRows();
     view.numPlayers = tournament_.numPlayers();
     view.cols = tournament_.chart().colCount();
@@ -59,9 +50,8 @@ ChartProblems::View ChartProblems::viewFor(int lastNamed) const {
     const int players = std::clamp(lastNamed, Tournament::MinPlayers, Tournament::MaxPlayers);
     view.relaid = players != view.numPlayers || lastNamed != players;
     view.rows = view.relaid ? players : lastNamed;
-    if (view.relaid && view.type != TournamentType::Swiss) {
-        const int perOpponent = view.type == TournamentType::DoubleRoundRobin ? 2 : 1;
-        view.cols = perOpponent * view.rows + ChartColumn::FirstResult;
+    if (view.relaid && !view.rules->columnsAreRounds()) {
+        view.cols = view.rules->resultColumns(view.rows, 0) + ChartColumn::FirstResult;
     } else {
         view.relaid = false; // a Swiss chart only loses lines
     }
@@ -72,9 +62,7 @@ std::string_view ChartProblems::text(int col, int row) const {
     const std::string_view stored = tournament_.chart().cell(col, row);
     if (!view_.relaid || col < ChartColumn::FirstResult)
         return stored;
-    const int perOpponent = view_.type == TournamentType::DoubleRoundRobin ? 2 : 1;
-    const int k = col - ChartColumn::FirstResult;
-    if (k / perOpponent + 1 == row)
+    if (view_.rules->isOwnCell(col, row))
         return "X";
     return stored == "X" ? std::string_view() : stored;
 }
@@ -109,17 +97,20 @@ void ChartProblems::recheckAll() {
     findings_.clear();
     marks_.clear();
     emptyLineResults_.clear();
+    reportedOtherwise_.clear();
     numberRows_.clear();
     badNumbers_.clear();
+    nameRows_.clear();
+    badRatings_.clear();
+    unsavable_.clear();
     const int rows = view_.rows;
     points_.assign(static_cast<std::size_t>(rows) + 1, 0);
     numberOf_.assign(static_cast<std::size_t>(rows) + 1, {});
+    nameOf_.assign(static_cast<std::size_t>(rows) + 1, {});
     readAllResults();
     opponentOfCol_.assign(static_cast<std::size_t>(std::max(0, view_.cols)), 0);
-    if (view_.type != TournamentType::Swiss) {
-        for (int col = ChartColumn::FirstResult; col < view_.cols; ++col)
-            opponentOfCol_[col] = RoundRobinGameOf(view_.type, 1, col).opponent;
-    }
+    for (int col = ChartColumn::FirstResult; col < view_.cols; ++col)
+        opponentOfCol_[col] = view_.rules->opponentOfColumn(col);
     const std::vector<char> unnamed = unnamedLines();
     ProblemsUpdate ignored;
     for (int row = 1; row <= rows; ++row) {
@@ -128,12 +119,15 @@ void ChartProblems::recheckAll() {
             if (finding.what.any())
                 setFinding(col, row, finding, ignored);
         }
-        if (view_.type == TournamentType::Swiss)
+        if (byRounds())
             recheckSwissRow(row, unnamed);
         else
             recheckRoundRobinRow(row, unnamed);
         setMemberNumber(row);
+        setName(row);
+        setRating(row);
     }
+    checkFileCells(0, 1, tournament_.chart().colCount() - 1, view_.visibleRows, ignored);
 }
 
 // Every result read once, row by row as the chart stores them; the checks then use the
@@ -141,7 +135,7 @@ void ChartProblems::recheckAll() {
 void ChartProblems::readAllResults() {
     const int rows = view_.rows;
     const int resultCols = std::max(0, view_.cols - ChartColumn::FirstResult);
-    const bool swiss = view_.type == TournamentType::Swiss;
+    const bool swiss = byRounds();
     const Chart& chart = tournament_.chart();
     swiss_.clear();
     rr_.clear();
@@ -196,6 +190,9 @@ void ChartProblems::recheckSwissRow(int row, const std::vector<char>& unnamed) {
         if (finding.what.any())
             setFinding(col, row, finding, ignored);
         noteEmptyLineResult(col, row, mine.opponent, unnamed);
+        if (finding.what.fault == ValidationFault::None &&
+            !ReportedOtherwiseText(text(col, row)).empty())
+            reportedOtherwise_.insert(key(col, row));
     }
 }
 
@@ -206,11 +203,11 @@ void ChartProblems::recheckSwissRow(int row, const std::vector<char>& unnamed) {
 // be an own cell or point beyond the chart, so only their points matter, and the chart is
 // walked across its columns half as often.
 void ChartProblems::recheckRoundRobinRow(int row, const std::vector<char>& unnamed) {
-    const int perOpponent = view_.type == TournamentType::DoubleRoundRobin ? 2 : 1;
+    const int perOpponent = view_.rules->gamesPerOpponent();
     int mirrorCols[2] = {};
     for (int game = 0; game < perOpponent; ++game)
         mirrorCols[game] =
-            RoundRobinGameOf(view_.type, row, ChartColumn::FirstResult + game).mirrorCol;
+            RoundRobinGameOf(*view_.rules, row, ChartColumn::FirstResult + game).mirrorCol;
     ProblemsUpdate ignored;
     for (int col = ChartColumn::FirstResult; col < view_.cols; ++col) {
         const int gameOfPair = perOpponent == 2 ? (col - ChartColumn::FirstResult) & 1 : 0;
@@ -248,9 +245,9 @@ ChartProblems::Finding ChartProblems::findingOf(int col, int row) const {
         finding.what.fault = NameOrRatingFault(text(col, row), col);
         return finding;
     }
-    if (view_.type == TournamentType::Swiss)
+    if (byRounds())
         return swissFinding(swiss_[static_cast<std::size_t>(resultIndex(col, row))], col, row);
-    return roundRobinFinding(col, row, RoundRobinGameOf(view_.type, row, col));
+    return roundRobinFinding(col, row, RoundRobinGameOf(*view_.rules, row, col));
 }
 
 ChartProblems::Finding ChartProblems::swissFinding(const ParsedResult& mine, int col,
@@ -323,10 +320,10 @@ void ChartProblems::checkCell(int col, int row, ProblemsUpdate& update) {
 
 void ChartProblems::checkEmptyLineWarning(int col, int row) {
     int target = 0;
-    if (view_.type == TournamentType::Swiss) {
+    if (byRounds()) {
         target = swiss_[static_cast<std::size_t>(resultIndex(col, row))].opponent;
     } else if ((rr_[static_cast<std::size_t>(resultIndex(col, row))] & kFilled) != 0) {
-        target = RoundRobinGameOf(view_.type, row, col).opponent;
+        target = view_.rules->opponentOfColumn(col);
     }
     const bool empty = target >= 1 && target <= view_.visibleRows &&
                        tournament_.chart().cell(ChartColumn::Name, target).empty();
@@ -339,8 +336,8 @@ void ChartProblems::checkEmptyLineWarning(int col, int row) {
 // A line's name decides the warnings of the results that point at it.
 void ChartProblems::checkReferrers(int row) {
     for (int col = ChartColumn::FirstResult; col < view_.cols; ++col) {
-        if (view_.type != TournamentType::Swiss) {
-            if (RoundRobinGameOf(view_.type, 1, col).opponent != row)
+        if (!byRounds()) {
+            if (view_.rules->opponentOfColumn(col) != row)
                 continue;
             for (int r = 1; r <= view_.rows; ++r)
                 checkEmptyLineWarning(col, r);
@@ -354,26 +351,27 @@ void ChartProblems::checkReferrers(int row) {
 }
 
 void ChartProblems::setMemberNumber(int row) {
-    std::string& counted = numberOf_[row];
-    if (!counted.empty()) {
-        const auto lines = numberRows_.find(counted);
-        lines->second.erase(row);
-        if (lines->second.empty())
-            numberRows_.erase(lines);
-    }
     const std::string_view number = text(ChartColumn::MemberNumber, row);
-    counted.assign(number);
-    if (!counted.empty())
-        numberRows_[counted].insert(row);
+    Recount(numberRows_, numberOf_[row], std::string(number), row);
     if (IsValidMemberNumber(number))
         badNumbers_.erase(row);
     else
         badNumbers_.insert(row);
 }
 
+void ChartProblems::checkReportedOtherwise(int col, int row) {
+    const auto found = findings_.find(key(col, row));
+    const bool faulty =
+        found != findings_.end() && found->second.what.fault != ValidationFault::None;
+    if (!faulty && !ReportedOtherwiseText(text(col, row)).empty())
+        reportedOtherwise_.insert(key(col, row));
+    else
+        reportedOtherwise_.erase(key(col, row));
+}
+
 void ChartProblems::changeResult(int col, int row, ProblemsUpdate& update) {
     const auto at = static_cast<std::size_t>(resultIndex(col, row));
-    if (view_.type == TournamentType::Swiss) {
+    if (byRounds()) {
         const int oldOpponent = swiss_[at].opponent;
         points_[row] -= swiss_[at].points;
         filled_ -= (rr_[at] & kFilled) != 0 ? 1 : 0;
@@ -389,13 +387,14 @@ void ChartProblems::changeResult(int col, int row, ProblemsUpdate& update) {
             if (r != row && swiss_[static_cast<std::size_t>(resultIndex(col, r))].opponent == row)
                 checkCell(col, r, update);
         }
+        checkReportedOtherwise(col, row);
     } else {
         const unsigned char old = rr_[at];
         rr_[at] = readRoundRobin(col, row);
         points_[row] += (rr_[at] & 3) - (old & 3);
         filled_ += ((rr_[at] & kFilled) != 0 ? 1 : 0) - ((old & kFilled) != 0 ? 1 : 0);
         checkCell(col, row, update);
-        const RoundRobinGame game = RoundRobinGameOf(view_.type, row, col);
+        const RoundRobinGame game = RoundRobinGameOf(*view_.rules, row, col);
         checkCell(game.mirrorCol, game.opponent, update);
     }
     checkEmptyLineWarning(col, row);
@@ -409,12 +408,14 @@ void ChartProblems::changeCell(int col, int row, ProblemsUpdate& update) {
     case ChartColumn::Name:
         checkCell(col, row, update);
         checkReferrers(row);
+        setName(row);
         return;
     case ChartColumn::MemberNumber:
         setMemberNumber(row);
         return;
     case ChartColumn::Rating:
         checkCell(col, row, update);
+        setRating(row);
         return;
     default:
         changeResult(col, row, update);
@@ -437,6 +438,7 @@ void ChartProblems::cellsChanged(int col0, int row0, int col1, int row1) {
         for (int col = std::max(col0, 1); col <= std::min(col1, view_.cols - 1); ++col)
             changeCell(col, row, update);
     }
+    checkFileCells(col0, row0, col1, row1, update);
     if (onUpdated)
         onUpdated(update);
 }
@@ -447,45 +449,65 @@ void ChartProblems::sizeChanged() {
 
 std::vector<ChartProblem> ChartProblems::problems() {
     refresh();
-    std::vector<ChartProblem> out;
+    std::vector<std::pair<Key, ChartProblem>> found;
     std::set<std::pair<Key, Key>> pairsSeen[2]; // opponents, results
     for (const auto& [k, finding] : findings_) {
         const ChartCell cell = cellOf(k);
         if (finding.what.fault != ValidationFault::None) {
-            out.push_back({finding.what.fault,
-                           cell,
-                           {},
-                           FaultText({finding.what.fault, cell.row, cell.col})});
+            found.push_back({k,
+                             {finding.what.fault,
+                              cell,
+                              {},
+                              FaultText({finding.what.fault, cell.row, cell.col})}});
             continue;
         }
         const Key other = key(finding.partner.col, finding.partner.row);
         const std::pair<Key, Key> pair{std::min(k, other), std::max(k, other)};
         if (finding.what.opponentsDisagree && pairsSeen[0].insert(pair).second) {
-            out.push_back({ValidationFault::InconsistentOpponents, cell, finding.partner,
-                           InconsistencyText("opponents", cell.row, cell.col)});
+            found.push_back({k,
+                             {ValidationFault::InconsistentOpponents, cell, finding.partner,
+                              InconsistencyText("opponents", cell.row, cell.col)}});
         }
         if (finding.what.resultsDisagree && pairsSeen[1].insert(pair).second) {
-            out.push_back({ValidationFault::InconsistentResults, cell, finding.partner,
-                           InconsistencyText("results", cell.row, cell.col)});
+            found.push_back({k,
+                             {ValidationFault::InconsistentResults, cell, finding.partner,
+                              InconsistencyText("results", cell.row, cell.col)}});
         }
     }
+    addFileProblems(found);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<ChartProblem> out;
+    out.reserve(found.size());
+    for (auto& [k, problem] : found)
+        out.push_back(std::move(problem));
     return out;
 }
 
 std::vector<std::string> ChartProblems::validationLines() {
     refresh();
-    std::vector<std::string> lines;
+    std::vector<std::pair<Key, ChartProblem>> found;
     for (const auto& [k, finding] : findings_) {
         const ChartCell cell = cellOf(k);
+        auto add = [&found, k = k](std::string text) {
+            found.push_back({k, {ValidationFault::None, {}, {}, std::move(text)}});
+        };
         if (finding.what.fault != ValidationFault::None) {
-            lines.push_back(FaultText({finding.what.fault, cell.row, cell.col}));
+            add(FaultText({finding.what.fault, cell.row, cell.col}));
             continue;
         }
         if (finding.what.opponentsDisagree)
-            lines.push_back(InconsistencyText("opponents", cell.row, cell.col));
+            add(InconsistencyText("opponents", cell.row, cell.col));
         if (finding.what.resultsDisagree)
-            lines.push_back(InconsistencyText("results", cell.row, cell.col));
+            add(InconsistencyText("results", cell.row, cell.col));
     }
+    addFileProblems(found);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> lines;
+    lines.reserve(found.size());
+    for (auto& [k, problem] : found)
+        lines.push_back(std::move(problem.text));
     return lines;
 }
 
@@ -497,7 +519,7 @@ std::vector<ChartWarning> ChartProblems::warnings() {
         if (lines.size() > 1) {
             out.push_back({ChartWarningKind::DuplicateMemberNumber,
                            {ChartColumn::MemberNumber, *lines.begin()},
-                           "Membership number " + number + " on lines " + JoinLines(lines) + "."});
+                           "Membership number " + number + " on lines " + LineList(lines) + "."});
         }
     }
     for (const int row : badNumbers_) {
@@ -511,12 +533,17 @@ std::vector<ChartWarning> ChartProblems::warnings() {
     for (const Key k : emptyLineResults_) {
         const ChartCell cell = cellOf(k);
         const int target =
-            view_.type == TournamentType::Swiss
-                ? swiss_[static_cast<std::size_t>(resultIndex(cell.col, cell.row))].opponent
-                : RoundRobinGameOf(view_.type, cell.row, cell.col).opponent;
+            byRounds() ? swiss_[static_cast<std::size_t>(resultIndex(cell.col, cell.row))].opponent
+                       : view_.rules->opponentOfColumn(cell.col);
         out.push_back({ChartWarningKind::ResultToEmptyLine, cell,
                        "Result against line " + std::to_string(target) + ", which has no name."});
     }
+    for (const Key k : reportedOtherwise_) {
+        const ChartCell cell = cellOf(k);
+        out.push_back({ChartWarningKind::ReportedOtherwise, cell,
+                       ReportedOtherwiseText(text(cell.col, cell.row))});
+    }
+    addLineWarnings(out);
     std::stable_sort(out.begin(), out.end(), [](const ChartWarning& a, const ChartWarning& b) {
         return a.cell.row != b.cell.row ? a.cell.row < b.cell.row : a.cell.col < b.cell.col;
     });
@@ -557,16 +584,11 @@ int ChartProblems::gamesEntered() {
 
 int ChartProblems::gamesExpected() {
     refresh();
+    // Each game has two players: round up a Swiss chart's odd count (a bye's round).
     const int n = view_.rows;
-    switch (view_.type) {
-    case TournamentType::Swiss:
-        return (n * std::max(0, view_.cols - ChartColumn::FirstResult) + 1) / 2;
-    case TournamentType::RoundRobin:
-        return n * (n - 1) / 2;
-    case TournamentType::DoubleRoundRobin:
-        return n * (n - 1);
-    }
-    return 0;
+    return (n * view_.rules->gamesPerPlayer(n, std::max(0, view_.cols - ChartColumn::FirstResult)) +
+            1) /
+           2;
 }
 
 } // namespace ranvik

@@ -6,7 +6,8 @@
 // (load, sort, row delete) checks the whole chart once.
 //
 // It sees the chart as validation would after dropping trailing unnamed lines (and, for a
-// round robin, laying the chart out again for the players left), without changing it.
+// round robin, laying the chart out again for the players left), without changing it. Cells
+// a chart file cannot hold are faults too, over every line the file would write.
 
 #include "validation/Validation.h"
 
@@ -28,13 +29,22 @@ struct ChartCell {
 // One entry of the problems list. An inconsistent pair is one entry naming both cells; the
 // first cell is the one validation meets first.
 struct ChartProblem {
-    ValidationFault fault = ValidationFault::None; // a cell fault or an inconsistency
+    // A cell fault or an inconsistency; None for a character the chart file cannot hold.
+    ValidationFault fault = ValidationFault::None;
     ChartCell cell;
     ChartCell other;  // the opponent's cell of an inconsistent pair; {0, 0} otherwise
     std::string text; // what validation shows for it
 };
 
-enum class ChartWarningKind { DuplicateMemberNumber, MemberNumberNotSixDigits, ResultToEmptyLine };
+enum class ChartWarningKind {
+    DuplicateMemberNumber,
+    MemberNumberNotSixDigits,
+    ResultToEmptyLine,
+    ReportedOtherwise, // a bye with a number, a forfeit naming its opponent
+    RatingOutOfRange,
+    SameName,
+    OfficialNumberNotSixDigits, // the director's or organiser's: no cell, {0, 0}
+};
 
 struct ChartWarning {
     ChartWarningKind kind = ChartWarningKind::MemberNumberNotSixDigits;
@@ -49,9 +59,14 @@ struct ProblemsUpdate {
     std::vector<int> scoreRows;   // rows whose points may have changed
 };
 
+// The message for a cell a chart file cannot hold, empty when it can: the file format's own
+// rule, handed in by the owner (the format lives beside validation, not under it).
+using CellFileRule = std::function<std::string(const Chart& chart, int col, int row)>;
+
 class ChartProblems : private ChartListener {
   public:
-    explicit ChartProblems(Tournament& tournament);
+    // Without a file rule, cells are not checked against the chart file.
+    explicit ChartProblems(Tournament& tournament, CellFileRule fileRule = {});
     ~ChartProblems() override;
     ChartProblems(const ChartProblems&) = delete;
     ChartProblems& operator=(const ChartProblems&) = delete;
@@ -69,8 +84,13 @@ class ChartProblems : private ChartListener {
     int warningCount() { return static_cast<int>(warnings().size()); }
 
     // What validation would show if it noted each fault and went on: in scan order, a line
-    // per faulty cell (FaultText) or per inconsistency question it would ask.
+    // per faulty cell (FaultText) or per inconsistency question it would ask, and per cell
+    // the chart file cannot hold.
     std::vector<std::string> validationLines();
+
+    // The tournament director's and organiser's numbers, once the report has asked them:
+    // warned about when not six digits.
+    void setOfficialNumbers(std::string_view director, std::string_view organiser);
 
     // Whether a cell takes part in a fault, and the texts of those faults, one a line.
     bool isMarked(int col, int row);
@@ -103,7 +123,7 @@ class ChartProblems : private ChartListener {
     };
     // The view validation checks after dropping trailing unnamed lines.
     struct View {
-        TournamentType type = TournamentType::Swiss;
+        const ChartRules* rules = nullptr;
         int rows = 0;
         int cols = 0;
         bool relaid = false; // a round robin laid out again: own cells read as "X"
@@ -143,7 +163,20 @@ class ChartProblems : private ChartListener {
     void mark(const ChartCell& cell, int delta);
     void checkReferrers(int row);
     void checkEmptyLineWarning(int col, int row);
+    void checkReportedOtherwise(int col, int row);
+    bool byRounds() const { return view_.rules->columnsAreRounds(); }
     void setMemberNumber(int row);
+    using LinesByText = std::map<std::string, std::set<int>, std::less<>>;
+    // Moves a line from the text it was counted under (counted) to `now`; empty: none.
+    static void Recount(LinesByText& lines, std::string& counted, std::string now, int row);
+    // ChartProblemsLines.cpp: the same name on two lines, a rating out of range, and cells
+    // the chart file cannot hold.
+    void setName(int row);
+    void setRating(int row);
+    void checkFileCell(int col, int row, ProblemsUpdate& update);
+    void checkFileCells(int col0, int row0, int col1, int row1, ProblemsUpdate& update);
+    void addLineWarnings(std::vector<ChartWarning>& out) const;
+    void addFileProblems(std::vector<std::pair<Key, ChartProblem>>& out) const;
 
     Tournament& tournament_;
     bool stale_ = true;
@@ -156,11 +189,18 @@ class ChartProblems : private ChartListener {
     std::vector<int> opponentOfCol_;  // round robin: the line each result column meets
     int filled_ = 0;                  // result cells holding a result (own cells not counted)
     std::map<Key, Finding> findings_;
-    std::map<Key, int> marks_;       // how many findings a cell takes part in
-    std::set<Key> emptyLineResults_; // results pointing at a line without a name
-    std::map<std::string, std::set<int>, std::less<>> numberRows_; // member number -> lines
+    std::map<Key, int> marks_;          // how many findings a cell takes part in
+    std::set<Key> emptyLineResults_;    // results pointing at a line without a name
+    std::set<Key> reportedOtherwise_;   // entries the report files otherwise than they read
+    LinesByText numberRows_;            // member number -> lines
     std::vector<std::string> numberOf_; // the member number counted for each line
     std::set<int> badNumbers_;          // lines whose number is not six digits
+    std::map<std::string, std::set<int>, std::less<>> nameRows_; // SameNameKey -> lines
+    std::vector<std::string> nameOf_;                            // the key counted per line
+    std::set<int> badRatings_;                                   // lines rated out of range
+    CellFileRule fileRule_;
+    std::map<Key, std::string> unsavable_; // cells the chart file cannot hold, and why
+    std::vector<std::string> officialWarnings_;
 };
 
 } // namespace ranvik

@@ -76,13 +76,20 @@ struct RoundRobinGame {
     int opponent = 0;
     int mirrorCol = 0;
 };
-RoundRobinGame RoundRobinGameOf(TournamentType type, int row, int col);
+RoundRobinGame RoundRobinGameOf(const ChartRules& rules, int row, int col);
 // The opponent row beyond the chart, or a result in a player's own cell.
 ValidationFault RoundRobinCellFault(const RoundRobinGame& game, bool isX, int row, int playerRows);
 // Two entries of one game disagree when their points do not add up to a win.
 inline bool RoundRobinResultsDisagree(bool isX, int points, int mirrorPoints) {
     return !isX && points + mirrorPoints != 2;
 }
+
+// A Swiss entry the report files otherwise than it reads: a bye with a number (the number
+// is dropped) or a forfeit naming its opponent (filed as a game played against that player,
+// the report writing results by points). The warning's text; empty for any other entry.
+std::string ReportedOtherwiseText(std::string_view text);
+// Those warnings of a Swiss chart's visible results, each after its place: "Line 3, Rd 2: ".
+std::vector<std::string> ReportedOtherwiseLines(const Tournament& tournament);
 
 // "Inconsistent results found. Line 3 column 5." (kind "opponents" or "results").
 std::string InconsistencyText(std::string_view kind, int row, int col);

@@ -56,7 +56,6 @@ TEST(Layout, RoundRobinOfTenPlayers) {
     for (int r = 1; r <= 10; ++r)
         diagonal.emplace_back(3 + r, r);
     EXPECT_EQ(XMarks(t.chart()), diagonal);
-    EXPECT_FALSE(t.roundsEnabled());
     EXPECT_TRUE(t.modified());
 }
 
@@ -70,14 +69,15 @@ TEST(Layout, DoubleRoundRobinOfThreePlayersThenBackToSwiss) {
                                                              "1a", "1b", "2a", "2b", "3a", "3b"}));
     EXPECT_EQ(XMarks(t.chart()),
               (std::vector<std::pair<int, int>>{{4, 1}, {5, 1}, {6, 2}, {7, 2}, {8, 3}, {9, 3}}));
-    EXPECT_FALSE(t.roundsEnabled());
-    EXPECT_EQ(t.numRounds(), 4);
+    // A round robin's columns are its players: a rounds count waits for a Swiss chart.
+    t.setNumRounds(5);
+    EXPECT_EQ(t.chart().colCount(), 10);
+    t.setNumRounds(4);
 
     t.setType(TournamentType::Swiss);
     EXPECT_EQ(t.chart().colCount(), 8);
     EXPECT_TRUE(XMarks(t.chart()).empty());
     EXPECT_EQ(t.chart().cell(7, 0), "Rd 4");
-    EXPECT_TRUE(t.roundsEnabled());
     // The hidden column 8 keeps its mark.
     EXPECT_EQ(t.chart().cell(8, 3), "X");
 }

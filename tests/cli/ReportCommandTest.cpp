@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "EndDateCases.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,35 @@ TEST(CliReport, WritesReportAndChartSideBySide) {
     EXPECT_EQ(ReadFile(out + ".tms"), ChartText(kTwoPlayers));
 }
 
+// A bye with a number and a forfeit naming its opponent are filed by their points, with the
+// parsed opponent, as always; the check warns and the report lists them, each at its place.
+TEST(CliReport, ByesAndForfeitsAreListedAndFiledAsBefore) {
+    TempDir dir;
+    const std::string chart = dir.file("byes.tms");
+    WriteFile(chart, ChartText({{"1", "Ann", "123456", "", "X2", "B3"},
+                                {"2", "Bob", "654321", "", "F1", "H0"}}));
+    const std::string bye = "A bye has no opponent: the number 3 is ignored in the report\n";
+    const std::string forfeit2 =
+        "The report files a forfeit against line 2 as a played game against "
+        "that player; the federation asks for 0 as the opponent of a forfeit\n";
+    std::string forfeit1 = forfeit2;
+    forfeit1[40] = '1';
+    const CliResult check = RunCli({"check", chart, "--type", "swiss", "--all"});
+    EXPECT_EQ(check.out, "OK\n");
+    EXPECT_EQ(check.err, "Warning: " + forfeit2 + "Warning: " + bye + "Warning: " + forfeit1);
+
+    const std::string out = dir.file("byes");
+    const CliResult result = RunCli(ReportArgs(chart, out));
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err,
+              "Line 1, Rd 1: " + forfeit2 + "Line 1, Rd 2: " + bye + "Line 2, Rd 1: " + forfeit1);
+    EXPECT_EQ(
+        ReadFile(out + ".qtr"),
+        "\"Spring Open\",\"ON\",\"\",\"S\",\"2008/06/18\",\"2\",\"2\",\"R\",\"100200\",\"\"\r\n"
+        "\"123456\"\r\n\"W\",\"2\"\r\n\"W\",\"0\"\r\n\"2.0\"\r\n"
+        "\"654321\"\r\n\"L\",\"1\"\r\n\"D\",\"0\"\r\n\"0.5\"\r\n");
+}
+
 TEST(CliReport, OptionalFieldsActiveRatingAndOtherExtension) {
     TempDir dir;
     const std::string chart = dir.file("rr.tms");
@@ -50,7 +80,8 @@ TEST(CliReport, OptionalFieldsActiveRatingAndOtherExtension) {
                 "--td",   "1",          "--reference", "R7",         "--organiser",
                 "333333", "--rating",   "active",      "--output",   out});
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "");
+    // Listed, as the window lists it for confirmation, and the report goes on.
+    EXPECT_EQ(result.err, "Tournament director QRB number not six digits: 1\n");
     EXPECT_EQ(result.out, out + "\n" + dir.file("name.tms") + "\n");
     EXPECT_EQ(ReadFile(out), "\"RR\",\"Ontario\",\"R7\",\"R\",\"2009/01/31\",\"2\",\"1\",\"A\","
                              "\"1\",\"333333\"\r\n"
@@ -100,8 +131,33 @@ TEST(CliReport, TournamentInformationIsCheckedLikeTheDialog) {
         }
         const CliResult result = RunCli(args);
         EXPECT_EQ(result.status, 1) << c.option;
-        EXPECT_EQ(result.err, "Bob, \n" + c.message);
+        // Refused before the membership numbers are listed.
+        EXPECT_EQ(result.err, c.message);
         EXPECT_FALSE(std::filesystem::exists(out));
+    }
+}
+
+// The shared table of ending dates: a valid one writes both files, any other exits 1 with
+// the message that says which fault it is, and writes nothing.
+TEST(CliReport, EndDatesOfTheTableGetTheirVerdict) {
+    TempDir dir;
+    const std::string chart = dir.file("in.tms");
+    WriteFile(chart, ChartText(kTwoPlayers));
+    const std::string out = dir.file("r.qtr");
+    for (const EndDateCase& c : EndDateCases(ranvik::Today())) {
+        SCOPED_TRACE(c.date);
+        std::vector<std::string> args = ReportArgs(chart, out);
+        args[9] = c.date;
+        const CliResult result = RunCli(args);
+        const bool valid = c.verdict == ranvik::EndDateVerdict::Valid;
+        EXPECT_EQ(result.status, valid ? 0 : 1) << result.err;
+        EXPECT_EQ(std::filesystem::exists(out), valid);
+        EXPECT_EQ(std::filesystem::exists(dir.file("r.tms")), valid);
+        if (!valid) {
+            EXPECT_NE(result.err.find(VerdictWords(c.verdict)), std::string::npos) << result.err;
+        }
+        std::filesystem::remove(out);
+        std::filesystem::remove(dir.file("r.tms"));
     }
 }
 

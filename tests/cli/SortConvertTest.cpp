@@ -75,3 +75,21 @@ TEST(CliConvert, UnwritableTargetExitsTwoAndKeepsTheSource) {
     EXPECT_EQ(result.err, "Error saving " + out + ".\nNo such file or directory.\n");
     EXPECT_EQ(ReadFile(chart), content);
 }
+
+// A UTF-8 chart with a name the chart file's code page lacks: convert refuses it in the
+// window's words, writing nothing, and check --all lists it as a fault.
+TEST(CliConvert, ACharacterTheChartFileCannotHoldIsNamedWithItsCell) {
+    TempDir dir;
+    const std::string chart = dir.file("utf8.tms");
+    WriteFile(chart, ChartText({{"1", "Ann", "", "", "W2"}, {"2", "\xC5\x81ukasz", "", "", "L1"}}));
+    const std::string message = "Line 2 column 1 (\"Name/Nom\") holds \"\xC5\x81\" (U+0141), a "
+                                "character that cannot be saved in a chart file.";
+    const CliResult converted =
+        RunCli({"convert", chart, "--type", "swiss", "-o", dir.file("out.tms")});
+    EXPECT_EQ(converted.status, 1);
+    EXPECT_EQ(converted.err, "ranvik-cli: " + message + "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.tms")));
+    const CliResult checked = RunCli({"check", chart, "--type", "swiss", "--all"});
+    EXPECT_EQ(checked.status, 1);
+    EXPECT_EQ(checked.out, message + "\n1 fault\n");
+}

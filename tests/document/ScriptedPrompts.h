@@ -14,7 +14,7 @@ class ScriptedPrompts : public DocumentPrompts {
   public:
     std::deque<SaveChangesAnswer> saveChanges;
     std::deque<std::optional<TournamentType>> types;
-    std::deque<RatingSystem> ratingSystems;
+    std::deque<std::optional<RatingSystem>> ratingSystems;
     std::deque<RowChoice> rowChoices;
     std::deque<bool> confirmations;
     std::deque<SpellingChoice> spellings;
@@ -32,11 +32,16 @@ class ScriptedPrompts : public DocumentPrompts {
     std::vector<std::string> errors;
     std::vector<std::pair<int, int>> shownCells;
 
-    SaveChangesAnswer askSaveChanges(const std::string& question, bool) override {
+    SaveChangesAnswer askSaveChanges(const std::string& question) override {
         return next(saveChanges, question);
     }
-    std::optional<TournamentType> askTournamentType() override { return next(types, "type"); }
-    RatingSystem askRatingSystem() override { return next(ratingSystems, "rating system"); }
+    // Asked as "type 1": the type it proposes, numbered as the type control numbers them.
+    std::optional<TournamentType> askTournamentType(TournamentType suggested) override {
+        return next(types, "type " + std::to_string(static_cast<int>(suggested)));
+    }
+    std::optional<RatingSystem> askRatingSystem() override {
+        return next(ratingSystems, "rating system");
+    }
     RowChoice askRowForMember() override { return next(rowChoices, "row for member"); }
     SpellingChoice askSpelling(const std::string& text, const std::vector<std::string>&,
                                const std::string& nearest) override {

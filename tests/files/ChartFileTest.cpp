@@ -102,12 +102,48 @@ TEST(ChartFileSave, EncodesAccentsAndRefusesCharactersTheFileCannotCarry) {
     ASSERT_TRUE(out.ok);
     EXPECT_EQ(out.bytes.substr(0, 12), "1\tZo\xEB \x8Cil \x80\t");
 
-    t.chart().setCell(1, 3, "Łukasz");
-    out = EncodeChartFile(t.chart());
-    EXPECT_FALSE(out.ok);
-    EXPECT_TRUE(out.bytes.empty());
-    EXPECT_EQ(out.message,
-              "Line 3 column 1 holds a character that cannot be saved in a chart file.");
+    // The refusal names the first such cell (by line, column and heading) and its first
+    // character, with its code for one that cannot be seen.
+    const struct {
+        int col;
+        int row;
+        const char* text;
+        const char* message;
+    } refused[] = {
+        {1, 3, "Łukasz Ż", "Line 3 column 1 (\"Name/Nom\") holds \"Ł\" (U+0141)"},
+        {4, 2, "W1\xE2\x80\x8B", "Line 2 column 4 (\"Rd 1\") holds \"\xE2\x80\x8B\" (U+200B)"},
+        {0, 2, "\xF0\x9F\x98\x80", "Line 2 column 0 (\"#\") holds \"\xF0\x9F\x98\x80\" (U+1F600)"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.text);
+        Tournament u = Started(TournamentType::Swiss, 3, 1);
+        u.chart().setCell(c.col, c.row, c.text);
+        out = EncodeChartFile(u.chart());
+        EXPECT_FALSE(out.ok);
+        EXPECT_TRUE(out.bytes.empty());
+        EXPECT_EQ(out.message,
+                  std::string(c.message) + ", a character that cannot be saved in a chart file.");
+        EXPECT_EQ(std::make_pair(out.col, out.row), std::make_pair(c.col, c.row));
+        EXPECT_EQ(UnsavableCellMessage(u.chart(), c.col, c.row), out.message);
+    }
+    EXPECT_EQ(UnsavableCellMessage(t.chart(), 1, 1), "");
+}
+
+// The type a file's shape suggests: a round robin's first line has a result column per line
+// of the file and its own cell free; anything else is taken for Swiss.
+TEST(ChartFileShape, SuggestsTheTypeTheFirstLineFits) {
+    const std::pair<const char*, TournamentType> cases[] = {
+        {"1\tA\t\t\tX\t1\t\r\n2\tB\t\t\t0\tX\t\r\n", TournamentType::RoundRobin},
+        {"1\tA\t\t\t\t\t\r\n2\tB\t\t\t\t\t\r\n", TournamentType::RoundRobin},
+        {"1\tA\t\t\tX\tX\t1\t=\t\r\n2\tB\t\t\t0\t=\tX\tX\t\r\n", TournamentType::DoubleRoundRobin},
+        {"1\tA\t\t\tW2\tL2\t\r\n2\tB\t\t\tL1\tW1\t\r\n", TournamentType::Swiss}, // a match
+        {"1\tA\t\t\tW2\t\r\n2\tB\t\t\tL1\t\r\n3\tC\t\t\t\t\r\n", TournamentType::Swiss},
+        {"1\tA\t\t\tX\t1\t\r\n2\tB\t\t\t0\tX\t\r\n3\r\n", TournamentType::Swiss},
+        {"", TournamentType::Swiss},
+        {"a\0b", TournamentType::Swiss},
+    };
+    for (const auto& [bytes, type] : cases)
+        EXPECT_EQ(SuggestedChartType(bytes), type) << bytes;
 }
 
 TEST(ChartFileLoad, ReadsCrLfCrAndLfLinesAlike) {

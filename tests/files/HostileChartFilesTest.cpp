@@ -9,14 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <functional>
 
 using namespace ranvik;
+using ranvik::test::PassesUnderMemoryLimit;
 using ranvik::test::TempDir;
 using ranvik::test::WriteFile;
 
@@ -36,36 +32,6 @@ std::string WideFirstLine(std::size_t tabs) {
     for (int i = 2; i <= 1000; ++i)
         bytes += std::to_string(i) + "\tP\t" + std::to_string(100000 + i) + "\t1500\r\n";
     return bytes;
-}
-
-// Runs check in a child whose address space is capped, so a regression fails the test
-// (the child dies or says no) instead of exhausting the machine. True when check said yes.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSanitizer = true; // it reserves terabytes of address space up front
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
-
-// Runs check in a child whose address space is capped, so a regression that allocates for
-// a hostile file fails the test instead of exhausting the machine. Under AddressSanitizer
-// no cap can be set; the check still runs (and the normal build keeps the cap).
-bool PassesUnderMemoryLimit(std::size_t bytes, const std::function<bool()>& check) {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (!kAddressSanitizer) {
-            rlimit limit{bytes, bytes};
-            setrlimit(RLIMIT_AS, &limit);
-        }
-        bool ok = false;
-        try {
-            ok = check();
-        } catch (...) {
-        }
-        _exit(ok ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 constexpr std::size_t kCap = std::size_t{512} << 20;
@@ -133,7 +99,19 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"utf16be", Utf16("1\tA\t\t\t\r\n2\tB\t\t\t\r\n", true), TournamentType::Swiss,
                     kUtf16Message},
         RefusedCase{"utf16 without mark", Utf16("1\tA\t\t\t\r\n", false).substr(2),
-                    TournamentType::Swiss, kUtf16Message}),
+                    TournamentType::Swiss, kUtf16Message},
+        RefusedCase{"form feed in a name", "1\tA\t\t\t\r\n2\tB\fC\t\t\t\r\n", TournamentType::Swiss,
+                    "Line 2 column 1 holds a control character (U+000C)."},
+        RefusedCase{"end-of-file mark inside", "1\tA\t\t\x1A\t\r\n2\tB\t\t\t\r\n",
+                    TournamentType::Swiss, "Line 1 column 3 holds a control character (U+001A)."},
+        RefusedCase{"name of 1001 characters",
+                    "1\t" + std::string(1001, 'n') + "\t\t\t\r\n2\tB\t\t\t\r\n",
+                    TournamentType::Swiss,
+                    "Line 1 column 1 holds 1001 characters; a chart cell holds at most 1000."},
+        RefusedCase{"result of 1001 accented characters",
+                    "1\tA\t\t\t\tX\r\n2\tB\t\t\t" + std::string(1001, '\xE9') + "\tX\r\n",
+                    TournamentType::RoundRobin,
+                    "Line 2 column 4 holds 1001 characters; a chart cell holds at most 1000."}),
     [](const auto& info) {
         std::string name = info.param.label;
         for (char& ch : name)
@@ -142,11 +120,17 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST(HostileChartFiles, TheWidestChartStillReads) {
+TEST(HostileChartFiles, TheWidestChartAndTheLongestCellStillRead) {
     Tournament t = Started(TournamentType::DoubleRoundRobin);
     // 2003 TABs after a last field: 2004 fields, a full double round robin of 1000.
     const ChartReadOutcome outcome = ReadChartFile(t, std::string(2003, '\t') + "x\r\n2\r\n");
     EXPECT_TRUE(outcome.ok) << outcome.message;
+    // A name of 1000 characters, and an old editor's end-of-file marks after the last line.
+    const std::string name(1000, 'n');
+    Tournament u = Started(TournamentType::Swiss);
+    ASSERT_TRUE(ReadChartFile(u, "1\t" + name + "\t\t\t\r\n2\tB\t\t\t\r\n\x1A\x1A").ok);
+    EXPECT_EQ(u.chart().cell(1, 1), name);
+    EXPECT_EQ(u.numPlayers(), 2);
 }
 
 TEST(HostileChartFiles, Utf8FilesReadAsUtf8AndOthersAsWindows1252) {

@@ -2,6 +2,8 @@
 // and the files the import must refuse.
 
 #include "import/TrfImport.h"
+#include "import/TrfReader.h"
+#include "support/TestSupport.h"
 #include "support/TrfText.h"
 #include "validation/Validation.h"
 
@@ -85,6 +87,29 @@ TEST(TrfImport, Latin1AndUtf8ReadAlike) {
     EXPECT_EQ(fromLatin1.cells, fromUtf8.cells);
 }
 
+TEST(TrfImport, ControlCharactersInANameBecomeSpacesAndAreSaid) {
+    const TrfImport imported = ImportTrf(
+        TrfFileText({{1, std::string("Ann\0Lee\t", 8), "", "", {}}}), TrfTypeChoice::Swiss);
+    ASSERT_TRUE(imported.ok) << RefusalText(imported);
+    EXPECT_EQ(imported.cells[0][1], "Ann Lee");
+    EXPECT_EQ(imported.warnings.front(),
+              "Line 2: control characters in the name are written as spaces.");
+}
+
+// A valid report followed by 60 MB of line ends or of comment lines costs what the file
+// costs, no more (it took gigabytes when every line was kept); beyond 64 MB it is not read.
+TEST(TrfImport, PaddedFilesAreRefusedUnderAMemoryLimit) {
+    for (const std::string& line : {std::string("\n"), "XXC " + std::string(59, 'c') + "\n"}) {
+        std::string bytes = TrfFileText(SwissPlayers());
+        while (bytes.size() < (60u << 20))
+            bytes += line;
+        EXPECT_TRUE(PassesUnderMemoryLimit(
+            std::size_t{512} << 20, [&] { return !ImportTrf(bytes, TrfTypeChoice::Auto).ok; }));
+    }
+    EXPECT_EQ(ImportTrf(std::string(MaxTrfFileBytes + 1, '\n'), TrfTypeChoice::Auto).reason,
+              "The file is larger than any tournament report can be (more than 64 MB).");
+}
+
 TEST(TrfImport, NameTheChartCannotHoldTakesItsNearestSpelling) {
     const TrfImport imported =
         ImportTrf(TrfFileText({{1, "Łukaszewicz, Piotr", "2250", "", {"2w1"}},
@@ -105,7 +130,7 @@ struct PairCase {
     char second; // start number 2's result against 1
     const char* swissFirst;
     const char* swissSecond;
-    const char* rrFirst;
+    const char* rrFirst; // nullptr: no round robin cells the check accepts
     const char* rrSecond;
 };
 
@@ -126,21 +151,32 @@ TEST_P(ResultPairs, MapToTheChartNotation) {
 
     const TrfImport rr = ImportTrf(TrfFileText(players), TrfTypeChoice::Auto);
     ASSERT_TRUE(rr.ok) << RefusalText(rr);
+    ExpectChartChecks(rr);
+    if (!c.rrFirst) {
+        // The automatic choice takes the Swiss chart and says why; asked for, it is refused.
+        EXPECT_EQ(rr.type, TournamentType::Swiss);
+        EXPECT_EQ(rr.cells, swiss.cells);
+        ASSERT_FALSE(rr.warnings.empty());
+        EXPECT_NE(rr.warnings.front().find("imported as a Swiss chart"), std::string::npos);
+        EXPECT_FALSE(ImportTrf(TrfFileText(players), TrfTypeChoice::RoundRobin).ok);
+        return;
+    }
     ASSERT_EQ(rr.type, TournamentType::RoundRobin);
     EXPECT_EQ(rr.cells[0], (std::vector<std::string>{"1", "Ann", "", "", "X", c.rrFirst}));
     EXPECT_EQ(rr.cells[1], (std::vector<std::string>{"2", "Bob", "", "", c.rrSecond, "X"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(TrfImport, ResultPairs,
-                         ::testing::Values(PairCase{"Win", '1', '0', "W2", "L1", "1", "0"},
-                                           PairCase{"Draw", '=', '=', "D2", "D1", "=", "="},
-                                           PairCase{"Forfeit", '+', '-', "X2", "F1", "+", "-"},
-                                           PairCase{"DoubleForfeit", '-', '-', "F2", "F1", "-",
-                                                    "-"},
-                                           PairCase{"UnplayedWin", 'W', 'L', "X2", "F1", "+", "-"},
-                                           PairCase{"UnplayedDraw", 'D', 'D', "Z2", "Z1", "=", "="},
-                                           PairCase{"NoResultYet", ' ', ' ', "", "", "", ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    TrfImport, ResultPairs,
+    ::testing::Values(PairCase{"Win", '1', '0', "W2", "L1", "1", "0"},
+                      PairCase{"Draw", '=', '=', "D2", "D1", "=", "="},
+                      PairCase{"Forfeit", '+', '-', "X2", "F1", "+", "-"},
+                      PairCase{"DoubleForfeit", '-', '-', "F2", "F1", nullptr, nullptr},
+                      PairCase{"ForfeitAndUnplayedLoss", '-', 'L', "F2", "F1", nullptr, nullptr},
+                      PairCase{"UnplayedWin", 'W', 'L', "X2", "F1", "+", "-"},
+                      PairCase{"UnplayedDraw", 'D', 'D', "Z2", "Z1", "=", "="},
+                      PairCase{"NoResultYet", ' ', ' ', "", "", nullptr, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TrfImport, ByesTakeNoOpponent) {
     const TrfImport imported =
@@ -301,6 +337,41 @@ INSTANTIATE_TEST_SUITE_P(
                     TrfTypeChoice::Auto, 2,
                     "round 1 (columns 92-99): the result 'Q' is not a result code of the "
                     "format."},
+        RefusalCase{"Utf16", std::string{'\xFF', '\xFE', '0', '\0', '0', '\0', '1', '\0'},
+                    TrfTypeChoice::Auto, 0, "The file is saved as UTF-16; save it as plain text."},
+        RefusalCase{"LineEnds", TrfFileText({{1, "Ann", "", "", {}}}) + std::string(10000, '\r'),
+                    TrfTypeChoice::Auto, 10001,
+                    "The file has more than 10000 lines; no tournament report of 1000 players is "
+                    "that long."},
+        RefusalCase{"LongLine", "012 " + std::string(65533, 'x'), TrfTypeChoice::Auto, 1,
+                    "the line is longer than 65536 bytes; no line of a tournament report is."},
+        RefusalCase{"NulColour",
+                    TrfFileText({{1, "Ann", "", "", {std::string{'2', '\0', '1'}}},
+                                 {2, "Bob", "", "", {}}}),
+                    TrfTypeChoice::Auto, 2,
+                    "round 1 (columns 92-99): the colour 'U+0000' is not w, b or -."},
+        RefusalCase{"ControlInRating",
+                    TrfFileText({{1, "Ann", "18\0015", "", {}}, {2, "Bob", "", "", {}}}),
+                    TrfTypeChoice::Auto, 2,
+                    "the rating (columns 49-52) holds a control character (U+0001)."},
+        RefusalCase{"DoubleForfeitAsRoundRobin",
+                    TrfFileText({{1, "Ann", "", "", {"2w-"}}, {2, "Bob", "", "", {"1bL"}}}),
+                    TrfTypeChoice::RoundRobin, 2,
+                    "Round 1: start numbers 1 and 2 both lost without playing (a double "
+                    "forfeit); a round robin chart has no cells for that game that its check "
+                    "accepts. Import it as a Swiss chart."},
+        RefusalCase{"GameWithoutResultAsRoundRobin",
+                    TrfFileText({{1, "Ann", "", "", {"2w "}}, {2, "Bob", "", "", {"1b "}}}),
+                    TrfTypeChoice::RoundRobin, 2,
+                    "Round 1: the game of start numbers 1 and 2 has no result; a round robin "
+                    "chart's check refuses a game without one. Import it as a Swiss chart."},
+        RefusalCase{"PairNeverMeetingAsDoubleRoundRobin",
+                    TrfFileText({{1, "Ann", "", "", {"2w1", "2b="}},
+                                 {2, "Bob", "", "", {"1b0", "1w="}},
+                                 {3, "Cy", "", "", {}}}),
+                    TrfTypeChoice::DoubleRoundRobin, 2,
+                    "Start numbers 1 and 3 meet 0 times instead of 2; the chart's check refuses "
+                    "the empty cells of the games not played. Import it as a Swiss chart."},
         RefusalCase{
             "RoundRobinMeetingTwice",
             TrfFileText({{1, "Ann", "", "", {"2w1", "2b0"}}, {2, "Bob", "", "", {"1b0", "1w1"}}}),

@@ -246,7 +246,8 @@ void WriteSqliteDatabase(const std::string& path, const std::vector<FixtureTable
                 else if (SqlType(table.columns[c].type) == "INTEGER")
                     sqlite3_bind_int64(stmt, index, std::stoll(*row[c]));
                 else
-                    sqlite3_bind_text(stmt, index, row[c]->c_str(), -1, SQLITE_TRANSIENT);
+                    sqlite3_bind_text(stmt, index, row[c]->data(), static_cast<int>(row[c]->size()),
+                                      SQLITE_TRANSIENT);
             }
             Check(sqlite3_step(stmt), raw, "insert into " + table.name);
         }

@@ -12,7 +12,10 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <filesystem>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 using namespace ranvik;
 using namespace ranvik::test;
@@ -68,6 +71,57 @@ TEST(HostileMemberFiles, AccessFilesCutAtAPageBoundaryAreDamagedNotPartlyListed)
         const std::string error = ReadFirstTable(path);
         EXPECT_EQ(error.rfind("The Access database " + path + " is damaged: ", 0), 0u) << error;
     }
+}
+
+// A copy cut anywhere reads whole or is refused: never part of the members, never rows whose
+// every field is empty (what libmdb gives, without a warning, for pages cut off).
+TEST(HostileMemberFiles, AccessFilesCutAnywhereReadWholeOrNotAtAll) {
+    RANVIK_REQUIRE_TESTDATA();
+    TempDir dir;
+    const std::string path = dir.file("cut.mdb");
+    for (const auto& [file, rows] :
+         {std::pair{"ratings-as-text.mdb", 10}, {"QRBMembers.mde", 62}}) {
+        const std::string original = ReadFile(MembersDataDir() / file);
+        std::vector<std::size_t> sizes = {24603};
+        for (std::size_t size = 2048; size < original.size(); size += 1536)
+            sizes.push_back(size);
+        for (const std::size_t size : sizes) {
+            WriteFile(path, original.substr(0, size));
+            const std::string read = ReadFirstTable(path);
+            EXPECT_TRUE(read == "(read " + std::to_string(rows) + " rows)" ||
+                        read.find(" " + path + " ") != std::string::npos)
+                << file << " cut at " << size << ": " << read;
+        }
+    }
+    WriteFile(path, ReadFile(MembersDataDir() / "ratings-as-text.mdb").substr(0, 24603));
+    EXPECT_EQ(ReadFirstTable(path), "The Access database " + path +
+                                        " is damaged: row 1 of the table Members cannot be read.");
+}
+
+// Read-only and immutable: nothing is made beside a file in WAL mode, changes not yet merged
+// from its -wal file are refused rather than silently missed, and a view of millions of rows
+// is refused in the helper before the program receives any of them.
+TEST(HostileMemberFiles, SqliteFilesAreReadImmutableAndWithinBounds) {
+    TempDir dir;
+    const std::string path = dir.file("m?e#m%b.db");
+    ExecSql(path, "PRAGMA journal_mode=WAL; CREATE TABLE m(NAME TEXT); INSERT INTO m VALUES('a');");
+    EXPECT_EQ(ReadFirstTable(path), "(read 1 rows)");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
+    sqlite3* writer = nullptr; // left open: its change stays in the -wal file
+    ASSERT_EQ(sqlite3_open(path.c_str(), &writer), SQLITE_OK);
+    sqlite3_exec(writer, "PRAGMA wal_autocheckpoint=0; INSERT INTO m VALUES('b');", {}, {}, {});
+    EXPECT_EQ(ReadFirstTable(path), "The SQLite database " + path + " has changes in " + path +
+                                        "-wal that are not yet in the file itself; close the "
+                                        "program that writes it, then try again.");
+    sqlite3_close(writer);
+
+    const std::string view = dir.file("view.db");
+    ExecSql(view, "CREATE VIEW v AS WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM "
+                  "c LIMIT 3000000) SELECT x FROM c; CREATE TABLE t(NAME TEXT);");
+    EXPECT_EQ(ReadFirstTable(view), "The table v in " + view +
+                                        " cannot be read: it has more than 1000000 rows; no "
+                                        "membership list is that long.");
 }
 
 TEST_F(ShortLimits, AnEndlessViewGivesAnErrorWithinTheLimit) {

@@ -114,9 +114,12 @@ TEST_F(RecoveryStoreTest, OffersOnlyCopiesOfProcessesThatAreGone) {
     const ProcessIdentity running = RunningProcess();
     ProcessIdentity reused = running; // the id of a dead writer, now another program's
     reused.startTicks += 1;
+    // Right after a crash, before its parent collects it.
+    const ProcessIdentity zombie = ZombieProcess();
     writeCopyOf(gone, "/charts/gone.tms");
     writeCopyOf(running, "/charts/running.tms");
     writeCopyOf(reused, "/charts/reused.tms");
+    writeCopyOf(zombie, "/charts/zombie.tms");
     bringBackKept();
     RecoveryStore self(folder);
     std::string reason;
@@ -126,7 +129,10 @@ TEST_F(RecoveryStoreTest, OffersOnlyCopiesOfProcessesThatAreGone) {
     for (const LeftCopy& copy : self.leftBehind())
         offered.push_back(copy.description.chartFile);
     std::sort(offered.begin(), offered.end());
-    EXPECT_EQ(offered, (std::vector<std::string>{"/charts/gone.tms", "/charts/reused.tms"}));
+    EXPECT_EQ(offered, (std::vector<std::string>{"/charts/gone.tms", "/charts/reused.tms",
+                                                 "/charts/zombie.tms"}));
+    EXPECT_FALSE(IsRunning(zombie));
+    waitpid(static_cast<pid_t>(zombie.pid), nullptr, 0);
 }
 
 TEST_F(RecoveryStoreTest, RestoresTheChartModifiedAndDiscardRemovesIt) {

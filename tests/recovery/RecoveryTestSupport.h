@@ -19,6 +19,17 @@ inline ProcessIdentity GoneProcess() {
     return {static_cast<long>(child), started};
 }
 
+// A child that has exited but is not collected yet (a zombie); reap it with waitpid.
+inline ProcessIdentity ZombieProcess() {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    const std::uint64_t started = ProcessStartTicks(child);
+    siginfo_t exited{};
+    waitid(P_PID, static_cast<id_t>(child), &exited, WEXITED | WNOWAIT);
+    return {static_cast<long>(child), started};
+}
+
 // The test runner's parent (ctest or a shell), running for the whole test.
 inline ProcessIdentity RunningProcess() {
     const long pid = static_cast<long>(getppid());

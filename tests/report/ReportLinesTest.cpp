@@ -142,10 +142,7 @@ TEST(ReportLines, OnlySixDigitNumbersAreReported) {
         EXPECT_EQ(lines[1 + (r - 1) * 3], R"("999999")") << r;
 }
 
-TEST(ReportTexts, TypeTextsAndLetters) {
-    EXPECT_EQ(TournamentTypeText(TournamentType::Swiss), "Swiss");
-    EXPECT_EQ(TournamentTypeText(TournamentType::RoundRobin), "Round robin");
-    EXPECT_EQ(TournamentTypeText(TournamentType::DoubleRoundRobin), "Double round robin");
+TEST(ReportTexts, RatingFields) {
     EXPECT_EQ(RatingFieldName(RatingSystem::Regular), "RATING");
     EXPECT_EQ(RatingFieldName(RatingSystem::Active), "ACT_RATING");
 }

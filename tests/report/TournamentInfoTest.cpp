@@ -1,3 +1,4 @@
+#include "EndDateCases.h"
 #include "ReportTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -26,23 +27,44 @@ TEST(TournamentInfoCheck, EachMissingFieldInTurn) {
     EXPECT_EQ(CheckTournamentInfo(info), "");
 }
 
+// The two format messages: a date of the wrong length, and one of ten characters in another
+// shape (only digits and the two slashes pass).
 TEST(TournamentInfoCheck, DateFormat) {
+    const std::pair<const char*, const std::string&> cases[] = {
+        {"2008/6/18", kFormat},        {"2008/06/188", kFormat}, {"18/6/2008", kFormat},
+        {"2008/\xC3\xA9/18", kFormat}, // ten bytes, nine characters
+        {"18/06/2008", kForm},         {"2008-06-18", kForm},    {"20080618xx", kForm},
+        {"06/18/2008", kForm},         {"2008/06-18", kForm},    {"2008/6/18 ", kForm},
+        {"2008/0\xC3\xA9/18", kForm},
+    };
     TournamentInfo info = SpringOpen();
-    for (const char* wrongLength : {"2008/6/18", "2008/06/188", "18/6/2008"}) {
-        info.endDate = wrongLength;
-        EXPECT_EQ(CheckTournamentInfo(info), kFormat) << wrongLength;
+    for (const auto& [date, message] : cases) {
+        info.endDate = date;
+        EXPECT_EQ(CheckTournamentInfo(info), message) << date;
     }
-    for (const char* wrongForm : {"18/06/2008", "2008-06-18", "20080618xx", "06/18/2008"}) {
-        info.endDate = wrongForm;
-        EXPECT_EQ(CheckTournamentInfo(info), kForm) << wrongForm;
+}
+
+// Every date of the shared table gets its verdict, and the information check the message
+// that says which fault it is.
+TEST(TournamentInfoCheck, EndDatesMustBeCalendarDaysNotAfterTomorrow) {
+    const CalendarDate today{2025, 12, 31};
+    for (const test::EndDateCase& c : test::EndDateCases(today)) {
+        SCOPED_TRACE(c.date);
+        EXPECT_EQ(CheckEndDate(c.date, today), c.verdict);
+        TournamentInfo info = SpringOpen();
+        info.endDate = c.date;
+        const std::string message = CheckTournamentInfo(info, today);
+        if (c.verdict == EndDateVerdict::Valid) {
+            EXPECT_EQ(message, "");
+        } else {
+            EXPECT_NE(message.find(test::VerdictWords(c.verdict)), std::string::npos) << message;
+        }
     }
-    for (const char* good : {"2008/06-18", "2008/6/18 ", "2008/0\xC3\xA9/18"}) {
-        info.endDate = good;
-        EXPECT_EQ(CheckTournamentInfo(info), "") << good;
-    }
-    // Ten bytes but nine characters.
-    info.endDate = "2008/\xC3\xA9/18";
-    EXPECT_EQ(CheckTournamentInfo(info), kFormat);
+    EXPECT_EQ(NextDay(today), (CalendarDate{2026, 1, 1}));
+    EXPECT_EQ(NextDay({2024, 2, 28}), (CalendarDate{2024, 2, 29}));
+    EXPECT_EQ(EndDateMessage(EndDateVerdict::NotInCalendar, "2025/02/30"),
+              "The ending date 2025/02/30 is not a date of the calendar.\r\rPlease provide the "
+              "day the tournament ended, in YYYY/MM/DD format.");
 }
 
 TEST(TournamentInfoCheck, BlanksAreNotEmptyAndAnyProvincePasses) {

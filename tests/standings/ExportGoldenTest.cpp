@@ -78,6 +78,13 @@ bool HaveTool(const std::string& tool) {
     return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
 }
 
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t found = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++found;
+    return found;
+}
+
 struct PdfText {
     int pages = 0;
     std::string text;
@@ -109,13 +116,33 @@ TEST(StandingsExport, TextCsvAndHtmlMatchTheirGoldenFiles) {
     ExpectGolden("double.html", StandingsHtml(doubleDocument));
 }
 
+// Names a spreadsheet would run as formulas, and bytes no page may hold (a form feed, the old
+// end-of-file mark, invalid UTF-8) as a command line's --name or a database could give them.
+Tournament HostileEvent() {
+    return MakeChart(TournamentType::Swiss, {{"=HYPERLINK(\"http://x\",\"y\")", "W2"},
+                                             {"+1", "L1"},
+                                             {"-2+3", "W4"},
+                                             {"@SUM(A1)", "L3"},
+                                             {"Ann\f\x1A\xC3(\xFF", ""}});
+}
+
+TEST(StandingsExport, CsvWritesFormulasAsText) {
+    const Tournament t = HostileEvent();
+    const std::string csv = StandingsCsv(ComputeStandings(t, DefaultTieBreaks(t.type())));
+    for (const char* cell :
+         {",\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",", ",'+1,", ",'-2+3,", ",'@SUM(A1),"})
+        EXPECT_NE(csv.find(cell), std::string::npos) << cell << " in\n" << csv;
+}
+
 TEST(StandingsExport, HtmlIsWellFormed) {
     if (!HaveTool("python3"))
         GTEST_SKIP() << "python3 not found; cannot parse the HTML";
     TempDir dir;
-    for (const Tournament& t : {SwissEvent(), DoubleEvent()}) {
+    for (const Tournament& t : {SwissEvent(), DoubleEvent(), HostileEvent()}) {
         const std::string path = dir.file("page.html");
-        WriteFile(path, StandingsHtml(DocumentOf(t, true)));
+        StandingsDocument document = DocumentOf(t, true);
+        document.title = "Open\x01\x7F\xEF\xBF\xBE\xE2\x82";
+        WriteFile(path, StandingsHtml(document));
         EXPECT_TRUE(Capture("python3 -c 'import sys, xml.dom.minidom; "
                             "xml.dom.minidom.parse(sys.argv[1])' '" +
                             path + "' 2>&1"))
@@ -157,13 +184,37 @@ TEST(StandingsExport, LongListsRunOverPagesWithTheirHeadingRepeated) {
         for (int line = 1; line <= 150; ++line)
             EXPECT_NE(read.text.find("Player Ñ" + std::to_string(line) + " "), std::string::npos)
                 << line;
-        std::size_t headings = 0;
-        for (std::size_t at = read.text.find("Rank"); at != std::string::npos;
-             at = read.text.find("Rank", at + 1))
-            ++headings;
-        EXPECT_GE(headings, static_cast<std::size_t>(read.pages));
+        EXPECT_GE(Count(read.text, "Rank"), static_cast<std::size_t>(read.pages));
         EXPECT_NE(read.text.find("page " + std::to_string(read.pages)), std::string::npos);
     }
+}
+
+// A 600-character name and a round robin of 100 players: nothing is cut, the wide table is
+// split with its key columns repeated.
+TEST(StandingsExport, WideTablesWrapAndSplitWithNothingCut) {
+    if (!HaveTool("pdftotext") || !HaveTool("pdfinfo"))
+        GTEST_SKIP() << "poppler-utils (pdftotext, pdfinfo) not installed";
+    std::string longName;
+    for (int word = 100; word < 200; ++word)
+        longName += "w" + std::to_string(word) + "x ";
+    std::vector<std::vector<std::string>> rows;
+    for (int line = 1; line <= 100; ++line) {
+        rows.push_back({line == 7 ? longName : "Player " + std::to_string(line)});
+        for (int opponent = 1; opponent <= 100; ++opponent)
+            rows.back().push_back(opponent == line ? "X" : (opponent < line ? "1" : "0"));
+    }
+    TempDir dir;
+    WriteFile(
+        dir.file("wide.pdf"),
+        StandingsPdf(DocumentOf(MakeChart(TournamentType::RoundRobin, rows), false), PaperSize::A4)
+            .bytes);
+    const std::string text = ReadPdf(dir.file("wide.pdf")).text;
+    for (int word = 100; word < 200; ++word)
+        EXPECT_NE(text.find("w" + std::to_string(word) + "x"), std::string::npos) << word;
+    EXPECT_EQ(Count(text, "\u00d7"), 100u); // each player's own cell, in whichever band
+    EXPECT_GE(Count(text, "Cross-table (continued)"), 1u);
+    // The key columns come back in every band: line 100's name once per band and table.
+    EXPECT_EQ(Count(text, "Player 100 "), Count(text, "Cross-table") + 1);
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 // Charts the test programs start from.
 
 #include "chart/Tournament.h"
+#include "chart/TypedKey.h"
+
+#include <string>
 
 namespace ranvik::test {
 
@@ -25,6 +28,19 @@ inline Tournament UnmodifiedChart(TournamentType type, int players, int rounds =
     t.setNumPlayers(players);
     t.setModified(false);
     return t;
+}
+
+// The keys typed into (col, row), each through the chart's key rules (a backspace takes
+// the last character back), and committed. The tests type ASCII only.
+inline void TypeAndEnter(Tournament& t, int col, int row, const std::u32string& keys) {
+    std::string text;
+    for (const char32_t key : keys) {
+        if (key == U'\b' && !text.empty())
+            text.pop_back();
+        else if (const auto out = TypedKey(key, t.rules().kindOf(col), text); out && key != U'\b')
+            text += static_cast<char>(*out);
+    }
+    t.enterCell(col, row, text);
 }
 
 } // namespace ranvik::test

@@ -1,5 +1,9 @@
 #include "TestSupport.h"
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -43,6 +47,31 @@ std::string ReadFile(const std::filesystem::path& path) {
 void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+bool PassesUnderMemoryLimit(std::size_t bytes, const std::function<bool()>& check) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!kAddressSanitizer) {
+            rlimit limit{bytes, bytes};
+            setrlimit(RLIMIT_AS, &limit);
+        }
+        bool ok = false;
+        try {
+            ok = check();
+        } catch (...) {
+        }
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace ranvik::test

@@ -1,7 +1,9 @@
 #pragma once
 // Helpers shared by the test programs.
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace ranvik::test {
@@ -25,6 +27,12 @@ std::filesystem::path TestDataDir();
 
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+
+// Runs check in a child whose address space is capped at `bytes`, so a regression that
+// allocates for a hostile input fails the test instead of exhausting the machine. True when
+// check said yes. Under AddressSanitizer (which reserves terabytes up front) no cap is set;
+// the check still runs.
+bool PassesUnderMemoryLimit(std::size_t bytes, const std::function<bool()>& check);
 
 } // namespace ranvik::test
 

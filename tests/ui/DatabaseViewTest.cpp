@@ -105,8 +105,19 @@ TEST(DatabaseStartup, NoFileAnywhereShowsNothingAndSaysNothing) {
     EXPECT_EQ(run.rowsShown, 0);
     EXPECT_EQ(run.chartRows, 10);
     EXPECT_TRUE(run.dialogs.isEmpty()) << run.dialogs.join(" | ").toStdString();
-    // The default path is what the run used, so it is what is remembered.
-    EXPECT_EQ(run.settingsAtEnd, SettingsNaming(folder.file("QRBMembers.mde")));
+    // A default that is not there is neither named nor remembered.
+    EXPECT_EQ(run.databaseFileName, "");
+    EXPECT_EQ(run.settingsAtEnd.find("Database name"), std::string::npos) << run.settingsAtEnd;
+}
+
+TEST(DatabaseStartup, RememberedPathThatIsGoneWithNoDefaultIsNamedAloneAndStaysRemembered) {
+    TempDir folder;
+    const std::string gone = folder.file("moved away/old.mdb");
+    const ProgramRun run = RunProgram(folder.path(), SettingsNaming(gone));
+    ASSERT_EQ(run.dialogs.size(), 1) << run.dialogs.join(" | ").toStdString();
+    EXPECT_TRUE(run.dialogs[0].contains(QString::fromStdString(gone)));
+    EXPECT_FALSE(run.dialogs[0].contains("QRBMembers")) << run.dialogs[0].toStdString();
+    EXPECT_EQ(run.settingsAtEnd, SettingsNaming(gone));
 }
 
 TEST(DatabaseStartup, RememberedPathThatIsGoneOrBrokenFallsBackToTheDefaultWithOneMessage) {

@@ -14,7 +14,7 @@
 #include <QTest>
 
 #include <filesystem>
-#include <tuple>
+#include <utility>
 
 using namespace ranvik;
 using namespace ranvik::test;
@@ -217,19 +217,17 @@ TEST_F(KeyboardTest, EachKindsFolderIsKeptForTheNextRun) {
         prompts::enqueueFileName(databaseFolder + QStringLiteral("/none.mdb"));
         prompts::enqueue(clickStandard(QMessageBox::Ok)); // it is not there
         parts.openDatabaseAction->trigger();
-        prompts::enqueue(answerQuestion(1));
         prompts::enqueueFileName(writeChart("c.tms"));
+        prompts::enqueue(answerQuestion(1));
         parts.openAction->trigger();
     }
     const auto next = CreateAppWindows();
     next->mainWindow->show();
     const MainWindowParts parts(*next->mainWindow);
-    // (action, whether it asks the tournament type first, the folder it starts in)
-    const std::tuple<QAction*, bool, QString> starts[] = {
-        {parts.openDatabaseAction, false, databaseFolder}, {parts.openAction, true, chartFolder}};
-    for (const auto& [action, asksType, folder] : starts) {
-        if (asksType)
-            prompts::enqueue(answerQuestion(1));
+    // (action, the folder it starts in); a cancelled chooser asks nothing more.
+    const std::pair<QAction*, QString> starts[] = {{parts.openDatabaseAction, databaseFolder},
+                                                   {parts.openAction, chartFolder}};
+    for (const auto& [action, folder] : starts) {
         prompts::enqueueFileName(QString());
         action->trigger();
         EXPECT_EQ(prompts::lastFileProposal(), folder + QStringLiteral("/"));

@@ -33,8 +33,9 @@ namespace fs = std::filesystem;
 
 const QString kSaveTournament = QStringLiteral("Save changes to this tournament?");
 const QString kSaveChart = QStringLiteral("Save changes to this chart?");
-const QString kTypeQuestion = QStringLiteral(
-    "Confirm the type of tournament you are opening.\nIf you are not sure, make your best guess.");
+const QString kTypeQuestion =
+    QStringLiteral("Which kind of tournament is this chart?\nA Swiss or match chart has a column "
+                   "per round; a round robin a column per player.\n\n");
 
 // The default chart (10 players, 1 round) with one name typed into row 1.
 std::string ChartWithName(const std::string& name) {
@@ -61,8 +62,8 @@ class LifecycleTest : public WindowTest {
     }
     bool exists(const char* name) const { return fs::exists(dir_.file(name)); }
 
-    // Runs Open up to the real file dialog (the type question must be scripted before) and
-    // gives the file it offers; the dialog is then cancelled.
+    // Runs Open up to the real file dialog and gives the file it offers; the dialog is then
+    // cancelled.
     QString fileOfferedByOpenDialog() {
         QString offered;
         QTimer poll;
@@ -104,9 +105,9 @@ TEST_F(LifecycleTest, CleanChartClosesWithoutAQuestion) {
     saveAs("a.tms");
     EXPECT_TRUE(form().document().mayClose()); // after a save
     typeName("Bo");
-    prompts::enqueue(clickStandard(QMessageBox::No));
-    prompts::enqueue(answerQuestion(1));
     prompts::enqueueFileName(path("a.tms"));
+    prompts::enqueue(answerQuestion(1));
+    prompts::enqueue(clickStandard(QMessageBox::No));
     ui().openAction->trigger();
     EXPECT_TRUE(form().document().mayClose()); // after an open
     EXPECT_EQ(cell(1, 1), "Ann");
@@ -214,7 +215,7 @@ TEST_F(LifecycleTest, SaveAsAsksBeforeReplacingTheCompletedName) {
     EXPECT_EQ(chartFileName(), path("club.tms"));
 }
 
-TEST_F(LifecycleTest, FailedSaveAsKeepsTheNewNameAndTheModifiedFlag) {
+TEST_F(LifecycleTest, FailedFirstSaveKeepsTheTitleTheNameAndTheModifiedFlag) {
     typeName("Ann");
     QString error;
     prompts::enqueueFileName(path("no-such-folder/club.tms"));
@@ -222,21 +223,25 @@ TEST_F(LifecycleTest, FailedSaveAsKeepsTheNewNameAndTheModifiedFlag) {
     ui().saveAsAction->trigger();
     EXPECT_TRUE(IsWriteError(error, QStringLiteral("Error saving ") +
                                         path("no-such-folder/club.tms") + QLatin1Char('.')));
-    EXPECT_EQ(chartFileName(), path("no-such-folder/club.tms"));
+    EXPECT_EQ(chartFileName(), QString());
+    EXPECT_TRUE(form().windowTitle().startsWith(QStringLiteral("Untitled[*]")));
     EXPECT_TRUE(fs::is_empty(dir_.path()));
     EXPECT_TRUE(form().document().isModified());
 }
 
-TEST_F(LifecycleTest, CellThatCannotBeEncodedIsReportedAndTheFileKept) {
+TEST_F(LifecycleTest, CellThatCannotBeEncodedIsShownNamedAndTheFileKept) {
     write("club.tms", "keep me");
     form().document().setFileName(dir_.file("club.tms"));
-    setCell(1, 1, "\xC5\x81ukasz"); // not in the chart file's code page
+    setCell(1, 3, "Anna \xC5\x81ukasz"); // not in the chart file's code page
     form().document().tournament().setModified(true);
     QString error;
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     ui().saveAction->trigger();
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Error saving ") + path("club.tms") + "."));
-    EXPECT_TRUE(error.contains(QStringLiteral("Line 1 column 1")));
+    EXPECT_EQ(error, QStringLiteral("Error saving ") + path("club.tms") +
+                         QStringLiteral(".\nLine 3 column 1 (\"Name/Nom\") holds \"Ł\" (U+0141), a "
+                                        "character that cannot be saved in a chart file."));
+    EXPECT_EQ(ui().chartView->currentRow(), 3);
+    EXPECT_EQ(ui().chartView->currentCol(), 1);
     EXPECT_EQ(read("club.tms"), "keep me");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1)
         << "nothing but the kept file";
@@ -245,13 +250,15 @@ TEST_F(LifecycleTest, CellThatCannotBeEncodedIsReportedAndTheFileKept) {
 
 // --- New ------------------------------------------------------------------------------
 
-TEST_F(LifecycleTest, NewEmptiesPlayerCellsKeepsCountsAndFlagAndForgetsTheName) {
+// A new chart is where its history starts: unmodified, nothing to save.
+TEST_F(LifecycleTest, NewEmptiesPlayerCellsKeepsCountsAndForgetsTheName) {
     ui().roundsBox->setValue(2);
     enter(1, 5, "Eve");
     enter(2, 1, "123456");
     enter(5, 2, "d3");
     saveAs("a.tms");
     enter(1, 2, "Bo");
+    prompts::enqueue(clickStandard(QMessageBox::Ok));
     ui().playersBox->setValue(4); // row 5 is kept hidden
     form().document().setRatingSystem(RatingSystem::Regular);
     ui().chartView->setCurrentCell(3, 3);
@@ -270,7 +277,7 @@ TEST_F(LifecycleTest, NewEmptiesPlayerCellsKeepsCountsAndFlagAndForgetsTheName) 
     EXPECT_EQ(ui().roundsBox->value(), 2);
     EXPECT_FALSE(form().document().ratingSystem().has_value());
     EXPECT_EQ(chartFileName(), QString());
-    EXPECT_TRUE(form().document().isModified());
+    EXPECT_FALSE(form().document().isModified());
     EXPECT_EQ(ui().chartView->currentCol(), 1);
     EXPECT_EQ(ui().chartView->currentRow(), 1);
 
@@ -279,6 +286,7 @@ TEST_F(LifecycleTest, NewEmptiesPlayerCellsKeepsCountsAndFlagAndForgetsTheName) 
 
     // Save after New asks for a name as Save as does: the old file is left alone.
     const std::string old = read("a.tms");
+    prompts::enqueue(clickStandard(QMessageBox::Ok));
     ui().playersBox->setValue(4);
     prompts::enqueueFileName(path("b.tms"));
     ui().saveAction->trigger();
@@ -339,7 +347,8 @@ TEST_F(LifecycleTest, OpenAsksTheTypeThenLoadsTheFileUnderIt) {
     prompts::enqueueFileName(path("rr.tms"));
     ui().openAction->trigger();
 
-    EXPECT_EQ(question, kTypeQuestion);
+    EXPECT_EQ(question, kTypeQuestion + QStringLiteral("Its first line has one result column per "
+                                                       "player: probably a round robin."));
     EXPECT_EQ(form().document().tournament().type(), TournamentType::RoundRobin);
     EXPECT_EQ(ui().playersBox->value(), 3);
     EXPECT_EQ(cell(1, 2), "Bo");
@@ -355,71 +364,61 @@ TEST_F(LifecycleTest, OpenAsksTheTypeThenLoadsTheFileUnderIt) {
                               "3\tCy\t\t\t=\t0\tX\t\r\n");
 
     // The next Open starts at the file opened last.
-    prompts::enqueue(answerQuestion(2));
     EXPECT_EQ(fileOfferedByOpenDialog(), path("rr.tms"));
 }
 
-TEST_F(LifecycleTest, CancelAtTheTypeChangesNothingCancelAtTheFileKeepsTheType) {
-    typeName("Ann");
-    form().document().tournament().setModified(false);
-    prompts::enqueue(answerQuestion(4));
-    ui().openAction->trigger();
-    EXPECT_EQ(form().document().tournament().type(), TournamentType::Swiss);
-    EXPECT_FALSE(form().document().isModified());
-
-    prompts::enqueue(answerQuestion(3));
-    prompts::enqueueFileName(QString());
-    ui().openAction->trigger();
-    EXPECT_EQ(form().document().tournament().type(), TournamentType::DoubleRoundRobin);
-    EXPECT_TRUE(ui().typeButtons->button(2)->isChecked());
-    EXPECT_TRUE(form().document().isModified()); // the layout was rebuilt
-    EXPECT_EQ(cell(1, 1), "Ann");
+// The file comes first, then its type: Escape at either changes nothing, type included.
+TEST_F(LifecycleTest, CancelAtTheFileOrTheTypeChangesNothing) {
+    write("rr.tms", "1\tAnn\t\t\tX\t1\t\r\n2\tBo\t\t\t0\tX\t\r\n");
+    typeName("Cy");
+    for (const bool fileChosen : {false, true}) {
+        prompts::enqueueFileName(fileChosen ? path("rr.tms") : QString());
+        if (fileChosen)
+            prompts::enqueue([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+        ui().openAction->trigger();
+        EXPECT_TRUE(ui().typeButtons->button(0)->isChecked());
+        EXPECT_EQ(cell(1, 1), "Cy");
+        EXPECT_TRUE(form().isWindowModified());
+        EXPECT_EQ(chartFileName(), QString());
+    }
 }
 
-TEST_F(LifecycleTest, OpenAsksAboutUnsavedChangesFirst) {
+// The save question's answers once the file and its type are known: a save that did not
+// happen stops the Open; one that did, or No, lets it go on.
+TEST_F(LifecycleTest, OpenAsksAboutUnsavedChangesOnceTheTypeIsKnown) {
     write("b.tms", ChartWithName("Bo"));
-    typeName("Ann");
-
-    // Cancel: no type question, nothing changed.
-    QString question;
-    prompts::enqueue(clickStandard(QMessageBox::Cancel, &question));
-    ui().openAction->trigger();
-    EXPECT_EQ(question, kSaveChart);
-    EXPECT_EQ(cell(1, 1), "Ann");
-
-    // Yes, Save as cancelled: stops before the type question.
-    prompts::enqueue(clickStandard(QMessageBox::Yes));
-    prompts::enqueueFileName(QString());
-    ui().openAction->trigger();
-    EXPECT_EQ(cell(1, 1), "Ann");
-    EXPECT_TRUE(form().document().isModified());
-
-    // Yes, write fails: stops too, the old file intact.
-    write("a.tms", "old chart");
-    form().document().setFileName(dir_.file("a.tms"));
-    prompts::enqueue(clickStandard(QMessageBox::Yes));
-    prompts::enqueue(clickStandard(QMessageBox::Ok));
-    InjectWriteFailure(WriteStep::Create);
-    ui().openAction->trigger();
-    EXPECT_EQ(read("a.tms"), "old chart");
-    EXPECT_EQ(cell(1, 1), "Ann");
-
-    // Yes, saved: then the open goes on.
-    prompts::enqueue(clickStandard(QMessageBox::Yes));
-    prompts::enqueue(answerQuestion(1));
-    prompts::enqueueFileName(path("b.tms"));
-    ui().openAction->trigger();
-    EXPECT_EQ(read("a.tms"), ChartWithName("Ann"));
-    EXPECT_EQ(cell(1, 1), "Bo");
-    EXPECT_EQ(chartFileName(), path("b.tms"));
-
-    // No: the changes are dropped and the file opens.
-    typeName("Cy");
-    prompts::enqueue(clickStandard(QMessageBox::No));
-    prompts::enqueue(answerQuestion(1));
-    prompts::enqueueFileName(path("a.tms"));
-    ui().openAction->trigger();
-    EXPECT_EQ(cell(1, 1), "Ann");
+    const struct {
+        const char* name;
+        QMessageBox::StandardButton answer;
+        bool writeFails;
+        bool opens;
+        bool saved; // a.tms holds the chart afterwards
+    } cases[] = {
+        {"Cancel", QMessageBox::Cancel, false, false, false},
+        {"Yes, the write fails", QMessageBox::Yes, true, false, false},
+        {"Yes", QMessageBox::Yes, false, true, true},
+        {"No", QMessageBox::No, false, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        write("a.tms", "old chart");
+        form().document().setFileName(dir_.file("a.tms"));
+        typeName("Ann");
+        QString question;
+        prompts::enqueueFileName(path("b.tms"));
+        prompts::enqueue(answerQuestion(1));
+        prompts::enqueue(clickStandard(c.answer, &question));
+        if (c.writeFails) {
+            InjectWriteFailure(WriteStep::Create);
+            prompts::enqueue(clickStandard(QMessageBox::Ok));
+        }
+        ui().openAction->trigger();
+        ClearInjectedWriteFailures();
+        EXPECT_EQ(question, kSaveChart);
+        EXPECT_EQ(cell(1, 1), c.opens ? "Bo" : "Ann");
+        EXPECT_EQ(read("a.tms"), c.saved ? ChartWithName("Ann") : "old chart");
+        EXPECT_EQ(chartFileName(), path(c.opens ? "b.tms" : "a.tms"));
+    }
 }
 
 TEST_F(LifecycleTest, UnreadableFileChangesNeitherChartNorFileName) {
@@ -435,8 +434,7 @@ TEST_F(LifecycleTest, UnreadableFileChangesNeitherChartNorFileName) {
     ui().openAction->trigger();
     EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot open ") + path("empty.tms") + ": "));
 
-    prompts::enqueue(answerQuestion(1));
-    prompts::enqueueFileName(path("folder.tms"));
+    prompts::enqueueFileName(path("folder.tms")); // refused before its type is asked
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     ui().openAction->trigger();
     EXPECT_TRUE(error.contains(path("folder.tms")));
@@ -446,25 +444,23 @@ TEST_F(LifecycleTest, UnreadableFileChangesNeitherChartNorFileName) {
     EXPECT_EQ(chartFileName(), path("a.tms"));
 }
 
-TEST_F(LifecycleTest, ReportMarksTheChartCleanButSaveStillAsksForAName) {
+// A report's chart file beside another name is not the chart's own: the chart stays
+// unsaved (its title says so), and Save asks for a name.
+TEST_F(LifecycleTest, AReportBesideAnotherFileLeavesTheChartUnsaved) {
     typeName("Ann");
     enter(1, 2, "Bo");
     form().document().setRatingSystem(RatingSystem::Regular);
-    prompts::enqueue(clickButton(QStringLiteral("OK"))); // membership numbers
     prompts::enqueue(fillTournamentInfo());
+    prompts::enqueue(clickButton(QStringLiteral("OK"))); // the check list
     prompts::enqueueFileName(path("report.qtr"));
     prompts::enqueue(clickStandard(QMessageBox::Ok));
     ui().reportButton->click();
     ASSERT_TRUE(exists("report.tms"));
-    EXPECT_FALSE(form().document().isModified());
-    EXPECT_TRUE(form().document().fileName().empty());
-    EXPECT_TRUE(form().document().mayClose());
-
-    // Save has no file name yet, so it asks for one.
+    EXPECT_TRUE(form().isWindowModified());
     prompts::enqueueFileName(path("mine.tms"));
     ui().saveAction->trigger();
-    EXPECT_EQ(chartFileName(), path("mine.tms"));
     EXPECT_EQ(read("mine.tms"), read("report.tms"));
+    EXPECT_FALSE(form().isWindowModified());
 }
 
 // --- file names around the save dialog -------------------------------------------------

@@ -90,6 +90,7 @@ TEST_F(MainWindowTest, ClickingRoundRobinLaysOutTheDiagonalAndDisablesRounds) {
 TEST_F(MainWindowTest, PlayersSpinBoxGrowsAndShrinksKeepingHiddenRows) {
     ui().playersBox->setValue(12);
     setCell(1, 12, "Twelfth");
+    prompts::enqueue(clickStandard(QMessageBox::Ok));
     ui().playersBox->setValue(10);
     EXPECT_EQ(model().rowCount(), 10);
     ui().playersBox->setValue(12);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -182,42 +183,46 @@ TEST(QuestionDialogAnswers, EachButtonGivesItsNumber) {
     }
 }
 
-TEST(QuestionDialogAnswers, ClosingOtherwiseAnswersTwo) {
+// Escape and the window's close button give the question's cancel answer, never another
+// (the type question's second is "Round robin", the rating question's second "Active"); a
+// question without one stays open until an answer is picked.
+TEST(QuestionDialogAnswers, EscapeAndTheCloseButtonGiveTheCancelAnswerOrNothing) {
+    const struct {
+        const char* name;
+        std::function<void(QDialog&)> act;
+        bool closes; // when the question has a cancel answer
+    } ways[] = {
+        {"Escape", [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }, true},
+        {"Escape on the focused answer",
+         [](QDialog& dialog) { QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape); }, true},
+        {"the close button", [](QDialog& dialog) { dialog.close(); }, true},
+        {"no answer at all (an unscripted dialog)", [](QDialog&) {}, false},
+    };
+    const struct {
+        QString caption3;
+        QString caption4;
+        int cancel;
+    } questions[] = {
+        {QStringLiteral("Dbl R.R."), QStringLiteral("Cancel"), 4},
+        {QStringLiteral("&Cancel"), {}, 3},
+        {{}, {}, 0},
+    };
     QuestionDialog dlg;
-    dlg.setQuestion(QStringLiteral("Which?"), QStringLiteral("&One"), QStringLiteral("&Two"),
-                    QStringLiteral("Three"), QStringLiteral("Four"));
-    prompts::enqueue([](QDialog& dialog) { dialog.reject(); });
-    EXPECT_EQ(dlg.ask(), 2);
-    prompts::enqueue([](QDialog& dialog) { dialog.close(); });
-    EXPECT_EQ(dlg.ask(), 2);
-}
-
-TEST(QuestionDialogAnswers, EscapeAnswersCancelWhereThereIsOneAndNothingElsewhere) {
-    // The type question of Open: Escape is its "Cancel", never "Round robin", the second.
-    QuestionDialog dlg;
-    dlg.setQuestion(QStringLiteral("Which?"), QStringLiteral("Swiss"),
-                    QStringLiteral("Round robin"), QStringLiteral("Dbl R.R."),
-                    QStringLiteral("Cancel"));
-    prompts::enqueue(
-        [](QDialog& dialog) { QTest::keyClick(QuestionParts(dialog).answers[0], Qt::Key_Escape); });
-    EXPECT_EQ(dlg.ask(), 4);
-    dlg.setQuestion(QStringLiteral("Row?"), QStringLiteral("&Overwrite"), QStringLiteral("&Append"),
-                    QStringLiteral("&Insert"), QStringLiteral("&Cancel"));
-    prompts::enqueue([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    EXPECT_EQ(dlg.ask(), 4);
-
-    // The rating question has no way out: Escape leaves it open.
-    dlg.setQuestion(kRating, QStringLiteral("&Regular"), QStringLiteral("&Active"), {}, {});
-    bool stillOpen = false;
-    prompts::enqueue([&stillOpen](QDialog& dialog) {
-        const QuestionParts parts(dialog);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QTest::keyClick(parts.answers[0], Qt::Key_Escape);
-        stillOpen = dialog.isVisible();
-        parts.answers[1]->click();
-    });
-    EXPECT_EQ(dlg.ask(), 2);
-    EXPECT_TRUE(stillOpen);
+    for (const auto& way : ways) {
+        for (const auto& q : questions) {
+            SCOPED_TRACE(std::string(way.name) + ", cancel answer " + std::to_string(q.cancel));
+            dlg.setQuestion(QStringLiteral("Which?"), QStringLiteral("Swiss"),
+                            QStringLiteral("Round robin"), q.caption3, q.caption4);
+            dlg.setCancelAnswer(q.cancel);
+            bool stillOpen = false;
+            prompts::enqueue([&](QDialog& dialog) {
+                way.act(dialog);
+                stillOpen = dialog.isVisible();
+            });
+            EXPECT_EQ(dlg.ask(), q.cancel);
+            EXPECT_EQ(stillOpen, q.cancel == 0 || !way.closes);
+        }
+    }
 }
 
 TEST(QuestionDialogAnswers, EnterPressesTheFocusedAnswerAndArrowsMoveBetweenThem) {
@@ -227,13 +232,17 @@ TEST(QuestionDialogAnswers, EnterPressesTheFocusedAnswerAndArrowsMoveBetweenThem
                     QStringLiteral("Cancel"));
     struct Case {
         std::vector<Qt::Key> moves;
+        int proposed; // the answer the focus starts on
         int answer;
     };
-    const Case cases[] = {{{}, 1},
-                          {{Qt::Key_Right}, 2},
-                          {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}, 4},
-                          {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}, 2}};
+    const Case cases[] = {{{}, 1, 1},
+                          {{Qt::Key_Right}, 1, 2},
+                          {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}, 1, 4},
+                          {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}, 1, 2},
+                          {{}, 3, 3},
+                          {{Qt::Key_Left}, 2, 1}};
     for (const Case& c : cases) {
+        dlg.setProposedAnswer(c.proposed);
         QWidget* focusedFirst = nullptr;
         prompts::enqueue([&c, &focusedFirst](QDialog& dialog) {
             focusedFirst = dialog.focusWidget();
@@ -242,7 +251,7 @@ TEST(QuestionDialogAnswers, EnterPressesTheFocusedAnswerAndArrowsMoveBetweenThem
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         });
         EXPECT_EQ(dlg.ask(), c.answer);
-        EXPECT_EQ(focusedFirst, QuestionParts(dlg).answers[0]);
+        EXPECT_EQ(focusedFirst, QuestionParts(dlg).answers[c.proposed - 1]);
     }
 }
 

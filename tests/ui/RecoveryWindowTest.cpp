@@ -65,8 +65,8 @@ TEST_F(RecoveryWindowTest, OpeningAChartAnotherWindowHoldsWarnsFirst) {
     RecoveryStore other(DefaultRecoveryFolder(), {parent, ProcessStartTicks(parent)});
     other.holdChart(chart);
 
+    // The warning comes as soon as the file is chosen, before its type is asked.
     QString warning;
-    prompts::enqueue(answerQuestion(1));
     prompts::enqueueFileName(QString::fromStdString(chart));
     prompts::enqueue(clickButton(QStringLiteral("Cancel"), &warning));
     ui().openAction->trigger();
@@ -74,9 +74,9 @@ TEST_F(RecoveryWindowTest, OpeningAChartAnotherWindowHoldsWarnsFirst) {
                        "its changes.");
     EXPECT_EQ(cell(1, 1), "");
 
-    prompts::enqueue(answerQuestion(1));
     prompts::enqueueFileName(QString::fromStdString(chart));
     prompts::enqueue(clickButton(QStringLiteral("Open anyway")));
+    prompts::enqueue(answerQuestion(1));
     ui().openAction->trigger();
     EXPECT_EQ(cell(1, 1), "Zed");
     EXPECT_EQ(chartFileName().toStdString(), chart);

@@ -59,8 +59,8 @@ TEST_F(ReportRoadTest, TypedChartGivesTheReportAndTheChartFileSideBySide) {
 
     QString question, list, typeShown, confirmation;
     prompts::enqueue(answerQuestion(1, &question));
-    prompts::enqueue(confirmNumberList(&list));
     prompts::enqueue(fillTournamentInfo(&typeShown));
+    prompts::enqueue(confirmNumberList(&list));
     prompts::enqueueFileName(path("spring")); // typed without an extension
     prompts::enqueue(clickStandard(QMessageBox::Ok, &confirmation));
     QTest::mouseClick(ui().reportButton, Qt::LeftButton);
@@ -74,11 +74,11 @@ TEST_F(ReportRoadTest, TypedChartGivesTheReportAndTheChartFileSideBySide) {
                                 path("spring.qtr") + QLatin1Char('\n') + path("spring.tms") +
                                 QStringLiteral("\n\nThese are the two files you submit to the QRB "
                                                "office to rate this section."));
-    // Validation dropped the empty rows; the chart file clears Modified but is not the
-    // window's chart file.
+    // Validation dropped the empty rows; the chart file beside the report is not the chart's
+    // own (it has none), so the chart stays unsaved.
     EXPECT_EQ(ui().playersBox->value(), 2);
     EXPECT_EQ(form().document().ratingSystem(), RatingSystem::Regular);
-    EXPECT_FALSE(form().document().isModified());
+    EXPECT_TRUE(form().document().isModified());
     EXPECT_TRUE(form().document().fileName().empty());
 }
 
@@ -86,20 +86,20 @@ TEST_F(ReportRoadTest, SecondReportAsksNoRatingAndShowsTheFirstInformation) {
     typeTwoPlayerChart();
     QString list;
     prompts::enqueue(answerQuestion(2));
-    prompts::enqueue(confirmNumberList(&list));
     prompts::enqueue(fillTournamentInfo());
+    prompts::enqueue(confirmNumberList(&list));
     prompts::enqueueFileName(path("first.qtr"));
     prompts::enqueue(clickStandard(QMessageBox::Ok));
     ui().reportAction->trigger();
     ASSERT_TRUE(exists("first.qtr"));
 
     QString nameShown, dateShown;
-    prompts::enqueue(confirmNumberList(&list));
     prompts::enqueue([&](QDialog& dialog) {
         nameShown = test::PartOf<QLineEdit>(dialog, "nameEdit")->text();
         dateShown = test::PartOf<QLineEdit>(dialog, "endDateEdit")->text();
         QTest::keyClick(test::PartOf<QLineEdit>(dialog, "directorNumberEdit"), Qt::Key_Return);
     });
+    prompts::enqueue(confirmNumberList(&list));
     prompts::enqueueFileName(path("second.txt")); // another extension stays
     prompts::enqueue(clickStandard(QMessageBox::Ok));
     ui().reportAction->trigger();
@@ -119,8 +119,8 @@ TEST_F(ReportRoadTest, ChartFileThatCannotBeWrittenLeavesNeitherFileAndNoConfirm
     fs::create_directory(dir_.file("held.tms")); // the chart's path is taken by a folder
     QString error;
     prompts::enqueue(answerQuestion(1));
-    prompts::enqueue(confirmNumberList());
     prompts::enqueue(fillTournamentInfo());
+    prompts::enqueue(confirmNumberList());
     prompts::enqueueFileName(path("held.qtr"));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     ui().reportAction->trigger();
@@ -138,8 +138,8 @@ TEST_F(ReportRoadTest, NameTheChartFileCannotCarryWritesNeitherFile) {
     setCell(1, 2, "\xE6\x9D\x8E, \xE4\xB8\xAD\xE5\xB9\xB3"); // a name in Chinese characters
     QString error;
     prompts::enqueue(answerQuestion(1));
-    prompts::enqueue(confirmNumberList());
     prompts::enqueue(fillTournamentInfo());
+    prompts::enqueue(confirmNumberList());
     prompts::enqueueFileName(path("cjk.qtr"));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     ui().reportAction->trigger();
@@ -158,8 +158,8 @@ TEST_F(ReportRoadTest, ReportFileThatCannotBeWrittenStopsBeforeTheChartFile) {
     test::WriteFile(dir_.file("old.qtr"), "earlier report");
     QString error;
     prompts::enqueue(answerQuestion(1));
-    prompts::enqueue(confirmNumberList());
     prompts::enqueue(fillTournamentInfo());
+    prompts::enqueue(confirmNumberList());
     prompts::enqueueFileName(path("old.qtr"));
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     InjectWriteFailure(WriteStep::Write);
@@ -187,30 +187,45 @@ TEST_F(ReportRoadTest, FaultyCellGetsTheCursorAndItsMessageAndNothingElseIsAsked
     EXPECT_TRUE(fs::is_empty(dir_.path()));
 }
 
+// Each question of the report cancelled, with its Cancel, Escape or the close button:
+// nothing is written and the chart stays as it was.
 TEST_F(ReportRoadTest, EveryCancelStopsWithNothingWritten) {
     typeTwoPlayerChart();
-    form().document().setRatingSystem(RatingSystem::Regular);
-
-    // Inconsistent pair, answered Cancel.
-    setCell(4, 2, "W1");
-    prompts::enqueue(clickButton(QStringLiteral("Cancel")));
-    ui().reportAction->trigger();
-    setCell(4, 2, "L1");
-
-    prompts::enqueue(clickButton(QStringLiteral("Cancel"))); // the membership-number list
-    ui().reportAction->trigger();
-
-    prompts::enqueue(confirmNumberList());
-    prompts::enqueue(clickButton(QStringLiteral("Cancel"))); // the information dialog
-    ui().reportAction->trigger();
-
-    prompts::enqueue(confirmNumberList());
-    prompts::enqueue(fillTournamentInfo());
-    prompts::enqueueFileName(QString()); // the save dialog
-    ui().reportAction->trigger();
-
-    EXPECT_TRUE(fs::is_empty(dir_.path()));
-    EXPECT_TRUE(form().document().isModified());
+    const prompts::Script escape = [](QDialog& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    };
+    const prompts::Script close = [](QDialog& dialog) { dialog.close(); };
+    const struct {
+        const char* step;
+        std::vector<prompts::Script> answers;
+        bool inconsistent;
+        bool ratingKnown; // afterwards
+    } steps[] = {
+        {"the rating system, Escape", {escape}, false, false},
+        {"the rating system, closed", {close}, false, false},
+        {"the rating system, Cancel", {clickButton(QStringLiteral("Cancel"))}, false, false},
+        {"an inconsistency",
+         {answerQuestion(1), clickButton(QStringLiteral("Cancel"))},
+         true,
+         true},
+        {"the information", {answerQuestion(2), escape}, false, true},
+        {"the check list", {answerQuestion(1), fillTournamentInfo(), close}, false, true},
+        {"the file", {answerQuestion(1), fillTournamentInfo(), confirmNumberList()}, false, true},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.step);
+        form().document().setRatingSystem(std::nullopt);
+        setCell(4, 2, step.inconsistent ? "W1" : "L1");
+        for (const prompts::Script& answer : step.answers)
+            prompts::enqueue(answer);
+        if (std::string(step.step) == "the file")
+            prompts::enqueueFileName(QString());
+        ui().reportAction->trigger();
+        EXPECT_TRUE(fs::is_empty(dir_.path()));
+        EXPECT_TRUE(form().document().isModified());
+        EXPECT_EQ(form().document().ratingSystem().has_value(), step.ratingKnown);
+        EXPECT_EQ(cell(1, 2), "Bo Chen");
+    }
 }
 
 TEST_F(ReportRoadTest, EveryPlayerWithASixDigitNumberSkipsTheList) {
@@ -230,8 +245,8 @@ TEST_F(ReportRoadTest, ExtensionAddedToAnExistingFileAsksBeforeReplacingIt) {
     form().document().setRatingSystem(RatingSystem::Regular);
     test::WriteFile(dir_.file("taken.qtr"), "keep me");
     QString question;
-    prompts::enqueue(confirmNumberList());
     prompts::enqueue(fillTournamentInfo());
+    prompts::enqueue(confirmNumberList());
     prompts::enqueueFileName(path("taken"));
     prompts::enqueue(clickStandard(QMessageBox::No, &question));
     ui().reportAction->trigger();
@@ -240,8 +255,8 @@ TEST_F(ReportRoadTest, ExtensionAddedToAnExistingFileAsksBeforeReplacingIt) {
     EXPECT_EQ(read("taken.qtr"), "keep me");
     EXPECT_FALSE(exists("taken.tms"));
 
-    prompts::enqueue(confirmNumberList());
     prompts::enqueue([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+    prompts::enqueue(confirmNumberList());
     prompts::enqueueFileName(path("taken"));
     prompts::enqueue(clickStandard(QMessageBox::Yes));
     prompts::enqueue(clickStandard(QMessageBox::Ok));

@@ -1,8 +1,10 @@
 // The tournament information dialog: its checks at OK, one message per press, and that
 // it gives back and keeps exactly what was typed.
 
-#include "ui/TournamentInfoDialog.h"
+#include "EndDateCases.h"
+
 #include "ui/Prompts.h"
+#include "ui/TournamentInfoDialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -171,7 +173,7 @@ TEST(TournamentInfoDialog, ChosenProvinceAndOptionalFieldsComeBackAsEntered) {
         d.nameEdit->setText(QStringLiteral("Café Open"));
         d.provinceCombo->setCurrentIndex(d.provinceCombo->findText(QStringLiteral("QC")));
         d.referenceNumberEdit->setText(QStringLiteral("R-17"));
-        d.endDateEdit->setText(QStringLiteral("2008/06-18")); // only the first slash is examined
+        d.endDateEdit->setText(QStringLiteral("2008/06/18"));
         d.directorNumberEdit->setText(QStringLiteral("12"));
         d.organiserNumberEdit->setText(QStringLiteral("654321"));
         d.okButton->click();
@@ -181,9 +183,40 @@ TEST(TournamentInfoDialog, ChosenProvinceAndOptionalFieldsComeBackAsEntered) {
     EXPECT_EQ(info.name, "Caf\xC3\xA9 Open");
     EXPECT_EQ(info.province, "QC");
     EXPECT_EQ(info.referenceNumber, "R-17");
-    EXPECT_EQ(info.endDate, "2008/06-18");
+    EXPECT_EQ(info.endDate, "2008/06/18");
     EXPECT_EQ(info.tdNumber, "12");
     EXPECT_EQ(info.organiserNumber, "654321");
+}
+
+// The shared table of ending dates: OK takes the valid ones and refuses the others with the
+// message that says which fault it is, the dialog staying open.
+TEST(TournamentInfoDialog, EndDatesOfTheTableGetTheirVerdict) {
+    TournamentInfoDialog dlg;
+    for (const test::EndDateCase& c : test::EndDateCases(Today())) {
+        SCOPED_TRACE(c.date);
+        std::vector<QString> errors;
+        bool openAfterOk = false;
+        prompts::enqueue([&](QDialog& dialog) {
+            const InfoParts d(dialog);
+            d.nameEdit->setText(QStringLiteral("Open"));
+            d.provinceCombo->setEditText(QStringLiteral("QC"));
+            d.endDateEdit->setText(QString::fromStdString(c.date));
+            d.directorNumberEdit->setText(QStringLiteral("123456"));
+            d.okButton->click();
+            openAfterOk = dialog.isVisible();
+            if (openAfterOk)
+                dialog.reject();
+        });
+        if (c.verdict != EndDateVerdict::Valid)
+            prompts::enqueue(NoteError(errors));
+        EXPECT_EQ(dlg.ask(), c.verdict == EndDateVerdict::Valid);
+        EXPECT_EQ(openAfterOk, c.verdict != EndDateVerdict::Valid);
+        if (c.verdict != EndDateVerdict::Valid) {
+            ASSERT_EQ(errors.size(), 1u);
+            EXPECT_TRUE(errors[0].contains(QString::fromStdString(test::VerdictWords(c.verdict))))
+                << errors[0].toStdString();
+        }
+    }
 }
 
 TEST(TournamentInfoDialog, EnterInTheProvinceBoxPressesOk) {

@@ -2,12 +2,15 @@
 // Qt's own translations for standard buttons, and texts that still fit their widgets.
 
 #include "TestSupport.h"
+#include "TrfText.h"
 #include "UiTestSupport.h"
 
 #include "chart/Tournament.h"
 #include "files/ChartFile.h"
 #include "files/ChartText.h"
 #include "files/FileWriter.h"
+#include "import/TrfImport.h"
+#include "members/PlayerValues.h"
 #include "report/RatingReport.h"
 #include "ui/AboutDialog.h"
 #include "ui/CoreText.h"
@@ -16,6 +19,7 @@
 #include "ui/QtText.h"
 #include "ui/TournamentInfoDialog.h"
 #include "ui/Translations.h"
+#include "validation/ChartWarnings.h"
 #include "validation/Validation.h"
 
 #include <QAbstractButton>
@@ -102,7 +106,7 @@ std::vector<std::string> CoreMessages() {
         out.push_back(FaultText(result));
     }
     // The tournament information checks, one missing or broken field at a time.
-    std::vector<TournamentInfo> infos(9, FilledInfo());
+    std::vector<TournamentInfo> infos(11, FilledInfo());
     infos[0].name.clear();
     infos[1].province.clear();
     infos[2].endDate.clear();
@@ -112,8 +116,15 @@ std::vector<std::string> CoreMessages() {
     infos[6].name = "Spring \"Open\"";
     infos[7].organiserNumber = "12\t3";
     infos[8].referenceNumber = "R\r1";
+    infos[9].endDate = "2025/02/30";
+    infos[10].endDate = "2999/01/01";
     for (const TournamentInfo& info : infos)
         out.push_back(CheckTournamentInfo(info));
+    // The report's check list and the live check's warnings.
+    for (std::string& warning : OfficialNumberWarnings("12345", "1"))
+        out.push_back(std::move(warning));
+    out.push_back(RatingWarningText("Bo Chen", "15000"));
+    out.push_back(SameNameWarningText("Bo Chen", {2, 5, 7}));
     // The report's and the chart file's refusals.
     out.push_back(RefusedReportPath(""));
     out.push_back(RefusedReportPath("/home/td/"));
@@ -124,15 +135,27 @@ std::vector<std::string> CoreMessages() {
     out.push_back(BuildReportBytes(swiss, RatingSystem::Regular, unencodable).message);
     swiss.chart().setCellQuietly(ChartColumn::Name, 1, "\xF0\x9F\x98\x80");
     out.push_back("Error saving /x.tms.\r" + EncodeChartFile(swiss.chart()).message);
-    for (const std::string& bytes :
-         {std::string(),
-          std::string("\xFF\xFE"
-                      "a\0b\0",
-                      6),
-          std::string("a\tb\n\0", 5), std::string(1200, '\n'), std::string(300, '\t')}) {
+    for (const std::string& bytes : {std::string(),
+                                     std::string("\xFF\xFE"
+                                                 "a\0b\0",
+                                                 6),
+                                     std::string("a\tb\n\0", 5), std::string(1200, '\n'),
+                                     std::string(300, '\t'), std::string("1\tA\fB\t\r\n")}) {
         Tournament opened;
         out.push_back("Cannot open /x.tms: " + ReadChartFile(opened, bytes).message);
     }
+    // Hostile files, names and values: what the import, the databases and the writer say.
+    out.push_back("Error saving /x.tms.\r" + UnusableFileName(std::string(300, 'n')));
+    for (const std::string& trf :
+         {std::string(10001, '\n'), TrfFileText({{1, "A", "1\1", "", {}}}),
+          TrfFileText({{1, "A", "", "", {"2w-"}}, {2, "B", "", "", {"1b-"}}})})
+        out.push_back("Cannot import /x.trf:\r" +
+                      RefusalText(ImportTrf(trf, TrfTypeChoice::RoundRobin)));
+    out.push_back(ImportSummary(ImportTrf(
+        TrfFileText({{1, std::string("A\0B", 3), "", "", {"2w "}}, {2, "B", "", "", {"1b "}}}),
+        TrfTypeChoice::Auto)));
+    out.push_back("The member cannot be loaded: " + MemberCellsOf("A", "\t", std::nullopt).refusal +
+                  ".");
     return out;
 }
 
@@ -220,6 +243,12 @@ TEST(CoreText, FrenchIsComposedFromTranslatedParts) {
          "Joueurs : 2\nRondes : 1\nType : tournoi à la ronde\nTournoi : Open\nTexte lu en "
          "UTF-8\nAvertissement : Ligne 3 : « Zoë » est écrit « Zoe »; un fichier de tableau ne "
          "peut pas contenir ë.\n"},
+        {"Error saving /x.tms.\rLine 3 column 1 (\"Name/Nom\") holds \"Ł\" (U+0141), a "
+         "character that cannot be saved in a chart file.",
+         "Erreur à l’enregistrement de /x.tms.\rLa ligne 3, colonne 1 (« Name/Nom »), contient "
+         "« Ł » (U+0141), un caractère qui ne peut pas être enregistré dans un fichier de "
+         "tableau."},
+        {"Rating outside 0-3000: Bo Chen, 15000", "Cote hors de 0 à 3000 : Bo Chen, 15000"},
         // The standings dialog's heading lines.
         {"Swiss, 8 players, 1 round", "Suisse, 8 joueurs, 1 ronde"},
         {"Tie-breaks: BH, SB", "Départage : BH, SB"},

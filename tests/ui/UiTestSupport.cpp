@@ -149,11 +149,15 @@ prompts::Script WindowTest::fillTournamentInfo(QString* typeShown) {
     return [typeShown](QDialog& dialog) {
         if (typeShown)
             *typeShown = PartOf<QLabel>(dialog, "tournamentTypeLabel")->text();
-        QTest::keyClicks(PartOf<QLineEdit>(dialog, "nameEdit"), QStringLiteral("Spring Open"));
-        QTest::keyClicks(PartOf<QComboBox>(dialog, "provinceCombo")->lineEdit(),
-                         QStringLiteral("ON"));
-        QTest::keyClicks(PartOf<QLineEdit>(dialog, "endDateEdit"), QStringLiteral("2008/06/18"));
-        QTest::keyClicks(PartOf<QLineEdit>(dialog, "directorNumberEdit"), QStringLiteral("654321"));
+        // The dialog keeps what was typed the last time: typed anew over it.
+        const auto retype = [](QLineEdit* edit, const QString& text) {
+            edit->clear();
+            QTest::keyClicks(edit, text);
+        };
+        retype(PartOf<QLineEdit>(dialog, "nameEdit"), QStringLiteral("Spring Open"));
+        retype(PartOf<QComboBox>(dialog, "provinceCombo")->lineEdit(), QStringLiteral("ON"));
+        retype(PartOf<QLineEdit>(dialog, "endDateEdit"), QStringLiteral("2008/06/18"));
+        retype(PartOf<QLineEdit>(dialog, "directorNumberEdit"), QStringLiteral("654321"));
         clickButton(QStringLiteral("OK"))(dialog);
     };
 }

@@ -68,7 +68,7 @@ class WindowTest : public ::testing::Test {
     // Answers the question dialog with button n (1 to 4).
     static prompts::Script answerQuestion(int n, QString* message = nullptr);
     // Types Spring Open, ON, 2008/06/18 and TD 654321 into the tournament information
-    // dialog and presses OK, remembering the tournament type it showed.
+    // dialog (over what it held) and presses OK, remembering the tournament type it showed.
     static prompts::Script fillTournamentInfo(QString* typeShown = nullptr);
     // Presses OK in the membership-number list, remembering the list.
     static prompts::Script confirmNumberList(QString* list = nullptr);

@@ -2,6 +2,7 @@
 // edit, must agree with a fresh whole-chart check and with Validate itself.
 
 #include "ChartProblemsTestSupport.h"
+#include "files/ChartFile.h"
 #include "support/Printers.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ int Pick(std::mt19937& rng, int low, int high) {
 // Every result agreeing with its opponent's.
 void FillConsistent(Tournament& t, std::mt19937& rng) {
     const int n = t.playerRows();
-    if (t.isSwiss()) {
+    if (t.rules().columnsAreRounds()) {
         for (int col = ChartColumn::FirstResult; col < t.chart().colCount(); ++col) {
             std::vector<int> order(n);
             std::iota(order.begin(), order.end(), 1);
@@ -63,10 +64,11 @@ void RandomEdit(Tournament& t, std::mt19937& rng) {
     if (choice == 0) {
         chart.setCell(ChartColumn::Name, row, "");
     } else if (choice == 1) {
-        chart.setCell(ChartColumn::Name, row, "N" + std::to_string(row));
+        // Now and then another line's name.
+        chart.setCell(ChartColumn::Name, row, "N" + std::to_string(Pick(rng, 0, 2) ? row : 1));
     } else if (choice == 2) {
-        const char* ratings[] = {"abc", "UNR", "1500", "", "12x"};
-        chart.setCell(ChartColumn::Rating, row, ratings[Pick(rng, 0, 4)]);
+        const char* ratings[] = {"abc", "UNR", "1500", "", "12x", "15000", "-3"};
+        chart.setCell(ChartColumn::Rating, row, ratings[Pick(rng, 0, 6)]);
     } else if (choice == 3) {
         const char* numbers[] = {"123456", "12345", "", "654321", "abcdef"};
         chart.setCell(ChartColumn::MemberNumber, row, numbers[Pick(rng, 0, 4)]);
@@ -76,9 +78,13 @@ void RandomEdit(Tournament& t, std::mt19937& rng) {
         t.sortByRating();
     } else if (choice == 6 && Pick(rng, 0, 5) == 0) {
         t.openRowAt(row);
+    } else if (choice == 7) {
+        // Text a chart file cannot hold, in any column, or that text mended.
+        const char* texts[] = {"\xC5\x81ukasz", "W1\xC5\xBB", "\xC3\xA9t\xC3\xA9"};
+        chart.setCell(Pick(rng, 0, chart.colCount() - 1), row, texts[Pick(rng, 0, 2)]);
     } else if (chart.colCount() > ChartColumn::FirstResult) {
         const int col = Pick(rng, ChartColumn::FirstResult, chart.colCount() - 1);
-        if (t.isSwiss()) {
+        if (t.rules().columnsAreRounds()) {
             const char* letters[] = {"W", "L", "D", "", "Q", "B", "X", "w", "=", "+", "H", "F"};
             std::string text = letters[Pick(rng, 0, 11)];
             if (Pick(rng, 0, 2) != 0)
@@ -105,7 +111,7 @@ std::vector<std::string> ReferenceLines(const Tournament& source) {
     for (int row = 1; row <= copy.playerRows(); ++row) {
         for (int col = 1; col < copy.chart().colCount(); ++col) {
             const std::string_view text = copy.chart().cell(col, row);
-            const ValidationFault fault = copy.isSwiss()
+            const ValidationFault fault = copy.rules().columnsAreRounds()
                                               ? validator.checkSwissCell(text, row, col)
                                               : validator.checkRoundRobinCell(text, row, col);
             if (IsCellFault(fault))
@@ -115,8 +121,8 @@ std::vector<std::string> ReferenceLines(const Tournament& source) {
     return lines;
 }
 
-void ExpectSameAsFreshCheck(Tournament& t, ChartProblems& live) {
-    ChartProblems fresh(t);
+void ExpectSameAsFreshCheck(Tournament& t, ChartProblems& live, const CellFileRule& rule = {}) {
+    ChartProblems fresh(t, rule);
     ASSERT_EQ(FirstDifference(Describe(t, live), Describe(t, fresh)), "");
 }
 
@@ -137,6 +143,22 @@ void ExpectAgreesWithValidate(Tournament& t, ChartProblems& live) {
     ASSERT_EQ(FirstDifference(live.validationLines(), ReferenceLines(t)), "");
 }
 
+// The cells the file check lists are those Save refuses: the first is the one it names, and
+// it is marked.
+void ExpectAgreesWithSave(Tournament& t, ChartProblems& withFile) {
+    const ChartBytes saved = EncodeChartFile(t.chart());
+    std::vector<std::string> unsavable;
+    for (const ChartProblem& p : withFile.problems()) {
+        if (p.fault == ValidationFault::None)
+            unsavable.push_back(p.text);
+    }
+    ASSERT_EQ(unsavable.empty(), saved.ok);
+    if (!saved.ok) {
+        ASSERT_EQ(unsavable.front(), saved.message);
+        ASSERT_TRUE(withFile.isMarked(saved.col, saved.row));
+    }
+}
+
 } // namespace
 
 class ChartProblemsProperty : public ::testing::TestWithParam<TournamentType> {};
@@ -148,11 +170,14 @@ TEST_P(ChartProblemsProperty, AgreesWithValidationAndAFreshCheckAfterEveryEdit) 
         Tournament t = NamedChart(GetParam(), Pick(rng, 2, 8), Pick(rng, 1, 5));
         FillConsistent(t, rng);
         ChartProblems live(t);
+        ChartProblems withFile(t, UnsavableCellMessage);
         ExpectAgreesWithValidate(t, live);
         const int edits = Pick(rng, 1, 8);
         for (int edit = 0; edit < edits; ++edit) {
             RandomEdit(t, rng);
             ExpectSameAsFreshCheck(t, live);
+            ExpectSameAsFreshCheck(t, withFile, UnsavableCellMessage);
+            ExpectAgreesWithSave(t, withFile);
             if (HasFatalFailure())
                 return;
         }

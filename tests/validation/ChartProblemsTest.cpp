@@ -2,6 +2,7 @@
 
 #include "ChartProblemsTestSupport.h"
 #include "report/RatingReport.h"
+#include "validation/ChartWarnings.h"
 
 #include <gtest/gtest.h>
 
@@ -208,6 +209,17 @@ const WarningCase kWarningCases[] = {
      {{1, 2, ""}},
      {{ChartWarningKind::ResultToEmptyLine, {kR, 1}, "Result against line 2, which has no name."}},
      {{1, 2, "Back"}}},
+    {"RatingAboveTheScale",
+     TournamentType::Swiss,
+     {{3, 2, "15000"}},
+     {{ChartWarningKind::RatingOutOfRange, {3, 2}, "Rating outside 0-3000: P2, 15000"}},
+     {{3, 2, "1500"}}},
+    {"NegativeRatingAndANameTwice",
+     TournamentType::RoundRobin,
+     {{3, 3, "-5"}, {1, 4, " p2 "}},
+     {{ChartWarningKind::SameName, {1, 2}, "Same name on lines 2 and 4: P2"},
+      {ChartWarningKind::RatingOutOfRange, {3, 3}, "Rating outside 0-3000: P3, -5"}},
+     {{3, 3, "unr."}, {1, 4, "P2 Jr"}}},
     {"RoundRobinResultsAgainstUnnamedLine",
      TournamentType::RoundRobin,
      {{1, 2, ""}},
@@ -221,6 +233,21 @@ const WarningCase kWarningCases[] = {
        {kR + 1, 4},
        "Result against line 2, which has no name."}},
      {{1, 2, "Back"}}},
+    {"ByeWithANumber",
+     TournamentType::Swiss,
+     {{kR, 3, "B5"}, {kR, 4, "h0"}},
+     {{ChartWarningKind::ReportedOtherwise,
+       {kR, 3},
+       "A bye has no opponent: the number 5 is ignored in the report"}},
+     {{kR, 3, "B0"}, {kR, 4, "H"}}},
+    {"ForfeitNamingItsOpponent",
+     TournamentType::Swiss,
+     {{kR, 1, "X2"}},
+     {{ChartWarningKind::ReportedOtherwise,
+       {kR, 1},
+       "The report files a forfeit against line 2 as a played game against that player; the "
+       "federation asks for 0 as the opponent of a forfeit"}},
+     {{kR, 1, "X0"}}},
 };
 
 } // namespace
@@ -237,18 +264,31 @@ TEST_P(WarningListed, UntilTheChartIsMended) {
     const std::vector<ChartWarning> warnings = live.warnings();
     ASSERT_EQ(warnings.size(), c.expected.size());
     std::vector<std::string> flagged;
+    std::vector<std::string> reportedOtherwise;
     for (std::size_t k = 0; k < warnings.size(); ++k) {
         EXPECT_EQ(warnings[k].kind, c.expected[k].kind) << k;
         EXPECT_EQ(At(warnings[k].cell), At(c.expected[k].cell)) << k;
         EXPECT_EQ(warnings[k].text, c.expected[k].text) << k;
         if (warnings[k].kind == ChartWarningKind::MemberNumberNotSixDigits)
             flagged.push_back(warnings[k].text);
+        if (warnings[k].kind == ChartWarningKind::ReportedOtherwise)
+            reportedOtherwise.push_back("Line " + std::to_string(warnings[k].cell.row) +
+                                        ", Rd 1: " + warnings[k].text);
     }
     // Worded as the report's membership-number check lists the same lines.
     std::vector<std::string> report = FlaggedMemberLines(t.chart(), t.playerRows());
     for (std::string& line : report)
         line.insert(0, "Membership number not six digits: ");
     EXPECT_EQ(flagged, report);
+    EXPECT_EQ(reportedOtherwise, ReportedOtherwiseLines(t));
+    // And the line warnings as the report's check list gives them.
+    std::vector<std::string> lineWarnings;
+    for (const ChartWarning& warning : warnings) {
+        if (warning.kind == ChartWarningKind::RatingOutOfRange ||
+            warning.kind == ChartWarningKind::SameName)
+            lineWarnings.push_back(warning.text);
+    }
+    EXPECT_EQ(lineWarnings, ChartCheckWarnings(t.chart(), t.playerRows()));
 
     Apply(t, c.fix);
     EXPECT_TRUE(live.warnings().empty());
@@ -263,10 +303,21 @@ TEST(LiveCheck, GamesEnteredCountALoneResultAsAGame) {
     Tournament t = ranvik::test::NamedChart(TournamentType::Swiss, 4, 1);
     t.toggleOpponentUpdates();
     ChartProblems live(t);
-    t.moveToCell(kR, 1);
-    t.chart().setCell(kR, 1, "W2");
-    t.moveToCell(kR, 2);
+    ranvik::test::TypeAndEnter(t, kR, 1, U"W2");
     EXPECT_EQ(t.chart().cell(kR, 2), "") << "no opponent update";
     EXPECT_EQ(live.gamesEntered(), 1);
     EXPECT_EQ(live.gamesExpected(), 2);
+}
+
+// The director's and organiser's numbers, once a report has given them, are warned about
+// like a player's; an empty organiser's number is no fault.
+TEST(ChartProblemsWarnings, TheOfficialsNumbersOnceGiven) {
+    Tournament t = PlayedChart(TournamentType::Swiss, 4);
+    ChartProblems live(t);
+    live.setOfficialNumbers("12345", "");
+    ASSERT_EQ(live.warnings().size(), 1u);
+    EXPECT_EQ(live.warnings()[0].kind, ChartWarningKind::OfficialNumberNotSixDigits);
+    EXPECT_EQ(live.warnings()[0].text, "Tournament director QRB number not six digits: 12345");
+    live.setOfficialNumbers("123456", "");
+    EXPECT_TRUE(live.warnings().empty());
 }

@@ -20,7 +20,7 @@ inline Tournament PlayedChart(TournamentType type, int players, int rounds = 1) 
         chart.setCell(ChartColumn::MemberNumber, r, std::to_string(100000 + r));
         chart.setCell(ChartColumn::Rating, r, std::to_string(1500 + (r * 37) % 100));
     }
-    if (t.isSwiss()) {
+    if (t.rules().columnsAreRounds()) {
         const char* pairs[][2] = {{"W", "L"}, {"D", "D"}, {"L", "W"}};
         for (int round = 0; round < rounds; ++round) {
             for (int a = 1; a + 1 <= players; a += 2) {
@@ -66,7 +66,7 @@ inline std::vector<std::string> Describe(const Tournament& t, ChartProblems& pro
     for (int row = 1; row <= t.playerRows(); ++row) {
         facts.push_back("line " + std::to_string(row) + " points " +
                         std::to_string(problems.halfPoints(row)));
-        for (int col = 1; col < t.chart().colCount(); ++col) {
+        for (int col = 0; col < t.chart().colCount(); ++col) {
             if (problems.isMarked(col, row))
                 facts.push_back("marked " + At({col, row}) + " " + problems.cellMessage(col, row));
         }

@@ -17,23 +17,9 @@ namespace {
 
 constexpr int kR = ChartColumn::FirstResult;
 
-// Types the keys into (col, row) as the chart view hands them over, then Enter (which runs
-// the opponent update).
-void TypeResult(Tournament& t, int col, int row, const std::u32string& keys) {
-    t.moveToCell(col, row);
-    for (const char32_t key : keys) {
-        const std::optional<char32_t> out = t.filterTypedKey(key, col, row);
-        if (out && *out != Tournament::Enter)
-            t.chart().setCell(col, row,
-                              std::string(t.chart().cell(col, row)) + static_cast<char>(*out));
-    }
-    t.filterTypedKey(Tournament::Enter, col, row);
-}
-
 // Line 1 beats line 3 (Swiss: in round 3; a double round robin: line 2, first game).
 void TypeWin(Tournament& t) {
-    t.chart().setCell(kR + 2, 1, "");
-    TypeResult(t, kR + 2, 1, t.isSwiss() ? U"w3" : U"1");
+    test::TypeAndEnter(t, kR + 2, 1, t.rules().columnsAreRounds() ? U"w3" : U"1");
 }
 
 std::vector<std::vector<std::string>> Block(int rows, int cols, const std::string& seed) {
@@ -54,11 +40,17 @@ struct Operation {
 
 const Operation kOperations[] = {
     {"TypedResultWithOpponentUpdate", TypeWin},
-    {"OpponentUpdateOfTheCellLeft",
+    {"ReplacedResultTakesItsOldMirrorAlong",
+     [](Tournament& t) { t.enterCell(kR + 1, 4, t.rules().columnsAreRounds() ? "W6" : "1/2"); }},
+    {"ClearedCellsTakeTheirMirrorsAlong",
      [](Tournament& t) {
-         t.beginEditing(kR + 1, 4);
-         t.chart().setCell(kR + 1, 4, t.isSwiss() ? "W6" : "1/2");
-         t.moveToCell(kR, 1);
+         t.clearCells({{kR, 1}, {kR, 4}});
+     }},
+    {"ByeAndForfeitLetters",
+     [](Tournament& t) {
+         t.enterCell(kR, 2, "B5");
+         t.enterCell(kR + 1, 2, "X3");
+         t.enterCell(kR + 1, 2, "X0");
      }},
     {"TypeChange",
      [](Tournament& t) {
@@ -83,13 +75,13 @@ const Operation kOperations[] = {
      }},
     {"SmallPaste",
      [](Tournament& t) {
-         t.writeBlock(kR, 2, {{"1", "0"}, {"=", "W2"}});
+         t.pasteBlock(kR, 2, {{"1", "0"}, {"=", "W2"}});
      }},
     {"PasteOfNamesAndResults",
-     [](Tournament& t) { t.writeBlock(ChartColumn::Name, 1, Block(t.playerRows(), 7, "N")); }},
+     [](Tournament& t) { t.pasteBlock(ChartColumn::Name, 1, Block(t.playerRows(), 7, "N")); }},
     {"PasteThatEmptiesTheLastNames",
      [](Tournament& t) {
-         t.writeBlock(ChartColumn::Name, t.playerRows() - 2, {{""}, {""}, {""}});
+         t.pasteBlock(ChartColumn::Name, t.playerRows() - 2, {{""}, {""}, {""}});
      }},
     {"SortByRating", [](Tournament& t) { t.sortByRating(); }, true},
     {"DeleteRow", [](Tournament& t) { t.deleteRow(4); }},
@@ -130,7 +122,7 @@ Tournament ChartWithFaults(TournamentType type) {
     chart.setCell(ChartColumn::MemberNumber, 5, "100003");
     chart.setCell(ChartColumn::MemberNumber, 6, "123");
     chart.setCell(ChartColumn::Name, 9, "");
-    chart.setCell(kR + 1, 7, t.isSwiss() ? "W1" : "1");
+    chart.setCell(kR + 1, 7, t.rules().columnsAreRounds() ? "W1" : "1");
     return t;
 }
 

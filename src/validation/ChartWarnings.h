@@ -1,0 +1,39 @@
+#pragma once
+// Entries a report can carry but a director would look at twice: a rating no player has
+// (15000 typed for 1500), one player entered on two lines, a director's or organiser's
+// membership number that is not six digits. Shared by the live check and the report's
+// check list, so both say the same.
+
+#include "chart/Chart.h"
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ranvik {
+
+inline constexpr int MaxRating = 3000;
+
+// A rating that reads as a whole number outside 0 to MaxRating ("unr." and empty do not).
+bool RatingOutsideRange(std::string_view rating);
+// What two names must share to be one player's: blanks trimmed and runs of blanks made one,
+// ASCII letters in one case. Empty for a name of blanks.
+std::string SameNameKey(std::string_view name);
+
+// "2, 5 and 7".
+std::string LineList(const std::set<int>& lines);
+// "Rating outside 0-3000: Bo Chen, 15000"
+std::string RatingWarningText(std::string_view name, std::string_view rating);
+// "Same name on lines 2 and 5: Bo Chen"
+std::string SameNameWarningText(std::string_view name, const std::set<int>& lines);
+// "Tournament director QRB number not six digits: 12345" and the organiser's (whose number
+// may be left empty); none when both are well formed.
+std::vector<std::string> OfficialNumberWarnings(std::string_view director,
+                                                std::string_view organiser);
+
+// The same-name and rating warnings of player lines 1 to playerRows, in line order (a name
+// at its first line), as the live check lists them.
+std::vector<std::string> ChartCheckWarnings(const Chart& chart, int playerRows);
+
+} // namespace ranvik

@@ -1,0 +1,77 @@
+// Every question the window asks, dismissed with Escape and with the window's close button:
+// each closes with its cancel answer, never one that writes, replaces or discards.
+
+#include "UiTestSupport.h"
+
+#include "ui/ChartView.h"
+#include "ui/WindowPrompts.h"
+
+#include <QTest>
+
+namespace ranvik::test {
+namespace {
+
+// Asks question k (0 to 12; -1 past the last) and tells whether it came back cancelled.
+int AskedCancelled(WindowPrompts& p, int k) {
+    switch (k) {
+    case 0:
+        return p.askSaveChanges("Save changes to this tournament?") == SaveChangesAnswer::Cancel;
+    case 1:
+        return !p.askTournamentType(TournamentType::RoundRobin);
+    case 2:
+        return !p.askRatingSystem();
+    case 3:
+        return p.askRowForMember() == RowChoice::Cancel;
+    case 4:
+        return p.askSpelling("\xC5\x81ukasz", {"\xC5\x81"}, "Lukasz") == SpellingChoice::Cancel;
+    case 5:
+        return !p.confirm("This will clear all rounds entered so far. Proceed?");
+    case 6:
+        return !p.confirmReplace("/x.tms already exists.\rDo you want to replace it?");
+    case 7:
+        return !p.ignoreWarning("Duplicate QRB number.");
+    case 8:
+        return p.askInconsistency("Inconsistent results found. Line 1 column 4.") ==
+               InconsistencyAnswer::Cancel;
+    case 9:
+        return !p.confirmMemberNumbers({"Bo, 12"});
+    case 10:
+        return !p.askTournamentInfo(TournamentType::Swiss);
+    case 11:
+        return p.askRecovery(RecoveryDescription{}) == RecoveryAnswer::Later;
+    case 12:
+        return !p.confirmOpenHeldChart("/x.tms");
+    default:
+        return -1;
+    }
+}
+
+class QuestionCancelTest : public WindowTest {};
+
+TEST_F(QuestionCancelTest, EscapeAndTheCloseButtonCancelEveryQuestion) {
+    WindowPrompts asking(form(), *ui().chartView);
+    asking.setDialogs(&windows().dialogs);
+    const prompts::Script ways[] = {
+        [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); },
+        [](QDialog& dialog) { dialog.close(); },
+    };
+    for (const prompts::Script& way : ways) {
+        for (int k = 0;; ++k) {
+            bool closed = false;
+            prompts::enqueue([&](QDialog& dialog) {
+                way(dialog);
+                closed = !dialog.isVisible();
+            });
+            const int cancelled = AskedCancelled(asking, k);
+            if (cancelled < 0) {
+                prompts::clearQueues();
+                break;
+            }
+            EXPECT_EQ(cancelled, 1) << "question " << k;
+            EXPECT_TRUE(closed) << "question " << k;
+        }
+    }
+}
+
+} // namespace
+} // namespace ranvik::test
