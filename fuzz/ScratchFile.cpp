@@ -1,10 +1,11 @@
 #include "FuzzTarget.h"
 
+#include "platform/Processes.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
-#include <unistd.h>
 
 namespace ranvik::fuzz {
 
@@ -19,7 +20,7 @@ class ScratchFolder {
         std::error_code ec;
         const fs::path base =
             fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        path_ = base / ("ranvik-fuzz-" + std::to_string(getpid()));
+        path_ = base / ("ranvik-fuzz-" + std::to_string(platform::CurrentProcessId()));
         fs::create_directories(path_);
     }
     ~ScratchFolder() {

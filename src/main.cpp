@@ -1,4 +1,5 @@
 #include "Version.h"
+#include "platform/ChildProcess.h"
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
 #include "ui/Translations.h"
@@ -66,6 +67,9 @@ QString ChartFromCommandLine(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Started again as the membership reader's helper (Windows): no window then.
+    if (const auto status = ranvik::platform::ServeChild(argc, argv))
+        return *status;
     const QString chart = ChartFromCommandLine(argc, argv);
 
     ranvik::Application app(argc, argv);

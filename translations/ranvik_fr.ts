@@ -719,6 +719,10 @@
         <translation>impossible de produire le PDF : %1</translation>
     </message>
     <message>
+        <source>The file is open in another program, which does not let it be replaced.</source>
+        <translation>Le fichier est ouvert dans un autre programme, qui ne permet pas de le remplacer.</translation>
+    </message>
+    <message>
         <source>%1<byte value="xd"/>Control characters in the name written as spaces: %2.</source>
         <translation>%1<byte value="xd"/>Caractères de contrôle du nom écrits comme des espaces : %2.</translation>
     </message>

@@ -5,6 +5,7 @@
 #include "files/ChartText.h"
 #include "files/FileNames.h"
 #include "files/FileWriter.h"
+#include "platform/Paths.h"
 
 #include <filesystem>
 #include <system_error>
@@ -15,7 +16,7 @@ namespace {
 
 bool FileExists(const std::string& path) {
     std::error_code error;
-    return std::filesystem::exists(path, error);
+    return std::filesystem::exists(platform::PathFromUtf8(path), error);
 }
 
 } // namespace

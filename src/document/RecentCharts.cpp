@@ -1,6 +1,7 @@
 #include "document/RecentCharts.h"
 
 #include "members/Settings.h"
+#include "platform/Paths.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -34,8 +35,9 @@ std::vector<std::string> RememberRecentChart(const std::string& settingsPath,
     // A chart named relative to the folder the program started in is kept by its whole
     // path: the list is read again from other folders.
     std::error_code error;
-    const std::filesystem::path whole = std::filesystem::absolute(path, error);
-    const std::string kept = error ? path : whole.lexically_normal().string();
+    const std::filesystem::path whole =
+        std::filesystem::absolute(platform::PathFromUtf8(path), error);
+    const std::string kept = error ? path : platform::Utf8FromPath(whole.lexically_normal());
     std::vector<std::string> recent = WithRecentChart(LoadRecentCharts(settingsPath), kept);
     SaveSettingList(settingsPath, kRecentChartsSection, recent);
     return recent;

@@ -2,48 +2,20 @@
 
 #include "files/StagedWrite.h"
 
+#include "platform/Files.h"
+#include "platform/Paths.h"
+
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <system_error>
 #include <utility>
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
 namespace ranvik {
-
-namespace {
-
-#ifndef _WIN32
-std::string NotRegularReason(mode_t mode) {
-    if (S_ISDIR(mode))
-        return std::strerror(EISDIR);
-    if (S_ISFIFO(mode))
-        return "it is a FIFO (named pipe), not a regular file";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "it is a device, not a regular file";
-    if (S_ISSOCK(mode))
-        return "it is a socket, not a regular file";
-    return "it is not a regular file";
-}
-
-// Closes the descriptor when it goes out of scope.
-struct Descriptor {
-    int fd = -1;
-    ~Descriptor() {
-        if (fd >= 0)
-            close(fd);
-    }
-};
-#endif
-
-} // namespace
 
 bool WriteFileSafely(const std::string& path, std::string_view bytes) {
     std::string ignored;
@@ -76,60 +48,29 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
     const auto tooLarge = [&] {
         return fail("the file is larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MB");
     };
-#ifdef _WIN32
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        return fail(std::strerror(EISDIR));
-    if (fs::exists(path, ec) && !fs::is_regular_file(path, ec))
-        return fail("it is not a regular file");
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::string reason;
+    const platform::FilePointer file(
+        platform::OpenRegularFile(platform::PathFromUtf8(path), reason));
     if (!file)
-        return fail(std::strerror(errno));
-    auto readSome = [&](char* buffer, std::size_t size) {
-        return static_cast<long>(std::fread(buffer, 1, size, file));
-    };
-    struct Closer {
-        std::FILE* f;
-        ~Closer() { std::fclose(f); }
-    } closer{file};
-#else
-    // Not blocking, so a FIFO with no writer cannot hold the program at the open.
-    Descriptor file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-    if (file.fd < 0)
-        return fail(std::strerror(errno));
-    struct stat info {};
-    if (fstat(file.fd, &info) != 0)
-        return fail(std::strerror(errno));
-    if (!S_ISREG(info.st_mode))
-        return fail(NotRegularReason(info.st_mode));
-    if (static_cast<unsigned long long>(info.st_size) > maxBytes)
-        return tooLarge();
-    // Taken at once: grown by doubling, a 4 MB chart cost twice its size in copies and
-    // fresh pages.
-    const auto expected = static_cast<std::size_t>(info.st_size);
-    auto readSome = [&](char* buffer, std::size_t size) {
-        ssize_t got = 0;
-        do {
-            got = read(file.fd, buffer, size);
-        } while (got < 0 && errno == EINTR);
-        return static_cast<long>(got);
-    };
-#endif
+        return fail(reason);
     std::string content;
-#ifndef _WIN32
-    content.reserve(expected);
-#endif
+    // Taken at once: grown by doubling, a 4 MB chart cost twice its size in copies and fresh
+    // pages. The size is only a hint; the reads below still stop at the limit.
+    std::error_code ec;
+    const std::uintmax_t expected = fs::file_size(platform::PathFromUtf8(path), ec);
+    if (!ec)
+        content.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(expected, maxBytes)));
     std::array<char, 65536> buffer;
     for (;;) {
-        const long got = readSome(buffer.data(), buffer.size());
-        if (got < 0)
+        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
+        if (got == 0 && std::ferror(file.get()))
             return fail(std::strerror(errno != 0 ? errno : EIO));
         if (got == 0)
             break;
         // A file that grows while it is read is stopped at the limit too.
-        if (content.size() + static_cast<std::size_t>(got) > maxBytes)
+        if (content.size() + got > maxBytes)
             return tooLarge();
-        content.append(buffer.data(), static_cast<std::size_t>(got));
+        content.append(buffer.data(), got);
     }
     bytes = std::move(content);
     error.clear();

@@ -2,38 +2,14 @@
 
 #include "files/StagedWrite.h"
 
+#include "platform/Files.h"
+
 #include <filesystem>
 #include <system_error>
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
 namespace ranvik {
-
-namespace staged {
-
-FolderLock::FolderLock([[maybe_unused]] const fs::path& folder) {
-#ifndef _WIN32
-    const std::string name = folder.empty() ? std::string(".") : folder.string();
-    fd_ = open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd_ >= 0)
-        flock(fd_, LOCK_EX);
-#endif
-}
-
-FolderLock::~FolderLock() {
-#ifndef _WIN32
-    if (fd_ >= 0)
-        close(fd_); // releases the lock
-#endif
-}
-
-} // namespace staged
 
 namespace {
 
@@ -60,15 +36,16 @@ class Backup {
     }
     // Puts the old file back over target, or removes target when there was none.
     bool restore(const fs::path& target) {
-        std::error_code ec;
         if (path_.empty()) {
+            std::error_code ec;
             fs::remove(target, ec);
-        } else {
-            fs::rename(path_, target, ec);
-            if (!ec)
-                path_.clear();
+            return !ec;
         }
-        return !ec;
+        std::string reason;
+        if (!platform::MoveOver(path_, target, reason))
+            return false;
+        path_.clear();
+        return true;
     }
     ~Backup() {
         std::error_code ignored;

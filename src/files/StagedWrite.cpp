@@ -1,18 +1,14 @@
 #include "files/StagedWrite.h"
 
+#include "platform/Files.h"
+#include "platform/Paths.h"
+
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <random>
 #include <system_error>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -49,11 +45,7 @@ bool FlushToSystem(std::FILE* file, std::string& reason) {
 bool SyncToDisk(std::FILE* file, std::string& reason) {
     if (InjectedFailure(WriteStep::Sync, reason))
         return false;
-#ifdef _WIN32
-    const bool synced = _commit(_fileno(file)) == 0;
-#else
-    const bool synced = fsync(fileno(file)) == 0;
-#endif
+    const bool synced = platform::SyncFile(file);
     if (!synced)
         reason = staged::SystemReason(errno != 0 ? errno : EIO);
     return synced;
@@ -74,11 +66,7 @@ constexpr std::size_t kMaxPathBytes = 4096;
 
 bool EndsInSeparator(const std::string& path) {
     const char last = path.back();
-#ifdef _WIN32
-    return last == '/' || last == '\\';
-#else
-    return last == '/';
-#endif
+    return last == '/' || last == static_cast<char>(fs::path::preferred_separator);
 }
 
 // Why a file of this kind is not replaced; empty for a regular file.
@@ -99,15 +87,6 @@ std::string KindReason(fs::file_type type) {
     default:
         return "It is not a regular file.";
     }
-}
-
-// A file the user may not change is not replaced either, though the rename would allow it.
-bool TargetWritable(const fs::path& target) {
-#ifdef _WIN32
-    return _access(target.string().c_str(), 0) != 0 || _access(target.string().c_str(), 2) == 0;
-#else
-    return access(target.c_str(), F_OK) != 0 || access(target.c_str(), W_OK) == 0;
-#endif
 }
 
 bool WriteBytes(std::FILE* file, std::string_view bytes, std::string& reason) {
@@ -136,7 +115,7 @@ fs::path CheckedTarget(const std::string& path, std::string& reason) {
     if (!reason.empty())
         return {};
     std::error_code ec;
-    fs::path target(path);
+    fs::path target = platform::PathFromUtf8(path);
     const fs::file_status own = fs::symlink_status(target, ec);
     if (fs::is_symlink(own)) {
         // The link stays; the file it points to is the one replaced.
@@ -158,7 +137,8 @@ fs::path CheckedTarget(const std::string& path, std::string& reason) {
     reason = KindReason(status.type());
     if (!reason.empty())
         return {};
-    if (!TargetWritable(target)) {
+    // A file the user may not change is not replaced either, though the rename would allow it.
+    if (!platform::MayChange(target)) {
         reason = SystemReason(EACCES);
         return {};
     }
@@ -166,7 +146,8 @@ fs::path CheckedTarget(const std::string& path, std::string& reason) {
 }
 
 fs::path TemporaryName(const fs::path& target, const char* suffix) {
-    static std::mt19937_64 random{std::random_device{}()};
+    // One generator a thread: the recovery copy is written beside the window's own saves.
+    thread_local std::mt19937_64 random{std::random_device{}()};
     static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     std::string name = ".rvk-";
     for (int i = 0; i < 10; ++i)
@@ -183,7 +164,7 @@ bool Stage(const fs::path& target, std::string_view bytes, StagedFile& staged,
     for (int attempt = 0; attempt < 100 && !file; ++attempt) {
         staged.temp = TemporaryName(target, ".tmp");
         // "x": fail rather than reuse a file that happens to have the same name.
-        file = std::fopen(staged.temp.string().c_str(), "wbx");
+        file = platform::CreateNewFile(staged.temp);
         if (!file && errno != EEXIST) {
             reason = SystemReason(errno);
             return false;
@@ -209,13 +190,7 @@ bool Commit(const StagedFile& staged, std::string& reason) {
     KeepPermissions(staged.target, staged.temp);
     if (InjectedFailure(WriteStep::Replace, reason))
         return false;
-    std::error_code ec;
-    fs::rename(staged.temp, staged.target, ec);
-    if (ec) {
-        reason = ec.message() + ".";
-        return false;
-    }
-    return true;
+    return platform::MoveOver(staged.temp, staged.target, reason);
 }
 
 void Discard(const StagedFile& staged) {
@@ -223,15 +198,8 @@ void Discard(const StagedFile& staged) {
     fs::remove(staged.temp, ignored);
 }
 
-void SyncFolder([[maybe_unused]] const fs::path& folder) {
-#ifndef _WIN32
-    const std::string name = folder.empty() ? std::string(".") : folder.string();
-    const int fd = open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    fsync(fd);
-    close(fd);
-#endif
+void SyncFolder(const fs::path& folder) {
+    platform::SyncFolder(folder);
 }
 
 } // namespace staged

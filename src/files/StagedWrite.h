@@ -3,6 +3,7 @@
 // target, stage the new content in a temporary file beside it, then put it in place.
 
 #include "files/FileWriter.h"
+#include "platform/Files.h"
 
 #include <filesystem>
 #include <string>
@@ -20,16 +21,7 @@ std::filesystem::path CheckedTarget(const std::string& path, std::string& reason
 // folder takes it, so a pair of files and a single file written there by racing processes
 // never interleave. Without the lock (a folder that cannot be opened) the write goes on,
 // only not guarded against a racing writer.
-class FolderLock {
-  public:
-    explicit FolderLock(const std::filesystem::path& folder);
-    ~FolderLock();
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-
-  private:
-    int fd_ = -1;
-};
+using FolderLock = platform::FolderLock;
 
 // New content written and flushed to a temporary file beside its target.
 struct StagedFile {

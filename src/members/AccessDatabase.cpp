@@ -4,12 +4,8 @@
 #include "members/IsolatedReading.h"
 #include "members/MemberRowsCodec.h"
 
-#include <cstdio>
+#include <functional>
 #include <stdexcept>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 namespace ranvik {
 
@@ -18,19 +14,10 @@ namespace {
 // The library reports a page it could not place or read on stderr and goes on without it,
 // so a damaged file would list part of its members. In the helper, stderr is caught and
 // any such warning makes the reading fail.
-template <typename Work> std::string WithoutLibraryWarnings(const std::string& path, Work work) {
-#ifdef _WIN32
-    (void)path;
-    return work();
-#else
-    std::FILE* sink = std::tmpfile();
-    if (!sink || dup2(fileno(sink), STDERR_FILENO) < 0)
-        throw std::runtime_error("The Access database " + path + " cannot be read.");
-    std::string result = work();
-    std::fflush(stderr);
-    std::string warning(200, '\0');
-    std::rewind(sink);
-    warning.resize(std::fread(warning.data(), 1, warning.size(), sink));
+std::string WithoutLibraryWarnings(const std::string& path,
+                                   const std::function<std::string()>& work) {
+    std::string warning;
+    std::string result = platform::CaptureStandardError(work, warning);
     if (!warning.empty()) {
         warning = warning.substr(0, warning.find('\n'));
         if (warning.rfind("warning: ", 0) == 0)
@@ -38,8 +25,22 @@ template <typename Work> std::string WithoutLibraryWarnings(const std::string& p
         throw std::runtime_error("The Access database " + path + " is damaged: " + warning);
     }
     return result;
-#endif
 }
+
+// The readings a helper process runs: arguments (path) and (path, table).
+const platform::ChildJob kTableNames =
+    platform::RegisterChildJob("access-tables", [](const std::vector<std::string>& arguments) {
+        const std::string& path = arguments.at(0);
+        return WithoutLibraryWarnings(
+            path, [&path] { return EncodeTableNames(AccessFile(path).tables()); });
+    });
+const platform::ChildJob kTableRows =
+    platform::RegisterChildJob("access-rows", [](const std::vector<std::string>& arguments) {
+        const std::string& path = arguments.at(0);
+        const std::string& table = arguments.at(1);
+        return WithoutLibraryWarnings(
+            path, [&path, &table] { return EncodeMemberRows(AccessFile(path).readTable(table)); });
+    });
 
 } // namespace
 
@@ -49,10 +50,8 @@ struct AccessDatabase::Handle {
 
 AccessDatabase::AccessDatabase(const std::string& path)
     : handle_(std::make_unique<Handle>()), path_(path) {
-    handle_->tables = DecodeTableNames(ReadInHelper("The Access database " + path, [&path] {
-        return WithoutLibraryWarnings(
-            path, [&path] { return EncodeTableNames(AccessFile(path).tables()); });
-    }));
+    handle_->tables =
+        DecodeTableNames(ReadInHelper("The Access database " + path, kTableNames, {path}));
 }
 
 AccessDatabase::~AccessDatabase() = default;
@@ -62,11 +61,8 @@ std::vector<std::string> AccessDatabase::tables() {
 }
 
 MemberRows AccessDatabase::readTable(const std::string& table) {
-    const std::string& path = path_;
-    return DecodeMemberRows(ReadInHelper("The Access database " + path, [&path, &table] {
-        return WithoutLibraryWarnings(
-            path, [&path, &table] { return EncodeMemberRows(AccessFile(path).readTable(table)); });
-    }));
+    return DecodeMemberRows(
+        ReadInHelper("The Access database " + path_, kTableRows, {path_, table}));
 }
 
 } // namespace ranvik

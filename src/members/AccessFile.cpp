@@ -1,5 +1,7 @@
 #include "members/AccessFile.h"
 
+#include "platform/Files.h"
+
 #include <mdbtools.h>
 
 #include <charconv>
@@ -218,7 +220,7 @@ struct AccessFile::Handle {
 };
 
 AccessFile::AccessFile(const std::string& path) : handle_(std::make_unique<Handle>()), path_(path) {
-    handle_->mdb = mdb_open(path.c_str(), MDB_NOFLAGS);
+    handle_->mdb = mdb_open(platform::NameForNarrowLibrary(path).c_str(), MDB_NOFLAGS);
     if (!handle_->mdb)
         throw std::runtime_error("The Access database " + path + " cannot be opened.");
     if (!CatalogIsWhole(handle_->mdb) || !mdb_read_catalog(handle_->mdb, MDB_TABLE))

@@ -1,7 +1,5 @@
 #include "members/IsolatedReading.h"
 
-#include "members/HelperProcess.h"
-
 #include <stdexcept>
 
 namespace ranvik {
@@ -11,11 +9,12 @@ MemberReadLimits& CurrentMemberReadLimits() {
     return limits;
 }
 
-std::string ReadInHelper(const std::string& what, const std::function<std::string()>& work) {
+std::string ReadInHelper(const std::string& what, platform::ChildJob job,
+                         const std::vector<std::string>& arguments) {
     const MemberReadLimits& limits = CurrentMemberReadLimits();
     try {
-        return RunInHelperProcess(work, limits.time, limits.memory);
-    } catch (const HelperProcessFailure& failure) {
+        return platform::RunInChild(job, arguments, {limits.time, limits.memory});
+    } catch (const platform::ChildFailure& failure) {
         throw std::runtime_error(what + " cannot be read: " + failure.what() + ".");
     }
 }

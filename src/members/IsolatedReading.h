@@ -2,10 +2,12 @@
 // The limits every membership file reading runs under in its helper process, and the one
 // way the engines run a reading there.
 
+#include "platform/ChildProcess.h"
+
 #include <chrono>
 #include <cstddef>
-#include <functional>
 #include <string>
+#include <vector>
 
 namespace ranvik {
 
@@ -19,9 +21,11 @@ struct MemberReadLimits {
 // The limits in force; tests shorten them.
 MemberReadLimits& CurrentMemberReadLimits();
 
-// Runs one reading of the file in a helper process under the limits; a crash, a hang or
-// memory running out there becomes a std::runtime_error whose message starts with what
-// (e.g. "The SQLite database x.db") and says why.
-std::string ReadInHelper(const std::string& what, const std::function<std::string()>& work);
+// Runs one reading of the file (a job registered with platform::RegisterChildJob) in a helper
+// process under the limits; a crash, a hang or memory running out there becomes a
+// std::runtime_error whose message starts with what (e.g. "The SQLite database x.db") and
+// says why.
+std::string ReadInHelper(const std::string& what, platform::ChildJob job,
+                         const std::vector<std::string>& arguments);
 
 } // namespace ranvik

@@ -6,10 +6,22 @@
 
 namespace ranvik {
 
+namespace {
+
+// The readings a helper process runs: arguments (path) and (path, table).
+const platform::ChildJob kTableNames =
+    platform::RegisterChildJob("sqlite-tables", [](const std::vector<std::string>& arguments) {
+        return EncodeTableNames(SqliteDatabase(arguments.at(0)).tables());
+    });
+const platform::ChildJob kTableRows =
+    platform::RegisterChildJob("sqlite-rows", [](const std::vector<std::string>& arguments) {
+        return EncodeMemberRows(SqliteDatabase(arguments.at(0)).readTable(arguments.at(1)));
+    });
+
+} // namespace
+
 IsolatedSqliteDatabase::IsolatedSqliteDatabase(const std::string& path) : path_(path) {
-    tables_ = DecodeTableNames(ReadInHelper("The SQLite database " + path, [&path] {
-        return EncodeTableNames(SqliteDatabase(path).tables());
-    }));
+    tables_ = DecodeTableNames(ReadInHelper("The SQLite database " + path, kTableNames, {path}));
 }
 
 std::vector<std::string> IsolatedSqliteDatabase::tables() {
@@ -17,10 +29,8 @@ std::vector<std::string> IsolatedSqliteDatabase::tables() {
 }
 
 MemberRows IsolatedSqliteDatabase::readTable(const std::string& table) {
-    const std::string& path = path_;
-    return DecodeMemberRows(ReadInHelper("The SQLite database " + path, [&path, &table] {
-        return EncodeMemberRows(SqliteDatabase(path).readTable(table));
-    }));
+    return DecodeMemberRows(
+        ReadInHelper("The SQLite database " + path_, kTableRows, {path_, table}));
 }
 
 } // namespace ranvik

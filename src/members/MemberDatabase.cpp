@@ -2,6 +2,7 @@
 
 #include "members/AccessDatabase.h"
 #include "members/IsolatedSqliteDatabase.h"
+#include "platform/Paths.h"
 
 #include <filesystem>
 #include <fstream>
@@ -30,7 +31,7 @@ namespace fs = std::filesystem;
 // would be read without end.
 void CheckIsRegularFile(const std::string& path) {
     std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
+    const fs::file_status status = fs::status(platform::PathFromUtf8(path), ec);
     if (ec || !fs::exists(status))
         throw std::runtime_error("Database file " + path + " not found.");
     if (fs::is_directory(status))
@@ -41,7 +42,7 @@ void CheckIsRegularFile(const std::string& path) {
 }
 
 std::string ReadFirstBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(platform::PathFromUtf8(path), std::ios::binary);
     if (!in)
         throw std::runtime_error("The database file " + path + " cannot be read.");
     std::string bytes(32, '\0');

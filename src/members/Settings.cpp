@@ -1,13 +1,14 @@
 #include "members/Settings.h"
 
 #include "files/FileWriter.h"
+#include "platform/Paths.h"
+#include "platform/UserFolders.h"
 
 // Narrow UTF-8 only: no wide-character converter is needed (or linked).
 #define SI_NO_CONVERSION
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -21,10 +22,6 @@ constexpr const char* kSection = "Database";
 constexpr const char* kKey = "Database name";
 constexpr std::size_t kMaxValueLength = 2047; // the profile reader's buffer holds 2048
 
-bool IsAbsoluteDir(const char* dir) {
-    return dir && *dir && std::filesystem::path(dir).is_absolute();
-}
-
 // Cuts at a character boundary so that the UTF-8 text stays whole.
 std::string CutAt(std::string value, std::size_t length) {
     if (value.size() <= length)
@@ -33,6 +30,18 @@ std::string CutAt(std::string value, std::size_t length) {
         --length;
     value.resize(length);
     return value;
+}
+
+// SimpleIni ends its lines with CR LF when built for Windows; the settings file is the same
+// file on both systems, lines ended by LF alone.
+std::string WithLineFeeds(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            out += text[i];
+    }
+    return out;
 }
 
 // The profile reader drops one pair of matching quotes around a value.
@@ -46,21 +55,13 @@ std::string WithoutQuotes(std::string value) {
 } // namespace
 
 std::string DefaultSettingsPath() {
-    namespace fs = std::filesystem;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); IsAbsoluteDir(config))
-        return (fs::path(config) / kSettingsFileName).string();
-    if (const char* home = std::getenv("HOME"); IsAbsoluteDir(home))
-        return (fs::path(home) / ".config" / kSettingsFileName).string();
-    return kSettingsFileName;
+    const std::string folder = platform::SettingsFolder();
+    return folder.empty() ? kSettingsFileName : folder + "/" + kSettingsFileName;
 }
 
 std::string DefaultWindowStatePath() {
-    namespace fs = std::filesystem;
-    if (const char* state = std::getenv("XDG_STATE_HOME"); IsAbsoluteDir(state))
-        return (fs::path(state) / "ranvik" / "window.ini").string();
-    if (const char* home = std::getenv("HOME"); IsAbsoluteDir(home))
-        return (fs::path(home) / ".local" / "state" / "ranvik" / "window.ini").string();
-    return {};
+    const std::string folder = platform::StateFolder();
+    return folder.empty() ? folder : folder + "/ranvik/window.ini";
 }
 
 namespace {
@@ -81,12 +82,13 @@ template <class Change> bool EditSettings(const std::string& settingsPath, Chang
         namespace fs = std::filesystem;
         std::error_code ec;
         std::string bytes;
-        if (fs::exists(settingsPath, ec)) {
+        const fs::path settingsFile = platform::PathFromUtf8(settingsPath);
+        if (fs::exists(settingsFile, ec)) {
             const std::optional<std::string> read = ReadSettings(settingsPath);
             if (!read)
                 return false;
             bytes = *read;
-        } else if (const fs::path folder = fs::path(settingsPath).parent_path(); !folder.empty()) {
+        } else if (const fs::path folder = settingsFile.parent_path(); !folder.empty()) {
             fs::create_directories(folder, ec);
         }
         CSimpleIniA ini;
@@ -97,7 +99,7 @@ template <class Change> bool EditSettings(const std::string& settingsPath, Chang
         std::string output;
         if (ini.Save(output) < 0)
             return false;
-        return WriteFileSafely(settingsPath, output);
+        return WriteFileSafely(settingsPath, WithLineFeeds(output));
     } catch (...) {
         return false;
     }
@@ -219,7 +221,7 @@ StartupDatabase ChooseStartupDatabase(const std::string& remembered,
         choice.path += kDefaultDatabaseName;
     }
     std::error_code ec;
-    choice.open = std::filesystem::is_regular_file(choice.path, ec);
+    choice.open = std::filesystem::is_regular_file(platform::PathFromUtf8(choice.path), ec);
     return choice;
 }
 

@@ -13,11 +13,12 @@ namespace ranvik {
 inline constexpr const char* kSettingsFileName = "Ranvik.ini";
 inline constexpr const char* kDefaultDatabaseName = "QRBMembers.mde";
 
-// "Ranvik.ini" in $XDG_CONFIG_HOME, or in ~/.config when that is unset or not absolute.
+// "Ranvik.ini" in the user's settings folder (platform/UserFolders.h: $XDG_CONFIG_HOME, or
+// ~/.config when that is unset or not absolute; %APPDATA% on Windows).
 std::string DefaultSettingsPath();
-// Where the window keeps its state (size, place, docks): $XDG_STATE_HOME/ranvik/window.ini,
-// else ~/.local/state/ranvik/window.ini; empty when neither is known. State, not settings:
-// the settings file keeps only what the director chose.
+// Where the window keeps its state (size, place, docks): ranvik/window.ini in the user's state
+// folder ($XDG_STATE_HOME, else ~/.local/state; %LOCALAPPDATA%); empty when none is known. State,
+// not settings: the settings file keeps only what the director chose.
 std::string DefaultWindowStatePath();
 
 // The remembered database path, or `current` when the file, section or key is missing or the

@@ -3,11 +3,12 @@
 #include "files/ChartFile.h"
 #include "files/ChartText.h"
 #include "files/FileWriter.h"
+#include "platform/Paths.h"
+#include "platform/UserFolders.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <sstream>
@@ -95,8 +96,9 @@ std::string ChartCopyBytes(const Chart& chart) {
 
 std::string CanonicalChartPath(const std::string& path) {
     std::error_code error;
-    fs::path canonical = fs::weakly_canonical(fs::absolute(path, error), error);
-    return error ? path : canonical.string();
+    fs::path canonical =
+        fs::weakly_canonical(fs::absolute(platform::PathFromUtf8(path), error), error);
+    return error ? path : platform::Utf8FromPath(canonical);
 }
 
 // FNV-1a: a stable file name for a path of any length or characters.
@@ -118,19 +120,14 @@ std::string LockText(const ProcessIdentity& self, const std::string& canonical) 
 
 void RemoveFile(const std::string& path) {
     std::error_code error;
-    fs::remove(path, error);
+    fs::remove(platform::PathFromUtf8(path), error);
 }
 
 } // namespace
 
 std::string DefaultRecoveryFolder() {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    if (state && *state == '/')
-        return std::string(state) + "/ranvik/recovery";
-    const char* home = std::getenv("HOME");
-    if (home && *home)
-        return std::string(home) + "/.local/state/ranvik/recovery";
-    return {};
+    const std::string state = platform::StateFolder();
+    return state.empty() ? state : state + "/ranvik/recovery";
 }
 
 std::string EncodeRecoveryDescription(const RecoveryDescription& d) {
@@ -192,10 +189,11 @@ RecoveryStore::~RecoveryStore() {
 
 bool RecoveryStore::ensureFolder(std::string& reason) const {
     std::error_code error;
-    fs::create_directories(folder_, error);
+    const fs::path folder = platform::PathFromUtf8(folder_);
+    fs::create_directories(folder, error);
     if (!error) {
         // Charts can hold names and membership numbers: owner only, whatever the umask.
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::replace, error);
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
     }
     if (error)
         reason = "Cannot create " + folder_ + ": " + error.message();
@@ -255,21 +253,23 @@ void RecoveryStore::removeCopy() {
 
 bool RecoveryStore::hasCopy() const {
     std::error_code error;
-    return !folder_.empty() && fs::exists(copyStem() + DescriptionExtension, error);
+    return !folder_.empty() &&
+           fs::exists(platform::PathFromUtf8(copyStem() + DescriptionExtension), error);
 }
 
 std::vector<LeftCopy> RecoveryStore::leftBehind() const {
     std::vector<LeftCopy> copies;
     std::error_code error;
-    if (folder_.empty() || !fs::is_directory(folder_, error))
+    const fs::path folder = platform::PathFromUtf8(folder_);
+    if (folder_.empty() || !fs::is_directory(folder, error))
         return copies;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder_, error)) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
         const fs::path& path = entry.path();
         if (path.extension() != DescriptionExtension)
             continue;
         std::string text;
         std::string readError;
-        if (!ReadWholeFile(path.string(), text, readError, MaxSmallFileBytes))
+        if (!ReadWholeFile(platform::Utf8FromPath(path), text, readError, MaxSmallFileBytes))
             continue;
         std::optional<RecoveryDescription> description = ParseRecoveryDescription(text);
         if (!description || description->writer == self_ || IsRunning(description->writer))
@@ -278,7 +278,8 @@ std::vector<LeftCopy> RecoveryStore::leftBehind() const {
         chart.replace_extension(ChartExtension);
         if (!fs::is_regular_file(chart, error))
             continue;
-        copies.push_back({std::move(*description), chart.string(), path.string()});
+        copies.push_back(
+            {std::move(*description), platform::Utf8FromPath(chart), platform::Utf8FromPath(path)});
     }
     std::sort(copies.begin(), copies.end(), [](const LeftCopy& a, const LeftCopy& b) {
         return a.description.savedAt < b.description.savedAt;

@@ -1,7 +1,8 @@
 #pragma once
 // Recovery copies of unsaved charts and the locks of open chart files, in one folder of the
-// user's state ($XDG_STATE_HOME/ranvik/recovery). A copy is the chart file's bytes beside a
-// small description; a program that dies leaves its copy for the next start to offer.
+// user's state ($XDG_STATE_HOME/ranvik/recovery; %LOCALAPPDATA%\ranvik\recovery on Windows). A copy
+// is the chart file's bytes beside a small description; a program that dies leaves its copy for the
+// next start to offer.
 
 #include "chart/Tournament.h"
 #include "recovery/ProcessIdentity.h"
@@ -15,8 +16,8 @@
 
 namespace ranvik {
 
-// $XDG_STATE_HOME/ranvik/recovery, else ~/.local/state/ranvik/recovery; empty when neither
-// variable names a folder.
+// "ranvik/recovery" in the user's state folder (platform/UserFolders.h); empty when the
+// system names none.
 std::string DefaultRecoveryFolder();
 
 // What a recovery copy says about its chart.

@@ -1,6 +1,7 @@
 #include "report/EndDate.h"
 
 #include "chart/CellText.h"
+#include "platform/Time.h"
 
 #include <chrono>
 #include <ctime>
@@ -29,8 +30,7 @@ std::chrono::year_month_day AsCalendar(const CalendarDate& date) {
 
 CalendarDate Today() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = platform::LocalCalendarTime(now);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 

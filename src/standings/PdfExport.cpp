@@ -1,12 +1,14 @@
-// The printed standings through cairo's PDF surface: fonts come from fontconfig (DejaVu
-// Sans where installed), so accented names print as typed. Nothing is cut: a long cell wraps
-// within its column, a table too wide for the page at the smallest font is split into bands
-// of columns, each repeating the columns that say whose row it is, and long tables run over
-// as many pages as they need, their heading row repeated on each.
+// The printed standings through cairo's PDF surface: DejaVu Sans from fontconfig on Linux,
+// from the font files the installer puts beside the program on Windows (through GDI), so
+// accented names print as typed and the layout is the same on both. Nothing is cut: a long
+// cell wraps within its column, a table too wide for the page at the smallest font is split
+// into bands of columns, each repeating the columns that say whose row it is, and long tables
+// run over as many pages as they need, their heading row repeated on each.
 
 #include "standings/StandingsDocument.h"
 
 #include "files/Utf8.h"
+#include "platform/Fonts.h"
 
 #include <cairo-pdf.h>
 #include <cairo.h>
@@ -343,6 +345,7 @@ class PdfWriter {
 } // namespace
 
 PdfOutcome StandingsPdf(const StandingsDocument& document, PaperSize paper) {
+    platform::UseBundledFonts();
     const double width = paper == PaperSize::A4 ? 595.28 : 612.0;
     const double height = paper == PaperSize::A4 ? 841.89 : 792.0;
     PdfOutcome outcome;

@@ -1,5 +1,7 @@
 #include "standings/StandingsDocument.h"
 
+#include "platform/Time.h"
+
 #include <cstdlib>
 #include <ctime>
 
@@ -178,15 +180,14 @@ StandingsDocument BuildStandingsDocument(const ChartGames& games, const Standing
 
 std::string TodayIsoDate() {
     std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    localtime_r(&now, &parts);
+    std::tm parts = platform::LocalCalendarTime(now);
     // Reproducible-build convention: seconds since 1970, read as UTC.
     if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
         char* end = nullptr;
         const long long value = std::strtoll(epoch, &end, 10);
         if (end != epoch && *end == '\0') {
             now = static_cast<std::time_t>(value);
-            gmtime_r(&now, &parts);
+            parts = platform::UtcCalendarTime(now);
         }
     }
     char text[32];

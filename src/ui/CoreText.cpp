@@ -44,6 +44,8 @@ constexpr std::array kSentences = {
     QT_TRANSLATE_NOOP("CoreText", "It is a socket, not a regular file."),
     QT_TRANSLATE_NOOP("CoreText", "It is not a regular file."),
     QT_TRANSLATE_NOOP("CoreText", "It is a symbolic link to a file that does not exist."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The file is open in another program, which does not let it be replaced."),
     QT_TRANSLATE_NOOP("CoreText", "it is a FIFO (named pipe), not a regular file"),
     QT_TRANSLATE_NOOP("CoreText", "it is a device, not a regular file"),
     QT_TRANSLATE_NOOP("CoreText", "it is a socket, not a regular file"),

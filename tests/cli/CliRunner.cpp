@@ -1,37 +1,20 @@
 #include "CliRunner.h"
 
-#include <cstdlib>
-#include <sys/wait.h>
+#include "support/TestProcess.h"
+
+#include <chrono>
 
 namespace ranvik::test {
 
-namespace {
-std::string ShellQuoted(const std::string& word) {
-    std::string quoted = "'";
-    for (char c : word) {
-        if (c == '\'') {
-            quoted += "'\\''";
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "'";
-}
-} // namespace
-
 CliResult RunCli(const std::vector<std::string>& args) {
     TempDir capture;
-    const std::string outPath = capture.file("stdout");
-    const std::string errPath = capture.file("stderr");
-    std::string command = ShellQuoted(RANVIK_CLI_PATH);
-    for (const std::string& arg : args)
-        command += " " + ShellQuoted(arg);
-    command += " >" + ShellQuoted(outPath) + " 2>" + ShellQuoted(errPath);
-    const int raw = std::system(command.c_str());
+    TestProcess::Options options;
+    options.output = capture.path() / "stdout";
+    options.errors = capture.path() / "stderr";
     CliResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = ReadFile(outPath);
-    result.err = ReadFile(errPath);
+    result.status = RunProgram(RANVIK_CLI_PATH, args, options, std::chrono::minutes(2));
+    result.out = ReadFile(options.output);
+    result.err = ReadFile(options.errors);
     return result;
 }
 

@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
+#include "platform/Files.h"
+
 #include <sqlite3.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 #include <chrono>
+#include <optional>
 #include <thread>
 
 using namespace ranvik::test;
@@ -93,14 +93,14 @@ TEST(CliHostileInputs, ConvertWaitsForTheFolderLock) {
     const std::string chart = dir.file("event.tms");
     WriteFile(chart, kChart);
     const std::string out = dir.file("copy.tms");
-    const int folder = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ASSERT_EQ(flock(folder, LOCK_EX), 0);
+    std::optional<ranvik::platform::FolderLock> held(dir.path());
+    ASSERT_TRUE(held->held());
     std::thread convert([&] {
         EXPECT_EQ(RunCli({"convert", chart, "--type", "swiss", "-o", out}).status, 0);
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     EXPECT_FALSE(std::filesystem::exists(out)) << "written while another process held the lock";
-    close(folder);
+    held.reset();
     convert.join();
     EXPECT_EQ(ReadFile(out), kChart);
 }

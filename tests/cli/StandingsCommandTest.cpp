@@ -38,9 +38,9 @@ TEST(CliStandings, TextGoesToStdoutAndOtherFormatsToTheFile) {
     TempDir dir;
     const std::string chart = dir.file("event.tms");
     WriteFile(chart, FourPlayers());
-    setenv("SOURCE_DATE_EPOCH", "1716000000", 1); // 2024-05-18
+    SetEnvironment("SOURCE_DATE_EPOCH", "1716000000"); // 2024-05-18
     CliResult result = RunCli({"standings", chart, "--type", "swiss", "--name", "Club Cup"});
-    unsetenv("SOURCE_DATE_EPOCH");
+    SetEnvironment("SOURCE_DATE_EPOCH", nullptr);
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out.substr(0, result.out.find("\n\n")),
               "Club Cup\nSwiss, 4 players, 3 rounds\nTie-breaks: BH-C1,BH,SB,WIN\n"

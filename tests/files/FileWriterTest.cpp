@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <dlfcn.h>
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <mutex>
@@ -16,6 +18,7 @@
 
 using namespace ranvik;
 
+#ifndef _WIN32 // the system's sync call is taken over the POSIX way
 namespace {
 std::mutex gSyncedMutex;
 std::set<std::pair<dev_t, ino_t>> gSynced; // regular files fsync was called on
@@ -34,6 +37,8 @@ extern "C" int fsync(int fd) {
     }
     return real(fd);
 }
+#endif
+
 using ranvik::test::ReadFile;
 using ranvik::test::TempDir;
 using ranvik::test::WriteFile;
@@ -103,6 +108,7 @@ TEST_F(FileWriterTest, AFailureAtAnyStepLeavesTheFolderAsItWas) {
     EXPECT_EQ(ReadFile(path), replacement);
 }
 
+#ifndef _WIN32
 // A power cut after the rename must not leave the name with empty content: the file that
 // ends up under each name was synced (injected sync failures cannot show this: they fire
 // before the call).
@@ -117,6 +123,7 @@ TEST_F(FileWriterTest, EveryWrittenFileIsSyncedBeforeItTakesItsName) {
             << name << " was never synced to the disk";
     }
 }
+#endif
 
 TEST_F(FileWriterTest, InjectedFailuresCountWritesAndCanBeCleared) {
     const std::string path = dir.file("c.tms");
@@ -148,6 +155,9 @@ TEST_F(FileWriterTest, AFolderInTheTargetsPlaceIsNotReplaced) {
 }
 
 TEST_F(FileWriterTest, ASymbolicLinkStaysALinkToTheNewContent) {
+#ifdef _WIN32
+    GTEST_SKIP() << "making a symbolic link needs an administrator's right on Windows";
+#endif
     const std::string real = dir.file("real.tms");
     const std::string link = dir.file("link.tms");
     WriteFile(real, "old");

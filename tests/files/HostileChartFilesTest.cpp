@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 using namespace ranvik;
 using ranvik::test::PassesUnderMemoryLimit;
@@ -194,19 +196,21 @@ TEST(HostileChartFiles, TheMillionTabLineIsRefusedUnderAMemoryLimit) {
 
 TEST(HostileChartFiles, LargeOrNonRegularFilesAreNotReadUnderAMemoryLimit) {
     TempDir dir;
-    const std::string fifo = dir.file("f.tms");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const std::string big = dir.file("big.tms");
     WriteFile(big, std::string(MaxChartFileBytes + 1, '\n'));
     struct Case {
         std::string path;
         std::string reason;
     };
-    const Case cases[] = {
-        {"/dev/zero", "it is a device, not a regular file"},
-        {fifo, "it is a FIFO (named pipe), not a regular file"},
+    std::vector<Case> cases = {
+        {test::kEndlessDevice, "it is a device, not a regular file"},
         {big, "the file is larger than 64 MB"},
     };
+#ifndef _WIN32 // Windows has no FIFOs among its files
+    const std::string fifo = dir.file("f.tms");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    cases.push_back({fifo, "it is a FIFO (named pipe), not a regular file"});
+#endif
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         EXPECT_TRUE(PassesUnderMemoryLimit(kCap, [&] {

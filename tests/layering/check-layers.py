@@ -1,17 +1,20 @@
 #!/usr/bin/env python3
-"""Fails when a source folder includes a folder above it, or when the Qt-free core includes Qt.
+"""Fails when a source folder includes a folder above it, when the Qt-free core includes Qt,
+or when a folder other than platform includes a system header.
 
 Usage: check-layers.py SRC_DIR
 
 Every `#include "folder/..."` in src/<folder>/ is checked against ALLOWED below. The core
-(everything but ui) must build without Qt, so it may not include a Qt header either.
+(everything but ui) must build without Qt, so it may not include a Qt header either. Only
+platform/ calls the system (POSIX or Windows), so only it includes the system's headers.
 """
 
 import re
 import sys
 from pathlib import Path
 
-LOWEST = ["chart"]
+PLATFORM = ["platform"]
+LOWEST = PLATFORM + ["chart"]
 LEVEL2 = LOWEST + ["validation", "files"]
 LEVEL3 = LEVEL2 + ["report"]
 LEVEL4 = LEVEL3 + ["members"]
@@ -20,7 +23,8 @@ LEVEL5 = LEVEL4 + ["import", "standings", "recovery"]
 # The folders each folder may include besides itself. Folders on one level stay independent
 # of each other, so either can change without the other noticing.
 ALLOWED = {
-    "chart": [],
+    "platform": [],
+    "chart": PLATFORM,
     "validation": LOWEST,
     "files": LOWEST,
     "report": LEVEL2,
@@ -33,6 +37,13 @@ ALLOWED = {
     "ui": LEVEL5 + ["document"],
 }
 QT_ALLOWED = {"ui"}
+SYSTEM_ALLOWED = {"platform"}
+# Headers of the operating system rather than of C++ or a library: POSIX, Linux, Windows.
+SYSTEM_HEADER = re.compile(
+    r"^(unistd|fcntl|poll|signal|spawn|dirent|dlfcn|pwd|grp|termios|syslog|pthread|sched"
+    r"|windows|winbase|winnt|winuser|windef|winsock2?|ws2tcpip|shellapi|shlobj|knownfolders"
+    r"|objbase|io|direct|process|psapi|tlhelp32|userenv|aclapi|sddl|ntdef)\.h$"
+    r"|^(sys|linux|asm|arpa|netinet|net)/", re.IGNORECASE)
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 QT_HEADER = re.compile(r"^(Q[A-Za-z0-9_]*|Qt[A-Za-z0-9_]*/.*|q[a-z0-9_]+\.h)$")
@@ -65,6 +76,10 @@ def check_file(src: Path, folder: str, file: Path):
         where = f"{file.relative_to(src.parent)}:{number}"
         if folder not in QT_ALLOWED and QT_HEADER.match(target):
             problems.append(f"{where}: the Qt-free {folder}/ includes the Qt header <{target}>")
+            continue
+        if folder not in SYSTEM_ALLOWED and SYSTEM_HEADER.match(target):
+            problems.append(f"{where}: {folder}/ includes the system header <{target}>; "
+                            f"system calls go through platform/")
             continue
         if quote != '"':
             continue

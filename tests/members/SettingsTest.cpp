@@ -82,19 +82,23 @@ TEST(Settings, StartupUsesRememberedPathElseTheProgramFolder) {
 }
 
 TEST(Settings, FileLivesInTheConfigFolder) {
-    const char* saved = std::getenv("XDG_CONFIG_HOME");
-    const std::string savedValue = saved ? saved : "";
-    setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
-    EXPECT_EQ(DefaultSettingsPath(), "/tmp/cfg/Ranvik.ini");
-    setenv("XDG_CONFIG_HOME", "relative", 1);
+#ifdef _WIN32
+    const char* variable = "APPDATA";
+    const std::string folder = "C:\\Users\\td\\AppData\\Roaming";
+    const std::string fallback = "Ranvik.ini"; // no folder named: beside the program's work
+#else
+    const char* variable = "XDG_CONFIG_HOME";
+    const std::string folder = "/tmp/cfg";
     const char* home = std::getenv("HOME");
-    if (home && *home) {
-        EXPECT_EQ(DefaultSettingsPath(), std::string(home) + "/.config/Ranvik.ini");
-    }
-    if (saved)
-        setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1);
-    else
-        unsetenv("XDG_CONFIG_HOME");
+    const std::string fallback = std::string(home ? home : "") + "/.config/Ranvik.ini";
+#endif
+    const char* saved = std::getenv(variable);
+    const std::string savedValue = saved ? saved : "";
+    test::SetEnvironment(variable, folder.c_str());
+    EXPECT_EQ(DefaultSettingsPath(), folder + "/Ranvik.ini");
+    test::SetEnvironment(variable, "relative");
+    EXPECT_EQ(DefaultSettingsPath(), fallback);
+    test::SetEnvironment(variable, saved ? savedValue.c_str() : nullptr);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// The program is killed with SIGKILL after typing into its chart; the next start restores
-// the chart from the recovery copy, cell for cell.
+// The program is killed outright (SIGKILL; TerminateProcess on Windows) after typing into its
+// chart; the next start restores the chart from the recovery copy, cell for cell.
 
+#include "TestProcess.h"
 #include "TestSupport.h"
 #include "TypedChart.h"
 
@@ -13,14 +14,12 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <thread>
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
+// Built with the window only (RANVIK_WINDOW): the driver is the real window.
+#ifdef RANVIK_RECOVERY_DRIVER
 
 namespace ranvik::test {
 namespace {
@@ -29,29 +28,23 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 // The driver offscreen, with a home, settings and state of its own.
-pid_t StartDriver(const std::string& mode, const fs::path& scratch) {
-    std::vector<std::string> env = {
-        "QT_QPA_PLATFORM=offscreen",
-        "LC_ALL=C.UTF-8",
-        "HOME=" + (scratch / "home").string(),
-        "XDG_CONFIG_HOME=" + (scratch / "config").string(),
-        "XDG_STATE_HOME=" + (scratch / "state").string(),
-        "XDG_RUNTIME_DIR=" + (scratch / "runtime").string(),
+std::unique_ptr<TestProcess> StartDriver(const std::string& mode, const fs::path& scratch) {
+    TestProcess::Options options;
+    options.environment = {
+        {"QT_QPA_PLATFORM", "offscreen"},
+        {"LC_ALL", "C.UTF-8"},
+        {"HOME", (scratch / "home").string()},
+        {"XDG_CONFIG_HOME", (scratch / "config").string()},
+        {"XDG_STATE_HOME", (scratch / "state").string()},
+        {"XDG_RUNTIME_DIR", (scratch / "runtime").string()},
+        {"APPDATA", (scratch / "config").string()},
+        {"LOCALAPPDATA", (scratch / "state").string()},
     };
     for (const char* folder : {"home", "config", "state", "runtime"})
         fs::create_directories(scratch / folder);
     fs::permissions(scratch / "runtime", fs::perms::owner_all);
-    std::vector<char*> envp;
-    for (std::string& entry : env)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    std::string program = RANVIK_RECOVERY_DRIVER;
-    std::string folder = scratch.string();
-    std::vector<char*> argv = {program.data(), const_cast<char*>(mode.c_str()), folder.data(),
-                               nullptr};
-    pid_t pid = 0;
-    EXPECT_EQ(posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()), 0);
-    return pid;
+    return std::make_unique<TestProcess>(RANVIK_RECOVERY_DRIVER,
+                                         std::vector<std::string>{mode, scratch.string()}, options);
 }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::seconds limit) {
@@ -62,16 +55,6 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::seconds limi
         std::this_thread::sleep_for(50ms);
     }
     return true;
-}
-
-// The exit status, or -1 when it did not end in time (it is killed then).
-int WaitForExit(pid_t pid, std::chrono::seconds limit) {
-    int status = 0;
-    if (WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, limit))
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    kill(pid, SIGKILL);
-    waitpid(pid, &status, 0);
-    return -1;
 }
 
 std::vector<fs::path> CopiesIn(const fs::path& folder) {
@@ -96,8 +79,8 @@ TEST(KilledProgram, NextStartRestoresWhatWasTyped) {
     TempDir scratch;
     const fs::path recovery = scratch.path() / "state/ranvik/recovery";
     const fs::path expected = scratch.path() / "expected.tms";
-    const pid_t typing = StartDriver("type", scratch.path());
-    ASSERT_GT(typing, 0);
+    const auto typing = StartDriver("type", scratch.path());
+    ASSERT_TRUE(typing->started());
     const bool typed = WaitUntil([&] { return fs::exists(expected); }, 60s);
     // The copy catches up with the last keystroke within its 2 seconds.
     const bool copied =
@@ -110,15 +93,13 @@ TEST(KilledProgram, NextStartRestoresWhatWasTyped) {
                          return false;
                      },
                      30s);
-    kill(typing, SIGKILL);
-    int status = 0;
-    waitpid(typing, &status, 0);
+    typing->kill();
     ASSERT_TRUE(typed) << "the driver never finished typing";
     ASSERT_TRUE(copied) << "no recovery copy of the typed chart";
-    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_TRUE(typing->wasKilled());
 
-    const pid_t restoring = StartDriver("restore", scratch.path());
-    ASSERT_EQ(WaitForExit(restoring, 60s), 0);
+    const auto restoring = StartDriver("restore", scratch.path());
+    ASSERT_EQ(restoring->wait(60s), 0);
 
     const std::string restoredBytes = ReadFile(scratch.path() / "restored.tms");
     EXPECT_EQ(restoredBytes, ReadFile(expected));
@@ -147,3 +128,5 @@ TEST(KilledProgram, NextStartRestoresWhatWasTyped) {
 
 } // namespace
 } // namespace ranvik::test
+
+#endif

@@ -93,19 +93,31 @@ class RecoveryStoreTest : public testing::Test {
 };
 
 TEST_F(RecoveryStoreTest, FolderIsTheUsersStateAndOwnerOnly) {
+#ifdef _WIN32
+    const char* variable = "LOCALAPPDATA";
+    const char* state = "C:\\Users\\td\\AppData\\Local";
+#else
+    const char* variable = "XDG_STATE_HOME";
+    const char* state = "/state/home";
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-    setenv("XDG_STATE_HOME", "/state/home", 1);
-    EXPECT_EQ(DefaultRecoveryFolder(), "/state/home/ranvik/recovery");
-    setenv("XDG_STATE_HOME", "relative/is/ignored", 1);
-    setenv("HOME", "/home/td", 1);
+#endif
+    const std::string saved = std::getenv(variable) ? std::getenv(variable) : "";
+    test::SetEnvironment(variable, state);
+    EXPECT_EQ(DefaultRecoveryFolder(), std::string(state) + "/ranvik/recovery");
+#ifndef _WIN32
+    test::SetEnvironment(variable, "relative/is/ignored");
+    test::SetEnvironment("HOME", "/home/td");
     EXPECT_EQ(DefaultRecoveryFolder(), "/home/td/.local/state/ranvik/recovery");
-    unsetenv("XDG_STATE_HOME");
-    setenv("HOME", home.c_str(), 1);
+    test::SetEnvironment("HOME", home.c_str());
+#endif
+    test::SetEnvironment(variable, saved.empty() ? nullptr : saved.c_str());
 
     RecoveryStore store(folder);
     std::string reason;
     ASSERT_TRUE(store.writeCopy(tournament, "", std::nullopt, reason)) << reason;
+#ifndef _WIN32 // Windows keeps the user's folders the user's through their ACLs, not modes
     EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
+#endif
     EXPECT_TRUE(store.hasCopy());
 }
 

@@ -3,10 +3,60 @@
 
 #include "recovery/ProcessIdentity.h"
 
+#ifdef _WIN32
+#include "TestProcess.h"
+#include "platform/ChildProcess.h"
+#include "platform/Paths.h"
+#include "platform/Processes.h"
+
+#include <chrono>
+#include <thread>
+
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace ranvik::test {
+
+#ifdef _WIN32
+
+// This test program started again as a child (TestMain serves its job).
+inline std::string ThisProgram() {
+    wchar_t name[MAX_PATH];
+    GetModuleFileNameW(nullptr, name, MAX_PATH);
+    return platform::Utf8FromPath(std::filesystem::path(name));
+}
+
+// Waits while the process given by its argument runs, so it never outlives the test.
+inline const platform::ChildJob kOutliveNot = platform::RegisterChildJob(
+    "test-wait-for-parent", [](const std::vector<std::string>& arguments) {
+        while (platform::ProcessRunning(std::stol(arguments.at(0))))
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        return std::string();
+    });
+
+inline ProcessIdentity GoneProcess() {
+    long pid = 0;
+    std::uint64_t started = 0;
+    {
+        TestProcess child(ThisProgram(), {"--ranvik-child", "test-none"}, {});
+        pid = child.pid();
+        started = ProcessStartTicks(pid);
+        child.wait(std::chrono::seconds(30));
+    }
+    return {pid, started};
+}
+
+inline ProcessIdentity RunningProcess() {
+    static TestProcess child(
+        ThisProgram(),
+        {"--ranvik-child", kOutliveNot.name, std::to_string(platform::CurrentProcessId())}, {});
+    return {child.pid(), ProcessStartTicks(child.pid())};
+}
+
+#else
 
 // A child that has exited and been reaped: its id names no running process.
 inline ProcessIdentity GoneProcess() {
@@ -35,5 +85,7 @@ inline ProcessIdentity RunningProcess() {
     const long pid = static_cast<long>(getppid());
     return {pid, ProcessStartTicks(pid)};
 }
+
+#endif
 
 } // namespace ranvik::test

@@ -16,7 +16,8 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // The UTF-8 name of a file in the folder (name in UTF-8 too).
+    std::string file(const std::string& name) const;
 
   private:
     std::filesystem::path path_;
@@ -27,6 +28,23 @@ std::filesystem::path TestDataDir();
 
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+
+// A device file that reads without end: what a chart name must never hang on.
+#ifdef _WIN32
+inline constexpr const char* kEndlessDevice = "NUL";
+#else
+inline constexpr const char* kEndlessDevice = "/dev/zero";
+#endif
+
+// Sets (or, with nullptr, removes) an environment variable of this process.
+void SetEnvironment(const char* name, const char* value);
+
+// Points the user's settings and state folders (XDG on Linux, APPDATA and LOCALAPPDATA on
+// Windows) at the given folders, for the rest of the program.
+void UseUserFolders(const std::filesystem::path& settings, const std::filesystem::path& state);
+
+// True when the test programs run under Wine rather than on Windows itself.
+bool UnderWine();
 
 // Runs check in a child whose address space is capped at `bytes`, so a regression that
 // allocates for a hostile input fails the test instead of exhausting the machine. True when

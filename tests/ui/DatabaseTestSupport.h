@@ -3,6 +3,8 @@
 
 #include "TestSupport.h"
 #include "UiTestSupport.h"
+#include "members/Settings.h"
+#include "platform/Paths.h"
 
 #include "ui/MembersModel.h"
 
@@ -32,7 +34,7 @@ class DatabaseTest : public WindowTest {
     }
 
     static std::filesystem::path SettingsFile() {
-        return std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "Ranvik.ini";
+        return ranvik::platform::PathFromUtf8(ranvik::DefaultSettingsPath());
     }
 
     // Copies a shared test database into the temporary folder; gives the copy's path.

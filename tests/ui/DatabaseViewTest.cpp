@@ -2,6 +2,8 @@
 // the incremental search, the navigator and hiding the view.
 
 #include "DatabaseTestSupport.h"
+#include "members/Settings.h"
+#include "platform/Paths.h"
 
 #include "ui/Application.h"
 #include "ui/ChartModel.h"
@@ -36,7 +38,7 @@ struct ProgramRun {
 };
 
 ProgramRun RunProgram(const std::filesystem::path& programFolder, const std::string& settings) {
-    const auto ini = std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "Ranvik.ini";
+    const auto ini = ranvik::platform::PathFromUtf8(ranvik::DefaultSettingsPath());
     std::filesystem::remove(ini);
     if (!settings.empty())
         WriteFile(ini, settings);

@@ -3,6 +3,8 @@
 
 #include "TestSupport.h"
 #include "UiTestSupport.h"
+#include "members/Settings.h"
+#include "platform/Paths.h"
 
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
@@ -24,8 +26,7 @@ namespace {
 class KeyboardTest : public WindowTest {
   protected:
     void SetUp() override {
-        std::filesystem::remove(std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) /
-                                "Ranvik.ini");
+        std::filesystem::remove(ranvik::platform::PathFromUtf8(ranvik::DefaultSettingsPath()));
         WindowTest::SetUp();
     }
     ChartView& view() { return *ui().chartView; }

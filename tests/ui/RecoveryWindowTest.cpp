@@ -3,12 +3,11 @@
 
 #include "files/FileWriter.h"
 #include "recovery/RecoveryStore.h"
+#include "recovery/RecoveryTestSupport.h"
 
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-
-#include <unistd.h>
 
 namespace ranvik::test {
 namespace {
@@ -61,8 +60,7 @@ TEST_F(RecoveryWindowTest, OpeningAChartAnotherWindowHoldsWarnsFirst) {
     TempDir dir;
     const std::string chart = dir.file("held.tms");
     WriteFile(chart, "1\tZed\t\t\t\t\r\n2\tYann\t\t\t\t\r\n");
-    const long parent = static_cast<long>(getppid());
-    RecoveryStore other(DefaultRecoveryFolder(), {parent, ProcessStartTicks(parent)});
+    RecoveryStore other(DefaultRecoveryFolder(), RunningProcess());
     other.holdChart(chart);
 
     // The warning comes as soon as the file is chosen, before its type is asked.

@@ -1,6 +1,7 @@
 // Test main for the GUI tests: offscreen, a pinned locale, and every dialog scripted.
 
 #include "TestSupport.h"
+#include "platform/ChildProcess.h"
 #include "ui/Application.h"
 #include "ui/Prompts.h"
 
@@ -39,15 +40,16 @@ class FreshStart : public testing::EmptyTestEventListener {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const auto status = ranvik::platform::ServeChild(argc, argv))
+        return *status;
     if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        ranvik::test::SetEnvironment("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale::c());
-    // Settings written by windows under test go to a folder of their own.
+    // Settings written by windows under test go to a folder of their own, and so do recovery
+    // copies and chart locks.
     static ranvik::test::TempDir configHome;
-    setenv("XDG_CONFIG_HOME", configHome.path().c_str(), 1);
-    // So are recovery copies and chart locks.
     static ranvik::test::TempDir stateHome;
-    setenv("XDG_STATE_HOME", stateHome.path().c_str(), 1);
+    ranvik::test::UseUserFolders(configHome.path(), stateHome.path());
     // The program's own application object, so its event boundary is under test too.
     ranvik::Application app(argc, argv);
     ranvik::prompts::setStrict(true);

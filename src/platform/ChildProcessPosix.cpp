@@ -1,62 +1,21 @@
-#include "members/HelperProcess.h"
+#include "platform/ChildProcess.h"
 
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <new>
 
-#ifndef _WIN32
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#endif
 
-namespace ranvik {
+namespace ranvik::platform {
+
+using namespace child_detail;
 
 namespace {
-
-// The child's answer: one kind byte, the payload's length, the payload.
-constexpr char kResult = 'R';
-constexpr char kError = 'E';
-constexpr char kFailure = 'F'; // the child itself failed (out of memory)
-constexpr std::size_t kHeaderSize = 1 + sizeof(std::uint64_t);
-
-std::string Frame(char kind, const std::string& payload) {
-    std::string frame(kHeaderSize, '\0');
-    frame[0] = kind;
-    const std::uint64_t size = payload.size();
-    std::memcpy(frame.data() + 1, &size, sizeof size);
-    frame += payload;
-    return frame;
-}
-
-std::string Unframe(const std::string& frame) {
-    if (frame.size() < kHeaderSize)
-        throw HelperProcessFailure("the reader ended without an answer");
-    std::uint64_t size = 0;
-    std::memcpy(&size, frame.data() + 1, sizeof size);
-    if (size != frame.size() - kHeaderSize ||
-        (frame[0] != kResult && frame[0] != kError && frame[0] != kFailure))
-        throw HelperProcessFailure("the reader's answer is incomplete");
-    std::string payload = frame.substr(kHeaderSize);
-    if (frame[0] == kFailure)
-        throw HelperProcessFailure(payload);
-    if (frame[0] == kError)
-        throw std::runtime_error(payload);
-    return payload;
-}
-
-#ifndef _WIN32
-
-std::string DurationText(std::chrono::milliseconds limit) {
-    if (limit.count() % 1000 == 0)
-        return std::to_string(limit.count() / 1000) + " s";
-    return std::to_string(limit.count()) + " ms";
-}
 
 bool WriteAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
@@ -105,24 +64,12 @@ void LimitMemory([[maybe_unused]] std::size_t budget) {
 #endif
 }
 
-[[noreturn]] void RunChild(int fd, const std::function<std::string()>& work,
+[[noreturn]] void RunChild(int fd, ChildWork work, const std::vector<std::string>& arguments,
                            std::size_t memoryBudget) {
     // A parent that gave up waiting closes the pipe: end quietly then.
     signal(SIGPIPE, SIG_DFL);
     LimitMemory(memoryBudget);
-    std::string frame;
-    try {
-        frame = Frame(kResult, work());
-    } catch (const std::bad_alloc&) {
-        frame.clear();
-        frame.shrink_to_fit();
-        frame = Frame(kFailure, "the reader ran out of memory");
-    } catch (const std::exception& error) {
-        frame = Frame(kError, error.what());
-    } catch (...) {
-        frame = Frame(kError, "unknown error");
-    }
-    _exit(WriteAll(fd, frame) ? 0 : 1);
+    _exit(WriteAll(fd, AnswerOf(work, arguments)) ? 0 : 1);
 }
 
 void KillAndReap(pid_t pid) {
@@ -144,16 +91,16 @@ bool ReadUntilEnd(int fd, std::chrono::steady_clock::time_point deadline, std::s
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready < 0)
-            throw HelperProcessFailure(std::string("waiting for the reader failed: ") +
-                                       std::strerror(errno));
+            throw ChildFailure(std::string("waiting for the reader failed: ") +
+                               std::strerror(errno));
         if (ready == 0)
             return false;
         const ssize_t n = read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw HelperProcessFailure(std::string("reading the reader's answer failed: ") +
-                                       std::strerror(errno));
+            throw ChildFailure(std::string("reading the reader's answer failed: ") +
+                               std::strerror(errno));
         if (n == 0)
             return true;
         bytes.append(buffer, static_cast<std::size_t>(n));
@@ -164,8 +111,7 @@ class Pipe {
   public:
     Pipe() {
         if (pipe2(fds_, O_CLOEXEC) != 0)
-            throw HelperProcessFailure(std::string("no pipe for the reader: ") +
-                                       std::strerror(errno));
+            throw ChildFailure(std::string("no pipe for the reader: ") + std::strerror(errno));
     }
     ~Pipe() {
         closeRead();
@@ -187,26 +133,21 @@ class Pipe {
     int fds_[2] = {-1, -1};
 };
 
-#endif
-
 } // namespace
 
-std::string RunInHelperProcess(const std::function<std::string()>& work,
-                               std::chrono::milliseconds limit, std::size_t memoryBudget) {
-#ifdef _WIN32
-    (void)limit;
-    (void)memoryBudget;
-    return Unframe(Frame(kResult, work()));
-#else
-    const auto deadline = std::chrono::steady_clock::now() + limit;
+std::string RunInChild(ChildJob job, const std::vector<std::string>& arguments,
+                       const ChildLimits& limits) {
+    const ChildWork work = FindJob(job.name);
+    if (!work)
+        throw ChildFailure(std::string("no reader is registered as ") + job.name);
+    const auto deadline = std::chrono::steady_clock::now() + limits.time;
     Pipe channel;
     const pid_t pid = fork();
     if (pid < 0)
-        throw HelperProcessFailure(std::string("the reader could not be started: ") +
-                                   std::strerror(errno));
+        throw ChildFailure(std::string("the reader could not be started: ") + std::strerror(errno));
     if (pid == 0) {
         channel.closeRead();
-        RunChild(channel.writeEnd(), work, memoryBudget);
+        RunChild(channel.writeEnd(), work, arguments, limits.memory);
     }
     channel.closeWrite();
 
@@ -220,21 +161,54 @@ std::string RunInHelperProcess(const std::function<std::string()>& work,
     }
     if (!finished) {
         KillAndReap(pid);
-        throw HelperProcessFailure("the reader did not finish within " + DurationText(limit));
+        throw ChildFailure("the reader did not finish within " + DurationText(limits.time));
     }
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
         if (errno != EINTR)
-            throw HelperProcessFailure("the reader's end could not be seen");
+            throw ChildFailure("the reader's end could not be seen");
     }
     if (WIFSIGNALED(status))
-        throw HelperProcessFailure("the reader crashed (signal " +
-                                   std::to_string(WTERMSIG(status)) + ")");
+        throw ChildFailure("the reader crashed (signal " + std::to_string(WTERMSIG(status)) + ")");
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw HelperProcessFailure("the reader failed (exit status " +
-                                   std::to_string(WEXITSTATUS(status)) + ")");
+        throw ChildFailure("the reader failed (exit status " + std::to_string(WEXITSTATUS(status)) +
+                           ")");
     return Unframe(frame);
-#endif
 }
 
-} // namespace ranvik
+void child_detail::PrepareChild() {}
+
+bool child_detail::WriteAnswer(const std::string& frame) {
+    return WriteAll(STDOUT_FILENO, frame);
+}
+
+std::string CaptureStandardError(const std::function<std::string()>& work, std::string& captured) {
+    std::FILE* sink = std::tmpfile();
+    const int saved = dup(STDERR_FILENO);
+    if (!sink || saved < 0 || dup2(fileno(sink), STDERR_FILENO) < 0)
+        throw std::runtime_error("standard error cannot be caught");
+    struct Restore {
+        std::FILE* sink;
+        int saved;
+        ~Restore() {
+            std::fflush(stderr);
+            dup2(saved, STDERR_FILENO);
+            close(saved);
+            std::fclose(sink);
+        }
+    } restore{sink, saved};
+    std::string result = work();
+    std::fflush(stderr);
+    captured.assign(4096, '\0');
+    std::rewind(sink);
+    captured.resize(std::fread(captured.data(), 1, captured.size(), sink));
+    return result;
+}
+
+std::vector<std::string> Utf8Arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+void UseBinaryStandardStreams() {}
+
+} // namespace ranvik::platform

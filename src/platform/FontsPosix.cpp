@@ -1,0 +1,7 @@
+#include "platform/Fonts.h"
+
+namespace ranvik::platform {
+
+void UseBundledFonts() {}
+
+} // namespace ranvik::platform

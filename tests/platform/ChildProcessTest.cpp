@@ -1,0 +1,147 @@
+// A helper child's answer comes back whole whatever it is, and whatever else the child does
+// (throw, crash, end silently, hang, eat memory) the caller gets an error and lives on. On
+// Windows the child is this test program started again (TestMain serves the job).
+
+#include "platform/ChildProcess.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <new>
+#include <thread>
+#include <vector>
+
+using namespace ranvik;
+using namespace ranvik::platform;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string Patterned(std::size_t size) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7919 % 251);
+    return bytes;
+}
+
+// Each job reads its first argument as a number where it needs one.
+const ChildJob kEcho = RegisterChildJob("test-echo", [](const std::vector<std::string>& args) {
+    std::string joined;
+    for (const std::string& arg : args)
+        joined += arg + "|";
+    return joined;
+});
+const ChildJob kLarge = RegisterChildJob("test-large", [](const std::vector<std::string>& args) {
+    return Patterned(std::stoul(args.at(0)));
+});
+const ChildJob kThrow =
+    RegisterChildJob("test-throw", [](const std::vector<std::string>&) -> std::string {
+        throw std::runtime_error("Cannot read X.");
+    });
+const ChildJob kAbort = RegisterChildJob(
+    "test-abort", [](const std::vector<std::string>&) -> std::string { std::abort(); });
+const ChildJob kExit =
+    RegisterChildJob("test-exit", [](const std::vector<std::string>& args) -> std::string {
+        std::_Exit(std::stoi(args.at(0)));
+    });
+const ChildJob kHang =
+    RegisterChildJob("test-hang", [](const std::vector<std::string>&) -> std::string {
+        for (;;)
+            std::this_thread::sleep_for(1s);
+    });
+// Touches every page, so a system that only counts memory in use sees it all.
+const ChildJob kAllocate =
+    RegisterChildJob("test-allocate", [](const std::vector<std::string>& args) {
+        const std::size_t bytes = std::stoull(args.at(0)) << 20;
+        std::vector<char> block(bytes, 'x');
+        return std::to_string(block.size() >> 20);
+    });
+
+std::string Outcome(ChildJob job, const std::vector<std::string>& args, ChildLimits limits) {
+    try {
+        return "answer: " + RunInChild(job, args, limits);
+    } catch (const ChildFailure& failure) {
+        return std::string("failure: ") + failure.what();
+    } catch (const std::runtime_error& error) {
+        return std::string("error: ") + error.what();
+    }
+}
+
+bool AddressSanitizer() {
+#if defined(__SANITIZE_ADDRESS__)
+    return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return true;
+#endif
+#endif
+    return false;
+}
+
+TEST(ChildProcess, EveryEndOfTheChildComesBackAsAnAnswerOrAnError) {
+    struct Case {
+        const char* label;
+        ChildJob job;
+        std::vector<std::string> args;
+        std::string expected;
+        std::string expectedOnWindows; // where the system words it differently
+    };
+    const std::string unicode = "C\xc3\xb4t\xc3\xa9 \xe2\x80\x93 \"Printemps\" \\ 2024\\";
+    const std::vector<Case> cases = {
+        {"arguments whole", kEcho, {"a b", "", unicode}, "answer: a b||" + unicode + "|", ""},
+        {"no answer", kEcho, {}, "answer: ", ""},
+        {"thrown error", kThrow, {}, "error: Cannot read X.", ""},
+        {"silent exit", kExit, {"0"}, "failure: the reader ended without an answer", ""},
+        {"failing exit", kExit, {"3"}, "failure: the reader failed (exit status 3)", ""},
+        {"abort",
+         kAbort,
+         {},
+         "failure: the reader crashed (signal 6)",
+         "failure: the reader failed (exit status 3)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+#ifdef _WIN32
+        const std::string& expected =
+            c.expectedOnWindows.empty() ? c.expected : c.expectedOnWindows;
+#else
+        const std::string& expected = c.expected;
+#endif
+        EXPECT_EQ(Outcome(c.job, c.args, {10s, 0}), expected);
+    }
+}
+
+TEST(ChildProcess, ALargeAnswerArrivesByteForByte) {
+    const std::size_t size = 5 << 20;
+    EXPECT_EQ(RunInChild(kLarge, {std::to_string(size)}, {20s, 0}), Patterned(size));
+}
+
+TEST(ChildProcess, AHungChildIsKilledAtItsTimeLimit) {
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(Outcome(kHang, {}, {300ms, 0}), "failure: the reader did not finish within 300 ms");
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 5s);
+}
+
+TEST(ChildProcess, AChildOverItsMemoryCapFailsWhileOneWithinItAnswers) {
+    if (AddressSanitizer())
+        GTEST_SKIP() << "the address sanitizer reserves more address space than any cap";
+    if (test::UnderWine())
+        GTEST_SKIP() << "Wine does not enforce a Job Object's memory limit (Windows does)";
+    const ChildLimits limits{20s, std::size_t{64} << 20};
+    EXPECT_EQ(Outcome(kAllocate, {"16"}, limits), "answer: 16");
+    EXPECT_EQ(Outcome(kAllocate, {"1024"}, limits), "failure: the reader ran out of memory");
+}
+
+TEST(ChildProcess, ServesOnlyACommandLineThatAsksForAJob) {
+    char program[] = "ranvik";
+    char flag[] = "--ranvik-child";
+    char chart[] = "chart.tms";
+    char* plain[] = {program, chart, nullptr};
+    EXPECT_FALSE(ServeChild(2, plain).has_value());
+    char* flagAlone[] = {program, flag, nullptr};
+    EXPECT_FALSE(ServeChild(2, flagAlone).has_value());
+}
+
+} // namespace
