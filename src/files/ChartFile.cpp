@@ -276,6 +276,7 @@ TournamentType SuggestedChartType(std::string_view bytes) {
                                         ? SplitLines(bytes.substr(encoding.markSize), 1, lineCount)
                                         : std::vector<Line>{};
     std::vector<std::string> lines;
+    lines.reserve(found.size());
     for (const Line& line : found)
         lines.push_back(encoding.utf8 || line.ascii ? std::string(line.bytes)
                                                     : DecodeWindows1252(line.bytes));
