@@ -299,9 +299,14 @@ bool RecoveryStore::restore(const LeftCopy& copy, Tournament& tournament, std::s
         message = "Cannot restore " + copy.chartPath + ": " + read.message;
         return false;
     }
-    tournament.setType(copy.description.type);
-    ReadChartFile(tournament, bytes);
-    tournament.setNumRounds(copy.description.rounds);
+    {
+        // The copy stands in for the chart as it was: nothing before it is left to undo.
+        const ChartHistory::Paused unrecorded(tournament.chart().history());
+        tournament.setType(copy.description.type);
+        ReadChartFile(tournament, bytes);
+        tournament.setNumRounds(copy.description.rounds);
+    }
+    tournament.forgetHistory();
     tournament.setModified(true);
     return true;
 }
