@@ -20,6 +20,11 @@ int RanvikFuzz_result_notation(const std::uint8_t* data, std::size_t size);
 int RanvikFuzz_settings(const std::uint8_t* data, std::size_t size);
 int RanvikFuzz_member_database(const std::uint8_t* data, std::size_t size);
 int RanvikFuzz_trf_import(const std::uint8_t* data, std::size_t size);
+int RanvikFuzz_paste(const std::uint8_t* data, std::size_t size);
+int RanvikFuzz_recovery_copy(const std::uint8_t* data, std::size_t size);
+#ifdef RANVIK_FUZZ_WINDOW
+int RanvikFuzz_window_state(const std::uint8_t* data, std::size_t size);
+#endif
 
 namespace {
 
@@ -56,25 +61,29 @@ void RunSavedInputs(const std::string& folder, Target target) {
     }
 }
 
-TEST(FuzzRegression, TrfImportInputs) {
-    RunSavedInputs("trf_import", RanvikFuzz_trf_import);
+struct SavedTarget {
+    const char* folder;
+    Target target;
+};
+
+class SavedInputsOf : public testing::TestWithParam<SavedTarget> {};
+
+TEST_P(SavedInputsOf, RunThroughTheirTarget) {
+    RunSavedInputs(GetParam().folder, GetParam().target);
 }
 
-TEST(FuzzRegression, ChartFileInputs) {
-    RunSavedInputs("chart_file", RanvikFuzz_chart_file);
-}
+const SavedTarget kTargets[] = {
+    {"trf_import", RanvikFuzz_trf_import},           {"chart_file", RanvikFuzz_chart_file},
+    {"result_notation", RanvikFuzz_result_notation}, {"settings", RanvikFuzz_settings},
+    {"member_database", RanvikFuzz_member_database}, {"paste", RanvikFuzz_paste},
+    {"recovery_copy", RanvikFuzz_recovery_copy},
+#ifdef RANVIK_FUZZ_WINDOW
+    {"window_state", RanvikFuzz_window_state},
+#endif
+};
 
-TEST(FuzzRegression, ResultNotationInputs) {
-    RunSavedInputs("result_notation", RanvikFuzz_result_notation);
-}
-
-TEST(FuzzRegression, SettingsInputs) {
-    RunSavedInputs("settings", RanvikFuzz_settings);
-}
-
-TEST(FuzzRegression, MemberDatabaseInputs) {
-    RunSavedInputs("member_database", RanvikFuzz_member_database);
-}
+INSTANTIATE_TEST_SUITE_P(Targets, SavedInputsOf, testing::ValuesIn(kTargets),
+                         [](const auto& info) { return std::string(info.param.folder); });
 
 // The program's own road for a membership file: open by content, read the first table, the
 // Access engine reading in its helper process. The seeds read; the inputs that once brought

@@ -98,10 +98,10 @@ TEST_F(DocumentRecoveryTest, RestoresTypeCountsFileNameAndRatingSystem) {
     document.reset();
     for (const auto& entry : fs::directory_iterator(dir.file("kept"))) {
         std::string text = ReadFile(entry.path());
-        if (entry.path().extension() == ".info") {
-            const ProcessIdentity gone = GoneProcess();
-            text.replace(text.find("pid="), std::string::npos,
-                         "pid=" + std::to_string(gone.pid) + "\n");
+        if (const std::optional<RecoveryCopyText> copy = ParseRecoveryCopy(text)) {
+            RecoveryDescription description = copy->description;
+            description.writer = GoneProcess();
+            text = EncodeRecoveryCopy(description, copy->chartBytes);
         }
         // Under another program's name, as a dead program's copy would be.
         WriteFile(fs::path(folder) / ("chart-dead" + entry.path().extension().string()), text);
@@ -111,9 +111,9 @@ TEST_F(DocumentRecoveryTest, RestoresTypeCountsFileNameAndRatingSystem) {
     ChartDocument restarted(next);
     restarted.enableRecovery(folder);
     restarted.start();
-    next.recoveryAnswers = {RecoveryAnswer::Later};
+    next.recoveryAnswers = {{RecoveryAnswer::Later, {}}};
     EXPECT_FALSE(restarted.offerRecoveryCopies());
-    next.recoveryAnswers = {RecoveryAnswer::Restore};
+    next.recoveryAnswers = {{RecoveryAnswer::Restore, {0}}};
     ASSERT_TRUE(restarted.offerRecoveryCopies());
     EXPECT_EQ(restarted.tournament().type(), TournamentType::DoubleRoundRobin);
     EXPECT_EQ(restarted.tournament().numPlayers(), 5);
@@ -131,10 +131,59 @@ TEST_F(DocumentRecoveryTest, DiscardRemovesTheCopy) {
     RecoveryStore dead(folder, GoneProcess());
     std::string reason;
     ASSERT_TRUE(dead.writeCopy(document->tournament(), "", std::nullopt, reason));
-    prompts.recoveryAnswers = {RecoveryAnswer::Discard};
+    prompts.recoveryAnswers = {{RecoveryAnswer::Discard, {0}}};
     EXPECT_FALSE(document->offerRecoveryCopies());
     EXPECT_TRUE(document->recovery()->leftBehind().empty());
 }
+
+// However many copies are left, one question lists them all; the answer acts on the chosen.
+struct ManyCopies {
+    const char* name;
+    std::size_t copies;
+    RecoveryChoice answer;
+    std::size_t left; // copies left behind afterwards
+};
+
+class LeftCopies : public DocumentRecoveryTest, public testing::WithParamInterface<ManyCopies> {};
+
+TEST_P(LeftCopies, AreAskedAboutOnce) {
+    const ManyCopies& c = GetParam();
+    const ProcessIdentity gone = GoneProcess();
+    fs::create_directories(folder);
+    for (std::size_t k = 0; k < c.copies; ++k) {
+        RecoveryDescription d;
+        d.players = 2;
+        d.rounds = 1;
+        d.chartFile = "/charts/" + std::to_string(k) + ".tms";
+        d.savedAt = static_cast<std::int64_t>(k);
+        d.writer = {gone.pid, gone.startTicks + k};
+        // Written as a dead program left them, without the safe writer's syncs.
+        WriteFile(fs::path(folder) / ("chart-" + std::to_string(k) + ".recovery"),
+                  EncodeRecoveryCopy(d, "1\tAda\t\t\t\t\r\n2\tBo\t\t\t\t\r\n"));
+    }
+    prompts.recoveryAnswers = {c.answer};
+    const bool restored = document->offerRecoveryCopies();
+    ASSERT_EQ(prompts.recoveryLists.size(), 1U);
+    EXPECT_EQ(prompts.recoveryLists[0].size(), c.copies);
+    EXPECT_EQ(restored, c.answer.answer == RecoveryAnswer::Restore);
+    if (restored) {
+        EXPECT_EQ(document->fileName(), prompts.recoveryLists[0][c.answer.chosen[0]].chartFile);
+    }
+    const std::vector<LeftCopy> left = document->recovery()->leftBehind();
+    EXPECT_EQ(left.size(), c.left);
+    for (const std::size_t chosen : c.answer.chosen) {
+        for (const LeftCopy& copy : left)
+            EXPECT_NE(copy.description.chartFile, prompts.recoveryLists[0][chosen].chartFile);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, LeftCopies,
+    testing::Values(ManyCopies{"TenThousandLater", 10000, {RecoveryAnswer::Later, {}}, 10000},
+                    ManyCopies{"DiscardChosen", 300, {RecoveryAnswer::Discard, {0, 5, 299}}, 297},
+                    ManyCopies{
+                        "RestoreOneTheOthersWait", 300, {RecoveryAnswer::Restore, {7}}, 299}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentRecoveryTest, AFailedWriteLosesNothing) {
     typeAndKeep("Ada");

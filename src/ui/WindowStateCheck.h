@@ -1,0 +1,20 @@
+#pragma once
+// Qt's readers of a window's saved layout trust the counts inside the bytes: a damaged file
+// could crash every start. These checks take a blob only when it has the shape this
+// program's window writes, every count and size within what a screen can hold; anything else
+// is dropped and the window keeps its usual layout.
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace ranvik {
+
+// QMainWindow::saveState of a window whose only docks are `dockNames` and which has no
+// tool bars.
+bool IsSoundDockState(const QByteArray& blob, const QStringList& dockNames);
+// QSplitter::saveState of a splitter of at most `widgets` widgets.
+bool IsSoundSplitterState(const QByteArray& blob, int widgets);
+// QWidget::saveGeometry.
+bool IsSoundGeometry(const QByteArray& blob);
+
+} // namespace ranvik
