@@ -49,7 +49,8 @@ RANVIK_FUZZ_TARGET(window_state) {
         return 0;
     App();
     static Window window;
-    const QByteArray blob(reinterpret_cast<const char*>(data) + 1, static_cast<qsizetype>(size - 1));
+    const QByteArray blob(reinterpret_cast<const char*>(data) + 1,
+                          static_cast<qsizetype>(size - 1));
     switch (data[0] % 3) {
     case 0:
         if (ranvik::IsSoundGeometry(blob))

@@ -44,7 +44,8 @@ run_one() {
 }
 
 if [ "$target" = all ]; then
-    for name in chart_file result_notation settings member_database trf_import; do
+    for name in chart_file result_notation settings member_database trf_import paste window_state \
+        recovery_copy; do
         run_one "$name" "$@"
     done
 else

@@ -143,12 +143,12 @@ bool IsSoundSplitterState(const QByteArray& blob, int widgets) {
     const std::int32_t sizes = in.within(0, widgets);
     for (std::int32_t k = 0; in.ok() && k < sizes; ++k)
         in.within(0, kMaxSize);
-    in.expect(in.byte() <= 1);  // children collapsible
-    in.within(-1, 1000);        // handle width
-    in.expect(in.byte() <= 1);  // opaque resize
+    in.expect(in.byte() <= 1); // children collapsible
+    in.within(-1, 1000);       // handle width
+    in.expect(in.byte() <= 1); // opaque resize
     const std::int32_t orientation = in.int32();
     in.expect(orientation == Qt::Horizontal || orientation == Qt::Vertical);
-    in.expect(in.byte() <= 1);  // opaque resize set
+    in.expect(in.byte() <= 1); // opaque resize set
     return in.atEnd();
 }
 
@@ -158,14 +158,14 @@ bool IsSoundGeometry(const QByteArray& blob) {
     BlobReader in(blob);
     in.expect(in.int32() == kMagic);
     in.expect(in.int16() == kMajor);
-    in.int16(); // minor version
-    ReadRect(in); // frame
-    ReadRect(in); // normal geometry
-    in.within(-1, 64); // screen number
+    in.int16();                // minor version
+    ReadRect(in);              // frame
+    ReadRect(in);              // normal geometry
+    in.within(-1, 64);         // screen number
     in.expect(in.byte() <= 1); // maximized
     in.expect(in.byte() <= 1); // full screen
-    in.within(0, kMaxSize); // screen width
-    ReadRect(in); // geometry
+    in.within(0, kMaxSize);    // screen width
+    ReadRect(in);              // geometry
     return in.atEnd();
 }
 

@@ -3,9 +3,9 @@
 
 #include "ScriptedPrompts.h"
 
+#include "chart/CellText.h"
 #include "document/ChartDocument.h"
 #include "files/ChartFile.h"
-#include "chart/CellText.h"
 
 #include <gtest/gtest.h>
 
@@ -34,10 +34,12 @@ std::string Repeat(const std::string& piece, std::size_t times) {
 const PasteCase kCases[] = {
     {"Nul", std::string("Ada\t12\0 3\n", 10), "Line 1 column 2 holds a control character (U+0000).",
      ""},
-    {"SubstituteOnLineTwo", "Ada\nB\x1A" "o\n", "Line 2 column 1 holds a control character (U+001A).",
-     ""},
-    {"ControlInsideQuotes", "Ada\n\"B\x01o\"\n", "Line 2 column 1 holds a control character (U+0001).",
-     ""},
+    {"SubstituteOnLineTwo",
+     "Ada\nB\x1A"
+     "o\n",
+     "Line 2 column 1 holds a control character (U+001A).", ""},
+    {"ControlInsideQuotes", "Ada\n\"B\x01o\"\n",
+     "Line 2 column 1 holds a control character (U+0001).", ""},
     {"TabAndLineEndInsideQuotesBecomeBlanks", "Ada\n\"Bo\tChen\nJr\"\n", "", "Bo Chen Jr"},
     {"CellOfAThousandAndOne", "Ada\n" + std::string(1001, 'x'),
      "Line 2 column 1 holds 1001 characters; a chart cell holds at most 1000.", ""},

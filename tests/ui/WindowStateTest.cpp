@@ -90,7 +90,8 @@ TEST_F(WindowStateTest, DamagedBlobsAreDroppedOrHarmless) {
     // The attack's own: the dock areas' count and the first area's count of docks.
     const QByteArray docks = form().saveState();
     EXPECT_FALSE(IsSoundDockState(WithInt(docks, 9, 0x7fffffff), {QStringLiteral("problemsDock")}));
-    EXPECT_FALSE(IsSoundDockState(WithInt(docks, 27, 0x7fffffff), {QStringLiteral("problemsDock")}));
+    EXPECT_FALSE(
+        IsSoundDockState(WithInt(docks, 27, 0x7fffffff), {QStringLiteral("problemsDock")}));
 }
 
 TEST_F(WindowStateTest, AStartThatDiedRestoringSkipsTheLayoutOnce) {
