@@ -33,13 +33,16 @@ struct Window {
     }
 };
 
-QApplication& App() {
+// Made once and never destroyed: Qt's objects do not survive the order of a process's exit.
+Window& TheWindow() {
     static int argc = 1;
     static char name[] = "window-state-fuzz";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    static auto* app = new QApplication(argc, argv);
+    static auto* window = new Window;
+    (void)app;
+    return *window;
 }
 
 } // namespace
@@ -47,8 +50,7 @@ QApplication& App() {
 RANVIK_FUZZ_TARGET(window_state) {
     if (size == 0)
         return 0;
-    App();
-    static Window window;
+    Window& window = TheWindow();
     const QByteArray blob(reinterpret_cast<const char*>(data) + 1,
                           static_cast<qsizetype>(size - 1));
     switch (data[0] % 3) {
