@@ -2,6 +2,7 @@
 // Qt's readers (which trust its counts), and a start that died restoring the layout skips it
 // the next time.
 
+#include "TestSupport.h"
 #include "UiTestSupport.h"
 
 #include "members/Settings.h"
@@ -12,7 +13,9 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSplitter>
+#include <QStatusBar>
 
+#include <filesystem>
 #include <functional>
 
 namespace ranvik::test {
@@ -111,6 +114,26 @@ TEST_F(WindowStateTest, AStartThatDiedRestoringSkipsTheLayoutOnce) {
     EXPECT_EQ(areaOfNewWindow(), Qt::BottomDockWidgetArea) << "the layout that crashed is skipped";
     EXPECT_FALSE(marker.exists());
     EXPECT_EQ(areaOfNewWindow(), Qt::LeftDockWidgetArea) << "and restored the next time";
+}
+
+// A settings file the reader takes only in part is said once at the start and never
+// written, not even by the window's close.
+TEST_F(WindowStateTest, ASettingsFileReadInPartIsLeftAloneAndSaidOnce) {
+    const std::string path = DefaultSettingsPath();
+    const std::string bytes("[Recent charts]\n1=/b.tms\0\n[Other]\nkept=1\n", 41);
+    WriteFile(path, bytes);
+    {
+        const auto windows = CreateAppWindows();
+        windows->mainWindow->show();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(windows->mainWindow->statusBar()->currentMessage().startsWith(
+            ToQString("The settings file " + path +
+                      " is left as it is, since line 2 holds a NUL "
+                      "byte;")))
+            << windows->mainWindow->statusBar()->currentMessage().toStdString();
+    }
+    EXPECT_EQ(ReadFile(path), bytes);
+    std::filesystem::remove(path);
 }
 
 } // namespace
