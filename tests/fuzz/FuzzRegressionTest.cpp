@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -84,6 +85,29 @@ const SavedTarget kTargets[] = {
 
 INSTANTIATE_TEST_SUITE_P(Targets, SavedInputsOf, testing::ValuesIn(kTargets),
                          [](const auto& info) { return std::string(info.param.folder); });
+
+#ifdef RANVIK_FUZZ_WINDOW
+// The window's saved layouts with a count of 0x7fffffff at every place and hundreds of small
+// random damages: each is dropped by its check or restored by Qt without a fault.
+TEST(FuzzRegression, DamagedWindowLayoutsAreDroppedOrHarmless) {
+    std::mt19937 random(26);
+    for (const fs::path& input : SavedInputs("window_state")) {
+        const std::string real = ReadFile(input);
+        std::vector<std::string> damaged;
+        for (std::size_t at = 1; at + 4 <= real.size(); ++at)
+            damaged.push_back(std::string(real).replace(at, 4, "\x7f\xff\xff\xff"));
+        for (int k = 0; k < 300; ++k) {
+            std::string blob = real;
+            for (int n = 1 + static_cast<int>(random() % 3); n > 0; --n)
+                blob[1 + random() % (blob.size() - 1)] = static_cast<char>(random());
+            damaged.push_back(blob);
+        }
+        for (const std::string& blob : damaged)
+            RanvikFuzz_window_state(reinterpret_cast<const std::uint8_t*>(blob.data()),
+                                    blob.size());
+    }
+}
+#endif
 
 // The program's own road for a membership file: open by content, read the first table, the
 // Access engine reading in its helper process. The seeds read; the inputs that once brought

@@ -13,7 +13,6 @@
 #include "import/TrfImport.h"
 #include "members/PlayerValues.h"
 #include "members/Settings.h"
-#include "recovery/RecoveryStore.h"
 #include "report/RatingReport.h"
 #include "ui/AboutDialog.h"
 #include "ui/CoreText.h"
@@ -170,14 +169,7 @@ std::vector<std::string> CoreMessages() {
                                    std::string("[A]\n;c\n[a]\n"), std::string("[A]\nk=1\n;c\n")})
         out.push_back(SettingsTextFault(ini));
     out.push_back("Cannot restore /r/chart-1-2.recovery: the copy is damaged or cut short.");
-#ifndef _WIN32 // links need rights on Windows
-    const TempDir dir;
-    std::filesystem::create_directory_symlink(dir.path(), dir.file("link"));
-    RecoveryStore linked(dir.file("link"));
-    std::string reason;
-    linked.writeCopy(swiss, "", std::nullopt, reason);
-    out.push_back(reason);
-#endif
+    out.push_back("The recovery folder /r is a symbolic link; no copy is written through it.");
     return out;
 }
 
