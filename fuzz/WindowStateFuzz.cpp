@@ -55,7 +55,7 @@ RANVIK_FUZZ_TARGET(window_state) {
                           static_cast<qsizetype>(size - 1));
     switch (data[0] % 3) {
     case 0:
-        if (ranvik::IsSoundGeometry(blob))
+        if (ranvik::IsSoundGeometry(blob, ranvik::DesktopSize()))
             window.main.restoreGeometry(blob);
         break;
     case 1:

@@ -57,7 +57,7 @@ void MainWindow::restoreWindowLayout() {
     const QByteArray geometry = Blob(stored, kGeometryKey);
     const QByteArray docks = Blob(stored, kDocksKey);
     const QByteArray splitter = Blob(stored, kSplitterKey);
-    const bool soundGeometry = IsSoundGeometry(geometry);
+    const bool soundGeometry = IsSoundGeometry(geometry, DesktopSize());
     const bool soundDocks = IsSoundDockState(docks, {problemsPanel_->objectName()});
     const bool soundSplitter = IsSoundSplitterState(splitter, splitter_->count());
     if (!soundGeometry && !soundDocks && !soundSplitter)

@@ -50,13 +50,14 @@ RecoveryChoice WindowPrompts::askRecovery(const std::vector<RecoveryDescription>
 
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(copies.size()));
-    for (auto copy = copies.rbegin(); copy != copies.rend(); ++copy) {
-        const QString file = copy->chartFile.empty()
+    for (std::size_t k = copies.size(); k-- > 0;) { // newest first
+        const RecoveryDescription& copy = copies[k];
+        const QString file = copy.chartFile.empty()
                                  ? QObject::tr("not saved yet")
-                                 : QFileInfo(ToQString(copy->chartFile)).fileName();
+                                 : QFileInfo(ToQString(copy.chartFile)).fileName();
         lines << QObject::tr("%1: %2, %3 players")
-                     .arg(ChangedAt(copy->savedAt), file)
-                     .arg(copy->players);
+                     .arg(ChangedAt(copy.savedAt), file)
+                     .arg(copy.players);
     }
     QStringListModel model(lines);
     auto* list = new QListView(&dialog);

@@ -1,5 +1,7 @@
 #include "ui/WindowStateCheck.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSet>
 #include <QString>
 
@@ -67,9 +69,13 @@ class BlobReader {
     bool ok_ = true;
 };
 
-void ReadRect(BlobReader& in) {
-    for (int k = 0; k < 4; ++k)
-        in.within(-kMaxPlace, kMaxPlace);
+// A rectangle (left, top, right, bottom) within reach and no larger than `largest`.
+void ReadRect(BlobReader& in, QSize largest) {
+    constexpr int kFrame = 64;
+    const std::int64_t left = in.within(-kMaxPlace, kMaxPlace);
+    const std::int64_t top = in.within(-kMaxPlace, kMaxPlace);
+    in.within(left - 1, left + largest.width() + kFrame);
+    in.within(top - 1, top + largest.height() + kFrame);
 }
 
 // One dock area: a sequence of dock widgets (this window nests none and tabs none).
@@ -152,21 +158,26 @@ bool IsSoundSplitterState(const QByteArray& blob, int widgets) {
     return in.atEnd();
 }
 
-bool IsSoundGeometry(const QByteArray& blob) {
+bool IsSoundGeometry(const QByteArray& blob, QSize desktop) {
     constexpr std::int32_t kMagic = 0x1D9D0CB;
     constexpr std::uint16_t kMajor = 3;
     BlobReader in(blob);
     in.expect(in.int32() == kMagic);
     in.expect(in.int16() == kMajor);
     in.int16();                // minor version
-    ReadRect(in);              // frame
-    ReadRect(in);              // normal geometry
+    ReadRect(in, desktop);     // frame
+    ReadRect(in, desktop);     // normal geometry
     in.within(-1, 64);         // screen number
     in.expect(in.byte() <= 1); // maximized
     in.expect(in.byte() <= 1); // full screen
     in.within(0, kMaxSize);    // screen width
-    ReadRect(in);              // geometry
+    ReadRect(in, desktop);     // geometry
     return in.atEnd();
+}
+
+QSize DesktopSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->virtualSize() : QSize();
 }
 
 } // namespace ranvik

@@ -5,6 +5,7 @@
 // is dropped and the window keeps its usual layout.
 
 #include <QByteArray>
+#include <QSize>
 #include <QStringList>
 
 namespace ranvik {
@@ -14,7 +15,10 @@ namespace ranvik {
 bool IsSoundDockState(const QByteArray& blob, const QStringList& dockNames);
 // QSplitter::saveState of a splitter of at most `widgets` widgets.
 bool IsSoundSplitterState(const QByteArray& blob, int widgets);
-// QWidget::saveGeometry.
-bool IsSoundGeometry(const QByteArray& blob);
+// QWidget::saveGeometry of a window no larger than the desktop of `desktop`'s size (a frame's
+// width to spare): a larger one would ask for a drawing surface of that size.
+bool IsSoundGeometry(const QByteArray& blob, QSize desktop);
+// The size of the desktop all screens make up; empty without a screen.
+QSize DesktopSize();
 
 } // namespace ranvik

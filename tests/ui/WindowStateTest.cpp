@@ -32,7 +32,7 @@ QDockWidget* DockOf(MainWindow& window) {
 
 TEST_F(WindowStateTest, AStartThatDiedRestoringSkipsTheLayoutOnce) {
     const auto* splitter = form().findChild<QSplitter*>(QStringLiteral("splitter"));
-    EXPECT_TRUE(IsSoundGeometry(form().saveGeometry()));
+    EXPECT_TRUE(IsSoundGeometry(form().saveGeometry(), DesktopSize()));
     EXPECT_TRUE(IsSoundSplitterState(splitter->saveState(), splitter->count()));
     form().addDockWidget(Qt::LeftDockWidgetArea, DockOf(form()));
     QByteArray docks = form().saveState();
