@@ -53,8 +53,21 @@ class ChartHistory {
     // Told after a step is added, undone or redone and after clear (the window's menu).
     std::function<void()> onStepsChanged;
 
-    // While paused nothing is recorded (a file load, which forgets the history after).
-    void pause(bool paused) { applying_ = paused; }
+    // While one lives nothing is recorded: writes the history has no use for, as it starts
+    // afresh right after them (a file load, the start chart, New).
+    class Paused {
+      public:
+        explicit Paused(ChartHistory& history) : history_(history), was_(history.applying_) {
+            history_.applying_ = true;
+        }
+        ~Paused() { history_.applying_ = was_; }
+        Paused(const Paused&) = delete;
+        Paused& operator=(const Paused&) = delete;
+
+      private:
+        ChartHistory& history_;
+        bool was_;
+    };
     // Called by the chart before a cell's text changes.
     void cellChanging(int col, int row, std::string_view before);
 

@@ -128,6 +128,7 @@ void Tournament::setPlayersForFileLoad(int value) {
 
 // The start of a chart, not a change to one: the history starts here.
 void Tournament::layOutStartChart() {
+    const ChartHistory::Paused unrecorded(chart_.history());
     chart_.setColCount(rules().resultColumns(numPlayers_, numRounds_) + ChartColumn::FirstResult);
     chart_.setRowCount(numPlayers_ + 1);
     chart_.setCell(ChartColumn::LineNumber, 0, "#");

@@ -53,7 +53,11 @@ int RunImportTrfCommand(const Args& args, std::ostream& out, std::ostream& err) 
     prompts.outputPath = line->value("--output");
     ChartDocument document(prompts);
     document.start();
-    FillTournament(imported, document.tournament());
+    {
+        // Nothing here is ever undone: the chart's cells need no history.
+        const ChartHistory::Paused unrecorded(document.tournament().chart().history());
+        FillTournament(imported, document.tournament());
+    }
     return SaveChartAs(document, out, err, ImportSummary(imported));
 }
 

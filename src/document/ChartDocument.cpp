@@ -59,7 +59,11 @@ Outcome ChartDocument::newChart() {
     if (!mayReplaceChart("Save changes to this tournament?"))
         return Outcome::Cancelled;
     ratingSystem_.reset();
-    tournament_.clearAllCells();
+    {
+        // Undo goes no further back than the fresh chart: its emptied cells are not kept.
+        const ChartHistory::Paused unrecorded(tournament_.chart().history());
+        tournament_.clearAllCells();
+    }
     tournament_.forgetHistory();
     // A new chart is no longer the file the old one came from: Save asks for a name.
     fileName_.clear();

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace ranvik {
@@ -16,22 +18,48 @@ namespace {
 // The widest chart: a double round robin of the most players.
 constexpr int MaxFields = ChartColumn::FirstResult + 2 * Tournament::MaxPlayers;
 
+// A line of the file's bytes, and whether any of them lies beyond ASCII (and so may need
+// decoding).
+struct Line {
+    std::string_view bytes;
+    bool ascii = true;
+};
+
+// Whether a word of eight bytes holds a CR or an LF.
+bool HoldsLineEnd(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101U;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+    const auto holdsZero = [](std::uint64_t v) { return ((v - kOnes) & ~v & kHighBits) != 0; };
+    return holdsZero(word ^ (kOnes * '\r')) || holdsZero(word ^ (kOnes * '\n'));
+}
+
 // Lines of the text: a line ends at CR LF, a lone CR or a lone LF; the last needs no end.
 // Only the first maxKept lines are kept, so a file of millions of line ends costs nothing;
-// total counts them all.
-std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxKept,
-                                         std::size_t& total) {
-    std::vector<std::string_view> lines;
+// total counts them all. Line ends are the same bytes in every encoding a chart file has.
+// The bytes between line ends are passed over eight at a time.
+std::vector<Line> SplitLines(std::string_view text, std::size_t maxKept, std::size_t& total) {
+    std::vector<Line> lines;
     total = 0;
+    std::uint64_t high = 0; // the bytes of the line so far, or-ed
     auto add = [&](std::string_view line) {
         if (++total <= maxKept)
-            lines.push_back(line);
+            lines.push_back({line, (high & 0x8080808080808080U) == 0});
+        high = 0;
     };
     std::size_t start = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
+        if (std::uint64_t word = 0; pos + sizeof word <= text.size()) {
+            std::memcpy(&word, text.data() + pos, sizeof word);
+            if (!HoldsLineEnd(word)) {
+                high |= word;
+                pos += sizeof word;
+                continue;
+            }
+        }
         const char c = text[pos];
         if (c != '\r' && c != '\n') {
+            high |= static_cast<unsigned char>(c);
             ++pos;
             continue;
         }
@@ -73,12 +101,17 @@ std::string CodePointText(std::string_view character) {
     return std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
 }
 
+// The bytes or-ed eight at a time: a loop the compiler turns into wide instructions.
 bool IsAscii(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
+    std::uint64_t high = 0;
+    std::size_t at = 0;
+    for (std::uint64_t word = 0; at + sizeof word <= text.size(); at += sizeof word) {
+        std::memcpy(&word, text.data() + at, sizeof word);
+        high |= word;
     }
-    return true;
+    for (; at < text.size(); ++at)
+        high |= static_cast<unsigned char>(text[at]);
+    return (high & 0x8080808080808080U) == 0;
 }
 
 std::string UnreadableReason(std::size_t lines, int fields, bool swiss) {
@@ -103,9 +136,11 @@ std::string UnreadableReason(std::size_t lines, int fields, bool swiss) {
 }
 
 // The first field of the kept lines that no cell may hold, as "Line 3 column 1 holds ...".
-std::string CellFault(const std::vector<std::string_view>& lines) {
+std::string CellFault(const std::vector<Line>& lines, bool utf8) {
     for (std::size_t r = 0; r < lines.size(); ++r) {
-        std::string_view rest = lines[r];
+        const std::string decoded = utf8 || lines[r].ascii ? std::string(lines[r].bytes)
+                                                           : DecodeWindows1252(lines[r].bytes);
+        std::string_view rest = decoded;
         for (int col = 0; !rest.empty(); ++col) {
             const std::size_t tab = rest.find('\t');
             const std::string fault = CellTextFault(rest.substr(0, tab));
@@ -118,15 +153,19 @@ std::string CellFault(const std::vector<std::string_view>& lines) {
     return {};
 }
 
-void FillCells(Chart& chart, const std::vector<std::string_view>& lines) {
+// Each line is decoded on its own, when it needs it: no copy of the whole file is made.
+void FillCells(Chart& chart, const std::vector<Line>& lines, bool utf8) {
     const int lastRow = chart.rowCount() - 1;
     const int lastCol = chart.colCount() - 1;
     for (int r = 1; r <= lastRow; ++r) {
         // A row the file has no line for (a one-line file read as two players) is emptied
         // like a blank line would empty it, so no earlier player shows through.
-        const std::string_view line =
-            r <= static_cast<int>(lines.size()) ? lines[r - 1] : std::string_view{};
-        chart.setRowFieldsQuietly(r, lastCol, line, '\t');
+        const Line line = r <= static_cast<int>(lines.size()) ? lines[r - 1] : Line{};
+        if (utf8 || line.ascii) {
+            chart.setRowFieldsQuietly(r, lastCol, line.bytes, '\t');
+        } else {
+            chart.setRowFieldsQuietly(r, lastCol, DecodeWindows1252(line.bytes), '\t');
+        }
     }
     chart.notifyCellsChanged(0, 1, lastCol, lastRow);
 }
@@ -135,29 +174,30 @@ void FillCells(Chart& chart, const std::vector<std::string_view>& lines) {
 
 ChartBytes EncodeChartFile(const Chart& chart) {
     ChartBytes out;
+    std::string& bytes = out.bytes;
     const int lastRow = chart.rowCount() - 1;
     const int cols = chart.colCount();
     if (lastRow > 0)
-        out.bytes.reserve(static_cast<std::size_t>(lastRow) *
-                          (static_cast<std::size_t>(cols) * 3 + 40));
+        bytes.reserve(static_cast<std::size_t>(lastRow) *
+                      (static_cast<std::size_t>(cols) * 3 + 40));
     for (int r = 1; r <= lastRow; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            const std::string_view text = chart.cell(c, r);
-            // ASCII is its own encoding; only the rare accented cell goes through the codec.
-            if (IsAscii(text)) {
-                out.bytes += text;
-            } else if (const std::optional<std::string> bytes = EncodeWindows1252(text)) {
-                out.bytes += *bytes;
-            } else {
-                out.bytes.clear();
-                out.message = UnsavableCellMessage(chart, c, r);
-                out.col = c;
+        const std::size_t start = bytes.size();
+        chart.appendRowText(r, cols, '\t', bytes);
+        // ASCII is its own encoding; a line with anything else goes through the codec whole.
+        const std::string_view line = std::string_view(bytes).substr(start);
+        if (!IsAscii(line)) {
+            const std::optional<std::string> encoded = EncodeWindows1252(line);
+            if (!encoded) {
+                bytes.clear();
                 out.row = r;
+                while (out.col < cols && UnsavableCellMessage(chart, out.col, r).empty())
+                    ++out.col;
+                out.message = UnsavableCellMessage(chart, out.col, r);
                 return out;
             }
-            out.bytes += '\t';
+            bytes.replace(start, std::string::npos, *encoded);
         }
-        out.bytes += "\r\n";
+        bytes += "\r\n";
     }
     out.ok = true;
     return out;
@@ -179,24 +219,23 @@ ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {
 ChartReadOutcome ReadChartFileAs(Tournament& tournament, std::string_view bytes,
                                  TournamentType type) {
     ChartReadOutcome outcome;
-    const ChartText decoded = DecodeChartText(bytes);
-    if (!decoded.ok) {
-        outcome.message = decoded.message;
+    const ChartEncoding encoding = FindChartEncoding(bytes);
+    if (!encoding.ok) {
+        outcome.message = encoding.message;
         return outcome;
     }
     // An old editor's end-of-file mark ends the text; anywhere else it is refused below.
-    std::string_view text = decoded.text;
+    std::string_view text = bytes.substr(encoding.markSize);
     while (!text.empty() && text.back() == '\x1A')
         text.remove_suffix(1);
     std::size_t lineCount = 0;
-    const std::vector<std::string_view> lines =
-        SplitLines(text, Tournament::MaxPlayers + 1, lineCount);
-    const int fields = lines.empty() ? 0 : CountFields(lines.front());
+    const std::vector<Line> lines = SplitLines(text, Tournament::MaxPlayers + 1, lineCount);
+    const int fields = lines.empty() ? 0 : CountFields(lines.front().bytes);
 
     const bool byRounds = RulesFor(type).columnsAreRounds();
     outcome.message = UnreadableReason(lineCount, fields, byRounds);
-    if (outcome.message.empty())
-        outcome.message = CellFault(lines);
+    if (outcome.message.empty() && !encoding.plainFields)
+        outcome.message = CellFault(lines, encoding.utf8);
     if (!outcome.message.empty())
         return outcome;
     tournament.setType(type);
@@ -210,18 +249,19 @@ ChartReadOutcome ReadChartFileAs(Tournament& tournament, std::string_view bytes,
     Chart& chart = tournament.chart();
     // A read replaces the whole chart: its history starts afresh, and recording a million
     // cells on the way would only be thrown away.
-    chart.history().pause(true);
-    chart.setRowCount(players + 1);
-    chart.setColCount(byRounds ? rounds + ChartColumn::FirstResult : fields);
+    {
+        const ChartHistory::Paused unrecorded(chart.history());
+        chart.setRowCount(players + 1);
+        chart.setColCount(byRounds ? rounds + ChartColumn::FirstResult : fields);
 
-    // Every visible cell is filled from the file next, so the layout's own-cell marks
-    // would only be overwritten.
-    tournament.setPlayersForFileLoad(players);
-    if (byRounds)
-        tournament.setNumRounds(rounds);
+        // Every visible cell is filled from the file next, so the layout's own-cell marks
+        // would only be overwritten.
+        tournament.setPlayersForFileLoad(players);
+        if (byRounds)
+            tournament.setNumRounds(rounds);
 
-    FillCells(chart, lines);
-    chart.history().pause(false);
+        FillCells(chart, lines, encoding.utf8);
+    }
     tournament.forgetHistory();
     tournament.setModified(false);
     outcome.ok = true;
@@ -229,10 +269,17 @@ ChartReadOutcome ReadChartFileAs(Tournament& tournament, std::string_view bytes,
 }
 
 TournamentType SuggestedChartType(std::string_view bytes) {
-    const ChartText decoded = DecodeChartText(bytes);
+    // Only the first line is needed, decoded alone: the whole file is not copied for it.
+    const ChartEncoding encoding = FindChartEncoding(bytes);
     std::size_t lineCount = 0;
-    const std::vector<std::string_view> lines =
-        decoded.ok ? SplitLines(decoded.text, 1, lineCount) : std::vector<std::string_view>{};
+    const std::vector<Line> found = encoding.ok
+                                        ? SplitLines(bytes.substr(encoding.markSize), 1, lineCount)
+                                        : std::vector<Line>{};
+    std::vector<std::string> lines;
+    lines.reserve(found.size());
+    for (const Line& line : found)
+        lines.push_back(encoding.utf8 || line.ascii ? std::string(line.bytes)
+                                                    : DecodeWindows1252(line.bytes));
     if (lines.empty())
         return TournamentType::Swiss;
     const long long results = CountFields(lines.front()) - ChartColumn::FirstResult;

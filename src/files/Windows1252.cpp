@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace ranvik {
 namespace {
@@ -34,6 +35,19 @@ int ByteOf(char32_t cp) {
     return -1;
 }
 
+// The end of the run of ASCII bytes from pos, found eight bytes at a time.
+std::size_t AsciiRunEnd(std::string_view bytes, std::size_t pos) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+    for (std::uint64_t word = 0; pos + sizeof word <= bytes.size(); pos += sizeof word) {
+        std::memcpy(&word, bytes.data() + pos, sizeof word);
+        if ((word & kHighBits) != 0)
+            break;
+    }
+    while (pos < bytes.size() && static_cast<unsigned char>(bytes[pos]) < 0x80)
+        ++pos;
+    return pos;
+}
+
 // Walks the text, handing each encoded byte to sink; false at the first character that
 // cannot be carried.
 template <typename Sink> bool EncodeInto(std::string_view utf8, Sink&& sink) {
@@ -58,9 +72,7 @@ std::string DecodeWindows1252(std::string_view bytes) {
     // Runs of ASCII, nearly the whole of a chart file, are copied in one piece.
     std::size_t pos = 0;
     while (pos < bytes.size()) {
-        std::size_t end = pos;
-        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80)
-            ++end;
+        const std::size_t end = AsciiRunEnd(bytes, pos);
         out.append(bytes.data() + pos, end - pos);
         if (end == bytes.size())
             break;
@@ -73,8 +85,20 @@ std::string DecodeWindows1252(std::string_view bytes) {
 std::optional<std::string> EncodeWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    if (!EncodeInto(utf8, [&out](char byte) { out += byte; }))
-        return std::nullopt;
+    // Runs of ASCII are their own encoding and are copied in one piece, as in decoding.
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t end = AsciiRunEnd(utf8, pos);
+        out.append(utf8.data() + pos, end - pos);
+        if (end == utf8.size())
+            break;
+        pos = end;
+        const auto cp = NextCodePoint(utf8, pos);
+        const int byte = cp ? ByteOf(*cp) : -1;
+        if (byte < 0)
+            return std::nullopt;
+        out += static_cast<char>(byte);
+    }
     return out;
 }
 

@@ -383,11 +383,16 @@ bool RecoveryStore::restore(const LeftCopy& copy, Tournament& tournament, std::s
             "Cannot restore " + (oneFile ? copy.path : copy.oldChartPath) + ": " + read.message;
         return false;
     }
-    ReadChartFileAs(tournament, chartBytes, type);
-    // Where the columns are the rounds, the bytes hold them all: a description saying fewer
-    // must not cut any off.
-    if (!RulesFor(type).columnsAreRounds())
-        tournament.setNumRounds(copy.description.rounds);
+    {
+        // The copy stands in for the chart as it was: nothing before it is left to undo.
+        const ChartHistory::Paused unrecorded(tournament.chart().history());
+        ReadChartFileAs(tournament, chartBytes, type);
+        // Where the columns are the rounds, the bytes hold them all: a description saying
+        // fewer must not cut any off.
+        if (!RulesFor(type).columnsAreRounds())
+            tournament.setNumRounds(copy.description.rounds);
+    }
+    tournament.forgetHistory();
     tournament.setModified(true);
     return true;
 }

@@ -122,6 +122,9 @@ class ChartValidator {
 
     // A round robin result cell's check once its text has been read.
     ValidationFault checkRoundRobinResult(bool isX, int points, int row, int col);
+    // The first round robin result column from col on that Scan's table alone cannot show
+    // to be right.
+    int firstToCheck(int row, int col) const;
     // Points of the cell a round robin entry is checked against: from the table Scan fills
     // when the cell lies in it, read from the chart otherwise.
     int mirrorPoints(int col, int row) const;
@@ -132,6 +135,7 @@ class ChartValidator {
     // by row in one pass, so the checks neither read a cell twice nor jump across rows.
     static constexpr signed char kXMark = 3; // an "X" cell (no points) in points_
     std::vector<signed char> points_;
+    std::vector<int> firstToCheck_; // by line from 0: the first column of points_ to look at
     int pointsCols_ = 0;
     int pointsRows_ = 0;
 };

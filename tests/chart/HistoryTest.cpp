@@ -63,6 +63,10 @@ struct StepCase {
     std::string stepName;
 };
 
+void PrintTo(const StepCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class HistoryStep : public ::testing::TestWithParam<StepCase> {};
 
 TEST_P(HistoryStep, UndoGivesTheChartBackAndRedoTheChange) {
@@ -142,6 +146,25 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                "Load player"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Cells that all came back to their text make no step: its Undo would do nothing, and the
+// chart would count as modified.
+TEST(History, AChangeThatLeavesEveryCellAsItWasIsNoStep) {
+    Tournament pasted = PlayedSwiss();
+    std::vector<std::vector<std::string>> block(3);
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 1; c <= 5; ++c)
+            block[r].emplace_back(pasted.chart().cell(c, 2 + r));
+    }
+    pasted.pasteBlock(1, 2, block);
+    Tournament typed = Make(TournamentType::Swiss, 10);
+    TypeResult(typed, 5, 3, U"W5\b\b"); // typed, erased, and the cell left
+    for (const Tournament* t : {&pasted, &typed}) {
+        EXPECT_FALSE(t->history().canUndo())
+            << "a step that changes nothing: " << t->history().undoName();
+        EXPECT_FALSE(t->modified());
+    }
+}
 
 TEST(History, ModifiedFollowsTheSavedStep) {
     Tournament t = Make(TournamentType::Swiss, 10);

@@ -10,16 +10,28 @@ bool Contains(const std::string& text, const std::string& part) {
 }
 } // namespace
 
-TEST(CliUsage, HelpListsTheCommands) {
-    for (const char* help : {"--help", "-h"}) {
-        const CliResult result = RunCli({help});
-        EXPECT_EQ(result.status, 0);
-        EXPECT_TRUE(Contains(result.out, "Usage: ranvik-cli"));
-        for (const char* command : {"check", "report", "sort", "convert", "members"}) {
-            EXPECT_TRUE(Contains(result.out, command)) << command;
-        }
+// Each way of asking for help answers with status 0 on stdout: the list of commands, or the
+// usage of the command that has its own.
+TEST(CliUsage, HelpShowsTheUsageOfWhatWasAskedAbout) {
+    const std::string general = "Usage: ranvik-cli COMMAND";
+    const std::string members = "usage: ranvik-cli members DB";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--help"}, general},
+        {{"-h"}, general},
+        {{"help"}, general},
+        {{"check", "--help"}, general},
+        {{"members", "--help"}, members},
+        {{"members", "x.mde", "-h"}, members},
+    };
+    for (const auto& [args, start] : cases) {
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 0) << args[0];
+        EXPECT_EQ(result.out.substr(0, start.size()), start) << args[0] << " " << args.back();
     }
-    EXPECT_EQ(RunCli({"check", "--help"}).status, 0);
+    const std::string help = RunCli({"--help"}).out;
+    for (const char* command :
+         {"check", "report", "sort", "convert", "import-trf", "match", "standings", "members"})
+        EXPECT_TRUE(Contains(help, std::string("\n  ") + command + " ")) << command;
 }
 
 TEST(CliUsage, UsageFaultsExitTwoWithAMessage) {

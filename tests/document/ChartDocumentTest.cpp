@@ -1,8 +1,10 @@
 #include "ScriptedPrompts.h"
 
 #include "document/ChartDocument.h"
+#include "files/ChartFile.h"
 #include "files/FileWriter.h"
 #include "members/MemberTable.h"
+#include "support/DocumentPrinters.h"
 
 #include "TestSupport.h"
 
@@ -27,6 +29,12 @@ class DocumentTest : public ::testing::Test {
     void name(int row, const std::string& text) {
         document.tournament().chart().setCell(ChartColumn::Name, row, text);
         document.tournament().setModified(true);
+    }
+    static MemberRows OneMember() {
+        MemberRows rows;
+        rows.fields = {"NUMBER", "NAME", "RATING"};
+        rows.rows = {{std::string("123456"), std::string("Côté, Luc"), std::string("1850")}};
+        return rows;
     }
     static TournamentInfo Info() {
         TournamentInfo info;
@@ -163,9 +171,7 @@ TEST_F(DocumentTest, NewStopsWhenItsSaveIsCancelledAndForgetsTheRatingSystem) {
 }
 
 TEST_F(DocumentTest, LoadingAMemberIntoAFullRowFollowsTheUsersChoice) {
-    MemberRows rows;
-    rows.fields = {"NUMBER", "NAME", "RATING"};
-    rows.rows = {{std::string("123456"), std::string("Côté, Luc"), std::string("1850")}};
+    const MemberRows rows = OneMember();
     const MemberTable table = MemberTable::AnyTable("Members", rows);
     MemberOrdering ordering(rows, 1);
     document.setRatingSystem(RatingSystem::Regular);
@@ -189,6 +195,41 @@ TEST_F(DocumentTest, LoadingAMemberIntoAFullRowFollowsTheUsersChoice) {
     EXPECT_TRUE(prompts.confirmations.empty());
     EXPECT_EQ(document.loadPlayer(nullptr, nullptr, 2).outcome, Outcome::Failed);
     EXPECT_EQ(prompts.errors.back(), "You must first open a database to load from.");
+}
+
+// The last line counts like any other.
+TEST_F(DocumentTest, AMemberWhoseNumberStandsOnTheLastLineIsAskedAboutAsADuplicate) {
+    const MemberRows rows = OneMember();
+    const MemberTable table = MemberTable::AnyTable("Members", rows);
+    MemberOrdering ordering(rows, 1);
+    document.setRatingSystem(RatingSystem::Regular);
+    document.tournament().chart().setCell(ChartColumn::MemberNumber, 2, "123456");
+    prompts.confirmations = {false};
+    EXPECT_EQ(document.loadPlayer(&table, &ordering, 1).outcome, Outcome::Cancelled);
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"Duplicate QRB number."});
+}
+
+// Opening replaces the chart: nothing before it is left to undo, and an edit after it
+// undoes back to the chart as opened.
+TEST_F(DocumentTest, OpeningAChartLeavesNothingToUndoAndAnEditAfterItUndoesAsBefore) {
+    name(1, "Anne");
+    const std::string path = dir.file("club.tms");
+    WriteFile(path, "1\tAnn\t\t1500\tW2\t\r\n2\tBob\t\t1400\tL1\t\r\n3\tCy\t\t\t\t\r\n");
+    ASSERT_EQ(document.openFile(path, TournamentType::Swiss).outcome, Outcome::Done);
+    Tournament& t = document.tournament();
+    EXPECT_FALSE(t.history().canUndo()) << t.history().undoName();
+    EXPECT_FALSE(t.undo());
+    EXPECT_FALSE(document.isModified());
+
+    const std::string opened = EncodeChartFile(t.chart()).bytes;
+    t.chart().setCell(ChartColumn::Name, 3, "Cyril");
+    t.finishCellEdit();
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(t.history().undoName(), "Name in line 3");
+    ASSERT_TRUE(t.undo());
+    EXPECT_EQ(EncodeChartFile(t.chart()).bytes, opened);
+    EXPECT_FALSE(document.isModified());
+    EXPECT_FALSE(t.undo());
 }
 
 TEST_F(DocumentTest, AReportNamedLikeItsChartIsRefusedAndAskedAgain) {

@@ -6,6 +6,7 @@
 #include "document/ChartDocument.h"
 #include "members/FixtureDescription.h"
 #include "members/MemberDatabase.h"
+#include "support/DocumentPrinters.h"
 #include "support/TestSupport.h"
 #include "support/TrfText.h"
 

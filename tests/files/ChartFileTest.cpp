@@ -199,17 +199,6 @@ TEST(ChartFileLoad, ABlankLastLineAddsAnEmptyPlayerRow) {
     EXPECT_EQ(u.numPlayers(), 2);
 }
 
-TEST(ChartFileLoad, ANulByteRefusesTheFileInsteadOfDroppingWhatFollows) {
-    Tournament t = Started();
-    const ChartReadOutcome outcome = Load(t, std::string("1\tA\t\t\t\t\r\n2\tB\t\t\t\t\r\n\0"
-                                                         "3\tC\r\n",
-                                                         24));
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(
-        outcome.message,
-        "The file holds a NUL byte (line 3), which no chart file has: it is not a chart file.");
-}
-
 TEST(ChartFileLoad, KeepsColumnZeroTextsAndLeavesHeadingsToTheLayout) {
     Tournament t = Started(TournamentType::RoundRobin, 3);
     ASSERT_TRUE(Load(t, "7\tA\t\t\tX\t\t\t\r\nx\tB\t\t\t\tX\t\t\r\n\tC\t\t\t\t\tX\t\r\n").ok);
@@ -279,8 +268,9 @@ TEST(ChartFileLoad, FilesOutsideTheFormatChangeNothing) {
     };
     const Case cases[] = {
         {"", "The file is empty: it holds no player lines."},
-        {std::string("\0\r\n", 3),
-         "The file holds a NUL byte (line 1), which no chart file has: it is not a chart file."},
+        // A NUL refuses the file rather than dropping what follows it.
+        {std::string("1\tA\t\t\t\t\r\n2\tB\t\t\t\t\r\n\0003\tC\r\n", 24),
+         "The file holds a NUL byte (line 3), which no chart file has: it is not a chart file."},
         {"Ann\tLee\r\n\x89PNG\x1b\x02\xff",
          "The file holds binary data (line 2), not text: it is not a chart file."},
         {"\x7f"

@@ -1,5 +1,7 @@
 #include "files/FileNames.h"
 
+#include "support/Printers.h"
+
 #include <gtest/gtest.h>
 
 using namespace ranvik;
@@ -11,6 +13,9 @@ struct NameCase {
     const char* chartPath;    // Save as's completion
     const char* changedToTms; // the extension replaced
 };
+void PrintTo(const NameCase& c, std::ostream* os) {
+    *os << '"' << c.path << '"';
+}
 class FileNameRule : public ::testing::TestWithParam<NameCase> {};
 } // namespace
 
@@ -31,4 +36,5 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"/d/a.b.c", true, "/d/a.b.c", "/d/a.b.tms"},
                       NameCase{"/d/club.", true, "/d/club.", "/d/club.tms"},
                       NameCase{"/d/.hidden", true, "/d/.hidden", "/d/.tms"},
-                      NameCase{"C:\\x.d\\name", false, "C:\\x.d\\name.tms", "C:\\x.d\\name.tms"}));
+                      NameCase{"C:\\x.d\\name", false, "C:\\x.d\\name.tms", "C:\\x.d\\name.tms"}),
+    [](const auto& info) { return test::ParamName(info.index, info.param.path); });

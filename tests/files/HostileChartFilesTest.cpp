@@ -45,6 +45,10 @@ struct RefusedCase {
     std::string message;
 };
 
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
 class RefusedChart : public ::testing::TestWithParam<RefusedCase> {};
 
 const std::string kNulMessage =

@@ -3,6 +3,8 @@
 #include "files/NearestSpelling.h"
 #include "files/Windows1252.h"
 
+#include "support/Printers.h"
+
 #include <gtest/gtest.h>
 
 using namespace ranvik;
@@ -14,6 +16,10 @@ struct SpellingCase {
     const char* nearest;
     std::vector<std::string> lost;
 };
+
+void PrintTo(const SpellingCase& c, std::ostream* os) {
+    *os << "nearest: \"" << c.nearest << '"'; // the text itself may not be valid UTF-8
+}
 
 class NearestSpellingRows : public ::testing::TestWithParam<SpellingCase> {};
 
@@ -43,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Nothing near: a question mark for each character.
         SpellingCase{"李, 中平", "?, ??", {"李", "中", "平"}},
         SpellingCase{"Ann\xE2\x80\x91Marie", "Ann-Marie", {"\xE2\x80\x91"}},
-        SpellingCase{"bad \xFF byte", "bad ? byte", {"\xEF\xBF\xBD"}}));
+        SpellingCase{"bad \xFF byte", "bad ? byte", {"\xEF\xBF\xBD"}}),
+    [](const auto& info) { return test::ParamName(info.index, info.param.nearest); });
 
 } // namespace

@@ -134,6 +134,10 @@ struct PairCase {
     const char* rrSecond;
 };
 
+void PrintTo(const PairCase& c, std::ostream* os) {
+    *os << c.name << " ('" << c.first << "' against '" << c.second << "')";
+}
+
 class ResultPairs : public ::testing::TestWithParam<PairCase> {};
 
 TEST_P(ResultPairs, MapToTheChartNotation) {
@@ -271,6 +275,10 @@ std::string ManyRounds(int rounds) {
     return TrfFileText({a, b});
 }
 
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name << " (line " << c.line << ": " << c.reason << ")";
+}
+
 class Refusals : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(Refusals, GiveTheLineAndTheReason) {
@@ -302,6 +310,13 @@ INSTANTIATE_TEST_SUITE_P(
                     TrfFileText({{1, "Ann", "", "", {"2w1"}}, {2, "Bob", "", "", {"1b="}}}),
                     TrfTypeChoice::Auto, 2,
                     "Round 1: the results of start numbers 1 ('1') and 2 ('=', line 3) "
+                    "disagree."},
+        // A double forfeit is two forfeit losses; a forfeit loss against a played loss is
+        // no game at all.
+        RefusalCase{"ForfeitLossAgainstAPlayedLoss",
+                    TrfFileText({{1, "Ann", "", "", {"2w0"}}, {2, "Bob", "", "", {"1b-"}}}),
+                    TrfTypeChoice::Auto, 2,
+                    "Round 1: the results of start numbers 1 ('0') and 2 ('-', line 3) "
                     "disagree."},
         RefusalCase{"OpponentsDisagree",
                     TrfFileText({{1, "Ann", "", "", {"2w1"}},

@@ -14,8 +14,6 @@ using namespace ranvik::test;
 
 namespace {
 
-enum class Engine { Access, Sqlite };
-
 // The fixture files and the descriptions they were made from.
 const std::map<std::string, std::string> kFixtures = {
     {"members.json", "QRBMembers.mde"},
@@ -27,12 +25,7 @@ class EngineTest : public ::testing::TestWithParam<Engine> {
   protected:
     // The database holding a fixture's content, in the engine under test.
     std::string databaseFor(const std::string& description) {
-        if (GetParam() == Engine::Access)
-            return (MembersDataDir() / kFixtures.at(description)).string();
-        const std::string path = dir_.file(description + ".sqlite");
-        if (!std::filesystem::exists(path))
-            WriteSqliteDatabase(path, ReadFixtureDescription(MembersDataDir() / description));
-        return path;
+        return DatabaseFor(GetParam(), description, kFixtures.at(description), dir_.path());
     }
 
     MemberRows membersRows() {
@@ -98,8 +91,6 @@ TEST_P(EngineTest, UnknownTableIsAnError) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEngines, EngineTest, ::testing::Values(Engine::Access, Engine::Sqlite),
-                         [](const auto& info) {
-                             return info.param == Engine::Access ? "Access" : "Sqlite";
-                         });
+                         ::testing::PrintToStringParamName());
 
 } // namespace

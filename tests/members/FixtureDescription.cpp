@@ -185,6 +185,16 @@ std::filesystem::path MembersDataDir() {
     return TestDataDir() / "members";
 }
 
+std::string DatabaseFor(Engine engine, const std::string& description,
+                        const std::string& accessFile, const std::filesystem::path& folder) {
+    if (engine == Engine::Access)
+        return (MembersDataDir() / accessFile).string();
+    const std::string path = (folder / (description + ".sqlite")).string();
+    if (!std::filesystem::exists(path))
+        WriteSqliteDatabase(path, ReadFixtureDescription(MembersDataDir() / description));
+    return path;
+}
+
 std::vector<FixtureTable> ReadFixtureDescription(const std::filesystem::path& json) {
     const Json root = JsonParser(ReadFile(json)).parse();
     std::vector<FixtureTable> tables;

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,5 +30,16 @@ std::vector<FixtureTable> ReadFixtureDescription(const std::filesystem::path& js
 void WriteSqliteDatabase(const std::string& path, const std::vector<FixtureTable>& tables);
 
 std::filesystem::path MembersDataDir();
+
+// The two engines every membership suite runs on, printed by name.
+enum class Engine { Access, Sqlite };
+inline void PrintTo(Engine engine, std::ostream* os) {
+    *os << (engine == Engine::Access ? "Access" : "Sqlite");
+}
+
+// The file holding a fixture's content in the engine: the Access fixture itself, or an
+// SQLite file made once from its description in folder.
+std::string DatabaseFor(Engine engine, const std::string& description,
+                        const std::string& accessFile, const std::filesystem::path& folder);
 
 } // namespace ranvik::test

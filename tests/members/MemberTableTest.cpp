@@ -17,17 +17,10 @@ using namespace ranvik::test;
 
 namespace {
 
-enum class Engine { Access, Sqlite };
-
 class MemberTableTest : public ::testing::TestWithParam<Engine> {
   protected:
     MemberTable load(const std::string& description, const std::string& mdb) {
-        std::string path = (MembersDataDir() / mdb).string();
-        if (GetParam() == Engine::Sqlite) {
-            path = dir_.file(description + ".sqlite");
-            WriteSqliteDatabase(path, ReadFixtureDescription(MembersDataDir() / description));
-        }
-        auto db = OpenMemberDatabase(path);
+        auto db = OpenMemberDatabase(DatabaseFor(GetParam(), description, mdb, dir_.path()));
         return LoadMemberTable(*db);
     }
     MemberTable members() { return load("members.json", "QRBMembers.mde"); }
@@ -189,9 +182,8 @@ TEST_P(MemberTableTest, RatingsGoIntoTheChartOnlyAsWholeNumbers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEngines, MemberTableTest,
-                         ::testing::Values(Engine::Access, Engine::Sqlite), [](const auto& info) {
-                             return info.param == Engine::Access ? "Access" : "Sqlite";
-                         });
+                         ::testing::Values(Engine::Access, Engine::Sqlite),
+                         ::testing::PrintToStringParamName());
 
 TEST(MemberTable, NumbersStoredAsNumbersAreSearchedAsText) {
     TempDir dir;

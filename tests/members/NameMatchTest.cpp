@@ -4,6 +4,7 @@
 #include "members/NameMatch.h"
 #include "FixtureDescription.h"
 #include "chart/Tournament.h"
+#include "support/Printers.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,10 @@ struct LookupCase {
     std::vector<std::string> numbers; // of the candidates, in table order
 };
 
+void PrintTo(const LookupCase& c, std::ostream* os) {
+    *os << '"' << c.chartName << '"';
+}
+
 class NameLookup : public NameMatchTest, public ::testing::WithParamInterface<LookupCase> {};
 
 TEST_P(NameLookup, FindsTheMembersOfThatName) {
@@ -78,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LookupCase{"Marc-Andre LeBlanc", {"103377"}},
                       LookupCase{"Kathleen O Neil", {}}, // a split word is another name
                       LookupCase{"Émilie Bouchard", {"NULL"}}, LookupCase{"Smith", {}},
-                      LookupCase{"李 中平", {"103010"}}));
+                      LookupCase{"李 中平", {"103010"}}),
+    [](const auto& info) { return ParamName(info.index, info.param.chartName); });
 
 TEST_F(NameMatchTest, OnlyLinesWithoutAValidNumberAreLookedUp) {
     Tournament tournament = ChartOf({{"Helene Cote", "100234"},

@@ -4,6 +4,7 @@
 
 #include "files/FileWriter.h"
 #include "members/Settings.h"
+#include "support/Printers.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,7 @@ TEST_P(SettingsWriteFailure, OldFileStaysAndNothingIsThrown) {
 
 INSTANTIATE_TEST_SUITE_P(EveryStep, SettingsWriteFailure,
                          ::testing::Values(WriteStep::Create, WriteStep::Write, WriteStep::Flush,
-                                           WriteStep::Sync, WriteStep::Replace));
+                                           WriteStep::Sync, WriteStep::Replace),
+                         ::testing::PrintToStringParamName());
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "document/ChartDocument.h"
 #include "files/ChartFile.h"
 #include "files/FileWriter.h"
+#include "support/DocumentPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,10 @@ struct Settling {
     const char* name;
     std::function<void(DocumentRecoveryTest&)> act;
 };
+
+void PrintTo(const Settling& s, std::ostream* os) {
+    *os << s.name;
+}
 
 class CopyGoesWhen : public DocumentRecoveryTest, public testing::WithParamInterface<Settling> {};
 

@@ -164,6 +164,7 @@ TEST_F(RecoveryStoreTest, RestoresTheChartModifiedAndDiscardRemovesIt) {
     EXPECT_EQ(restored.type(), TournamentType::RoundRobin);
     EXPECT_EQ(restored.numPlayers(), 6);
     EXPECT_TRUE(restored.modified());
+    EXPECT_FALSE(restored.history().canUndo()) << "a restore is no step";
     EXPECT_EQ(EncodeChartFile(restored.chart()).bytes, EncodeChartFile(tournament.chart()).bytes);
 
     RecoveryStore::discard(copies[0]);
@@ -261,6 +262,18 @@ TEST_F(RecoveryStoreTest, AFailedWriteKeepsThePreviousCopy) {
     }
     ClearInjectedWriteFailures();
     EXPECT_TRUE(store.hasCopy());
+}
+
+// The worker's write of a snapshot taken before the chart was saved (or replaced) must not
+// bring a copy back after its removal.
+TEST_F(RecoveryStoreTest, ASnapshotTakenBeforeTheCopyWasRemovedIsNeverWritten) {
+    RecoveryStore store(folder);
+    const RecoverySnapshot taken = store.snapshot(tournament, "", std::nullopt);
+    store.removeCopy();
+    std::string reason;
+    EXPECT_TRUE(store.write(taken, reason)) << reason;
+    EXPECT_FALSE(store.hasCopy());
+    EXPECT_TRUE(!fs::exists(folder) || fs::is_empty(folder)) << "a copy came back";
 }
 
 TEST_F(RecoveryStoreTest, LockOfAnotherRunningProgramIsSeenAndStaleLocksAreNot) {

@@ -34,6 +34,10 @@ Tournament Read(const std::string& bytes) {
     return t;
 }
 
+void PrintTo(const LetterCase& c, std::ostream* os) {
+    *os << '"' << c.lower << "\" against \"" << c.mirror << '"';
+}
+
 class RoundRobinLetters : public ::testing::TestWithParam<LetterCase> {};
 
 } // namespace
@@ -55,4 +59,5 @@ TEST_P(RoundRobinLetters, LowerCaseScoresAndChecksAsUpperCase) {
 
 INSTANTIATE_TEST_SUITE_P(ResultLetters, RoundRobinLetters,
                          ::testing::Values(LetterCase{"w", "W", "0"}, LetterCase{"g", "G", "0"},
-                                           LetterCase{"e", "E", "="}, LetterCase{"d", "D", "="}));
+                                           LetterCase{"e", "E", "="}, LetterCase{"d", "D", "="}),
+                         [](const auto& info) { return std::string(info.param.lower); });

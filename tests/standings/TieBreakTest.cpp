@@ -1,4 +1,5 @@
-// Tie-breaks on small events worked out by hand; the arithmetic is in the comments.
+// Tie-breaks on small events worked out by hand, a row per player with every tie-break (the
+// arithmetic in the comments), and the order they rank in.
 
 #include "StandingsTestSupport.h"
 #include "standings/Standings.h"
@@ -28,10 +29,6 @@ const Rows kByes = {{"One", "W2", "D3", "B"},
 const Rows kForfeits = {
     {"One", "+2", "W3"}, {"Two", "F1", "W4"}, {"Three", "D4", "L1"}, {"Four", "D3", "L2"}};
 
-// The same event with the game 1-2 played ("+2" against "-1").
-const Rows kPlayed = {
-    {"One", "+2", "W3"}, {"Two", "-1", "W4"}, {"Three", "D4", "L1"}, {"Four", "D3", "L2"}};
-
 // Round robin of 4: 1-2 1:0, 1-3 ½, 1-4 1:0, 2-3 1:0, 2-4 ½, 3-4 1:0.
 //   scores: 1 = 2.5, 2 = 1.5, 3 = 1.5, 4 = 0.5; Koya counts opponents on 1.5 or more.
 const Rows kRoundRobin = {{"One", "X", "1", "=", "1"},
@@ -39,123 +36,136 @@ const Rows kRoundRobin = {{"One", "X", "1", "=", "1"},
                           {"Three", "=", "0", "X", "1"},
                           {"Four", "0", "=", "0", "X"}};
 
-// The same with 3-4 won by forfeit: a forfeit counts as a game in a round robin.
-const Rows kRoundRobinForfeit = {{"One", "X", "1", "=", "1"},
-                                 {"Two", "0", "X", "1", "="},
-                                 {"Three", "=", "0", "X", "+"},
-                                 {"Four", "0", "=", "-", "X"}};
-
-// Double round robin of 3 (columns 1a 1b 2a 2b 3a 3b): 1-2 1:0 and ½, 1-3 0:1 and 1:0,
-// 2-3 1:0 and not played yet.
-//   scores: 1 = 2.5, 2 = 1.5, 3 = 1.0; the maximum is 4, so Koya counts line 1 only.
-const Rows kDouble = {{"One", "X", "X", "1", "=", "0", "1"},
-                      {"Two", "0", "=", "X", "X", "1", ""},
-                      {"Three", "1", "0", "0", "", "X", "X"}};
-
-struct Case {
+struct Event {
     const char* name;
     TournamentType type;
-    const Rows* rows;
-    const char* tieBreak;
-    std::vector<std::string> byLine;
+    Rows chart;
+    std::vector<std::string> tieBreaks;
+    std::vector<std::vector<std::string>> byLine; // byLine[line - 1][k]: tieBreaks[k] by hand
 };
 
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
+void PrintTo(const Event& e, std::ostream* os) {
+    *os << e.name;
 }
 
-const Case kCases[] = {
-    // 1: 2.0 + 1.0 + bye (own 2.5) = 5.5;  2: 2.5 + typed bye (own 2.0) + 1.0 = 5.5
-    // 3: 1.5 + 2.5 + 2.0 = 6.0;            4: 1.0 + H (own 1.0) + absent (own 1.0) = 3.0
-    {"ByesBuchholz", TournamentType::Swiss, &kByes, "BH", {"5.50", "5.50", "6.00", "3.00"}},
-    // The least value goes; for line 4 a round it chose not to play goes first (1.0 is not
-    // below its least value 1.0).
-    {"ByesCut1", TournamentType::Swiss, &kByes, "BH-C1", {"4.50", "4.50", "4.50", "2.00"}},
-    // Cut 2: 1 drops 1.0 and 2.0; 4 drops both rounds it did not play.
-    {"ByesCut2", TournamentType::Swiss, &kByes, "BH-C2", {"2.50", "2.50", "2.50", "1.00"}},
-    // Median 1: 3 drops 1.5 and 2.5.
-    {"ByesMedian1", TournamentType::Swiss, &kByes, "BH-M1", {"2.00", "2.00", "2.00", "1.00"}},
-    // 1: 1*2.0 + ½*1.0 + 1*2.5 = 5.0;  2: 0 + 1*2.0 + 1*1.0 = 3.0
-    // 3: ½*1.5 + ½*2.5 + 0 = 2.0;      4: ½*1.0 + ½*1.0 + 0 = 1.0
-    {"ByesSonnebornBerger", TournamentType::Swiss, &kByes, "SB", {"5.00", "3.00", "2.00", "1.00"}},
-    // Byes worth a point count as wins; only games won over the board count for WON.
-    {"ByesWins", TournamentType::Swiss, &kByes, "WIN", {"2.00", "2.00", "0.00", "0.00"}},
-    {"ByesWonGames", TournamentType::Swiss, &kByes, "WON", {"1.00", "1.00", "0.00", "0.00"}},
-    // 1: forfeit (own 2.0) + 0.5 = 2.5;  2: forfeit (own 1.0) + 0.5 = 1.5
-    // 3: 0.5 + 2.0 = 2.5;                4: 0.5 + 1.0 = 1.5
-    {"ForfeitBuchholz", TournamentType::Swiss, &kForfeits, "BH", {"2.50", "1.50", "2.50", "1.50"}},
-    // 2's forfeit loss is cut before its least value 0.5.
-    {"ForfeitCut1", TournamentType::Swiss, &kForfeits, "BH-C1", {"2.00", "0.50", "2.00", "1.00"}},
-    // 1: 1*2.0 + 1*0.5 = 2.5;  2: 0*1.0 + 1*0.5 = 0.5;  3 and 4: ½*0.5 = 0.25
-    {"ForfeitSonnebornBerger",
+const std::vector<std::string> kSwissColumns = {"BH", "BH-C1", "BH-C2", "BH-M1",
+                                                "SB", "WIN",   "WON",   "KS"};
+const std::vector<std::string> kRoundRobinColumns = {"BH", "BH-C1", "SB", "WIN", "WON", "KS"};
+
+const Event kEvents[] = {
+    // BH: an unplayed round counts the player's own score. 1: 2.0 + 1.0 + B (own 2.5);
+    // 2: 2.5 + W without opponent (own 2.0) + 1.0; 3: 1.5 + 2.5 + 2.0; 4: 1.0 + H (own 1.0)
+    // + absent (own 1.0). The cuts take 4's unplayed rounds first (not below its least);
+    // the median drops the least and the most. SB: 1: 1*2.0 + ½*1.0 + 1*2.5; 4: ½*1.0 +
+    // ½*1.0. KS: opponents on 1.5 or more (half of 3 rounds).
+    {"ByesAndAWithdrawal",
      TournamentType::Swiss,
-     &kForfeits,
-     "SB",
-     {"2.50", "0.50", "0.25", "0.25"}},
-    {"ForfeitWins", TournamentType::Swiss, &kForfeits, "WIN", {"2.00", "1.00", "0.00", "0.00"}},
-    {"ForfeitWonGames", TournamentType::Swiss, &kForfeits, "WON", {"1.00", "1.00", "0.00", "0.00"}},
-    // Played: 1 = 1.0 + 0.5, 2 = 2.0 + 0.5.
-    {"PlayedBuchholz", TournamentType::Swiss, &kPlayed, "BH", {"1.50", "2.50", "2.50", "1.50"}},
-    // 1: 1*1.5 + ½*1.5 + 1*0.5 = 2.75;  2: 1*1.5 + ½*0.5 = 1.75
-    // 3: ½*2.5 + 1*0.5 = 1.75;           4: ½*1.5 = 0.75
-    {"RoundRobinSonnebornBerger",
+     kByes,
+     kSwissColumns,
+     {{"5.50", "4.50", "2.50", "2.00", "5.00", "2.00", "1.00", "1.00"},
+      {"5.50", "4.50", "2.50", "2.00", "3.00", "2.00", "1.00", "0.00"},
+      {"6.00", "4.50", "2.50", "2.00", "2.00", "0.00", "0.00", "0.50"},
+      {"3.00", "2.00", "1.00", "1.00", "1.00", "0.00", "0.00", "0.00"}}},
+    // Six players, four rounds. Round 1: 1 beats 2, 3-4 drawn, 5 wins 6 by forfeit. Round 2:
+    // 1-3 drawn, 2 beats 4, 5 the pairing bye, 6 a half-point bye. Round 3: 5 beats 1, 4
+    // beats 6, 2 the bye, 3 a zero-point bye. Round 4: 1-4 drawn, 5 beats 2, 3 and 6 absent.
+    //   scores: 2.0, 2.0, 1.0, 2.0, 4.0, 0.5; as opponents see them 3 (U then absent:
+    //   withdrawn, both count as draws) 2.0 and 6 (absent in the last round) 1.0.
+    //   BH: 1 [2, 2, 4, 2]; 2 [2, 2, B own 2, 4]; 3 [2, 2, U own 1, absent own 1];
+    //   4 [2, 2, 1, 2]; 5 [X own 4, B own 4, 2, 2]; 6 [F own ½, H own ½, 2, absent own ½].
+    //   Cuts take 3's and 6's unplayed rounds first. SB: 5: 4 + 4 (unplayed, own score) + 2
+    //   + 2; 6: the H, ½ * own ½. WIN: 5's forfeit win and bye count, WON not. KS: opponents
+    //   on 2.0 or more; 5's forfeit and byes are no games.
+    {"ForfeitsByesAndWithdrawals",
+     TournamentType::Swiss,
+     {{"One", "W2", "D3", "L5", "D4"},
+      {"Two", "L1", "W4", "B", "L5"},
+      {"Three", "D4", "D1", "U", ""},
+      {"Four", "D3", "L2", "W6", "D1"},
+      {"Five", "X6", "B", "W1", "W2"},
+      {"Six", "F5", "H", "L4", ""}},
+     kSwissColumns,
+     {{"10.00", "8.00", "6.00", "4.00", "4.00", "1.00", "1.00", "1.50"},
+      {"10.00", "8.00", "6.00", "4.00", "4.00", "2.00", "1.00", "1.00"},
+      {"6.00", "5.00", "4.00", "3.00", "2.00", "0.00", "0.00", "1.00"},
+      {"7.00", "6.00", "4.00", "4.00", "3.00", "1.00", "1.00", "0.50"},
+      {"12.00", "10.00", "8.00", "6.00", "12.00", "4.00", "2.00", "2.00"},
+      {"3.50", "3.00", "2.50", "1.00", "0.25", "0.00", "0.00", "0.00"}}},
+    // BH: 1 forfeit (own 2.0) + 0.5; 2 forfeit (own 1.0, chosen: cut first) + 0.5. SB: 1:
+    // 1*2.0 + 1*0.5. The forfeit is no game for WON or KS.
+    {"Forfeit",
+     TournamentType::Swiss,
+     kForfeits,
+     {"BH", "BH-C1", "SB", "WIN", "WON", "KS"},
+     {{"2.50", "2.00", "2.50", "2.00", "1.00", "0.00"},
+      {"1.50", "0.50", "0.50", "1.00", "1.00", "0.00"},
+      {"2.50", "2.00", "0.25", "0.00", "0.00", "0.00"},
+      {"1.50", "1.00", "0.25", "0.00", "0.00", "0.00"}}},
+    // The same event with the game 1-2 played ("+2" against "-1"): 1 = 1.0 + 0.5, 2 = 2.0 +
+    // 0.5; SB 1: 1*1.0 + 1*0.5; KS counts line 2 on 1.0 (half of 2 rounds).
+    {"ForfeitPlayed",
+     TournamentType::Swiss,
+     {{"One", "+2", "W3"}, {"Two", "-1", "W4"}, {"Three", "D4", "L1"}, {"Four", "D3", "L2"}},
+     {"BH", "BH-C1", "SB", "WIN", "WON", "KS"},
+     {{"1.50", "1.00", "1.50", "2.00", "2.00", "1.00"},
+      {"2.50", "2.00", "0.50", "1.00", "1.00", "0.00"},
+      {"2.50", "2.00", "0.25", "0.00", "0.00", "0.00"},
+      {"1.50", "1.00", "0.25", "0.00", "0.00", "0.00"}}},
+    // SB 1: 1*1.5 + ½*1.5 + 1*0.5; KS 1: 1 (vs 2) + ½ (vs 3).
+    {"RoundRobin",
      TournamentType::RoundRobin,
-     &kRoundRobin,
-     "SB",
-     {"2.75", "1.75", "1.75", "0.75"}},
-    // 1: 1 (vs 2) + ½ (vs 3);  2: 1 (vs 3);  3: ½ (vs 1);  4: ½ (vs 2)
-    {"RoundRobinKoya",
+     kRoundRobin,
+     kRoundRobinColumns,
+     {{"3.50", "3.00", "2.75", "2.00", "2.00", "1.50"},
+      {"4.50", "4.00", "1.75", "1.00", "1.00", "1.00"},
+      {"4.50", "4.00", "1.75", "1.00", "1.00", "0.50"},
+      {"5.50", "4.00", "0.75", "0.00", "0.00", "0.50"}}},
+    // 3-4 won by forfeit: a game like any other with pre-determined pairings, but not won
+    // over the board.
+    {"RoundRobinForfeit",
      TournamentType::RoundRobin,
-     &kRoundRobin,
-     "KS",
-     {"1.50", "1.00", "0.50", "0.50"}},
-    {"RoundRobinWins",
-     TournamentType::RoundRobin,
-     &kRoundRobin,
-     "WIN",
-     {"2.00", "1.00", "1.00", "0.00"}},
-    {"RoundRobinForfeitSonnebornBerger",
-     TournamentType::RoundRobin,
-     &kRoundRobinForfeit,
-     "SB",
-     {"2.75", "1.75", "1.75", "0.75"}},
-    {"RoundRobinForfeitKoya",
-     TournamentType::RoundRobin,
-     &kRoundRobinForfeit,
-     "KS",
-     {"1.50", "1.00", "0.50", "0.50"}},
-    {"RoundRobinForfeitWon",
-     TournamentType::RoundRobin,
-     &kRoundRobinForfeit,
-     "WON",
-     {"2.00", "1.00", "0.00", "0.00"}},
-    // 1: 1*1.5 + ½*1.5 + 0 + 1*1.0 = 3.25;  2: ½*2.5 + 1*1.0 = 2.25;  3: 1*2.5 = 2.5
-    {"DoubleSonnebornBerger",
+     {{"One", "X", "1", "=", "1"},
+      {"Two", "0", "X", "1", "="},
+      {"Three", "=", "0", "X", "+"},
+      {"Four", "0", "=", "-", "X"}},
+     kRoundRobinColumns,
+     {{"3.50", "3.00", "2.75", "2.00", "2.00", "1.50"},
+      {"4.50", "4.00", "1.75", "1.00", "1.00", "1.00"},
+      {"4.50", "4.00", "1.75", "1.00", "0.00", "0.50"},
+      {"5.50", "4.00", "0.75", "0.00", "0.00", "0.50"}}},
+    // Double round robin of 3 (columns 1a 1b 2a 2b 3a 3b): 1-2 1:0 and ½, 1-3 0:1 and 1:0,
+    // 2-3 1:0 and not played yet. Scores 2.5, 1.5, 1.0; the game not played counts the
+    // player's own score in BH; KS counts line 1 only (2.0 of a maximum 4).
+    {"DoubleRoundRobinWithAGameUnplayed",
      TournamentType::DoubleRoundRobin,
-     &kDouble,
-     "SB",
-     {"3.25", "2.25", "2.50"}},
-    // Only line 1 reaches 2.0: 2 scored ½ against it, 3 scored 1.
-    {"DoubleKoya", TournamentType::DoubleRoundRobin, &kDouble, "KS", {"0.00", "0.50", "1.00"}},
-    // 1: 1.5 + 1.5 + 1.0 + 1.0 = 5.0;  2: 2.5 + 2.5 + 1.0 + the unplayed game (own 1.5) = 7.5
-    // 3: 2.5 + 2.5 + 1.5 + the unplayed game (own 1.0) = 7.5
-    {"DoubleBuchholz", TournamentType::DoubleRoundRobin, &kDouble, "BH", {"5.00", "7.50", "7.50"}},
+     {{"One", "X", "X", "1", "=", "0", "1"},
+      {"Two", "0", "=", "X", "X", "1", ""},
+      {"Three", "1", "0", "0", "", "X", "X"}},
+     {"BH", "SB", "WIN", "WON", "KS"},
+     {{"5.00", "3.25", "2.00", "2.00", "0.00"},
+      {"7.50", "2.25", "1.00", "1.00", "0.50"},
+      {"7.50", "2.50", "1.00", "1.00", "1.00"}}},
 };
 
-class TieBreakExample : public testing::TestWithParam<Case> {};
+class HandComputed : public testing::TestWithParam<Event> {};
 
-TEST_P(TieBreakExample, MatchesTheHandComputedValues) {
-    const Case& c = GetParam();
-    const Tournament tournament = MakeChart(c.type, *c.rows);
-    const auto tieBreak = ParseTieBreak(c.tieBreak);
-    ASSERT_TRUE(tieBreak);
-    std::vector<std::string> byLine;
-    for (int value : TieBreakValues(ReadChartGames(tournament), *tieBreak))
-        byLine.push_back(FixedTwo(value));
-    EXPECT_EQ(byLine, c.byLine);
+// A wrong rule fails naming the tie-break, the player and both values.
+TEST_P(HandComputed, EveryTieBreakOfEveryPlayer) {
+    const Event& e = GetParam();
+    const ChartGames games = ReadChartGames(MakeChart(e.type, e.chart));
+    for (std::size_t k = 0; k < e.tieBreaks.size(); ++k) {
+        const auto tieBreak = ParseTieBreak(e.tieBreaks[k]);
+        ASSERT_TRUE(tieBreak) << e.tieBreaks[k];
+        const std::vector<int> values = TieBreakValues(games, *tieBreak);
+        ASSERT_EQ(values.size(), e.byLine.size());
+        for (std::size_t line = 0; line < values.size(); ++line) {
+            EXPECT_EQ(FixedTwo(values[line]), e.byLine[line][k])
+                << e.tieBreaks[k] << " of line " << line + 1 << " (" << e.chart[line][0] << ")";
+        }
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Worked, TieBreakExample, testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Worked, HandComputed, testing::ValuesIn(kEvents),
                          [](const auto& info) { return std::string(info.param.name); });
 
 std::vector<std::string> RankColumn(const Standings& standings) {

@@ -115,16 +115,6 @@ TEST_F(MainWindowTest, ModelPassesTheModelCheckerThroughLayoutChanges) {
     EXPECT_EQ(model().rowCount(), 3);
 }
 
-TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
-    QStringList titles;
-    for (QAction* a : form().menuBar()->actions())
-        titles << a->text();
-    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&Tools", "&Database", "&Help"}));
-    EXPECT_EQ(ui().saveAsAction->text(), "Save as...");
-    EXPECT_EQ(ui().sortByRatingAction->text(), "&Sort players in chart by rating");
-    EXPECT_EQ(ui().loadMemberAction->text(), "&Load player from database");
-}
-
 // Every heading and every caption of the strip fits its widget, at the normal font and at
 // a large one: sizes come from the font, not from pixels.
 class TextFitsTest : public MainWindowTest, public ::testing::WithParamInterface<int> {};

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "UiTestSupport.h"
+#include "support/Printers.h"
 
 #include "files/FileWriter.h"
 
@@ -154,25 +155,9 @@ TEST_P(WriteFailureTest, CloseQuestionYesThenFailureKeepsTheWindowOpen) {
     EXPECT_EQ(files(), std::set<std::string>{"club.tms"});
 }
 
-std::string StepName(const ::testing::TestParamInfo<WriteStep>& info) {
-    switch (info.param) {
-    case WriteStep::Create:
-        return "Create";
-    case WriteStep::Write:
-        return "Write";
-    case WriteStep::Flush:
-        return "Flush";
-    case WriteStep::Sync:
-        return "Sync";
-    case WriteStep::Replace:
-        return "Replace";
-    }
-    return "Unknown";
-}
-
 INSTANTIATE_TEST_SUITE_P(EveryStep, WriteFailureTest,
                          ::testing::Values(WriteStep::Create, WriteStep::Write, WriteStep::Flush,
                                            WriteStep::Sync, WriteStep::Replace),
-                         StepName);
+                         ::testing::PrintToStringParamName());
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "ValidationTestSupport.h"
+#include "support/Printers.h"
 
 #include <gtest/gtest.h>
 
@@ -41,41 +42,39 @@ class SwissCheck : public ::testing::Test {
     }
 };
 
-TEST_F(SwissCheck, EmptyCellsPass) {
-    EXPECT_EQ(check(3, 4), ValidationFault::None);
-    EXPECT_TRUE(answers.shown.empty());
-}
+// A result in line 3 against the cell of line 12 in the same round: the fault of the first,
+// and the questions it asks (each answered Ignore).
+struct SwissPair {
+    const char* mine;
+    const char* theirs;
+    ValidationFault fault;
+    std::vector<std::string> asked;
+};
 
-TEST_F(SwissCheck, MatchingEntriesPass) {
-    t.chart().setCell(4, 3, "W12");
-    t.chart().setCell(4, 12, "L3");
-    EXPECT_EQ(check(3, 4), ValidationFault::None);
-    EXPECT_TRUE(answers.shown.empty());
-}
+const std::string kResults = "Inconsistent results found. Line 3 column 4.";
+const std::string kOpponents = "Inconsistent opponents found. Line 3 column 4.";
 
-TEST_F(SwissCheck, SameResultOnBothSidesAsksAboutResults) {
-    t.chart().setCell(5, 3, "W12");
-    t.chart().setCell(5, 12, "W3");
-    EXPECT_EQ(check(3, 5), ValidationFault::None);
-    ASSERT_EQ(answers.shown.size(), 1u);
-    EXPECT_EQ(answers.shown[0], "Inconsistent results found. Line 3 column 5.");
-}
-
-TEST_F(SwissCheck, WrongOpponentAsksAboutOpponentsOnly) {
-    t.chart().setCell(5, 3, "W12");
-    t.chart().setCell(5, 12, "L5");
-    EXPECT_EQ(check(3, 5), ValidationFault::None);
-    ASSERT_EQ(answers.shown.size(), 1u);
-    EXPECT_EQ(answers.shown[0], "Inconsistent opponents found. Line 3 column 5.");
-}
-
-TEST_F(SwissCheck, BothMismatchesAskTwiceWhenIgnored) {
-    t.chart().setCell(4, 3, "W12");
-    t.chart().setCell(4, 12, "D7");
-    EXPECT_EQ(check(3, 4), ValidationFault::None);
-    ASSERT_EQ(answers.shown.size(), 2u);
-    EXPECT_EQ(answers.shown[0], "Inconsistent opponents found. Line 3 column 4.");
-    EXPECT_EQ(answers.shown[1], "Inconsistent results found. Line 3 column 4.");
+TEST_F(SwissCheck, EachPairOfCellsGivesItsFaultAndItsQuestions) {
+    const SwissPair pairs[] = {
+        {"", "", ValidationFault::None, {}},
+        {"W12", "L3", ValidationFault::None, {}},
+        {"F12", "X3", ValidationFault::None, {}}, // a forfeit loss against a forfeit win
+        {"X12", "F3", ValidationFault::None, {}},
+        {"W12", "W3", ValidationFault::None, {kResults}},
+        {"W12", "L5", ValidationFault::None, {kOpponents}},
+        {"W12", "D7", ValidationFault::None, {kOpponents, kResults}},
+        {"W3", "", ValidationFault::PairedAgainstSelf, {}},
+        {"W40", "", ValidationFault::InvalidResult, {}}, // past the last player
+        {"W31", "", ValidationFault::InvalidResult, {}},
+    };
+    for (const SwissPair& pair : pairs) {
+        SCOPED_TRACE(std::string(pair.mine) + " against " + pair.theirs);
+        t.chart().setCell(4, 3, pair.mine);
+        t.chart().setCell(4, 12, pair.theirs);
+        answers.shown.clear();
+        EXPECT_EQ(check(3, 4), pair.fault);
+        EXPECT_EQ(answers.shown, pair.asked);
+    }
 }
 
 TEST_F(SwissCheck, CancelGivesSixForOpponentsAndSevenForResults) {
@@ -85,16 +84,6 @@ TEST_F(SwissCheck, CancelGivesSixForOpponentsAndSevenForResults) {
     EXPECT_EQ(check(3, 4), ValidationFault::InconsistentOpponents);
     t.chart().setCell(4, 12, "W3");
     EXPECT_EQ(check(3, 4), ValidationFault::InconsistentResults);
-}
-
-TEST_F(SwissCheck, PairedAgainstSelfAndOpponentPastTheLastPlayer) {
-    t.chart().setCell(4, 3, "W3");
-    EXPECT_EQ(check(3, 4), ValidationFault::PairedAgainstSelf);
-    t.chart().setCell(4, 3, "W40");
-    EXPECT_EQ(check(3, 4), ValidationFault::InvalidResult);
-    t.chart().setCell(4, 3, "W31");
-    EXPECT_EQ(check(3, 4), ValidationFault::InvalidResult);
-    EXPECT_TRUE(answers.shown.empty());
 }
 
 TEST_F(SwissCheck, LettersOutsideTheAcceptedSetAreInvalid) {
@@ -115,14 +104,6 @@ TEST_F(SwissCheck, EveryAcceptedLetterPasses) {
         t.chart().setCell(4, 3, std::string(1, letter));
         EXPECT_EQ(check(3, 4), ValidationFault::None) << letter;
     }
-}
-
-TEST_F(SwissCheck, ForfeitLossAgainstForfeitWinIsConsistent) {
-    t.chart().setCell(4, 3, "F8");
-    t.chart().setCell(4, 8, "X3");
-    EXPECT_EQ(check(3, 4), ValidationFault::None);
-    EXPECT_EQ(check(8, 4), ValidationFault::None);
-    EXPECT_TRUE(answers.shown.empty());
 }
 
 TEST(SwissValidate, AllSuppressesEveryLaterMessageButFaultsStillStop) {

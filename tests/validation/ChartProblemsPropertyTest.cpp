@@ -1,9 +1,9 @@
 // Random charts of every type with random faults: the live check, kept current edit by
 // edit, must agree with a fresh whole-chart check and with Validate itself.
 
-#include "ValidationTestSupport.h"
+#include "ChartProblemsTestSupport.h"
 #include "files/ChartFile.h"
-#include "validation/ChartProblems.h"
+#include "support/Printers.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,8 @@
 #include <random>
 
 using namespace ranvik;
+using ranvik::test::Describe;
+using ranvik::test::FirstDifference;
 using ranvik::test::NamedChart;
 
 namespace {
@@ -121,19 +123,7 @@ std::vector<std::string> ReferenceLines(const Tournament& source) {
 
 void ExpectSameAsFreshCheck(Tournament& t, ChartProblems& live, const CellFileRule& rule = {}) {
     ChartProblems fresh(t, rule);
-    ASSERT_EQ(live.validationLines(), fresh.validationLines());
-    ASSERT_EQ(live.checkedRows(), fresh.checkedRows());
-    for (int row = 1; row <= t.playerRows(); ++row) {
-        ASSERT_EQ(live.halfPoints(row), fresh.halfPoints(row)) << "line " << row;
-        for (int col = 0; col < t.chart().colCount(); ++col)
-            ASSERT_EQ(live.isMarked(col, row), fresh.isMarked(col, row)) << col << "," << row;
-    }
-    ASSERT_EQ(live.gamesEntered(), fresh.gamesEntered());
-    const auto a = live.warnings();
-    const auto b = fresh.warnings();
-    ASSERT_EQ(a.size(), b.size());
-    for (std::size_t k = 0; k < a.size(); ++k)
-        ASSERT_EQ(a[k].text, b[k].text);
+    ASSERT_EQ(FirstDifference(Describe(t, live), Describe(t, fresh)), "");
 }
 
 void ExpectAgreesWithValidate(Tournament& t, ChartProblems& live) {
@@ -150,7 +140,7 @@ void ExpectAgreesWithValidate(Tournament& t, ChartProblems& live) {
         });
         ASSERT_TRUE(listed) << "first fault " << FaultText(first) << " not listed";
     }
-    ASSERT_EQ(live.validationLines(), ReferenceLines(t));
+    ASSERT_EQ(FirstDifference(live.validationLines(), ReferenceLines(t)), "");
 }
 
 // The cells the file check lists are those Save refuses: the first is the one it names, and
@@ -167,11 +157,6 @@ void ExpectAgreesWithSave(Tournament& t, ChartProblems& withFile) {
         ASSERT_EQ(unsavable.front(), saved.message);
         ASSERT_TRUE(withFile.isMarked(saved.col, saved.row));
     }
-}
-
-std::string TypeName(const ::testing::TestParamInfo<TournamentType>& info) {
-    const char* names[] = {"Swiss", "RoundRobin", "DoubleRoundRobin"};
-    return names[static_cast<int>(info.param)];
 }
 
 } // namespace
@@ -205,4 +190,4 @@ TEST_P(ChartProblemsProperty, AgreesWithValidationAndAFreshCheckAfterEveryEdit) 
 INSTANTIATE_TEST_SUITE_P(AllTypes, ChartProblemsProperty,
                          ::testing::Values(TournamentType::Swiss, TournamentType::RoundRobin,
                                            TournamentType::DoubleRoundRobin),
-                         TypeName);
+                         ::testing::PrintToStringParamName());

@@ -147,7 +147,9 @@ TEST_P(FaultListed, OnceWithValidationsTextAndItsCellsMarked) {
     EXPECT_EQ(At({first.col, first.row}), At(c.cell));
 
     ChartProblems fresh(t); // the whole-chart check finds the same
-    EXPECT_EQ(ranvik::test::Describe(t, fresh), ranvik::test::Describe(t, live));
+    EXPECT_EQ(ranvik::test::FirstDifference(ranvik::test::Describe(t, live),
+                                            ranvik::test::Describe(t, fresh)),
+              "");
     for (int row = 1; row <= t.playerRows(); ++row) {
         for (int col = 1; col < t.chart().colCount(); ++col) {
             const bool part = ChartCell{col, row} == c.cell || ChartCell{col, row} == c.other;
@@ -294,6 +296,18 @@ TEST_P(WarningListed, UntilTheChartIsMended) {
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, WarningListed, ::testing::ValuesIn(kWarningCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// With the opponent update off, one result typed is half a game, and counts as a game
+// entered: "Games: 1 of 2".
+TEST(LiveCheck, GamesEnteredCountALoneResultAsAGame) {
+    Tournament t = ranvik::test::NamedChart(TournamentType::Swiss, 4, 1);
+    t.toggleOpponentUpdates();
+    ChartProblems live(t);
+    ranvik::test::TypeAndEnter(t, kR, 1, U"W2");
+    EXPECT_EQ(t.chart().cell(kR, 2), "") << "no opponent update";
+    EXPECT_EQ(live.gamesEntered(), 1);
+    EXPECT_EQ(live.gamesExpected(), 2);
+}
 
 // The director's and organiser's numbers, once a report has given them, are warned about
 // like a player's; an empty organiser's number is no fault.

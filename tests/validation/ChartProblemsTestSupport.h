@@ -5,6 +5,7 @@
 #include "ValidationTestSupport.h"
 #include "validation/ChartProblems.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -49,13 +50,13 @@ inline std::string At(const ChartCell& cell) {
     return "(" + std::to_string(cell.col) + "," + std::to_string(cell.row) + ")";
 }
 
-// Everything the live check answers about the chart, one fact a line, so two checks
-// compare with EXPECT_EQ and a difference reads as the facts that differ.
+// Everything the live check answers about the chart, one fact a line, each naming its
+// rule and its cell.
 inline std::vector<std::string> Describe(const Tournament& t, ChartProblems& problems) {
     std::vector<std::string> facts;
     for (const ChartProblem& p : problems.problems()) {
-        facts.push_back("problem " + std::to_string(static_cast<int>(p.fault)) + " " + At(p.cell) +
-                        At(p.other) + " " + p.text);
+        facts.push_back("problem \"" + std::string(ValidationMessage(p.fault)) + "\" at " +
+                        At(p.cell) + " with " + At(p.other) + ": " + p.text);
     }
     for (const std::string& line : problems.validationLines())
         facts.push_back("validation would show " + line);
@@ -65,7 +66,7 @@ inline std::vector<std::string> Describe(const Tournament& t, ChartProblems& pro
     for (int row = 1; row <= t.playerRows(); ++row) {
         facts.push_back("line " + std::to_string(row) + " points " +
                         std::to_string(problems.halfPoints(row)));
-        for (int col = 1; col < t.chart().colCount(); ++col) {
+        for (int col = 0; col < t.chart().colCount(); ++col) {
             if (problems.isMarked(col, row))
                 facts.push_back("marked " + At({col, row}) + " " + problems.cellMessage(col, row));
         }
@@ -74,6 +75,18 @@ inline std::vector<std::string> Describe(const Tournament& t, ChartProblems& pro
                     std::to_string(problems.gamesEntered()) + "/" +
                     std::to_string(problems.gamesExpected()));
     return facts;
+}
+
+// The first fact two lists of facts differ in, with both sides ("" when they agree): a
+// failure then names the rule and the cell, not two whole lists.
+inline std::string FirstDifference(const std::vector<std::string>& got,
+                                   const std::vector<std::string>& expected) {
+    const auto [a, b] = std::mismatch(got.begin(), got.end(), expected.begin(), expected.end());
+    if (a == got.end() && b == expected.end())
+        return {};
+    return "fact " + std::to_string(a - got.begin() + 1) + ": \"" +
+           (a == got.end() ? "(none)" : *a) + "\" where \"" +
+           (b == expected.end() ? "(none)" : *b) + "\" was expected";
 }
 
 } // namespace ranvik::test

@@ -10,6 +10,7 @@
 
 using namespace ranvik;
 using ranvik::test::Describe;
+using ranvik::test::FirstDifference;
 using ranvik::test::PlayedChart;
 
 namespace {
@@ -147,7 +148,7 @@ TEST_P(LiveCheckUpdate, AgreesWithAFreshCheck) {
     GetParam().operation.apply(t);
 
     ChartProblems fresh(t);
-    EXPECT_EQ(Describe(t, live), Describe(t, fresh));
+    EXPECT_EQ(FirstDifference(Describe(t, live), Describe(t, fresh)), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOperation, LiveCheckUpdate, ::testing::ValuesIn(AllCases()),

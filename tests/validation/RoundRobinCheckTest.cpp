@@ -28,24 +28,56 @@ void FillGames(Tournament& t) {
 }
 } // namespace
 
-TEST(RoundRobinValidate, CompleteChartPasses) {
-    Tournament t = NamedChart(TournamentType::RoundRobin, 4);
-    FillGames(t);
-    ScriptedPrompt answers;
-    EXPECT_EQ(Validate(t, answers.prompt()).fault, ValidationFault::None);
-    EXPECT_TRUE(answers.shown.empty());
+TEST(RoundRobinValidate, CompleteChartsPass) {
+    for (const auto type : {TournamentType::RoundRobin, TournamentType::DoubleRoundRobin}) {
+        Tournament t = NamedChart(type, 4);
+        FillGames(t);
+        ScriptedPrompt answers;
+        EXPECT_EQ(Validate(t, answers.prompt()).fault, ValidationFault::None);
+        EXPECT_TRUE(answers.shown.empty());
+    }
 }
 
-TEST(RoundRobinValidate, MissingOrLowerCaseXOnTheDiagonalGivesFive) {
-    for (const char* own : {"", "x", " X", "1"}) {
-        Tournament t = NamedChart(TournamentType::RoundRobin, 4);
+// The first fault, or the first inconsistency (answered Cancel), stops the scan at its cell.
+TEST(RoundRobinValidate, TheFirstFaultStopsTheScanAtItsCell) {
+    constexpr int kR = ChartColumn::FirstResult;
+    const auto single = TournamentType::RoundRobin;
+    const auto twice = TournamentType::DoubleRoundRobin;
+    struct Write {
+        int col, row;
+        const char* text;
+    };
+    struct Case {
+        TournamentType type;
+        std::vector<Write> writes;
+        int wider; // columns beyond the layout
+        ValidationResult first;
+    };
+    const Case cases[] = {
+        {single, {{kR + 2, 3, ""}}, 0, {ValidationFault::OwnCellNotX, 3, kR + 2}},
+        {single, {{kR + 2, 3, "x"}}, 0, {ValidationFault::OwnCellNotX, 3, kR + 2}},
+        {single, {{kR + 2, 3, " X"}}, 0, {ValidationFault::OwnCellNotX, 3, kR + 2}},
+        {single, {{kR + 2, 3, "1"}}, 0, {ValidationFault::OwnCellNotX, 3, kR + 2}},
+        {twice, {{kR + 5, 3, ""}}, 0, {ValidationFault::OwnCellNotX, 3, kR + 5}},
+        // A game left empty on both sides.
+        {single,
+         {{kR + 2, 2, ""}, {kR + 1, 3, ""}},
+         0,
+         {ValidationFault::InconsistentResults, 2, kR + 2}},
+        // Two wins against 2 while 2 shows a loss then a win: the second game disagrees.
+        {twice, {{kR + 3, 1, "1"}}, 0, {ValidationFault::InconsistentResults, 1, kR + 3}},
+        {single, {}, 2, {ValidationFault::InvalidResult, 1, kR + 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(FaultText(c.first));
+        Tournament t = NamedChart(c.type, 4);
         FillGames(t);
-        t.chart().setCell(ChartColumn::FirstResult + 2, 3, own);
+        for (const Write& w : c.writes)
+            t.chart().setCell(w.col, w.row, w.text);
+        t.chart().setColCount(t.chart().colCount() + c.wider);
         ScriptedPrompt answers;
-        const ValidationResult result = Validate(t, answers.prompt());
-        EXPECT_EQ(result.fault, ValidationFault::OwnCellNotX) << '"' << own << '"';
-        EXPECT_EQ(result.row, 3);
-        EXPECT_EQ(result.col, ChartColumn::FirstResult + 2);
+        answers.answer = InconsistencyAnswer::Cancel;
+        EXPECT_EQ(FaultText(Validate(t, answers.prompt())), FaultText(c.first));
     }
 }
 
@@ -65,19 +97,6 @@ TEST(RoundRobinValidate, XOffTheDiagonalIsNotCompared) {
     EXPECT_EQ(answers.shown[0], "Inconsistent results found. Line 4 column 4.");
 }
 
-TEST(RoundRobinValidate, EmptyGameIsReportedAndCancelGivesSeven) {
-    Tournament t = NamedChart(TournamentType::RoundRobin, 3);
-    FillGames(t);
-    t.chart().setCell(ChartColumn::FirstResult + 2, 2, "");
-    t.chart().setCell(ChartColumn::FirstResult + 1, 3, "");
-    ScriptedPrompt answers;
-    answers.answer = InconsistencyAnswer::Cancel;
-    const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.fault, ValidationFault::InconsistentResults);
-    EXPECT_EQ(result.row, 2);
-    EXPECT_EQ(result.col, ChartColumn::FirstResult + 2);
-}
-
 TEST(RoundRobinValidate, DrawsAndLettersMirrorByPoints) {
     Tournament t = NamedChart(TournamentType::RoundRobin, 2);
     t.chart().setCell(ChartColumn::FirstResult + 1, 1, "D");
@@ -87,41 +106,30 @@ TEST(RoundRobinValidate, DrawsAndLettersMirrorByPoints) {
     EXPECT_TRUE(answers.shown.empty());
 }
 
-TEST(RoundRobinValidate, MoreColumnsThanPlayersGivesOneAtTheFirstExtraColumn) {
-    Tournament t = NamedChart(TournamentType::RoundRobin, 3);
-    FillGames(t);
-    t.chart().setColCount(ChartColumn::FirstResult + 5);
-    ScriptedPrompt answers;
-    const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.fault, ValidationFault::InvalidResult);
-    EXPECT_EQ(result.row, 1);
-    EXPECT_EQ(result.col, ChartColumn::FirstResult + 3);
-}
-
-TEST(DoubleRoundRobinValidate, EachGameMirrorsTheSameGameOfTheOpponent) {
-    Tournament t = NamedChart(TournamentType::DoubleRoundRobin, 3);
-    FillGames(t);
-    ScriptedPrompt answers;
-    EXPECT_EQ(Validate(t, answers.prompt()).fault, ValidationFault::None);
-    EXPECT_TRUE(answers.shown.empty());
-
-    // Player 1 wins both games against 2 while 2 shows a loss then a win: the second
-    // game disagrees, the first does not.
-    t.chart().setCell(ChartColumn::FirstResult + 3, 1, "1");
-    answers.answer = InconsistencyAnswer::Cancel;
-    const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.fault, ValidationFault::InconsistentResults);
-    EXPECT_EQ(result.row, 1);
-    EXPECT_EQ(result.col, ChartColumn::FirstResult + 3);
-}
-
-TEST(DoubleRoundRobinValidate, BothOwnColumnsMustHoldX) {
-    Tournament t = NamedChart(TournamentType::DoubleRoundRobin, 3);
-    FillGames(t);
-    t.chart().setCell(ChartColumn::FirstResult + 5, 3, "");
-    ScriptedPrompt answers;
-    const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.fault, ValidationFault::OwnCellNotX);
-    EXPECT_EQ(result.row, 3);
-    EXPECT_EQ(result.col, ChartColumn::FirstResult + 5);
+// A chart taller than the bands validation reads its table in (64 lines, 32 for a double
+// round robin): every question, in scan order, as the check of each single cell asks it.
+TEST(RoundRobinValidate, ALargeChartAsksWhatEachCellsOwnCheckAsksInOrder) {
+    for (const auto type : {TournamentType::RoundRobin, TournamentType::DoubleRoundRobin}) {
+        SCOPED_TRACE(static_cast<int>(type));
+        Tournament t = NamedChart(type, 70);
+        FillGames(t);
+        const int per = type == TournamentType::DoubleRoundRobin ? 2 : 1;
+        struct Write {
+            int row, opponent;
+            const char* text;
+        };
+        for (const Write& w : {Write{1, 70, "="}, Write{33, 32, "1"}, Write{64, 65, "X"},
+                               Write{65, 1, ""}, Write{70, 69, "="}})
+            t.chart().setCell(ChartColumn::FirstResult + per * (w.opponent - 1), w.row, w.text);
+        ScriptedPrompt cellByCell;
+        ChartValidator cells(t, cellByCell.prompt());
+        for (int row = 1; row <= 70; ++row) {
+            for (int col = ChartColumn::FirstResult; col < t.chart().colCount(); ++col)
+                cells.checkRoundRobinCell(t.chart().cell(col, row), row, col);
+        }
+        ScriptedPrompt asked;
+        EXPECT_EQ(Validate(t, asked.prompt()).fault, ValidationFault::None);
+        EXPECT_EQ(asked.shown, cellByCell.shown);
+        EXPECT_EQ(asked.shown.size(), 7U); // a loss left empty still adds up to the game
+    }
 }

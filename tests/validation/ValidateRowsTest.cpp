@@ -6,65 +6,66 @@ using namespace ranvik;
 using ranvik::test::NamedChart;
 using ranvik::test::ScriptedPrompt;
 
-TEST(ValidateRows, TrailingUnnamedRowsAreDroppedBeforeTheScan) {
-    Tournament t = NamedChart(TournamentType::Swiss, 8);
-    for (int r = 6; r <= 8; ++r)
-        t.chart().setCell(1, r, "");
-    t.chart().setCell(4, 7, "Q"); // would be code 1 if row 7 were still scanned
-    ScriptedPrompt answers;
-    const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.fault, ValidationFault::None);
-    EXPECT_EQ(t.numPlayers(), 5);
-    EXPECT_EQ(t.playerRows(), 5);
-    EXPECT_TRUE(answers.shown.empty());
-}
-
-TEST(ValidateRows, UnnamedRowFollowedByNamedRowStaysAndIsReported) {
-    Tournament t = NamedChart(TournamentType::Swiss, 5);
-    t.chart().setCell(1, 3, "");
-    ScriptedPrompt answers;
-    const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(t.numPlayers(), 5);
-    EXPECT_EQ(result.fault, ValidationFault::MissingName);
-    EXPECT_EQ(result.row, 3);
-    EXPECT_EQ(result.col, 1);
-    EXPECT_EQ(FaultText(result), "Missing name. Line 3 column 1.");
-}
-
-TEST(ValidateRows, SingleNamedRowIsCutToTheMinimumOfTwoPlayers) {
-    Tournament t;
-    t.layOutStartChart();
-    t.chart().setCell(1, 1, "Alone");
-    t.setModified(false);
-    ScriptedPrompt answers;
-    const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(t.numPlayers(), 2);
-    EXPECT_EQ(t.chart().rowCount(), 3);
-    EXPECT_TRUE(t.modified());
-    EXPECT_EQ(result.fault, ValidationFault::MissingName);
-    EXPECT_EQ(result.row, 2);
-    EXPECT_EQ(result.col, 1);
-}
-
-TEST(ValidateRows, SingleNamedRowWithCountAlreadyAtMinimumStillShowsTwoRows) {
-    Tournament t = NamedChart(TournamentType::Swiss, 2);
-    t.chart().setCell(1, 2, "");
-    ScriptedPrompt answers;
-    const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(t.numPlayers(), 2);
-    EXPECT_EQ(t.playerRows(), 2);
-    EXPECT_EQ(result.fault, ValidationFault::MissingName);
-    EXPECT_EQ(result.row, 2);
-}
-
-TEST(ValidateRows, NoNamesAtAllKeepsRowOneAndReportsIt) {
-    Tournament t;
-    t.layOutStartChart();
-    ScriptedPrompt answers;
-    const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.fault, ValidationFault::MissingName);
-    EXPECT_EQ(result.row, 1);
-    EXPECT_EQ(result.col, 1);
+// Trailing unnamed lines are dropped before the scan (the count following, down to its
+// minimum of two), other unnamed lines are faults, and the first fault in row-major order
+// is the one given.
+TEST(ValidateRows, TheCheckedLinesAndTheFirstFault) {
+    struct Write {
+        int col, row;
+        const char* text;
+    };
+    struct Case {
+        const char* name;
+        int players; // a named Swiss chart, or 0 for the start chart with no names
+        std::vector<Write> writes;
+        ValidationResult first;
+        int playersAfter;
+        bool relaid; // the chart changed, and counts as modified
+    };
+    const Case cases[] = {
+        {"three trailing unnamed lines, a fault in one of them",
+         8,
+         {{1, 6, ""}, {1, 7, ""}, {1, 8, ""}, {4, 7, "Q"}},
+         {},
+         5,
+         true},
+        {"an unnamed line before a named one",
+         5,
+         {{1, 3, ""}},
+         {ValidationFault::MissingName, 3, 1},
+         5,
+         false},
+        {"one named line of ten",
+         0,
+         {{1, 1, "Alone"}},
+         {ValidationFault::MissingName, 2, 1},
+         2,
+         true},
+        {"one named line of two", 2, {{1, 2, ""}}, {ValidationFault::MissingName, 2, 1}, 2, true},
+        {"no name at all", 0, {}, {ValidationFault::MissingName, 1, 1}, 2, true},
+        {"the leftmost of a line's faults",
+         4,
+         {{5, 2, "Q1"}, {3, 3, "abc"}, {3, 2, "abc"}},
+         {ValidationFault::InvalidRating, 2, 3},
+         4,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Tournament t = c.players ? NamedChart(TournamentType::Swiss, c.players, 2) : Tournament();
+        if (!c.players)
+            t.layOutStartChart();
+        for (const Write& w : c.writes)
+            t.chart().setCell(w.col, w.row, w.text);
+        t.setModified(false);
+        ScriptedPrompt answers;
+        const ValidationResult result = Validate(t, answers.prompt());
+        EXPECT_EQ(FaultText(result), FaultText(c.first));
+        EXPECT_EQ(t.numPlayers(), c.playersAfter);
+        EXPECT_EQ(t.playerRows(), c.playersAfter);
+        EXPECT_EQ(t.modified(), c.relaid);
+        EXPECT_TRUE(answers.shown.empty());
+    }
 }
 
 TEST(ValidateRows, RoundRobinCutLaysTheChartOutAgain) {
@@ -89,16 +90,4 @@ TEST(ValidateRows, RoundRobinCutLaysTheChartOutAgain) {
     EXPECT_EQ(result.fault, ValidationFault::None);
     EXPECT_EQ(t.chart().colCount(), ChartColumn::FirstResult + 4);
     EXPECT_TRUE(answers.shown.empty());
-}
-
-TEST(ValidateRows, FaultsAreFoundInRowMajorOrderLeftmostFirst) {
-    Tournament t = NamedChart(TournamentType::Swiss, 4, 2);
-    t.chart().setCell(5, 2, "Q1");  // row 2, column 5
-    t.chart().setCell(3, 3, "abc"); // row 3, column 3
-    t.chart().setCell(3, 2, "abc"); // row 2, column 3: leftmost fault of row 2
-    ScriptedPrompt answers;
-    const ValidationResult result = Validate(t, answers.prompt());
-    EXPECT_EQ(result.fault, ValidationFault::InvalidRating);
-    EXPECT_EQ(result.row, 2);
-    EXPECT_EQ(result.col, 3);
 }
