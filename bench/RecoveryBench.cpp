@@ -8,6 +8,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace ranvik::bench {
 namespace {
 
@@ -32,7 +35,7 @@ void BM_RecoverySnapshot(benchmark::State& state) {
 }
 BENCHMARK(BM_RecoverySnapshot)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The whole copy: the chart's bytes and its description, each written safely (synced).
+// The whole copy: the description and the chart's bytes in one file, written safely (synced).
 void BM_RecoveryWrite(benchmark::State& state) {
     Tournament tournament;
     if (!LoadFull(tournament, state))
@@ -48,6 +51,27 @@ void BM_RecoveryWrite(benchmark::State& state) {
     state.SetLabel("double round robin, 1000 players");
 }
 BENCHMARK(BM_RecoveryWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The start-up list of 10,000 copies left by dead programs: only each copy's description is
+// read, and the question is asked once.
+void BM_RecoveryLeftBehind(benchmark::State& state) {
+    const std::string folder = RunFolder() + "/left";
+    std::filesystem::create_directories(folder);
+    const std::string chart(4096, 'x'); // never read to list the copy
+    for (int k = 0; k < 10000; ++k) {
+        RecoveryDescription d;
+        d.players = 2;
+        d.chartFile = "/charts/" + std::to_string(k) + ".tms";
+        d.writer = {2147483000 - k, 1}; // ids beyond any system's: gone
+        std::ofstream(folder + "/chart-" + std::to_string(k) + ".recovery", std::ios::binary)
+            << EncodeRecoveryCopy(d, chart);
+    }
+    const RecoveryStore store(folder);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.leftBehind());
+    state.SetLabel("10,000 copies");
+}
+BENCHMARK(BM_RecoveryLeftBehind)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace ranvik::bench

@@ -2,7 +2,8 @@
 # Fuzzes one target (or all of them, one after another) for a given time with libFuzzer.
 #   scripts/fuzz.sh chart_file 600
 #   scripts/fuzz.sh all 600
-# Targets: chart_file, result_notation, settings, member_database, trf_import. Extra arguments go to
+# Targets: chart_file, result_notation, settings, member_database, trf_import, paste,
+# window_state, recovery_copy. Extra arguments go to
 # libFuzzer. New inputs collect in build-fuzz/work/<target> (the saved seeds in
 # fuzz/corpus/<target> are only read); inputs that found a fault land in
 # build-fuzz/artifacts/<target>/. Save those under fuzz/regressions/<target>/ once fixed.
@@ -20,6 +21,9 @@ executable_of() {
         settings) echo SettingsFuzz ;;
         member_database) echo MemberDatabaseFuzz ;;
         trf_import) echo TrfImportFuzz ;;
+        paste) echo PasteFuzz ;;
+        window_state) echo WindowStateFuzz ;;
+        recovery_copy) echo RecoveryCopyFuzz ;;
         *) echo "unknown target: $1" >&2; exit 2 ;;
     esac
 }
@@ -40,7 +44,8 @@ run_one() {
 }
 
 if [ "$target" = all ]; then
-    for name in chart_file result_notation settings member_database trf_import; do
+    for name in chart_file result_notation settings member_database trf_import paste window_state \
+        recovery_copy; do
         run_one "$name" "$@"
     done
 else

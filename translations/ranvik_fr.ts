@@ -902,6 +902,50 @@
         <source>The ending date %1 lies more than a day in the future.<byte value="xd"/><byte value="xd"/>Please provide the day the tournament ended, in YYYY/MM/DD format.</source>
         <translation>La date de fin %1 est plus d’un jour dans l’avenir.<byte value="xd"/><byte value="xd"/>Veuillez indiquer le jour où le tournoi a pris fin, au format AAAA/MM/JJ.</translation>
     </message>
+    <message>
+        <source>the copy is damaged or cut short.</source>
+        <translation>la copie est abîmée ou tronquée.</translation>
+    </message>
+    <message>
+        <source>The recovery folder %1 is a symbolic link; no copy is written through it.</source>
+        <translation>Le dossier de récupération %1 est un lien symbolique ; aucune copie n’est écrite à travers lui.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1</source>
+        <translation>Rien n’a été collé : %1</translation>
+    </message>
+    <message>
+        <source>The text has more than %1 lines, but a chart holds at most %2 players.</source>
+        <translation>Le texte a plus de %1 lignes, mais un tableau compte au plus %2 joueurs.</translation>
+    </message>
+    <message>
+        <source>Line %1 has more than %2 cells, but the widest chart has %3 columns.</source>
+        <translation>La ligne %1 a plus de %2 cellules, mais le plus large tableau a %3 colonnes.</translation>
+    </message>
+    <message>
+        <source>line %1 holds a NUL byte</source>
+        <translation>la ligne %1 contient un octet NUL</translation>
+    </message>
+    <message>
+        <source>line %1 is not a section heading the reader takes whole</source>
+        <translation>la ligne %1 n’est pas un titre de section que le lecteur prend en entier</translation>
+    </message>
+    <message>
+        <source>line %1 is neither a section, a setting nor a comment</source>
+        <translation>la ligne %1 n’est ni une section, ni un réglage, ni un commentaire</translation>
+    </message>
+    <message>
+        <source>line %1 gives a setting of its section a second time</source>
+        <translation>la ligne %1 donne une deuxième fois un réglage de sa section</translation>
+    </message>
+    <message>
+        <source>line %1 is a comment before a section named again, which the reader drops</source>
+        <translation>la ligne %1 est un commentaire devant une section nommée de nouveau, que le lecteur perd</translation>
+    </message>
+    <message>
+        <source>line %1 is a comment after the last setting, which the reader drops</source>
+        <translation>la ligne %1 est un commentaire après le dernier réglage, que le lecteur perd</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -956,10 +1000,6 @@
         <translation>Restaurer le tableau</translation>
     </message>
     <message>
-        <source>Ranvik did not close normally. A chart changed at %1 (%2, %3 players) can be restored.</source>
-        <translation>Ranvik ne s’est pas fermé normalement. Un tableau modifié à %1 (%2, %3 joueurs) peut être restauré.</translation>
-    </message>
-    <message>
         <source>Restore</source>
         <translation>Restaurer</translation>
     </message>
@@ -982,6 +1022,14 @@
     <message>
         <source>Open anyway</source>
         <translation>Ouvrir quand même</translation>
+    </message>
+    <message>
+        <source>Ranvik did not close normally. These charts were changed and not saved. Restore one into this window, discard the ones you choose, or keep them all for the next start.</source>
+        <translation>Ranvik ne s’est pas fermé normalement. Ces tableaux ont été modifiés sans être enregistrés. Restaurez-en un dans cette fenêtre, supprimez ceux que vous choisissez, ou gardez-les tous pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 players</source>
+        <translation>%1 : %2, %3 joueurs</translation>
     </message>
 </context>
 <context>
@@ -1429,6 +1477,14 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     <message>
         <source>Cannot open the membership database %1.</source>
         <translation>Impossible d’ouvrir la base de données des membres %1.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is left as it is, since %2; changed settings are not remembered.</source>
+        <translation>Le fichier de réglages %1 est laissé tel quel, car %2 ; les réglages modifiés ne sont pas retenus.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds %1 characters; a paste takes at most %2.</source>
+        <translation>Rien n’a été collé : le presse-papiers contient %1 caractères ; un collage en prend au plus %2.</translation>
     </message>
 </context>
 <context>

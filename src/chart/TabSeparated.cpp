@@ -1,65 +1,125 @@
 #include "chart/TabSeparated.h"
 
+#include "chart/CellText.h"
 #include "chart/Chart.h"
+
+#include <optional>
 
 namespace ranvik {
 
-std::vector<std::vector<std::string>> ParseTabSeparated(std::string_view text) {
-    std::vector<std::vector<std::string>> rows;
+namespace {
+
+// A control byte that no cell may hold once its quotes are gone: TAB and line ends become
+// blanks in the chart, anything else below 0x20 is refused.
+std::string PastedCellFault(const std::string& cell) {
+    for (const char c : cell) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n')
+            return "holds a control character (" + ShownCharacter(static_cast<unsigned char>(c)) +
+                   ")";
+    }
+    if (cell.size() > MaxCellCharacters) {
+        if (const std::size_t count = CharacterCount(cell); count > MaxCellCharacters)
+            return "holds " + std::to_string(count) + " characters; a chart cell holds at most " +
+                   std::to_string(MaxCellCharacters);
+    }
+    return {};
+}
+
+// The cell starting at `i` when it is quoted and its closing quote ends it; moves `i` past it.
+std::optional<std::string> QuotedCell(std::string_view text, std::size_t& i) {
+    std::size_t k = i + 1;
+    std::string quoted;
+    while (k < text.size()) {
+        if (text[k] == '"' && k + 1 < text.size() && text[k + 1] == '"') {
+            quoted += '"';
+            k += 2;
+        } else if (text[k] == '"') {
+            ++k;
+            if (k == text.size() || text[k] == '\t' || text[k] == '\n' || text[k] == '\r') {
+                i = k;
+                return quoted;
+            }
+            return std::nullopt;
+        } else {
+            quoted += text[k++];
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+PastedBlock ReadPastedBlock(std::string_view text, PasteBounds bounds) {
+    PastedBlock block;
     std::vector<std::string> row;
     std::string cell;
     bool rowStarted = false;
-    std::size_t i = 0;
-    auto endRow = [&] {
+    // False, with the fault said, when the cell just ended cannot be taken.
+    auto endCell = [&] {
+        const std::string line = std::to_string(block.rows.size() + 1);
+        if (row.size() == bounds.cells) {
+            block.fault = "Line " + line + " has more than " + std::to_string(bounds.cells) +
+                          " cells, but the widest chart has " + std::to_string(bounds.cells) +
+                          " columns.";
+            return false;
+        }
+        if (const std::string fault = PastedCellFault(cell); !fault.empty()) {
+            block.fault =
+                "Line " + line + " column " + std::to_string(row.size() + 1) + " " + fault + ".";
+            return false;
+        }
         row.push_back(std::move(cell));
         cell.clear();
-        rows.push_back(std::move(row));
+        return true;
+    };
+    auto endRow = [&] {
+        if (!endCell())
+            return false;
+        if (block.rows.size() == bounds.lines) {
+            block.fault = "The text has more than " + std::to_string(bounds.lines) +
+                          " lines, but a chart holds at most " + std::to_string(bounds.lines) +
+                          " players.";
+            return false;
+        }
+        block.rows.push_back(std::move(row));
         row.clear();
         rowStarted = false;
+        return true;
     };
-    while (i < text.size()) {
+    std::size_t i = 0;
+    bool ok = true;
+    while (ok && i < text.size()) {
         const char c = text[i];
         if (c == '"' && cell.empty()) {
             // A quoted cell runs to the lone quote that closes it.
-            std::size_t k = i + 1;
-            std::string quoted;
-            bool closed = false;
-            while (k < text.size()) {
-                if (text[k] == '"' && k + 1 < text.size() && text[k + 1] == '"') {
-                    quoted += '"';
-                    k += 2;
-                } else if (text[k] == '"') {
-                    closed = true;
-                    ++k;
-                    break;
-                } else {
-                    quoted += text[k++];
-                }
-            }
-            if (closed &&
-                (k == text.size() || text[k] == '\t' || text[k] == '\n' || text[k] == '\r')) {
-                cell = std::move(quoted);
+            if (std::optional<std::string> quoted = QuotedCell(text, i)) {
+                cell = std::move(*quoted);
                 rowStarted = true;
-                i = k;
                 continue;
             }
         }
         rowStarted = true;
         if (c == '\t') {
-            row.push_back(std::move(cell));
-            cell.clear();
+            ok = endCell();
         } else if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
-            endRow();
+            ok = endRow();
         } else {
             cell += c;
         }
         ++i;
     }
-    if (rowStarted)
-        endRow();
-    return rows;
+    if (ok && rowStarted)
+        ok = endRow();
+    if (!ok)
+        block.rows.clear();
+    return block;
+}
+
+std::vector<std::vector<std::string>> ParseTabSeparated(std::string_view text) {
+    constexpr std::size_t unbounded = static_cast<std::size_t>(-1);
+    return ReadPastedBlock(text, {unbounded, unbounded}).rows;
 }
 
 std::string TabSeparatedCells(const Chart& chart, int col0, int row0, int col1, int row1) {

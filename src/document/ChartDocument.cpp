@@ -212,7 +212,15 @@ Outcome ChartDocument::insertRowAbove(int row) {
 }
 
 Outcome ChartDocument::paste(int col, int row, std::string_view text) {
-    const std::vector<std::vector<std::string>> block = ParseTabSeparated(text);
+    // The widest chart: a double round robin of the most players.
+    constexpr PasteBounds bounds{Tournament::MaxPlayers,
+                                 ChartColumn::FirstResult + 2 * Tournament::MaxPlayers};
+    PastedBlock pasted = ReadPastedBlock(text, bounds);
+    if (!pasted.fault.empty()) {
+        prompts_.showError("Nothing was pasted: " + pasted.fault);
+        return Outcome::Failed;
+    }
+    const std::vector<std::vector<std::string>>& block = pasted.rows;
     if (block.empty() || col < 1 || row < 1)
         return Outcome::Cancelled;
     const int lastRow = row + static_cast<int>(block.size()) - 1;

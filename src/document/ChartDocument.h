@@ -168,8 +168,8 @@ class ChartDocument {
     // or nothing (the copy removed) when the chart is unmodified or recovery is off.
     std::optional<RecoverySnapshot> takeRecoverySnapshot();
     RecoveryStore* recoveryStore() { return recovery_.get(); }
-    // Offers the copies left by programs that died, one by one, until one is restored;
-    // true when one was.
+    // Offers the copies left by programs that died, in one question; true when one was
+    // restored.
     bool offerRecoveryCopies();
 
   private:

@@ -45,9 +45,13 @@ struct MemberPick {
     PickAction action = PickAction::Skip;
     std::size_t candidate = 0; // index into the question's candidates, for Pick
 };
-// What to do with a chart left by a program that did not close normally; Later keeps it for
-// the next start.
+// What to do with the charts left by programs that did not close normally: restore one of
+// them into this window, discard the chosen ones, or keep them all for the next start.
 enum class RecoveryAnswer { Restore, Discard, Later };
+struct RecoveryChoice {
+    RecoveryAnswer answer = RecoveryAnswer::Later;
+    std::vector<std::size_t> chosen; // indices into the copies asked about; one for Restore
+};
 // What goes into the chart of a member's field that a chart file cannot hold.
 enum class SpellingChoice { Nearest, AsItIs, Cancel };
 
@@ -90,8 +94,11 @@ class DocumentPrompts {
     // refused name then ends the command instead of asking once more.
     virtual bool canAskAgain() const { return true; }
 
-    // A recovery copy found at start-up. Where nobody can answer, it stays for later.
-    virtual RecoveryAnswer askRecovery(const RecoveryDescription&) { return RecoveryAnswer::Later; }
+    // The recovery copies found at start-up (oldest first), asked about once. Where nobody can
+    // answer, they stay for later.
+    virtual RecoveryChoice askRecovery(const std::vector<RecoveryDescription>& /*copies*/) {
+        return {};
+    }
     // The chart file is open in another running program; true to open it anyway.
     virtual bool confirmOpenHeldChart(const std::string& /*path*/) { return true; }
 

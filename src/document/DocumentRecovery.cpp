@@ -44,33 +44,41 @@ std::optional<RecoverySnapshot> ChartDocument::takeRecoverySnapshot() {
 bool ChartDocument::offerRecoveryCopies() {
     if (!recovery_)
         return false;
-    for (const LeftCopy& copy : recovery_->leftBehind()) {
-        switch (prompts_.askRecovery(copy.description)) {
-        case RecoveryAnswer::Later:
-            continue;
-        case RecoveryAnswer::Discard:
-            RecoveryStore::discard(copy);
-            continue;
-        case RecoveryAnswer::Restore:
-            break;
-        }
-        std::string message;
-        if (!RecoveryStore::restore(copy, tournament_, message)) {
-            prompts_.showError(message);
-            continue;
-        }
-        fileName_ = copy.description.chartFile;
-        ratingSystem_ = copy.description.ratingSystem;
-        recovery_->holdChart(fileName_);
-        // The old copy goes only once this program's own copy stands in its place, so a
-        // second failure cannot lose it. The others wait for the next start: restoring
-        // another now would replace this one.
-        std::string reason;
-        if (updateRecoveryCopy(reason))
-            RecoveryStore::discard(copy);
-        return true;
+    const std::vector<LeftCopy> copies = recovery_->leftBehind();
+    if (copies.empty())
+        return false;
+    std::vector<RecoveryDescription> descriptions;
+    descriptions.reserve(copies.size());
+    for (const LeftCopy& copy : copies)
+        descriptions.push_back(copy.description);
+    const RecoveryChoice choice = prompts_.askRecovery(descriptions);
+    std::vector<const LeftCopy*> chosen;
+    for (const std::size_t index : choice.chosen) {
+        if (index < copies.size())
+            chosen.push_back(&copies[index]);
     }
-    return false;
+    if (choice.answer == RecoveryAnswer::Discard) {
+        for (const LeftCopy* copy : chosen)
+            RecoveryStore::discard(*copy);
+        return false;
+    }
+    if (choice.answer != RecoveryAnswer::Restore || chosen.empty())
+        return false;
+    const LeftCopy& copy = *chosen.front();
+    std::string message;
+    if (!RecoveryStore::restore(copy, tournament_, message)) {
+        prompts_.showError(message);
+        return false;
+    }
+    fileName_ = copy.description.chartFile;
+    ratingSystem_ = copy.description.ratingSystem;
+    recovery_->holdChart(fileName_);
+    // The old copy goes only once this program's own copy stands in its place, so a second
+    // failure cannot lose it. The others wait for the next start: this window holds one chart.
+    std::string reason;
+    if (updateRecoveryCopy(reason))
+        RecoveryStore::discard(copy);
+    return true;
 }
 
 } // namespace ranvik

@@ -9,9 +9,13 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
+#include <string_view>
 #include <utility>
 
 namespace ranvik {
@@ -66,6 +70,75 @@ std::string DefaultWindowStatePath() {
 
 namespace {
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string Lowered(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// What the profile reader makes of one line, in its own terms: sections and keys compare
+// without case, a comment belongs to the entry after it.
+class LineCheck {
+  public:
+    // Empty while every line so far is read whole.
+    std::string take(std::size_t number, std::string_view line) {
+        while (!line.empty() && IsBlank(line.front()))
+            line.remove_prefix(1);
+        const std::string where = "line " + std::to_string(number);
+        if (line.empty())
+            return {};
+        if (line.front() == ';' || line.front() == '#') {
+            if (commentLine_ == 0)
+                commentLine_ = number;
+            return {};
+        }
+        if (line.front() == '[') {
+            const std::size_t close = line.find(']');
+            if (close == std::string_view::npos ||
+                line.find_first_not_of(" \t", close + 1) != std::string_view::npos)
+                return where + " is not a section heading the reader takes whole";
+            section_ = Lowered(Trimmed(line.substr(1, close - 1)));
+            const bool again = !sections_.insert(section_).second;
+            if (again && commentLine_ != 0)
+                return "line " + std::to_string(commentLine_) +
+                       " is a comment before a section named again, which the reader drops";
+            commentLine_ = 0;
+            return {};
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos || equals == 0)
+            return where + " is neither a section, a setting nor a comment";
+        if (!keys_.insert(section_ + '\n' + Lowered(Trimmed(line.substr(0, equals)))).second)
+            return where + " gives a setting of its section a second time";
+        commentLine_ = 0;
+        return {};
+    }
+    std::string finish() const {
+        if (commentLine_ != 0)
+            return "line " + std::to_string(commentLine_) +
+                   " is a comment after the last setting, which the reader drops";
+        return {};
+    }
+
+  private:
+    static std::string_view Trimmed(std::string_view text) {
+        while (!text.empty() && IsBlank(text.front()))
+            text.remove_prefix(1);
+        while (!text.empty() && IsBlank(text.back()))
+            text.remove_suffix(1);
+        return text;
+    }
+    std::string section_;
+    std::set<std::string> sections_{""};
+    std::set<std::string> keys_;
+    std::size_t commentLine_ = 0;
+};
+
 // The settings file as it stands, or nothing when it cannot be read.
 std::optional<std::string> ReadSettings(const std::string& settingsPath) {
     std::string bytes, error;
@@ -85,7 +158,7 @@ template <class Change> bool EditSettings(const std::string& settingsPath, Chang
         const fs::path settingsFile = platform::PathFromUtf8(settingsPath);
         if (fs::exists(settingsFile, ec)) {
             const std::optional<std::string> read = ReadSettings(settingsPath);
-            if (!read)
+            if (!read || !SettingsTextFault(*read).empty())
                 return false;
             bytes = *read;
         } else if (const fs::path folder = settingsFile.parent_path(); !folder.empty()) {
@@ -198,6 +271,60 @@ bool SaveSettingList(const std::string& settingsPath, const std::string& section
         }
         return true;
     });
+}
+
+std::string SettingsTextFault(const std::string& bytes) {
+    if (const std::size_t nul = bytes.find('\0'); nul != std::string::npos)
+        return "line " +
+               std::to_string(
+                   1 + std::count(bytes.begin(), bytes.begin() + static_cast<long>(nul), '\n')) +
+               " holds a NUL byte";
+    LineCheck check;
+    std::size_t number = 1;
+    for (std::size_t start = 0; start < bytes.size();) {
+        // The reader ends a line at CR, LF or both; only LF counts lines.
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        if (std::string fault = check.take(number, {bytes.data() + start, end - start});
+            !fault.empty())
+            return fault;
+        if (end < bytes.size() && bytes[end] == '\n')
+            ++number;
+        start = end + 1;
+    }
+    return check.finish();
+}
+
+std::string SettingsFileFault(const std::string& settingsPath) {
+    std::error_code ec;
+    if (!std::filesystem::exists(platform::PathFromUtf8(settingsPath), ec))
+        return {};
+    std::string bytes, error;
+    if (!ReadWholeFile(settingsPath, bytes, error))
+        return error;
+    return SettingsTextFault(bytes);
+}
+
+bool ReplaceStateFile(const std::string& path, const std::string& section,
+                      const std::vector<std::pair<std::string, std::string>>& values) {
+    try {
+        std::error_code ec;
+        const std::filesystem::path file = platform::PathFromUtf8(path);
+        if (!file.parent_path().empty())
+            std::filesystem::create_directories(file.parent_path(), ec);
+        CSimpleIniA ini;
+        ini.SetUnicode(true);
+        ini.SetSpaces(false);
+        for (const auto& [key, value] : values) {
+            if (ini.SetValue(section.c_str(), key.c_str(), value.c_str()) < 0)
+                return false;
+        }
+        std::string output;
+        return ini.Save(output) >= 0 && WriteFileSafely(path, WithLineFeeds(output));
+    } catch (...) {
+        return false;
+    }
 }
 
 std::string LoadDatabaseSetting(const std::string& settingsPath, const std::string& current) {

@@ -30,6 +30,19 @@ std::string LoadDatabaseSetting(const std::string& settingsPath, const std::stri
 // old file is then left as it was). Never throws.
 bool SaveDatabaseSetting(const std::string& settingsPath, const std::string& databaseName);
 
+// Why the settings file cannot be read whole, as "line 3 holds a NUL byte"; empty when it
+// can, or when it does not exist. A file the reader would take in part (a NUL byte, a line it
+// skips, a key given twice, a comment it drops) is never written: writing it back would lose
+// the rest. Every Save below leaves such a file alone and returns false.
+std::string SettingsFileFault(const std::string& settingsPath);
+// The same for the file's bytes.
+std::string SettingsTextFault(const std::string& bytes);
+
+// The program's own state (the window's layout) in a file holding that one section: written
+// whole, whatever stood there before, since nothing the director chose is kept in it.
+bool ReplaceStateFile(const std::string& path, const std::string& section,
+                      const std::vector<std::pair<std::string, std::string>>& values);
+
 // Any other remembered value, in a section of its own ("Recent charts", "Window"...). Load
 // gives nothing when the file, section or key is missing; Save keeps everything else in the
 // file and writes it safely. Neither throws.

@@ -1,5 +1,6 @@
 #include "recovery/RecoveryStore.h"
 
+#include "chart/ChartRules.h"
 #include "files/ChartFile.h"
 #include "files/ChartText.h"
 #include "files/FileWriter.h"
@@ -11,8 +12,10 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <system_error>
+#include <tuple>
 
 namespace ranvik {
 
@@ -21,11 +24,17 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* DescriptionHeader = "ranvik-recovery 1";
+// The description at the head of a copy of one file.
+constexpr const char* CopyHeader = "ranvik-recovery 2";
+constexpr const char* CopyExtension = ".recovery";
+// The earlier form: the description and the chart bytes in two files.
 constexpr const char* DescriptionExtension = ".info";
 constexpr const char* ChartExtension = ".tms";
 constexpr const char* LockExtension = ".lock";
 // A description or lock is a few lines; anything larger is not one of ours.
 constexpr std::size_t MaxSmallFileBytes = 64 * 1024;
+// Where a copy's description ends and its chart bytes begin.
+constexpr std::string_view DescriptionEnd = "\n\n";
 
 // Values stay on one line whatever the chart file's name holds.
 std::string Escape(const std::string& text) {
@@ -63,10 +72,11 @@ template <class Number> bool ReadNumber(const std::string& text, Number& value) 
 
 // The key=value lines after the header; nothing when the header is missing.
 std::optional<std::vector<std::pair<std::string, std::string>>>
-ReadFields(const std::string& text) {
-    std::istringstream lines(text);
+ReadFields(std::string_view text, bool copyHeaderToo = false) {
+    std::istringstream lines{std::string(text)};
     std::string line;
-    if (!std::getline(lines, line) || line != DescriptionHeader)
+    if (!std::getline(lines, line) ||
+        (line != DescriptionHeader && !(copyHeaderToo && line == CopyHeader)))
         return std::nullopt;
     std::vector<std::pair<std::string, std::string>> fields;
     while (std::getline(lines, line)) {
@@ -123,6 +133,40 @@ void RemoveFile(const std::string& path) {
     fs::remove(platform::PathFromUtf8(path), error);
 }
 
+bool IsLink(const fs::path& path) {
+    std::error_code error;
+    return fs::is_symlink(fs::symlink_status(path, error));
+}
+
+// The head of a file, enough to hold a description: a copy's chart bytes are not read to
+// list it.
+std::string FileHead(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string head(MaxSmallFileBytes, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return head;
+}
+
+// A left copy's description from its file, when the file is one.
+std::optional<RecoveryDescription> LeftDescription(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(fs::symlink_status(path, error)))
+        return std::nullopt;
+    if (path.extension() == CopyExtension) {
+        const std::string head = FileHead(path);
+        const std::size_t end = head.find(DescriptionEnd);
+        if (end == std::string::npos || head.rfind(CopyHeader, 0) != 0)
+            return std::nullopt;
+        return ParseRecoveryDescription(std::string_view(head).substr(0, end + 1));
+    }
+    std::string text;
+    std::string readError;
+    if (!ReadWholeFile(platform::Utf8FromPath(path), text, readError, MaxSmallFileBytes))
+        return std::nullopt;
+    return ParseRecoveryDescription(text);
+}
+
 } // namespace
 
 std::string DefaultRecoveryFolder() {
@@ -131,7 +175,7 @@ std::string DefaultRecoveryFolder() {
 }
 
 std::string EncodeRecoveryDescription(const RecoveryDescription& d) {
-    std::string text = std::string(DescriptionHeader) + "\n";
+    std::string text = std::string(d.chartLength >= 0 ? CopyHeader : DescriptionHeader) + "\n";
     text += "type=" + std::to_string(static_cast<int>(d.type)) + "\n";
     text += "players=" + std::to_string(d.players) + "\n";
     text += "rounds=" + std::to_string(d.rounds) + "\n";
@@ -142,11 +186,33 @@ std::string EncodeRecoveryDescription(const RecoveryDescription& d) {
     text += "\ntime=" + std::to_string(d.savedAt) + "\n";
     text += "pid=" + std::to_string(d.writer.pid) + "\n";
     text += "start=" + std::to_string(d.writer.startTicks) + "\n";
+    if (d.chartLength >= 0)
+        text += "chart=" + std::to_string(d.chartLength) + "\n";
     return text;
 }
 
-std::optional<RecoveryDescription> ParseRecoveryDescription(const std::string& text) {
-    const auto fields = ReadFields(text);
+std::string EncodeRecoveryCopy(RecoveryDescription description, std::string_view chartBytes) {
+    description.chartLength = static_cast<std::int64_t>(chartBytes.size());
+    std::string text = EncodeRecoveryDescription(description);
+    text += '\n';
+    text += chartBytes;
+    return text;
+}
+
+std::optional<RecoveryCopyText> ParseRecoveryCopy(std::string_view text) {
+    const std::size_t end = text.find(DescriptionEnd);
+    if (end == std::string_view::npos || end >= MaxSmallFileBytes || text.rfind(CopyHeader, 0) != 0)
+        return std::nullopt;
+    std::optional<RecoveryDescription> description =
+        ParseRecoveryDescription(text.substr(0, end + 1));
+    const std::string_view chart = text.substr(end + DescriptionEnd.size());
+    if (!description || description->chartLength != static_cast<std::int64_t>(chart.size()))
+        return std::nullopt;
+    return RecoveryCopyText{std::move(*description), chart};
+}
+
+std::optional<RecoveryDescription> ParseRecoveryDescription(std::string_view text) {
+    const auto fields = ReadFields(text, true);
     if (!fields)
         return std::nullopt;
     RecoveryDescription d;
@@ -171,7 +237,12 @@ std::optional<RecoveryDescription> ParseRecoveryDescription(const std::string& t
             ok = ok && ReadNumber(value, d.writer.pid);
         else if (key == "start")
             ok = ok && ReadNumber(value, d.writer.startTicks);
+        else if (key == "chart")
+            ok = ok && ReadNumber(value, d.chartLength) && d.chartLength >= 0;
     }
+    const bool copyOfOneFile = text.rfind(CopyHeader, 0) == 0;
+    if (copyOfOneFile != (d.chartLength >= 0))
+        return std::nullopt;
     if (!ok || type < 0 || type > 2 || d.writer.pid <= 0 || d.players < Tournament::MinPlayers ||
         d.players > Tournament::MaxPlayers)
         return std::nullopt;
@@ -190,6 +261,12 @@ RecoveryStore::~RecoveryStore() {
 bool RecoveryStore::ensureFolder(std::string& reason) const {
     std::error_code error;
     const fs::path folder = platform::PathFromUtf8(folder_);
+    // A link could lead the copies, and the mode below, anywhere.
+    if (IsLink(folder)) {
+        reason = "The recovery folder " + folder_ +
+                 " is a symbolic link; no copy is written through it.";
+        return false;
+    }
     fs::create_directories(folder, error);
     if (!error) {
         // Charts can hold names and membership numbers: owner only, whatever the umask.
@@ -221,8 +298,7 @@ RecoverySnapshot RecoveryStore::snapshot(const Tournament& tournament, const std
     description.savedAt = static_cast<std::int64_t>(std::time(nullptr));
     description.writer = self_;
     RecoverySnapshot taken;
-    taken.chartBytes = ChartCopyBytes(tournament.chart());
-    taken.description = EncodeRecoveryDescription(description);
+    taken.copy = EncodeRecoveryCopy(description, ChartCopyBytes(tournament.chart()));
     const std::lock_guard lock(writing_);
     taken.generation = generation_;
     return taken;
@@ -236,75 +312,86 @@ bool RecoveryStore::write(const RecoverySnapshot& snapshot, std::string& reason)
     const std::lock_guard lock(writing_);
     if (snapshot.generation != generation_)
         return true;
-    const std::string stem = copyStem();
     return ensureFolder(reason) &&
-           WriteFileSafely(stem + ChartExtension, snapshot.chartBytes, reason) &&
-           WriteFileSafely(stem + DescriptionExtension, snapshot.description, reason);
+           WriteFileSafely(copyStem() + CopyExtension, snapshot.copy, reason);
 }
 
 void RecoveryStore::removeCopy() {
-    if (folder_.empty())
+    if (folder_.empty() || IsLink(platform::PathFromUtf8(folder_)))
         return;
     const std::lock_guard lock(writing_);
     ++generation_;
-    // The description first: chart bytes without one are never offered.
-    RemoveFile(copyStem() + DescriptionExtension);
-    RemoveFile(copyStem() + ChartExtension);
+    RemoveFile(copyStem() + CopyExtension);
 }
 
 bool RecoveryStore::hasCopy() const {
     std::error_code error;
     return !folder_.empty() &&
-           fs::exists(platform::PathFromUtf8(copyStem() + DescriptionExtension), error);
+           fs::exists(platform::PathFromUtf8(copyStem() + CopyExtension), error);
 }
 
 std::vector<LeftCopy> RecoveryStore::leftBehind() const {
     std::vector<LeftCopy> copies;
     std::error_code error;
     const fs::path folder = platform::PathFromUtf8(folder_);
-    if (folder_.empty() || !fs::is_directory(folder, error))
+    if (folder_.empty() || IsLink(folder) || !fs::is_directory(folder, error))
         return copies;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
         const fs::path& path = entry.path();
-        if (path.extension() != DescriptionExtension)
+        const bool oneFile = path.extension() == CopyExtension;
+        if (!oneFile && path.extension() != DescriptionExtension)
             continue;
-        std::string text;
-        std::string readError;
-        if (!ReadWholeFile(platform::Utf8FromPath(path), text, readError, MaxSmallFileBytes))
-            continue;
-        std::optional<RecoveryDescription> description = ParseRecoveryDescription(text);
+        std::optional<RecoveryDescription> description = LeftDescription(path);
         if (!description || description->writer == self_ || IsRunning(description->writer))
             continue;
-        fs::path chart = path;
-        chart.replace_extension(ChartExtension);
-        if (!fs::is_regular_file(chart, error))
-            continue;
-        copies.push_back(
-            {std::move(*description), platform::Utf8FromPath(chart), platform::Utf8FromPath(path)});
+        LeftCopy copy{std::move(*description), platform::Utf8FromPath(path), {}};
+        if (!oneFile) {
+            fs::path chart = path;
+            chart.replace_extension(ChartExtension);
+            if (!fs::is_regular_file(fs::symlink_status(chart, error)))
+                continue;
+            copy.oldChartPath = platform::Utf8FromPath(chart);
+        }
+        copies.push_back(std::move(copy));
     }
     std::sort(copies.begin(), copies.end(), [](const LeftCopy& a, const LeftCopy& b) {
-        return a.description.savedAt < b.description.savedAt;
+        return std::tie(a.description.savedAt, a.path) < std::tie(b.description.savedAt, b.path);
     });
     return copies;
 }
 
 bool RecoveryStore::restore(const LeftCopy& copy, Tournament& tournament, std::string& message) {
     std::string bytes;
-    if (!ReadWholeFile(copy.chartPath, bytes, message, MaxChartFileBytes))
+    const bool oneFile = copy.oldChartPath.empty();
+    if (!ReadWholeFile(oneFile ? copy.path : copy.oldChartPath, bytes, message,
+                       MaxChartFileBytes + MaxSmallFileBytes))
         return false;
+    std::string_view chartBytes = bytes;
+    TournamentType type = copy.description.type;
+    if (oneFile) {
+        const std::optional<RecoveryCopyText> read = ParseRecoveryCopy(bytes);
+        if (!read) {
+            message = "Cannot restore " + copy.path + ": the copy is damaged or cut short.";
+            return false;
+        }
+        chartBytes = read->chartBytes;
+        type = read->description.type;
+    }
     Tournament restored;
-    restored.setType(copy.description.type);
-    const ChartReadOutcome read = ReadChartFile(restored, bytes);
+    const ChartReadOutcome read = ReadChartFileAs(restored, chartBytes, type);
     if (!read.ok) {
-        message = "Cannot restore " + copy.chartPath + ": " + read.message;
+        message =
+            "Cannot restore " + (oneFile ? copy.path : copy.oldChartPath) + ": " + read.message;
         return false;
     }
     {
         // The copy stands in for the chart as it was: nothing before it is left to undo.
         const ChartHistory::Paused unrecorded(tournament.chart().history());
-        tournament.setType(copy.description.type);
-        ReadChartFile(tournament, bytes);
-        tournament.setNumRounds(copy.description.rounds);
+        ReadChartFileAs(tournament, chartBytes, type);
+        // Where the columns are the rounds, the bytes hold them all: a description saying
+        // fewer must not cut any off.
+        if (!RulesFor(type).columnsAreRounds())
+            tournament.setNumRounds(copy.description.rounds);
     }
     tournament.forgetHistory();
     tournament.setModified(true);
@@ -312,8 +399,9 @@ bool RecoveryStore::restore(const LeftCopy& copy, Tournament& tournament, std::s
 }
 
 void RecoveryStore::discard(const LeftCopy& copy) {
-    RemoveFile(copy.descriptionPath);
-    RemoveFile(copy.chartPath);
+    RemoveFile(copy.path);
+    if (!copy.oldChartPath.empty())
+        RemoveFile(copy.oldChartPath);
 }
 
 std::string RecoveryStore::lockPath(const std::string& chartPath) const {

@@ -1,8 +1,10 @@
 #pragma once
 // Recovery copies of unsaved charts and the locks of open chart files, in one folder of the
 // user's state ($XDG_STATE_HOME/ranvik/recovery; %LOCALAPPDATA%\ranvik\recovery on Windows). A copy
-// is the chart file's bytes beside a small description; a program that dies leaves its copy for the
-// next start to offer.
+// is one file: a small description, then the chart file's bytes, so that no crash can pair a
+// chart with another chart's description. A program that dies leaves its copy for the next
+// start to offer. Copies of the earlier form (the bytes and the description side by side) are
+// still offered.
 
 #include "chart/Tournament.h"
 #include "recovery/ProcessIdentity.h"
@@ -12,6 +14,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ranvik {
@@ -29,24 +32,35 @@ struct RecoveryDescription {
     std::optional<RatingSystem> ratingSystem;
     std::int64_t savedAt = 0; // seconds since 1970
     ProcessIdentity writer;
+    std::int64_t chartLength = -1; // the chart bytes after it; -1 in a description of its own
 };
 
-// The description file's text, and back; nothing when the text is not a description.
+// The description's text, and back; nothing when the text is not a description.
 std::string EncodeRecoveryDescription(const RecoveryDescription& description);
-std::optional<RecoveryDescription> ParseRecoveryDescription(const std::string& text);
+std::optional<RecoveryDescription> ParseRecoveryDescription(std::string_view text);
+
+// A copy's file: the description (its chart length set from the bytes), a blank line, the
+// chart bytes.
+std::string EncodeRecoveryCopy(RecoveryDescription description, std::string_view chartBytes);
+// The description and the chart bytes of a copy's file; nothing when it is not one, or is
+// cut short.
+struct RecoveryCopyText {
+    RecoveryDescription description;
+    std::string_view chartBytes;
+};
+std::optional<RecoveryCopyText> ParseRecoveryCopy(std::string_view text);
 
 // A copy found in the folder.
 struct LeftCopy {
     RecoveryDescription description;
-    std::string chartPath;       // the chart bytes
-    std::string descriptionPath; // the description
+    std::string path;         // the copy's file (of the earlier form: its description)
+    std::string oldChartPath; // the earlier form's chart bytes; empty for a copy of one file
 };
 
 // A chart's copy made ready to write: what writing it needs, taken from the chart at once so
 // the write itself can run on another thread.
 struct RecoverySnapshot {
-    std::string chartBytes;
-    std::string description;
+    std::string copy;             // the copy file's bytes
     std::uint64_t generation = 0; // the store's, when taken
 };
 
@@ -60,9 +74,9 @@ class RecoveryStore {
 
     const std::string& folder() const { return folder_; }
 
-    // Writes this process's copy of the chart (the chart bytes first, then the description
-    // that makes it a copy); false with the reason when either cannot be written, the
-    // previous copy, if any, then still standing.
+    // Writes this process's copy of the chart in one safe write; false with the reason when
+    // it cannot be written (the folder is a symbolic link, the disk is full...), the previous
+    // copy, if any, then still standing.
     bool writeCopy(const Tournament& tournament, const std::string& chartFile,
                    std::optional<RatingSystem> ratingSystem, std::string& reason);
     // The same in two steps: the snapshot on the chart's thread, the write on any thread.
@@ -75,10 +89,13 @@ class RecoveryStore {
     void removeCopy();
     bool hasCopy() const;
 
-    // Copies whose writer no longer runs, oldest first.
+    // Copies whose writer no longer runs, oldest first; only each copy's description is read.
+    // None from a folder that is a symbolic link.
     std::vector<LeftCopy> leftBehind() const;
     // Lays the copy's chart into the tournament (type, counts, cells) and marks it
     // modified; false with a message when the copy cannot be read (nothing changed then).
+    // The chart's bytes decide what they hold (players; rounds where columns are rounds),
+    // whatever the description says.
     static bool restore(const LeftCopy& copy, Tournament& tournament, std::string& message);
     static void discard(const LeftCopy& copy);
 

@@ -1,5 +1,6 @@
 #include "ui/ChartDelegate.h"
 
+#include "chart/CellText.h"
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
 
@@ -20,6 +21,8 @@ QWidget* ChartDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     auto* editor = new QLineEdit(view_->editorParent(index, parent));
     editor->setObjectName(QStringLiteral("CellEditor"));
     editor->setFrame(false);
+    // No longer than a chart cell may be, so a long paste cannot hang the view.
+    editor->setMaxLength(static_cast<int>(MaxCellCharacters));
     editor->setProperty(kIndexProperty, QVariant::fromValue(QPersistentModelIndex(index)));
     view_->editorOpened();
     return editor;

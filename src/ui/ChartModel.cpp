@@ -1,5 +1,6 @@
 #include "ui/ChartModel.h"
 
+#include "chart/CellText.h"
 #include "validation/ChartProblems.h"
 
 #include <QColor>
@@ -46,7 +47,11 @@ QVariant ChartModel::data(const QModelIndex& index, int role) const {
 bool ChartModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
-    tournament_.enterCell(chartCol(index), chartRow(index), value.toString().toStdString());
+    // A control character pasted into the cell's editor is a blank in the chart, as a TAB
+    // or a line end is: no cell may hold one.
+    std::string text = value.toString().toStdString();
+    ControlBytesToSpaces(text);
+    tournament_.enterCell(chartCol(index), chartRow(index), text);
     return true;
 }
 

@@ -69,6 +69,7 @@ constexpr std::array kSentences = {
     QT_TRANSLATE_NOOP("CoreText", "Name of database file (*.mdb) not specified."),
     // Recovery copies.
     QT_TRANSLATE_NOOP("CoreText", "No folder for recovery copies."),
+    QT_TRANSLATE_NOOP("CoreText", "the copy is damaged or cut short."),
     // The steps that Undo and Redo name.
     QT_TRANSLATE_NOOP("CoreText", "Clear all results"),
     QT_TRANSLATE_NOOP("CoreText", "Clear cells"),
@@ -207,6 +208,23 @@ constexpr std::array kPatterns = {
                       "itself; close the program that writes it, then try again."),
     // Recovery copies.
     QT_TRANSLATE_NOOP("CoreText", "Cannot restore %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The recovery folder %1 is a symbolic link; no copy is written through it."),
+    // Pasting.
+    QT_TRANSLATE_NOOP("CoreText", "Nothing was pasted: %1"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The text has more than %1 lines, but a chart holds at most %2 players."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Line %1 has more than %2 cells, but the widest chart has %3 columns."),
+    // A settings file the program leaves alone.
+    QT_TRANSLATE_NOOP("CoreText", "line %1 holds a NUL byte"),
+    QT_TRANSLATE_NOOP("CoreText", "line %1 is not a section heading the reader takes whole"),
+    QT_TRANSLATE_NOOP("CoreText", "line %1 is neither a section, a setting nor a comment"),
+    QT_TRANSLATE_NOOP("CoreText", "line %1 gives a setting of its section a second time"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "line %1 is a comment before a section named again, which the reader drops"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "line %1 is a comment after the last setting, which the reader drops"),
     QT_TRANSLATE_NOOP("CoreText", "Cannot create %1: %2"),
     QT_TRANSLATE_NOOP("CoreText", "Inconsistent opponents found. Line %1 column %2."),
     QT_TRANSLATE_NOOP("CoreText", "Inconsistent results found. Line %1 column %2."),

@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 
 #include "ui/ChartView.h"
+#include "ui/CoreText.h"
 #include "ui/MembersModel.h"
 #include "ui/MembersPanel.h"
 #include "ui/Prompts.h"
@@ -25,6 +26,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -141,6 +143,12 @@ void MainWindow::showMemberOrder(MemberOrder order) {
 }
 
 void MainWindow::openStartupDatabase() {
+    // A settings file read only in part is never written back (that would lose the rest):
+    // the director hears it once, here.
+    if (const std::string fault = SettingsFileFault(DefaultSettingsPath()); !fault.empty())
+        statusBar()->showMessage(tr("The settings file %1 is left as it is, since %2; changed "
+                                    "settings are not remembered.")
+                                     .arg(ToQString(DefaultSettingsPath()), CoreText(fault)));
     const QString remembered =
         ToQString(LoadDatabaseSetting(DefaultSettingsPath(), ToCorePath(databasePath_)));
     const StartupDatabase choice =

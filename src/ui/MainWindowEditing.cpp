@@ -2,11 +2,13 @@
 // emptying the selected cells. The history and the workflows are the document's; these
 // only forward and show.
 
+#include "files/ChartText.h"
 #include "ui/Application.h"
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
 #include "ui/CoreText.h"
 #include "ui/MainWindow.h"
+#include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/TournamentInfoDialog.h"
 
@@ -122,7 +124,17 @@ void MainWindow::copyCells(bool cut) {
 
 void MainWindow::pasteCells() {
     const CellRect r = SelectedRect(*chartView_);
-    document_->paste(r.col0, r.row0, QGuiApplication::clipboard()->text().toStdString());
+    const QString text = QGuiApplication::clipboard()->text();
+    // Measured before it is copied again: no paste is larger than the largest chart file.
+    constexpr qsizetype most = MaxChartFileBytes;
+    if (text.size() > most) {
+        prompts::showError(this, tr("Nothing was pasted: the clipboard holds %1 characters; a "
+                                    "paste takes at most %2.")
+                                     .arg(text.size())
+                                     .arg(most));
+        return;
+    }
+    document_->paste(r.col0, r.row0, text.toStdString());
     updateEditActions();
 }
 

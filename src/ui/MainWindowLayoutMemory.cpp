@@ -1,11 +1,17 @@
 // The window comes back as the director left it: its size and place, the problems dock's
 // place and height, and the split between the chart and the members list. Kept in a state
-// file of its own, apart from the settings.
+// file of its own, apart from the settings. A layout that cannot be trusted is dropped: the
+// blobs are checked first, and a start that died while restoring them skips them next time.
 
+#include "files/FileWriter.h"
 #include "members/Settings.h"
 #include "ui/MainWindow.h"
+#include "ui/ProblemsPanel.h"
+#include "ui/QtText.h"
+#include "ui/WindowStateCheck.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QSplitter>
 
 #include <map>
@@ -28,28 +34,54 @@ QByteArray Blob(const std::map<std::string, std::string>& stored, const char* ke
 std::string Text(const QByteArray& blob) {
     return blob.toBase64().toStdString();
 }
+
+// Stands while the blobs are handed to Qt: found at the next start, it means that start
+// died there.
+std::string RestoringMarker(const std::string& statePath) {
+    return statePath + ".restoring";
+}
 } // namespace
 
 void MainWindow::restoreWindowLayout() {
     const std::string path = DefaultWindowStatePath();
     if (path.empty())
         return;
-    // A blob Qt does not recognise (another version, a hand edit, none at all) is refused by
-    // Qt: the window keeps its usual layout.
+    const QString marker = ToQString(RestoringMarker(path));
+    if (QFile::exists(marker)) {
+        // The last start died restoring this layout: the usual one this time, and the next
+        // save writes the layout anew.
+        QFile::remove(marker);
+        return;
+    }
     const std::map<std::string, std::string> stored = LoadSettingSection(path, kSection);
-    restoreGeometry(Blob(stored, kGeometryKey));
-    restoreState(Blob(stored, kDocksKey));
-    splitter_->restoreState(Blob(stored, kSplitterKey));
+    const QByteArray geometry = Blob(stored, kGeometryKey);
+    const QByteArray docks = Blob(stored, kDocksKey);
+    const QByteArray splitter = Blob(stored, kSplitterKey);
+    const bool soundGeometry = IsSoundGeometry(geometry, DesktopSize());
+    const bool soundDocks = IsSoundDockState(docks, {problemsPanel_->objectName()});
+    const bool soundSplitter = IsSoundSplitterState(splitter, splitter_->count());
+    if (!soundGeometry && !soundDocks && !soundSplitter)
+        return;
+    if (!WriteFileSafely(RestoringMarker(path), {}))
+        return; // without the marker, a crash below would come back at every start
+    if (soundGeometry)
+        restoreGeometry(geometry);
+    if (soundDocks)
+        restoreState(docks);
+    if (soundSplitter)
+        splitter_->restoreState(splitter);
+    QFile::remove(marker);
 }
 
 void MainWindow::saveWindowLayout() {
     const std::string path = DefaultWindowStatePath();
     if (path.empty())
         return;
-    SaveSettings(path, kSection,
-                 {{kGeometryKey, Text(saveGeometry())},
-                  {kDocksKey, Text(saveState())},
-                  {kSplitterKey, Text(splitter_->saveState())}});
+    // The window's own state: written whole, even over a file that could not be read.
+    ReplaceStateFile(path, kSection,
+                     {{kGeometryKey, Text(saveGeometry())},
+                      {kDocksKey, Text(saveState())},
+                      {kSplitterKey, Text(splitter_->saveState())}});
 }
 
 } // namespace ranvik

@@ -26,7 +26,9 @@ void MainWindow::buildProblemsPanel(QMenu* tools) {
     problems_ = std::make_unique<ChartProblems>(document_->tournament(), UnsavableCellMessage);
     auto* summary = new QLabel(statusBar());
     summary->setObjectName(QStringLiteral("problemsSummaryLabel"));
-    statusBar()->addPermanentWidget(summary, 1);
+    // Beside the messages, not over them: the rest of the bar stays theirs (a recovery copy
+    // that cannot be written, a settings file left alone).
+    statusBar()->addPermanentWidget(summary);
     problemsPanel_ = new ProblemsPanel(*problems_, *chartModel_, *chartView_, *summary, this);
     addDockWidget(Qt::BottomDockWidgetArea, problemsPanel_);
     // The chart keeps most of the height; the dock's splitter gives the director the rest.

@@ -240,6 +240,10 @@ void ProblemsPanel::showAll() {
                          .arg(problems_.gamesExpected())
                          .arg(faults)
                          .arg(warnings));
+    // The summary takes only its own width of the status bar, the rest being the messages':
+    // the bar makes room for a longer text at once, not an event later.
+    if (QWidget* bar = summary_.parentWidget(); bar && bar->layout())
+        bar->layout()->activate();
 }
 
 void ProblemsPanel::fillLists() {

@@ -7,9 +7,18 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStringListModel>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ranvik {
 
@@ -24,28 +33,82 @@ QString ChangedAt(std::int64_t seconds) {
 
 } // namespace
 
-RecoveryAnswer WindowPrompts::askRecovery(const RecoveryDescription& copy) {
-    const QString file = copy.chartFile.empty() ? QObject::tr("not saved yet")
-                                                : QFileInfo(ToQString(copy.chartFile)).fileName();
-    QMessageBox box(QMessageBox::Question, QObject::tr("Restore chart"),
-                    QObject::tr("Ranvik did not close normally. A chart changed at %1 (%2, %3 "
-                                "players) can be restored.")
-                        .arg(ChangedAt(copy.savedAt), file)
-                        .arg(copy.players),
-                    QMessageBox::NoButton, &window_);
-    box.setObjectName(QStringLiteral("recoveryBox"));
-    QPushButton* restore = box.addButton(QObject::tr("Restore"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QObject::tr("Discard"), QMessageBox::DestructiveRole);
-    // Closing the question keeps the copy: nothing is lost by not answering.
-    QPushButton* later = box.addButton(QObject::tr("Later"), QMessageBox::RejectRole);
-    box.setDefaultButton(restore);
-    box.setEscapeButton(later);
-    prompts::execModal(box);
-    if (box.clickedButton() == restore)
-        return RecoveryAnswer::Restore;
-    if (box.clickedButton() == discard)
-        return RecoveryAnswer::Discard;
-    return RecoveryAnswer::Later;
+// One question for every copy, however many: a list to choose from, newest first and
+// chosen, so that Enter restores the last chart worked on.
+RecoveryChoice WindowPrompts::askRecovery(const std::vector<RecoveryDescription>& copies) {
+    QDialog dialog(&window_);
+    dialog.setObjectName(QStringLiteral("recoveryDialog"));
+    dialog.setWindowTitle(QObject::tr("Restore chart"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* text = new QLabel(
+        QObject::tr("Ranvik did not close normally. These charts were changed and not saved. "
+                    "Restore one into this window, discard the ones you choose, or keep them "
+                    "all for the next start."),
+        &dialog);
+    text->setWordWrap(true);
+    layout->addWidget(text);
+
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(copies.size()));
+    for (std::size_t k = copies.size(); k-- > 0;) { // newest first
+        const RecoveryDescription& copy = copies[k];
+        const QString file = copy.chartFile.empty()
+                                 ? QObject::tr("not saved yet")
+                                 : QFileInfo(ToQString(copy.chartFile)).fileName();
+        lines << QObject::tr("%1: %2, %3 players")
+                     .arg(ChangedAt(copy.savedAt), file)
+                     .arg(copy.players);
+    }
+    QStringListModel model(lines);
+    auto* list = new QListView(&dialog);
+    list->setObjectName(QStringLiteral("recoveryList"));
+    list->setModel(&model);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setUniformItemSizes(true); // thousands of copies lay out at once
+    list->setCurrentIndex(model.index(0));
+    layout->addWidget(list);
+
+    auto* buttons = new QDialogButtonBox(&dialog);
+    QPushButton* restore = buttons->addButton(QObject::tr("Restore"), QDialogButtonBox::AcceptRole);
+    restore->setObjectName(QStringLiteral("restoreButton"));
+    QPushButton* discard =
+        buttons->addButton(QObject::tr("Discard"), QDialogButtonBox::DestructiveRole);
+    discard->setObjectName(QStringLiteral("discardButton"));
+    // Closing the question keeps the copies: nothing is lost by not answering.
+    QPushButton* later = buttons->addButton(QObject::tr("Later"), QDialogButtonBox::RejectRole);
+    later->setObjectName(QStringLiteral("laterButton"));
+    restore->setDefault(true);
+    layout->addWidget(buttons);
+
+    // The rows chosen, as indices into `copies` (shown newest first).
+    auto chosen = [&] {
+        std::vector<std::size_t> indices;
+        for (const QModelIndex& index : list->selectionModel()->selectedRows())
+            indices.push_back(copies.size() - 1 - static_cast<std::size_t>(index.row()));
+        std::sort(indices.begin(), indices.end());
+        return indices;
+    };
+    auto fitButtons = [&] {
+        const std::size_t count = chosen().size();
+        restore->setEnabled(count == 1);
+        discard->setEnabled(count > 0);
+    };
+    QObject::connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, &dialog,
+                     fitButtons);
+    fitButtons();
+    RecoveryChoice choice;
+    QObject::connect(restore, &QPushButton::clicked, &dialog, [&] {
+        choice = {RecoveryAnswer::Restore, chosen()};
+        dialog.accept();
+    });
+    QObject::connect(discard, &QPushButton::clicked, &dialog, [&] {
+        choice = {RecoveryAnswer::Discard, chosen()};
+        dialog.accept();
+    });
+    QObject::connect(later, &QPushButton::clicked, &dialog, &QDialog::reject);
+    prompts::execModal(dialog);
+    return choice;
 }
 
 bool WindowPrompts::confirmOpenHeldChart(const std::string&) {

@@ -42,7 +42,7 @@ class WindowPrompts : public DocumentPrompts {
     std::optional<std::string> chooseFileToOpen(FileKind kind) override;
     std::optional<std::string> chooseFileToSave(FileKind kind,
                                                 const std::string& proposedName) override;
-    RecoveryAnswer askRecovery(const RecoveryDescription& copy) override;
+    RecoveryChoice askRecovery(const std::vector<RecoveryDescription>& copies) override;
     bool confirmOpenHeldChart(const std::string& path) override;
     void showError(const std::string& message) override;
     void showInformation(const std::string& message) override;

@@ -25,7 +25,8 @@ class ScriptedPrompts : public DocumentPrompts {
 
     std::vector<MemberPickQuestion> pickQuestions;
     std::vector<std::string> information;
-    std::deque<RecoveryAnswer> recoveryAnswers;
+    std::deque<RecoveryChoice> recoveryAnswers;
+    std::vector<std::vector<RecoveryDescription>> recoveryLists; // the copies of each question
     std::deque<bool> openHeldAnswers;
 
     std::vector<std::string> asked;
@@ -74,8 +75,9 @@ class ScriptedPrompts : public DocumentPrompts {
     std::optional<std::string> chooseFileToSave(FileKind, const std::string& proposed) override {
         return next(files, "file to save " + proposed);
     }
-    RecoveryAnswer askRecovery(const RecoveryDescription& copy) override {
-        return next(recoveryAnswers, "recovery of " + copy.chartFile);
+    RecoveryChoice askRecovery(const std::vector<RecoveryDescription>& copies) override {
+        recoveryLists.push_back(copies);
+        return next(recoveryAnswers, "recovery of " + std::to_string(copies.size()) + " charts");
     }
     bool confirmOpenHeldChart(const std::string& path) override {
         return next(openHeldAnswers, "held " + path);

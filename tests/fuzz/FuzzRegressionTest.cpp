@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,6 +21,11 @@ int RanvikFuzz_result_notation(const std::uint8_t* data, std::size_t size);
 int RanvikFuzz_settings(const std::uint8_t* data, std::size_t size);
 int RanvikFuzz_member_database(const std::uint8_t* data, std::size_t size);
 int RanvikFuzz_trf_import(const std::uint8_t* data, std::size_t size);
+int RanvikFuzz_paste(const std::uint8_t* data, std::size_t size);
+int RanvikFuzz_recovery_copy(const std::uint8_t* data, std::size_t size);
+#ifdef RANVIK_FUZZ_WINDOW
+int RanvikFuzz_window_state(const std::uint8_t* data, std::size_t size);
+#endif
 
 namespace {
 
@@ -56,25 +62,52 @@ void RunSavedInputs(const std::string& folder, Target target) {
     }
 }
 
-TEST(FuzzRegression, TrfImportInputs) {
-    RunSavedInputs("trf_import", RanvikFuzz_trf_import);
+struct SavedTarget {
+    const char* folder;
+    Target target;
+};
+
+class SavedInputsOf : public testing::TestWithParam<SavedTarget> {};
+
+TEST_P(SavedInputsOf, RunThroughTheirTarget) {
+    RunSavedInputs(GetParam().folder, GetParam().target);
 }
 
-TEST(FuzzRegression, ChartFileInputs) {
-    RunSavedInputs("chart_file", RanvikFuzz_chart_file);
-}
+const SavedTarget kTargets[] = {
+    {"trf_import", RanvikFuzz_trf_import},           {"chart_file", RanvikFuzz_chart_file},
+    {"result_notation", RanvikFuzz_result_notation}, {"settings", RanvikFuzz_settings},
+    {"member_database", RanvikFuzz_member_database}, {"paste", RanvikFuzz_paste},
+    {"recovery_copy", RanvikFuzz_recovery_copy},
+#ifdef RANVIK_FUZZ_WINDOW
+    {"window_state", RanvikFuzz_window_state},
+#endif
+};
 
-TEST(FuzzRegression, ResultNotationInputs) {
-    RunSavedInputs("result_notation", RanvikFuzz_result_notation);
-}
+INSTANTIATE_TEST_SUITE_P(Targets, SavedInputsOf, testing::ValuesIn(kTargets),
+                         [](const auto& info) { return std::string(info.param.folder); });
 
-TEST(FuzzRegression, SettingsInputs) {
-    RunSavedInputs("settings", RanvikFuzz_settings);
+#ifdef RANVIK_FUZZ_WINDOW
+// The window's saved layouts with a count of 0x7fffffff at every place and hundreds of small
+// random damages: each is dropped by its check or restored by Qt without a fault.
+TEST(FuzzRegression, DamagedWindowLayoutsAreDroppedOrHarmless) {
+    std::mt19937 random(26);
+    for (const fs::path& input : SavedInputs("window_state")) {
+        const std::string real = ReadFile(input);
+        std::vector<std::string> damaged;
+        for (std::size_t at = 1; at + 4 <= real.size(); ++at)
+            damaged.push_back(std::string(real).replace(at, 4, "\x7f\xff\xff\xff"));
+        for (int k = 0; k < 300; ++k) {
+            std::string blob = real;
+            for (int n = 1 + static_cast<int>(random() % 3); n > 0; --n)
+                blob[1 + random() % (blob.size() - 1)] = static_cast<char>(random());
+            damaged.push_back(blob);
+        }
+        for (const std::string& blob : damaged)
+            RanvikFuzz_window_state(reinterpret_cast<const std::uint8_t*>(blob.data()),
+                                    blob.size());
+    }
 }
-
-TEST(FuzzRegression, MemberDatabaseInputs) {
-    RunSavedInputs("member_database", RanvikFuzz_member_database);
-}
+#endif
 
 // The program's own road for a membership file: open by content, read the first table, the
 // Access engine reading in its helper process. The seeds read; the inputs that once brought

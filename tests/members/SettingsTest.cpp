@@ -64,6 +64,47 @@ TEST(Settings, FailedWriteLeavesTheOldFile) {
     EXPECT_FALSE(SaveDatabaseSetting(dir.path().string(), "/new.mde"));
 }
 
+// A file the reader would take only in part is never written: a save would lose the rest.
+struct PartialFile {
+    const char* name;
+    std::string bytes;
+    const char* fault; // empty: read whole, and written
+};
+
+class SettingsFileOf : public testing::TestWithParam<PartialFile> {};
+
+TEST_P(SettingsFileOf, IsWrittenOnlyWhenReadWhole) {
+    const PartialFile& c = GetParam();
+    TempDir dir;
+    const std::string ini = dir.file("Ranvik.ini");
+    WriteFile(ini, c.bytes);
+    EXPECT_EQ(SettingsFileFault(ini), c.fault);
+    const bool saved = SaveDatabaseSetting(ini, "/new.mde");
+    EXPECT_EQ(saved, *c.fault == '\0');
+    EXPECT_EQ(saved ? LoadDatabaseSetting(ini, "") : ReadFile(ini), saved ? "/new.mde" : c.bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, SettingsFileOf,
+    testing::Values(
+        // The attack: cut at the NUL by the next write, the later sections lost.
+        PartialFile{"NulBeforeLaterSections",
+                    std::string("[A]\nk=/a\0\n[Recent charts]\n1=/b\n", 31),
+                    "line 2 holds a NUL byte"},
+        PartialFile{"SectionWithTextAfter", "[Database] x\n",
+                    "line 1 is not a section heading the reader takes whole"},
+        PartialFile{"LineWithoutValue", "[Database]\r\nDatabase name\r\n",
+                    "line 2 is neither a section, a setting nor a comment"},
+        PartialFile{"KeyTwiceInAnyCase", "[Database]\nA=1\n[other]\n[database]\n a =2\n",
+                    "line 5 gives a setting of its section a second time"},
+        PartialFile{"CommentAtTheEnd", "[Database]\nA=1\n; the end\n",
+                    "line 3 is a comment after the last setting, which the reader drops"},
+        PartialFile{"CommentBeforeSectionAgain", "[A]\nk=1\n; c\n[a]\nj=2\n",
+                    "line 3 is a comment before a section named again, which the reader drops"},
+        PartialFile{"CommentsAndSectionsReadWhole",
+                    "; by hand\n[Window]\nWidth = 800\n[Database]\n# kept\nExtra=1\n", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Settings, StartupUsesRememberedPathElseTheProgramFolder) {
     TempDir dir;
     const std::string folder = dir.path().string();

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
 
 namespace ranvik::test {
 namespace {
@@ -103,10 +104,10 @@ TEST_F(DocumentRecoveryTest, RestoresTypeCountsFileNameAndRatingSystem) {
     document.reset();
     for (const auto& entry : fs::directory_iterator(dir.file("kept"))) {
         std::string text = ReadFile(entry.path());
-        if (entry.path().extension() == ".info") {
-            const ProcessIdentity gone = GoneProcess();
-            text.replace(text.find("pid="), std::string::npos,
-                         "pid=" + std::to_string(gone.pid) + "\n");
+        if (const std::optional<RecoveryCopyText> copy = ParseRecoveryCopy(text)) {
+            RecoveryDescription description = copy->description;
+            description.writer = GoneProcess();
+            text = EncodeRecoveryCopy(description, copy->chartBytes);
         }
         // Under another program's name, as a dead program's copy would be.
         WriteFile(fs::path(folder) / ("chart-dead" + entry.path().extension().string()), text);
@@ -116,9 +117,9 @@ TEST_F(DocumentRecoveryTest, RestoresTypeCountsFileNameAndRatingSystem) {
     ChartDocument restarted(next);
     restarted.enableRecovery(folder);
     restarted.start();
-    next.recoveryAnswers = {RecoveryAnswer::Later};
+    next.recoveryAnswers = {{RecoveryAnswer::Later, {}}};
     EXPECT_FALSE(restarted.offerRecoveryCopies());
-    next.recoveryAnswers = {RecoveryAnswer::Restore};
+    next.recoveryAnswers = {{RecoveryAnswer::Restore, {0}}};
     ASSERT_TRUE(restarted.offerRecoveryCopies());
     EXPECT_EQ(restarted.tournament().type(), TournamentType::DoubleRoundRobin);
     EXPECT_EQ(restarted.tournament().numPlayers(), 5);
@@ -136,10 +137,52 @@ TEST_F(DocumentRecoveryTest, DiscardRemovesTheCopy) {
     RecoveryStore dead(folder, GoneProcess());
     std::string reason;
     ASSERT_TRUE(dead.writeCopy(document->tournament(), "", std::nullopt, reason));
-    prompts.recoveryAnswers = {RecoveryAnswer::Discard};
+    prompts.recoveryAnswers = {{RecoveryAnswer::Discard, {0}}};
     EXPECT_FALSE(document->offerRecoveryCopies());
     EXPECT_TRUE(document->recovery()->leftBehind().empty());
 }
+
+// However many copies are left, one question lists them all; the answer acts on the chosen.
+struct ManyCopies {
+    const char* name;
+    std::size_t copies;
+    RecoveryChoice answer;
+};
+
+class LeftCopies : public DocumentRecoveryTest, public testing::WithParamInterface<ManyCopies> {};
+
+TEST_P(LeftCopies, AreAskedAboutOnce) {
+    const auto& [name, count, answer] = GetParam();
+    const ProcessIdentity gone = GoneProcess();
+    fs::create_directories(folder);
+    for (std::size_t k = 0; k < count; ++k) {
+        RecoveryDescription d;
+        d.players = 2;
+        d.chartFile = "/charts/" + std::to_string(k);
+        d.savedAt = static_cast<std::int64_t>(k);
+        d.writer = {gone.pid, gone.startTicks + k};
+        WriteFile(fs::path(folder) / ("chart-" + std::to_string(k) + ".recovery"),
+                  EncodeRecoveryCopy(d, "1\tAda\t\t\t\t\r\n2\tBo\t\t\t\t\r\n"));
+    }
+    prompts.recoveryAnswers = {answer};
+    const bool restored = document->offerRecoveryCopies();
+    ASSERT_EQ(prompts.recoveryLists.size(), 1U);
+    EXPECT_EQ(prompts.recoveryLists[0].size(), count);
+    EXPECT_EQ(restored, answer.answer == RecoveryAnswer::Restore);
+    std::set<std::string> left;
+    for (const LeftCopy& copy : document->recovery()->leftBehind())
+        left.insert(copy.description.chartFile);
+    EXPECT_EQ(left.size(), count - answer.chosen.size());
+    for (const std::size_t chosen : answer.chosen)
+        EXPECT_EQ(left.count(prompts.recoveryLists[0][chosen].chartFile), 0U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, LeftCopies,
+    testing::Values(ManyCopies{"TenThousandLater", 10000, {RecoveryAnswer::Later, {}}},
+                    ManyCopies{"DiscardChosen", 300, {RecoveryAnswer::Discard, {0, 5, 299}}},
+                    ManyCopies{"RestoreOneTheOthersWait", 300, {RecoveryAnswer::Restore, {7}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentRecoveryTest, AFailedWriteLosesNothing) {
     typeAndKeep("Ada");

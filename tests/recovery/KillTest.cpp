@@ -7,6 +7,7 @@
 
 #include "chart/Tournament.h"
 #include "files/ChartFile.h"
+#include "recovery/RecoveryStore.h"
 
 #include <gtest/gtest.h>
 
@@ -83,16 +84,17 @@ TEST(KilledProgram, NextStartRestoresWhatWasTyped) {
     ASSERT_TRUE(typing->started());
     const bool typed = WaitUntil([&] { return fs::exists(expected); }, 60s);
     // The copy catches up with the last keystroke within its 2 seconds.
-    const bool copied =
-        typed && WaitUntil(
-                     [&] {
-                         for (const fs::path& copy : CopiesIn(recovery)) {
-                             if (copy.extension() == ".tms" && ReadFile(copy) == ReadFile(expected))
-                                 return fs::exists(fs::path(copy).replace_extension(".info"));
-                         }
-                         return false;
-                     },
-                     30s);
+    const bool copied = typed && WaitUntil(
+                                     [&] {
+                                         for (const fs::path& copy : CopiesIn(recovery)) {
+                                             const std::string bytes = ReadFile(copy);
+                                             const auto read = ParseRecoveryCopy(bytes);
+                                             if (read && read->chartBytes == ReadFile(expected))
+                                                 return true;
+                                         }
+                                         return false;
+                                     },
+                                     30s);
     typing->kill();
     ASSERT_TRUE(typed) << "the driver never finished typing";
     ASSERT_TRUE(copied) << "no recovery copy of the typed chart";
@@ -117,11 +119,11 @@ TEST(KilledProgram, NextStartRestoresWhatWasTyped) {
     EXPECT_EQ(facts["modified"], "1");
     EXPECT_EQ(facts["unexpected"], "0");
     const std::string question = ReadFile(scratch.path() / "question.txt");
-    EXPECT_NE(question.find("Ranvik did not close normally. A chart changed at "),
+    EXPECT_NE(question.find("Ranvik did not close normally. These charts were changed and not "
+                            "saved."),
               std::string::npos)
         << question;
-    EXPECT_NE(question.find("(spring6.tms, 4 players) can be restored."), std::string::npos)
-        << question;
+    EXPECT_NE(question.find(": spring6.tms, 4 players\n"), std::string::npos) << question;
     // The second run closed normally: no copy is left for a third.
     EXPECT_TRUE(CopiesIn(recovery).empty());
 }

@@ -190,6 +190,73 @@ TEST_F(RecoveryStoreTest, KeepsACellTheChartFileCannotCarry) {
     EXPECT_EQ(restored.chart().cell(1, 2), "Jiří Šťastný 李");
 }
 
+// A crash between the two renames of the earlier form could pair a chart with another chart's
+// description: the bytes decide the rounds whatever the description says. A cut copy is kept.
+struct Pairing {
+    const char* name;
+    bool oneFile;
+    std::size_t cutBy; // bytes missing from the copy's end
+};
+
+class LeftPair : public RecoveryStoreTest, public testing::WithParamInterface<Pairing> {};
+
+TEST_P(LeftPair, RestoresWhatTheBytesHold) {
+    tournament.setNumRounds(5);
+    tournament.chart().setCell(ChartColumn::FirstResult + 4, 1, "W2");
+    const std::string chart = EncodeChartFile(tournament.chart()).bytes;
+    RecoveryDescription d; // of one round
+    d.players = 10;
+    d.rounds = 1;
+    d.writer = GoneProcess();
+    fs::create_directories(folder);
+    const std::string stem = folder + "/chart-dead";
+    const std::string copy = EncodeRecoveryCopy(d, chart);
+    if (GetParam().oneFile)
+        WriteFile(stem + ".recovery", copy.substr(0, copy.size() - GetParam().cutBy));
+    else
+        WriteFile(stem + ".info", EncodeRecoveryDescription(d)), WriteFile(stem + ".tms", chart);
+    const std::vector<LeftCopy> copies = RecoveryStore(folder).leftBehind();
+    ASSERT_EQ(copies.size(), 1U);
+    Tournament restored;
+    std::string message;
+    EXPECT_EQ(RecoveryStore::restore(copies[0], restored, message), GetParam().cutBy == 0);
+    if (GetParam().cutBy == 0) {
+        EXPECT_EQ(restored.numRounds(), 5);
+        EXPECT_EQ(EncodeChartFile(restored.chart()).bytes, chart);
+    } else {
+        EXPECT_EQ(message,
+                  "Cannot restore " + stem + ".recovery: the copy is damaged or cut short.");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, LeftPair,
+                         testing::Values(Pairing{"OneFile", true, 0},
+                                         Pairing{"EarlierPair", false, 0},
+                                         Pairing{"OneFileCutShort", true, 7}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+#ifndef _WIN32 // links need rights on Windows
+TEST_F(RecoveryStoreTest, AFolderThatIsALinkIsNeitherWrittenNorRead) {
+    writeCopyOf(GoneProcess()); // a dead program's copy, to lie in the link's target
+    const fs::path target = dir.file("elsewhere");
+    fs::copy(dir.file("kept"), target, Overwrite);
+    fs::permissions(target, fs::perms::all);
+    fs::remove_all(folder);
+    fs::create_directory_symlink(target, folder);
+    const auto files = [&] { return std::distance(fs::directory_iterator(target), {}); };
+    const auto before = files();
+    RecoveryStore store(folder);
+    std::string reason;
+    EXPECT_FALSE(store.writeCopy(tournament, "", std::nullopt, reason));
+    EXPECT_EQ(reason, "The recovery folder " + folder +
+                          " is a symbolic link; no copy is written through it.");
+    store.holdChart(dir.file("a.tms"));
+    EXPECT_TRUE(store.leftBehind().empty());
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms::all);
+    EXPECT_EQ(files(), before);
+}
+#endif
+
 TEST_F(RecoveryStoreTest, AFailedWriteKeepsThePreviousCopy) {
     RecoveryStore store(folder);
     std::string reason;

@@ -38,7 +38,7 @@ int AskedCancelled(WindowPrompts& p, int k) {
     case 10:
         return !p.askTournamentInfo(TournamentType::Swiss);
     case 11:
-        return p.askRecovery(RecoveryDescription{}) == RecoveryAnswer::Later;
+        return p.askRecovery({RecoveryDescription{}}).answer == RecoveryAnswer::Later;
     case 12:
         return !p.confirmOpenHeldChart("/x.tms");
     default:

@@ -5,6 +5,7 @@
 #include "recovery/RecoveryStore.h"
 #include "recovery/RecoveryTestSupport.h"
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -41,6 +42,10 @@ TEST_F(RecoveryWindowTest, AFailingWriteShowsOneMessageAndLosesNothing) {
     EXPECT_TRUE(
         bar->currentMessage().startsWith("The recovery copy of this chart could not be written: "))
         << bar->currentMessage().toStdString();
+    // Seen: the problems summary beside it leaves the message most of the bar.
+    const auto* summary = bar->findChild<QLabel*>(QStringLiteral("problemsSummaryLabel"));
+    ASSERT_NE(summary, nullptr);
+    EXPECT_GT(summary->geometry().left(), bar->width() / 3) << "the summary covers the message";
     enter(1, 2, QStringLiteral("Boris"));
     enter(1, 3, QStringLiteral("Clara"));
     QTest::qWait(300);

@@ -5,12 +5,14 @@
 #include "TrfText.h"
 #include "UiTestSupport.h"
 
+#include "chart/TabSeparated.h"
 #include "chart/Tournament.h"
 #include "files/ChartFile.h"
 #include "files/ChartText.h"
 #include "files/FileWriter.h"
 #include "import/TrfImport.h"
 #include "members/PlayerValues.h"
+#include "members/Settings.h"
 #include "report/RatingReport.h"
 #include "ui/AboutDialog.h"
 #include "ui/CoreText.h"
@@ -158,6 +160,16 @@ std::vector<std::string> CoreMessages() {
         TrfTypeChoice::Auto)));
     out.push_back("The member cannot be loaded: " + MemberCellsOf("A", "\t", std::nullopt).refusal +
                   ".");
+    // What a paste, the settings file and the recovery folder refuse.
+    for (const std::string& clip : {std::string("a\tb\x01"), std::string(1001, 'x'),
+                                    std::string(1001, '\n'), std::string(2005, '\t')})
+        out.push_back("Nothing was pasted: " + ReadPastedBlock(clip, {1000, 2004}).fault);
+    for (const std::string& ini : {std::string("[A]\nk=1\0", 8), std::string("[A\n"),
+                                   std::string("[A]\nk\n"), std::string("[A]\nk=1\nK=2\n"),
+                                   std::string("[A]\n;c\n[a]\n"), std::string("[A]\nk=1\n;c\n")})
+        out.push_back(SettingsTextFault(ini));
+    out.push_back("Cannot restore /r/chart-1-2.recovery: the copy is damaged or cut short.");
+    out.push_back("The recovery folder /r is a symbolic link; no copy is written through it.");
     return out;
 }
 

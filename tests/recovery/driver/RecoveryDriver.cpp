@@ -16,8 +16,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
@@ -125,14 +128,17 @@ int main(int argc, char* argv[]) {
     ranvik::prompts::setStrict(true);
     if (mode == "restore") {
         ranvik::prompts::enqueue([folder](QDialog& dialog) {
-            auto* box = qobject_cast<QMessageBox*>(&dialog);
-            if (!box)
+            auto* list = dialog.findChild<QListView*>(QStringLiteral("recoveryList"));
+            auto* restore = dialog.findChild<QPushButton*>(QStringLiteral("restoreButton"));
+            if (!list || !restore)
                 return;
-            Write(folder + "/question.txt", box->text().toStdString());
-            for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == QStringLiteral("Restore"))
-                    button->click();
-            }
+            std::string question;
+            for (const QLabel* label : dialog.findChildren<QLabel*>())
+                question += label->text().toStdString() + "\n";
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                question += list->model()->index(row, 0).data().toString().toStdString() + "\n";
+            Write(folder + "/question.txt", question);
+            restore->click();
         });
     }
     auto windows = ranvik::CreateAppWindows();
