@@ -209,7 +209,7 @@ TEST_P(LeftPair, RestoresWhatTheBytesHold) {
     d.rounds = 1;
     d.writer = GoneProcess();
     fs::create_directories(folder);
-    const std::string stem = folder + "/chart-dead";
+    const std::string stem = dir.file("state/ranvik/recovery/chart-dead");
     const std::string copy = EncodeRecoveryCopy(d, chart);
     if (GetParam().oneFile)
         WriteFile(stem + ".recovery", copy.substr(0, copy.size() - GetParam().cutBy));
@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, LeftPair,
 TEST_F(RecoveryStoreTest, AFolderThatIsALinkIsNeitherWrittenNorRead) {
     writeCopyOf(GoneProcess()); // a dead program's copy, to lie in the link's target
     const fs::path target = dir.file("elsewhere");
-    fs::copy(dir.file("kept"), target, Overwrite);
+    CopyFiles(dir.file("kept"), target);
     fs::permissions(target, fs::perms::all);
     fs::remove_all(folder);
     fs::create_directory_symlink(target, folder);
