@@ -10,7 +10,7 @@ jobs="${RANVIK_TIDY_JOBS:-$(nproc)}"
 command -v clang-tidy >/dev/null || "$here/scripts/deps.sh" clang-tidy
 "$here/scripts/deps.sh"
 cmake -S "$here" -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DBUILD_TESTING=OFF \
-    -DRANVIK_BUILD_BENCHMARKS=OFF >/dev/null
+    -DRANVIK_BUILD_BENCHMARKS=OFF -DRANVIK_PCH=OFF >/dev/null
 
 # Our own .cpp files only: AUTOMOC's generated sources live in the build folder.
 mapfile -t files < <(python3 - "$build/compile_commands.json" "$here/src/" <<'PY'

@@ -2,7 +2,8 @@
 # Puts beside Windows programs the DLLs they need: every DLL they import, followed through the
 # DLLs' own imports (x86_64-w64-mingw32-objdump), taken from the Qt for MinGW and Debian's
 # MinGW runtime; and the Qt plugins Qt loads by name at run time (the platform, the native
-# style), with what those import in turn. Windows' own DLLs are left to Windows.
+# style), with what those import in turn, Qt's French and a qt.conf pointing Qt there. Windows'
+# own DLLs are left to Windows.
 #
 # Usage: deploy.sh QT_PREFIX FOLDER [PROGRAM.exe...]   (default: every .exe in FOLDER)
 #   PLUGINS (optional): plugin files under QT_PREFIX/plugins, by default the window's and the
@@ -47,4 +48,10 @@ if [ -f "$folder/Qt6Gui.dll" ]; then
         cp -u "$qt/plugins/$plugin" "$folder/$plugin"
         follow "$qt/plugins/$plugin"
     done
+    # Qt looks for its plugins and translations beside the programs, not where Qt was built:
+    # the installed program and the test programs alike. Qt's own French (the standard
+    # buttons) is Debian's, of the same Qt version.
+    mkdir -p "$folder/translations"
+    cp -u /usr/share/qt6/translations/qtbase_fr.qm "$folder/translations/"
+    printf '[Paths]\nPrefix = .\nTranslations = translations\nPlugins = .\n' >"$folder/qt.conf"
 fi

@@ -21,9 +21,6 @@ cp "$build/bin/ranvik.exe" "$build/bin/ranvik-cli.exe" "$stage/"
 x86_64-w64-mingw32-strip "$stage/ranvik.exe" "$stage/ranvik-cli.exe"
 PLUGINS="platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll" \
     "$here/scripts/windows/deploy.sh" "$qt" "$stage" "$stage/ranvik.exe" "$stage/ranvik-cli.exe"
-# Qt looks for its translations and plugins from here, not from where Qt was built.
-printf '[Paths]\nPrefix = .\nTranslations = translations\nPlugins = .\n' >"$stage/qt.conf"
-cp /usr/share/qt6/translations/qtbase_fr.qm "$stage/translations/"
 cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
     /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$stage/fonts/"
 cp /usr/share/doc/fonts-dejavu-core/copyright "$stage/licences/DejaVu-fonts.txt"

@@ -24,6 +24,19 @@ fi
 for name in QT_QPA_PLATFORM QT_QPA_FONTDIR QT_FORCE_STDERR_LOGGING QT_SCALE_FACTOR; do
     [ -n "${!name:-}" ] && export "WINE$name=${!name}"
 done
-[ "${QT_QPA_PLATFORM:-}" = offscreen ] && export WINEQT_QPA_FONTDIR='C:\windows\Fonts'
+# Offscreen, Qt reads the fonts of one folder: the DejaVu fonts the Linux tests are drawn with
+# (fonts-dejavu-core), so text measures alike. Wine's own folder holds symbol fonts (Marlett,
+# Wingdings) that Qt would take for the default and measure every label thousands of pixels
+# wide.
+[ "${QT_QPA_PLATFORM:-}" = offscreen ] && export WINEQT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu'
 export WINEQT_FORCE_STDERR_LOGGING=1
-exec timeout --kill-after=10 "${RANVIK_WINE_TIMEOUT:-900}" "$wine" "$@"
+# The output goes through files: a console host Wine starts for a program's own children can
+# outlive the program (scripts/windows/test.sh keeps one Wine server for the whole run), and
+# would hold a pipe to the caller open, which then waits for ever.
+output=$(mktemp /tmp/ranvik-wine-XXXXXX)
+trap 'rm -f "$output" "$output.err"' EXIT
+timeout --kill-after=10 "${RANVIK_WINE_TIMEOUT:-900}" "$wine" "$@" >"$output" 2>"$output.err"
+status=$?
+cat "$output"
+cat "$output.err" >&2
+exit "$status"

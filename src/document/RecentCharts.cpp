@@ -9,9 +9,25 @@
 
 namespace ranvik {
 
+namespace {
+
+// One chart, however its name is spelled ("C:/a/x.tms", "C:\\a\\.\\x.tms"): the settings
+// file may hold names written by hand or by an older version.
+std::string Spelling(const std::string& path) {
+    return platform::Utf8FromPath(platform::PathFromUtf8(path).lexically_normal());
+}
+
+auto SpelledAs(const std::string& path) {
+    return [spelling = Spelling(path)](const std::string& listed) {
+        return Spelling(listed) == spelling;
+    };
+}
+
+} // namespace
+
 std::vector<std::string> WithRecentChart(std::vector<std::string> recent, const std::string& path,
                                          std::size_t max) {
-    recent.erase(std::remove(recent.begin(), recent.end(), path), recent.end());
+    recent.erase(std::remove_if(recent.begin(), recent.end(), SpelledAs(path)), recent.end());
     recent.insert(recent.begin(), path);
     if (recent.size() > max)
         recent.resize(max);
@@ -22,7 +38,7 @@ std::vector<std::string> LoadRecentCharts(const std::string& settingsPath) {
     std::vector<std::string> recent;
     // A hand-edited file may hold blanks, repeats or too many; the list is tidied on reading.
     for (const std::string& path : LoadSettingList(settingsPath, kRecentChartsSection)) {
-        if (!path.empty() && std::find(recent.begin(), recent.end(), path) == recent.end())
+        if (!path.empty() && std::none_of(recent.begin(), recent.end(), SpelledAs(path)))
             recent.push_back(path);
     }
     if (recent.size() > kMaxRecentCharts)

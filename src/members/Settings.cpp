@@ -60,12 +60,12 @@ std::string WithoutQuotes(std::string value) {
 
 std::string DefaultSettingsPath() {
     const std::string folder = platform::SettingsFolder();
-    return folder.empty() ? kSettingsFileName : folder + "/" + kSettingsFileName;
+    return folder.empty() ? kSettingsFileName : platform::JoinPath(folder, kSettingsFileName);
 }
 
 std::string DefaultWindowStatePath() {
     const std::string folder = platform::StateFolder();
-    return folder.empty() ? folder : folder + "/ranvik/window.ini";
+    return folder.empty() ? folder : platform::JoinPath(folder, "ranvik/window.ini");
 }
 
 namespace {
@@ -342,10 +342,7 @@ StartupDatabase ChooseStartupDatabase(const std::string& remembered,
     if (!remembered.empty()) {
         choice.path = remembered;
     } else {
-        choice.path = programFolder;
-        if (!choice.path.empty() && choice.path.back() != '/')
-            choice.path += '/';
-        choice.path += kDefaultDatabaseName;
+        choice.path = platform::JoinPath(programFolder, kDefaultDatabaseName);
     }
     std::error_code ec;
     choice.open = std::filesystem::is_regular_file(platform::PathFromUtf8(choice.path), ec);

@@ -11,4 +11,8 @@ std::string Utf8FromPath(const std::filesystem::path& path) {
     return std::string(text.begin(), text.end());
 }
 
+std::string JoinPath(std::string_view folder, std::string_view relative) {
+    return Utf8FromPath((PathFromUtf8(folder) / PathFromUtf8(relative)).make_preferred());
+}
+
 } // namespace ranvik::platform

@@ -11,5 +11,8 @@ namespace ranvik::platform {
 
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 std::string Utf8FromPath(const std::filesystem::path& path);
+// `relative` ("ranvik/recovery") under `folder`, with the system's own separators throughout,
+// as names shown to the user are spelled.
+std::string JoinPath(std::string_view folder, std::string_view relative);
 
 } // namespace ranvik::platform

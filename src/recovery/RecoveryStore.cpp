@@ -171,7 +171,7 @@ std::optional<RecoveryDescription> LeftDescription(const fs::path& path) {
 
 std::string DefaultRecoveryFolder() {
     const std::string state = platform::StateFolder();
-    return state.empty() ? state : state + "/ranvik/recovery";
+    return state.empty() ? state : platform::JoinPath(state, "ranvik/recovery");
 }
 
 std::string EncodeRecoveryDescription(const RecoveryDescription& d) {
@@ -278,7 +278,8 @@ bool RecoveryStore::ensureFolder(std::string& reason) const {
 }
 
 std::string RecoveryStore::copyStem() const {
-    return folder_ + "/chart-" + std::to_string(self_.pid) + "-" + std::to_string(self_.startTicks);
+    return platform::JoinPath(folder_, "chart-" + std::to_string(self_.pid) + "-" +
+                                           std::to_string(self_.startTicks));
 }
 
 bool RecoveryStore::writeCopy(const Tournament& tournament, const std::string& chartFile,
@@ -404,7 +405,8 @@ void RecoveryStore::discard(const LeftCopy& copy) {
 }
 
 std::string RecoveryStore::lockPath(const std::string& chartPath) const {
-    return folder_ + "/chart-" + PathKey(CanonicalChartPath(chartPath)) + LockExtension;
+    return platform::JoinPath(folder_,
+                              "chart-" + PathKey(CanonicalChartPath(chartPath)) + LockExtension);
 }
 
 void RecoveryStore::holdChart(const std::string& chartPath) {

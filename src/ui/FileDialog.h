@@ -2,6 +2,7 @@
 // A file dialog that keeps its folder and file name between uses, whichever command used
 // it last; the main window holds one for opening and one for saving.
 
+#include <QDir>
 #include <QString>
 
 class QWidget;
@@ -16,7 +17,8 @@ class FileDialog {
     // Filter in the program's own notation: "Description|pattern;pattern|Description|pattern".
     void setFilter(const QString& filter) { filter_ = filter; }
     // The file name shown at the next use (a full path or a bare name).
-    void setFileName(const QString& name) { fileName_ = name; }
+    // Held in Qt's spelling ("C:/..."), whichever the name came in (the core's is the system's).
+    void setFileName(const QString& name) { fileName_ = QDir::fromNativeSeparators(name); }
     QString fileName() const { return fileName_; }
 
     // Shows the dialog; the chosen full path, or empty when cancelled. Save asks before an

@@ -382,8 +382,7 @@ void MainWindow::openChart() {
 }
 
 bool MainWindow::openChartFile(const QString& path) {
-    const OpenResult opened =
-        document_->openFile(path.toStdString(), document_->tournament().type());
+    const OpenResult opened = document_->openFile(ToCorePath(path), document_->tournament().type());
     if (opened.outcome != Outcome::Done) {
         prompts::showError(this, CoreText(opened.message));
         focusChart();
@@ -394,7 +393,7 @@ bool MainWindow::openChartFile(const QString& path) {
 }
 
 bool MainWindow::openChartFromCommandLine(const QString& path) {
-    const bool opened = document_->openChosen(path.toStdString()).outcome == Outcome::Done;
+    const bool opened = document_->openChosen(ToCorePath(path)).outcome == Outcome::Done;
     if (opened)
         chartReplaced();
     else

@@ -53,7 +53,7 @@ class BusyCursor {
 
 // The database's members table, read whole; throws std::runtime_error on any failure.
 std::unique_ptr<MemberTable> ReadTableOf(const QString& path) {
-    const std::unique_ptr<MemberDatabase> database = OpenMemberDatabase(path.toStdString());
+    const std::unique_ptr<MemberDatabase> database = OpenMemberDatabase(ToCorePath(path));
     return std::make_unique<MemberTable>(ReadMembersTable(*database));
 }
 
@@ -150,9 +150,9 @@ void MainWindow::openStartupDatabase() {
                                     "settings are not remembered.")
                                      .arg(ToQString(DefaultSettingsPath()), CoreText(fault)));
     const QString remembered =
-        ToQString(LoadDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString()));
+        ToQString(LoadDatabaseSetting(DefaultSettingsPath(), ToCorePath(databasePath_)));
     const StartupDatabase choice =
-        ChooseStartupDatabase(remembered.toStdString(), programFolder_.toStdString());
+        ChooseStartupDatabase(ToCorePath(remembered), ToCorePath(programFolder_));
     databasePath_ = ToQString(choice.path);
     if (choice.open && readDatabase(databasePath_, remembered.isEmpty()))
         return;
@@ -162,7 +162,7 @@ void MainWindow::openStartupDatabase() {
             databasePath_.clear();
         return;
     }
-    const StartupDatabase fallback = ChooseStartupDatabase("", programFolder_.toStdString());
+    const StartupDatabase fallback = ChooseStartupDatabase("", ToCorePath(programFolder_));
     const QString fallbackPath = ToQString(fallback.path);
     if (fallbackPath == databasePath_)
         return;
@@ -184,7 +184,7 @@ void MainWindow::saveSettings() {
     if (!started_)
         return;
     if (!databasePath_.isEmpty())
-        SaveDatabaseSetting(DefaultSettingsPath(), databasePath_.toStdString());
+        SaveDatabaseSetting(DefaultSettingsPath(), ToCorePath(databasePath_));
     prompts_->saveFolders();
     saveWindowLayout();
 }
@@ -210,7 +210,7 @@ bool MainWindow::readDatabase(const QString& path, bool tellFailure) {
 void MainWindow::openDatabaseFile(const QString& path) {
     // Only a file that opened is remembered: a failed choice leaves the last good one.
     if (readDatabase(path, true))
-        databasePath_ = path;
+        databasePath_ = QDir::toNativeSeparators(path);
 }
 
 void MainWindow::applyMemberColumnWidths() {

@@ -69,7 +69,7 @@ void MainWindow::fillRecentMenu() {
 
 void MainWindow::openRecent(const QString& path) {
     // The type question and the save question, as Open asks them once its file is chosen.
-    if (document_->openChosen(path.toStdString()).outcome == Outcome::Done) {
+    if (document_->openChosen(ToCorePath(path)).outcome == Outcome::Done) {
         chartReplaced();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // Conversions between the core's UTF-8 std::string and Qt's QString.
 
+#include <QDir>
 #include <QString>
 
 #include <string>
@@ -15,6 +16,13 @@ inline QString ToQString(std::string_view text) {
 
 inline std::string ToStdString(const QString& s) {
     return s.toStdString();
+}
+
+// A file name as the core takes it: in the system's own spelling ("C:\\..." on Windows), as
+// std::filesystem gives the core's own names, so one file has one spelling: it compares
+// equal, is listed once among the recent charts and shows alike in titles and messages.
+inline std::string ToCorePath(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdString();
 }
 
 // The program breaks lines with a lone CR (as its files and messages do); Qt's labels and

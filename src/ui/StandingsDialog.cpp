@@ -239,7 +239,7 @@ void StandingsDialog::exportAs(ExportKind kind) {
         bytes = StandingsCsv(standingsModel_->standings());
         break;
     }
-    document_.writeStandings(ToStdString(path), bytes);
+    document_.writeStandings(ToCorePath(path), bytes);
 }
 
 } // namespace ranvik

@@ -261,7 +261,7 @@ void WindowPrompts::saveFolders() const {
     std::vector<std::pair<std::string, std::string>> values;
     for (const auto& [kind, folder] : folders_) {
         if (!folder.isEmpty())
-            values.emplace_back(FolderKey(kind), folder.toStdString());
+            values.emplace_back(FolderKey(kind), ToCorePath(folder));
     }
     if (!values.empty())
         SaveSettings(DefaultSettingsPath(), kFoldersSection, values);
@@ -273,7 +273,7 @@ std::optional<std::string> WindowPrompts::remembered(FileKind kind, const QStrin
     // Kept in memory and written with the other settings at the end: a write now would
     // come between the user's choice and the file's own write.
     folders_[kind] = QFileInfo(chosen).absolutePath();
-    return chosen.toStdString();
+    return ToCorePath(chosen);
 }
 
 std::optional<std::string> WindowPrompts::chooseFileToOpen(FileKind kind) {

@@ -49,7 +49,7 @@ TEST(CliStandings, TextGoesToStdoutAndOtherFormatsToTheFile) {
     // Without the suite's leak suppressions, as a director's sanitizer build would run: the
     // program's own must let the PDF export (fontconfig through cairo) end cleanly.
     const std::string suppressions = std::getenv("LSAN_OPTIONS") ? std::getenv("LSAN_OPTIONS") : "";
-    unsetenv("LSAN_OPTIONS");
+    SetEnvironment("LSAN_OPTIONS", nullptr);
     for (const char* format : {"html", "pdf", "text"}) {
         const std::string out = dir.file(std::string("standings.") + format);
         result = RunCli({"standings", chart, "--type", "swiss", "--format", format, "-o", out});
@@ -59,7 +59,7 @@ TEST(CliStandings, TextGoesToStdoutAndOtherFormatsToTheFile) {
         EXPECT_FALSE(ReadFile(out).empty()) << format;
     }
     if (!suppressions.empty())
-        setenv("LSAN_OPTIONS", suppressions.c_str(), 1);
+        SetEnvironment("LSAN_OPTIONS", suppressions.c_str());
     EXPECT_EQ(ReadFile(dir.file("standings.pdf")).rfind("%PDF-", 0), 0u);
 }
 

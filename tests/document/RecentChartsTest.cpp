@@ -32,12 +32,18 @@ TEST(RecentCharts, NewestFirstNoRepeatsAtMostEight) {
 TEST(RecentCharts, KeptInTheirOwnSectionAndTidiedOnReading) {
     ranvik::test::TempDir dir;
     const std::string ini = dir.file("Ranvik.ini");
-    ASSERT_TRUE(SaveDatabaseSetting(ini, "/db/QRBMembers.mde"));
-    ASSERT_TRUE(SaveSettingList(ini, kRecentChartsSection, {"/a.tms", "/b.tms", "/a.tms"}));
-    EXPECT_EQ(LoadRecentCharts(ini), (List{"/a.tms", "/b.tms"}));
-    EXPECT_EQ(RememberRecentChart(ini, "/c.tms"), (List{"/c.tms", "/a.tms", "/b.tms"}));
-    EXPECT_EQ(LoadRecentCharts(ini), (List{"/c.tms", "/a.tms", "/b.tms"}));
-    EXPECT_EQ(LoadDatabaseSetting(ini, ""), "/db/QRBMembers.mde");
+    const std::string a = dir.file("a.tms");
+    const std::string b = dir.file("b.tms");
+    const std::string c = dir.file("c.tms");
+    ASSERT_TRUE(SaveDatabaseSetting(ini, dir.file("QRBMembers.mde")));
+    // The same chart spelled another way (a hand edit; "/" on Windows) is one entry.
+    const std::string aAgain = (dir.path() / "sub" / ".." / "a.tms").generic_string();
+    ASSERT_TRUE(SaveSettingList(ini, kRecentChartsSection, {a, b, aAgain}));
+    EXPECT_EQ(LoadRecentCharts(ini), (List{a, b}));
+    EXPECT_EQ(RememberRecentChart(ini, c), (List{c, a, b}));
+    EXPECT_EQ(LoadRecentCharts(ini), (List{c, a, b}));
+    EXPECT_EQ(RememberRecentChart(ini, aAgain), (List{a, c, b}));
+    EXPECT_EQ(LoadDatabaseSetting(ini, ""), dir.file("QRBMembers.mde"));
     // A relative name is kept whole, so it is the same entry from any folder.
     const std::string whole = (std::filesystem::current_path() / "d.tms").string();
     EXPECT_EQ(RememberRecentChart(ini, "./d.tms").front(), whole);

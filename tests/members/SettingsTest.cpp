@@ -108,10 +108,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Settings, StartupUsesRememberedPathElseTheProgramFolder) {
     TempDir dir;
     const std::string folder = dir.path().string();
+    const std::string beside = dir.file("QRBMembers.mde"); // in the system's own spelling
     StartupDatabase choice = ChooseStartupDatabase("", folder);
-    EXPECT_EQ(choice.path, folder + "/QRBMembers.mde");
+    EXPECT_EQ(choice.path, beside);
     EXPECT_FALSE(choice.open);
-    EXPECT_EQ(ChooseStartupDatabase("", folder + "/").path, folder + "/QRBMembers.mde");
+    EXPECT_EQ(ChooseStartupDatabase("", folder + "/").path, beside);
 
     WriteFile(choice.path, "x");
     EXPECT_TRUE(ChooseStartupDatabase("", folder).open);
@@ -126,17 +127,19 @@ TEST(Settings, FileLivesInTheConfigFolder) {
 #ifdef _WIN32
     const char* variable = "APPDATA";
     const std::string folder = "C:\\Users\\td\\AppData\\Roaming";
+    const std::string file = folder + "\\Ranvik.ini";
     const std::string fallback = "Ranvik.ini"; // no folder named: beside the program's work
 #else
     const char* variable = "XDG_CONFIG_HOME";
     const std::string folder = "/tmp/cfg";
+    const std::string file = folder + "/Ranvik.ini";
     const char* home = std::getenv("HOME");
     const std::string fallback = std::string(home ? home : "") + "/.config/Ranvik.ini";
 #endif
     const char* saved = std::getenv(variable);
     const std::string savedValue = saved ? saved : "";
     test::SetEnvironment(variable, folder.c_str());
-    EXPECT_EQ(DefaultSettingsPath(), folder + "/Ranvik.ini");
+    EXPECT_EQ(DefaultSettingsPath(), file);
     test::SetEnvironment(variable, "relative");
     EXPECT_EQ(DefaultSettingsPath(), fallback);
     test::SetEnvironment(variable, saved ? savedValue.c_str() : nullptr);

@@ -68,8 +68,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 class RecoveryStoreTest : public testing::Test {
   protected:
-    static constexpr fs::copy_options Overwrite =
-        fs::copy_options::overwrite_existing | fs::copy_options::recursive;
     TempDir dir;
     std::string folder = dir.file("state/ranvik/recovery");
     Tournament tournament;
@@ -87,23 +85,32 @@ class RecoveryStoreTest : public testing::Test {
         ASSERT_TRUE(other.writeCopy(tournament, chartFile, RatingSystem::Regular, reason))
             << reason;
         // A dying program never removes its copy; this store must not either.
-        fs::copy(folder, dir.file("kept"), Overwrite);
+        CopyFiles(folder, dir.file("kept"));
     }
-    void bringBackKept() { fs::copy(dir.file("kept"), folder, Overwrite); }
+    void bringBackKept() { CopyFiles(dir.file("kept"), folder); }
+    // File by file: MinGW's std::filesystem cannot copy a folder over an existing one.
+    static void CopyFiles(const fs::path& from, const fs::path& to) {
+        fs::create_directories(to);
+        for (const auto& entry : fs::directory_iterator(from))
+            fs::copy_file(entry.path(), to / entry.path().filename(),
+                          fs::copy_options::overwrite_existing);
+    }
 };
 
 TEST_F(RecoveryStoreTest, FolderIsTheUsersStateAndOwnerOnly) {
 #ifdef _WIN32
     const char* variable = "LOCALAPPDATA";
     const char* state = "C:\\Users\\td\\AppData\\Local";
+    const char* recovery = "C:\\Users\\td\\AppData\\Local\\ranvik\\recovery";
 #else
     const char* variable = "XDG_STATE_HOME";
     const char* state = "/state/home";
+    const char* recovery = "/state/home/ranvik/recovery";
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
 #endif
     const std::string saved = std::getenv(variable) ? std::getenv(variable) : "";
     test::SetEnvironment(variable, state);
-    EXPECT_EQ(DefaultRecoveryFolder(), std::string(state) + "/ranvik/recovery");
+    EXPECT_EQ(DefaultRecoveryFolder(), recovery);
 #ifndef _WIN32
     test::SetEnvironment(variable, "relative/is/ignored");
     test::SetEnvironment("HOME", "/home/td");
@@ -144,7 +151,7 @@ TEST_F(RecoveryStoreTest, OffersOnlyCopiesOfProcessesThatAreGone) {
     EXPECT_EQ(offered, (std::vector<std::string>{"/charts/gone.tms", "/charts/reused.tms",
                                                  "/charts/zombie.tms"}));
     EXPECT_FALSE(IsRunning(zombie));
-    waitpid(static_cast<pid_t>(zombie.pid), nullptr, 0);
+    Reap(zombie);
 }
 
 TEST_F(RecoveryStoreTest, RestoresTheChartModifiedAndDiscardRemovesIt) {
@@ -202,7 +209,7 @@ TEST_P(LeftPair, RestoresWhatTheBytesHold) {
     d.rounds = 1;
     d.writer = GoneProcess();
     fs::create_directories(folder);
-    const std::string stem = folder + "/chart-dead";
+    const std::string stem = dir.file("state/ranvik/recovery/chart-dead");
     const std::string copy = EncodeRecoveryCopy(d, chart);
     if (GetParam().oneFile)
         WriteFile(stem + ".recovery", copy.substr(0, copy.size() - GetParam().cutBy));
@@ -232,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, LeftPair,
 TEST_F(RecoveryStoreTest, AFolderThatIsALinkIsNeitherWrittenNorRead) {
     writeCopyOf(GoneProcess()); // a dead program's copy, to lie in the link's target
     const fs::path target = dir.file("elsewhere");
-    fs::copy(dir.file("kept"), target, Overwrite);
+    CopyFiles(dir.file("kept"), target);
     fs::permissions(target, fs::perms::all);
     fs::remove_all(folder);
     fs::create_directory_symlink(target, folder);

@@ -10,6 +10,7 @@
 #include "platform/Processes.h"
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include <windows.h>
@@ -49,6 +50,28 @@ inline ProcessIdentity GoneProcess() {
     return {pid, started};
 }
 
+// A child that has exited while this program still holds its handle, as a parent that has
+// not collected it yet does; Reap lets go of it.
+inline std::unique_ptr<TestProcess>& UncollectedChild() {
+    static std::unique_ptr<TestProcess> child;
+    return child;
+}
+
+inline ProcessIdentity ZombieProcess() {
+    std::unique_ptr<TestProcess>& child = UncollectedChild();
+    child = std::make_unique<TestProcess>(ThisProgram(),
+                                          std::vector<std::string>{"--ranvik-child", "test-none"},
+                                          TestProcess::Options{});
+    const long pid = child->pid();
+    const std::uint64_t started = ProcessStartTicks(pid);
+    child->wait(std::chrono::seconds(30));
+    return {pid, started};
+}
+
+inline void Reap(const ProcessIdentity&) {
+    UncollectedChild().reset();
+}
+
 inline ProcessIdentity RunningProcess() {
     static TestProcess child(
         ThisProgram(),
@@ -78,6 +101,10 @@ inline ProcessIdentity ZombieProcess() {
     siginfo_t exited{};
     waitid(P_PID, static_cast<id_t>(child), &exited, WEXITED | WNOWAIT);
     return {static_cast<long>(child), started};
+}
+
+inline void Reap(const ProcessIdentity& zombie) {
+    waitpid(static_cast<pid_t>(zombie.pid), nullptr, 0);
 }
 
 // The test runner's parent (ctest or a shell), running for the whole test.

@@ -39,7 +39,7 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::file(const std::string& name) const {
-    return platform::Utf8FromPath(path_ / platform::PathFromUtf8(name));
+    return platform::Utf8FromPath((path_ / platform::PathFromUtf8(name)).make_preferred());
 }
 
 std::filesystem::path TestDataDir() {
@@ -48,6 +48,13 @@ std::filesystem::path TestDataDir() {
     if (std::filesystem::is_directory(dir / "members", ec))
         return dir;
     return {};
+}
+
+std::set<std::string> FilesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(platform::Utf8FromPath(entry.path().filename()));
+    return names;
 }
 
 std::string ReadFile(const std::filesystem::path& path) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 
 namespace ranvik::test {
@@ -16,7 +17,8 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
-    // The UTF-8 name of a file in the folder (name in UTF-8 too).
+    // The UTF-8 name of a file in the folder (name in UTF-8 too), spelled with the system's
+    // separators, as the program spells the names it shows.
     std::string file(const std::string& name) const;
 
   private:
@@ -27,6 +29,8 @@ class TempDir {
 std::filesystem::path TestDataDir();
 
 std::string ReadFile(const std::filesystem::path& path);
+// The names (UTF-8) of what a folder holds, exactly as spelled on disk.
+std::set<std::string> FilesIn(const std::filesystem::path& folder);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 
 // A device file that reads without end: what a chart name must never hang on.

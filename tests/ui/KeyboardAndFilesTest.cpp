@@ -158,15 +158,14 @@ TEST_F(KeyboardTest, TitleShowsTheFileAndTheModifiedMarkAndRecentChartsReopen) {
     // Save as again proposes the chart's own name.
     prompts::enqueueFileName(saved);
     ui().saveAsAction->trigger();
-    EXPECT_EQ(prompts::lastFileProposal(), saved);
+    EXPECT_EQ(prompts::lastFileProposal(), test::QtSpelling(dir_.path() / "spring.tms"));
 
     const QString other = writeChart("other.tms");
     prompts::enqueue(answerQuestion(1));
     prompts::enqueueFileName(other);
     ui().openAction->trigger();
     // The open dialog started in the chart folder.
-    EXPECT_TRUE(
-        prompts::lastFileProposal().startsWith(QString::fromStdString(dir_.path().string())));
+    EXPECT_TRUE(prompts::lastFileProposal().startsWith(test::QtSpelling(dir_.path())));
 
     auto* recent = form().findChild<QMenu*>(QStringLiteral("recentMenu"));
     ASSERT_NE(recent, nullptr);
@@ -196,21 +195,20 @@ TEST_F(KeyboardTest, EachKindOfFileStartsInItsOwnFolder) {
     prompts::enqueueFileName(chart);
     ui().openAction->trigger();
     // The chart dialog did not start in the database folder.
-    EXPECT_FALSE(
-        prompts::lastFileProposal().startsWith(QString::fromStdString(databases.path().string())));
+    EXPECT_FALSE(prompts::lastFileProposal().startsWith(test::QtSpelling(databases.path())));
 
     prompts::enqueueFileName(QString());
     ui().openDatabaseAction->trigger();
     EXPECT_EQ(prompts::lastFileProposal(),
-              QString::fromStdString(databases.path().string()) + QStringLiteral("/"));
+              test::QtSpelling(databases.path()) + QStringLiteral("/"));
     EXPECT_EQ(QApplication::focusWidget(), &view());
 }
 
 // The folders chosen in one run are where the next run's dialogs start, each kind its own.
 TEST_F(KeyboardTest, EachKindsFolderIsKeptForTheNextRun) {
     TempDir databases;
-    const QString chartFolder = QString::fromStdString(dir_.path().string());
-    const QString databaseFolder = QString::fromStdString(databases.path().string());
+    const QString chartFolder = test::QtSpelling(dir_.path());
+    const QString databaseFolder = test::QtSpelling(databases.path());
     {
         const auto run = CreateAppWindows();
         run->mainWindow->show();

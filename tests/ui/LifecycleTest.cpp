@@ -364,7 +364,7 @@ TEST_F(LifecycleTest, OpenAsksTheTypeThenLoadsTheFileUnderIt) {
                               "3\tCy\t\t\t=\t0\tX\t\r\n");
 
     // The next Open starts at the file opened last.
-    EXPECT_EQ(fileOfferedByOpenDialog(), path("rr.tms"));
+    EXPECT_EQ(fileOfferedByOpenDialog(), test::QtSpelling(dir_.path() / "rr.tms"));
 }
 
 // The file comes first, then its type: Escape at either changes nothing, type included.

@@ -8,17 +8,26 @@
 #include "ui/MainWindow.h"
 #include "ui/Prompts.h"
 
+#include "platform/Paths.h"
+
+#include <QDir>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
 namespace ranvik::test {
+
+// A path as Qt spells it ("C:/..." on Windows), as the window's dialogs hold it.
+inline QString QtSpelling(const std::filesystem::path& path) {
+    return QDir::fromNativeSeparators(QString::fromStdString(platform::Utf8FromPath(path)));
+}
 
 // A failed write's message: the program's line, then the system's reason on a second line.
 inline ::testing::AssertionResult IsWriteError(const QString& shown, const QString& firstLine) {
