@@ -92,11 +92,13 @@ std::string KindReason(fs::file_type type) {
 bool WriteBytes(std::FILE* file, std::string_view bytes, std::string& reason) {
     if (InjectedFailure(WriteStep::Write, reason)) {
         // A failure halfway through, as a full disk gives it.
-        std::fwrite(bytes.data(), 1, bytes.size() / 2, file);
+        if (bytes.size() > 1)
+            std::fwrite(bytes.data(), 1, bytes.size() / 2, file);
         return false;
     }
     errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size())
+    // An empty view may carry no data pointer, which fwrite must not be given.
+    if (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size())
         return true;
     reason = staged::SystemReason(errno != 0 ? errno : EIO);
     return false;
