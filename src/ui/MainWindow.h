@@ -33,6 +33,7 @@ class ChartView;
 class FileDialog;
 class RecoveryScheduler;
 class ProblemsPanel;
+class Settings;
 class SettingsStrip;
 class WindowPrompts;
 struct AppDialogs;
@@ -115,6 +116,8 @@ class MainWindow : public QMainWindow {
     void restoreWindowLayout();
     void saveWindowLayout();
 
+    // What the director chose, read once at the start (settings/SettingKeys.h).
+    std::unique_ptr<Settings> settings_;
     std::unique_ptr<WindowPrompts> prompts_;
     std::unique_ptr<ChartDocument> document_;
     ChartModel* chartModel_ = nullptr;
