@@ -70,7 +70,7 @@ std::vector<std::string> Default(const SettingSpec& spec) {
 }
 
 bool Put(IniText& ini, const SettingSpec& spec, const std::vector<std::string>& texts) {
-    if (spec.type == SettingType::TextList)
+    if (IsList(spec))
         return ini.setList(spec.section, texts);
     return ini.setValue(spec.section, spec.name, texts.front());
 }
