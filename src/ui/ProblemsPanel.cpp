@@ -5,12 +5,12 @@
 #include "ui/ChartView.h"
 #include "ui/CoreText.h"
 #include "ui/QtText.h"
+#include "ui/SectionFit.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -170,12 +170,11 @@ ProblemsPanel::ProblemsPanel(ChartProblems& problems, ChartModel& model, ChartVi
     scoresView_->verticalHeader()->setDefaultSectionSize(
         view_.verticalHeader()->defaultSectionSize());
     scoresView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    // As wide as the widest score in the view's own font, whatever the font's size: the
-    // text, the item's margin on either side of it, the grid line and the frame.
-    const int margin =
-        scoresView_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, scoresView_) + 1;
-    const int width = scoresView_->fontMetrics().horizontalAdvance(QStringLiteral("0000½")) +
-                      2 * margin + 1 + 2 * scoresView_->frameWidth();
+    // As wide as the widest score in the view's own font, whatever the font's size.
+    const int width =
+        ColumnWidthForText(*scoresView_,
+                           scoresView_->fontMetrics().horizontalAdvance(QStringLiteral("0000½"))) +
+        2 * scoresView_->frameWidth();
     scoresView_->setMinimumWidth(width);
     scoresView_->setMaximumWidth(width);
     connect(view_.verticalScrollBar(), &QScrollBar::valueChanged, scoresView_->verticalScrollBar(),

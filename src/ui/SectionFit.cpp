@@ -12,6 +12,13 @@
 
 namespace ranvik {
 
+int ColumnWidthForText(QTableView& view, int textWidth) {
+    // The item delegate keeps this margin on either side of a cell's text; a pixel more for
+    // the grid line and one for rounding the text's width up.
+    const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+    return textWidth + 2 * margin + 2;
+}
+
 void FitSectionsToTexts(QTableView& view, int rows, int columns, const CellText& text) {
     const QFontMetrics metrics = view.fontMetrics();
     // A full grid holds a handful of distinct results a million times over.
@@ -28,17 +35,14 @@ void FitSectionsToTexts(QTableView& view, int rows, int columns, const CellText&
             widest[c] = std::max(widest[c], entry->second);
         }
     }
-    // The item delegate keeps this margin on either side of a cell's text; a pixel more for
-    // the grid line and one for rounding the text's width up.
-    QStyle& style = *view.style();
-    const int hMargin = style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
-    const int vMargin = style.pixelMetric(QStyle::PM_FocusFrameVMargin, nullptr, &view) + 1;
     QHeaderView& header = *view.horizontalHeader();
     header.setSectionResizeMode(QHeaderView::Interactive);
     for (int c = 0; c < columns; ++c)
-        header.resizeSection(c, std::max(header.sectionSizeHint(c), widest[c] + 2 * hMargin + 2));
+        header.resizeSection(
+            c, std::max(header.sectionSizeHint(c), ColumnWidthForText(view, widest[c])));
     QHeaderView& lines = *view.verticalHeader();
     lines.setSectionResizeMode(QHeaderView::Fixed);
+    const int vMargin = view.style()->pixelMetric(QStyle::PM_FocusFrameVMargin, nullptr, &view) + 1;
     lines.setDefaultSectionSize(metrics.height() + 2 * vMargin);
 }
 

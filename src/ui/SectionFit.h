@@ -13,6 +13,9 @@ namespace ranvik {
 // The text a model shows in a cell, as UTF-8 (row and column of the model itself).
 using CellText = std::function<std::string_view(int row, int column)>;
 
+// The width a column of the view needs to show a text of textWidth pixels whole.
+int ColumnWidthForText(QTableView& view, int textWidth);
+
 // Makes each column as wide as its heading and its widest text, so that nothing is elided
 // (the user can still drag a column), and every row one line of text high.
 void FitSectionsToTexts(QTableView& view, int rows, int columns, const CellText& text);
