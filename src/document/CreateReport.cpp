@@ -58,7 +58,7 @@ ReportResult ChartDocument::createReport() {
     const ValidationResult fault = validate();
     if (IsCellFault(fault.fault)) {
         prompts_.showCell(fault.col, fault.row);
-        ReportResult result = Stopped(Failure::Fault, FaultText(fault));
+        ReportResult result = Stopped(Failure::Fault, FaultText(fault, tournament_.rules()));
         result.validation = fault;
         prompts_.showError(result.message);
         return result;

@@ -10,7 +10,7 @@ bool ChartDocument::validateForStandings() {
     const ValidationResult fault = validate();
     if (IsCellFault(fault.fault)) {
         prompts_.showCell(fault.col, fault.row);
-        prompts_.showError(FaultText(fault));
+        prompts_.showError(FaultText(fault, tournament_.rules()));
     }
     // A cancelled inconsistency question was the user's answer: nothing more to say.
     return fault.passed();
