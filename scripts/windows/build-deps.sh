@@ -229,23 +229,5 @@ for job in "${side[@]}"; do
 done
 
 cp -u /usr/include/SimpleIni.h /usr/include/ConvertUTF.h "$prefix/include/" 2>/dev/null ||
-    # The sources first, one download at a time; then the builds, two at once where one does not
-# need the other (SQLite, libmdb and GoogleTest beside the libpng-pixman-cairo chain): most
-# of their steps (configure, SQLite's one large file) keep only one core busy.
-for package in sqlite3 libpng1.6 pixman cairo mdbtools; do
-    step=${package%1.6}
-    done_mark "$step" || fetch "$package" || { log "$package source not in the archive"; exit 1; }
-done
-side=()
-for step in sqlite3 mdbtools googletest; do
-    done_mark "$step" || { "build_$step" & side+=($!); }
-done
-for step in libpng pixman cairo; do
-    done_mark "$step" || "build_$step"
-done
-for job in "${side[@]}"; do
-    wait "$job" || { log "a library failed to build (see above)"; exit 1; }
-done
-
-cp -u /usr/include/SimpleIni.h "$prefix/include/"
+    cp -u /usr/include/SimpleIni.h "$prefix/include/"
 echo "$prefix"

@@ -5,6 +5,12 @@
 #include <map>
 #include <new>
 
+#ifdef _WIN32
+#include <io.h> // dup, dup2, close
+#else
+#include <unistd.h>
+#endif
+
 namespace ranvik::platform {
 
 namespace child_detail {
@@ -77,6 +83,55 @@ std::string DurationText(std::chrono::milliseconds limit) {
 }
 
 } // namespace child_detail
+
+std::wstring WindowsCommandLine(const std::vector<std::wstring>& words) {
+    std::wstring line;
+    for (const std::wstring& word : words) {
+        line += line.empty() ? L"\"" : L" \"";
+        // Backslashes only count before a quote, where they are doubled.
+        std::size_t backslashes = 0;
+        for (const wchar_t c : word) {
+            if (c == L'\\') {
+                ++backslashes;
+                continue;
+            }
+            line.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+            backslashes = 0;
+            line += c;
+        }
+        line.append(backslashes * 2, L'\\');
+        line += L'"';
+    }
+    return line;
+}
+
+std::string CaptureStandardError(const std::function<std::string()>& work, std::string& captured) {
+    std::FILE* sink = child_detail::ScratchFile();
+    const int saved = sink ? dup(2) : -1;
+    if (saved < 0 || dup2(fileno(sink), 2) < 0) {
+        if (saved >= 0)
+            close(saved);
+        if (sink)
+            std::fclose(sink);
+        throw std::runtime_error("standard error cannot be caught");
+    }
+    struct Restore {
+        std::FILE* sink;
+        int saved;
+        ~Restore() {
+            std::fflush(stderr);
+            dup2(saved, 2);
+            close(saved);
+            std::fclose(sink);
+        }
+    } restore{sink, saved};
+    std::string result = work();
+    std::fflush(stderr);
+    captured.assign(4096, '\0');
+    std::rewind(sink);
+    captured.resize(std::fread(captured.data(), 1, captured.size(), sink));
+    return result;
+}
 
 ChildJob RegisterChildJob(const char* name, ChildWork work) {
     child_detail::Jobs()[name] = work;

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -71,6 +72,11 @@ ChildWork FindJob(const std::string& name);
 std::string DurationText(std::chrono::milliseconds limit);
 void PrepareChild();                        // before the work runs
 bool WriteAnswer(const std::string& frame); // to standard output, whole
+std::FILE* ScratchFile();                   // read-write, gone once closed
 } // namespace child_detail
+
+// A Windows command line that CommandLineToArgvW (and every C runtime) reads back as exactly
+// these words, the program's path first. Plain text work, so it is tested on every system.
+std::wstring WindowsCommandLine(const std::vector<std::wstring>& words);
 
 } // namespace ranvik::platform

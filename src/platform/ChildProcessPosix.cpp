@@ -182,27 +182,8 @@ bool child_detail::WriteAnswer(const std::string& frame) {
     return WriteAll(STDOUT_FILENO, frame);
 }
 
-std::string CaptureStandardError(const std::function<std::string()>& work, std::string& captured) {
-    std::FILE* sink = std::tmpfile();
-    const int saved = dup(STDERR_FILENO);
-    if (!sink || saved < 0 || dup2(fileno(sink), STDERR_FILENO) < 0)
-        throw std::runtime_error("standard error cannot be caught");
-    struct Restore {
-        std::FILE* sink;
-        int saved;
-        ~Restore() {
-            std::fflush(stderr);
-            dup2(saved, STDERR_FILENO);
-            close(saved);
-            std::fclose(sink);
-        }
-    } restore{sink, saved};
-    std::string result = work();
-    std::fflush(stderr);
-    captured.assign(4096, '\0');
-    std::rewind(sink);
-    captured.resize(std::fread(captured.data(), 1, captured.size(), sink));
-    return result;
+std::FILE* child_detail::ScratchFile() {
+    return std::tmpfile();
 }
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {

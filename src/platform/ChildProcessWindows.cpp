@@ -35,24 +35,6 @@ std::wstring Wide(const std::string& utf8) {
     return PathFromUtf8(utf8).wstring();
 }
 
-// One argument quoted as CommandLineToArgvW reads it back: backslashes only count before a
-// quote, where they are doubled.
-void AppendQuoted(std::wstring& line, const std::wstring& argument) {
-    line += L" \"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : argument) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        line.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        line += c;
-    }
-    line.append(backslashes * 2, L'\\');
-    line += L'"';
-}
-
 std::wstring OwnProgram() {
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
@@ -110,13 +92,10 @@ std::string RunInChild(ChildJob job, const std::vector<std::string>& arguments,
                                nullptr));
 
     const std::wstring program = OwnProgram();
-    std::wstring line;
-    AppendQuoted(line, program);
-    AppendQuoted(line, Wide(kServeFlag));
-    AppendQuoted(line, Wide(job.name));
+    std::vector<std::wstring> words = {program, Wide(kServeFlag), Wide(job.name)};
     for (const std::string& argument : arguments)
-        AppendQuoted(line, Wide(argument));
-    line.erase(0, 1);
+        words.push_back(Wide(argument));
+    std::wstring line = WindowsCommandLine(words);
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -178,11 +157,9 @@ bool child_detail::WriteAnswer(const std::string& frame) {
     return true;
 }
 
-namespace {
-
-// A scratch file in the user's temporary folder, gone when closed (tmpfile() would try the
-// drive's root, which a user may not write to).
-std::FILE* ScratchFile() {
+// In the user's temporary folder: tmpfile() would try the drive's root, which a user may not
+// write to.
+std::FILE* child_detail::ScratchFile() {
     wchar_t folder[MAX_PATH + 1];
     wchar_t name[MAX_PATH + 1];
     if (!GetTempPathW(MAX_PATH + 1, folder) || !GetTempFileNameW(folder, L"rvk", 0, name))
@@ -190,40 +167,10 @@ std::FILE* ScratchFile() {
     return _wfopen(name, L"w+bTD");
 }
 
-} // namespace
-
 void child_detail::PrepareChild() {
     // No dialog for a crash or a missing drive while a library reads a damaged file.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
     _setmode(_fileno(stdout), _O_BINARY);
-}
-
-std::string CaptureStandardError(const std::function<std::string()>& work, std::string& captured) {
-    std::FILE* sink = ScratchFile();
-    const int saved = _dup(2);
-    if (!sink || _dup2(_fileno(sink), 2) != 0) {
-        if (sink)
-            std::fclose(sink);
-        throw std::runtime_error("standard error cannot be caught");
-    }
-    struct Restore {
-        std::FILE* sink;
-        int saved;
-        ~Restore() {
-            std::fflush(stderr);
-            if (saved >= 0) {
-                _dup2(saved, 2);
-                _close(saved);
-            }
-            std::fclose(sink);
-        }
-    } restore{sink, saved};
-    std::string result = work();
-    std::fflush(stderr);
-    captured.assign(4096, '\0');
-    std::rewind(sink);
-    captured.resize(std::fread(captured.data(), 1, captured.size(), sink));
-    return result;
 }
 
 std::vector<std::string> Utf8Arguments(int, char**) {

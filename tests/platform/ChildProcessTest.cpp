@@ -7,6 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <shellapi.h>
+#endif
+
 #include <chrono>
 #include <cstdlib>
 #include <new>
@@ -144,3 +150,49 @@ TEST(ChildProcess, ServesOnlyACommandLineThatAsksForAJob) {
 }
 
 } // namespace
+
+namespace {
+
+// Each row: the words, and the command line that hands them back whole (the rules of
+// CommandLineToArgvW: backslashes are literal unless a quote follows them).
+struct QuotingCase {
+    std::vector<std::wstring> words;
+    std::wstring line;
+};
+
+TEST(ChildProcess, ACommandLineCarriesEveryWordWhole) {
+    const QuotingCase cases[] = {
+        {{L"C:\\Program Files\\Ranvik\\ranvik.exe"}, L"\"C:\\Program Files\\Ranvik\\ranvik.exe\""},
+        {{L"a", L""}, L"\"a\" \"\""},
+        {{L"a", L"say \"hi\""}, L"\"a\" \"say \\\"hi\\\"\""},
+        {{L"a", L"C:\\dir\\"}, L"\"a\" \"C:\\dir\\\\\""},
+        {{L"a", L"x\\\"y"}, L"\"a\" \"x\\\\\\\"y\""},
+        {{L"a", L"Côté, Hélène.tms"}, L"\"a\" \"Côté, Hélène.tms\""},
+    };
+    for (const QuotingCase& row : cases) {
+        EXPECT_EQ(WindowsCommandLine(row.words), row.line) << row.words.back().size();
+#ifdef _WIN32
+        int count = 0;
+        wchar_t** read = CommandLineToArgvW(row.line.c_str(), &count);
+        EXPECT_EQ(std::vector<std::wstring>(read, read + count), row.words);
+        LocalFree(read);
+#endif
+    }
+}
+
+} // namespace
+
+TEST(ChildProcess, StandardErrorIsCaughtWhileWorkRunsAndComesBackAfter) {
+    std::string captured;
+    const std::string result = CaptureStandardError(
+        [] {
+            std::fputs("libmdb: odd page 7\n", stderr);
+            return std::string("rows");
+        },
+        captured);
+    EXPECT_EQ(result, "rows");
+    EXPECT_EQ(captured, "libmdb: odd page 7\n");
+    std::string again;
+    CaptureStandardError([] { return std::string(); }, again);
+    EXPECT_EQ(again, "") << "each capture starts empty";
+}

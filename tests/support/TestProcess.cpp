@@ -1,5 +1,6 @@
 #include "TestProcess.h"
 
+#include "platform/ChildProcess.h"
 #include "platform/Paths.h"
 
 #include <thread>
@@ -24,22 +25,6 @@ namespace {
 
 std::wstring Wide(const std::string& utf8) {
     return platform::PathFromUtf8(utf8).wstring();
-}
-
-void AppendQuoted(std::wstring& line, const std::wstring& argument) {
-    line += line.empty() ? L"\"" : L" \"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : argument) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        line.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        line += c;
-    }
-    line.append(backslashes * 2, L'\\');
-    line += L'"';
 }
 
 // The test's environment with the given variables set, as CreateProcessW takes it.
@@ -78,10 +63,10 @@ struct TestProcess::Handle {
 TestProcess::TestProcess(const std::string& program, const std::vector<std::string>& arguments,
                          const Options& options)
     : handle_(new Handle) {
-    std::wstring line;
-    AppendQuoted(line, Wide(program));
+    std::vector<std::wstring> words = {Wide(program)};
     for (const std::string& argument : arguments)
-        AppendQuoted(line, Wide(argument));
+        words.push_back(Wide(argument));
+    std::wstring line = platform::WindowsCommandLine(words);
     std::wstring environment = EnvironmentBlock(options.environment);
     const HANDLE output = OutputFile(options.output);
     const HANDLE errors = OutputFile(options.errors);
