@@ -139,7 +139,7 @@ QString MembersPane::DroppedDatabase(const QMimeData* data) {
     const QUrl url = data->urls().constFirst();
     if (!url.isLocalFile())
         return {};
-    const QString path = url.toLocalFile();
+    QString path = url.toLocalFile();
     const QString suffix = QFileInfo(path).suffix().toLower();
     for (const char* known : {"mdb", "mde", "sqlite", "db"}) {
         if (suffix == QLatin1String(known))

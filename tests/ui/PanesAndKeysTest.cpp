@@ -16,8 +16,6 @@
 #include <QDropEvent>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QRadioButton>
-#include <QStackedLayout>
 #include <QTest>
 #include <QUrl>
 
@@ -251,43 +249,14 @@ TEST_F(PanesTest, TheEmptyMembershipPanelOpensADatabaseByButtonOrDrop) {
     WriteFile(chart, "Ann Lee\t100234\t1850\t\r\n");
     EXPECT_FALSE(drop({QUrl::fromLocalFile(QString::fromStdString(chart))}));
     EXPECT_FALSE(drop({QUrl(QStringLiteral("https://example.org/members.mdb"))}));
+    const QString database = copyOf("QRBMembers.mde");
+    EXPECT_FALSE(drop({QUrl::fromLocalFile(database), QUrl::fromLocalFile(database)}));
     EXPECT_TRUE(note->isVisible());
 
-    const QString database = copyOf("QRBMembers.mde");
     EXPECT_TRUE(drop({QUrl::fromLocalFile(database)}));
     EXPECT_TRUE(ui().membersView->isVisible());
     EXPECT_EQ(QDir::fromNativeSeparators(form().databasePath()), database);
     EXPECT_GT(ui().membersView->model()->rowCount(), 0);
-}
-
-// The pane on its own: which drags carry a membership database it would open.
-TEST(MembersPaneDrop, OnlyOneLocalDatabaseFileIsTaken) {
-    const struct {
-        QList<QUrl> urls;
-        bool taken;
-    } cases[] = {
-        {{QUrl::fromLocalFile(QStringLiteral("/m/QRBMembers.mde"))}, true},
-        {{QUrl::fromLocalFile(QStringLiteral("/m/members.MDB"))}, true},
-        {{QUrl::fromLocalFile(QStringLiteral("/m/club.sqlite"))}, true},
-        {{QUrl::fromLocalFile(QStringLiteral("/m/club.db"))}, true},
-        {{QUrl::fromLocalFile(QStringLiteral("/m/open.tms"))}, false},
-        {{QUrl::fromLocalFile(QStringLiteral("/m/mdb"))}, false},
-        {{QUrl(QStringLiteral("https://example.org/a.mdb"))}, false},
-        {{QUrl::fromLocalFile(QStringLiteral("/m/a.mdb")),
-          QUrl::fromLocalFile(QStringLiteral("/m/b.mdb"))},
-         false},
-        {{}, false},
-    };
-    for (const auto& c : cases) {
-        QMimeData data;
-        data.setUrls(c.urls);
-        const QString path = MembersPane::DroppedDatabase(&data);
-        EXPECT_EQ(!path.isEmpty(), c.taken) << path.toStdString();
-        if (c.taken) {
-            EXPECT_EQ(path, c.urls.front().toLocalFile());
-        }
-    }
-    EXPECT_TRUE(MembersPane::DroppedDatabase(nullptr).isEmpty());
 }
 
 // On a small screen the chart comes first: with the problems panel shown, a 12-player,
