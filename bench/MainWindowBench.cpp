@@ -1,5 +1,6 @@
 // The main window offscreen: a fresh window opens the full double round robin file the way
-// Open does, until the view has laid out and painted; the peak resident memory after it.
+// Open does, until the view has laid out and painted; the peak resident memory after it;
+// the standings window on that chart, opened and re-ranked.
 
 #include "BenchInputs.h"
 #include "MemberInputs.h"
@@ -7,11 +8,15 @@
 #include "ui/Application.h"
 #include "ui/ChartView.h"
 #include "ui/MainWindow.h"
+#include "ui/Prompts.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 
 #include <benchmark/benchmark.h>
@@ -81,18 +86,26 @@ void BM_MainWindowOpenDoubleRoundRobin(benchmark::State& state) {
 }
 BENCHMARK(BM_MainWindowOpenDoubleRoundRobin)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Peak resident memory of the whole program with the full double round robin loaded and
-// shown: one window, opened once; the counter is the figure, the time is incidental.
-void BM_PeakMemoryDoubleRoundRobinLoaded(benchmark::State& state) {
-    const QString path = QString::fromStdString(FullChartPath(FullChart::DoubleRoundRobin));
+// The main window holding the full double round robin, as after Open.
+std::unique_ptr<AppWindows> WindowWithDoubleRoundRobin(benchmark::State& state) {
     auto windows = StartedWindows();
     MainWindow& window = *windows->mainWindow;
     window.document().tournament().setType(TournamentType::DoubleRoundRobin);
-    if (!window.openChartFile(path)) {
+    if (!window.openChartFile(QString::fromStdString(FullChartPath(FullChart::DoubleRoundRobin)))) {
         state.SkipWithError("the full double round robin did not load");
-        return;
+        return nullptr;
     }
     WaitUntilReady(window);
+    return windows;
+}
+
+// Peak resident memory of the whole program with the full double round robin loaded and
+// shown: one window, opened once; the counter is the figure, the time is incidental.
+void BM_PeakMemoryDoubleRoundRobinLoaded(benchmark::State& state) {
+    auto windows = WindowWithDoubleRoundRobin(state);
+    if (!windows)
+        return;
+    MainWindow& window = *windows->mainWindow;
     for (auto _ : state)
         WaitUntilReady(window);
     state.counters["VmHWM_MB"] = StatusKilobytes("VmHWM") / 1024.0;
@@ -102,6 +115,70 @@ BENCHMARK(BM_PeakMemoryDoubleRoundRobinLoaded)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
+
+QTabWidget& TabsOf(QDialog& dialog) {
+    return *dialog.findChild<QTabWidget*>(QStringLiteral("standingsTabs"));
+}
+
+// The standings window's tab in view, laid out and painted.
+QAbstractItemView& PaintCurrentTab(QDialog& dialog) {
+    QApplication::processEvents();
+    auto& view = *qobject_cast<QAbstractItemView*>(TabsOf(dialog).currentWidget());
+    view.viewport()->repaint();
+    return view;
+}
+
+// Tools > Standings on the full double round robin until usable: the chart checked, the
+// window built and shown, the standings list painted, then the cross-table painted.
+void BM_StandingsWindowOpenDoubleRoundRobin(benchmark::State& state) {
+    auto windows = WindowWithDoubleRoundRobin(state);
+    if (!windows)
+        return;
+    auto* standings = windows->mainWindow->findChild<QAction*>(QStringLiteral("standingsAction"));
+    int rows = 0;
+    for (auto _ : state) {
+        prompts::enqueue([&rows](QDialog& dialog) {
+            PaintCurrentTab(dialog);
+            TabsOf(dialog).setCurrentIndex(1);
+            rows = PaintCurrentTab(dialog).model()->rowCount();
+            dialog.reject();
+        });
+        standings->trigger();
+    }
+    if (rows != kFullPlayers)
+        state.SkipWithError("the cross-table does not show every player");
+}
+BENCHMARK(BM_StandingsWindowOpenDoubleRoundRobin)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One change of the tie-break order in the open standings window (the first tie-break
+// moved down, then back up), until the tab in view (0 the list, 1 the cross-table) shows the
+// new ranking.
+void BM_StandingsWindowReRankDoubleRoundRobin(benchmark::State& state) {
+    auto windows = WindowWithDoubleRoundRobin(state);
+    if (!windows)
+        return;
+    const int tab = static_cast<int>(state.range(0));
+    prompts::enqueue([&state, tab](QDialog& dialog) {
+        TabsOf(dialog).setCurrentIndex(tab);
+        PaintCurrentTab(dialog);
+        const std::array<QPushButton*, 2> moves = {
+            dialog.findChild<QPushButton*>(QStringLiteral("moveTieBreakDownButton")),
+            dialog.findChild<QPushButton*>(QStringLiteral("moveTieBreakUpButton"))};
+        std::size_t i = 0;
+        for (auto _ : state) {
+            moves[i++ % moves.size()]->click();
+            PaintCurrentTab(dialog);
+        }
+        dialog.reject();
+    });
+    windows->mainWindow->findChild<QAction*>(QStringLiteral("standingsAction"))->trigger();
+}
+BENCHMARK(BM_StandingsWindowReRankDoubleRoundRobin)
+    ->ArgName("tab")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void DatabaseReady(MainWindow& window) {
     QApplication::processEvents();

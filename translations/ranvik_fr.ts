@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>Rd %1</source>
-        <translation>R%1</translation>
+        <translation>Ro %1</translation>
     </message>
     <message>
         <source>cannot make the PDF: %1</source>
@@ -1230,6 +1230,13 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     </message>
 </context>
 <context>
+    <name>ranvik::ChartModel</name>
+    <message>
+        <source>Rd %1</source>
+        <translation>Ro %1</translation>
+    </message>
+</context>
+<context>
     <name>ranvik::HelpDialog</name>
     <message>
         <source>Ranvik is for tournament directors. You key in the results of a finished tournament and Ranvik produces the report that the Korvath uses to work out the rating changes of the players.</source>
@@ -1598,6 +1605,41 @@ et corrigez-le avant de créer le rapport de cote.
     <message>
         <source>No member has the name of line %1, &quot;%2&quot;. These members have a similar name: pick the one this player is, or skip the line.</source>
         <translation>Aucun membre ne porte le nom de la ligne %1, « %2 ». Ces membres ont un nom semblable : choisissez celui qu’est ce joueur, ou passez la ligne.</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::MembersModel</name>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Province</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Cote</translation>
+    </message>
+    <message>
+        <source>Active rating</source>
+        <translation>Cote active</translation>
+    </message>
+    <message>
+        <source>Expiry</source>
+        <translation>Expiration</translation>
+    </message>
+    <message>
+        <source>FIDE ID</source>
+        <translation>Identifiant FIDE</translation>
     </message>
 </context>
 <context>

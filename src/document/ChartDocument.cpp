@@ -1,5 +1,6 @@
 #include "document/ChartDocument.h"
 #include "document/Cancelled.h"
+#include "document/StandingsExport.h"
 
 #include "chart/TabSeparated.h"
 #include "files/ChartText.h"
@@ -167,6 +168,22 @@ SaveResult ChartDocument::writeChart(const std::string& path, const ChartBytes& 
     return result;
 }
 
+bool ChartDocument::isOwnFile(const std::string& path) const {
+    std::error_code error;
+    return !fileName_.empty() && std::filesystem::equivalent(platform::PathFromUtf8(fileName_),
+                                                             platform::PathFromUtf8(path), error);
+}
+
+bool ChartDocument::addRow() {
+    if (tournament_.numPlayers() >= Tournament::MaxPlayers) {
+        prompts_.showError("The chart already holds " + std::to_string(Tournament::MaxPlayers) +
+                           " players.");
+        return false;
+    }
+    tournament_.setNumPlayers(tournament_.numPlayers() + 1);
+    return true;
+}
+
 bool ChartDocument::mayClose() {
     return mayReplaceChart("Save changes to this chart?");
 }
@@ -251,6 +268,14 @@ std::string ChartDocument::cutCells(int col0, int row0, int col1, int row1) {
     const Tournament::Step step(tournament_, "Cut");
     tournament_.clearCells(cells);
     return text;
+}
+
+bool ChartDocument::validateForStandings() {
+    return StandingsExport(*this, prompts_).validate();
+}
+
+SaveResult ChartDocument::writeStandings(const std::string& path, const std::string& bytes) {
+    return StandingsExport(*this, prompts_).write(path, bytes);
 }
 
 bool ChartDocument::sortByRating() {

@@ -1,12 +1,17 @@
 #pragma once
 // One chart being edited: the tournament, its file, the event's rating system and whether
-// it changed since it was saved. Runs the director's workflows (New, Open, Save, Save as,
-// the close question, the report, loading a member) and tells each caller what happened;
-// questions go through DocumentPrompts.
+// it changed since it was saved. Runs New, Open, Save, Save as and the close question, and
+// starts the workflows that work on the chart (the report, loading a member, matching the
+// players, the TRF import, the standings' exports), each an object of its own; every
+// caller is told what happened, and questions go through DocumentPrompts.
 
 #include "document/DocumentPrompts.h"
+#include "document/ImportTrfWorkflow.h"
+#include "document/LoadPlayerWorkflow.h"
+#include "document/MatchPlayersWorkflow.h"
+#include "document/Outcome.h"
+#include "document/ReportWorkflow.h"
 #include "files/ChartFile.h"
-#include "members/NameMatch.h"
 
 #include <memory>
 #include <optional>
@@ -15,11 +20,6 @@
 #include <vector>
 
 namespace ranvik {
-
-class MemberOrdering;
-class MemberTable;
-
-enum class Outcome { Done, Cancelled, Failed };
 
 struct SaveResult {
     Outcome outcome = Outcome::Done;
@@ -35,47 +35,6 @@ struct OpenResult {
     std::string message;
     std::string reason;
     bool unreadable = false; // the file could not be read at all (versus not a chart)
-};
-
-struct ReportResult {
-    enum class Failure {
-        None,
-        Fault,
-        Cancelled,
-        Info,
-        RefusedName,
-        Encode,
-        WriteReport,
-        WriteChart
-    };
-    Outcome outcome = Outcome::Done;
-    Failure failure = Failure::None;
-    ValidationResult validation;
-    std::string reportPath;
-    std::string chartPath;
-    std::string message; // as the window shows it
-    std::string reason;  // the system's reason of a failed write
-};
-
-struct LoadPlayerResult {
-    Outcome outcome = Outcome::Done;
-    int row = 0; // the row the member went into
-    std::string message;
-};
-
-struct ImportResult {
-    Outcome outcome = Outcome::Done;
-    std::string message; // why it failed, as shown
-    std::string summary; // what was imported, as shown
-};
-
-struct MatchResult {
-    Outcome outcome = Outcome::Done;
-    int matched = 0;       // lines filled from the database, picked ones included
-    int picked = 0;        // of those, the ones the director chose among candidates
-    std::vector<int> left; // lines looked up and left as they were
-    MatchApplied applied;  // the cells written: UndoNameMatches puts them back in one step
-    std::string message;
 };
 
 class ChartDocument {
@@ -116,7 +75,7 @@ class ChartDocument {
     bool mayClose();
 
     ValidationResult validate();
-    ReportResult createReport();
+    ReportResult createReport() { return ReportWorkflow(*this, prompts_).run(); }
 
     Outcome clearAllResults();
     // Asks first when the row holds anything (own "X" marks aside) or results name it,
@@ -139,23 +98,16 @@ class ChartDocument {
     // False (with the message shown) for round robin charts.
     bool sortByRating();
 
-    // Loads the ordering's current member into `selectedRow` or where the user chooses;
-    // a null table means no database is open.
+    // Loads the ordering's current member into `selectedRow` or where the user chooses.
     LoadPlayerResult loadPlayer(const MemberTable* table, const MemberOrdering* ordering,
-                                int selectedRow);
-
-    // Replaces the chart by a pairing program's tournament report file (after the save
-    // question): its type, counts and cells, Modified and with no file name. A file that
-    // cannot make a chart is refused with its line and reason, the chart left as it was.
-    ImportResult importTrf();
-    // Fills membership numbers and ratings of the lines without a valid number from the
-    // members of the same name: one match is taken, several or none are asked line by line.
-    // A filled number cell is never written. A null table means no database is open.
-    MatchResult matchPlayers(const MemberTable* table);
-    // Checks the chart before standings are shown, as the report does: a cell's fault shows
-    // the cell and its message. True when the chart passed (DocumentStandings.cpp).
+                                int selectedRow) {
+        return LoadPlayerWorkflow(*this, prompts_).run(table, ordering, selectedRow);
+    }
+    ImportResult importTrf() { return ImportTrfWorkflow(*this, prompts_).run(); }
+    MatchResult matchPlayers(const MemberTable* table) {
+        return MatchPlayersWorkflow(*this, prompts_).run(table);
+    }
     bool validateForStandings();
-    // Writes exported standings safely; a failed write is shown and told.
     SaveResult writeStandings(const std::string& path, const std::string& bytes);
     // Keeps recovery copies of the unsaved chart and locks of open chart files in this
     // folder (the window does; the command line does not).
@@ -172,28 +124,30 @@ class ChartDocument {
     // restored.
     bool offerRecoveryCopies();
 
-  private:
-    bool saveBeforeGoingOn();
-    // Asks whether to save a modified chart about to be replaced or closed: false when the
-    // user cancels or the save they asked for did not happen.
-    bool mayReplaceChart(const std::string& question);
-    OpenResult readChart(const std::string& path, std::string_view bytes, TournamentType type);
+    // For the workflows: the chart's file and its saved state.
     // Writes the bytes (a cell they cannot hold is shown and refused); changes no state.
     SaveResult writeChart(const std::string& path, const ChartBytes& content);
+    // The chart was written to path, its file from now on: no longer modified.
     void savedAs(const std::string& path);
     // Whether path is the chart's own file (the same file, by whatever name).
     bool isOwnFile(const std::string& path) const;
     // Whether path, the chosen name with its extension added, may be written: an existing
     // file the chooser never showed is replaced only when the user agrees.
     bool mayReplaceCompletedName(const std::string& chosen, const std::string& path);
-    std::optional<int> rowForMember(int selectedRow);
-    std::optional<std::string> chooseReportPath(const TournamentInfo& info, std::string& refused);
+    void setTournamentInfo(TournamentInfo info) { tournamentInfo_ = std::move(info); }
+    // One more player line; refused (and said) beyond the largest chart.
     bool addRow();
+
+  private:
+    bool saveBeforeGoingOn();
+    // Asks whether to save a modified chart about to be replaced or closed: false when the
+    // user cancels or the save they asked for did not happen.
+    bool mayReplaceChart(const std::string& question);
+    OpenResult readChart(const std::string& path, std::string_view bytes, TournamentType type);
     // The chart is saved, new or freshly opened: no recovery copy, the lock on its file.
     void changesSettled();
     // False when another program holds the chart and the user would rather not open it.
     bool mayOpenHeldChart(const std::string& path);
-    bool askSpellings(std::string& name, std::string& number);
 
     DocumentPrompts& prompts_;
     Tournament tournament_;

@@ -1,4 +1,4 @@
-// Importing a pairing program's tournament report file in place of the chart.
+#include "document/ImportTrfWorkflow.h"
 
 #include "document/ChartDocument.h"
 
@@ -19,10 +19,13 @@ ImportResult Failed(std::string message) {
 
 } // namespace
 
-ImportResult ChartDocument::importTrf() {
+ImportTrfWorkflow::ImportTrfWorkflow(ChartDocument& document, DocumentPrompts& prompts)
+    : document_(document), prompts_(prompts) {}
+
+ImportResult ImportTrfWorkflow::run() {
     ImportResult cancelled;
     cancelled.outcome = Outcome::Cancelled;
-    if (!mayClose())
+    if (!document_.mayClose())
         return cancelled;
     const std::optional<std::string> path = prompts_.chooseFileToOpen(FileKind::Trf);
     if (!path)
@@ -38,12 +41,12 @@ ImportResult ChartDocument::importTrf() {
     } else {
         {
             // One step: Undo brings the chart the import replaced back whole.
-            const Tournament::Step step(tournament_, "Import TRF");
-            FillTournament(imported, tournament_);
+            const Tournament::Step step(document_.tournament(), "Import TRF");
+            FillTournament(imported, document_.tournament());
         }
         // A new event: its file and rating system are not the replaced chart's.
-        fileName_.clear();
-        ratingSystem_.reset();
+        document_.setFileName({});
+        document_.setRatingSystem(std::nullopt);
         result.summary = ImportSummary(imported);
         prompts_.showInformation(result.summary);
         return result;

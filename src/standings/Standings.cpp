@@ -89,12 +89,22 @@ std::string FixedTwo(int quarters) {
 }
 
 std::string ScoreWithHalf(int halfPoints) {
+    if (halfPoints < 0)
+        return "-" + ScoreWithHalf(-halfPoints);
     if (halfPoints == 1)
         return "\u00bd";
     std::string text = std::to_string(halfPoints / 2);
     if (halfPoints % 2 != 0)
         text += "\u00bd";
     return text;
+}
+
+std::string QuartersWithHalf(int quarters, std::string_view decimalSeparator) {
+    if (quarters % 2 == 0)
+        return ScoreWithHalf(quarters / 2);
+    const std::string fixed = FixedTwo(quarters); // "2.25": the point is third from the end
+    return fixed.substr(0, fixed.size() - 3) + std::string(decimalSeparator) +
+           fixed.substr(fixed.size() - 2);
 }
 
 } // namespace ranvik

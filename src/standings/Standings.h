@@ -7,6 +7,7 @@
 #include "standings/TieBreak.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ranvik {
@@ -59,5 +60,9 @@ std::string FixedTwo(int quarters);
 
 // Half points as a score: 5 -> "2½", 4 -> "2", 1 -> "½".
 std::string ScoreWithHalf(int halfPoints);
+
+// A value in quarter points in the same style, a quarter with two decimals after the given
+// separator: 10 -> "2½", 8 -> "2", 9 -> "2.25" with ".", "2,25" with ",".
+std::string QuartersWithHalf(int quarters, std::string_view decimalSeparator);
 
 } // namespace ranvik

@@ -51,7 +51,8 @@ void AddTieBreakColumns(DocumentTable& table, const Standings& standings) {
     }
 }
 
-DocumentTable SwissCrossTable(const ChartGames& games, const Standings& standings) {
+DocumentTable SwissCrossTable(const ChartGames& games, const Standings& standings,
+                              const QuarterText& tieBreakText) {
     DocumentTable table;
     table.caption = "Cross-table";
     table.keyColumns = 2;
@@ -71,7 +72,7 @@ DocumentTable SwissCrossTable(const ChartGames& games, const Standings& standing
             cells.push_back(SwissCell(rounds[k], standings));
         cells.push_back(ScoreWithHalf(row.points));
         for (int value : row.tieBreakValues)
-            cells.push_back(FixedTwo(value));
+            cells.push_back(tieBreakText(value));
         table.rows.push_back(std::move(cells));
     }
     return table;
@@ -148,13 +149,14 @@ DocumentTable StandingsTable(const Standings& standings) {
     return table;
 }
 
-DocumentTable CrossTable(const ChartGames& games, const Standings& standings) {
-    return games.rules().columnsAreRounds() ? SwissCrossTable(games, standings)
+DocumentTable CrossTable(const ChartGames& games, const Standings& standings,
+                         const QuarterText& tieBreakText) {
+    return games.rules().columnsAreRounds() ? SwissCrossTable(games, standings, tieBreakText)
                                             : RoundRobinCrossTable(games, standings);
 }
 
-StandingsDocument BuildStandingsDocument(const ChartGames& games, const Standings& standings,
-                                         const DocumentHeading& heading) {
+StandingsDocument StandingsHeading(const ChartGames& games, const Standings& standings,
+                                   const DocumentHeading& heading) {
     StandingsDocument document;
     document.title = "Standings";
     if (heading.info && !heading.info->name.empty())
@@ -173,6 +175,12 @@ StandingsDocument BuildStandingsDocument(const ChartGames& games, const Standing
         document.headingLines.push_back("Tie-breaks: " + FormatTieBreakList(standings.tieBreaks));
     if (!heading.date.empty())
         document.headingLines.push_back("Printed " + heading.date);
+    return document;
+}
+
+StandingsDocument BuildStandingsDocument(const ChartGames& games, const Standings& standings,
+                                         const DocumentHeading& heading) {
+    StandingsDocument document = StandingsHeading(games, standings, heading);
     document.tables.push_back(StandingsTable(standings));
     document.tables.push_back(CrossTable(games, standings));
     return document;

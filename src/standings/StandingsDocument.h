@@ -6,6 +6,7 @@
 #include "report/RatingReport.h"
 #include "standings/Standings.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,10 +38,19 @@ struct DocumentHeading {
 // The standings list: Rank, Line, Name, Member, Rating, Points and the tie-breaks.
 DocumentTable StandingsTable(const Standings& standings);
 
+// How a table writes a tie-break value (quarter points): the files use FixedTwo, the
+// window the cross-table's own style with its language's separator.
+using QuarterText = std::function<std::string(int quarters)>;
+
 // Round robins: the grid by line, 1 / ½ / 0 in each cell, the own cell marked, points and
 // place. Swiss: one row per player in standings order, each round's result and the
 // opponent's place, points and tie-breaks.
-DocumentTable CrossTable(const ChartGames& games, const Standings& standings);
+DocumentTable CrossTable(const ChartGames& games, const Standings& standings,
+                         const QuarterText& tieBreakText = FixedTwo);
+
+// The title and the heading lines alone, without the tables.
+StandingsDocument StandingsHeading(const ChartGames& games, const Standings& standings,
+                                   const DocumentHeading& heading);
 
 StandingsDocument BuildStandingsDocument(const ChartGames& games, const Standings& standings,
                                          const DocumentHeading& heading);

@@ -65,6 +65,11 @@ QVariant ChartModel::headerData(int section, Qt::Orientation orientation, int ro
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal) {
+        // The rounds are headed in the window's language; the first columns' headings are
+        // bilingual already, and a round robin's opponent numbers read alike in both.
+        const int round = section + 2 - ChartColumn::FirstResult;
+        if (round >= 1 && tournament_.rules().columnsAreRounds())
+            return tr("Rd %1").arg(round);
         return ToQString(tournament_.chart().cell(section + 1, 0));
     }
     return ToQString(tournament_.chart().cell(0, section + 1));

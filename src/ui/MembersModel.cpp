@@ -1,6 +1,37 @@
 #include "ui/MembersModel.h"
 
+#include "ui/QtText.h"
+
 namespace ranvik {
+
+namespace {
+
+// The federation's field names stay as the database has them; the grid heads them in words.
+struct FieldHeading {
+    const char* field;
+    const char* heading;
+};
+constexpr FieldHeading kFieldHeadings[] = {
+    {"NUMBER", QT_TRANSLATE_NOOP("ranvik::MembersModel", "Number")},
+    {"NAME", QT_TRANSLATE_NOOP("ranvik::MembersModel", "Name")},
+    {"PROV", QT_TRANSLATE_NOOP("ranvik::MembersModel", "Province")},
+    {"CITY", QT_TRANSLATE_NOOP("ranvik::MembersModel", "City")},
+    {"RATING", QT_TRANSLATE_NOOP("ranvik::MembersModel", "Rating")},
+    {"ACT_RATING", QT_TRANSLATE_NOOP("ranvik::MembersModel", "Active rating")},
+    {"EXPIRY", QT_TRANSLATE_NOOP("ranvik::MembersModel", "Expiry")},
+    {"FIDE_ID", QT_TRANSLATE_NOOP("ranvik::MembersModel", "FIDE ID")},
+};
+
+} // namespace
+
+QString MembersModel::fieldHeading(const std::string& field) {
+    QString name = ToQString(field);
+    for (const FieldHeading& known : kFieldHeadings) {
+        if (name.compare(QLatin1String(known.field), Qt::CaseInsensitive) == 0)
+            return tr(known.heading);
+    }
+    return name;
+}
 
 MembersModel::MembersModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -56,14 +87,20 @@ Qt::ItemFlags MembersModel::flags(const QModelIndex& index) const {
 }
 
 QVariant MembersModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || !table_)
+    if (!table_)
         return {};
     if (orientation == Qt::Horizontal) {
         const auto& fields = table_->fields();
         if (section < 0 || section >= static_cast<int>(fields.size()))
             return {};
-        return QString::fromStdString(fields[static_cast<std::size_t>(section)]);
+        const std::string& field = fields[static_cast<std::size_t>(section)];
+        // The field's own name too, which the database's messages use.
+        if (role == Qt::ToolTipRole)
+            return ToQString(field);
+        return role == Qt::DisplayRole ? fieldHeading(field) : QVariant();
     }
+    if (role != Qt::DisplayRole)
+        return {};
     const bool current = static_cast<std::size_t>(section) == ordering()->position();
     return current ? QStringLiteral("\u25B6") : QString();
 }

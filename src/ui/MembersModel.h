@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 
 #include <memory>
+#include <string>
 
 namespace ranvik {
 
@@ -22,6 +23,10 @@ class MembersModel : public QAbstractTableModel {
     MemberOrder order() const { return order_; }
     // The shown ordering; nullptr while no table is shown.
     MemberOrdering* ordering() const;
+
+    // The heading a database field is shown under, in the window's language; a field the
+    // program does not know keeps its name.
+    static QString fieldHeading(const std::string& field);
 
     // The current record of the shown ordering moved from one position to another.
     void currentMoved(int oldPosition, int newPosition);

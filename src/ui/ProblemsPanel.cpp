@@ -1,9 +1,11 @@
 #include "ui/ProblemsPanel.h"
 
+#include "standings/Standings.h"
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
 #include "ui/CoreText.h"
 #include "ui/QtText.h"
+#include "ui/SectionFit.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -84,9 +86,8 @@ QVariant ScoresModel::data(const QModelIndex& index, int role) const {
     const int row = index.row() + 1;
     if (row > problems_.checkedRows())
         return {};
-    const int half = problems_.halfPoints(row);
-    // Half points as the director writes them: 3½.
-    return QString::number(half / 2) + (half % 2 != 0 ? QStringLiteral("½") : QString());
+    // Half points as the director writes them and the cross-table shows them: ½, 3½, 10.
+    return ToQString(ScoreWithHalf(problems_.halfPoints(row)));
 }
 
 QVariant ScoresModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -202,8 +203,10 @@ ProblemsPanel::ProblemsPanel(ChartProblems& problems, ChartModel& model, ChartVi
         view_.verticalHeader()->defaultSectionSize());
     scoresView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // As wide as the widest score in the view's own font, whatever the font's size.
-    const int width = scoresView_->fontMetrics().horizontalAdvance(QStringLiteral("0000½")) +
-                      2 * scoresView_->frameWidth() + scoresView_->fontMetrics().averageCharWidth();
+    const int width =
+        ColumnWidthForText(*scoresView_,
+                           scoresView_->fontMetrics().horizontalAdvance(QStringLiteral("0000½"))) +
+        2 * scoresView_->frameWidth();
     scoresView_->setMinimumWidth(width);
     scoresView_->setMaximumWidth(width);
     connect(view_.verticalScrollBar(), &QScrollBar::valueChanged, scoresView_->verticalScrollBar(),

@@ -6,6 +6,7 @@
 #include "ui/FileDialog.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
+#include "ui/SectionFit.h"
 #include "ui/StandingsModel.h"
 #include "ui/StandingsPrinting.h"
 #include "ui/TieBreakOrderEditor.h"
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -35,8 +37,6 @@ QTableView* MakeTableView(QWidget* parent, const char* name) {
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->verticalHeader()->hide();
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return view;
 }
 
@@ -129,24 +129,38 @@ void StandingsDialog::run() {
     prompts::execModal(*this);
 }
 
+// Everything shown is made here, once per order; the sections are sized from the texts,
+// never by the views laying out every cell.
 void StandingsDialog::recompute(const std::vector<TieBreak>& tieBreaks) {
     Standings standings = ComputeStandings(document_.tournament(), games_, tieBreaks);
-    printable_ = BuildStandingsDocument(games_, standings, heading_);
-    standingsModel_->setStandings(std::move(standings));
-    crossTableModel_->setTable(printable_.tables.back());
+    shownHeading_ = StandingsHeading(games_, standings, heading_);
+    const std::string separator = ToStdString(QLocale().decimalPoint());
+    crossTableModel_->setTable(CrossTable(games_, standings, [&separator](int quarters) {
+        return QuartersWithHalf(quarters, separator);
+    }));
+    standingsModel_->setStandings(std::move(standings), separator);
+    FitSectionsToTexts(*standingsView_, standingsModel_->rowCount(), standingsModel_->columnCount(),
+                       [this](int row, int col) { return standingsModel_->text(row, col); });
+    FitSectionsToTexts(*crossTableView_, crossTableModel_->rowCount(),
+                       crossTableModel_->columnCount(),
+                       [this](int row, int col) { return crossTableModel_->text(row, col); });
     showHeading();
+}
+
+StandingsDocument StandingsDialog::printable() const {
+    return BuildStandingsDocument(games_, standingsModel_->standings(), heading_);
 }
 
 // A tournament's own name is shown as it is; only the core's default title is translated.
 QString StandingsDialog::titleText() const {
     const bool named = heading_.info && !heading_.info->name.empty();
-    return named ? ToQString(printable_.title) : CoreText(printable_.title);
+    return named ? ToQString(shownHeading_.title) : CoreText(shownHeading_.title);
 }
 
 void StandingsDialog::showHeading() {
     QStringList lines = {QStringLiteral("<b>%1</b>").arg(titleText().toHtmlEscaped())};
     // The core writes these lines in English for its files; the window shows them translated.
-    for (const std::string& line : printable_.headingLines)
+    for (const std::string& line : shownHeading_.headingLines)
         lines << CoreText(line).toHtmlEscaped();
     headingLabel_->setText(lines.join(QLatin1String("<br>")));
 }
@@ -164,15 +178,16 @@ void StandingsDialog::print() {
     dialog.setObjectName(QStringLiteral("printDialog"));
     if (prompts::execModal(dialog) != QDialog::Accepted)
         return;
-    PrintStandings(printable_, printer);
+    PrintStandings(printable(), printer);
 }
 
 void StandingsDialog::printPreview() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("printPreviewDialog"));
+    const StandingsDocument document = printable();
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { PrintStandings(printable_, *target); });
+            [&document](QPrinter* target) { PrintStandings(document, *target); });
     prompts::execModal(dialog);
 }
 
@@ -226,7 +241,7 @@ void StandingsDialog::exportAs(ExportKind kind) {
     std::string bytes;
     switch (kind) {
     case ExportKind::Pdf: {
-        PdfOutcome pdf = StandingsPdf(printable_, LocalPaperSize());
+        PdfOutcome pdf = StandingsPdf(printable(), LocalPaperSize());
         if (!pdf.ok) {
             prompts::showError(this, CoreText(pdf.message));
             return;
@@ -235,7 +250,7 @@ void StandingsDialog::exportAs(ExportKind kind) {
         break;
     }
     case ExportKind::Html:
-        bytes = StandingsHtml(printable_);
+        bytes = StandingsHtml(printable());
         break;
     case ExportKind::Csv:
         bytes = StandingsCsv(standingsModel_->standings());

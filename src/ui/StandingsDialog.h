@@ -37,7 +37,8 @@ class StandingsDialog : public QDialog {
     // Shows the dialog modally.
     void run();
 
-    const StandingsDocument& printable() const { return printable_; }
+    // The document that printing and the exports write, made when asked for.
+    StandingsDocument printable() const;
 
   private slots:
     void tieBreaksEdited();
@@ -61,7 +62,7 @@ class StandingsDialog : public QDialog {
     std::string settingsPath_;
     FileDialog& exportDialog_;
     ChartGames games_;
-    StandingsDocument printable_;
+    StandingsDocument shownHeading_; // the title and heading lines, no tables
 
     QLabel* headingLabel_ = nullptr;
     QTabWidget* tabs_ = nullptr;

@@ -29,10 +29,22 @@ QVariant RightAligned() {
 
 StandingsModel::StandingsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void StandingsModel::setStandings(Standings standings) {
+void StandingsModel::setStandings(Standings standings, const std::string& decimalSeparator) {
     beginResetModel();
     standings_ = std::move(standings);
+    texts_.clear();
+    texts_.reserve(standings_.rows.size() * static_cast<std::size_t>(columnCount()));
+    for (const StandingsRow& row : standings_.rows) {
+        texts_.insert(texts_.end(), {RankText(row), std::to_string(row.line), row.name, row.member,
+                                     row.rating, ScoreWithHalf(row.points)});
+        for (int value : row.tieBreakValues)
+            texts_.push_back(QuartersWithHalf(value, decimalSeparator));
+    }
     endResetModel();
+}
+
+std::string_view StandingsModel::text(int row, int column) const {
+    return texts_[static_cast<std::size_t>(row) * columnCount() + column];
 }
 
 int StandingsModel::rowCount(const QModelIndex& parent) const {
@@ -43,35 +55,16 @@ int StandingsModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : FirstTieBreak + static_cast<int>(standings_.tieBreaks.size());
 }
 
-QVariant StandingsModel::displayed(const StandingsRow& row, int column) const {
-    switch (column) {
-    case Rank:
-        return ToQString(RankText(row));
-    case Line:
-        return row.line;
-    case Name:
-        return ToQString(row.name);
-    case Member:
-        return ToQString(row.member);
-    case Rating:
-        return ToQString(row.rating);
-    case Points:
-        return ToQString(ScoreWithHalf(row.points));
-    default:
-        return ToQString(FixedTwo(row.tieBreakValues[column - FirstTieBreak]));
-    }
-}
-
-QVariant StandingsModel::sortValue(const StandingsRow& row, int column) const {
+QVariant StandingsModel::sortValue(int rowIndex, int column) const {
+    const StandingsRow& row = standings_.rows[rowIndex];
     switch (column) {
     case Rank:
         return row.rank;
     case Line:
         return row.line;
     case Name:
-        return ToQString(row.name);
     case Member:
-        return ToQString(row.member);
+        return ToQString(text(rowIndex, column));
     case Rating:
         return RatingValue(row.rating);
     case Points:
@@ -84,12 +77,11 @@ QVariant StandingsModel::sortValue(const StandingsRow& row, int column) const {
 QVariant StandingsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
-    const StandingsRow& row = standings_.rows[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return displayed(row, index.column());
+        return ToQString(text(index.row(), index.column()));
     case SortRole:
-        return sortValue(row, index.column());
+        return sortValue(index.row(), index.column());
     case Qt::TextAlignmentRole:
         if (index.column() != Name && index.column() != Member)
             return RightAligned();
@@ -127,6 +119,18 @@ DocumentTableModel::DocumentTableModel(QObject* parent) : QAbstractTableModel(pa
 void DocumentTableModel::setTable(DocumentTable table) {
     beginResetModel();
     table_ = std::move(table);
+    headers_.clear();
+    alignments_.clear();
+    for (std::size_t c = 0; c < table_.header.size(); ++c) {
+        const std::string& heading = table_.header[c];
+        // A round robin's thousand numbered columns need no translation.
+        const bool number = heading.find_first_not_of("0123456789") == std::string::npos;
+        headers_ << (number ? ToQString(heading) : CoreText(heading));
+        // Results sit in the middle of their cells, as on a printed grid; names do not.
+        alignments_.push_back(table_.numeric[c]   ? Qt::AlignRight | Qt::AlignVCenter
+                              : heading == "Name" ? Qt::AlignLeft | Qt::AlignVCenter
+                                                  : Qt::AlignCenter);
+    }
     endResetModel();
 }
 
@@ -141,19 +145,14 @@ int DocumentTableModel::columnCount(const QModelIndex& parent) const {
 QVariant DocumentTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
-    const std::string& text = table_.rows[index.row()][index.column()];
+    const std::string& cell = table_.rows[index.row()][index.column()];
     switch (role) {
     case Qt::DisplayRole:
-        return ToQString(text);
+        return ToQString(cell);
     case Qt::TextAlignmentRole:
-        if (table_.numeric[index.column()])
-            return RightAligned();
-        // Results sit in the middle of their cells, as on a printed grid; names do not.
-        if (table_.header[index.column()] == "Name")
-            return {};
-        return QVariant::fromValue(Qt::AlignCenter);
+        return QVariant::fromValue(alignments_[index.column()]);
     case Qt::BackgroundRole:
-        if (text == kOwnCell)
+        if (cell == kOwnCell)
             return QApplication::palette().brush(QPalette::Mid);
         return {};
     default:
@@ -165,7 +164,7 @@ QVariant DocumentTableModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return CoreText(table_.header[section]);
+    return headers_[section];
 }
 
 } // namespace ranvik

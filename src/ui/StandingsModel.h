@@ -1,12 +1,19 @@
 #pragma once
 // Table models of the standings window: the standings list over the core's rows (with a
 // sort role that orders numbers as numbers), and any table of the printable document (the
-// cross-table) as it will be printed, the player's own cell shaded.
+// cross-table) as it will be printed, the player's own cell shaded. Both make their texts
+// once, when given their rows: a full double round robin's cross-table has two million
+// cells, and a view asks for those in sight again at every scroll.
 
 #include "standings/Standings.h"
 #include "standings/StandingsDocument.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace ranvik {
 
@@ -19,8 +26,12 @@ class StandingsModel : public QAbstractTableModel {
 
     explicit StandingsModel(QObject* parent = nullptr);
 
-    void setStandings(Standings standings);
+    // Points and tie-breaks are shown as the cross-table shows them ("3½", "10"), a value
+    // with quarters after the window's decimal separator.
+    void setStandings(Standings standings, const std::string& decimalSeparator);
     const Standings& standings() const { return standings_; }
+    // A cell's text as shown, in UTF-8.
+    std::string_view text(int row, int column) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,10 +39,10 @@ class StandingsModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    QVariant displayed(const StandingsRow& row, int column) const;
-    QVariant sortValue(const StandingsRow& row, int column) const;
+    QVariant sortValue(int row, int column) const;
 
     Standings standings_;
+    std::vector<std::string> texts_; // row by row
 };
 
 class DocumentTableModel : public QAbstractTableModel {
@@ -40,6 +51,7 @@ class DocumentTableModel : public QAbstractTableModel {
     explicit DocumentTableModel(QObject* parent = nullptr);
 
     void setTable(DocumentTable table);
+    std::string_view text(int row, int column) const { return table_.rows[row][column]; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -48,6 +60,8 @@ class DocumentTableModel : public QAbstractTableModel {
 
   private:
     DocumentTable table_;
+    QStringList headers_; // in the window's language
+    std::vector<Qt::Alignment> alignments_;
 };
 
 } // namespace ranvik

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace ranvik;
 using ranvik::test::MakeChart;
 
@@ -230,14 +232,17 @@ TEST(TieBreakList, RefusesUnknownModifiedAndRepeatedNames) {
     }
 }
 
-TEST(ValueText, TwoDecimalsWithAPoint) {
-    EXPECT_EQ(FixedTwo(10), "2.50");
-    EXPECT_EQ(FixedTwo(40), "10.00");
-    EXPECT_EQ(FixedTwo(49), "12.25");
-    EXPECT_EQ(FixedTwo(3), "0.75");
-    EXPECT_EQ(ScoreWithHalf(1), "\u00bd");
-    EXPECT_EQ(ScoreWithHalf(7), "3\u00bd");
-    EXPECT_EQ(ScoreWithHalf(0), "0");
+// Files write two decimals with a point; the window halves as "½" and quarters with its
+// language's separator (here a comma).
+TEST(ValueText, FilesUseTwoDecimalsAndTheWindowHalves) {
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {10, "2.50", "2\u00bd"},   {40, "10.00", "10"}, {4082, "1020.50", "1020\u00bd"},
+        {49, "12.25", "12,25"},    {3, "0.75", "0,75"}, {2, "0.50", "\u00bd"},
+        {-6, "-1.50", "-1\u00bd"}, {0, "0.00", "0"}};
+    for (const auto& [quarters, file, window] : cases) {
+        EXPECT_EQ(FixedTwo(quarters), file);
+        EXPECT_EQ(QuartersWithHalf(quarters, ","), window);
+    }
 }
 
 } // namespace

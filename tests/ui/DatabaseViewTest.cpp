@@ -151,7 +151,10 @@ TEST_F(DatabaseViewTest, OpenedFileShowsItsTableInNameOrderWithTheDesignWidths) 
                                     QAbstractItemModelTester::FailureReportingMode::Warning);
     ASSERT_EQ(model().rowCount(), 62);
     ASSERT_EQ(model().columnCount(), 8);
-    EXPECT_EQ(model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "NUMBER");
+    // Headed in words; the field's own name, which messages use, in the tooltip.
+    EXPECT_EQ(model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Number");
+    EXPECT_EQ(model().headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(), "Active rating");
+    EXPECT_EQ(model().headerData(5, Qt::Horizontal, Qt::ToolTipRole).toString(), "ACT_RATING");
     EXPECT_EQ(checkedOrder(), "name");
     EXPECT_TRUE(ui().orderByNameAction->isChecked());
     ExpectColumnsShowTheirText(*ui().membersView);

@@ -96,7 +96,7 @@ TEST_F(ProblemsPanelTest, InconsistentPairIsOneEntryAndPointsFollowTheResults) {
               QStringList({"Inconsistent results found. Line 1, Rd 1."}));
     EXPECT_EQ(ui().problemsView->model()->index(0, 0).data().toString(), "1 / 2");
     EXPECT_TRUE(chartData(4, 2, ChartModel::FaultMarkRole).toBool());
-    EXPECT_EQ(ui().scoresView->model()->index(1, 0).data().toString(), "0½");
+    EXPECT_EQ(ui().scoresView->model()->index(1, 0).data().toString(), "½");
 }
 
 TEST_F(ProblemsPanelTest, AHiddenPanelShowsWhatChangedMeanwhile) {

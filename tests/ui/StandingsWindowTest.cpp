@@ -15,6 +15,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrintDialog>
@@ -24,8 +25,10 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <string>
 
 // Failed comparisons of cell texts print the texts.
 QT_BEGIN_NAMESPACE
@@ -57,6 +60,27 @@ const char kRoundRobinChart[] = "1\tAnn\t\t1500\tX\t1\t1\t1\t\r\n"
                                 "2\tBo\t\t1400\t0\tX\t=\t+\t\r\n"
                                 "3\tCy\t\t1300\t0\t=\tX\t+\t\r\n"
                                 "4\tDi\t\t1200\t0\t-\t-\tX\t\r\n";
+
+constexpr int kPlayers = 300; // a large chart, yet a quick test
+
+// A double round robin chart file: game g of lines a < b is a's win when (a + b + g) % 3 is
+// 0, a draw when it is 1, b's win otherwise.
+std::string DoubleRoundRobinFile(int players) {
+    std::string bytes;
+    for (int a = 1; a <= players; ++a) {
+        bytes += std::to_string(a) + "\tPlayer " + std::to_string(a) + "\t\t1500\t";
+        for (int cell = 0; cell < 2 * players; ++cell) {
+            const int b = cell / 2 + 1;
+            const int outcome = (a + b + cell % 2) % 3;
+            bytes += a == b                      ? "X\t"
+                     : outcome == 1              ? "=\t"
+                     : (outcome == 0) == (a < b) ? "1\t"
+                                                 : "0\t";
+        }
+        bytes += "\r\n";
+    }
+    return bytes;
+}
 
 // The standings window's parts, found by name.
 struct StandingsParts {
@@ -114,7 +138,7 @@ class StandingsWindowTest : public WindowTest {
             SaveSetting(DefaultSettingsPath(), kStandingsSection, TieBreakSettingKey(type), "");
     }
 
-    void openChart(const char* bytes, int typeButton = 0) {
+    void openChart(const std::string& bytes, int typeButton = 0) {
         ui().typeButtons->button(typeButton)->click();
         test::WriteFile(dir_.file("event.tms"), bytes);
         ASSERT_TRUE(form().openChartFile(QString::fromStdString(dir_.file("event.tms"))));
@@ -192,7 +216,7 @@ TEST_F(StandingsWindowTest, ListSortsByNumberAndFollowsTheEditedTieBreakOrder) {
         for (int r = 0; r < model->rowCount(); ++r) {
             EXPECT_EQ(Text(model, r, 0).toStdString(), RankText(expected.rows[r]));
             EXPECT_EQ(Text(model, r, 6).toStdString(),
-                      FixedTwo(expected.rows[r].tieBreakValues[0]));
+                      QuartersWithHalf(expected.rows[r].tieBreakValues[0], "."));
         }
         // Emptied, the list still ranks by points; "none" keeps it from reading as unset.
         while (!ui.editor->order().empty()) {
@@ -221,6 +245,32 @@ TEST_F(StandingsWindowTest, RoundRobinGridShadesTheOwnCellAndGivesPointsAndPlace
                 EXPECT_EQ(grid->data(grid->index(line, col), Qt::BackgroundRole).isValid(), own)
                     << "line " << line + 1 << " column " << col;
             }
+        }
+    });
+}
+
+TEST_F(StandingsWindowTest, LargeChartShowsTheCoresStandingsWithEveryTextWhole) {
+    openChart(DoubleRoundRobinFile(kPlayers), 2);
+    withStandings([this](QDialog&, StandingsParts& ui) {
+        const Standings expected = coreStandings(DefaultTieBreaks(TournamentType::RoundRobin));
+        const QAbstractItemModel* list = ui.standings->model();
+        ASSERT_EQ(list->rowCount(), kPlayers);
+        for (int r = 0; r < kPlayers; ++r) {
+            EXPECT_EQ(Text(list, r, 0).toStdString(), RankText(expected.rows[r]));
+            EXPECT_EQ(Text(list, r, 5).toStdString(), ScoreWithHalf(expected.rows[r].points));
+        }
+        ui.tabs->setCurrentWidget(ui.crossTable);
+        // Line 1 won its first game against line 2 and drew the second.
+        const QAbstractItemModel* grid = ui.crossTable->model();
+        EXPECT_EQ(Text(grid, 0, 3) + Text(grid, 0, 4), "\u00d71 \u00bd");
+        // Nothing elided: each column as wide as the view would size it to its contents.
+        for (QTableView* view : {ui.standings, ui.crossTable}) {
+            const int last = view->model()->columnCount() - 1;
+            for (int c : {0, 1, 2, 3, 4, 5, 6, 7, 8, last - 1, last})
+                EXPECT_GE(view->columnWidth(c),
+                          std::max(static_cast<QAbstractItemView*>(view)->sizeHintForColumn(c),
+                                   view->horizontalHeader()->sectionSizeHint(c)))
+                    << "column " << c;
         }
     });
 }

@@ -18,6 +18,7 @@
 #include "ui/CoreText.h"
 #include "ui/HelpDialog.h"
 #include "ui/MemberNumberCheckDialog.h"
+#include "ui/MembersModel.h"
 #include "ui/QtText.h"
 #include "ui/TournamentInfoDialog.h"
 #include "ui/Translations.h"
@@ -31,6 +32,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTableView>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -249,7 +251,7 @@ TEST(CoreText, FrenchIsComposedFromTranslatedParts) {
         {FaultText(self, RulesFor(TournamentType::RoundRobin)),
          "Joueur apparié contre lui-même. Ligne 3, joueur 7."},
         {InconsistencyText("results", RulesFor(TournamentType::Swiss), 4, 4),
-         "Résultats incohérents. Ligne 4, R1."},
+         "Résultats incohérents. Ligne 4, Ro 1."},
         {MemberNumberWarningText("Tremblay, Luc", ""), "Tremblay, Luc : aucun numéro de membre"},
         {"Cannot open /tmp/100%1.tms: The file is empty: it holds no player lines.",
          "Impossible d’ouvrir /tmp/100%1.tms : Le fichier est vide : il ne contient aucune "
@@ -335,17 +337,41 @@ QStringList Overflowing(QWidget& window) {
     return out;
 }
 
+// A French user's language and locale (numbers with a decimal comma).
 class FrenchWindowTest : public WindowTest {
   protected:
     void SetUp() override {
         ASSERT_TRUE(UseLanguage(kFrench));
+        QLocale::setDefault(kFrench);
         WindowTest::SetUp();
     }
     void TearDown() override {
         WindowTest::TearDown();
+        QLocale::setDefault(QLocale::c());
         UseLanguage(QLocale::c());
     }
 };
+
+TEST_F(FrenchWindowTest, RoundsStandingsAndDatabaseFieldsReadInFrench) {
+    // One drawn round: half a point each, Sonneborn-Berger a quarter.
+    const TempDir dir;
+    WriteFile(dir.path() / "draw.tms", "1\tAnn\t\t\tD2\t\r\n2\tBo\t\t\tD1\t\r\n");
+    ASSERT_TRUE(form().openChartFile(QtSpelling(dir.path() / "draw.tms")));
+    QStringList shown = {ui().chartView->model()->headerData(3, Qt::Horizontal).toString()};
+    prompts::enqueue([&shown](QDialog& dialog) {
+        const auto& grid = *PartOf<QTableView>(dialog, "crossTableView")->model();
+        const auto& list = *PartOf<QTableView>(dialog, "standingsView")->model();
+        shown << grid.headerData(3, Qt::Horizontal).toString() << grid.index(0, 4).data().toString()
+              << grid.index(0, 7).data().toString() << list.index(0, 8).data().toString();
+        dialog.reject();
+    });
+    ui().standingsAction->trigger();
+    // The chart's and the cross-table's round; points and SB in the cross-table; SB listed.
+    EXPECT_EQ(shown, QStringList({"Ro 1", "Ro 1", "\u00bd", "0,25", "0,25"}));
+    // The database's field names stay as they are; one the program does not know shows as is.
+    EXPECT_EQ(MembersModel::fieldHeading("act_rating"), "Cote active");
+    EXPECT_EQ(MembersModel::fieldHeading("PHONE"), "PHONE");
+}
 
 TEST_F(FrenchWindowTest, QuestionsUseQtsFrenchButtonsAndTheCoreTextInFrench) {
     enter(ChartColumn::Name, 1, QStringLiteral("Tremblay, Marie"));

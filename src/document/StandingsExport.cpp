@@ -1,4 +1,4 @@
-// The document's part of the standings: the chart checked first, the exports written.
+#include "document/StandingsExport.h"
 
 #include "document/ChartDocument.h"
 
@@ -6,17 +6,20 @@
 
 namespace ranvik {
 
-bool ChartDocument::validateForStandings() {
-    const ValidationResult fault = validate();
+StandingsExport::StandingsExport(ChartDocument& document, DocumentPrompts& prompts)
+    : document_(document), prompts_(prompts) {}
+
+bool StandingsExport::validate() {
+    const ValidationResult fault = document_.validate();
     if (IsCellFault(fault.fault)) {
         prompts_.showCell(fault.col, fault.row);
-        prompts_.showError(FaultText(fault, tournament_.rules()));
+        prompts_.showError(FaultText(fault, document_.tournament().rules()));
     }
     // A cancelled inconsistency question was the user's answer: nothing more to say.
     return fault.passed();
 }
 
-SaveResult ChartDocument::writeStandings(const std::string& path, const std::string& bytes) {
+SaveResult StandingsExport::write(const std::string& path, const std::string& bytes) {
     SaveResult result;
     result.path = path;
     if (std::string reason; !WriteFileSafely(path, bytes, reason)) {

@@ -1,13 +1,10 @@
-// The report workflow: check the chart, the membership numbers and the tournament
-// information, then write the report and the chart beside it.
+#include "document/ReportWorkflow.h"
 
 #include "document/ChartDocument.h"
 
 #include "files/FileNames.h"
 #include "files/FileWriter.h"
 #include "files/PairWriter.h"
-
-#include <filesystem>
 
 namespace ranvik {
 
@@ -24,10 +21,13 @@ ReportResult Stopped(ReportResult::Failure failure, std::string message = {}) {
 
 } // namespace
 
+ReportWorkflow::ReportWorkflow(ChartDocument& document, DocumentPrompts& prompts)
+    : document_(document), prompts_(prompts) {}
+
 // The report's file name, asked again while the name is refused (it would be the chart's
 // own name); `refused` says why when the chooser cannot ask again.
-std::optional<std::string> ChartDocument::chooseReportPath(const TournamentInfo& info,
-                                                           std::string& refused) {
+std::optional<std::string> ReportWorkflow::chooseReportPath(const TournamentInfo& info,
+                                                            std::string& refused) {
     for (;;) {
         std::optional<std::string> chosen =
             prompts_.chooseFileToSave(FileKind::Report, ProposedReportName(info));
@@ -44,21 +44,17 @@ std::optional<std::string> ChartDocument::chooseReportPath(const TournamentInfo&
     }
 }
 
-bool ChartDocument::isOwnFile(const std::string& path) const {
-    std::error_code error;
-    return !fileName_.empty() && std::filesystem::equivalent(fileName_, path, error);
-}
-
-ReportResult ChartDocument::createReport() {
+ReportResult ReportWorkflow::run() {
     using Failure = ReportResult::Failure;
-    const std::optional<RatingSystem> system = ensureRatingSystem();
+    const std::optional<RatingSystem> system = document_.ensureRatingSystem();
     if (!system)
         return Stopped(Failure::Cancelled);
 
-    const ValidationResult fault = validate();
+    const ValidationResult fault = document_.validate();
     if (IsCellFault(fault.fault)) {
         prompts_.showCell(fault.col, fault.row);
-        ReportResult result = Stopped(Failure::Fault, FaultText(fault, tournament_.rules()));
+        ReportResult result =
+            Stopped(Failure::Fault, FaultText(fault, document_.tournament().rules()));
         result.validation = fault;
         prompts_.showError(result.message);
         return result;
@@ -69,20 +65,21 @@ ReportResult ChartDocument::createReport() {
         return result;
     }
 
-    const std::optional<TournamentInfo> info = prompts_.askTournamentInfo(tournament_.type());
+    const Tournament& tournament = document_.tournament();
+    const std::optional<TournamentInfo> info = prompts_.askTournamentInfo(tournament.type());
     if (!info)
         return Stopped(Failure::Cancelled);
     // The dialog checks as it closes; other callers hand over what they were given.
     if (std::string problem = CheckTournamentInfo(*info); !problem.empty())
         return Stopped(Failure::Info, std::move(problem));
-    tournamentInfo_ = info;
+    document_.setTournamentInfo(*info);
 
     // After the information, so that the director's and organiser's numbers are listed with
     // the players'; with them the entries the report files otherwise than they read, before
     // anything is written.
     std::vector<std::string> flagged =
-        ReportCheckLines(tournament_.chart(), tournament_.playerRows(), *info);
-    for (std::string& line : ReportedOtherwiseLines(tournament_))
+        ReportCheckLines(tournament.chart(), tournament.playerRows(), *info);
+    for (std::string& line : ReportedOtherwiseLines(tournament))
         flagged.push_back(std::move(line));
     if (!flagged.empty() && !prompts_.confirmMemberNumbers(flagged))
         return Stopped(Failure::Cancelled);
@@ -94,19 +91,24 @@ ReportResult ChartDocument::createReport() {
     if (!chosen)
         return Stopped(Failure::Cancelled);
     const std::string reportPath = ReportPathFor(*chosen);
-    if (!mayReplaceCompletedName(*chosen, reportPath))
+    if (!document_.mayReplaceCompletedName(*chosen, reportPath))
         return Stopped(Failure::Cancelled);
+    return write(*system, *info, reportPath);
+}
 
-    const ReportBytes report = BuildReportBytes(tournament_, *system, *info);
+ReportResult ReportWorkflow::write(RatingSystem system, const TournamentInfo& info,
+                                   const std::string& reportPath) {
+    using Failure = ReportResult::Failure;
+    const ReportBytes report = BuildReportBytes(document_.tournament(), system, info);
     if (!report.ok) {
         prompts_.showError(report.message);
         return Stopped(Failure::Encode, report.message);
     }
     // A chart that cannot be written must not leave a report behind without its chart.
     const std::string chartPath = ChartPathBesideReport(reportPath);
-    const ChartBytes chart = EncodeChartFile(tournament_.chart());
+    const ChartBytes chart = EncodeChartFile(document_.tournament().chart());
     if (!chart.ok) {
-        writeChart(chartPath, chart); // shows the chart file's own error
+        document_.writeChart(chartPath, chart); // shows the chart file's own error
         return Stopped(Failure::Encode, chart.message);
     }
     // Both files or neither: a new report never stands beside an old chart.
@@ -123,8 +125,8 @@ ReportResult ChartDocument::createReport() {
         return result;
     }
     // Only the chart's own file makes the chart saved: a copy beside the report does not.
-    if (isOwnFile(chartPath))
-        savedAs(fileName_);
+    if (document_.isOwnFile(chartPath))
+        document_.savedAs(document_.fileName());
 
     ReportResult result;
     result.reportPath = reportPath;

@@ -1,4 +1,4 @@
-// Matching the chart's players with the membership database by name.
+#include "document/MatchPlayersWorkflow.h"
 
 #include "document/ChartDocument.h"
 
@@ -109,8 +109,12 @@ std::string MatchSummary(const MatchResult& result) {
 
 } // namespace
 
-MatchResult ChartDocument::matchPlayers(const MemberTable* table) {
+MatchPlayersWorkflow::MatchPlayersWorkflow(ChartDocument& document, DocumentPrompts& prompts)
+    : document_(document), prompts_(prompts) {}
+
+MatchResult MatchPlayersWorkflow::run(const MemberTable* table) {
     MatchResult result;
+    Tournament& tournament = document_.tournament();
     const auto fail = [&](const std::string& message) {
         result.outcome = Outcome::Failed;
         result.message = message;
@@ -122,7 +126,7 @@ MatchResult ChartDocument::matchPlayers(const MemberTable* table) {
 
     std::vector<LineMatch> lines;
     try {
-        lines = FindNameMatches(tournament_.chart(), tournament_.playerRows(), *table);
+        lines = FindNameMatches(tournament.chart(), tournament.playerRows(), *table);
         table->field("NUMBER");
     } catch (const std::runtime_error& e) {
         return fail(e.what());
@@ -133,7 +137,7 @@ MatchResult ChartDocument::matchPlayers(const MemberTable* table) {
         return result;
     }
 
-    const std::optional<RatingSystem> system = ensureRatingSystem();
+    const std::optional<RatingSystem> system = document_.ensureRatingSystem();
     if (!system) {
         result.outcome = Outcome::Cancelled;
         return result;
@@ -189,8 +193,8 @@ MatchResult ChartDocument::matchPlayers(const MemberTable* table) {
               [](const MatchChoice& a, const MatchChoice& b) { return a.row < b.row; });
     {
         // Every line the match fills is one step: one Undo takes the whole match back.
-        const Tournament::Step step(tournament_, "Match players");
-        result.applied = ApplyNameMatches(tournament_.chart(), *table, choices, *ratingSystem_);
+        const Tournament::Step step(tournament, "Match players");
+        result.applied = ApplyNameMatches(tournament.chart(), *table, choices, *system);
     }
     result.matched = static_cast<int>(choices.size()) -
                      static_cast<int>(result.applied.skipped.size()) -

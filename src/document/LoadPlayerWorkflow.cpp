@@ -1,4 +1,4 @@
-// Loading the membership database's current member into the chart.
+#include "document/LoadPlayerWorkflow.h"
 
 #include "document/Cancelled.h"
 #include "document/ChartDocument.h"
@@ -42,20 +42,14 @@ bool NumberInChart(const Chart& chart, const std::string& number) {
 
 } // namespace
 
-bool ChartDocument::addRow() {
-    if (tournament_.numPlayers() >= Tournament::MaxPlayers) {
-        prompts_.showError("The chart already holds " + std::to_string(Tournament::MaxPlayers) +
-                           " players.");
-        return false;
-    }
-    tournament_.setNumPlayers(tournament_.numPlayers() + 1);
-    return true;
-}
+LoadPlayerWorkflow::LoadPlayerWorkflow(ChartDocument& document, DocumentPrompts& prompts)
+    : document_(document), prompts_(prompts) {}
 
 // The row the member goes into: the selected one when its name is empty, otherwise as the
 // user answers. Nothing when the user cancels or no row can be added.
-std::optional<int> ChartDocument::rowForMember(int selectedRow) {
-    const Chart& chart = tournament_.chart();
+std::optional<int> LoadPlayerWorkflow::rowForMember(int selectedRow) {
+    Tournament& tournament = document_.tournament();
+    const Chart& chart = tournament.chart();
     if (chart.cell(ChartColumn::Name, selectedRow).empty())
         return selectedRow;
     switch (prompts_.askRowForMember()) {
@@ -67,13 +61,13 @@ std::optional<int> ChartDocument::rowForMember(int selectedRow) {
             if (chart.cell(ChartColumn::Name, row).empty())
                 return row;
         }
-        if (!addRow())
+        if (!document_.addRow())
             return std::nullopt;
         return chart.rowCount() - 1;
     case RowChoice::Insert:
-        if (!chart.cell(ChartColumn::Name, chart.rowCount() - 1).empty() && !addRow())
+        if (!chart.cell(ChartColumn::Name, chart.rowCount() - 1).empty() && !document_.addRow())
             return std::nullopt;
-        tournament_.openRowAt(selectedRow);
+        tournament.openRowAt(selectedRow);
         return selectedRow;
     case RowChoice::Cancel:
         break;
@@ -83,7 +77,7 @@ std::optional<int> ChartDocument::rowForMember(int selectedRow) {
 
 // A field a chart file cannot hold is asked about at once, not found out at Save; false
 // when the user cancels the load.
-bool ChartDocument::askSpellings(std::string& name, std::string& number) {
+bool LoadPlayerWorkflow::askSpellings(std::string& name, std::string& number) {
     for (std::string* field : {&name, &number}) {
         const std::vector<std::string> lost = CharactersChartCannotHold(*field);
         if (lost.empty())
@@ -102,9 +96,9 @@ bool ChartDocument::askSpellings(std::string& name, std::string& number) {
     return true;
 }
 
-LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table, const MemberOrdering* ordering,
-                                           int selectedRow) {
-    const std::optional<RatingSystem> system = ensureRatingSystem();
+LoadPlayerResult LoadPlayerWorkflow::run(const MemberTable* table, const MemberOrdering* ordering,
+                                         int selectedRow) {
+    const std::optional<RatingSystem> system = document_.ensureRatingSystem();
     if (!system)
         return Cancelled();
     if (!table || !ordering) {
@@ -124,18 +118,19 @@ LoadPlayerResult ChartDocument::loadPlayer(const MemberTable* table, const Membe
         prompts_.showError(message);
         return {Outcome::Failed, 0, message};
     }
-    if (NumberInChart(tournament_.chart(), member.number) &&
+    Tournament& tournament = document_.tournament();
+    if (NumberInChart(tournament.chart(), member.number) &&
         !prompts_.ignoreWarning("Duplicate QRB number.")) {
         return Cancelled();
     }
     if (!askSpellings(member.name, member.number))
         return Cancelled();
-    const Tournament::Step step(tournament_, "Load player");
+    const Tournament::Step step(tournament, "Load player");
     const std::optional<int> target = rowForMember(selectedRow);
     if (!target)
         return Cancelled();
 
-    Chart& chart = tournament_.chart();
+    Chart& chart = tournament.chart();
     chart.setCell(ChartColumn::Name, *target, member.name);
     chart.setCell(ChartColumn::MemberNumber, *target, member.number);
     chart.setCell(ChartColumn::Rating, *target, member.rating);

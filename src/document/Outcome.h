@@ -1,0 +1,8 @@
+#pragma once
+
+namespace ranvik {
+
+// How a command the director started ended.
+enum class Outcome { Done, Cancelled, Failed };
+
+} // namespace ranvik
