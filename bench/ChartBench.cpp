@@ -142,7 +142,8 @@ void BM_Validate(benchmark::State& state) {
         const ValidationResult result = Validate(tournament, prompt);
         if (!result.passed() || asked != 0) {
             state.SkipWithError(
-                ("the generated chart is not consistent: " + FaultText(result)).c_str());
+                ("the generated chart is not consistent: " + FaultText(result, tournament.rules()))
+                    .c_str());
             break;
         }
     }

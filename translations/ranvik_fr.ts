@@ -199,18 +199,6 @@
         <translation>Un rapport ne peut pas être enregistré comme fichier .tms : ce nom est réservé au fichier de tableau enregistré à côté du rapport. Choisissez un nom se terminant par .qtr.</translation>
     </message>
     <message>
-        <source>Inconsistent opponents found. Line %1 column %2.</source>
-        <translation>Adversaires incohérents. Ligne %1, colonne %2.</translation>
-    </message>
-    <message>
-        <source>Inconsistent results found. Line %1 column %2.</source>
-        <translation>Résultats incohérents. Ligne %1, colonne %2.</translation>
-    </message>
-    <message>
-        <source>%1 Line %2 column %3.</source>
-        <translation>%1 Ligne %2, colonne %3.</translation>
-    </message>
-    <message>
         <source>The chart already holds %1 players.</source>
         <translation>Le tableau contient déjà %1 joueurs.</translation>
     </message>
@@ -277,10 +265,6 @@
     <message>
         <source>The report cannot be written: the field &quot;%1&quot; holds a character that the report file cannot carry.</source>
         <translation>Le rapport ne peut pas être écrit : le champ « %1 » contient un caractère que le fichier de rapport ne peut pas contenir.</translation>
-    </message>
-    <message>
-        <source>The report cannot be written: the entry in line %1 column %2 holds a character that the report file cannot carry.</source>
-        <translation>Le rapport ne peut pas être écrit : l’entrée de la ligne %1, colonne %2 contient un caractère que le fichier de rapport ne peut pas contenir.</translation>
     </message>
     <message>
         <source>Date must be in YYYY/MM/DD format. Example: 2009/01/31</source>
@@ -946,6 +930,46 @@
         <source>line %1 is a comment after the last setting, which the reader drops</source>
         <translation>la ligne %1 est un commentaire après le dernier réglage, que le lecteur perd</translation>
     </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>membership number</source>
+        <translation>numéro de membre</translation>
+    </message>
+    <message>
+        <source>rating</source>
+        <translation>cote</translation>
+    </message>
+    <message>
+        <source>%1: no membership number</source>
+        <translation>%1 : aucun numéro de membre</translation>
+    </message>
+    <message>
+        <source>Inconsistent opponents found. %1.</source>
+        <translation>Adversaires incohérents. %1.</translation>
+    </message>
+    <message>
+        <source>Inconsistent results found. %1.</source>
+        <translation>Résultats incohérents. %1.</translation>
+    </message>
+    <message>
+        <source>%1 Line %2, %3.</source>
+        <translation>%1 Ligne %2, %3.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written: the entry at %1 holds a character that the report file cannot carry.</source>
+        <translation>Le rapport ne peut pas être écrit : l’entrée %1 contient un caractère que le fichier de rapport ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>player %1</source>
+        <translation>joueur %1</translation>
+    </message>
+    <message>
+        <source>Line %1, %2</source>
+        <translation>Ligne %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -958,14 +982,6 @@
         <translation>Information</translation>
     </message>
     <message>
-        <source>Confirm</source>
-        <translation>Confirmer</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -976,6 +992,10 @@
     <message>
         <source>&amp;All</source>
         <translation>&amp;Tous</translation>
+    </message>
+    <message>
+        <source>Inconsistent chart</source>
+        <translation>Tableau incohérent</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1146,58 @@
         <source>Which kind of tournament is this chart?<byte value="xd"/>A Swiss or match chart has a column per round; a round robin a column per player.</source>
         <translation>De quel genre de tournoi est ce tableau?<byte value="xd"/>Un tableau suisse ou de match a une colonne par ronde; un tournoi toutes rondes, une colonne par joueur.</translation>
     </message>
+    <message>
+        <source>Open report</source>
+        <translation>Ouvrir un rapport</translation>
+    </message>
+    <message>
+        <source>Open membership database</source>
+        <translation>Ouvrir une base de données des membres</translation>
+    </message>
+    <message>
+        <source>Import FIDE tournament report</source>
+        <translation>Importer un rapport de tournoi FIDE</translation>
+    </message>
+    <message>
+        <source>Open chart</source>
+        <translation>Ouvrir un tableau</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>Save chart</source>
+        <translation>Enregistrer le tableau</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Enregistrer les modifications?</translation>
+    </message>
+    <message>
+        <source>Chart type</source>
+        <translation>Type de tableau</translation>
+    </message>
+    <message>
+        <source>Rating system</source>
+        <translation>Système de cote</translation>
+    </message>
+    <message>
+        <source>Load player</source>
+        <translation>Charger un joueur</translation>
+    </message>
+    <message>
+        <source>Spelling</source>
+        <translation>Orthographe</translation>
+    </message>
+    <message>
+        <source>Change the chart?</source>
+        <translation>Modifier le tableau?</translation>
+    </message>
+    <message>
+        <source>Replace file?</source>
+        <translation>Remplacer le fichier?</translation>
+    </message>
 </context>
 <context>
     <name>ranvik::AboutDialog</name>
@@ -1238,64 +1310,8 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>Ranvik - Utilitaire de rapport de cotes pour le Korvath</translation>
     </message>
     <message>
-        <source>Number of players</source>
-        <translation>Nombre de joueurs</translation>
-    </message>
-    <message>
-        <source>Number of rounds</source>
-        <translation>Nombre de rondes</translation>
-    </message>
-    <message>
-        <source>Create report for QRB...</source>
-        <translation>Créer le rapport pour la QRB...</translation>
-    </message>
-    <message>
         <source>Tournament type</source>
         <translation>Type de tournoi</translation>
-    </message>
-    <message>
-        <source>Swiss/Match</source>
-        <translation>Suisse/Match</translation>
-    </message>
-    <message>
-        <source>Round robin</source>
-        <translation>Tournoi à la ronde</translation>
-    </message>
-    <message>
-        <source>Double round robin</source>
-        <translation>Double tournoi à la ronde</translation>
-    </message>
-    <message>
-        <source>View database</source>
-        <translation>Afficher la base de données</translation>
-    </message>
-    <message>
-        <source>Load player from database (dbl-click)</source>
-        <translation>Charger un joueur de la base (double-clic)</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Number</source>
-        <translation>Numéro</translation>
-    </message>
-    <message>
-        <source>First record</source>
-        <translation>Premier membre</translation>
-    </message>
-    <message>
-        <source>Prior record</source>
-        <translation>Membre précédent</translation>
-    </message>
-    <message>
-        <source>Next record</source>
-        <translation>Membre suivant</translation>
-    </message>
-    <message>
-        <source>Last record</source>
-        <translation>Dernier membre</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1314,10 +1330,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-        <source>Save as...</source>
-        <translation>Enregistrer &amp;sous...</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -1328,10 +1340,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     <message>
         <source>&amp;Delete row</source>
         <translation>&amp;Supprimer la ligne</translation>
-    </message>
-    <message>
-        <source>&amp;Clear all results</source>
-        <translation>&amp;Effacer tous les résultats</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -1446,18 +1454,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>&amp;Importer</translation>
     </message>
     <message>
-        <source>FIDE tournament report (TRF)…</source>
-        <translation>Rapport de tournoi FIDE (TRF)…</translation>
-    </message>
-    <message>
-        <source>Match players with database…</source>
-        <translation>Associer les joueurs à la base de données…</translation>
-    </message>
-    <message>
-        <source>Enter moves to the next cell</source>
-        <translation>Entrée passe à la cellule suivante</translation>
-    </message>
-    <message>
         <source>&amp;Find member by name</source>
         <translation>Trouver un &amp;membre par son nom</translation>
     </message>
@@ -1478,10 +1474,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>La copie de récupération de ce tableau n’a pas pu être écrite : %1</translation>
     </message>
     <message>
-        <source>Standings…</source>
-        <translation>Classement…</translation>
-    </message>
-    <message>
         <source>Cannot open the membership database %1.</source>
         <translation>Impossible d’ouvrir la base de données des membres %1.</translation>
     </message>
@@ -1492,6 +1484,58 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     <message>
         <source>Nothing was pasted: the clipboard holds %1 characters; a paste takes at most %2.</source>
         <translation>Rien n’a été collé : le presse-papiers contient %1 caractères ; un collage en prend au plus %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Players:</source>
+        <translation>&amp;Joueurs :</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds:</source>
+        <translation>&amp;Rondes :</translation>
+    </message>
+    <message>
+        <source>Create report for &amp;QRB...</source>
+        <translation>Créer le rapport pour la &amp;QRB...</translation>
+    </message>
+    <message>
+        <source>S&amp;wiss/Match</source>
+        <translation>&amp;Suisse/Match</translation>
+    </message>
+    <message>
+        <source>Round ro&amp;bin</source>
+        <translation>&amp;Tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>Do&amp;uble round robin</source>
+        <translation>&amp;Double tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;all results</source>
+        <translation>&amp;Effacer tous les résultats</translation>
+    </message>
+    <message>
+        <source>Create &amp;report for QRB...</source>
+        <translation>Créer le &amp;rapport pour la QRB...</translation>
+    </message>
+    <message>
+        <source>&amp;FIDE tournament report (TRF)…</source>
+        <translation>Rapport de tournoi &amp;FIDE (TRF)…</translation>
+    </message>
+    <message>
+        <source>&amp;Match players with database…</source>
+        <translation>A&amp;ssocier les joueurs à la base de données…</translation>
+    </message>
+    <message>
+        <source>&amp;Enter moves to the next cell</source>
+        <translation>Entrée passe à la cellule &amp;suivante</translation>
+    </message>
+    <message>
+        <source>S&amp;tandings…</source>
+        <translation>&amp;Classement…</translation>
     </message>
 </context>
 <context>
@@ -1599,6 +1643,45 @@ et corrigez-le avant de créer le rapport de cote.
     </message>
 </context>
 <context>
+    <name>ranvik::MembersPane</name>
+    <message>
+        <source>No membership database is open. Database &gt; Open database… or drop an .mdb/.mde/.sqlite file here.</source>
+        <translation>Aucune base de données des membres n’est ouverte. Base de données &gt; Ouvrir une base de données… ou déposez ici un fichier .mdb/.mde/.sqlite.</translation>
+    </message>
+    <message>
+        <source>&amp;Open database…</source>
+        <translation>Ou&amp;vrir une base de données…</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Nu&amp;mber</source>
+        <translation>N&amp;uméro</translation>
+    </message>
+    <message>
+        <source>&amp;Load player from database (dbl-click)</source>
+        <translation>&amp;Charger un joueur de la base (double-clic)</translation>
+    </message>
+    <message>
+        <source>First record</source>
+        <translation>Premier membre</translation>
+    </message>
+    <message>
+        <source>Prior record</source>
+        <translation>Membre précédent</translation>
+    </message>
+    <message>
+        <source>Next record</source>
+        <translation>Membre suivant</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>Dernier membre</translation>
+    </message>
+</context>
+<context>
     <name>ranvik::ProblemsListModel</name>
     <message>
         <source>Line</source>
@@ -1635,12 +1718,24 @@ et corrigez-le avant de créer le rapport de cote.
         <source>Players: %1   Games: %2 of %3   Faults: %4   Warnings: %5</source>
         <translation>Joueurs : %1   Parties : %2 sur %3   Erreurs : %4   Avertissements : %5</translation>
     </message>
+    <message>
+        <source>Show or hide the lists</source>
+        <translation>Afficher ou masquer les listes</translation>
+    </message>
+    <message>
+        <source>No faults, no warnings.</source>
+        <translation>Aucune erreur, aucun avertissement.</translation>
+    </message>
+    <message>
+        <source>Faults: %1   Warnings: %2</source>
+        <translation>Erreurs : %1   Avertissements : %2</translation>
+    </message>
 </context>
 <context>
     <name>ranvik::QuestionDialog</name>
     <message>
-        <source>Message</source>
-        <translation>Message</translation>
+        <source>Question</source>
+        <translation>Question</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1812,14 @@ et corrigez-le avant de créer le rapport de cote.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer?</translation>
+    </message>
+    <message>
+        <source>Export standings</source>
+        <translation>Exporter le classement</translation>
+    </message>
+    <message>
+        <source>Replace file?</source>
+        <translation>Remplacer le fichier?</translation>
     </message>
 </context>
 <context>

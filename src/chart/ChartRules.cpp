@@ -136,4 +136,26 @@ const ChartRules& RulesFor(TournamentType type) {
     return swiss;
 }
 
+std::string CellPlace(const ChartRules& rules, int row, int col) {
+    std::string column;
+    switch (col) {
+    case ChartColumn::Name:
+        column = "name";
+        break;
+    case ChartColumn::MemberNumber:
+        column = "membership number";
+        break;
+    case ChartColumn::Rating:
+        column = "rating";
+        break;
+    default:
+        // A round robin's heading is the opponent's line ("7", or "7b" for the second game).
+        column =
+            col < ChartColumn::FirstResult ? "#" : rules.heading(col - ChartColumn::FirstResult);
+        if (col >= ChartColumn::FirstResult && !rules.columnsAreRounds())
+            column = "player " + column;
+    }
+    return "Line " + std::to_string(row) + ", " + column;
+}
+
 } // namespace ranvik

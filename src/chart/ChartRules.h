@@ -64,4 +64,8 @@ class ChartRules {
 
 const ChartRules& RulesFor(TournamentType type);
 
+// A cell as the director finds it on screen, by its line and its column's heading:
+// "Line 4, name", "Line 4, Rd 1" (Swiss), "Line 4, player 7" (round robins).
+std::string CellPlace(const ChartRules& rules, int row, int col);
+
 } // namespace ranvik

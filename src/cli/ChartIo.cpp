@@ -31,9 +31,10 @@ bool OutputNameUsable(const std::string& command, const std::string& output, std
     return unusable.empty();
 }
 
-void PrintValidationOutcome(const ValidationResult& result, std::ostream& out) {
+void PrintValidationOutcome(const ValidationResult& result, const ChartRules& rules,
+                            std::ostream& out) {
     if (IsCellFault(result.fault)) {
-        out << FaultText(result) << '\n';
+        out << FaultText(result, rules) << '\n';
     } else if (!result.passed()) {
         out << "Cancelled: " << ValidationMessage(result.fault) << '\n';
     }

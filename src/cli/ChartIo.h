@@ -19,7 +19,8 @@ bool OpenChart(ChartDocument& document, const std::string& path, TournamentType 
 bool OutputNameUsable(const std::string& command, const std::string& output, std::ostream& err);
 
 // Prints the line the program would show for a validation outcome that is not a pass.
-void PrintValidationOutcome(const ValidationResult& result, std::ostream& out);
+void PrintValidationOutcome(const ValidationResult& result, const ChartRules& rules,
+                            std::ostream& out);
 
 // Save as under the command's output name. Gives the exit status: 0 written, 1 a cell the
 // file cannot carry, 2 the file could not be written; the reason goes to err.

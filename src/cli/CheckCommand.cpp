@@ -57,7 +57,7 @@ int RunCheckCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (!OpenChart(document, line->chart, *type, err))
         return 2;
     const ValidationResult result = document.validate();
-    PrintValidationOutcome(result, out);
+    PrintValidationOutcome(result, document.tournament().rules(), out);
     if (!result.passed())
         return 1;
     out << "OK\n";

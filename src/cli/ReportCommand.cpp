@@ -40,7 +40,8 @@ std::string WithNewlines(std::string text) {
 
 // The document's outcome in the command line's words: each message once, on the stream
 // the office's scripts expect it on.
-int PrintReportResult(const ReportResult& result, std::ostream& out, std::ostream& err) {
+int PrintReportResult(const ReportResult& result, const ChartRules& rules, std::ostream& out,
+                      std::ostream& err) {
     using Failure = ReportResult::Failure;
     switch (result.failure) {
     case Failure::None:
@@ -48,7 +49,7 @@ int PrintReportResult(const ReportResult& result, std::ostream& out, std::ostrea
         return 0;
     case Failure::Fault:
     case Failure::Cancelled:
-        PrintValidationOutcome(result.validation, out);
+        PrintValidationOutcome(result.validation, rules, out);
         return 1;
     case Failure::Info:
         err << WithNewlines(result.message) << '\n';
@@ -91,7 +92,8 @@ int RunReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     ChartDocument document(prompts);
     if (!OpenChart(document, line->chart, *type, err))
         return 2;
-    return PrintReportResult(document.createReport(), out, err);
+    const ReportResult result = document.createReport();
+    return PrintReportResult(result, document.tournament().rules(), out, err);
 }
 
 } // namespace ranvik::cli

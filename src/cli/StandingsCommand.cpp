@@ -102,7 +102,7 @@ int RunStandingsCommand(const Args& args, std::ostream& out, std::ostream& err) 
         return 2;
     // As check prints them: a chart with faults has no standings, so stdout holds only these.
     const ValidationResult validation = document.validate();
-    PrintValidationOutcome(validation, out);
+    PrintValidationOutcome(validation, document.tournament().rules(), out);
     if (!validation.passed())
         return 1;
     const Tournament& tournament = document.tournament();

@@ -53,7 +53,8 @@ ReportResult ReportWorkflow::run() {
     const ValidationResult fault = document_.validate();
     if (IsCellFault(fault.fault)) {
         prompts_.showCell(fault.col, fault.row);
-        ReportResult result = Stopped(Failure::Fault, FaultText(fault));
+        ReportResult result =
+            Stopped(Failure::Fault, FaultText(fault, document_.tournament().rules()));
         result.validation = fault;
         prompts_.showError(result.message);
         return result;

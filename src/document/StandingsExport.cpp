@@ -13,7 +13,7 @@ bool StandingsExport::validate() {
     const ValidationResult fault = document_.validate();
     if (IsCellFault(fault.fault)) {
         prompts_.showCell(fault.col, fault.row);
-        prompts_.showError(FaultText(fault));
+        prompts_.showError(FaultText(fault, document_.tournament().rules()));
     }
     // A cancelled inconsistency question was the user's answer: nothing more to say.
     return fault.passed();

@@ -10,8 +10,7 @@ std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows) 
     for (int row = 1; row <= playerRows; ++row) {
         const std::string_view number = chart.cell(ChartColumn::MemberNumber, row);
         if (!IsValidMemberNumber(number))
-            lines.push_back(std::string(chart.cell(ChartColumn::Name, row)) + ", " +
-                            std::string(number));
+            lines.push_back(MemberNumberLine(chart.cell(ChartColumn::Name, row), number));
     }
     return lines;
 }

@@ -33,7 +33,8 @@ std::vector<std::string> BuildReportLines(const Tournament& tournament, RatingSy
 // that cannot stand in a file name become "_".
 std::string ProposedReportName(const TournamentInfo& info);
 
-// Membership-number check lines: "name, number" for every badly formed number.
+// Membership-number check lines: "name, number" for every badly formed number, "name: no
+// membership number" for an empty one.
 std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows);
 // The report's check list: those lines, then the warnings a director would look at twice
 // (ratings out of range, a name on several lines, the director's or organiser's number not

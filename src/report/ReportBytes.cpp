@@ -100,8 +100,8 @@ std::string UnencodableCell(const Tournament& tournament) {
         for (int col = ChartColumn::FirstResult; col < chart.colCount(); ++col) {
             const std::string_view text = chart.cell(col, row);
             if (!IsAscii(text) && !IsWindows1252Encodable(text)) {
-                return "The report cannot be written: the entry in line " + std::to_string(row) +
-                       " column " + std::to_string(col) + kCannotCarry;
+                return "The report cannot be written: the entry at " +
+                       CellPlace(tournament.rules(), row, col) + kCannotCarry;
             }
         }
     }

@@ -130,6 +130,15 @@ void ChartView::fitNameColumn() {
         setColumnWidth(0, fitted);
 }
 
+int ChartView::widthShowing(int resultColumns) const {
+    int width = verticalHeader()->sizeHint().width() + 2 * frameWidth() +
+                style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int fixed = std::min(3, horizontalHeader()->count());
+    for (int i = 0; i < fixed; ++i)
+        width += columnWidth(i);
+    return width + resultColumns * horizontalHeader()->defaultSectionSize();
+}
+
 int ChartView::currentCol() const {
     const QModelIndex index = currentIndex();
     return index.isValid() ? ChartModel::chartCol(index) : 1;

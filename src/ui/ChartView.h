@@ -47,6 +47,9 @@ class ChartView : public QTableView {
     bool enterMovesDown() const { return enterMovesDown_; }
     // Widens the name column to the longest name shown (after a load).
     void fitNameColumn();
+    // The width that shows the line numbers, names, numbers and ratings and that many result
+    // columns of the usual width beside them, with the scroll bar.
+    int widthShowing(int resultColumns) const;
 
     // Frozen cells scroll only up and down; a scrolled cell comes out beside them.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;

@@ -25,6 +25,10 @@ constexpr std::array kSentences = {
     QT_TRANSLATE_NOOP("CoreText", "Entry must be \"X\" here for round robin tournament type."),
     QT_TRANSLATE_NOOP("CoreText", "Inconsistent opponents."),
     QT_TRANSLATE_NOOP("CoreText", "Inconsistent results."),
+    // The columns a cell's place names beside its line.
+    QT_TRANSLATE_NOOP("CoreText", "name"),
+    QT_TRANSLATE_NOOP("CoreText", "membership number"),
+    QT_TRANSLATE_NOOP("CoreText", "rating"),
     // The document's questions and refusals.
     QT_TRANSLATE_NOOP("CoreText", "Save changes to this chart?"),
     QT_TRANSLATE_NOOP("CoreText", "Save changes to this tournament?"),
@@ -152,6 +156,7 @@ constexpr std::array kPatterns = {
     // The problems panel's warnings.
     QT_TRANSLATE_NOOP("CoreText", "Membership number %1 on lines %2."),
     QT_TRANSLATE_NOOP("CoreText", "Membership number not six digits: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "%1: no membership number"),
     QT_TRANSLATE_NOOP("CoreText", "Result against line %1, which has no name."),
     QT_TRANSLATE_NOOP("CoreText", "Rating outside 0-3000: %1"),
     QT_TRANSLATE_NOOP("CoreText", "Same name on lines %1: %2"),
@@ -226,9 +231,9 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("CoreText",
                       "line %1 is a comment after the last setting, which the reader drops"),
     QT_TRANSLATE_NOOP("CoreText", "Cannot create %1: %2"),
-    QT_TRANSLATE_NOOP("CoreText", "Inconsistent opponents found. Line %1 column %2."),
-    QT_TRANSLATE_NOOP("CoreText", "Inconsistent results found. Line %1 column %2."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 Line %2 column %3."),
+    QT_TRANSLATE_NOOP("CoreText", "Inconsistent opponents found. %1."),
+    QT_TRANSLATE_NOOP("CoreText", "Inconsistent results found. %1."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 Line %2, %3."),
     QT_TRANSLATE_NOOP("CoreText", "The chart already holds %1 players."),
     QT_TRANSLATE_NOOP("CoreText", "%1 already exists.\rDo you want to replace it?"),
     QT_TRANSLATE_NOOP("CoreText", "Error saving report to file: %1\r%2"),
@@ -271,9 +276,8 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("CoreText",
                       "The report cannot be written: the field \"%1\" holds a character that "
                       "the report file cannot carry."),
-    QT_TRANSLATE_NOOP("CoreText",
-                      "The report cannot be written: the entry in line %1 column %2 holds a "
-                      "character that the report file cannot carry."),
+    QT_TRANSLATE_NOOP("CoreText", "The report cannot be written: the entry at %1 holds a "
+                                  "character that the report file cannot carry."),
     // Importing a FIDE tournament report: the summary's lines.
     QT_TRANSLATE_NOOP("CoreText", "Players: %1"),
     QT_TRANSLATE_NOOP("CoreText", "Rounds: %1"),
@@ -338,6 +342,10 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("CoreText", "Tie-breaks: %1"),
     QT_TRANSLATE_NOOP("CoreText", "Printed %1"),
     QT_TRANSLATE_NOOP("CoreText", "Rd %1"),
+    // A cell's place: its line and its column's heading ("Line 4, player 7"); last, so the
+    // longer sentences that start the same way match first.
+    QT_TRANSLATE_NOOP("CoreText", "player %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Line %1, %2"),
     QT_TRANSLATE_NOOP("CoreText", "cannot make the PDF: %1"),
 };
 

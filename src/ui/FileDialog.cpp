@@ -36,6 +36,8 @@ QString FileDialog::exec(QWidget* parent) {
     if (!prompts::takeFileName(chosen)) {
         QFileDialog dialog(parent);
         dialog.setObjectName(QStringLiteral("FileDialog"));
+        if (!title_.isEmpty())
+            dialog.setWindowTitle(title_);
         dialog.setAcceptMode(mode_ == Mode::Save ? QFileDialog::AcceptSave
                                                  : QFileDialog::AcceptOpen);
         dialog.setFileMode(mode_ == Mode::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

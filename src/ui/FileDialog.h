@@ -16,6 +16,8 @@ class FileDialog {
 
     // Filter in the program's own notation: "Description|pattern;pattern|Description|pattern".
     void setFilter(const QString& filter) { filter_ = filter; }
+    // What the dialog is for, as its title says it ("Open chart").
+    void setTitle(const QString& title) { title_ = title; }
     // The file name shown at the next use (a full path or a bare name).
     // Held in Qt's spelling ("C:/..."), whichever the name came in (the core's is the system's).
     void setFileName(const QString& name) { fileName_ = QDir::fromNativeSeparators(name); }
@@ -31,6 +33,7 @@ class FileDialog {
   private:
     Mode mode_;
     QString filter_;
+    QString title_;
     QString fileName_;
 };
 

@@ -7,7 +7,9 @@
 #include "ui/ChartView.h"
 #include "ui/CoreText.h"
 #include "ui/HelpDialog.h"
+#include "ui/MembersPane.h"
 #include "ui/MembersPanel.h"
+#include "ui/ProblemsPanel.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/RecoveryScheduler.h"
@@ -21,12 +23,10 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,18 +35,14 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ranvik {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainWindow"));
-    // The usual size, or the screen's when that is smaller.
-    QSize start(951, 526);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        start = start.boundedTo(screen->availableGeometry().size());
-    resize(start);
     programFolder_ = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     settings_ = std::make_unique<Settings>(DefaultSettingsPath());
 
@@ -68,30 +64,28 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     prompts_->chartFileName = [this] { return ToQString(document_->fileName()); };
     chartModel_ = new ChartModel(document_->tournament(), this);
     chartView_->setChartModel(chartModel_);
-    membersView_ = new QTableView(splitter_);
-    membersView_->setObjectName(QStringLiteral("membersView"));
+    membersPane_ = new MembersPane(splitter_);
+    membersView_ = membersPane_->view();
+    memberNameSearch_ = membersPane_->nameSearch();
+    memberNumberSearch_ = membersPane_->numberSearch();
+    loadMemberButton_ = membersPane_->loadButton();
+    memberNavigator_ = membersPane_->navigator();
     membersView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     membersView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     membersView_->setSelectionMode(QAbstractItemView::SingleSelection);
     membersView_->setTabKeyNavigation(true);
     splitter_->addWidget(chartView_);
-    splitter_->addWidget(membersView_);
+    splitter_->addWidget(membersPane_);
     column->addWidget(splitter_, 1);
     setCentralWidget(central);
-    // The layouts give the smallest size at which every control shows whole; the window
-    // starts at its usual size, or the screen's when that is smaller.
-    CenterOnScreen(*this);
-
     buildMenus();
     document_->tournament().onShapeChanged = [this] { syncSettings(); };
     setUpRecovery();
     buildMembersPanel();
-    // The chart takes three fifths of the width, room for its frozen columns and several
-    // rounds beside them; the members list the rest.
-    splitter_->setStretchFactor(0, 3);
-    splitter_->setStretchFactor(1, 2);
-    splitter_->setSizes({3 * width() / 5, 2 * width() / 5});
+    buildPaneKeys();
     restoreWindowLayout();
+    if (!layoutRestored_)
+        applyDefaultLayout(); // again once shown, with the chart's own widths
     syncSettings();
 }
 
@@ -110,13 +104,37 @@ void MainWindow::setDialogs(const AppDialogs& dialogs) {
     prompts_->setDialogs(&dialogs);
 }
 
+// The chart first: the window starts wide enough for a whole ten-player round robin beside
+// the members list, or as large as the screen allows. The chart takes room for ten result
+// columns when there is, and for five however small the window: the members list has the
+// rest. The layouts give the smallest size at which every control shows whole.
+void MainWindow::applyDefaultLayout() {
+    const QFontMetrics metrics = fontMetrics();
+    const int points = problemsPanel_->scoresView()->maximumWidth();
+    const int chartWanted = chartView_->widthShowing(10) + points;
+    const int chartLeast = chartView_->widthShowing(5) + points;
+    const int membersWanted = metrics.averageCharWidth() * 48;
+    QSize start(chartWanted + splitter_->handleWidth() + membersWanted, metrics.lineSpacing() * 34);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        start = start.boundedTo(screen->availableGeometry().size());
+    resize(start);
+    CenterOnScreen(*this);
+    const int room = start.width() - splitter_->handleWidth();
+    const int chart = std::clamp(room - membersWanted, std::min(chartLeast, room), chartWanted);
+    splitter_->setSizes({chart, room - chart});
+    // A wider window widens both; the chart the most.
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 1);
+}
+
 void MainWindow::buildSettingsStrip() {
     settingsStrip_ = new SettingsStrip(this);
 
-    // Counts and type on the left, the report button beside them, the database's controls
-    // on the right; every size comes from the font.
-    auto* counts = new QGridLayout;
-    auto* playersLabel = new QLabel(tr("Number of players"), settingsStrip_);
+    // Counts and the report button in one line, the type and the database's switch in
+    // another (side by side when the window is wide): the chart keeps the height. Every size
+    // comes from the font.
+    auto* counts = new QHBoxLayout;
+    auto* playersLabel = new QLabel(tr("&Players:"), settingsStrip_);
     playersLabel->setObjectName(QStringLiteral("playersLabel"));
     playersBox_ = new QSpinBox(settingsStrip_);
     playersBox_->setObjectName(QStringLiteral("playersBox"));
@@ -125,7 +143,7 @@ void MainWindow::buildSettingsStrip() {
     playersBox_->setKeyboardTracking(false);
     playersLabel->setBuddy(playersBox_);
 
-    roundsLabel_ = new QLabel(tr("Number of rounds"), settingsStrip_);
+    roundsLabel_ = new QLabel(tr("&Rounds:"), settingsStrip_);
     roundsLabel_->setObjectName(QStringLiteral("roundsLabel"));
     roundsBox_ = new QSpinBox(settingsStrip_);
     roundsBox_->setObjectName(QStringLiteral("roundsBox"));
@@ -134,22 +152,25 @@ void MainWindow::buildSettingsStrip() {
     roundsBox_->setKeyboardTracking(false);
     roundsLabel_->setBuddy(roundsBox_);
 
-    reportButton_ = new QPushButton(tr("Create report for QRB..."), settingsStrip_);
+    reportButton_ = new QPushButton(tr("Create report for &QRB..."), settingsStrip_);
     reportButton_->setObjectName(QStringLiteral("reportButton"));
 
-    counts->addWidget(playersLabel, 0, 0);
-    counts->addWidget(playersBox_, 1, 0, Qt::AlignLeft);
-    counts->addWidget(roundsLabel_, 0, 1);
-    counts->addWidget(roundsBox_, 1, 1, Qt::AlignLeft);
-    counts->addWidget(reportButton_, 1, 2);
-    counts->setColumnStretch(3, 1);
+    counts->addWidget(playersLabel);
+    counts->addWidget(playersBox_);
+    counts->addSpacing(fontMetrics().averageCharWidth() * 2);
+    counts->addWidget(roundsLabel_);
+    counts->addWidget(roundsBox_);
+    counts->addSpacing(fontMetrics().averageCharWidth() * 2);
+    counts->addWidget(reportButton_);
+    counts->addStretch(1);
 
     typeGroup_ = new QGroupBox(tr("Tournament type"), settingsStrip_);
     typeGroup_->setObjectName(QStringLiteral("typeGroup"));
+    typeGroup_->setFlat(true); // a title over the buttons, no frame: one line less
     auto* radios = new QHBoxLayout(typeGroup_);
     typeButtons_ = new QButtonGroup(typeGroup_);
     typeButtons_->setObjectName(QStringLiteral("typeButtons"));
-    const QString captions[] = {tr("Swiss/Match"), tr("Round robin"), tr("Double round robin")};
+    const QString captions[] = {tr("S&wiss/Match"), tr("Round ro&bin"), tr("Do&uble round robin")};
     const char* names[] = {"swissRadio", "roundRobinRadio", "doubleRoundRobinRadio"};
     for (int i = 0; i < 3; ++i) {
         auto* radio = new QRadioButton(captions[i], typeGroup_);
@@ -160,68 +181,21 @@ void MainWindow::buildSettingsStrip() {
     radios->addStretch(1);
     typeButtons_->button(0)->setChecked(true);
 
-    auto* left = new QVBoxLayout;
-    left->addLayout(counts);
-    left->addWidget(typeGroup_);
-
-    showMembersBox_ = new QCheckBox(tr("View database"), settingsStrip_);
+    showMembersBox_ = new QCheckBox(tr("&View database"), settingsStrip_);
     showMembersBox_->setObjectName(QStringLiteral("showMembersBox"));
     showMembersBox_->setChecked(true);
-    loadMemberButton_ =
-        new QPushButton(tr("Load player from database (dbl-click)"), settingsStrip_);
-    loadMemberButton_->setObjectName(QStringLiteral("loadMemberButton"));
+    auto* type = new QHBoxLayout;
+    type->addWidget(typeGroup_);
+    type->addWidget(showMembersBox_, 0, Qt::AlignBottom);
+    type->addStretch(1);
 
-    memberNameLabel_ = new QLabel(tr("Name"), settingsStrip_);
-    memberNameLabel_->setObjectName(QStringLiteral("memberNameLabel"));
-    memberNameSearch_ = new QLineEdit(settingsStrip_);
-    memberNameSearch_->setObjectName(QStringLiteral("memberNameSearch"));
-    memberNameSearch_->setMinimumWidth(
-        memberNameSearch_->fontMetrics().horizontalAdvance(QStringLiteral("Wwwwwwwwwwww")));
-    memberNameLabel_->setBuddy(memberNameSearch_);
-    memberNumberLabel_ = new QLabel(tr("Number"), settingsStrip_);
-    memberNumberLabel_->setObjectName(QStringLiteral("memberNumberLabel"));
-    memberNumberSearch_ = new QLineEdit(settingsStrip_);
-    memberNumberSearch_->setObjectName(QStringLiteral("memberNumberSearch"));
-    memberNumberLabel_->setBuddy(memberNumberSearch_);
-
-    memberNavigator_ = new QWidget(settingsStrip_);
-    memberNavigator_->setObjectName(QStringLiteral("memberNavigator"));
-    auto* nav = new QHBoxLayout(memberNavigator_);
-    nav->setContentsMargins(0, 0, 0, 0);
-    nav->setSpacing(0);
-    auto makeNav = [&](const char* name, const char* text, const QString& hint) {
-        auto* button = new QToolButton(memberNavigator_);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setText(QString::fromUtf8(text));
-        button->setToolTip(hint);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        nav->addWidget(button);
-    };
-    makeNav("firstMemberButton", "|\u25C0", tr("First record"));
-    makeNav("previousMemberButton", "\u25C0", tr("Prior record"));
-    makeNav("nextMemberButton", "\u25B6", tr("Next record"));
-    makeNav("lastMemberButton", "\u25B6|", tr("Last record"));
-
-    auto* database = new QGridLayout;
-    database->addWidget(showMembersBox_, 0, 0);
-    database->addWidget(loadMemberButton_, 1, 0);
-    database->addWidget(memberNavigator_, 2, 0);
-    database->addWidget(memberNameLabel_, 0, 1);
-    database->addWidget(memberNameSearch_, 0, 2);
-    database->addWidget(memberNumberLabel_, 1, 1);
-    database->addWidget(memberNumberSearch_, 1, 2);
-    database->setRowStretch(3, 1);
-
-    settingsStrip_->setBlocks(left, database);
+    settingsStrip_->setBlocks(counts, type);
 
     connect(playersBox_, &QSpinBox::valueChanged, this, &MainWindow::playersCountChanged);
     connect(roundsBox_, &QSpinBox::valueChanged, this, &MainWindow::roundsCountChanged);
     connect(typeButtons_, &QButtonGroup::idClicked, this, &MainWindow::typeChosen);
     connect(reportButton_, &QPushButton::clicked, this, &MainWindow::createReport);
     connect(showMembersBox_, &QCheckBox::clicked, this, &MainWindow::showMembers);
-    connect(loadMemberButton_, &QPushButton::clicked, this, &MainWindow::loadMember);
-    connect(memberNameSearch_, &QLineEdit::textChanged, this, &MainWindow::searchByName);
-    connect(memberNumberSearch_, &QLineEdit::textChanged, this, &MainWindow::searchByNumber);
 }
 
 void MainWindow::buildMenus() {
@@ -238,7 +212,7 @@ void MainWindow::buildMenus() {
     action(file, "openAction", tr("&Open..."), &MainWindow::openChart);
     buildRecentMenu(file);
     action(file, "saveAction", tr("&Save"), &MainWindow::saveChart);
-    action(file, "saveAsAction", tr("Save as..."), &MainWindow::saveChartAs);
+    action(file, "saveAsAction", tr("Save &as..."), &MainWindow::saveChartAs);
     buildImportMenu(file);
     file->addSeparator();
     action(file, "quitAction", tr("E&xit"), &QWidget::close);
@@ -247,11 +221,11 @@ void MainWindow::buildMenus() {
     edit->setObjectName(QStringLiteral("editMenu"));
     buildEditActions(edit);
     action(edit, "deleteRowAction", tr("&Delete row"), &MainWindow::deleteRow);
-    action(edit, "clearResultsAction", tr("&Clear all results"), &MainWindow::clearResults);
+    action(edit, "clearResultsAction", tr("Clear &all results"), &MainWindow::clearResults);
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("toolsMenu"));
-    action(tools, "reportAction", tr("Create report for QRB..."), &MainWindow::createReport);
+    action(tools, "reportAction", tr("Create &report for QRB..."), &MainWindow::createReport);
     action(tools, "sortByRatingAction", tr("&Sort players in chart by rating"),
            &MainWindow::sortByRating);
     buildStandingsActions(tools);
@@ -332,6 +306,15 @@ void MainWindow::startOnce() {
     chartView_->setCurrentCell(1, 1);
     refreshTitle();
     chartView_->fitNameColumn();
+    // Measured now that the chart's columns have their widths; a size the director left
+    // stands.
+    // Unless something else sized the window meanwhile.
+    if (!layoutRestored_) {
+        QTimer::singleShot(0, this, [this, shown = size()] {
+            if (size() == shown)
+                applyDefaultLayout();
+        });
+    }
     // Typing at start-up goes into the chart.
     focusChart();
     // Once the window stands, so the question shows over it.

@@ -31,6 +31,7 @@ class ChartModel;
 class ChartProblems;
 class ChartView;
 class FileDialog;
+class MembersPane;
 class RecoveryScheduler;
 class ProblemsPanel;
 class Settings;
@@ -97,6 +98,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void startOnce();
+    void applyDefaultLayout();
     void buildSettingsStrip();
     void buildMenus();
     void buildMembersPanel();
@@ -124,6 +126,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<MembersPanel> members_;
     bool syncing_ = false;
     bool started_ = false;
+    bool layoutRestored_ = false; // the size and split the director left came back
 
     QString databasePath_;
     QString membersTable_;
@@ -138,14 +141,13 @@ class MainWindow : public QMainWindow {
     QButtonGroup* typeButtons_ = nullptr;
     QCheckBox* showMembersBox_ = nullptr;
     QPushButton* loadMemberButton_ = nullptr;
-    QLabel* memberNameLabel_ = nullptr;
     QLineEdit* memberNameSearch_ = nullptr;
-    QLabel* memberNumberLabel_ = nullptr;
     QLineEdit* memberNumberSearch_ = nullptr;
     QWidget* memberNavigator_ = nullptr;
     QSplitter* splitter_ = nullptr;
     ChartView* chartView_ = nullptr;
-    QTableView* membersView_ = nullptr;
+    MembersPane* membersPane_ = nullptr;
+    QTableView* membersView_ = nullptr; // the pane's list
 
     QMenu* memberOrderMenu_ = nullptr;
     QAction* orderByNameAction_ = nullptr;
@@ -187,11 +189,16 @@ class MainWindow : public QMainWindow {
     void buildEnterAction(QMenu* tools);
     void addStandardShortcuts();
     void focusChart();
+    // F6 and Shift+F6: the next or previous pane that shows (step 1 or -1).
+    void buildPaneKeys();
+    void focusPane(int step);
     QAction* enterMovesAction_ = nullptr;
     QAction* findMemberAction_ = nullptr;
 
     // The database search that found nothing (MainWindowDatabase.cpp).
     QLabel* noMatchLabel_ = nullptr;
+    // Enter in the Name or Number box: the member found, loaded as a double-click does.
+    void loadFoundMember(QLineEdit* search);
 
     // File > Import and Database > Match players (MainWindowImport.cpp).
     void buildImportMenu(QMenu* file);

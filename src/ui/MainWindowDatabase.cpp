@@ -6,6 +6,7 @@
 #include "ui/ChartView.h"
 #include "ui/CoreText.h"
 #include "ui/MembersModel.h"
+#include "ui/MembersPane.h"
 #include "ui/MembersPanel.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
@@ -29,8 +30,8 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <filesystem>
 #include <stdexcept>
@@ -64,19 +65,19 @@ void MainWindow::buildMembersPanel() {
     members_ = std::make_unique<MembersPanel>();
     members_->model = new MembersModel(this);
 
-    // The view sits in a panel of its own so that hiding it leaves the chart its width.
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("membersPanel"));
-    const int index = splitter_->indexOf(membersView_);
-    splitter_->replaceWidget(index, panel);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    noMatchLabel_ = new QLabel(panel);
-    noMatchLabel_->setObjectName(QStringLiteral("noMatchLabel"));
-    noMatchLabel_->setWordWrap(true);
-    noMatchLabel_->setVisible(false);
-    layout->addWidget(noMatchLabel_);
-    layout->addWidget(membersView_);
+    noMatchLabel_ = membersPane_->noMatchLabel();
+    connect(membersPane_, &MembersPane::openRequested, this, &MainWindow::chooseDatabase);
+    // After the drop has finished, so an error box does not stand in the drag's way.
+    connect(membersPane_, &MembersPane::fileDropped, this, [this](const QString& path) {
+        QTimer::singleShot(0, this, [this, path] { openDatabaseFile(path); });
+    });
+    connect(loadMemberButton_, &QPushButton::clicked, this, &MainWindow::loadMember);
+    connect(memberNameSearch_, &QLineEdit::textChanged, this, &MainWindow::searchByName);
+    connect(memberNumberSearch_, &QLineEdit::textChanged, this, &MainWindow::searchByNumber);
+    for (QLineEdit* search : {memberNameSearch_, memberNumberSearch_}) {
+        connect(search, &QLineEdit::returnPressed, this,
+                [this, search] { loadFoundMember(search); });
+    }
 
     membersView_->setModel(members_->model);
     membersView_->verticalHeader()->setDefaultSectionSize(
@@ -202,6 +203,7 @@ bool MainWindow::readDatabase(const QString& path, bool tellFailure) {
         return false;
     }
     membersTable_ = ToQString(table->tableName());
+    membersPane_->setDatabaseOpen(true);
     // A new database starts in the name ordering, where the Name box searches.
     members_->model->setTable(std::move(table), MemberOrder::Name);
     showMemberOrder(MemberOrder::Name);
@@ -263,14 +265,9 @@ void MainWindow::findMember(const QString& text) {
 void MainWindow::showMembers(bool visible) {
     showMembersAction_->setChecked(visible);
     // The panel goes with the view, so the splitter gives the chart the whole width.
-    membersView_->parentWidget()->setVisible(visible);
+    membersPane_->setVisible(visible);
     if (!visible)
         noMatchLabel_->setVisible(false);
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             membersView_, memberNavigator_, memberNameSearch_, memberNameLabel_,
-             memberNumberSearch_, memberNumberLabel_, loadMemberButton_}) {
-        widget->setVisible(visible);
-    }
     memberOrderMenu_->menuAction()->setEnabled(visible);
     loadMemberAction_->setEnabled(visible);
 }
@@ -281,6 +278,15 @@ void MainWindow::chooseDatabase() {
     if (!chosen)
         return;
     openDatabaseFile(ToQString(*chosen));
+}
+
+void MainWindow::loadFoundMember(QLineEdit* search) {
+    // A search that found nothing leaves the member shown before: loading it would be a
+    // mistake the director cannot see.
+    if (search->property("noMatch").toBool() || !members_->model->ordering())
+        return;
+    loadMember();
+    search->selectAll(); // the next name typed replaces this one
 }
 
 void MainWindow::loadMember() {

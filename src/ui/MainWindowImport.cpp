@@ -16,13 +16,13 @@ void MainWindow::buildImportMenu(QMenu* file) {
     file->addSeparator();
     QMenu* import = file->addMenu(tr("&Import"));
     import->setObjectName(QStringLiteral("importMenu"));
-    QAction* trf = import->addAction(tr("FIDE tournament report (TRF)…"));
+    QAction* trf = import->addAction(tr("&FIDE tournament report (TRF)…"));
     trf->setObjectName(QStringLiteral("importTrfAction"));
     connect(trf, &QAction::triggered, this, &MainWindow::importTrf);
 }
 
 void MainWindow::buildMatchAction(QMenu* database) {
-    QAction* match = database->addAction(tr("Match players with database…"));
+    QAction* match = database->addAction(tr("&Match players with database…"));
     match->setObjectName(QStringLiteral("matchPlayersAction"));
     connect(match, &QAction::triggered, this, &MainWindow::matchPlayers);
 }

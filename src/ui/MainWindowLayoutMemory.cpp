@@ -57,7 +57,7 @@ void MainWindow::restoreWindowLayout() {
     if (!WriteFileSafely(RestoringMarker(path), {}))
         return; // without the marker, a crash below would come back at every start
     if (soundGeometry)
-        restoreGeometry(geometry);
+        layoutRestored_ = restoreGeometry(geometry);
     if (soundDocks)
         restoreState(docks);
     if (soundSplitter)

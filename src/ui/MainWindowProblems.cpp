@@ -26,8 +26,6 @@ void MainWindow::buildProblemsPanel(QMenu* tools) {
     statusBar()->addPermanentWidget(summary);
     problemsPanel_ = new ProblemsPanel(*problems_, *chartModel_, *chartView_, *summary, this);
     addDockWidget(Qt::BottomDockWidgetArea, problemsPanel_);
-    // The chart keeps most of the height; the dock's splitter gives the director the rest.
-    resizeDocks({problemsPanel_}, {fontMetrics().height() * 14}, Qt::Vertical);
 
     // The points stay in view at the chart's right, whatever it scrolls to.
     auto* holder = new QWidget;

@@ -14,7 +14,7 @@
 namespace ranvik {
 
 void MainWindow::buildStandingsActions(QMenu* tools) {
-    QAction* action = tools->addAction(tr("Standings\u2026"));
+    QAction* action = tools->addAction(tr("S&tandings\u2026"));
     action->setObjectName(QStringLiteral("standingsAction"));
     connect(action, &QAction::triggered, this, &MainWindow::showStandings);
 }

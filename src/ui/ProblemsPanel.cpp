@@ -13,7 +13,10 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ranvik {
 
@@ -106,8 +109,7 @@ void ScoresModel::reset() {
 }
 
 namespace {
-// A list showing at least `rows` entries.
-QTableView* ListView(const QString& name, QAbstractItemModel* model, int rows, QWidget* parent) {
+QTableView* ListView(const QString& name, QAbstractItemModel* model, QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(name);
     view->setModel(model);
@@ -122,12 +124,19 @@ QTableView* ListView(const QString& name, QAbstractItemModel* model, int rows, Q
                                                   view->fontMetrics().height() / 2);
     view->horizontalHeader()->setStretchLastSection(true);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // The dock's height is shared by the stretch factors alone, faults taking the most.
-    view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    view->setMinimumHeight(view->horizontalHeader()->sizeHint().height() +
-                           rows * view->verticalHeader()->defaultSectionSize() +
-                           2 * view->frameWidth());
     return view;
+}
+
+// A list as high as its entries, up to kMostRows of them (then it scrolls): the chart keeps
+// the rest of the window.
+constexpr int kMostRows = 5;
+void FitToEntries(QTableView& view, QWidget& title) {
+    const int rows = view.model()->rowCount();
+    view.setVisible(rows > 0);
+    title.setVisible(rows > 0);
+    view.setFixedHeight(view.horizontalHeader()->sizeHint().height() +
+                        std::min(rows, kMostRows) * view.verticalHeader()->defaultSectionSize() +
+                        2 * view.frameWidth());
 }
 } // namespace
 
@@ -138,15 +147,38 @@ ProblemsPanel::ProblemsPanel(ChartProblems& problems, ChartModel& model, ChartVi
     setObjectName(QStringLiteral("problemsDock"));
     auto* body = new QWidget(this);
     auto* column = new QVBoxLayout(body);
+    // One line when all is well; the lists below it, as long as their entries, which the
+    // director may fold away to give the chart the height.
+    summaryButton_ = new QToolButton(body);
+    summaryButton_->setObjectName(QStringLiteral("problemsSummaryButton"));
+    summaryButton_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    summaryButton_->setAutoRaise(true);
+    summaryButton_->setArrowType(Qt::DownArrow);
+    summaryButton_->setToolTip(tr("Show or hide the lists"));
     faults_ = new ProblemsListModel(this);
     warnings_ = new ProblemsListModel(this);
-    faultsView_ = ListView(QStringLiteral("problemsView"), faults_, 4, body);
-    warningsView_ = ListView(QStringLiteral("warningsView"), warnings_, 2, body);
-    column->addWidget(new QLabel(tr("Faults"), body));
-    column->addWidget(faultsView_, 3);
-    column->addWidget(new QLabel(tr("Warnings"), body));
-    column->addWidget(warningsView_, 1);
+    faultsView_ = ListView(QStringLiteral("problemsView"), faults_, body);
+    warningsView_ = ListView(QStringLiteral("warningsView"), warnings_, body);
+    lists_ = new QWidget(body);
+    lists_->setObjectName(QStringLiteral("problemsLists"));
+    auto* lists = new QVBoxLayout(lists_);
+    lists->setContentsMargins(0, 0, 0, 0);
+    faultsTitle_ = new QLabel(tr("Faults"), lists_);
+    warningsTitle_ = new QLabel(tr("Warnings"), lists_);
+    lists->addWidget(faultsTitle_);
+    lists->addWidget(faultsView_);
+    lists->addWidget(warningsTitle_);
+    lists->addWidget(warningsView_);
+    column->addWidget(summaryButton_, 0, Qt::AlignLeft);
+    column->addWidget(lists_);
+    column->addStretch(1);
+    body->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     setWidget(body);
+    setFocusProxy(faultsView_);
+    connect(summaryButton_, &QToolButton::clicked, this, [this] {
+        listsOpen_ = !listsOpen_;
+        fitToContent();
+    });
     for (QTableView* list : {faultsView_, warningsView_}) {
         connect(list, &QAbstractItemView::activated, this, &ProblemsPanel::goTo);
         connect(list, &QAbstractItemView::doubleClicked, this, &ProblemsPanel::goTo);
@@ -277,6 +309,29 @@ void ProblemsPanel::fillLists() {
         warnings.push_back(entryFor(warning.cell, warning.text));
     faults_->setEntries(std::move(faults));
     warnings_->setEntries(std::move(warnings));
+    const int faultCount = faults_->rowCount();
+    const int warningCount = warnings_->rowCount();
+    summaryButton_->setText(
+        faultCount + warningCount == 0
+            ? tr("No faults, no warnings.")
+            : tr("Faults: %1   Warnings: %2").arg(faultCount).arg(warningCount));
+    fitToContent();
+}
+
+QWidget* ProblemsPanel::focusTarget() const {
+    return faultsView_->isVisibleTo(widget()) ? static_cast<QWidget*>(faultsView_) : summaryButton_;
+}
+
+void ProblemsPanel::fitToContent() {
+    FitToEntries(*faultsView_, *faultsTitle_);
+    FitToEntries(*warningsView_, *warningsTitle_);
+    const bool any = faults_->rowCount() + warnings_->rowCount() > 0;
+    lists_->setVisible(any && listsOpen_);
+    summaryButton_->setArrowType(!any ? Qt::NoArrow : listsOpen_ ? Qt::DownArrow : Qt::RightArrow);
+    setFocusProxy(focusTarget());
+    // The dock is no higher than what it shows; the window gives the chart the rest.
+    widget()->setMaximumHeight(widget()->sizeHint().height());
+    widget()->updateGeometry();
 }
 
 void ProblemsPanel::goTo(const QModelIndex& index) {

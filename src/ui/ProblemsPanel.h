@@ -10,6 +10,7 @@
 
 class QLabel;
 class QTableView;
+class QToolButton;
 
 namespace ranvik {
 
@@ -65,6 +66,9 @@ class ProblemsPanel : public QDockWidget {
     ProblemsPanel(ChartProblems& problems, ChartModel& model, ChartView& view, QLabel& summary,
                   QWidget* parent);
 
+    // Where the keyboard goes when the director moves to the panel: the faults list.
+    QWidget* focusTarget() const;
+
     // The frozen points column, placed beside the chart by the window.
     QTableView* scoresView() const { return scoresView_; }
 
@@ -74,6 +78,8 @@ class ProblemsPanel : public QDockWidget {
     void showAll();
     void fillLists();
     void goTo(const QModelIndex& index);
+    // Shows the lists that have entries, as high as those, unless folded away.
+    void fitToContent();
     QString heading(int col) const;
 
     ChartProblems& problems_;
@@ -82,10 +88,15 @@ class ProblemsPanel : public QDockWidget {
     QLabel& summary_;
     ProblemsListModel* faults_ = nullptr;
     ProblemsListModel* warnings_ = nullptr;
+    QToolButton* summaryButton_ = nullptr;
+    QWidget* lists_ = nullptr;
+    QLabel* faultsTitle_ = nullptr;
+    QLabel* warningsTitle_ = nullptr;
     QTableView* faultsView_ = nullptr;
     QTableView* warningsView_ = nullptr;
     QTableView* scoresView_ = nullptr;
     ScoresModel* scores_ = nullptr;
+    bool listsOpen_ = true; // the director may fold the lists away
     bool showPending_ = false;
     bool listsStale_ = false; // changed while the panel was hidden
 };

@@ -123,20 +123,19 @@ void showInformation(QWidget* parent, const QString& text) {
            text, QMessageBox::Ok);
 }
 
-QMessageBox::StandardButton confirm(QWidget* parent, const QString& text,
+QMessageBox::StandardButton confirm(QWidget* parent, const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons) {
-    return RunBox(parent, QMessageBox::Question, QCoreApplication::translate("Prompts", "Confirm"),
-                  text, buttons);
+    return RunBox(parent, QMessageBox::Question, title, text, buttons);
 }
 
-QMessageBox::StandardButton warn(QWidget* parent, const QString& text,
+QMessageBox::StandardButton warn(QWidget* parent, const QString& title, const QString& text,
                                  QMessageBox::StandardButtons buttons) {
-    return RunBox(parent, QMessageBox::Warning, QCoreApplication::translate("Prompts", "Warning"),
-                  text, buttons);
+    return RunBox(parent, QMessageBox::Warning, title, text, buttons);
 }
 
 InconsistencyAnswer askInconsistency(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("Prompts", "Error"),
+    QMessageBox box(QMessageBox::Critical,
+                    QCoreApplication::translate("Prompts", "Inconsistent chart"),
                     WithDisplayLineBreaks(text), QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     QPushButton* cancel =

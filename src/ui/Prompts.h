@@ -40,11 +40,12 @@ QString lastFileProposal();
 // Standard message boxes with the program's titles.
 void showError(QWidget* parent, const QString& text);
 void showInformation(QWidget* parent, const QString& text);
-// A confirmation ("Confirm") with standard buttons; gives the button pressed.
-QMessageBox::StandardButton confirm(QWidget* parent, const QString& text,
+// A question with standard buttons, titled with what it is about ("Save changes?"); gives
+// the button pressed.
+QMessageBox::StandardButton confirm(QWidget* parent, const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons);
-// A warning ("Warning") with standard buttons; gives the button pressed.
-QMessageBox::StandardButton warn(QWidget* parent, const QString& text,
+// A warning with standard buttons, titled with what it is about; gives the button pressed.
+QMessageBox::StandardButton warn(QWidget* parent, const QString& title, const QString& text,
                                  QMessageBox::StandardButtons buttons);
 // The chart inconsistency question: "Cancel", "&Ignore", "&All"; Escape is Cancel.
 InconsistencyAnswer askInconsistency(QWidget* parent, const QString& text);

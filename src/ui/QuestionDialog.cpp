@@ -29,7 +29,7 @@ QuestionDialog::QuestionDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("questionDialog"));
-    setWindowTitle(tr("Message"));
+    setWindowTitle(tr("Question")); // each asker names its question
 
     questionText_ = new QLabel(this);
     questionText_->setObjectName(QStringLiteral("questionText"));

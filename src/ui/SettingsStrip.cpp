@@ -33,8 +33,9 @@ bool SettingsStrip::isStacked() const {
 
 int SettingsStrip::sideBySideWidth() const {
     const QMargins margins = blocks_->contentsMargins() + contentsMargins();
-    return settings_->minimumSize().width() + blocks_->spacing() +
-           database_->minimumSize().width() + margins.left() + margins.right();
+    // Side by side only where every control has its full width.
+    return settings_->sizeHint().width() + blocks_->spacing() + database_->sizeHint().width() +
+           margins.left() + margins.right();
 }
 
 QSize SettingsStrip::minimumSizeHint() const {

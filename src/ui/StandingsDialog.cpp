@@ -207,6 +207,7 @@ QString StandingsDialog::chooseExportPath(ExportKind kind) {
     const QString filters[] = {tr("PDF files (*.pdf)|*.pdf"), tr("Web pages (*.html)|*.html"),
                                tr("CSV files (*.csv)|*.csv")};
     exportDialog_.setFilter(filters[static_cast<int>(kind)] + tr("|All files (*.*)|*.*"));
+    exportDialog_.setTitle(tr("Export standings"));
 
     const QFileInfo chart(ToQString(document_.fileName()));
     const QFileInfo last(exportDialog_.fileName());
@@ -223,7 +224,8 @@ QString StandingsDialog::chooseExportPath(ExportKind kind) {
         return path;
     path += QLatin1Char('.') + extension;
     if (QFileInfo::exists(path) &&
-        prompts::confirm(this, tr("%1 already exists.\nDo you want to replace it?").arg(path),
+        prompts::confirm(this, tr("Replace file?"),
+                         tr("%1 already exists.\nDo you want to replace it?").arg(path),
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
         return {};
     }

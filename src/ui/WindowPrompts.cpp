@@ -70,6 +70,32 @@ QString FilterFor(FileKind kind) {
     return ChartFilter();
 }
 
+QString OpenTitle(FileKind kind) {
+    switch (kind) {
+    case FileKind::Report:
+        return QCoreApplication::translate("WindowPrompts", "Open report");
+    case FileKind::Database:
+        return QCoreApplication::translate("WindowPrompts", "Open membership database");
+    case FileKind::Trf:
+        return QCoreApplication::translate("WindowPrompts", "Import FIDE tournament report");
+    case FileKind::Chart:
+        break;
+    }
+    return QCoreApplication::translate("WindowPrompts", "Open chart");
+}
+
+QString SaveTitle(FileKind kind) {
+    switch (kind) {
+    case FileKind::Report:
+        return QCoreApplication::translate("WindowPrompts", "Save report");
+    case FileKind::Database:
+    case FileKind::Trf:
+    case FileKind::Chart:
+        break;
+    }
+    return QCoreApplication::translate("WindowPrompts", "Save chart");
+}
+
 // A bare name goes into the folder; an empty name gives the folder alone (with its final
 // separator, so the dialog proposes no name in it).
 QString InFolder(const QString& folder, const QString& name) {
@@ -85,8 +111,9 @@ WindowPrompts::WindowPrompts(QWidget& window, ChartView& chartView, Settings& se
 
 SaveChangesAnswer WindowPrompts::askSaveChanges(const std::string& question) {
     // Escape and the close button are Cancel: never an answer that saves or discards.
-    switch (prompts::confirm(&window_, CoreText(question),
-                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    switch (prompts::confirm(
+        &window_, QCoreApplication::translate("WindowPrompts", "Save changes?"), CoreText(question),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return SaveChangesAnswer::Save;
     case QMessageBox::No:
@@ -120,6 +147,7 @@ QString TypeSuggestion(TournamentType suggested) {
 
 std::optional<TournamentType> WindowPrompts::askTournamentType(TournamentType suggested) {
     QuestionDialog& question = *dialogs_->question;
+    question.setWindowTitle(QCoreApplication::translate("WindowPrompts", "Chart type"));
     question.setQuestion(QCoreApplication::translate(
                              "WindowPrompts", "Which kind of tournament is this chart?\r"
                                               "A Swiss or match chart has a column per round; "
@@ -139,6 +167,7 @@ std::optional<TournamentType> WindowPrompts::askTournamentType(TournamentType su
 
 std::optional<RatingSystem> WindowPrompts::askRatingSystem() {
     QuestionDialog& question = *dialogs_->question;
+    question.setWindowTitle(QCoreApplication::translate("WindowPrompts", "Rating system"));
     question.setQuestion(
         QCoreApplication::translate("WindowPrompts", "What rating system did this event use?"),
         QCoreApplication::translate("WindowPrompts", "&Regular"),
@@ -157,6 +186,7 @@ std::optional<RatingSystem> WindowPrompts::askRatingSystem() {
 
 RowChoice WindowPrompts::askRowForMember() {
     QuestionDialog& question = *dialogs_->question;
+    question.setWindowTitle(QCoreApplication::translate("WindowPrompts", "Load player"));
     question.setQuestion(QCoreApplication::translate(
                              "WindowPrompts", "Selected chart row is not empty.\rYou can append "
                                               "this entry to the bottom of the chart "
@@ -185,6 +215,7 @@ SpellingChoice WindowPrompts::askSpelling(const std::string& text,
     for (const std::string& c : characters)
         shown << ToQString(c);
     QuestionDialog& question = *dialogs_->question;
+    question.setWindowTitle(QCoreApplication::translate("WindowPrompts", "Spelling"));
     question.setQuestion(
         QCoreApplication::translate("WindowPrompts",
                                     "\"%1\" holds characters a chart file cannot hold: %2.\r"
@@ -205,18 +236,21 @@ SpellingChoice WindowPrompts::askSpelling(const std::string& text,
 }
 
 bool WindowPrompts::confirm(const std::string& question) {
-    return prompts::confirm(&window_, CoreText(question), QMessageBox::Ok | QMessageBox::Cancel) ==
-           QMessageBox::Ok;
+    return prompts::confirm(
+               &window_, QCoreApplication::translate("WindowPrompts", "Change the chart?"),
+               CoreText(question), QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 bool WindowPrompts::confirmReplace(const std::string& question) {
-    return prompts::confirm(&window_, CoreText(question), QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return prompts::confirm(&window_, QCoreApplication::translate("WindowPrompts", "Replace file?"),
+                            CoreText(question),
+                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool WindowPrompts::ignoreWarning(const std::string& warning) {
-    return prompts::warn(&window_, CoreText(warning), QMessageBox::Cancel | QMessageBox::Ignore) ==
-           QMessageBox::Ignore;
+    return prompts::warn(&window_, QCoreApplication::translate("WindowPrompts", "Load player"),
+                         CoreText(warning),
+                         QMessageBox::Cancel | QMessageBox::Ignore) == QMessageBox::Ignore;
 }
 
 InconsistencyAnswer WindowPrompts::askInconsistency(const std::string& message) {
@@ -275,6 +309,7 @@ std::optional<std::string> WindowPrompts::remembered(FileKind kind, const QStrin
 std::optional<std::string> WindowPrompts::chooseFileToOpen(FileKind kind) {
     // Each kind of file starts in its own folder: a chart is never proposed as a database.
     openDialog_.setFilter(FilterFor(kind));
+    openDialog_.setTitle(OpenTitle(kind));
     // A chart's Open starts at the chart shown, if it has a file.
     const QString current = kind == FileKind::Chart && chartFileName ? chartFileName() : QString();
     openDialog_.setFileName(current.isEmpty() ? InFolder(folderFor(kind), QString()) : current);
@@ -284,6 +319,7 @@ std::optional<std::string> WindowPrompts::chooseFileToOpen(FileKind kind) {
 std::optional<std::string> WindowPrompts::chooseFileToSave(FileKind kind,
                                                            const std::string& proposedName) {
     saveDialog_.setFilter(FilterFor(kind));
+    saveDialog_.setTitle(SaveTitle(kind));
     QString proposal = ToQString(proposedName);
     if (kind == FileKind::Chart) {
         // The chart's own name; a new chart gets no name at all, in the last chart folder.

@@ -447,18 +447,49 @@ void ChartProblems::sizeChanged() {
     markStale();
 }
 
+std::set<int> ChartProblems::namedEmptyLines() const {
+    std::set<int> lines;
+    for (const Key k : emptyLineResults_) {
+        const ChartCell cell = cellOf(k);
+        lines.insert(
+            byRounds() ? swiss_[static_cast<std::size_t>(resultIndex(cell.col, cell.row))].opponent
+                       : view_.rules->opponentOfColumn(cell.col));
+    }
+    return lines;
+}
+
+bool ChartProblems::untouched(int row) const {
+    const Chart& chart = tournament_.chart();
+    const ChartRules& rules = tournament_.rules();
+    for (int col = ChartColumn::Name; col < chart.colCount(); ++col) {
+        const std::string_view cell = chart.cell(col, row);
+        if (!cell.empty() && !(cell == "X" && rules.isOwnCell(col, row)))
+            return false;
+    }
+    return true;
+}
+
+bool ChartProblems::unstartedLine(const Finding& finding, int row,
+                                  const std::set<int>& named) const {
+    return finding.what.fault == ValidationFault::MissingName && named.count(row) == 0 &&
+           untouched(row);
+}
+
 std::vector<ChartProblem> ChartProblems::problems() {
     refresh();
     std::vector<std::pair<Key, ChartProblem>> found;
     std::set<std::pair<Key, Key>> pairsSeen[2]; // opponents, results
+    const std::set<int> named = namedEmptyLines();
     for (const auto& [k, finding] : findings_) {
         const ChartCell cell = cellOf(k);
+        if (unstartedLine(finding, cell.row, named))
+            continue;
         if (finding.what.fault != ValidationFault::None) {
             found.push_back({k,
                              {finding.what.fault,
                               cell,
                               {},
-                              FaultText({finding.what.fault, cell.row, cell.col})}});
+                              FaultText({finding.what.fault, cell.row, cell.col}, *view_.rules)}});
             continue;
         }
         const Key other = key(finding.partner.col, finding.partner.row);
@@ -466,12 +497,12 @@ std::vector<ChartProblem> ChartProblems::problems() {
         if (finding.what.opponentsDisagree && pairsSeen[0].insert(pair).second) {
             found.push_back({k,
                              {ValidationFault::InconsistentOpponents, cell, finding.partner,
-                              InconsistencyText("opponents", cell.row, cell.col)}});
+                              InconsistencyText("opponents", *view_.rules, cell.row, cell.col)}});
         }
         if (finding.what.resultsDisagree && pairsSeen[1].insert(pair).second) {
             found.push_back({k,
                              {ValidationFault::InconsistentResults, cell, finding.partner,
-                              InconsistencyText("results", cell.row, cell.col)}});
+                              InconsistencyText("results", *view_.rules, cell.row, cell.col)}});
         }
     }
     addFileProblems(found);
@@ -493,13 +524,13 @@ std::vector<std::string> ChartProblems::validationLines() {
             found.push_back({k, {ValidationFault::None, {}, {}, std::move(text)}});
         };
         if (finding.what.fault != ValidationFault::None) {
-            add(FaultText({finding.what.fault, cell.row, cell.col}));
+            add(FaultText({finding.what.fault, cell.row, cell.col}, *view_.rules));
             continue;
         }
         if (finding.what.opponentsDisagree)
-            add(InconsistencyText("opponents", cell.row, cell.col));
+            add(InconsistencyText("opponents", *view_.rules, cell.row, cell.col));
         if (finding.what.resultsDisagree)
-            add(InconsistencyText("results", cell.row, cell.col));
+            add(InconsistencyText("results", *view_.rules, cell.row, cell.col));
     }
     addFileProblems(found);
     std::stable_sort(found.begin(), found.end(),
@@ -522,13 +553,15 @@ std::vector<ChartWarning> ChartProblems::warnings() {
                            "Membership number " + number + " on lines " + LineList(lines) + "."});
         }
     }
+    const std::set<int> named = namedEmptyLines();
     for (const int row : badNumbers_) {
+        if (named.count(row) == 0 && untouched(row))
+            continue; // not a player yet
         // The line as the report's membership-number check lists it.
         out.push_back({ChartWarningKind::MemberNumberNotSixDigits,
                        {ChartColumn::MemberNumber, row},
-                       "Membership number not six digits: " +
-                           std::string(chart.cell(ChartColumn::Name, row)) + ", " +
-                           std::string(chart.cell(ChartColumn::MemberNumber, row))});
+                       MemberNumberWarningText(chart.cell(ChartColumn::Name, row),
+                                               chart.cell(ChartColumn::MemberNumber, row))});
     }
     for (const Key k : emptyLineResults_) {
         const ChartCell cell = cellOf(k);
@@ -552,7 +585,12 @@ std::vector<ChartWarning> ChartProblems::warnings() {
 
 bool ChartProblems::isMarked(int col, int row) {
     refresh();
-    return marks_.count(key(col, row)) != 0;
+    if (marks_.count(key(col, row)) == 0)
+        return false;
+    // A name cell is marked only for its own missing name.
+    const auto finding = findings_.find(key(col, row));
+    return col != ChartColumn::Name || finding == findings_.end() ||
+           !unstartedLine(finding->second, row, namedEmptyLines());
 }
 
 std::string ChartProblems::cellMessage(int col, int row) {

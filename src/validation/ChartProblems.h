@@ -76,7 +76,9 @@ class ChartProblems : private ChartListener {
     // refresh() does it at once.
     void refresh();
 
-    // The faults in validation's scan order (an inconsistent pair once).
+    // The faults in validation's scan order (an inconsistent pair once). A line nobody has
+    // typed in and no result names is not a player yet: its missing name is not listed
+    // (validation still refuses it).
     std::vector<ChartProblem> problems();
     // The warnings, by line.
     std::vector<ChartWarning> warnings();
@@ -162,6 +164,12 @@ class ChartProblems : private ChartListener {
     void setFinding(int col, int row, const Finding& finding, ProblemsUpdate& update);
     void mark(const ChartCell& cell, int delta);
     void checkReferrers(int row);
+    // Lines other lines' results name while they have no name.
+    std::set<int> namedEmptyLines() const;
+    // A line with nothing typed in any of its cells (a round robin's own cells aside).
+    bool untouched(int row) const;
+    // Whether a finding is one of those missing names of a line that is not a player yet.
+    bool unstartedLine(const Finding& finding, int row, const std::set<int>& named) const;
     void checkEmptyLineWarning(int col, int row);
     void checkReportedOtherwise(int col, int row);
     bool byRounds() const { return view_.rules->columnsAreRounds(); }

@@ -41,6 +41,18 @@ std::string LineList(const std::set<int>& lines) {
     return out;
 }
 
+std::string MemberNumberLine(std::string_view name, std::string_view number) {
+    if (number.empty())
+        return std::string(name) + ": no membership number";
+    return std::string(name) + ", " + std::string(number);
+}
+
+std::string MemberNumberWarningText(std::string_view name, std::string_view number) {
+    if (number.empty())
+        return MemberNumberLine(name, number);
+    return "Membership number not six digits: " + MemberNumberLine(name, number);
+}
+
 std::string RatingWarningText(std::string_view name, std::string_view rating) {
     return "Rating outside 0-" + std::to_string(MaxRating) + ": " + std::string(name) + ", " +
            std::string(rating);

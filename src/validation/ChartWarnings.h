@@ -23,6 +23,12 @@ std::string SameNameKey(std::string_view name);
 
 // "2, 5 and 7".
 std::string LineList(const std::set<int>& lines);
+// A membership number the report's check lists: "Bo Chen, 12345", or for an empty one
+// "Bo Chen: no membership number".
+std::string MemberNumberLine(std::string_view name, std::string_view number);
+// The live check's warning for it: "Membership number not six digits: Bo Chen, 12345", or
+// the line alone when the number is empty.
+std::string MemberNumberWarningText(std::string_view name, std::string_view number);
 // "Rating outside 0-3000: Bo Chen, 15000"
 std::string RatingWarningText(std::string_view name, std::string_view rating);
 // "Same name on lines 2 and 5: Bo Chen"

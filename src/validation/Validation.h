@@ -13,7 +13,7 @@ namespace ranvik {
 
 enum class InconsistencyAnswer { Cancel, Ignore, All };
 
-// Shows "Inconsistent opponents found. Line 3 column 5." (or "... results ...") and gives
+// Shows "Inconsistent opponents found. Line 3, Rd 2." (or "... results ...") and gives
 // the user's answer. The window shows a message box; tests and the command line answer
 // by policy.
 using InconsistencyPrompt = std::function<InconsistencyAnswer(const std::string& message)>;
@@ -91,14 +91,14 @@ std::string ReportedOtherwiseText(std::string_view text);
 // Those warnings of a Swiss chart's visible results, each after its place: "Line 3, Rd 2: ".
 std::vector<std::string> ReportedOtherwiseLines(const Tournament& tournament);
 
-// "Inconsistent results found. Line 3 column 5." (kind "opponents" or "results").
-std::string InconsistencyText(std::string_view kind, int row, int col);
+// "Inconsistent results found. Line 3, Rd 2." (kind "opponents" or "results").
+std::string InconsistencyText(std::string_view kind, const ChartRules& rules, int row, int col);
 
 // "Missing name.", "Inconsistent results."...; empty for None.
 std::string_view ValidationMessage(ValidationFault fault);
 
-// "Missing name. Line 3 column 1." for a faulty cell.
-std::string FaultText(const ValidationResult& result);
+// "Missing name. Line 3, name." for a faulty cell.
+std::string FaultText(const ValidationResult& result, const ChartRules& rules);
 
 // The checks of one validation run. skipInconsistencyQuestions lives as long as the
 // run: it is set when the user answers All and skips both inconsistency tests after that.

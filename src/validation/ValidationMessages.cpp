@@ -24,9 +24,9 @@ std::string_view ValidationMessage(ValidationFault fault) {
     return "";
 }
 
-std::string FaultText(const ValidationResult& result) {
-    return std::string(ValidationMessage(result.fault)) + " Line " + std::to_string(result.row) +
-           " column " + std::to_string(result.col) + ".";
+std::string FaultText(const ValidationResult& result, const ChartRules& rules) {
+    return std::string(ValidationMessage(result.fault)) + " " +
+           CellPlace(rules, result.row, result.col) + ".";
 }
 
 } // namespace ranvik

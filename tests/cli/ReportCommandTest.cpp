@@ -29,7 +29,7 @@ TEST(CliReport, WritesReportAndChartSideBySide) {
     const CliResult result = RunCli(ReportArgs(chart, out));
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, out + ".qtr\n" + out + ".tms\n");
-    EXPECT_EQ(result.err, "Bob, \n");
+    EXPECT_EQ(result.err, "Bob: no membership number\n");
     EXPECT_EQ(
         ReadFile(out + ".qtr"),
         "\"Spring Open\",\"ON\",\"\",\"S\",\"2008/06/18\",\"2\",\"1\",\"R\",\"100200\",\"\"\r\n"
@@ -97,7 +97,7 @@ TEST(CliReport, FaultInTheChartWritesNothing) {
     const std::string out = dir.file("r.qtr");
     const CliResult result = RunCli(ReportArgs(chart, out));
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "Inconsistent results found. Line 1 column 4.\n"
+    EXPECT_EQ(result.out, "Inconsistent results found. Line 1, Rd 1.\n"
                           "Cancelled: Inconsistent results.\n");
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_FALSE(std::filesystem::exists(dir.file("r.tms")));
@@ -223,7 +223,7 @@ TEST(CliReport, AFailedWriteSaysWhyOnASecondLine) {
     std::filesystem::create_symlink("/dev/full", device);
     const CliResult result = RunCli(ReportArgs(chart, device));
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "Bob, \nError saving report to file: " + device +
+    EXPECT_EQ(result.err, "Bob: no membership number\nError saving report to file: " + device +
                               "\nIt is a device, not a regular file.\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("r.tms")));
 }

@@ -71,7 +71,7 @@ TEST(CliStandings, AFaultyChartGivesNoStandings) {
         RunCli({"standings", chart, "--type", "swiss", "--format", "csv", "-o", dir.file("x.csv")});
     EXPECT_EQ(result.status, 1);
     // The fault as check prints it.
-    EXPECT_EQ(result.out, "Invalid rating. Line 2 column 3.\n");
+    EXPECT_EQ(result.out, "Invalid rating. Line 2, rating.\n");
     EXPECT_EQ(result.err, "");
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.csv")));
 }

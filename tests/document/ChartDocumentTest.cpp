@@ -120,7 +120,7 @@ TEST_F(DocumentTest, ReportStopsAtAFaultShowingItsCell) {
     ASSERT_EQ(prompts.shownCells.size(), 1u);
     EXPECT_EQ(prompts.shownCells[0], std::make_pair(1, 2));
     ASSERT_EQ(prompts.errors.size(), 1u);
-    EXPECT_EQ(prompts.errors[0], "Missing name. Line 2 column 1.");
+    EXPECT_EQ(prompts.errors[0], "Missing name. Line 2, name.");
 }
 
 TEST_F(DocumentTest, ReportWritesBothFilesAndAsksTheRatingSystemOnce) {

@@ -39,7 +39,7 @@ TEST(ReportBytes, RoundRobinCellWindows1252CannotCarryIsNamed) {
     t.chart().setCell(6, 2, "1\xE2\x9C\x93");
     const ReportBytes report = BuildReportBytes(t, RatingSystem::Regular, SpringOpen());
     EXPECT_FALSE(report.ok);
-    EXPECT_EQ(report.message, "The report cannot be written: the entry in line 2 column 6 holds "
+    EXPECT_EQ(report.message, "The report cannot be written: the entry at Line 2, player 3 holds "
                               "a character that the report file cannot carry.");
 }
 

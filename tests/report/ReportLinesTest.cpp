@@ -147,7 +147,7 @@ TEST(ReportTexts, RatingFields) {
     EXPECT_EQ(RatingFieldName(RatingSystem::Active), "ACT_RATING");
 }
 
-TEST(FlaggedMembers, ListsNameCommaNumberInRowOrder) {
+TEST(FlaggedMembers, ListsNameCommaNumberOrAMissingNumberInRowOrder) {
     Tournament t = StartedChart(TournamentType::Swiss, 4);
     t.chart().setCell(1, 1, "Ann");
     t.chart().setCell(2, 1, "123456");
@@ -157,7 +157,7 @@ TEST(FlaggedMembers, ListsNameCommaNumberInRowOrder) {
     t.chart().setCell(1, 4, "Di");
     t.chart().setCell(2, 4, "unr.");
     EXPECT_EQ(FlaggedMemberLines(t.chart(), t.playerRows()),
-              (Lines{"Bob,  12345", "Cy, ", "Di, unr."}));
+              (Lines{"Bob,  12345", "Cy: no membership number", "Di, unr."}));
     t.chart().setCell(2, 2, "222222");
     t.chart().setCell(2, 3, "333333");
     t.chart().setCell(2, 4, "444444");

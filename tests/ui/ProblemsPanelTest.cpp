@@ -24,8 +24,11 @@ class ProblemsPanelTest : public WindowTest {
         WindowTest::SetUp();
         ui().roundsBox->setValue(3);
         ui().playersBox->setValue(4);
-        for (int row = 1; row <= 4; ++row)
+        // Numbered lines: a line whose name is cleared still holds a player.
+        for (int row = 1; row <= 4; ++row) {
             setCell(1, row, "P" + std::to_string(row));
+            setCell(2, row, std::to_string(100000 + row));
+        }
         if (!ui().problemsDock->isVisible())
             ui().showProblemsAction->trigger();
         settle();
@@ -51,14 +54,14 @@ TEST_F(ProblemsPanelTest, ListsEveryFaultAtOnceAndMarksTheirCells) {
     setCell(6, 1, "Q");    // invalid result in "Rd 3"
     settle();
     EXPECT_EQ(listed(ui().problemsView),
-              QStringList({"Invalid result or opponent, or incorrect tournament type. Line 1 "
-                           "column 6.",
-                           "Missing name. Line 2 column 1.", "Invalid rating. Line 3 column 3."}));
+              QStringList({"Invalid result or opponent, or incorrect tournament type. Line 1, "
+                           "Rd 3.",
+                           "Missing name. Line 2, name.", "Invalid rating. Line 3, rating."}));
     EXPECT_EQ(ui().problemsView->model()->index(0, 2).data().toString(), "Rd 3");
     EXPECT_EQ(ui().problemsView->model()->index(0, 1).data().toString(), "P1");
     EXPECT_TRUE(chartData(6, 1, ChartModel::FaultMarkRole).toBool());
     EXPECT_TRUE(chartData(6, 1, Qt::BackgroundRole).isValid());
-    EXPECT_EQ(chartData(3, 3, Qt::ToolTipRole).toString(), "Invalid rating. Line 3 column 3.");
+    EXPECT_EQ(chartData(3, 3, Qt::ToolTipRole).toString(), "Invalid rating. Line 3, rating.");
     EXPECT_FALSE(chartData(5, 1, ChartModel::FaultMarkRole).toBool());
     EXPECT_TRUE(ui().problemsSummaryLabel->text().contains("Faults: 3"));
 }
@@ -78,7 +81,7 @@ TEST_F(ProblemsPanelTest, DoubleClickMovesTheCurrentCellAndAFixedFaultLeaves) {
 
     enter(3, 3, "1500");
     settle();
-    EXPECT_EQ(listed(list), QStringList({"Missing name. Line 2 column 1."}));
+    EXPECT_EQ(listed(list), QStringList({"Missing name. Line 2, name."}));
     EXPECT_FALSE(chartData(3, 3, ChartModel::FaultMarkRole).toBool());
 }
 
@@ -90,7 +93,7 @@ TEST_F(ProblemsPanelTest, InconsistentPairIsOneEntryAndPointsFollowTheResults) {
     setCell(4, 2, "D1"); // a draw against a win: both cells, one entry
     settle();
     EXPECT_EQ(listed(ui().problemsView),
-              QStringList({"Inconsistent results found. Line 1 column 4."}));
+              QStringList({"Inconsistent results found. Line 1, Rd 1."}));
     EXPECT_EQ(ui().problemsView->model()->index(0, 0).data().toString(), "1 / 2");
     EXPECT_TRUE(chartData(4, 2, ChartModel::FaultMarkRole).toBool());
     EXPECT_EQ(ui().scoresView->model()->index(1, 0).data().toString(), "½");
@@ -103,5 +106,5 @@ TEST_F(ProblemsPanelTest, AHiddenPanelShowsWhatChangedMeanwhile) {
     EXPECT_TRUE(ui().problemsSummaryLabel->text().contains("Faults: 1"));
     ui().showProblemsAction->trigger();
     settle();
-    EXPECT_EQ(listed(ui().problemsView), QStringList({"Missing name. Line 2 column 1."}));
+    EXPECT_EQ(listed(ui().problemsView), QStringList({"Missing name. Line 2, name."}));
 }

@@ -75,26 +75,40 @@ TEST_P(QuestionTextFits, TwoButtonQuestionHidesButtonsThreeAndFourAndEveryTextFi
         QApplication::setFont(large);
     }
     QuestionDialog dlg;
-    dlg.setQuestion(QStringLiteral("Selected chart row is not empty.\rYou can append this "
-                                   "entry to the bottom of the chart or insert it."),
-                    QStringLiteral("&Overwrite"), QStringLiteral("&Append"),
-                    QStringLiteral("&Insert"), QStringLiteral("&Cancel"));
-    bool fits = true;
-    prompts::enqueue([&fits](QDialog& dialog) {
-        const QuestionParts parts(dialog);
-        const QFontMetrics text = parts.text->fontMetrics();
-        for (const QString& line : parts.text->text().split(QLatin1Char('\n')))
-            fits = fits && text.horizontalAdvance(line) <= parts.text->width();
-        for (QPushButton* button : parts.answers) {
-            const QString caption = button->text().remove(QLatin1Char('&'));
-            fits = fits && button->fontMetrics().horizontalAdvance(caption) <= button->width();
-            // The buttons sit below the message, inside the dialog.
-            fits = fits && button->mapTo(&dialog, QPoint()).y() >= parts.text->geometry().bottom();
-        }
-        parts.answers[0]->click();
-    });
-    EXPECT_EQ(dlg.ask(), 1);
-    EXPECT_TRUE(fits) << "at " << GetParam() << " points";
+    // The same dialog asks one question after another: a long caption after short ones
+    // still shows whole.
+    const QStringList questions[] = {
+        {QStringLiteral("Selected chart row is not empty.\rYou can append this entry to the "
+                        "bottom of the chart or insert it."),
+         QStringLiteral("&Overwrite"), QStringLiteral("&Append"), QStringLiteral("&Insert"),
+         QStringLiteral("&Cancel")},
+        {QStringLiteral("\"\u0141ukaszewicz, Piotr\" holds characters a chart file cannot hold: "
+                        "\u0141.\rThe nearest spelling it can hold is \"Lukaszewicz, Piotr\"."),
+         QStringLiteral("&Use Lukaszewicz, Piotr"), QStringLiteral("&Keep as it is"),
+         QStringLiteral("&Cancel"), QString()},
+    };
+    for (const QStringList& q : questions) {
+        dlg.setQuestion(q[0], q[1], q[2], q[3], q[4]);
+        bool fits = true;
+        prompts::enqueue([&fits](QDialog& dialog) {
+            const QuestionParts parts(dialog);
+            const QFontMetrics text = parts.text->fontMetrics();
+            for (const QString& line : parts.text->text().split(QLatin1Char('\n')))
+                fits = fits && text.horizontalAdvance(line) <= parts.text->width();
+            for (QPushButton* button : parts.answers) {
+                if (!button->isVisible())
+                    continue;
+                const QString caption = button->text().remove(QLatin1Char('&'));
+                fits = fits && button->fontMetrics().horizontalAdvance(caption) <= button->width();
+                // The buttons sit below the message, inside the dialog.
+                fits =
+                    fits && button->mapTo(&dialog, QPoint()).y() >= parts.text->geometry().bottom();
+            }
+            parts.answers[0]->click();
+        });
+        EXPECT_EQ(dlg.ask(), 1);
+        EXPECT_TRUE(fits) << "at " << GetParam() << " points: " << q[1].toStdString();
+    }
 
     dlg.setQuestion(kRating, QStringLiteral("&Regular"), QStringLiteral("&Active"), {}, {});
     Seen seen;

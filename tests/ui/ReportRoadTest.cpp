@@ -66,7 +66,7 @@ TEST_F(ReportRoadTest, TypedChartGivesTheReportAndTheChartFileSideBySide) {
     QTest::mouseClick(ui().reportButton, Qt::LeftButton);
 
     EXPECT_EQ(question, "What rating system did this event use?");
-    EXPECT_EQ(list, "Bo Chen, ");
+    EXPECT_EQ(list, "Bo Chen: no membership number");
     EXPECT_EQ(typeShown, "Swiss");
     EXPECT_EQ(read("spring.qtr"), kTwoPlayerReport);
     EXPECT_EQ(read("spring.tms"), kTwoPlayerChart);
@@ -181,7 +181,7 @@ TEST_F(ReportRoadTest, FaultyCellGetsTheCursorAndItsMessageAndNothingElseIsAsked
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     ui().reportAction->trigger();
 
-    EXPECT_EQ(error, "Missing name. Line 2 column 1.");
+    EXPECT_EQ(error, "Missing name. Line 2, name.");
     EXPECT_EQ(ui().chartView->currentRow(), 2);
     EXPECT_EQ(ui().chartView->currentCol(), 1);
     EXPECT_TRUE(fs::is_empty(dir_.path()));

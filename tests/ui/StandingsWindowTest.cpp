@@ -272,7 +272,7 @@ TEST_F(StandingsWindowTest, FaultyChartShowsTheFaultAsTheReportDoesAndNoStanding
     QString error;
     prompts::enqueue(clickStandard(QMessageBox::Ok, &error));
     ui().standingsAction->trigger();
-    EXPECT_EQ(error, "Missing name. Line 2 column 1.");
+    EXPECT_EQ(error, "Missing name. Line 2, name.");
     EXPECT_EQ(ui().chartView->currentRow(), 2);
     EXPECT_EQ(ui().chartView->currentCol(), 1);
 }

@@ -76,8 +76,10 @@ std::vector<std::string> CoreMessages() {
         "You must first open a database to load from.",
         "Duplicate QRB number.",
         "The chart already holds " + std::to_string(Tournament::MaxPlayers) + " players.",
-        "Inconsistent opponents found. Line 3 column 5.",
-        "Inconsistent results found. Line 12 column 4.",
+        InconsistencyText("opponents", RulesFor(TournamentType::Swiss), 3, 5),
+        InconsistencyText("results", RulesFor(TournamentType::RoundRobin), 12, 4),
+        MemberNumberWarningText("Tremblay, Luc", ""),
+        MemberNumberWarningText("Tremblay, Luc", "12345"),
         "/home/td/open.tms already exists.\rDo you want to replace it?",
         "Error saving report to file: /home/td/open.qtr\rNo space left on device.",
         "Error saving /home/td/open.tms.\rIt is a folder, not a file.",
@@ -107,9 +109,13 @@ std::vector<std::string> CoreMessages() {
         ValidationResult result;
         result.fault = static_cast<ValidationFault>(fault);
         result.row = 4;
-        result.col = 2;
         out.emplace_back(ValidationMessage(result.fault));
-        out.push_back(FaultText(result));
+        // Every column a message may name: the first three by word, results by heading.
+        for (const int col : {1, 2, 3, 4}) {
+            result.col = col;
+            out.push_back(FaultText(result, RulesFor(TournamentType::Swiss)));
+            out.push_back(FaultText(result, RulesFor(TournamentType::DoubleRoundRobin)));
+        }
     }
     // The tournament information checks, one missing or broken field at a time.
     std::vector<TournamentInfo> infos(11, FilledInfo());
@@ -233,12 +239,20 @@ TEST(CoreText, FrenchIsComposedFromTranslatedParts) {
     missing.fault = ValidationFault::MissingName;
     missing.row = 3;
     missing.col = 1;
+    ValidationResult self = missing;
+    self.fault = ValidationFault::PairedAgainstSelf;
+    self.col = 10;
     const struct {
         std::string english;
         const char* french;
     } rows[] = {
         {"Save changes to this chart?", "Enregistrer les modifications de ce tableau?"},
-        {FaultText(missing), "Nom manquant. Ligne 3, colonne 1."},
+        {FaultText(missing, RulesFor(TournamentType::Swiss)), "Nom manquant. Ligne 3, nom."},
+        {FaultText(self, RulesFor(TournamentType::RoundRobin)),
+         "Joueur apparié contre lui-même. Ligne 3, joueur 7."},
+        {InconsistencyText("results", RulesFor(TournamentType::Swiss), 4, 4),
+         "Résultats incohérents. Ligne 4, Ro 1."},
+        {MemberNumberWarningText("Tremblay, Luc", ""), "Tremblay, Luc : aucun numéro de membre"},
         {"Cannot open /tmp/100%1.tms: The file is empty: it holds no player lines.",
          "Impossible d’ouvrir /tmp/100%1.tms : Le fichier est vide : il ne contient aucune "
          "ligne de joueur."},

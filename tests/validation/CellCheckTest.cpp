@@ -51,8 +51,8 @@ struct SwissPair {
     std::vector<std::string> asked;
 };
 
-const std::string kResults = "Inconsistent results found. Line 3 column 4.";
-const std::string kOpponents = "Inconsistent opponents found. Line 3 column 4.";
+const std::string kResults = "Inconsistent results found. Line 3, Rd 1.";
+const std::string kOpponents = "Inconsistent opponents found. Line 3, Rd 1.";
 
 TEST_F(SwissCheck, EachPairOfCellsGivesItsFaultAndItsQuestions) {
     const SwissPair pairs[] = {
@@ -117,7 +117,7 @@ TEST(SwissValidate, AllSuppressesEveryLaterMessageButFaultsStillStop) {
     answers.answer = InconsistencyAnswer::All;
     const ValidationResult result = Validate(t, answers.prompt());
     ASSERT_EQ(answers.shown.size(), 1u);
-    EXPECT_EQ(answers.shown[0], "Inconsistent results found. Line 1 column 4.");
+    EXPECT_EQ(answers.shown[0], "Inconsistent results found. Line 1, Rd 1.");
     EXPECT_EQ(result.fault, ValidationFault::PairedAgainstSelf);
     EXPECT_EQ(result.row, 5);
     EXPECT_EQ(result.col, 5);
@@ -161,6 +161,31 @@ TEST(ValidationTexts, MessagesAndFaultText) {
               "Entry must be \"X\" here for round robin tournament type.");
     EXPECT_EQ(ValidationMessage(ValidationFault::InconsistentResults), "Inconsistent results.");
     EXPECT_EQ(ValidationMessage(ValidationFault::None), "");
-    EXPECT_EQ(FaultText({ValidationFault::PairedAgainstSelf, 12, 6}),
-              "Player paired against self. Line 12 column 6.");
+}
+
+// A cell is named as the director sees it: its line and its column's heading.
+TEST(ValidationTexts, FaultTextNamesTheColumnByItsHeading) {
+    const struct {
+        TournamentType type;
+        ValidationFault fault;
+        int row;
+        int col;
+        const char* text;
+    } cases[] = {
+        {TournamentType::Swiss, ValidationFault::PairedAgainstSelf, 12, 6,
+         "Player paired against self. Line 12, Rd 3."},
+        {TournamentType::Swiss, ValidationFault::MissingName, 4, 1, "Missing name. Line 4, name."},
+        {TournamentType::RoundRobin, ValidationFault::InvalidRating, 2, 3,
+         "Invalid rating. Line 2, rating."},
+        {TournamentType::RoundRobin, ValidationFault::InvalidResult, 4, 10,
+         "Invalid result or opponent, or incorrect tournament type. Line 4, player 7."},
+        {TournamentType::DoubleRoundRobin, ValidationFault::OwnCellNotX, 3, 9,
+         "Entry must be \"X\" here for round robin tournament type. Line 3, player 3b."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FaultText({c.fault, c.row, c.col}, RulesFor(c.type)), c.text);
+    }
+    EXPECT_EQ(InconsistencyText("results", RulesFor(TournamentType::Swiss), 4, 4),
+              "Inconsistent results found. Line 4, Rd 1.");
+    EXPECT_EQ(CellPlace(RulesFor(TournamentType::Swiss), 7, 2), "Line 7, membership number");
 }

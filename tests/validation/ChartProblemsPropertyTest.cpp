@@ -115,7 +115,7 @@ std::vector<std::string> ReferenceLines(const Tournament& source) {
                                               ? validator.checkSwissCell(text, row, col)
                                               : validator.checkRoundRobinCell(text, row, col);
             if (IsCellFault(fault))
-                lines.push_back(FaultText({fault, row, col}));
+                lines.push_back(FaultText({fault, row, col}, copy.rules()));
         }
     }
     return lines;
@@ -138,7 +138,7 @@ void ExpectAgreesWithValidate(Tournament& t, ChartProblems& live) {
         const bool listed = std::any_of(problems.begin(), problems.end(), [&](const auto& p) {
             return p.fault == first.fault && (p.cell == at || p.other == at);
         });
-        ASSERT_TRUE(listed) << "first fault " << FaultText(first) << " not listed";
+        ASSERT_TRUE(listed) << "first fault " << FaultText(first, t.rules()) << " not listed";
     }
     ASSERT_EQ(FirstDifference(live.validationLines(), ReferenceLines(t)), "");
 }

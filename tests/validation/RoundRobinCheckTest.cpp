@@ -69,7 +69,7 @@ TEST(RoundRobinValidate, TheFirstFaultStopsTheScanAtItsCell) {
         {single, {}, 2, {ValidationFault::InvalidResult, 1, kR + 4}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(FaultText(c.first));
+        SCOPED_TRACE(FaultText(c.first, RulesFor(c.type)));
         Tournament t = NamedChart(c.type, 4);
         FillGames(t);
         for (const Write& w : c.writes)
@@ -77,7 +77,8 @@ TEST(RoundRobinValidate, TheFirstFaultStopsTheScanAtItsCell) {
         t.chart().setColCount(t.chart().colCount() + c.wider);
         ScriptedPrompt answers;
         answers.answer = InconsistencyAnswer::Cancel;
-        EXPECT_EQ(FaultText(Validate(t, answers.prompt())), FaultText(c.first));
+        EXPECT_EQ(FaultText(Validate(t, answers.prompt()), t.rules()),
+                  FaultText(c.first, t.rules()));
     }
 }
 
@@ -94,7 +95,7 @@ TEST(RoundRobinValidate, XOffTheDiagonalIsNotCompared) {
     EXPECT_EQ(validator.checkRoundRobinCell("0", 4, ChartColumn::FirstResult),
               ValidationFault::None);
     ASSERT_EQ(answers.shown.size(), 1u);
-    EXPECT_EQ(answers.shown[0], "Inconsistent results found. Line 4 column 4.");
+    EXPECT_EQ(answers.shown[0], "Inconsistent results found. Line 4, player 1.");
 }
 
 TEST(RoundRobinValidate, DrawsAndLettersMirrorByPoints) {

@@ -60,7 +60,7 @@ TEST(ValidateRows, TheCheckedLinesAndTheFirstFault) {
         t.setModified(false);
         ScriptedPrompt answers;
         const ValidationResult result = Validate(t, answers.prompt());
-        EXPECT_EQ(FaultText(result), FaultText(c.first));
+        EXPECT_EQ(FaultText(result, t.rules()), FaultText(c.first, t.rules()));
         EXPECT_EQ(t.numPlayers(), c.playersAfter);
         EXPECT_EQ(t.playerRows(), c.playersAfter);
         EXPECT_EQ(t.modified(), c.relaid);
