@@ -5,7 +5,8 @@
 #include "FuzzTarget.h"
 
 #include "files/FileWriter.h"
-#include "members/Settings.h"
+#include "settings/IniText.h"
+#include "settings/Settings.h"
 
 #include <cstdlib>
 
@@ -13,12 +14,20 @@ using namespace ranvik;
 
 RANVIK_FUZZ_TARGET(settings) {
     const std::string path = fuzz::ScratchFile(data, size, ".ini");
-    LoadDatabaseSetting(path, "/current.mde");
+    Settings settings(path);
+    for (const SettingSpec& spec : AllSettings()) {
+        if (spec.type == SettingType::Flag)
+            (void)settings.get(Setting<bool>{spec.key});
+        else if (spec.type == SettingType::TextList)
+            (void)settings.get(Setting<std::vector<std::string>>{spec.key});
+        else
+            (void)settings.get(Setting<std::string>{spec.key});
+    }
     const std::string chosen = "/home/td/QRBMembers.mde";
     const std::string before(reinterpret_cast<const char*>(data), size);
     const bool partial = !SettingsTextFault(before).empty();
-    const bool saved = SaveDatabaseSetting(path, chosen);
-    if (saved && LoadDatabaseSetting(path, "") != chosen)
+    const bool saved = settings.set(setting::DatabaseName, chosen);
+    if (saved && Settings(path).get(setting::DatabaseName) != chosen)
         std::abort(); // a written name must read back
     if (partial) {
         std::string after, error;

@@ -1,6 +1,5 @@
 #include "document/RecentCharts.h"
 
-#include "members/Settings.h"
 #include "platform/Paths.h"
 
 #include <algorithm>
@@ -34,10 +33,10 @@ std::vector<std::string> WithRecentChart(std::vector<std::string> recent, const 
     return recent;
 }
 
-std::vector<std::string> LoadRecentCharts(const std::string& settingsPath) {
+std::vector<std::string> LoadRecentCharts(const Settings& settings) {
     std::vector<std::string> recent;
     // A hand-edited file may hold blanks, repeats or too many; the list is tidied on reading.
-    for (const std::string& path : LoadSettingList(settingsPath, kRecentChartsSection)) {
+    for (const std::string& path : settings.get(setting::RecentCharts)) {
         if (!path.empty() && std::none_of(recent.begin(), recent.end(), SpelledAs(path)))
             recent.push_back(path);
     }
@@ -46,16 +45,15 @@ std::vector<std::string> LoadRecentCharts(const std::string& settingsPath) {
     return recent;
 }
 
-std::vector<std::string> RememberRecentChart(const std::string& settingsPath,
-                                             const std::string& path) {
+std::vector<std::string> RememberRecentChart(Settings& settings, const std::string& path) {
     // A chart named relative to the folder the program started in is kept by its whole
     // path: the list is read again from other folders.
     std::error_code error;
     const std::filesystem::path whole =
         std::filesystem::absolute(platform::PathFromUtf8(path), error);
     const std::string kept = error ? path : platform::Utf8FromPath(whole.lexically_normal());
-    std::vector<std::string> recent = WithRecentChart(LoadRecentCharts(settingsPath), kept);
-    SaveSettingList(settingsPath, kRecentChartsSection, recent);
+    std::vector<std::string> recent = WithRecentChart(LoadRecentCharts(settings), kept);
+    settings.set(setting::RecentCharts, recent);
     return recent;
 }
 

@@ -1,7 +1,5 @@
 #include "document/TieBreakSettings.h"
 
-#include "members/Settings.h"
-
 namespace ranvik {
 
 namespace {
@@ -9,26 +7,25 @@ namespace {
 constexpr const char* kNoTieBreaks = "none";
 } // namespace
 
-std::string TieBreakSettingKey(TournamentType type) {
-    return type == TournamentType::Swiss ? "Swiss tie-breaks" : "Round robin tie-breaks";
+Setting<std::string> TieBreakSetting(TournamentType type) {
+    return type == TournamentType::Swiss ? setting::SwissTieBreaks : setting::RoundRobinTieBreaks;
 }
 
-std::vector<TieBreak> LoadTieBreakOrder(const std::string& settingsPath, TournamentType type) {
-    const std::optional<std::string> text =
-        LoadSetting(settingsPath, kStandingsSection, TieBreakSettingKey(type));
-    if (!text || text->empty())
+std::vector<TieBreak> LoadTieBreakOrder(const Settings& settings, TournamentType type) {
+    const std::string text = settings.get(TieBreakSetting(type));
+    if (text.empty())
         return DefaultTieBreaks(type);
-    if (*text == kNoTieBreaks)
+    if (text == kNoTieBreaks)
         return {};
     std::string error;
-    std::optional<std::vector<TieBreak>> order = ParseTieBreakList(*text, error);
+    std::optional<std::vector<TieBreak>> order = ParseTieBreakList(text, error);
     return order ? *order : DefaultTieBreaks(type);
 }
 
-bool SaveTieBreakOrder(const std::string& settingsPath, TournamentType type,
+bool SaveTieBreakOrder(Settings& settings, TournamentType type,
                        const std::vector<TieBreak>& order) {
-    return SaveSetting(settingsPath, kStandingsSection, TieBreakSettingKey(type),
-                       order.empty() ? kNoTieBreaks : FormatTieBreakList(order));
+    return settings.set(TieBreakSetting(type),
+                        order.empty() ? kNoTieBreaks : FormatTieBreakList(order));
 }
 
 } // namespace ranvik

@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "settings/Settings.h"
 #include "ui/AboutDialog.h"
 #include "ui/Application.h"
 #include "ui/ChartModel.h"
@@ -43,6 +44,7 @@ namespace ranvik {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainWindow"));
     programFolder_ = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    settings_ = std::make_unique<Settings>(DefaultSettingsPath());
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -57,7 +59,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     splitter_->setChildrenCollapsible(false);
     chartView_ = new ChartView(splitter_);
     chartView_->setObjectName(QStringLiteral("chartView"));
-    prompts_ = std::make_unique<WindowPrompts>(*this, *chartView_);
+    prompts_ = std::make_unique<WindowPrompts>(*this, *chartView_, *settings_);
     document_ = std::make_unique<ChartDocument>(*prompts_);
     prompts_->chartFileName = [this] { return ToQString(document_->fileName()); };
     chartModel_ = new ChartModel(document_->tournament(), this);

@@ -34,6 +34,7 @@ class FileDialog;
 class MembersPane;
 class RecoveryScheduler;
 class ProblemsPanel;
+class Settings;
 class SettingsStrip;
 class WindowPrompts;
 struct AppDialogs;
@@ -117,6 +118,8 @@ class MainWindow : public QMainWindow {
     void restoreWindowLayout();
     void saveWindowLayout();
 
+    // What the director chose, read once at the start (settings/SettingKeys.h).
+    std::unique_ptr<Settings> settings_;
     std::unique_ptr<WindowPrompts> prompts_;
     std::unique_ptr<ChartDocument> document_;
     ChartModel* chartModel_ = nullptr;

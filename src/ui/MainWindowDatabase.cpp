@@ -14,7 +14,8 @@
 
 #include "members/MemberDatabase.h"
 #include "members/MembersTableChoice.h"
-#include "members/Settings.h"
+#include "members/StartupDatabase.h"
+#include "settings/Settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -146,12 +147,12 @@ void MainWindow::showMemberOrder(MemberOrder order) {
 void MainWindow::openStartupDatabase() {
     // A settings file read only in part is never written back (that would lose the rest):
     // the director hears it once, here.
-    if (const std::string fault = SettingsFileFault(DefaultSettingsPath()); !fault.empty())
+    if (const std::string& fault = settings_->fault(); !fault.empty())
         statusBar()->showMessage(tr("The settings file %1 is left as it is, since %2; changed "
                                     "settings are not remembered.")
-                                     .arg(ToQString(DefaultSettingsPath()), CoreText(fault)));
-    const QString remembered =
-        ToQString(LoadDatabaseSetting(DefaultSettingsPath(), ToCorePath(databasePath_)));
+                                     .arg(ToQString(settings_->path()), CoreText(fault)));
+    const std::string stored = settings_->get(setting::DatabaseName);
+    const QString remembered = stored.empty() ? databasePath_ : ToQString(stored);
     const StartupDatabase choice =
         ChooseStartupDatabase(ToCorePath(remembered), ToCorePath(programFolder_));
     databasePath_ = ToQString(choice.path);
@@ -185,7 +186,7 @@ void MainWindow::saveSettings() {
     if (!started_)
         return;
     if (!databasePath_.isEmpty())
-        SaveDatabaseSetting(DefaultSettingsPath(), ToCorePath(databasePath_));
+        settings_->set(setting::DatabaseName, ToCorePath(databasePath_));
     prompts_->saveFolders();
     saveWindowLayout();
 }

@@ -8,7 +8,7 @@
 #include "ui/ProblemsPanel.h"
 #include "ui/SettingsStrip.h"
 
-#include "members/Settings.h"
+#include "settings/Settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,22 +22,16 @@
 
 namespace ranvik {
 
-namespace {
-constexpr const char* kKeyboardSection = "Keyboard";
-constexpr const char* kEnterMovesKey = "Enter moves to the next cell";
-} // namespace
-
 void MainWindow::buildEnterAction(QMenu* tools) {
     enterMovesAction_ = tools->addAction(tr("&Enter moves to the next cell"));
     enterMovesAction_->setObjectName(QStringLiteral("enterMovesAction"));
     enterMovesAction_->setCheckable(true);
-    const bool on =
-        LoadSetting(DefaultSettingsPath(), kKeyboardSection, kEnterMovesKey).value_or("0") == "1";
+    const bool on = settings_->get(setting::EnterMovesDown);
     enterMovesAction_->setChecked(on);
     chartView_->setEnterMovesDown(on);
     connect(enterMovesAction_, &QAction::toggled, this, [this](bool checked) {
         chartView_->setEnterMovesDown(checked);
-        SaveSetting(DefaultSettingsPath(), kKeyboardSection, kEnterMovesKey, checked ? "1" : "0");
+        settings_->set(setting::EnterMovesDown, checked);
     });
 }
 

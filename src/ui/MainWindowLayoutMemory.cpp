@@ -4,7 +4,7 @@
 // blobs are checked first, and a start that died while restoring them skips them next time.
 
 #include "files/FileWriter.h"
-#include "members/Settings.h"
+#include "settings/Settings.h"
 #include "ui/MainWindow.h"
 #include "ui/ProblemsPanel.h"
 #include "ui/QtText.h"
@@ -14,21 +14,13 @@
 #include <QFile>
 #include <QSplitter>
 
-#include <map>
 #include <string>
 
 namespace ranvik {
 namespace {
-constexpr const char* kSection = "Window";
-constexpr const char* kGeometryKey = "Geometry";
-constexpr const char* kDocksKey = "Docks";
-constexpr const char* kSplitterKey = "Splitter";
-
 // Qt's own state blobs, kept as Base64 text in the window's state file.
-QByteArray Blob(const std::map<std::string, std::string>& stored, const char* key) {
-    const auto found = stored.find(key);
-    return found == stored.end() ? QByteArray()
-                                 : QByteArray::fromBase64(QByteArray::fromStdString(found->second));
+QByteArray Blob(const Settings& stored, Setting<std::string> key) {
+    return QByteArray::fromBase64(QByteArray::fromStdString(stored.get(key)));
 }
 
 std::string Text(const QByteArray& blob) {
@@ -53,10 +45,10 @@ void MainWindow::restoreWindowLayout() {
         QFile::remove(marker);
         return;
     }
-    const std::map<std::string, std::string> stored = LoadSettingSection(path, kSection);
-    const QByteArray geometry = Blob(stored, kGeometryKey);
-    const QByteArray docks = Blob(stored, kDocksKey);
-    const QByteArray splitter = Blob(stored, kSplitterKey);
+    const Settings stored(path, SettingsStore::WindowState);
+    const QByteArray geometry = Blob(stored, setting::WindowGeometry);
+    const QByteArray docks = Blob(stored, setting::WindowDocks);
+    const QByteArray splitter = Blob(stored, setting::WindowSplitter);
     const bool soundGeometry = IsSoundGeometry(geometry, DesktopSize());
     const bool soundDocks = IsSoundDockState(docks, {problemsPanel_->objectName()});
     const bool soundSplitter = IsSoundSplitterState(splitter, splitter_->count());
@@ -78,10 +70,10 @@ void MainWindow::saveWindowLayout() {
     if (path.empty())
         return;
     // The window's own state: written whole, even over a file that could not be read.
-    ReplaceStateFile(path, kSection,
-                     {{kGeometryKey, Text(saveGeometry())},
-                      {kDocksKey, Text(saveState())},
-                      {kSplitterKey, Text(splitter_->saveState())}});
+    Settings(path, SettingsStore::WindowState)
+        .set({{setting::WindowGeometry, Text(saveGeometry())},
+              {setting::WindowDocks, Text(saveState())},
+              {setting::WindowSplitter, Text(splitter_->saveState())}});
 }
 
 } // namespace ranvik

@@ -2,7 +2,7 @@
 // the status bar summary.
 
 #include "files/ChartFile.h"
-#include "members/Settings.h"
+#include "settings/Settings.h"
 #include "ui/ChartView.h"
 #include "ui/MainWindow.h"
 #include "ui/ProblemsPanel.h"
@@ -17,11 +17,6 @@
 #include <QTableView>
 
 namespace ranvik {
-namespace {
-constexpr const char* kSection = "Problems panel";
-constexpr const char* kVisibleKey = "Visible";
-} // namespace
-
 void MainWindow::buildProblemsPanel(QMenu* tools) {
     problems_ = std::make_unique<ChartProblems>(document_->tournament(), UnsavableCellMessage);
     auto* summary = new QLabel(statusBar());
@@ -46,12 +41,9 @@ void MainWindow::buildProblemsPanel(QMenu* tools) {
     showProblemsAction_->setObjectName(QStringLiteral("showProblemsAction"));
     showProblemsAction_->setText(tr("Show &problems"));
     tools->addAction(showProblemsAction_);
-    const std::optional<std::string> visible =
-        LoadSetting(DefaultSettingsPath(), kSection, kVisibleKey);
-    problemsPanel_->setVisible(visible.value_or("0") == "1");
-    connect(showProblemsAction_, &QAction::triggered, this, [](bool shown) {
-        SaveSetting(DefaultSettingsPath(), kSection, kVisibleKey, shown ? "1" : "0");
-    });
+    problemsPanel_->setVisible(settings_->get(setting::ProblemsVisible));
+    connect(showProblemsAction_, &QAction::triggered, this,
+            [this](bool shown) { settings_->set(setting::ProblemsVisible, shown); });
 }
 
 void MainWindow::tournamentInfoGiven() {

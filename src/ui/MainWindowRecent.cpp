@@ -7,7 +7,6 @@
 #include "ui/QtText.h"
 
 #include "document/RecentCharts.h"
-#include "members/Settings.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -52,7 +51,7 @@ void MainWindow::buildRecentMenu(QMenu* file) {
 
 void MainWindow::fillRecentMenu() {
     recentMenu_->clear();
-    const std::vector<std::string> recent = LoadRecentCharts(DefaultSettingsPath());
+    const std::vector<std::string> recent = LoadRecentCharts(*settings_);
     int number = 1;
     for (const std::string& path : recent) {
         const QString shown = ToQString(path);
@@ -87,7 +86,7 @@ void MainWindow::refreshTitle() {
 void MainWindow::chartChanged() {
     if (!document_->fileName().empty() && document_->fileName() != lastRecent_) {
         lastRecent_ = document_->fileName();
-        RememberRecentChart(DefaultSettingsPath(), lastRecent_);
+        RememberRecentChart(*settings_, lastRecent_);
         fillRecentMenu();
     }
     refreshTitle();

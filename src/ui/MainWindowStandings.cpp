@@ -3,7 +3,6 @@
 
 #include "ui/MainWindow.h"
 
-#include "members/Settings.h"
 #include "ui/Application.h"
 #include "ui/FileDialog.h"
 #include "ui/StandingsDialog.h"
@@ -29,8 +28,8 @@ void MainWindow::showStandings() {
     heading.date = TodayIsoDate();
     if (!standingsExportDialog_)
         standingsExportDialog_ = std::make_unique<FileDialog>(FileDialog::Mode::Save);
-    StandingsDialog dialog(*document_, std::move(heading), DefaultSettingsPath(),
-                           *standingsExportDialog_, this);
+    StandingsDialog dialog(*document_, std::move(heading), *settings_, *standingsExportDialog_,
+                           this);
     dialog.run();
 }
 

@@ -50,15 +50,13 @@ QPushButton* AddButton(QDialogButtonBox* box, const char* name, const QString& t
 } // namespace
 
 StandingsDialog::StandingsDialog(ChartDocument& document, DocumentHeading heading,
-                                 std::string settingsPath, FileDialog& exportDialog,
-                                 QWidget* parent)
-    : QDialog(parent), document_(document), heading_(std::move(heading)),
-      settingsPath_(std::move(settingsPath)), exportDialog_(exportDialog),
-      games_(ReadChartGames(document.tournament())) {
+                                 Settings& settings, FileDialog& exportDialog, QWidget* parent)
+    : QDialog(parent), document_(document), heading_(std::move(heading)), settings_(settings),
+      exportDialog_(exportDialog), games_(ReadChartGames(document.tournament())) {
     setObjectName(QStringLiteral("standingsDialog"));
     setWindowTitle(tr("Standings"));
     build();
-    const std::vector<TieBreak> order = LoadTieBreakOrder(settingsPath_, games_.type);
+    const std::vector<TieBreak> order = LoadTieBreakOrder(settings_, games_.type);
     tieBreakEditor_->setOrder(order);
     recompute(order);
 }
@@ -168,7 +166,7 @@ void StandingsDialog::showHeading() {
 void StandingsDialog::tieBreaksEdited() {
     const std::vector<TieBreak> order = tieBreakEditor_->order();
     // Not remembering the order is no reason to stop showing it.
-    SaveTieBreakOrder(settingsPath_, games_.type, order);
+    SaveTieBreakOrder(settings_, games_.type, order);
     recompute(order);
 }
 

@@ -22,15 +22,16 @@ namespace ranvik {
 class ChartDocument;
 class DocumentTableModel;
 class FileDialog;
+class Settings;
 class StandingsModel;
 class TieBreakOrderEditor;
 
 class StandingsDialog : public QDialog {
     Q_OBJECT
   public:
-    // exportDialog keeps the folder of the exports between uses; settingsPath is where the
-    // tie-break order is remembered.
-    StandingsDialog(ChartDocument& document, DocumentHeading heading, std::string settingsPath,
+    // exportDialog keeps the folder of the exports between uses; settings remember the
+    // tie-break order.
+    StandingsDialog(ChartDocument& document, DocumentHeading heading, Settings& settings,
                     FileDialog& exportDialog, QWidget* parent = nullptr);
     ~StandingsDialog() override;
 
@@ -59,7 +60,7 @@ class StandingsDialog : public QDialog {
 
     ChartDocument& document_;
     DocumentHeading heading_;
-    std::string settingsPath_;
+    Settings& settings_;
     FileDialog& exportDialog_;
     ChartGames games_;
     StandingsDocument shownHeading_; // the title and heading lines, no tables

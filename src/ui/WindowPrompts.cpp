@@ -1,7 +1,7 @@
 #include "ui/WindowPrompts.h"
 
 #include "files/FileNames.h"
-#include "members/Settings.h"
+#include "settings/Settings.h"
 #include "ui/Application.h"
 #include "ui/ChartView.h"
 #include "ui/CoreText.h"
@@ -42,20 +42,18 @@ QString DatabaseFilter() {
                          "*.SQLITE;*.DB|All files (*.*)|*.*");
 }
 
-const char* const kFoldersSection = "Folders";
-
-const char* FolderKey(FileKind kind) {
+Setting<std::string> FolderSetting(FileKind kind) {
     switch (kind) {
     case FileKind::Chart:
-        return "Charts";
+        return setting::ChartsFolder;
     case FileKind::Report:
-        return "Reports";
+        return setting::ReportsFolder;
     case FileKind::Database:
-        return "Databases";
+        return setting::DatabasesFolder;
     case FileKind::Trf:
-        return "Imports";
+        return setting::ImportsFolder;
     }
-    return "Charts";
+    return setting::ChartsFolder;
 }
 
 QString FilterFor(FileKind kind) {
@@ -108,8 +106,8 @@ QString InFolder(const QString& folder, const QString& name) {
 
 } // namespace
 
-WindowPrompts::WindowPrompts(QWidget& window, ChartView& chartView)
-    : window_(window), chartView_(chartView) {}
+WindowPrompts::WindowPrompts(QWidget& window, ChartView& chartView, Settings& settings)
+    : window_(window), chartView_(chartView), settings_(settings) {}
 
 SaveChangesAnswer WindowPrompts::askSaveChanges(const std::string& question) {
     // Escape and the close button are Cancel: never an answer that saves or discards.
@@ -284,21 +282,19 @@ QString WindowPrompts::folderFor(FileKind kind) {
     const auto known = folders_.find(kind);
     if (known != folders_.end())
         return known->second;
-    QString stored = ToQString(
-        LoadSetting(DefaultSettingsPath(), kFoldersSection, FolderKey(kind)).value_or(""));
+    QString stored = ToQString(settings_.get(FolderSetting(kind)));
     folders_[kind] = stored;
     return stored;
 }
 
 void WindowPrompts::saveFolders() const {
     // One write for all of them: each write of the settings file is a synced, safe write.
-    std::vector<std::pair<std::string, std::string>> values;
+    std::vector<SettingValue> values;
     for (const auto& [kind, folder] : folders_) {
         if (!folder.isEmpty())
-            values.emplace_back(FolderKey(kind), ToCorePath(folder));
+            values.emplace_back(FolderSetting(kind), ToCorePath(folder));
     }
-    if (!values.empty())
-        SaveSettings(DefaultSettingsPath(), kFoldersSection, values);
+    settings_.set(values);
 }
 
 std::optional<std::string> WindowPrompts::remembered(FileKind kind, const QString& chosen) {

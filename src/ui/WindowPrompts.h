@@ -12,11 +12,12 @@ class QWidget;
 namespace ranvik {
 
 class ChartView;
+class Settings;
 struct AppDialogs;
 
 class WindowPrompts : public DocumentPrompts {
   public:
-    WindowPrompts(QWidget& window, ChartView& chartView);
+    WindowPrompts(QWidget& window, ChartView& chartView, Settings& settings);
 
     void setDialogs(const AppDialogs* dialogs) { dialogs_ = dialogs; }
     // The open chart's file (empty for a new chart): what Save as proposes.
@@ -53,6 +54,7 @@ class WindowPrompts : public DocumentPrompts {
 
     QWidget& window_;
     ChartView& chartView_;
+    Settings& settings_;
     const AppDialogs* dialogs_ = nullptr;
     FileDialog openDialog_{FileDialog::Mode::Open};
     FileDialog saveDialog_{FileDialog::Mode::Save};

@@ -1,5 +1,4 @@
 #include "document/RecentCharts.h"
-#include "members/Settings.h"
 
 #include "TestSupport.h"
 
@@ -29,24 +28,25 @@ TEST(RecentCharts, NewestFirstNoRepeatsAtMostEight) {
         EXPECT_EQ(WithRecentChart(c.before, c.path), c.after) << c.path;
 }
 
-TEST(RecentCharts, KeptInTheirOwnSectionAndTidiedOnReading) {
+TEST(RecentCharts, RememberedAndTidiedOnReading) {
     ranvik::test::TempDir dir;
     const std::string ini = dir.file("Ranvik.ini");
     const std::string a = dir.file("a.tms");
     const std::string b = dir.file("b.tms");
     const std::string c = dir.file("c.tms");
-    ASSERT_TRUE(SaveDatabaseSetting(ini, dir.file("QRBMembers.mde")));
+    Settings settings(ini);
+    ASSERT_TRUE(settings.set(setting::DatabaseName, dir.file("QRBMembers.mde")));
     // The same chart spelled another way (a hand edit; "/" on Windows) is one entry.
     const std::string aAgain = (dir.path() / "sub" / ".." / "a.tms").generic_string();
-    ASSERT_TRUE(SaveSettingList(ini, kRecentChartsSection, {a, b, aAgain}));
-    EXPECT_EQ(LoadRecentCharts(ini), (List{a, b}));
-    EXPECT_EQ(RememberRecentChart(ini, c), (List{c, a, b}));
-    EXPECT_EQ(LoadRecentCharts(ini), (List{c, a, b}));
-    EXPECT_EQ(RememberRecentChart(ini, aAgain), (List{a, c, b}));
-    EXPECT_EQ(LoadDatabaseSetting(ini, ""), dir.file("QRBMembers.mde"));
+    ASSERT_TRUE(settings.set(setting::RecentCharts, {a, b, aAgain}));
+    EXPECT_EQ(LoadRecentCharts(settings), (List{a, b}));
+    EXPECT_EQ(RememberRecentChart(settings, c), (List{c, a, b}));
+    EXPECT_EQ(LoadRecentCharts(Settings(ini)), (List{c, a, b}));
+    EXPECT_EQ(RememberRecentChart(settings, aAgain), (List{a, c, b}));
+    EXPECT_EQ(Settings(ini).get(setting::DatabaseName), dir.file("QRBMembers.mde"));
     // A relative name is kept whole, so it is the same entry from any folder.
     const std::string whole = (std::filesystem::current_path() / "d.tms").string();
-    EXPECT_EQ(RememberRecentChart(ini, "./d.tms").front(), whole);
-    EXPECT_EQ(RememberRecentChart(ini, whole).size(), 4U);
+    EXPECT_EQ(RememberRecentChart(settings, "./d.tms").front(), whole);
+    EXPECT_EQ(RememberRecentChart(settings, whole).size(), 4U);
 }
 } // namespace

@@ -4,7 +4,6 @@
 #include "TestSupport.h"
 
 #include "document/TieBreakSettings.h"
-#include "members/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +15,7 @@ class TieBreakSettingsTest : public ::testing::Test {
   protected:
     std::string path() const { return dir_.file("Ranvik.ini"); }
     test::TempDir dir_;
+    Settings settings_{path()};
 };
 
 std::vector<TieBreak> List(const char* text) {
@@ -26,26 +26,25 @@ std::vector<TieBreak> List(const char* text) {
 } // namespace
 
 TEST_F(TieBreakSettingsTest, EachKindKeepsItsOwnOrderAndBothRoundRobinsShareOne) {
-    EXPECT_EQ(LoadTieBreakOrder(path(), TournamentType::Swiss),
+    EXPECT_EQ(LoadTieBreakOrder(settings_, TournamentType::Swiss),
               DefaultTieBreaks(TournamentType::Swiss));
-    ASSERT_TRUE(SaveTieBreakOrder(path(), TournamentType::Swiss, List("SB,BH-M1,WON")));
-    ASSERT_TRUE(SaveTieBreakOrder(path(), TournamentType::DoubleRoundRobin, List("KS,SB")));
-    EXPECT_EQ(LoadTieBreakOrder(path(), TournamentType::Swiss), List("SB,BH-M1,WON"));
-    EXPECT_EQ(LoadTieBreakOrder(path(), TournamentType::RoundRobin), List("KS,SB"));
-    EXPECT_EQ(LoadSetting(path(), kStandingsSection, "Round robin tie-breaks"), "KS,SB");
-    // The database setting in the same file is left alone.
-    ASSERT_TRUE(SaveDatabaseSetting(path(), "/data/members.mde"));
-    ASSERT_TRUE(SaveTieBreakOrder(path(), TournamentType::Swiss, {}));
-    EXPECT_EQ(LoadDatabaseSetting(path(), ""), "/data/members.mde");
-    EXPECT_TRUE(LoadTieBreakOrder(path(), TournamentType::Swiss).empty());
+    ASSERT_TRUE(SaveTieBreakOrder(settings_, TournamentType::Swiss, List("SB,BH-M1,WON")));
+    ASSERT_TRUE(SaveTieBreakOrder(settings_, TournamentType::DoubleRoundRobin, List("KS,SB")));
+    const Settings fresh(path());
+    EXPECT_EQ(LoadTieBreakOrder(fresh, TournamentType::Swiss), List("SB,BH-M1,WON"));
+    EXPECT_EQ(LoadTieBreakOrder(fresh, TournamentType::RoundRobin), List("KS,SB"));
+    EXPECT_EQ(fresh.get(setting::RoundRobinTieBreaks), "KS,SB");
+    // An emptied order is remembered as one, not as nothing remembered.
+    ASSERT_TRUE(SaveTieBreakOrder(settings_, TournamentType::Swiss, {}));
+    EXPECT_TRUE(LoadTieBreakOrder(Settings(path()), TournamentType::Swiss).empty());
 }
 
 class UnusableTieBreakSetting : public TieBreakSettingsTest,
                                 public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(UnusableTieBreakSetting, GivesTheDefaults) {
-    ASSERT_TRUE(SaveSetting(path(), kStandingsSection, "Swiss tie-breaks", GetParam()));
-    EXPECT_EQ(LoadTieBreakOrder(path(), TournamentType::Swiss),
+    ASSERT_TRUE(settings_.set(setting::SwissTieBreaks, GetParam()));
+    EXPECT_EQ(LoadTieBreakOrder(Settings(path()), TournamentType::Swiss),
               DefaultTieBreaks(TournamentType::Swiss));
 }
 

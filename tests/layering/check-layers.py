@@ -16,7 +16,7 @@ from pathlib import Path
 PLATFORM = ["platform"]
 LOWEST = PLATFORM + ["chart"]
 LEVEL2 = LOWEST + ["validation", "files"]
-LEVEL3 = LEVEL2 + ["report"]
+LEVEL3 = LEVEL2 + ["report", "settings"]
 LEVEL4 = LEVEL3 + ["members"]
 LEVEL5 = LEVEL4 + ["import", "standings", "recovery"]
 
@@ -28,6 +28,7 @@ ALLOWED = {
     "validation": LOWEST,
     "files": LOWEST,
     "report": LEVEL2,
+    "settings": LEVEL2,
     "members": LEVEL3,
     "import": LEVEL4,
     "standings": LEVEL4,

@@ -48,6 +48,11 @@ ROWS = [
     ("ui", "MainWindow.cpp", "#include <fcntl.h>", True),
     ("files", "Writer.cpp", "#include <csignal>", False),
     ("members", "Table.cpp", "#include <iostream>", False),
+    ("settings", "Settings.cpp", '#include "files/FileWriter.h"', False),
+    ("settings", "Settings.cpp", '#include "report/Lines.h"', True),
+    ("settings", "Settings.cpp", '#include "members/MemberTable.h"', True),
+    ("settings", "Settings.cpp", "#include <QSettings>", True),
+    ("document", "Recent.cpp", '#include "settings/Settings.h"', False),
 ]
 
 

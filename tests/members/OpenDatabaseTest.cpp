@@ -1,8 +1,9 @@
-// Opening a database file: the checks in their order, the engine chosen by content, and
-// damaged or foreign files giving errors rather than crashes.
+// Opening a database file: the one chosen at start-up, the checks in their order, the engine
+// chosen by content, and damaged or foreign files giving errors rather than crashes.
 
 #include "FixtureDescription.h"
 #include "members/MemberDatabase.h"
+#include "members/StartupDatabase.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,24 @@ using namespace ranvik;
 using namespace ranvik::test;
 
 namespace {
+
+TEST(StartupDatabase, UsesTheRememberedPathElseTheProgramFolder) {
+    TempDir dir;
+    const std::string folder = dir.path().string();
+    const std::string beside = dir.file("QRBMembers.mde"); // in the system's own spelling
+    StartupDatabase choice = ChooseStartupDatabase("", folder);
+    EXPECT_EQ(choice.path, beside);
+    EXPECT_FALSE(choice.open);
+    EXPECT_EQ(ChooseStartupDatabase("", folder + "/").path, beside);
+
+    WriteFile(choice.path, "x");
+    EXPECT_TRUE(ChooseStartupDatabase("", folder).open);
+
+    // A remembered file that is gone is kept (and not replaced by the default).
+    choice = ChooseStartupDatabase("/nowhere/members.mdb", folder);
+    EXPECT_EQ(choice.path, "/nowhere/members.mdb");
+    EXPECT_FALSE(choice.open);
+}
 
 std::string OpenError(const std::string& path) {
     try {

@@ -3,8 +3,8 @@
 
 #include "TestSupport.h"
 #include "UiTestSupport.h"
-#include "members/Settings.h"
 #include "platform/Paths.h"
+#include "settings/Settings.h"
 
 #include "ui/MembersModel.h"
 

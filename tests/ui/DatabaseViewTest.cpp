@@ -2,8 +2,8 @@
 // the incremental search, the navigator and hiding the view.
 
 #include "DatabaseTestSupport.h"
-#include "members/Settings.h"
 #include "platform/Paths.h"
+#include "settings/Settings.h"
 
 #include "ui/Application.h"
 #include "ui/ChartModel.h"

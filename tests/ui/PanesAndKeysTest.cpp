@@ -5,8 +5,8 @@
 #include "DatabaseTestSupport.h"
 #include "TestSupport.h"
 #include "UiTestSupport.h"
-#include "members/Settings.h"
 #include "platform/Paths.h"
+#include "settings/Settings.h"
 
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"

@@ -3,6 +3,7 @@
 
 #include "UiTestSupport.h"
 
+#include "settings/Settings.h"
 #include "ui/ChartView.h"
 #include "ui/WindowPrompts.h"
 
@@ -49,7 +50,8 @@ int AskedCancelled(WindowPrompts& p, int k) {
 class QuestionCancelTest : public WindowTest {};
 
 TEST_F(QuestionCancelTest, EscapeAndTheCloseButtonCancelEveryQuestion) {
-    WindowPrompts asking(form(), *ui().chartView);
+    Settings settings(DefaultSettingsPath());
+    WindowPrompts asking(form(), *ui().chartView, settings);
     asking.setDialogs(&windows().dialogs);
     const prompts::Script ways[] = {
         [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); },

@@ -6,7 +6,6 @@
 #include "UiTestSupport.h"
 
 #include "document/TieBreakSettings.h"
-#include "members/Settings.h"
 #include "standings/StandingsDocument.h"
 #include "ui/ChartView.h"
 #include "ui/StandingsDialog.h"
@@ -131,13 +130,6 @@ void Click(QPushButton* button) {
 
 class StandingsWindowTest : public WindowTest {
   protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        // Each test starts from the default orders.
-        for (TournamentType type : {TournamentType::Swiss, TournamentType::RoundRobin})
-            SaveSetting(DefaultSettingsPath(), kStandingsSection, TieBreakSettingKey(type), "");
-    }
-
     void openChart(const std::string& bytes, int typeButton = 0) {
         ui().typeButtons->button(typeButton)->click();
         test::WriteFile(dir_.file("event.tms"), bytes);
@@ -204,9 +196,8 @@ TEST_F(StandingsWindowTest, ListSortsByNumberAndFollowsTheEditedTieBreakOrder) {
         EXPECT_EQ(ui.addCombo->findText("KS"), -1) << "a tie-break in use is not offered again";
     });
 
-    EXPECT_EQ(LoadSetting(DefaultSettingsPath(), kStandingsSection, "Swiss tie-breaks"),
-              "SB,BH,WIN,KS");
-    EXPECT_EQ(LoadTieBreakOrder(DefaultSettingsPath(), TournamentType::RoundRobin),
+    EXPECT_EQ(Settings(DefaultSettingsPath()).get(setting::SwissTieBreaks), "SB,BH,WIN,KS");
+    EXPECT_EQ(LoadTieBreakOrder(Settings(DefaultSettingsPath()), TournamentType::RoundRobin),
               DefaultTieBreaks(TournamentType::RoundRobin));
     // The next window starts from the remembered order, ranked by it.
     withStandings([this](QDialog&, StandingsParts& ui) {
@@ -225,7 +216,7 @@ TEST_F(StandingsWindowTest, ListSortsByNumberAndFollowsTheEditedTieBreakOrder) {
         }
         EXPECT_EQ(model->columnCount(), 6);
     });
-    EXPECT_TRUE(LoadTieBreakOrder(DefaultSettingsPath(), TournamentType::Swiss).empty());
+    EXPECT_TRUE(LoadTieBreakOrder(Settings(DefaultSettingsPath()), TournamentType::Swiss).empty());
 }
 
 TEST_F(StandingsWindowTest, RoundRobinGridShadesTheOwnCellAndGivesPointsAndPlace) {

@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 #include "UiTestSupport.h"
 
-#include "members/Settings.h"
+#include "settings/Settings.h"
 #include "ui/QtText.h"
 #include "ui/WindowStateCheck.h"
 
@@ -37,8 +37,8 @@ TEST_F(WindowStateTest, AStartThatDiedRestoringSkipsTheLayoutOnce) {
     form().addDockWidget(Qt::LeftDockWidgetArea, DockOf(form()));
     QByteArray docks = form().saveState();
     ASSERT_TRUE(IsSoundDockState(docks, {QStringLiteral("problemsDock")}));
-    ASSERT_TRUE(ReplaceStateFile(DefaultWindowStatePath(), "Window",
-                                 {{"Docks", docks.toBase64().toStdString()}}));
+    ASSERT_TRUE(Settings(DefaultWindowStatePath(), SettingsStore::WindowState)
+                    .set(setting::WindowDocks, docks.toBase64().toStdString()));
     form().addDockWidget(Qt::BottomDockWidgetArea, DockOf(form()));
     const auto areaInANewWindow = [] {
         const auto windows = CreateAppWindows();
