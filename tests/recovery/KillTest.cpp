@@ -101,7 +101,7 @@ TEST(KilledProgram, NextStartRestoresWhatWasTyped) {
     ASSERT_TRUE(typing->wasKilled());
 
     const auto restoring = StartDriver("restore", scratch.path());
-    ASSERT_EQ(restoring->wait(60s), 0);
+    ASSERT_EQ(restoring->wait(120s), 0) << "6: the offer of the left copy never came";
 
     const std::string restoredBytes = ReadFile(scratch.path() / "restored.tms");
     EXPECT_EQ(restoredBytes, ReadFile(expected));

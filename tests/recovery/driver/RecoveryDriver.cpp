@@ -96,7 +96,9 @@ int TypeAndWait(MainWindow& window, const std::string& folder) {
 }
 
 int Restore(MainWindow& window, const std::string& folder) {
-    if (!WaitFor([] { return ranvik::prompts::pendingScripts() == 0; }, 20000))
+    // Generous: a sanitizer build on a busy machine starts the window and reads the copy
+    // many times slower than a user's.
+    if (!WaitFor([] { return ranvik::prompts::pendingScripts() == 0; }, 60000))
         return 6;
     const ranvik::ChartDocument& document = window.document();
     const ranvik::Tournament& tournament = document.tournament();
