@@ -306,12 +306,12 @@ void MainWindow::startOnce() {
     chartView_->setCurrentCell(1, 1);
     refreshTitle();
     chartView_->fitNameColumn();
-    // Measured now that the chart's columns have their widths; a size the director left
-    // stands.
-    // Unless something else sized the window meanwhile.
+    // Measured now that the chart's columns have their widths, unless something else sized
+    // the window meanwhile (a size the director left stands). Only taller is the window's
+    // own doing: a chart opened at start lists its faults.
     if (!layoutRestored_) {
         QTimer::singleShot(0, this, [this, shown = size()] {
-            if (size() == shown)
+            if (width() == shown.width() && height() >= shown.height())
                 applyDefaultLayout();
         });
     }

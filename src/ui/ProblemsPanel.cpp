@@ -128,15 +128,19 @@ QTableView* ListView(const QString& name, QAbstractItemModel* model, QWidget* pa
 }
 
 // A list as high as its entries, up to kMostRows of them (then it scrolls): the chart keeps
-// the rest of the window.
+// the rest of the window. On a screen too low for that it gives way down to one entry, so
+// the window still fits the screen.
 constexpr int kMostRows = 5;
 void FitToEntries(QTableView& view, QWidget& title) {
     const int rows = view.model()->rowCount();
     view.setVisible(rows > 0);
     title.setVisible(rows > 0);
-    view.setFixedHeight(view.horizontalHeader()->sizeHint().height() +
-                        std::min(rows, kMostRows) * view.verticalHeader()->defaultSectionSize() +
-                        2 * view.frameWidth());
+    const auto heightFor = [&view](int shown) {
+        return view.horizontalHeader()->sizeHint().height() +
+               shown * view.verticalHeader()->defaultSectionSize() + 2 * view.frameWidth();
+    };
+    view.setMinimumHeight(heightFor(std::min(rows, 1)));
+    view.setMaximumHeight(heightFor(std::min(rows, kMostRows)));
 }
 } // namespace
 

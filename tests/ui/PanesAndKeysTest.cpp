@@ -282,3 +282,18 @@ TEST_F(PanesTest, ASmallWindowShowsTenLinesAndFiveRounds) {
     EXPECT_GE(rows, 10);
     EXPECT_GE(rounds, 5);
 }
+
+// Long lists of faults and warnings give way on a low screen: the window can still be made
+// as small as a 1024x600 screen, the status bar on it.
+TEST_F(PanesTest, ALongProblemsListStillFitsASmallScreen) {
+    showProblems(true);
+    ui().playersBox->setValue(12);
+    for (int line = 1; line <= 12; ++line) {
+        setCell(1, line, QStringLiteral("Player %1").arg(line).toStdString());
+        setCell(2, line, "12345"); // not six digits: a warning
+        setCell(3, line, "fast");  // not a rating: a fault
+    }
+    QCoreApplication::processEvents();
+    ASSERT_GE(ui().problemsView->model()->rowCount(), 12);
+    EXPECT_LE(form().minimumSizeHint().height(), 600);
+}
