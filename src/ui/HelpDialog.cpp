@@ -124,7 +124,9 @@ constexpr const char* kParagraphs[] = {
         "The keyboard alone is enough: the arrows, Tab, Home, End, Page Up and Page Down move "
         "between cells, typing or F2 edits the current cell, Delete clears the selected cells "
         "and Ctrl+Z undoes any change. With Tools > Enter moves to the next cell, Enter goes "
-        "on down the column."),
+        "on down the column. F6 and Shift+F6 go from pane to pane (the counts and the type, the "
+        "chart, the problems, the membership list), and Alt with an underlined letter reaches "
+        "its control."),
 };
 
 } // namespace
