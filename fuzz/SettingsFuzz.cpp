@@ -15,13 +15,13 @@ using namespace ranvik;
 RANVIK_FUZZ_TARGET(settings) {
     const std::string path = fuzz::ScratchFile(data, size, ".ini");
     Settings settings(path);
-    for (const SettingSpec& spec : AllSettings()) {
-        if (spec.type == SettingType::Flag)
-            (void)settings.get(Setting<bool>{spec.key});
-        else if (spec.type == SettingType::TextList)
-            (void)settings.get(Setting<std::vector<std::string>>{spec.key});
+    for (const SettingDeclaration& declared : AllSettings()) {
+        if (declared.type == SettingType::Flag)
+            (void)settings.get(Setting<bool>{declared.key});
+        else if (declared.type == SettingType::TextList)
+            (void)settings.get(Setting<std::vector<std::string>>{declared.key});
         else
-            (void)settings.get(Setting<std::string>{spec.key});
+            (void)settings.get(Setting<std::string>{declared.key});
     }
     const std::string chosen = "/home/td/QRBMembers.mde";
     const std::string before(reinterpret_cast<const char*>(data), size);

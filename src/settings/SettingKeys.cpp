@@ -18,26 +18,32 @@ using enum SettingsStore;
 using enum SettingType;
 
 constexpr std::array kTable{
-    SettingSpec{SettingKey::DatabaseName, Choices, "Database", "Database name", Text, "",
-                kTextLength},
-    SettingSpec{SettingKey::EnterMovesDown, Choices, "Keyboard", "Enter moves to the next cell",
-                Flag, "0", 1},
-    SettingSpec{SettingKey::ProblemsVisible, Choices, "Problems panel", "Visible", Flag, "0", 1},
-    SettingSpec{SettingKey::ChartsFolder, Choices, "Folders", "Charts", Text, "", kTextLength},
-    SettingSpec{SettingKey::ReportsFolder, Choices, "Folders", "Reports", Text, "", kTextLength},
-    SettingSpec{SettingKey::DatabasesFolder, Choices, "Folders", "Databases", Text, "",
-                kTextLength},
-    SettingSpec{SettingKey::ImportsFolder, Choices, "Folders", "Imports", Text, "", kTextLength},
-    SettingSpec{SettingKey::SwissTieBreaks, Choices, "Standings", "Swiss tie-breaks", Text, "",
-                kTextLength},
-    SettingSpec{SettingKey::RoundRobinTieBreaks, Choices, "Standings", "Round robin tie-breaks",
-                Text, "", kTextLength},
-    SettingSpec{SettingKey::RecentCharts, Choices, "Recent charts", "", TextList, "", kTextLength},
-    SettingSpec{SettingKey::WindowGeometry, WindowState, "Window", "Geometry", Base64, "",
-                kBlobLength},
-    SettingSpec{SettingKey::WindowDocks, WindowState, "Window", "Docks", Base64, "", kBlobLength},
-    SettingSpec{SettingKey::WindowSplitter, WindowState, "Window", "Splitter", Base64, "",
-                kBlobLength},
+    SettingDeclaration{SettingKey::DatabaseName, Choices, "Database", "Database name", Text, "",
+                       kTextLength},
+    SettingDeclaration{SettingKey::EnterMovesDown, Choices, "Keyboard",
+                       "Enter moves to the next cell", Flag, "0", 1},
+    SettingDeclaration{SettingKey::ProblemsVisible, Choices, "Problems panel", "Visible", Flag, "0",
+                       1},
+    SettingDeclaration{SettingKey::ChartsFolder, Choices, "Folders", "Charts", Text, "",
+                       kTextLength},
+    SettingDeclaration{SettingKey::ReportsFolder, Choices, "Folders", "Reports", Text, "",
+                       kTextLength},
+    SettingDeclaration{SettingKey::DatabasesFolder, Choices, "Folders", "Databases", Text, "",
+                       kTextLength},
+    SettingDeclaration{SettingKey::ImportsFolder, Choices, "Folders", "Imports", Text, "",
+                       kTextLength},
+    SettingDeclaration{SettingKey::SwissTieBreaks, Choices, "Standings", "Swiss tie-breaks", Text,
+                       "", kTextLength},
+    SettingDeclaration{SettingKey::RoundRobinTieBreaks, Choices, "Standings",
+                       "Round robin tie-breaks", Text, "", kTextLength},
+    SettingDeclaration{SettingKey::RecentCharts, Choices, "Recent charts", "", TextList, "",
+                       kTextLength},
+    SettingDeclaration{SettingKey::WindowGeometry, WindowState, "Window", "Geometry", Base64, "",
+                       kBlobLength},
+    SettingDeclaration{SettingKey::WindowDocks, WindowState, "Window", "Docks", Base64, "",
+                       kBlobLength},
+    SettingDeclaration{SettingKey::WindowSplitter, WindowState, "Window", "Splitter", Base64, "",
+                       kBlobLength},
 };
 
 constexpr bool InKeyOrder() {
@@ -63,18 +69,18 @@ bool IsPlainText(const std::string& text) {
 
 } // namespace
 
-std::span<const SettingSpec> AllSettings() {
+std::span<const SettingDeclaration> AllSettings() {
     return kTable;
 }
 
-const SettingSpec& SpecOf(SettingKey key) {
+const SettingDeclaration& DeclarationOf(SettingKey key) {
     return kTable.at(static_cast<std::size_t>(key));
 }
 
-bool IsValidSettingText(const SettingSpec& spec, const std::string& text) {
-    if (text.size() > spec.maxLength)
+bool IsValidSettingText(const SettingDeclaration& declared, const std::string& text) {
+    if (text.size() > declared.maxLength)
         return false;
-    switch (spec.type) {
+    switch (declared.type) {
     case Flag:
         return text == "0" || text == "1";
     case Base64:

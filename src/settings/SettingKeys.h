@@ -37,7 +37,7 @@ enum class SettingKey {
     WindowSplitter,
 };
 
-struct SettingSpec {
+struct SettingDeclaration {
     SettingKey key;
     SettingsStore store;
     const char* section;
@@ -48,10 +48,10 @@ struct SettingSpec {
 };
 
 // The table, in the order of SettingKey.
-std::span<const SettingSpec> AllSettings();
-const SettingSpec& SpecOf(SettingKey key);
-// Whether `text` is a value `spec` may hold (each item of a list on its own).
-bool IsValidSettingText(const SettingSpec& spec, const std::string& text);
+std::span<const SettingDeclaration> AllSettings();
+const SettingDeclaration& DeclarationOf(SettingKey key);
+// Whether `text` is a value `declared` may hold (each item of a list on its own).
+bool IsValidSettingText(const SettingDeclaration& declared, const std::string& text);
 
 // A key with the C++ type its value is read and written as.
 template <class T> struct Setting { SettingKey key; };

@@ -50,29 +50,30 @@ std::optional<std::string> ReadSettingsFile(const std::string& path) {
     return bytes;
 }
 
-bool IsList(const SettingSpec& spec) {
-    return spec.type == SettingType::TextList;
+bool IsList(const SettingDeclaration& declared) {
+    return declared.type == SettingType::TextList;
 }
 
-bool IsValidItem(const SettingSpec& spec, const std::string& text) {
-    return !(IsList(spec) && text.empty()) && IsValidSettingText(spec, text);
+bool IsValidItem(const SettingDeclaration& declared, const std::string& text) {
+    return !(IsList(declared) && text.empty()) && IsValidSettingText(declared, text);
 }
 
 // A value the table accepts for the key: one valid text, or a list of valid items.
-bool IsValid(const SettingSpec& spec, const std::vector<std::string>& texts) {
-    return (IsList(spec) || texts.size() == 1) &&
+bool IsValid(const SettingDeclaration& declared, const std::vector<std::string>& texts) {
+    return (IsList(declared) || texts.size() == 1) &&
            std::all_of(texts.begin(), texts.end(),
-                       [&](const std::string& text) { return IsValidItem(spec, text); });
+                       [&](const std::string& text) { return IsValidItem(declared, text); });
 }
 
-std::vector<std::string> Default(const SettingSpec& spec) {
-    return IsList(spec) ? std::vector<std::string>() : std::vector<std::string>{spec.fallback};
+std::vector<std::string> Default(const SettingDeclaration& declared) {
+    return IsList(declared) ? std::vector<std::string>()
+                            : std::vector<std::string>{declared.fallback};
 }
 
-bool Put(IniText& ini, const SettingSpec& spec, const std::vector<std::string>& texts) {
-    if (IsList(spec))
-        return ini.setList(spec.section, texts);
-    return ini.setValue(spec.section, spec.name, texts.front());
+bool Put(IniText& ini, const SettingDeclaration& declared, const std::vector<std::string>& texts) {
+    if (IsList(declared))
+        return ini.setList(declared.section, texts);
+    return ini.setValue(declared.section, declared.name, texts.front());
 }
 
 // The folder a new file goes in, made when missing.
@@ -92,20 +93,21 @@ Settings::Settings(std::string path, SettingsStore store) : path_(std::move(path
             return;
         fault_ = SettingsTextFault(*bytes);
         const IniText ini(*bytes);
-        for (const SettingSpec& spec : AllSettings()) {
-            if (spec.store != store_)
+        for (const SettingDeclaration& declared : AllSettings()) {
+            if (declared.store != store_)
                 continue;
             std::vector<std::string> texts;
-            if (IsList(spec)) {
+            if (IsList(declared)) {
                 // A list keeps its valid items, in order.
-                texts = ini.list(spec.section);
-                std::erase_if(texts,
-                              [&](const std::string& item) { return !IsValidItem(spec, item); });
-            } else if (std::optional<std::string> text = ini.value(spec.section, spec.name)) {
+                texts = ini.list(declared.section);
+                std::erase_if(
+                    texts, [&](const std::string& item) { return !IsValidItem(declared, item); });
+            } else if (std::optional<std::string> text =
+                           ini.value(declared.section, declared.name)) {
                 texts.push_back(std::move(*text));
             }
-            if (IsValid(spec, texts))
-                values_[spec.key] = std::move(texts);
+            if (IsValid(declared, texts))
+                values_[declared.key] = std::move(texts);
         }
     } catch (...) {
         values_.clear(); // every default, and the file left alone
@@ -114,30 +116,31 @@ Settings::Settings(std::string path, SettingsStore store) : path_(std::move(path
 
 bool Settings::get(Setting<bool> setting) const {
     const auto found = values_.find(setting.key);
-    return (found == values_.end() ? Default(SpecOf(setting.key)) : found->second).front() == "1";
+    return (found == values_.end() ? Default(DeclarationOf(setting.key)) : found->second).front() ==
+           "1";
 }
 
 std::string Settings::get(Setting<std::string> setting) const {
     const auto found = values_.find(setting.key);
-    return (found == values_.end() ? Default(SpecOf(setting.key)) : found->second).front();
+    return (found == values_.end() ? Default(DeclarationOf(setting.key)) : found->second).front();
 }
 
 std::vector<std::string> Settings::get(Setting<std::vector<std::string>> setting) const {
     const auto found = values_.find(setting.key);
-    return found == values_.end() ? Default(SpecOf(setting.key)) : found->second;
+    return found == values_.end() ? Default(DeclarationOf(setting.key)) : found->second;
 }
 
 bool Settings::set(const std::vector<SettingValue>& values) {
     std::map<SettingKey, std::vector<std::string>> changed;
     bool allValid = true;
     for (const SettingValue& value : values) {
-        const SettingSpec& spec = SpecOf(value.key);
-        if (spec.store != store_ || !IsValid(spec, value.texts)) {
+        const SettingDeclaration& declared = DeclarationOf(value.key);
+        if (declared.store != store_ || !IsValid(declared, value.texts)) {
             allValid = false;
             continue;
         }
         const auto old = values_.find(value.key);
-        const bool same = (old == values_.end() ? Default(spec) : old->second) == value.texts;
+        const bool same = (old == values_.end() ? Default(declared) : old->second) == value.texts;
         if (!same || store_ == SettingsStore::WindowState)
             changed[value.key] = value.texts;
     }
@@ -166,12 +169,12 @@ bool Settings::write(const std::map<SettingKey, std::vector<std::string>>& chang
         if (store_ == SettingsStore::WindowState) {
             // The window's own layout: written whole, even over a file that could not be read.
             for (const auto& [key, texts] : values_) {
-                if (!changed.contains(key) && !Put(ini, SpecOf(key), texts))
+                if (!changed.contains(key) && !Put(ini, DeclarationOf(key), texts))
                     return false;
             }
         }
         for (const auto& [key, texts] : changed) {
-            if (!Put(ini, SpecOf(key), texts))
+            if (!Put(ini, DeclarationOf(key), texts))
                 return false;
         }
         const std::optional<std::string> text = ini.text();

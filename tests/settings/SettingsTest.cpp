@@ -20,24 +20,24 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // Any key's value as one text, a list's items joined by '|', so one table covers every type.
-std::string Read(const Settings& settings, const SettingSpec& spec) {
-    if (spec.type == SettingType::Flag)
-        return settings.get(Setting<bool>{spec.key}) ? "1" : "0";
-    if (spec.type != SettingType::TextList)
-        return settings.get(Setting<std::string>{spec.key});
+std::string Read(const Settings& settings, const SettingDeclaration& declared) {
+    if (declared.type == SettingType::Flag)
+        return settings.get(Setting<bool>{declared.key}) ? "1" : "0";
+    if (declared.type != SettingType::TextList)
+        return settings.get(Setting<std::string>{declared.key});
     std::string text;
-    for (const std::string& item : settings.get(Setting<Texts>{spec.key}))
+    for (const std::string& item : settings.get(Setting<Texts>{declared.key}))
         text += (text.empty() ? "" : "|") + item;
     return text;
 }
 
 // The key's value in `from`, to be set in another file.
-SettingValue Copied(const Settings& from, const SettingSpec& spec) {
-    if (spec.type == SettingType::Flag)
-        return {Setting<bool>{spec.key}, from.get(Setting<bool>{spec.key})};
-    if (spec.type == SettingType::TextList)
-        return {Setting<Texts>{spec.key}, from.get(Setting<Texts>{spec.key})};
-    return {Setting<std::string>{spec.key}, from.get(Setting<std::string>{spec.key})};
+SettingValue Copied(const Settings& from, const SettingDeclaration& declared) {
+    if (declared.type == SettingType::Flag)
+        return {Setting<bool>{declared.key}, from.get(Setting<bool>{declared.key})};
+    if (declared.type == SettingType::TextList)
+        return {Setting<Texts>{declared.key}, from.get(Setting<Texts>{declared.key})};
+    return {Setting<std::string>{declared.key}, from.get(Setting<std::string>{declared.key})};
 }
 
 // What the golden files hold, every key of the table in its order.
@@ -64,9 +64,10 @@ std::string FileOf(SettingsStore store) {
 // Every golden value of the store but those named, as a fresh load of `path` reads them.
 void ExpectGolden(const std::string& path, SettingsStore store, std::set<SettingKey> except) {
     const Settings settings(path, store);
-    for (const SettingSpec& spec : AllSettings()) {
-        if (spec.store == store && !except.contains(spec.key)) {
-            EXPECT_EQ(Read(settings, spec), kGolden[static_cast<int>(spec.key)]) << spec.name;
+    for (const SettingDeclaration& declared : AllSettings()) {
+        if (declared.store == store && !except.contains(declared.key)) {
+            EXPECT_EQ(Read(settings, declared), kGolden[static_cast<int>(declared.key)])
+                << declared.name;
         }
     }
 }
@@ -77,10 +78,11 @@ TEST(SettingsTable, OldFilesAreReadAsTheyAreAndEveryKeyComesBackFromAFreshLoad) 
     for (const SettingsStore store : {SettingsStore::Choices, SettingsStore::WindowState}) {
         ExpectGolden(kData + FileOf(store), store, {});
         const Settings golden(kData + FileOf(store), store);
-        for (const SettingSpec& spec : AllSettings()) { // one write each; the folder is made
-            if (spec.store == store) {
-                ASSERT_TRUE(
-                    Settings(dir.file("sub/" + FileOf(store)), store).set({Copied(golden, spec)}));
+        for (const SettingDeclaration& declared :
+             AllSettings()) { // one write each; the folder is made
+            if (declared.store == store) {
+                ASSERT_TRUE(Settings(dir.file("sub/" + FileOf(store)), store)
+                                .set({Copied(golden, declared)}));
             }
         }
         ExpectGolden(dir.file("sub/" + FileOf(store)), store, {});
@@ -103,19 +105,19 @@ class OddValue : public testing::TestWithParam<Odd> {};
 
 TEST_P(OddValue, IsReadAsTheReaderWouldWithNothingElseLost) {
     const Odd& c = GetParam();
-    const SettingSpec& spec = SpecOf(c.key);
+    const SettingDeclaration& declared = DeclarationOf(c.key);
     TempDir dir;
-    const std::string path = dir.file(FileOf(spec.store));
-    std::string bytes = ReadFile(kData + FileOf(spec.store));
+    const std::string path = dir.file(FileOf(declared.store));
+    std::string bytes = ReadFile(kData + FileOf(declared.store));
     WriteFile(path, bytes.replace(bytes.find(c.golden), c.golden.size(), c.odd));
-    EXPECT_EQ(Read(Settings(path, spec.store), spec), c.reads);
-    ExpectGolden(path, spec.store, {c.key});
+    EXPECT_EQ(Read(Settings(path, declared.store), declared), c.reads);
+    ExpectGolden(path, declared.store, {c.key});
     EXPECT_EQ(ReadFile(path), bytes) << "rewritten by reading";
-    if (spec.store == SettingsStore::WindowState)
+    if (declared.store == SettingsStore::WindowState)
         return; // written whole
     // A change elsewhere keeps every other key, another program's section and the comments.
     ASSERT_TRUE(Settings(path).set(setting::ProblemsVisible, false));
-    ExpectGolden(path, spec.store, {c.key, SettingKey::ProblemsVisible});
+    ExpectGolden(path, declared.store, {c.key, SettingKey::ProblemsVisible});
     EXPECT_EQ(IniText(ReadFile(path)).value("another PROGRAM", "its key"), "its value");
     EXPECT_NE(ReadFile(path).find("; its own comment"), std::string::npos);
 }
