@@ -1,0 +1,42 @@
+#pragma once
+// Every message the program's core can give. Each kind has one English text (its case in
+// EnglishTemplates.cpp) and one in the window's language (MessageText.cpp in the window);
+// the texts name their values %1, %2, ... in the order the message carries them.
+
+#include <cstdint>
+
+namespace ranvik {
+
+enum class MessageKind : std::uint16_t {
+    None,
+
+    // Checking the chart.
+    InvalidResult,
+    MissingName,
+    InvalidRating,
+    PairedAgainstSelf,
+    OwnCellNotX,
+    InconsistentOpponents,
+    InconsistentResults,
+
+    // Editing the chart: questions, refusals and the steps Undo names.
+
+    // Chart files, file names and writing files.
+
+    // Tournament information and the report.
+
+    // The settings file and recovery copies.
+
+    // The membership database.
+
+    // Loading and matching players.
+
+    // Importing a FIDE tournament report.
+
+    // The standings.
+
+    // Not a message: how many kinds there are.
+    KindCount
+};
+
+} // namespace ranvik
