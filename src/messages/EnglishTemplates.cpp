@@ -7,6 +7,8 @@ std::string_view EnglishTemplate(MessageKind kind) {
     case MessageKind::None:
     case MessageKind::KindCount:
         return "";
+    case MessageKind::Untranslated:
+        return "%1";
 
     // Checking the chart.
     case MessageKind::InvalidResult:

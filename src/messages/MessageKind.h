@@ -9,6 +9,9 @@ namespace ranvik {
 
 enum class MessageKind : std::uint16_t {
     None,
+    // An English text from before messages were values, shown as the old window shows it;
+    // goes when the last caller gives a message of its own kind.
+    Untranslated,
 
     // Checking the chart.
     InvalidResult,

@@ -1,5 +1,6 @@
 #include "ui/MessageText.h"
 
+#include "ui/CoreText.h"
 #include "ui/QtText.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,8 @@ const char* MessageSource(MessageKind kind) {
     case MessageKind::None:
     case MessageKind::KindCount:
         return "";
+    case MessageKind::Untranslated:
+        return "%1";
 
     // Checking the chart.
     case MessageKind::InvalidResult:
@@ -52,6 +55,8 @@ const char* MessageSource(MessageKind kind) {
 }
 
 QString MessageText(const Message& message) {
+    if (message.kind() == MessageKind::Untranslated && message.parts().empty())
+        return CoreText(*message.arguments().front().text());
     return ToQString(RenderMessage(message, [](MessageKind kind) {
         const char* source = MessageSource(kind);
         return *source ? QCoreApplication::translate("Message", source).toStdString()

@@ -27,6 +27,8 @@ TEST(MessageText, EveryKindHasTheCoreEnglishAndAFrenchTextWithTheSameValues) {
     ASSERT_TRUE(french.load(QStringLiteral("ranvik_fr"), QStringLiteral(":/i18n")));
     for (int k = 1; k < static_cast<int>(MessageKind::KindCount); ++k) {
         const auto kind = static_cast<MessageKind>(k);
+        if (kind == MessageKind::Untranslated)
+            continue; // the old sentences, translated as before until the last goes
         const QString english = QString::fromUtf8(MessageSource(kind));
         SCOPED_TRACE(english.toStdString());
         EXPECT_EQ(english, ToQString(EnglishTemplate(kind)));
