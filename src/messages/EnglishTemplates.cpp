@@ -30,7 +30,9 @@ std::string_view EnglishTemplate(MessageKind kind) {
 
         // Chart files, file names and writing files.
 
-        // Tournament information and the report.
+        // The document's questions and refusals.
+
+    // Tournament information and the report.
 
         // The settings file and recovery copies.
 

@@ -26,6 +26,8 @@ enum class MessageKind : std::uint16_t {
 
     // Chart files, file names and writing files.
 
+    // The document's questions and refusals.
+
     // Tournament information and the report.
 
     // The settings file and recovery copies.

@@ -39,7 +39,9 @@ const char* MessageSource(MessageKind kind) {
 
         // Chart files, file names and writing files.
 
-        // Tournament information and the report.
+        // The document's questions and refusals.
+
+    // Tournament information and the report.
 
         // The settings file and recovery copies.
 
