@@ -3,6 +3,7 @@
 
 #include "members/MemberRowsCodec.h"
 #include "members/AccessDatabase.h"
+#include "members/DatabaseError.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,38 @@ TEST(MemberRowsCodec, CutExtendedOrBoastfulStreamsAreRefused) {
     MemberRows noFields;
     noFields.rows.resize(3);
     EXPECT_THROW(EncodeMemberRows(noFields), std::runtime_error);
+}
+
+// The helper's message crosses as its kind and values; what a helper that read a hostile file
+// might send instead is never shown as if a reader had said it.
+TEST(MemberRowsCodec, ReaderMessagesCrossWholeAndForgedOnesAreRefused) {
+    const Message nested(MessageKind::TableUnreadableBecause,
+                         {"Members", "/m/x.db", Message(MessageKind::TableTooManyRows, {1000000})});
+    EXPECT_EQ(DecodeDatabaseMessage(EncodeDatabaseMessage(nested)), nested);
+    EXPECT_EQ(English(DecodeDatabaseMessage(EncodeDatabaseMessage(nested))),
+              "The table Members in /m/x.db cannot be read: it has more than 1000000 rows; no "
+              "membership list is that long.");
+    const std::string good = EncodeDatabaseMessage(nested);
+    Message deep(MessageKind::ReaderDataDamaged);
+    for (int level = 0; level < 5; ++level)
+        deep = Message(MessageKind::TableUnreadableBecause, {"t", "p", deep});
+    const struct {
+        const char* why;
+        std::string bytes;
+    } forged[] = {
+        {"cut short", good.substr(0, good.size() - 1)},
+        {"bytes left over", good + "x"},
+        {"a kind of another subject", EncodeDatabaseMessage(Message(MessageKind::MissingName))},
+        {"a value too few", EncodeDatabaseMessage(Message(MessageKind::DatabaseNotFound))},
+        {"a value too many",
+         EncodeDatabaseMessage(Message(MessageKind::DatabaseHoldsNoTable, {"x"}))},
+        {"nested without end", EncodeDatabaseMessage(deep)},
+        {"a kind beyond the last", std::string("\xff\xff\0\0\0\0\0\0", 8)},
+        {"a text longer than any reader writes",
+         EncodeDatabaseMessage(Message(MessageKind::DatabaseNotFound, {std::string(70000, 'a')}))},
+    };
+    for (const auto& row : forged)
+        EXPECT_THROW(DecodeDatabaseMessage(row.bytes), DatabaseError) << row.why;
 }
 
 TEST(AccessDatabase, DamagedFileGivesAnErrorNamingIt) {
