@@ -7,7 +7,7 @@ using namespace ranvik;
 using ranvik::test::SpringOpen;
 
 namespace {
-const std::string kFormat = "Please provide an ending date in YYYY/MM/DD format.\r\r"
+const std::string kFormat = "Please provide an ending date in YYYY/MM/DD format.\n\n"
                             "Date must be exactly 10 characters long. Example: 2009/01/31";
 const std::string kForm = "Date must be in YYYY/MM/DD format. Example: 2009/01/31";
 } // namespace
@@ -63,7 +63,7 @@ TEST(TournamentInfoCheck, EndDatesMustBeCalendarDaysNotAfterTomorrow) {
     EXPECT_EQ(NextDay(today), (CalendarDate{2026, 1, 1}));
     EXPECT_EQ(NextDay({2024, 2, 28}), (CalendarDate{2024, 2, 29}));
     EXPECT_EQ(English(EndDateMessage(EndDateVerdict::NotInCalendar, "2025/02/30")),
-              "The ending date 2025/02/30 is not a date of the calendar.\r\rPlease provide the "
+              "The ending date 2025/02/30 is not a date of the calendar.\n\nPlease provide the "
               "day the tournament ended, in YYYY/MM/DD format.");
 }
 
@@ -122,7 +122,7 @@ TEST(TournamentInfoCheck, CharactersThatBreakTheReportAreRefusedNamingTheField) 
             info.*field += bad;
             EXPECT_EQ(English(CheckTournamentInfo(info)),
                       "Please remove quotation marks, tabs and line breaks from the field \"" +
-                          label + "\".\r\rThe report cannot carry them.");
+                          label + "\".\n\nThe report cannot carry them.");
         }
     }
 }
