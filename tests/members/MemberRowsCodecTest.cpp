@@ -4,6 +4,7 @@
 #include "members/MemberRowsCodec.h"
 #include "members/AccessDatabase.h"
 #include "members/DatabaseError.h"
+#include "members/IsolatedReading.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,42 @@ TEST(MemberRowsCodec, ReaderMessagesCrossWholeAndForgedOnesAreRefused) {
     };
     for (const auto& row : forged)
         EXPECT_THROW(DecodeDatabaseMessage(row.bytes), DatabaseError) << row.why;
+}
+
+// Answers a helper that read a hostile file might give, picked by their index (a command line
+// on Windows carries no NUL byte, so the answers are made in the helper).
+std::string ForgedAnswer(std::size_t index) {
+    const std::string answers[] = {
+        "Rtables",
+        "M" + EncodeDatabaseMessage(Message(MessageKind::DatabaseHasNoTable, {"Members"})),
+        "M" + EncodeDatabaseMessage(Message(MessageKind::MissingName)),
+        "M" + EncodeDatabaseMessage(Message(MessageKind::DatabaseHasNoTable)),
+        "",
+        "Xtables",
+    };
+    return answers[index];
+}
+const platform::ChildJob kForgedAnswer =
+    platform::RegisterChildJob("test-forged-answer", [](const std::vector<std::string>& arguments) {
+        return ForgedAnswer(std::stoul(arguments.at(0)));
+    });
+
+TEST(IsolatedReading, OnlyAWellFormedReaderMessageIsShownAsItCame) {
+    const std::string damaged =
+        "The SQLite database /m.db cannot be read: the reader's answer is damaged.";
+    const std::string shown[] = {
+        "", "The database has no table Members.", damaged, damaged, damaged, damaged};
+    EXPECT_EQ(ReadInHelper(MessageKind::SqliteReaderFailed, "/m.db", kForgedAnswer, {"0"}),
+              "tables");
+    for (std::size_t index = 1; index < std::size(shown); ++index) {
+        try {
+            ReadInHelper(MessageKind::SqliteReaderFailed, "/m.db", kForgedAnswer,
+                         {std::to_string(index)});
+            ADD_FAILURE() << index;
+        } catch (const DatabaseError& error) {
+            EXPECT_EQ(English(error.message()), shown[index]) << index;
+        }
+    }
 }
 
 TEST(AccessDatabase, DamagedFileGivesAnErrorNamingIt) {
