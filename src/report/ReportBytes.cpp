@@ -101,7 +101,7 @@ std::string UnencodableCell(const Tournament& tournament) {
             const std::string_view text = chart.cell(col, row);
             if (!IsAscii(text) && !IsWindows1252Encodable(text)) {
                 return "The report cannot be written: the entry at " +
-                       CellPlace(tournament.rules(), row, col) + kCannotCarry;
+                       English(CellPlace(tournament.rules(), row, col)) + kCannotCarry;
             }
         }
     }

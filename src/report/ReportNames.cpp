@@ -29,8 +29,8 @@ std::string ProposedReportName(const TournamentInfo& info) {
 }
 
 std::string RefusedReportPath(const std::string& chosenPath) {
-    if (std::string unusable = UnusableFileName(chosenPath); !unusable.empty())
-        return unusable;
+    if (const Message unusable = UnusableFileName(chosenPath); !unusable.empty())
+        return English(unusable);
     std::string extension = FileExtension(ReportPathFor(chosenPath));
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });

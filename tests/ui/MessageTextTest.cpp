@@ -3,6 +3,14 @@
 
 #include "ui/MessageText.h"
 #include "ui/QtText.h"
+#include "ui/Translations.h"
+
+#include "chart/TabSeparated.h"
+#include "chart/Tournament.h"
+#include "files/ChartFile.h"
+#include "files/FileWriter.h"
+#include "settings/IniText.h"
+#include "validation/Validation.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -42,6 +50,43 @@ TEST(MessageText, EnglishWindowShowsWhatTheCommandLinePrints) {
     Message message(MessageKind::MissingName);
     message.then(Message(MessageKind::InconsistentResults), Message::Break::Paragraph);
     EXPECT_EQ(MessageText(message), ToQString(English(message)));
+}
+
+// The chart's, the files' and the settings' messages as the real producers give them, each
+// part translated in its place: a reason inside "Cannot open", a cell's place inside a fault.
+TEST(MessageText, ChartAndFileMessagesReadInFrenchWithTheirPartsTranslated) {
+    ASSERT_TRUE(UseLanguage(QLocale(QLocale::French, QLocale::Canada)));
+    Tournament swiss;
+    swiss.layOutStartChart();
+    swiss.enterCell(ChartColumn::FirstResult, 3, "W5");
+    Tournament empty;
+    const struct {
+        Message message;
+        const char* french;
+    } rows[] = {
+        {FaultText({ValidationFault::MissingName, 3, 1}, RulesFor(TournamentType::Swiss)),
+         "Nom manquant. Ligne 3, nom."},
+        {FaultText({ValidationFault::PairedAgainstSelf, 3, 10},
+                   RulesFor(TournamentType::RoundRobin)),
+         "Joueur apparié contre lui-même. Ligne 3, joueur 7."},
+        {InconsistencyText("results", RulesFor(TournamentType::Swiss), 4, 4),
+         "Résultats incohérents. Ligne 4, Ro 1."},
+        {Message(MessageKind::CannotOpen,
+                 {"/tmp/100%1.tms", ReadChartFile(empty, std::string()).message}),
+         "Impossible d’ouvrir /tmp/100%1.tms : Le fichier est vide : il ne contient aucune "
+         "ligne de joueur."},
+        {SavingError("/x.tms", UnusableFileName("")),
+         "Erreur à l’enregistrement de /x.tms.\nAucun nom de fichier n’a été donné."},
+        {Message(MessageKind::NothingPasted, {ReadPastedBlock("a\tb\x01", {10, 10}).fault}),
+         "Rien n’a été collé : La ligne 1, colonne 2 contient un caractère de contrôle "
+         "(U+0001)."},
+        {SettingsTextFault("[A\n"),
+         "la ligne 1 n’est pas un titre de section que le lecteur prend en entier"},
+        {swiss.history().undoName(), "Résultat W5 à la ligne 3"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(MessageText(row.message), QString::fromUtf8(row.french)) << English(row.message);
+    UseLanguage(QLocale::c());
 }
 
 } // namespace
