@@ -40,10 +40,10 @@ bool ChartDocument::saveBeforeGoingOn() {
     return save().outcome == Outcome::Done;
 }
 
-bool ChartDocument::mayReplaceChart(const std::string& question) {
+bool ChartDocument::mayReplaceChart(const Message& question) {
     if (!isModified())
         return true;
-    switch (prompts_.askSaveChanges(Untranslated(question))) {
+    switch (prompts_.askSaveChanges(question)) {
     case SaveChangesAnswer::Discard:
         return true;
     case SaveChangesAnswer::Cancel:
@@ -57,7 +57,7 @@ bool ChartDocument::mayReplaceChart(const std::string& question) {
 }
 
 Outcome ChartDocument::newChart() {
-    if (!mayReplaceChart("Save changes to this tournament?"))
+    if (!mayReplaceChart(Message(MessageKind::SaveChangesToTournament)))
         return Outcome::Cancelled;
     ratingSystem_.reset();
     {
@@ -92,7 +92,7 @@ OpenResult ChartDocument::openChosen(const std::string& path) {
     }
     const std::optional<TournamentType> type =
         prompts_.askTournamentType(SuggestedChartType(bytes));
-    if (!type || !mayReplaceChart("Save changes to this chart?"))
+    if (!type || !mayReplaceChart(Message(MessageKind::SaveChangesToChart)))
         return Cancelled();
     OpenResult result = readChart(path, bytes, *type);
     if (result.outcome == Outcome::Failed)
@@ -138,8 +138,8 @@ SaveResult ChartDocument::saveAs() {
 
 bool ChartDocument::mayReplaceCompletedName(const std::string& chosen, const std::string& path) {
     return path == chosen || !FileExists(path) ||
-           prompts_.confirmReplace(
-               Untranslated(path + " already exists.\rDo you want to replace it?"));
+           prompts_.confirmReplace(Message(MessageKind::FileAlreadyExists, {path})
+                                       .then(Message(MessageKind::ReplaceIt)));
 }
 
 SaveResult ChartDocument::saveTo(const std::string& path) {
@@ -185,7 +185,7 @@ bool ChartDocument::addRow() {
 }
 
 bool ChartDocument::mayClose() {
-    return mayReplaceChart("Save changes to this chart?");
+    return mayReplaceChart(Message(MessageKind::SaveChangesToChart));
 }
 
 ValidationResult ChartDocument::validate() {
@@ -194,7 +194,7 @@ ValidationResult ChartDocument::validate() {
 }
 
 Outcome ChartDocument::clearAllResults() {
-    if (!prompts_.confirm(Message(MessageKind::ClearAllRoundsQuestion)))
+    if (!prompts_.confirm(Message(MessageKind::ClearAllResultsQuestion)))
         return Outcome::Cancelled;
     tournament_.clearAllResults();
     return Outcome::Done;
@@ -207,7 +207,7 @@ Outcome ChartDocument::deleteRow(int row) {
     const int naming = tournament_.resultsNaming(row);
     Message question(MessageKind::DeleteLineQuestion, {row});
     if (naming == 1)
-        question.then(Message(MessageKind::DeleteLineClearsOneResult));
+        question.then(Message(MessageKind::DeleteLineClearsResult));
     if (naming > 1)
         question.then(Message(MessageKind::DeleteLineClearsResults, {naming}));
     if ((naming > 0 || tournament_.lineHoldsAnything(row)) && !prompts_.confirm(question))

@@ -28,15 +28,14 @@ std::string ProposedReportName(const TournamentInfo& info) {
     return name + ".qtr";
 }
 
-std::string RefusedReportPath(const std::string& chosenPath) {
-    if (const Message unusable = UnusableFileName(chosenPath); !unusable.empty())
-        return English(unusable);
+Message RefusedReportPath(const std::string& chosenPath) {
+    if (Message unusable = UnusableFileName(chosenPath); !unusable.empty())
+        return unusable;
     std::string extension = FileExtension(ReportPathFor(chosenPath));
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (extension == ".tms")
-        return "A report cannot be saved as a .tms file: that name is for the chart file "
-               "saved beside the report. Choose a name ending in .qtr.";
+        return Message(MessageKind::ReportNamedAsChart);
     return {};
 }
 
