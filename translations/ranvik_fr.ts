@@ -972,6 +972,37 @@
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message>
+        <source>Invalid result or opponent, or incorrect tournament type.</source>
+        <translation>Résultat ou adversaire invalide, ou type de tournoi incorrect.</translation>
+    </message>
+    <message>
+        <source>Missing name.</source>
+        <translation>Nom manquant.</translation>
+    </message>
+    <message>
+        <source>Invalid rating.</source>
+        <translation>Cote invalide.</translation>
+    </message>
+    <message>
+        <source>Player paired against self.</source>
+        <translation>Joueur apparié contre lui-même.</translation>
+    </message>
+    <message>
+        <source>Entry must be &quot;X&quot; here for round robin tournament type.</source>
+        <translation>L’entrée doit être « X » ici pour un tournoi à la ronde.</translation>
+    </message>
+    <message>
+        <source>Inconsistent opponents.</source>
+        <translation>Adversaires incohérents.</translation>
+    </message>
+    <message>
+        <source>Inconsistent results.</source>
+        <translation>Résultats incohérents.</translation>
+    </message>
+</context>
+<context>
     <name>Prompts</name>
     <message>
         <source>Error</source>

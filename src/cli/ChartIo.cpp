@@ -36,7 +36,7 @@ void PrintValidationOutcome(const ValidationResult& result, const ChartRules& ru
     if (IsCellFault(result.fault)) {
         out << FaultText(result, rules) << '\n';
     } else if (!result.passed()) {
-        out << "Cancelled: " << ValidationMessage(result.fault) << '\n';
+        out << "Cancelled: " << English(ValidationMessage(result.fault)) << '\n';
     }
 }
 

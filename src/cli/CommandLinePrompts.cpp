@@ -4,8 +4,8 @@
 
 namespace ranvik::cli {
 
-InconsistencyAnswer CommandLinePrompts::askInconsistency(const std::string& message) {
-    out_ << message << '\n';
+InconsistencyAnswer CommandLinePrompts::askInconsistency(const Message& message) {
+    out_ << English(message) << '\n';
     return inconsistencyPolicy;
 }
 

@@ -19,9 +19,7 @@ class CommandLinePrompts : public DocumentPrompts {
     TournamentInfo info;
     std::string outputPath;
 
-    SaveChangesAnswer askSaveChanges(const std::string&) override {
-        return SaveChangesAnswer::Discard;
-    }
+    SaveChangesAnswer askSaveChanges(const Message&) override { return SaveChangesAnswer::Discard; }
     std::optional<TournamentType> askTournamentType(TournamentType) override { return type; }
     std::optional<RatingSystem> askRatingSystem() override { return ratingSystem; }
     RowChoice askRowForMember() override { return RowChoice::Cancel; }
@@ -30,11 +28,11 @@ class CommandLinePrompts : public DocumentPrompts {
                                const std::string&) override {
         return SpellingChoice::AsItIs;
     }
-    bool confirm(const std::string&) override { return true; }
+    bool confirm(const Message&) override { return true; }
     // The command line replaces the files it is told to write.
-    bool confirmReplace(const std::string&) override { return true; }
-    bool ignoreWarning(const std::string&) override { return true; }
-    InconsistencyAnswer askInconsistency(const std::string& message) override;
+    bool confirmReplace(const Message&) override { return true; }
+    bool ignoreWarning(const Message&) override { return true; }
+    InconsistencyAnswer askInconsistency(const Message& message) override;
     // The flagged lines go to standard error; the report goes on.
     bool confirmMemberNumbers(const std::vector<std::string>& flaggedLines) override;
     std::optional<TournamentInfo> askTournamentInfo(TournamentType) override { return info; }
@@ -45,8 +43,8 @@ class CommandLinePrompts : public DocumentPrompts {
         return outputPath;
     }
     bool canAskAgain() const override { return false; }
-    void showError(const std::string&) override {}
-    void showInformation(const std::string&) override {}
+    void showError(const Message&) override {}
+    void showInformation(const Message&) override {}
     void showCell(int, int) override {}
 
   private:

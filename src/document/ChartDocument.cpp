@@ -43,7 +43,7 @@ bool ChartDocument::saveBeforeGoingOn() {
 bool ChartDocument::mayReplaceChart(const std::string& question) {
     if (!isModified())
         return true;
-    switch (prompts_.askSaveChanges(question)) {
+    switch (prompts_.askSaveChanges(Untranslated(question))) {
     case SaveChangesAnswer::Discard:
         return true;
     case SaveChangesAnswer::Cancel:
@@ -87,7 +87,7 @@ OpenResult ChartDocument::openChosen(const std::string& path) {
     std::string bytes;
     std::string error;
     if (!ReadWholeFile(path, bytes, error, MaxChartFileBytes)) {
-        prompts_.showError(error);
+        prompts_.showError(Untranslated(error));
         return {Outcome::Failed, error, error, true};
     }
     const std::optional<TournamentType> type =
@@ -96,7 +96,7 @@ OpenResult ChartDocument::openChosen(const std::string& path) {
         return Cancelled();
     OpenResult result = readChart(path, bytes, *type);
     if (result.outcome == Outcome::Failed)
-        prompts_.showError(result.message);
+        prompts_.showError(Untranslated(result.message));
     return result;
 }
 
@@ -137,7 +137,8 @@ SaveResult ChartDocument::saveAs() {
 
 bool ChartDocument::mayReplaceCompletedName(const std::string& chosen, const std::string& path) {
     return path == chosen || !FileExists(path) ||
-           prompts_.confirmReplace(path + " already exists.\rDo you want to replace it?");
+           prompts_.confirmReplace(
+               Untranslated(path + " already exists.\rDo you want to replace it?"));
 }
 
 SaveResult ChartDocument::saveTo(const std::string& path) {
@@ -164,7 +165,7 @@ SaveResult ChartDocument::writeChart(const std::string& path, const ChartBytes& 
         result = {Outcome::Failed, path, "Error saving " + path + ".\r" + reason, reason, false};
     }
     if (result.outcome == Outcome::Failed)
-        prompts_.showError(result.message);
+        prompts_.showError(Untranslated(result.message));
     return result;
 }
 
@@ -176,8 +177,8 @@ bool ChartDocument::isOwnFile(const std::string& path) const {
 
 bool ChartDocument::addRow() {
     if (tournament_.numPlayers() >= Tournament::MaxPlayers) {
-        prompts_.showError("The chart already holds " + std::to_string(Tournament::MaxPlayers) +
-                           " players.");
+        prompts_.showError(Untranslated("The chart already holds " +
+                                        std::to_string(Tournament::MaxPlayers) + " players."));
         return false;
     }
     tournament_.setNumPlayers(tournament_.numPlayers() + 1);
@@ -190,12 +191,12 @@ bool ChartDocument::mayClose() {
 
 ValidationResult ChartDocument::validate() {
     return Validate(tournament_, [this](const std::string& message) {
-        return prompts_.askInconsistency(message);
+        return prompts_.askInconsistency(Untranslated(message));
     });
 }
 
 Outcome ChartDocument::clearAllResults() {
-    if (!prompts_.confirm("This will clear all rounds entered so far. Proceed?"))
+    if (!prompts_.confirm(Untranslated("This will clear all rounds entered so far. Proceed?")))
         return Outcome::Cancelled;
     tournament_.clearAllResults();
     return Outcome::Done;
@@ -212,7 +213,8 @@ Outcome ChartDocument::deleteRow(int row) {
     if (naming > 1)
         question += "\rThe " + std::to_string(naming) +
                     " results in other lines that name this player are cleared too.";
-    if ((naming > 0 || tournament_.lineHoldsAnything(row)) && !prompts_.confirm(question))
+    if ((naming > 0 || tournament_.lineHoldsAnything(row)) &&
+        !prompts_.confirm(Untranslated(question)))
         return Outcome::Cancelled;
     tournament_.deleteRow(row);
     return Outcome::Done;
@@ -234,7 +236,7 @@ Outcome ChartDocument::paste(int col, int row, std::string_view text) {
                                  ChartColumn::FirstResult + 2 * Tournament::MaxPlayers};
     PastedBlock pasted = ReadPastedBlock(text, bounds);
     if (!pasted.fault.empty()) {
-        prompts_.showError("Nothing was pasted: " + pasted.fault);
+        prompts_.showError(Untranslated("Nothing was pasted: " + pasted.fault));
         return Outcome::Failed;
     }
     const std::vector<std::vector<std::string>>& block = pasted.rows;
@@ -242,9 +244,10 @@ Outcome ChartDocument::paste(int col, int row, std::string_view text) {
         return Outcome::Cancelled;
     const int lastRow = row + static_cast<int>(block.size()) - 1;
     if (lastRow > Tournament::MaxPlayers) {
-        prompts_.showError("The pasted lines would reach line " + std::to_string(lastRow) +
-                           "; a chart holds at most " + std::to_string(Tournament::MaxPlayers) +
-                           " players. Nothing was pasted.");
+        prompts_.showError(Untranslated("The pasted lines would reach line " +
+                                        std::to_string(lastRow) + "; a chart holds at most " +
+                                        std::to_string(Tournament::MaxPlayers) +
+                                        " players. Nothing was pasted."));
         return Outcome::Failed;
     }
     const Tournament::Step step(tournament_, "Paste");
@@ -281,7 +284,7 @@ SaveResult ChartDocument::writeStandings(const std::string& path, const std::str
 bool ChartDocument::sortByRating() {
     if (tournament_.sortByRating())
         return true;
-    prompts_.showError("Sorry. Resorting of round robin grids is not allowed.");
+    prompts_.showError(Untranslated("Sorry. Resorting of round robin grids is not allowed."));
     return false;
 }
 

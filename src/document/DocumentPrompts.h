@@ -3,6 +3,7 @@
 // dialogs, the command line from its options, tests with scripted answers.
 
 #include "chart/Tournament.h"
+#include "messages/Message.h"
 #include "recovery/RecoveryStore.h"
 #include "report/RatingReport.h"
 #include "validation/Validation.h"
@@ -60,7 +61,7 @@ class DocumentPrompts {
     virtual ~DocumentPrompts() = default;
 
     // "Save changes to this chart?" (New: "...this tournament?"), with Cancel.
-    virtual SaveChangesAnswer askSaveChanges(const std::string& question) = 0;
+    virtual SaveChangesAnswer askSaveChanges(const Message& question) = 0;
     // The type of a chart file about to be opened, proposing the type its shape suggests;
     // nothing when cancelled.
     virtual std::optional<TournamentType> askTournamentType(TournamentType suggested) = 0;
@@ -73,12 +74,12 @@ class DocumentPrompts {
                                        const std::vector<std::string>& characters,
                                        const std::string& nearest) = 0;
     // An OK/Cancel question; true for OK.
-    virtual bool confirm(const std::string& question) = 0;
+    virtual bool confirm(const Message& question) = 0;
     // A Yes/No question before a file named only by an added extension is replaced.
-    virtual bool confirmReplace(const std::string& question) = 0;
+    virtual bool confirmReplace(const Message& question) = 0;
     // A warning with Ignore and Cancel; true for Ignore.
-    virtual bool ignoreWarning(const std::string& warning) = 0;
-    virtual InconsistencyAnswer askInconsistency(const std::string& message) = 0;
+    virtual bool ignoreWarning(const Message& warning) = 0;
+    virtual InconsistencyAnswer askInconsistency(const Message& message) = 0;
     // The lines of badly formed membership numbers; true to go on with the report.
     virtual bool confirmMemberNumbers(const std::vector<std::string>& flaggedLines) = 0;
     virtual std::optional<TournamentInfo> askTournamentInfo(TournamentType type) = 0;
@@ -102,9 +103,9 @@ class DocumentPrompts {
     // The chart file is open in another running program; true to open it anyway.
     virtual bool confirmOpenHeldChart(const std::string& /*path*/) { return true; }
 
-    virtual void showError(const std::string& message) = 0;
+    virtual void showError(const Message& message) = 0;
     // What a command did, for the director to read (an import's summary).
-    virtual void showInformation(const std::string& message) = 0;
+    virtual void showInformation(const Message& message) = 0;
     // A validation fault: the cell to show before its message.
     virtual void showCell(int col, int row) = 0;
 };

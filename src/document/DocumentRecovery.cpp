@@ -67,7 +67,7 @@ bool ChartDocument::offerRecoveryCopies() {
     const LeftCopy& copy = *chosen.front();
     std::string message;
     if (!RecoveryStore::restore(copy, tournament_, message)) {
-        prompts_.showError(message);
+        prompts_.showError(Untranslated(message));
         return false;
     }
     fileName_ = copy.description.chartFile;

@@ -48,10 +48,10 @@ ImportResult ImportTrfWorkflow::run() {
         document_.setFileName({});
         document_.setRatingSystem(std::nullopt);
         result.summary = ImportSummary(imported);
-        prompts_.showInformation(result.summary);
+        prompts_.showInformation(Untranslated(result.summary));
         return result;
     }
-    prompts_.showError(result.message);
+    prompts_.showError(Untranslated(result.message));
     return result;
 }
 

@@ -103,24 +103,24 @@ LoadPlayerResult LoadPlayerWorkflow::run(const MemberTable* table, const MemberO
         return Cancelled();
     if (!table || !ordering) {
         const std::string message = "You must first open a database to load from.";
-        prompts_.showError(message);
+        prompts_.showError(Untranslated(message));
         return {Outcome::Failed, 0, message};
     }
     MemberCells member;
     try {
         member = CurrentMember(*table, *ordering, RatingFieldName(*system));
     } catch (const std::runtime_error& e) {
-        prompts_.showError(e.what());
+        prompts_.showError(Untranslated(e.what()));
         return {Outcome::Failed, 0, e.what()};
     }
     if (!member.refusal.empty()) {
         const std::string message = "The member cannot be loaded: " + member.refusal + ".";
-        prompts_.showError(message);
+        prompts_.showError(Untranslated(message));
         return {Outcome::Failed, 0, message};
     }
     Tournament& tournament = document_.tournament();
     if (NumberInChart(tournament.chart(), member.number) &&
-        !prompts_.ignoreWarning("Duplicate QRB number.")) {
+        !prompts_.ignoreWarning(Untranslated("Duplicate QRB number."))) {
         return Cancelled();
     }
     if (!askSpellings(member.name, member.number))

@@ -118,7 +118,7 @@ MatchResult MatchPlayersWorkflow::run(const MemberTable* table) {
     const auto fail = [&](const std::string& message) {
         result.outcome = Outcome::Failed;
         result.message = message;
-        prompts_.showError(message);
+        prompts_.showError(Untranslated(message));
         return result;
     };
     if (!table)
@@ -133,7 +133,7 @@ MatchResult MatchPlayersWorkflow::run(const MemberTable* table) {
     }
     if (lines.empty()) {
         result.message = "Every player named in the chart has a membership number.";
-        prompts_.showInformation(result.message);
+        prompts_.showInformation(Untranslated(result.message));
         return result;
     }
 
@@ -205,7 +205,7 @@ MatchResult MatchPlayersWorkflow::run(const MemberTable* table) {
         result.left.push_back(entry.first);
     std::sort(result.left.begin(), result.left.end());
     result.message = MatchSummary(result);
-    prompts_.showInformation(result.message);
+    prompts_.showInformation(Untranslated(result.message));
     return result;
 }
 

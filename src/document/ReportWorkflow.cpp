@@ -40,7 +40,7 @@ std::optional<std::string> ReportWorkflow::chooseReportPath(const TournamentInfo
             refused = why;
             return std::nullopt;
         }
-        prompts_.showError(why);
+        prompts_.showError(Untranslated(why));
     }
 }
 
@@ -56,7 +56,7 @@ ReportResult ReportWorkflow::run() {
         ReportResult result =
             Stopped(Failure::Fault, FaultText(fault, document_.tournament().rules()));
         result.validation = fault;
-        prompts_.showError(result.message);
+        prompts_.showError(Untranslated(result.message));
         return result;
     }
     if (!fault.passed()) {
@@ -101,7 +101,7 @@ ReportResult ReportWorkflow::write(RatingSystem system, const TournamentInfo& in
     using Failure = ReportResult::Failure;
     const ReportBytes report = BuildReportBytes(document_.tournament(), system, info);
     if (!report.ok) {
-        prompts_.showError(report.message);
+        prompts_.showError(Untranslated(report.message));
         return Stopped(Failure::Encode, report.message);
     }
     // A chart that cannot be written must not leave a report behind without its chart.
@@ -121,7 +121,7 @@ ReportResult ReportWorkflow::write(RatingSystem system, const TournamentInfo& in
                                                     : "Error saving " + chartPath + ".") +
                                           "\r" + written.reason);
         result.reason = written.reason;
-        prompts_.showError(result.message);
+        prompts_.showError(Untranslated(result.message));
         return result;
     }
     // Only the chart's own file makes the chart saved: a copy beside the report does not.

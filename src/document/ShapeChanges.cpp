@@ -37,9 +37,9 @@ Outcome ChartDocument::setPlayers(int players) {
     players = std::clamp(players, Tournament::MinPlayers, Tournament::MaxPlayers);
     const int lines = tournament_.linesHoldingAnythingFrom(players + 1);
     if (lines > 0 &&
-        !prompts_.confirm("Lowering the players to " + std::to_string(players) + " removes " +
-                          Counted(lines, "line that holds", "lines that hold") +
-                          " names or results."))
+        !prompts_.confirm(Untranslated(
+            "Lowering the players to " + std::to_string(players) + " removes " +
+            Counted(lines, "line that holds", "lines that hold") + " names or results.")))
         return Outcome::Cancelled;
     tournament_.setNumPlayers(players);
     return Outcome::Done;
@@ -50,9 +50,9 @@ Outcome ChartDocument::setRounds(int rounds) {
     if (tournament_.rules().columnsAreRounds()) {
         const LayoutLoss loss =
             tournament_.layoutLoss(tournament_.type(), tournament_.numPlayers(), rounds);
-        if (loss.any() &&
-            !prompts_.confirm("Lowering the rounds to " + std::to_string(rounds) + " removes " +
-                              Counted(loss.hidden + loss.overwritten, "result", "results") + "."))
+        if (loss.any() && !prompts_.confirm(Untranslated(
+                              "Lowering the rounds to " + std::to_string(rounds) + " removes " +
+                              Counted(loss.hidden + loss.overwritten, "result", "results") + ".")))
             return Outcome::Cancelled;
     }
     tournament_.setNumRounds(rounds);
@@ -64,7 +64,7 @@ Outcome ChartDocument::setType(TournamentType type) {
         return Outcome::Done;
     const LayoutLoss loss =
         tournament_.layoutLoss(type, tournament_.numPlayers(), tournament_.numRounds());
-    if (loss.any() && !prompts_.confirm(TypeQuestion(RulesFor(type), loss)))
+    if (loss.any() && !prompts_.confirm(Untranslated(TypeQuestion(RulesFor(type), loss))))
         return Outcome::Cancelled;
     tournament_.setType(type);
     return Outcome::Done;

@@ -13,7 +13,7 @@ bool StandingsExport::validate() {
     const ValidationResult fault = document_.validate();
     if (IsCellFault(fault.fault)) {
         prompts_.showCell(fault.col, fault.row);
-        prompts_.showError(FaultText(fault, document_.tournament().rules()));
+        prompts_.showError(Untranslated(FaultText(fault, document_.tournament().rules())));
     }
     // A cancelled inconsistency question was the user's answer: nothing more to say.
     return fault.passed();
@@ -26,7 +26,7 @@ SaveResult StandingsExport::write(const std::string& path, const std::string& by
         result.outcome = Outcome::Failed;
         result.message = "Error saving " + path + ".\r" + reason;
         result.reason = reason;
-        prompts_.showError(result.message);
+        prompts_.showError(Untranslated(result.message));
     }
     return result;
 }

@@ -7,6 +7,7 @@
 #include "ui/CoreText.h"
 #include "ui/MemberNumberCheckDialog.h"
 #include "ui/MemberPickDialog.h"
+#include "ui/MessageText.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/QuestionDialog.h"
@@ -109,11 +110,11 @@ QString InFolder(const QString& folder, const QString& name) {
 WindowPrompts::WindowPrompts(QWidget& window, ChartView& chartView, Settings& settings)
     : window_(window), chartView_(chartView), settings_(settings) {}
 
-SaveChangesAnswer WindowPrompts::askSaveChanges(const std::string& question) {
+SaveChangesAnswer WindowPrompts::askSaveChanges(const Message& question) {
     // Escape and the close button are Cancel: never an answer that saves or discards.
     switch (prompts::confirm(
-        &window_, QCoreApplication::translate("WindowPrompts", "Save changes?"), CoreText(question),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        &window_, QCoreApplication::translate("WindowPrompts", "Save changes?"),
+        MessageText(question), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return SaveChangesAnswer::Save;
     case QMessageBox::No:
@@ -235,26 +236,26 @@ SpellingChoice WindowPrompts::askSpelling(const std::string& text,
     }
 }
 
-bool WindowPrompts::confirm(const std::string& question) {
+bool WindowPrompts::confirm(const Message& question) {
     return prompts::confirm(
                &window_, QCoreApplication::translate("WindowPrompts", "Change the chart?"),
-               CoreText(question), QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+               MessageText(question), QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-bool WindowPrompts::confirmReplace(const std::string& question) {
+bool WindowPrompts::confirmReplace(const Message& question) {
     return prompts::confirm(&window_, QCoreApplication::translate("WindowPrompts", "Replace file?"),
-                            CoreText(question),
+                            MessageText(question),
                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-bool WindowPrompts::ignoreWarning(const std::string& warning) {
+bool WindowPrompts::ignoreWarning(const Message& warning) {
     return prompts::warn(&window_, QCoreApplication::translate("WindowPrompts", "Load player"),
-                         CoreText(warning),
+                         MessageText(warning),
                          QMessageBox::Cancel | QMessageBox::Ignore) == QMessageBox::Ignore;
 }
 
-InconsistencyAnswer WindowPrompts::askInconsistency(const std::string& message) {
-    return prompts::askInconsistency(&window_, CoreText(message));
+InconsistencyAnswer WindowPrompts::askInconsistency(const Message& message) {
+    return prompts::askInconsistency(&window_, MessageText(message));
 }
 
 bool WindowPrompts::confirmMemberNumbers(const std::vector<std::string>& flaggedLines) {
@@ -329,12 +330,12 @@ std::optional<std::string> WindowPrompts::chooseFileToSave(FileKind kind,
     return remembered(kind, saveDialog_.exec(&window_));
 }
 
-void WindowPrompts::showError(const std::string& message) {
-    prompts::showError(&window_, CoreText(message));
+void WindowPrompts::showError(const Message& message) {
+    prompts::showError(&window_, MessageText(message));
 }
 
-void WindowPrompts::showInformation(const std::string& message) {
-    prompts::showInformation(&window_, CoreText(message));
+void WindowPrompts::showInformation(const Message& message) {
+    prompts::showInformation(&window_, MessageText(message));
 }
 
 void WindowPrompts::showCell(int col, int row) {

@@ -27,16 +27,16 @@ class WindowPrompts : public DocumentPrompts {
     QString folderFor(FileKind kind);
     void saveFolders() const;
 
-    SaveChangesAnswer askSaveChanges(const std::string& question) override;
+    SaveChangesAnswer askSaveChanges(const Message& question) override;
     std::optional<TournamentType> askTournamentType(TournamentType suggested) override;
     std::optional<RatingSystem> askRatingSystem() override;
     RowChoice askRowForMember() override;
     SpellingChoice askSpelling(const std::string& text, const std::vector<std::string>& characters,
                                const std::string& nearest) override;
-    bool confirm(const std::string& question) override;
-    bool confirmReplace(const std::string& question) override;
-    bool ignoreWarning(const std::string& warning) override;
-    InconsistencyAnswer askInconsistency(const std::string& message) override;
+    bool confirm(const Message& question) override;
+    bool confirmReplace(const Message& question) override;
+    bool ignoreWarning(const Message& warning) override;
+    InconsistencyAnswer askInconsistency(const Message& message) override;
     bool confirmMemberNumbers(const std::vector<std::string>& flaggedLines) override;
     std::optional<TournamentInfo> askTournamentInfo(TournamentType type) override;
     MemberPick pickMember(const MemberPickQuestion& question) override;
@@ -45,8 +45,8 @@ class WindowPrompts : public DocumentPrompts {
                                                 const std::string& proposedName) override;
     RecoveryChoice askRecovery(const std::vector<RecoveryDescription>& copies) override;
     bool confirmOpenHeldChart(const std::string& path) override;
-    void showError(const std::string& message) override;
-    void showInformation(const std::string& message) override;
+    void showError(const Message& message) override;
+    void showInformation(const Message& message) override;
     void showCell(int col, int row) override;
 
   private:

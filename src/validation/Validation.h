@@ -3,6 +3,7 @@
 
 #include "chart/ResultNotation.h"
 #include "chart/Tournament.h"
+#include "messages/Message.h"
 
 #include <functional>
 #include <string>
@@ -95,7 +96,7 @@ std::vector<std::string> ReportedOtherwiseLines(const Tournament& tournament);
 std::string InconsistencyText(std::string_view kind, const ChartRules& rules, int row, int col);
 
 // "Missing name.", "Inconsistent results."...; empty for None.
-std::string_view ValidationMessage(ValidationFault fault);
+Message ValidationMessage(ValidationFault fault);
 
 // "Missing name. Line 3, name." for a faulty cell.
 std::string FaultText(const ValidationResult& result, const ChartRules& rules);

@@ -1,31 +1,33 @@
 #include "validation/Validation.h"
 
+#include "messages/Message.h"
+
 namespace ranvik {
 
-std::string_view ValidationMessage(ValidationFault fault) {
+Message ValidationMessage(ValidationFault fault) {
     switch (fault) {
     case ValidationFault::None:
-        return "";
+        return Message(MessageKind::None);
     case ValidationFault::InvalidResult:
-        return "Invalid result or opponent, or incorrect tournament type.";
+        return Message(MessageKind::InvalidResult);
     case ValidationFault::MissingName:
-        return "Missing name.";
+        return Message(MessageKind::MissingName);
     case ValidationFault::InvalidRating:
-        return "Invalid rating.";
+        return Message(MessageKind::InvalidRating);
     case ValidationFault::PairedAgainstSelf:
-        return "Player paired against self.";
+        return Message(MessageKind::PairedAgainstSelf);
     case ValidationFault::OwnCellNotX:
-        return "Entry must be \"X\" here for round robin tournament type.";
+        return Message(MessageKind::OwnCellNotX);
     case ValidationFault::InconsistentOpponents:
-        return "Inconsistent opponents.";
+        return Message(MessageKind::InconsistentOpponents);
     case ValidationFault::InconsistentResults:
-        return "Inconsistent results.";
+        return Message(MessageKind::InconsistentResults);
     }
-    return "";
+    return {};
 }
 
 std::string FaultText(const ValidationResult& result, const ChartRules& rules) {
-    return std::string(ValidationMessage(result.fault)) + " " +
+    return English(ValidationMessage(result.fault)) + " " +
            CellPlace(rules, result.row, result.col) + ".";
 }
 

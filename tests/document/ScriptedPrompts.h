@@ -33,8 +33,8 @@ class ScriptedPrompts : public DocumentPrompts {
     std::vector<std::string> errors;
     std::vector<std::pair<int, int>> shownCells;
 
-    SaveChangesAnswer askSaveChanges(const std::string& question) override {
-        return next(saveChanges, question);
+    SaveChangesAnswer askSaveChanges(const Message& question) override {
+        return next(saveChanges, English(question));
     }
     // Asked as "type 1": the type it proposes, numbered as the type control numbers them.
     std::optional<TournamentType> askTournamentType(TournamentType suggested) override {
@@ -48,13 +48,17 @@ class ScriptedPrompts : public DocumentPrompts {
                                const std::string& nearest) override {
         return next(spellings, "spelling of " + text + " or " + nearest);
     }
-    bool confirm(const std::string& question) override { return next(confirmations, question); }
-    bool confirmReplace(const std::string& question) override {
-        return next(confirmations, question);
+    bool confirm(const Message& question) override {
+        return next(confirmations, English(question));
     }
-    bool ignoreWarning(const std::string& warning) override { return next(confirmations, warning); }
-    InconsistencyAnswer askInconsistency(const std::string& message) override {
-        asked.push_back(message);
+    bool confirmReplace(const Message& question) override {
+        return next(confirmations, English(question));
+    }
+    bool ignoreWarning(const Message& warning) override {
+        return next(confirmations, English(warning));
+    }
+    InconsistencyAnswer askInconsistency(const Message& message) override {
+        asked.push_back(English(message));
         return InconsistencyAnswer::Cancel;
     }
     bool confirmMemberNumbers(const std::vector<std::string>&) override {
@@ -82,8 +86,10 @@ class ScriptedPrompts : public DocumentPrompts {
     bool confirmOpenHeldChart(const std::string& path) override {
         return next(openHeldAnswers, "held " + path);
     }
-    void showError(const std::string& message) override { errors.push_back(message); }
-    void showInformation(const std::string& message) override { information.push_back(message); }
+    void showError(const Message& message) override { errors.push_back(English(message)); }
+    void showInformation(const Message& message) override {
+        information.push_back(English(message));
+    }
     void showCell(int col, int row) override { shownCells.emplace_back(col, row); }
 
   private:

@@ -13,7 +13,8 @@ import re
 import sys
 from pathlib import Path
 
-PLATFORM = ["platform"]
+MESSAGES = ["messages"]
+PLATFORM = MESSAGES + ["platform"]
 LOWEST = PLATFORM + ["chart"]
 LEVEL2 = LOWEST + ["validation", "files"]
 LEVEL3 = LEVEL2 + ["report", "settings"]
@@ -23,7 +24,8 @@ LEVEL5 = LEVEL4 + ["import", "standings", "recovery"]
 # The folders each folder may include besides itself. Folders on one level stay independent
 # of each other, so either can change without the other noticing.
 ALLOWED = {
-    "platform": [],
+    "messages": [],
+    "platform": MESSAGES,
     "chart": PLATFORM,
     "validation": LOWEST,
     "files": LOWEST,

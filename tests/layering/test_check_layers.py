@@ -77,7 +77,7 @@ class LayerGuardTest(unittest.TestCase):
             (src / "chart" / "Chart.cpp").write_text('#include <vector>\n#include "report/R.h"\n')
             self.assertEqual(check_layers.check_tree(src),
                              ["src/chart/Chart.cpp:2: chart/ may not include report/ (report/R.h); "
-                              "chart/ may use: platform"])
+                              "chart/ may use: messages, platform"])
 
 
 if __name__ == "__main__":

@@ -23,7 +23,8 @@ inline void PrintTo(TournamentType type, std::ostream* os) {
 }
 
 inline void PrintTo(ValidationFault fault, std::ostream* os) {
-    *os << (fault == ValidationFault::None ? std::string_view("None") : ValidationMessage(fault));
+    *os << (fault == ValidationFault::None ? std::string("None")
+                                           : English(ValidationMessage(fault)));
 }
 
 namespace test {

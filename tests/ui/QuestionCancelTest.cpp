@@ -16,7 +16,8 @@ namespace {
 int AskedCancelled(WindowPrompts& p, int k) {
     switch (k) {
     case 0:
-        return p.askSaveChanges("Save changes to this tournament?") == SaveChangesAnswer::Cancel;
+        return p.askSaveChanges(Untranslated("Save changes to this tournament?")) ==
+               SaveChangesAnswer::Cancel;
     case 1:
         return !p.askTournamentType(TournamentType::RoundRobin);
     case 2:
@@ -26,13 +27,14 @@ int AskedCancelled(WindowPrompts& p, int k) {
     case 4:
         return p.askSpelling("\xC5\x81ukasz", {"\xC5\x81"}, "Lukasz") == SpellingChoice::Cancel;
     case 5:
-        return !p.confirm("This will clear all rounds entered so far. Proceed?");
+        return !p.confirm(Untranslated("This will clear all rounds entered so far. Proceed?"));
     case 6:
-        return !p.confirmReplace("/x.tms already exists.\rDo you want to replace it?");
+        return !p.confirmReplace(
+            Untranslated("/x.tms already exists.\rDo you want to replace it?"));
     case 7:
-        return !p.ignoreWarning("Duplicate QRB number.");
+        return !p.ignoreWarning(Untranslated("Duplicate QRB number."));
     case 8:
-        return p.askInconsistency("Inconsistent results found. Line 1 column 4.") ==
+        return p.askInconsistency(Untranslated("Inconsistent results found. Line 1 column 4.")) ==
                InconsistencyAnswer::Cancel;
     case 9:
         return !p.confirmMemberNumbers({"Bo, 12"});

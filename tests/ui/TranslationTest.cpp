@@ -109,7 +109,7 @@ std::vector<std::string> CoreMessages() {
         ValidationResult result;
         result.fault = static_cast<ValidationFault>(fault);
         result.row = 4;
-        out.emplace_back(ValidationMessage(result.fault));
+        out.push_back(English(ValidationMessage(result.fault)));
         // Every column a message may name: the first three by word, results by heading.
         for (const int col : {1, 2, 3, 4}) {
             result.col = col;

@@ -155,12 +155,13 @@ TEST(SwissValidate, ChartWithoutAnswererStopsAtTheFirstInconsistency) {
 }
 
 TEST(ValidationTexts, MessagesAndFaultText) {
-    EXPECT_EQ(ValidationMessage(ValidationFault::InvalidResult),
+    EXPECT_EQ(English(ValidationMessage(ValidationFault::InvalidResult)),
               "Invalid result or opponent, or incorrect tournament type.");
-    EXPECT_EQ(ValidationMessage(ValidationFault::OwnCellNotX),
+    EXPECT_EQ(English(ValidationMessage(ValidationFault::OwnCellNotX)),
               "Entry must be \"X\" here for round robin tournament type.");
-    EXPECT_EQ(ValidationMessage(ValidationFault::InconsistentResults), "Inconsistent results.");
-    EXPECT_EQ(ValidationMessage(ValidationFault::None), "");
+    EXPECT_EQ(English(ValidationMessage(ValidationFault::InconsistentResults)),
+              "Inconsistent results.");
+    EXPECT_EQ(English(ValidationMessage(ValidationFault::None)), "");
 }
 
 // A cell is named as the director sees it: its line and its column's heading.

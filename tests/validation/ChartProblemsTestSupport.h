@@ -55,8 +55,8 @@ inline std::string At(const ChartCell& cell) {
 inline std::vector<std::string> Describe(const Tournament& t, ChartProblems& problems) {
     std::vector<std::string> facts;
     for (const ChartProblem& p : problems.problems()) {
-        facts.push_back("problem \"" + std::string(ValidationMessage(p.fault)) + "\" at " +
-                        At(p.cell) + " with " + At(p.other) + ": " + p.text);
+        facts.push_back("problem \"" + English(ValidationMessage(p.fault)) + "\" at " + At(p.cell) +
+                        " with " + At(p.other) + ": " + p.text);
     }
     for (const std::string& line : problems.validationLines())
         facts.push_back("validation would show " + line);

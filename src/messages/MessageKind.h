@@ -1,0 +1,47 @@
+#pragma once
+// Every message the program's core can give. Each kind has one English text (its case in
+// EnglishTemplates.cpp) and one in the window's language (MessageText.cpp in the window);
+// the texts name their values %1, %2, ... in the order the message carries them.
+
+#include <cstdint>
+
+namespace ranvik {
+
+enum class MessageKind : std::uint16_t {
+    None,
+    // An English text from before messages were values, shown as the old window shows it;
+    // goes when the last caller gives a message of its own kind.
+    Untranslated,
+
+    // Checking the chart.
+    InvalidResult,
+    MissingName,
+    InvalidRating,
+    PairedAgainstSelf,
+    OwnCellNotX,
+    InconsistentOpponents,
+    InconsistentResults,
+
+    // Editing the chart: questions, refusals and the steps Undo names.
+
+    // Chart files, file names and writing files.
+
+    // The document's questions and refusals.
+
+    // Tournament information and the report.
+
+    // The settings file and recovery copies.
+
+    // The membership database.
+
+    // Loading and matching players.
+
+    // Importing a FIDE tournament report.
+
+    // The standings.
+
+    // Not a message: how many kinds there are.
+    KindCount
+};
+
+} // namespace ranvik
