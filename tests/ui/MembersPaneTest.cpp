@@ -160,7 +160,7 @@ TEST_F(MembersPaneTest, AFileThatDoesNotOpenIsNamedAndTheShownDatabaseStays) {
     };
     const Case cases[] = {
         {"garbage.mdb", std::string(4096, '\x5a')},
-        {"empty.sqlite", "\0"},
+        {"notes.sqlite", "These are not the members.\n"},
         {"missing.mdb", ""},
     };
     for (const Case& c : cases) {
