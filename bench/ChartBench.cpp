@@ -170,7 +170,7 @@ void BM_ReportBytes(benchmark::State& state) {
     for (auto _ : state) {
         const ReportBytes report = BuildReportBytes(tournament, RatingSystem::Regular, info);
         if (!report.ok) {
-            state.SkipWithError(("the report was refused: " + report.message).c_str());
+            state.SkipWithError(("the report was refused: " + English(report.message)).c_str());
             break;
         }
         benchmark::DoNotOptimize(report.bytes.data());

@@ -1001,6 +1001,202 @@
         <source>Inconsistent results.</source>
         <translation>Résultats incohérents.</translation>
     </message>
+    <message>
+        <source>Swiss</source>
+        <translation>Suisse</translation>
+    </message>
+    <message>
+        <source>Round robin</source>
+        <translation>Tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>Double round robin</source>
+        <translation>Double tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>round robin</source>
+        <translation>tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>double round robin</source>
+        <translation>double tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>Lowering the players to %1 removes 1 line that holds names or results.</source>
+        <translation>Ramener les joueurs à %1 retire 1 ligne qui contient des noms ou des résultats.</translation>
+    </message>
+    <message>
+        <source>Lowering the players to %1 removes %2 lines that hold names or results.</source>
+        <translation>Ramener les joueurs à %1 retire %2 lignes qui contiennent des noms ou des résultats.</translation>
+    </message>
+    <message>
+        <source>Lowering the rounds to %1 removes 1 result.</source>
+        <translation>Ramener les rondes à %1 retire 1 résultat.</translation>
+    </message>
+    <message>
+        <source>Lowering the rounds to %1 removes %2 results.</source>
+        <translation>Ramener les rondes à %1 retire %2 résultats.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 overwrites 1 result.</source>
+        <translation>Passer au type %1 remplace 1 résultat.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 overwrites %2 results.</source>
+        <translation>Passer au type %1 remplace %2 résultats.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 hides 1 result.</source>
+        <translation>Passer au type %1 masque 1 résultat.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 hides %2 results.</source>
+        <translation>Passer au type %1 masque %2 résultats.</translation>
+    </message>
+    <message>
+        <source>Switching to %1 overwrites or hides %2 results.</source>
+        <translation>Passer au type %1 remplace ou masque %2 résultats.</translation>
+    </message>
+    <message>
+        <source>Save changes to this chart?</source>
+        <translation>Enregistrer les modifications de ce tableau?</translation>
+    </message>
+    <message>
+        <source>Save changes to this tournament?</source>
+        <translation>Enregistrer les modifications de ce tournoi?</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it?</source>
+        <translation>Voulez-vous le remplacer?</translation>
+    </message>
+    <message>
+        <source>The chart already holds %1 players.</source>
+        <translation>Le tableau contient déjà %1 joueurs.</translation>
+    </message>
+    <message>
+        <source>This will clear all rounds entered so far. Proceed?</source>
+        <translation>Toutes les rondes saisies jusqu’ici seront effacées. Continuer?</translation>
+    </message>
+    <message>
+        <source>Delete line %1 and everything in it?</source>
+        <translation>Supprimer la ligne %1 et tout ce qu’elle contient?</translation>
+    </message>
+    <message>
+        <source>The result in another line that names this player is cleared too.</source>
+        <translation>Le résultat d’une autre ligne qui nomme ce joueur est effacé aussi.</translation>
+    </message>
+    <message>
+        <source>The %1 results in other lines that name this player are cleared too.</source>
+        <translation>Les %1 résultats d’autres lignes qui nomment ce joueur sont effacés aussi.</translation>
+    </message>
+    <message>
+        <source>The pasted lines would reach line %1; a chart holds at most %2 players. Nothing was pasted.</source>
+        <translation>Les lignes collées iraient jusqu’à la ligne %1; un tableau contient au plus %2 joueurs. Rien n’a été collé.</translation>
+    </message>
+    <message>
+        <source>Sorry. Resorting of round robin grids is not allowed.</source>
+        <translation>Désolé. Le tri d’un tableau de tournoi à la ronde n’est pas permis.</translation>
+    </message>
+    <message>
+        <source>Name of tournament</source>
+        <translation>Nom du tournoi</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Province</translation>
+    </message>
+    <message>
+        <source>Reference number</source>
+        <translation>Numéro de référence</translation>
+    </message>
+    <message>
+        <source>Ending date of tournament</source>
+        <translation>Date de fin du tournoi</translation>
+    </message>
+    <message>
+        <source>Tournament director QRB number</source>
+        <translation>Numéro de membre QRB du directeur de tournoi</translation>
+    </message>
+    <message>
+        <source>Organiser QRB number</source>
+        <translation>Numéro de membre QRB de l’organisateur</translation>
+    </message>
+    <message>
+        <source>Please remove quotation marks, tabs and line breaks from the field &quot;%1&quot;.</source>
+        <translation>Veuillez retirer les guillemets, tabulations et sauts de ligne du champ « %1 ».</translation>
+    </message>
+    <message>
+        <source>The report cannot carry them.</source>
+        <translation>Le rapport ne peut pas les contenir.</translation>
+    </message>
+    <message>
+        <source>Please provide a name for the tournament.</source>
+        <translation>Veuillez indiquer le nom du tournoi.</translation>
+    </message>
+    <message>
+        <source>Please enter the province.</source>
+        <translation>Veuillez indiquer la province.</translation>
+    </message>
+    <message>
+        <source>Please provide an ending date.</source>
+        <translation>Veuillez indiquer la date de fin.</translation>
+    </message>
+    <message>
+        <source>Please provide the TD&apos;s QRB number.</source>
+        <translation>Veuillez indiquer le numéro de membre QRB du directeur de tournoi.</translation>
+    </message>
+    <message>
+        <source>Please provide an ending date in YYYY/MM/DD format.</source>
+        <translation>Veuillez indiquer la date de fin au format AAAA/MM/JJ.</translation>
+    </message>
+    <message>
+        <source>Date must be exactly 10 characters long. Example: 2009/01/31</source>
+        <translation>La date doit compter exactement 10 caractères. Exemple : 2009/01/31</translation>
+    </message>
+    <message>
+        <source>Date must be in YYYY/MM/DD format. Example: 2009/01/31</source>
+        <translation>La date doit être au format AAAA/MM/JJ. Exemple : 2009/01/31</translation>
+    </message>
+    <message>
+        <source>The ending date %1 is not a date of the calendar.</source>
+        <translation>La date de fin %1 n’existe pas dans le calendrier.</translation>
+    </message>
+    <message>
+        <source>The ending date %1 lies more than a day in the future.</source>
+        <translation>La date de fin %1 est plus d’un jour dans l’avenir.</translation>
+    </message>
+    <message>
+        <source>Please provide the day the tournament ended, in YYYY/MM/DD format.</source>
+        <translation>Veuillez indiquer le jour où le tournoi a pris fin, au format AAAA/MM/JJ.</translation>
+    </message>
+    <message>
+        <source>A report cannot be saved as a .tms file: that name is for the chart file saved beside the report. Choose a name ending in .qtr.</source>
+        <translation>Un rapport ne peut pas être enregistré comme fichier .tms : ce nom est réservé au fichier de tableau enregistré à côté du rapport. Choisissez un nom se terminant par .qtr.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written: the field &quot;%1&quot; holds a character that the report file cannot carry.</source>
+        <translation>Le rapport ne peut pas être écrit : le champ « %1 » contient un caractère que le fichier de rapport ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written: the entry at %1 holds a character that the report file cannot carry.</source>
+        <translation>Le rapport ne peut pas être écrit : l’entrée %1 contient un caractère que le fichier de rapport ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written: it holds a character that the report file cannot carry.</source>
+        <translation>Le rapport ne peut pas être écrit : il contient un caractère que le fichier de rapport ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>Error saving report to file: %1</source>
+        <translation>Erreur à l’enregistrement du rapport dans le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Error saving %1.</source>
+        <translation>Erreur à l’enregistrement de %1.</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

@@ -52,17 +52,17 @@ int PrintReportResult(const ReportResult& result, const ChartRules& rules, std::
         PrintValidationOutcome(result.validation, rules, out);
         return 1;
     case Failure::Info:
-        err << WithNewlines(result.message) << '\n';
+        err << WithNewlines(English(result.message)) << '\n';
         return 1;
     case Failure::RefusedName:
-        err << "ranvik-cli: report: " << result.message << '\n';
+        err << "ranvik-cli: report: " << English(result.message) << '\n';
         return 2;
     case Failure::Encode:
-        err << result.message << '\n';
+        err << English(result.message) << '\n';
         return 1;
     case Failure::WriteReport:
     case Failure::WriteChart:
-        err << WithNewlines(result.message) << '\n';
+        err << WithNewlines(English(result.message)) << '\n';
         return 2;
     }
     return 2;

@@ -40,10 +40,10 @@ bool ChartDocument::saveBeforeGoingOn() {
     return save().outcome == Outcome::Done;
 }
 
-bool ChartDocument::mayReplaceChart(const std::string& question) {
+bool ChartDocument::mayReplaceChart(const Message& question) {
     if (!isModified())
         return true;
-    switch (prompts_.askSaveChanges(Untranslated(question))) {
+    switch (prompts_.askSaveChanges(question)) {
     case SaveChangesAnswer::Discard:
         return true;
     case SaveChangesAnswer::Cancel:
@@ -57,7 +57,7 @@ bool ChartDocument::mayReplaceChart(const std::string& question) {
 }
 
 Outcome ChartDocument::newChart() {
-    if (!mayReplaceChart("Save changes to this tournament?"))
+    if (!mayReplaceChart(Message(MessageKind::SaveChangesToTournament)))
         return Outcome::Cancelled;
     ratingSystem_.reset();
     {
@@ -92,7 +92,7 @@ OpenResult ChartDocument::openChosen(const std::string& path) {
     }
     const std::optional<TournamentType> type =
         prompts_.askTournamentType(SuggestedChartType(bytes));
-    if (!type || !mayReplaceChart("Save changes to this chart?"))
+    if (!type || !mayReplaceChart(Message(MessageKind::SaveChangesToChart)))
         return Cancelled();
     OpenResult result = readChart(path, bytes, *type);
     if (result.outcome == Outcome::Failed)
@@ -137,8 +137,8 @@ SaveResult ChartDocument::saveAs() {
 
 bool ChartDocument::mayReplaceCompletedName(const std::string& chosen, const std::string& path) {
     return path == chosen || !FileExists(path) ||
-           prompts_.confirmReplace(
-               Untranslated(path + " already exists.\rDo you want to replace it?"));
+           prompts_.confirmReplace(Message(MessageKind::FileAlreadyExists, {path})
+                                       .then(Message(MessageKind::ReplaceIt)));
 }
 
 SaveResult ChartDocument::saveTo(const std::string& path) {
@@ -177,8 +177,7 @@ bool ChartDocument::isOwnFile(const std::string& path) const {
 
 bool ChartDocument::addRow() {
     if (tournament_.numPlayers() >= Tournament::MaxPlayers) {
-        prompts_.showError(Untranslated("The chart already holds " +
-                                        std::to_string(Tournament::MaxPlayers) + " players."));
+        prompts_.showError(Message(MessageKind::ChartFull, {Tournament::MaxPlayers}));
         return false;
     }
     tournament_.setNumPlayers(tournament_.numPlayers() + 1);
@@ -186,7 +185,7 @@ bool ChartDocument::addRow() {
 }
 
 bool ChartDocument::mayClose() {
-    return mayReplaceChart("Save changes to this chart?");
+    return mayReplaceChart(Message(MessageKind::SaveChangesToChart));
 }
 
 ValidationResult ChartDocument::validate() {
@@ -196,7 +195,7 @@ ValidationResult ChartDocument::validate() {
 }
 
 Outcome ChartDocument::clearAllResults() {
-    if (!prompts_.confirm(Untranslated("This will clear all rounds entered so far. Proceed?")))
+    if (!prompts_.confirm(Message(MessageKind::ClearAllResultsQuestion)))
         return Outcome::Cancelled;
     tournament_.clearAllResults();
     return Outcome::Done;
@@ -207,14 +206,12 @@ Outcome ChartDocument::deleteRow(int row) {
     if (row < 1 || row > tournament_.playerRows())
         return Outcome::Cancelled;
     const int naming = tournament_.resultsNaming(row);
-    std::string question = "Delete line " + std::to_string(row) + " and everything in it?";
+    Message question(MessageKind::DeleteLineQuestion, {row});
     if (naming == 1)
-        question += "\rThe result in another line that names this player is cleared too.";
+        question.then(Message(MessageKind::DeleteLineClearsResult));
     if (naming > 1)
-        question += "\rThe " + std::to_string(naming) +
-                    " results in other lines that name this player are cleared too.";
-    if ((naming > 0 || tournament_.lineHoldsAnything(row)) &&
-        !prompts_.confirm(Untranslated(question)))
+        question.then(Message(MessageKind::DeleteLineClearsResults, {naming}));
+    if ((naming > 0 || tournament_.lineHoldsAnything(row)) && !prompts_.confirm(question))
         return Outcome::Cancelled;
     tournament_.deleteRow(row);
     return Outcome::Done;
@@ -244,10 +241,8 @@ Outcome ChartDocument::paste(int col, int row, std::string_view text) {
         return Outcome::Cancelled;
     const int lastRow = row + static_cast<int>(block.size()) - 1;
     if (lastRow > Tournament::MaxPlayers) {
-        prompts_.showError(Untranslated("The pasted lines would reach line " +
-                                        std::to_string(lastRow) + "; a chart holds at most " +
-                                        std::to_string(Tournament::MaxPlayers) +
-                                        " players. Nothing was pasted."));
+        prompts_.showError(
+            Message(MessageKind::PasteBeyondLastLine, {lastRow, Tournament::MaxPlayers}));
         return Outcome::Failed;
     }
     const Tournament::Step step(tournament_, "Paste");
@@ -284,7 +279,7 @@ SaveResult ChartDocument::writeStandings(const std::string& path, const std::str
 bool ChartDocument::sortByRating() {
     if (tournament_.sortByRating())
         return true;
-    prompts_.showError(Untranslated("Sorry. Resorting of round robin grids is not allowed."));
+    prompts_.showError(Message(MessageKind::RoundRobinNotSorted));
     return false;
 }
 

@@ -142,7 +142,7 @@ class ChartDocument {
     bool saveBeforeGoingOn();
     // Asks whether to save a modified chart about to be replaced or closed: false when the
     // user cancels or the save they asked for did not happen.
-    bool mayReplaceChart(const std::string& question);
+    bool mayReplaceChart(const Message& question);
     OpenResult readChart(const std::string& path, std::string_view bytes, TournamentType type);
     // The chart is saved, new or freshly opened: no recovery copy, the lock on its file.
     void changesSettled();

@@ -10,7 +10,7 @@ namespace ranvik {
 
 namespace {
 
-ReportResult Stopped(ReportResult::Failure failure, std::string message = {}) {
+ReportResult Stopped(ReportResult::Failure failure, Message message = {}) {
     ReportResult result;
     result.outcome =
         failure == ReportResult::Failure::Cancelled ? Outcome::Cancelled : Outcome::Failed;
@@ -27,20 +27,20 @@ ReportWorkflow::ReportWorkflow(ChartDocument& document, DocumentPrompts& prompts
 // The report's file name, asked again while the name is refused (it would be the chart's
 // own name); `refused` says why when the chooser cannot ask again.
 std::optional<std::string> ReportWorkflow::chooseReportPath(const TournamentInfo& info,
-                                                            std::string& refused) {
+                                                            Message& refused) {
     for (;;) {
         std::optional<std::string> chosen =
             prompts_.chooseFileToSave(FileKind::Report, ProposedReportName(info));
         if (!chosen)
             return std::nullopt;
-        std::string why = RefusedReportPath(*chosen);
+        Message why = RefusedReportPath(*chosen);
         if (why.empty())
             return chosen;
         if (!prompts_.canAskAgain()) {
             refused = why;
             return std::nullopt;
         }
-        prompts_.showError(Untranslated(why));
+        prompts_.showError(why);
     }
 }
 
@@ -54,9 +54,9 @@ ReportResult ReportWorkflow::run() {
     if (IsCellFault(fault.fault)) {
         prompts_.showCell(fault.col, fault.row);
         ReportResult result =
-            Stopped(Failure::Fault, FaultText(fault, document_.tournament().rules()));
+            Stopped(Failure::Fault, Untranslated(FaultText(fault, document_.tournament().rules())));
         result.validation = fault;
-        prompts_.showError(Untranslated(result.message));
+        prompts_.showError(result.message);
         return result;
     }
     if (!fault.passed()) {
@@ -70,7 +70,7 @@ ReportResult ReportWorkflow::run() {
     if (!info)
         return Stopped(Failure::Cancelled);
     // The dialog checks as it closes; other callers hand over what they were given.
-    if (std::string problem = CheckTournamentInfo(*info); !problem.empty())
+    if (Message problem = CheckTournamentInfo(*info); !problem.empty())
         return Stopped(Failure::Info, std::move(problem));
     document_.setTournamentInfo(*info);
 
@@ -84,7 +84,7 @@ ReportResult ReportWorkflow::run() {
     if (!flagged.empty() && !prompts_.confirmMemberNumbers(flagged))
         return Stopped(Failure::Cancelled);
 
-    std::string refused;
+    Message refused;
     const std::optional<std::string> chosen = chooseReportPath(*info, refused);
     if (!refused.empty())
         return Stopped(Failure::RefusedName, refused);
@@ -101,7 +101,7 @@ ReportResult ReportWorkflow::write(RatingSystem system, const TournamentInfo& in
     using Failure = ReportResult::Failure;
     const ReportBytes report = BuildReportBytes(document_.tournament(), system, info);
     if (!report.ok) {
-        prompts_.showError(Untranslated(report.message));
+        prompts_.showError(report.message);
         return Stopped(Failure::Encode, report.message);
     }
     // A chart that cannot be written must not leave a report behind without its chart.
@@ -109,19 +109,21 @@ ReportResult ReportWorkflow::write(RatingSystem system, const TournamentInfo& in
     const ChartBytes chart = EncodeChartFile(document_.tournament().chart());
     if (!chart.ok) {
         document_.writeChart(chartPath, chart); // shows the chart file's own error
-        return Stopped(Failure::Encode, chart.message);
+        return Stopped(Failure::Encode, Untranslated(chart.message));
     }
     // Both files or neither: a new report never stands beside an old chart.
     const PairWriteOutcome written =
         WritePairSafely(reportPath, report.bytes, chartPath, chart.bytes);
     if (!written.ok) {
         const bool reportFailed = written.failedPath == reportPath;
-        ReportResult result = Stopped(reportFailed ? Failure::WriteReport : Failure::WriteChart,
-                                      (reportFailed ? "Error saving report to file: " + reportPath
-                                                    : "Error saving " + chartPath + ".") +
-                                          "\r" + written.reason);
+        Message failed = reportFailed
+                             ? Message(MessageKind::ReportNotSaved, {reportPath})
+                             : Message(MessageKind::ChartBesideReportNotSaved, {chartPath});
+        failed.then(Untranslated(written.reason));
+        ReportResult result =
+            Stopped(reportFailed ? Failure::WriteReport : Failure::WriteChart, std::move(failed));
         result.reason = written.reason;
-        prompts_.showError(Untranslated(result.message));
+        prompts_.showError(result.message);
         return result;
     }
     // Only the chart's own file makes the chart saved: a copy beside the report does not.

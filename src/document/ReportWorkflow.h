@@ -31,8 +31,8 @@ struct ReportResult {
     ValidationResult validation;
     std::string reportPath;
     std::string chartPath;
-    std::string message; // as the window shows it
-    std::string reason;  // the system's reason of a failed write
+    Message message;
+    std::string reason; // the system's reason of a failed write
 };
 
 class ReportWorkflow {
@@ -41,7 +41,7 @@ class ReportWorkflow {
     ReportResult run();
 
   private:
-    std::optional<std::string> chooseReportPath(const TournamentInfo& info, std::string& refused);
+    std::optional<std::string> chooseReportPath(const TournamentInfo& info, Message& refused);
     ReportResult write(RatingSystem system, const TournamentInfo& info,
                        const std::string& reportPath);
 

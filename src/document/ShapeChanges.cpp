@@ -3,32 +3,32 @@
 
 #include "document/ChartDocument.h"
 
+#include "chart/TournamentTypeName.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace ranvik {
 
 namespace {
 
-std::string Counted(int count, const char* one, const char* many) {
-    return count == 1 ? std::string("1 ") + one : std::to_string(count) + " " + many;
+// One of two kinds of question: the count 1 has a sentence of its own.
+Message Counted(MessageKind one, MessageKind many, int value, int count) {
+    return count == 1 ? Message(one, {value}) : Message(many, {value, count});
 }
 
-// "round robin", "double round robin"; Swiss keeps its capital.
-std::string TypeInSentence(const ChartRules& rules) {
-    std::string name(rules.name());
-    if (!rules.columnsAreRounds())
-        name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
-    return name;
-}
-
-std::string TypeQuestion(const ChartRules& rules, const LayoutLoss& loss) {
+Message TypeQuestion(TournamentType type, const LayoutLoss& loss) {
+    const Message name = TournamentTypeName(type, NamePlace::InSentence);
     const int total = loss.overwritten + loss.hidden;
-    const char* verb = loss.hidden == 0        ? " overwrites "
-                       : loss.overwritten == 0 ? " hides "
-                                               : " overwrites or hides ";
-    return "Switching to " + TypeInSentence(rules) + verb + Counted(total, "result", "results") +
-           ".";
+    if (loss.hidden > 0 && loss.overwritten > 0)
+        return Message(MessageKind::SwitchTypeOverwritesOrHidesResults, {name, total});
+    const bool hides = loss.hidden > 0;
+    if (total == 1)
+        return Message(hides ? MessageKind::SwitchTypeHidesResult
+                             : MessageKind::SwitchTypeOverwritesResult,
+                       {name});
+    return Message(hides ? MessageKind::SwitchTypeHidesResults
+                         : MessageKind::SwitchTypeOverwritesResults,
+                   {name, total});
 }
 
 } // namespace
@@ -37,9 +37,8 @@ Outcome ChartDocument::setPlayers(int players) {
     players = std::clamp(players, Tournament::MinPlayers, Tournament::MaxPlayers);
     const int lines = tournament_.linesHoldingAnythingFrom(players + 1);
     if (lines > 0 &&
-        !prompts_.confirm(Untranslated(
-            "Lowering the players to " + std::to_string(players) + " removes " +
-            Counted(lines, "line that holds", "lines that hold") + " names or results.")))
+        !prompts_.confirm(Counted(MessageKind::LowerPlayersRemovesLine,
+                                  MessageKind::LowerPlayersRemovesLines, players, lines)))
         return Outcome::Cancelled;
     tournament_.setNumPlayers(players);
     return Outcome::Done;
@@ -50,9 +49,9 @@ Outcome ChartDocument::setRounds(int rounds) {
     if (tournament_.rules().columnsAreRounds()) {
         const LayoutLoss loss =
             tournament_.layoutLoss(tournament_.type(), tournament_.numPlayers(), rounds);
-        if (loss.any() && !prompts_.confirm(Untranslated(
-                              "Lowering the rounds to " + std::to_string(rounds) + " removes " +
-                              Counted(loss.hidden + loss.overwritten, "result", "results") + ".")))
+        if (loss.any() && !prompts_.confirm(Counted(MessageKind::LowerRoundsRemovesResult,
+                                                    MessageKind::LowerRoundsRemovesResults, rounds,
+                                                    loss.hidden + loss.overwritten)))
             return Outcome::Cancelled;
     }
     tournament_.setNumRounds(rounds);
@@ -64,7 +63,7 @@ Outcome ChartDocument::setType(TournamentType type) {
         return Outcome::Done;
     const LayoutLoss loss =
         tournament_.layoutLoss(type, tournament_.numPlayers(), tournament_.numRounds());
-    if (loss.any() && !prompts_.confirm(Untranslated(TypeQuestion(RulesFor(type), loss))))
+    if (loss.any() && !prompts_.confirm(TypeQuestion(type, loss)))
         return Outcome::Cancelled;
     tournament_.setType(type);
     return Outcome::Done;

@@ -1,5 +1,6 @@
 #include "messages/Message.h"
 
+#include <ostream>
 #include <utility>
 
 namespace ranvik {
@@ -70,6 +71,10 @@ std::string RenderMessage(const Message& message, const MessageTemplates& templa
 std::string English(const Message& message) {
     return RenderMessage(message,
                          [](MessageKind kind) { return std::string(EnglishTemplate(kind)); });
+}
+
+std::ostream& operator<<(std::ostream& out, const Message& message) {
+    return out << English(message);
 }
 
 } // namespace ranvik

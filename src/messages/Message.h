@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -91,6 +92,9 @@ std::string RenderMessage(const Message& message, const MessageTemplates& templa
 
 // The message in English, as the command line prints it and the files keep it.
 std::string English(const Message& message);
+
+// Writes the message in English (the command line's output, a test's failure).
+std::ostream& operator<<(std::ostream& out, const Message& message);
 
 // Puts values into a text with %1..%9 markers in one pass, so a value holding "%2" is never
 // taken for a marker; markers without a value stay as they are.

@@ -58,24 +58,22 @@ EndDateVerdict CheckEndDate(std::string_view text, const CalendarDate& today) {
     return EndDateVerdict::Valid;
 }
 
-std::string EndDateMessage(EndDateVerdict verdict, std::string_view text) {
-    const std::string date(text);
+Message EndDateMessage(EndDateVerdict verdict, std::string_view text) {
+    const Message giveTheDay(MessageKind::EndDateGiveTheDay);
     switch (verdict) {
     case EndDateVerdict::Valid:
         return {};
     case EndDateVerdict::WrongShape:
         if (CharacterCount(text) != 10)
-            return "Please provide an ending date in YYYY/MM/DD format.\r\r"
-                   "Date must be exactly 10 characters long. Example: 2009/01/31";
-        return "Date must be in YYYY/MM/DD format. Example: 2009/01/31";
+            return Message(MessageKind::EndDateFormat)
+                .then(Message(MessageKind::EndDateLength), Message::Break::Paragraph);
+        return Message(MessageKind::EndDateShape);
     case EndDateVerdict::NotInCalendar:
-        return "The ending date " + date +
-               " is not a date of the calendar.\r\rPlease provide the day the tournament "
-               "ended, in YYYY/MM/DD format.";
+        return Message(MessageKind::EndDateNotInCalendar, {text})
+            .then(giveTheDay, Message::Break::Paragraph);
     case EndDateVerdict::InFuture:
-        return "The ending date " + date +
-               " lies more than a day in the future.\r\rPlease provide the day the tournament "
-               "ended, in YYYY/MM/DD format.";
+        return Message(MessageKind::EndDateInFuture, {text})
+            .then(giveTheDay, Message::Break::Paragraph);
     }
     return {};
 }

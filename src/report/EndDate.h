@@ -2,6 +2,8 @@
 // The tournament's ending date: YYYY/MM/DD, a day the calendar has, and not after tomorrow
 // (a director a time zone ahead may already be a day further).
 
+#include "messages/Message.h"
+
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -29,6 +31,6 @@ EndDateVerdict CheckEndDate(std::string_view text, const CalendarDate& today);
 
 // What the information dialog says of a date that is not Valid (the format messages for a
 // wrong shape); empty for Valid.
-std::string EndDateMessage(EndDateVerdict verdict, std::string_view text);
+Message EndDateMessage(EndDateVerdict verdict, std::string_view text);
 
 } // namespace ranvik

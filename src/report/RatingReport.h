@@ -45,8 +45,8 @@ std::vector<std::string> ReportCheckLines(const Chart& chart, int playerRows,
 // The tournament information check of the dialog's OK: the first failing message, or
 // empty when all pass. Line breaks inside a message are single CR characters. The ending
 // date is checked against today's local date, or the one given.
-std::string CheckTournamentInfo(const TournamentInfo& info);
-std::string CheckTournamentInfo(const TournamentInfo& info, const CalendarDate& today);
+Message CheckTournamentInfo(const TournamentInfo& info);
+Message CheckTournamentInfo(const TournamentInfo& info, const CalendarDate& today);
 
 // Result lines of each player's block: a line per round or per result column.
 int ResultLinesPerPlayer(const Tournament& tournament);
@@ -57,8 +57,8 @@ std::string ScoreText(int halfPoints);
 
 struct ReportBytes {
     bool ok = false;
-    std::string bytes;   // the file's content when ok: each line and CR LF, Windows-1252
-    std::string message; // why not, when !ok: the field or the cell that cannot be carried
+    std::string bytes; // the file's content when ok: each line and CR LF, Windows-1252
+    Message message;   // why not, when !ok: the field or the cell that cannot be carried
 };
 
 // The report file's content. Text that Windows-1252 cannot carry is never replaced: the
@@ -68,6 +68,6 @@ ReportBytes BuildReportBytes(const Tournament& tournament, RatingSystem system,
 
 // Why a report cannot be saved under the path the user chose (empty when it can): no file
 // name, or the ".tms" extension (any case), which is the chart file's written beside it.
-std::string RefusedReportPath(const std::string& chosenPath);
+Message RefusedReportPath(const std::string& chosenPath);
 
 } // namespace ranvik

@@ -1,6 +1,7 @@
 #include "report/RatingReport.h"
 
 #include "files/Windows1252.h"
+#include "report/InfoFields.h"
 #include "report/ReportLineSink.h"
 
 #include <algorithm>
@@ -9,23 +10,12 @@
 namespace ranvik {
 
 namespace {
-const std::string kCannotCarry = " holds a character that the report file cannot carry.";
 
 // The first information field Windows-1252 cannot carry, named as the dialog labels it.
-std::string UnencodableField(const TournamentInfo& info) {
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"Name of tournament", &info.name},
-        {"Province", &info.province},
-        {"Reference number", &info.referenceNumber},
-        {"Ending date of tournament", &info.endDate},
-        {"Tournament director QRB number", &info.tdNumber},
-        {"Organiser QRB number", &info.organiserNumber},
-    };
-    for (const auto& [label, text] : fields) {
-        if (!EncodeWindows1252(*text)) {
-            return std::string("The report cannot be written: the field \"") + label + "\"" +
-                   kCannotCarry;
-        }
+Message UnencodableField(const TournamentInfo& info) {
+    for (const InfoField& field : InfoFields(info)) {
+        if (!EncodeWindows1252(*field.text))
+            return Message(MessageKind::ReportFieldCannotBeCarried, {Message(field.label)});
     }
     return {};
 }
@@ -92,7 +82,7 @@ class ReportEncoder : public ReportLineSink {
 
 // Round robin cells are copied verbatim; Swiss results are rewritten in ASCII and the
 // membership number is written only when it is six digits.
-std::string UnencodableCell(const Tournament& tournament) {
+Message UnencodableCell(const Tournament& tournament) {
     if (tournament.rules().columnsAreRounds())
         return {};
     const Chart& chart = tournament.chart();
@@ -100,8 +90,8 @@ std::string UnencodableCell(const Tournament& tournament) {
         for (int col = ChartColumn::FirstResult; col < chart.colCount(); ++col) {
             const std::string_view text = chart.cell(col, row);
             if (!IsAscii(text) && !IsWindows1252Encodable(text)) {
-                return "The report cannot be written: the entry at " +
-                       CellPlace(tournament.rules(), row, col) + kCannotCarry;
+                return Message(MessageKind::ReportEntryCannotBeCarried,
+                               {CellPlace(tournament.rules(), row, col)});
             }
         }
     }
@@ -129,8 +119,7 @@ ReportBytes BuildReportBytes(const Tournament& tournament, RatingSystem system,
         // much as writing the report.
         out.message = UnencodableCell(tournament);
         if (out.message.empty())
-            out.message = "The report cannot be written: it holds a character that the "
-                          "report file cannot carry.";
+            out.message = Message(MessageKind::ReportCannotBeCarried);
         return out;
     }
     out.ok = true;

@@ -28,15 +28,14 @@ std::string ProposedReportName(const TournamentInfo& info) {
     return name + ".qtr";
 }
 
-std::string RefusedReportPath(const std::string& chosenPath) {
+Message RefusedReportPath(const std::string& chosenPath) {
     if (std::string unusable = UnusableFileName(chosenPath); !unusable.empty())
-        return unusable;
+        return Untranslated(unusable);
     std::string extension = FileExtension(ReportPathFor(chosenPath));
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (extension == ".tms")
-        return "A report cannot be saved as a .tms file: that name is for the chart file "
-               "saved beside the report. Choose a name ending in .qtr.";
+        return Message(MessageKind::ReportNamedAsChart);
     return {};
 }
 

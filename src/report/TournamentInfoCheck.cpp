@@ -1,10 +1,10 @@
 #include "report/RatingReport.h"
 
 #include "report/EndDate.h"
+#include "report/InfoFields.h"
 
 #include <cstddef>
 #include <string_view>
-#include <utility>
 
 namespace ranvik {
 
@@ -14,44 +14,36 @@ bool BreaksReportFormat(std::string_view text) {
     return text.find_first_of("\"\t\r\n") != std::string_view::npos;
 }
 
-// The first field holding a character the report cannot carry, named by the dialog's label;
-// empty when none does.
-std::string FieldBreakingReport(const TournamentInfo& info) {
-    const std::pair<const std::string*, const char*> fields[] = {
-        {&info.name, "Name of tournament"},
-        {&info.province, "Province"},
-        {&info.referenceNumber, "Reference number"},
-        {&info.endDate, "Ending date of tournament"},
-        {&info.tdNumber, "Tournament director QRB number"},
-        {&info.organiserNumber, "Organiser QRB number"},
-    };
-    for (const auto& [text, label] : fields) {
-        if (BreaksReportFormat(*text))
-            return label;
+// The label of the first field holding a character the report cannot carry; None when none
+// does.
+MessageKind FieldBreakingReport(const TournamentInfo& info) {
+    for (const InfoField& field : InfoFields(info)) {
+        if (BreaksReportFormat(*field.text))
+            return field.label;
     }
-    return {};
+    return MessageKind::None;
 }
 } // namespace
 
-std::string CheckTournamentInfo(const TournamentInfo& info) {
+Message CheckTournamentInfo(const TournamentInfo& info) {
     return CheckTournamentInfo(info, Today());
 }
 
-std::string CheckTournamentInfo(const TournamentInfo& info, const CalendarDate& today) {
-    if (const std::string field = FieldBreakingReport(info); !field.empty())
-        return "Please remove quotation marks, tabs and line breaks from the field \"" + field +
-               "\".\r\rThe report cannot carry them.";
+Message CheckTournamentInfo(const TournamentInfo& info, const CalendarDate& today) {
+    if (const MessageKind field = FieldBreakingReport(info); field != MessageKind::None)
+        return Message(MessageKind::RemoveCharactersFromField, {Message(field)})
+            .then(Message(MessageKind::ReportCannotCarryThem), Message::Break::Paragraph);
     if (info.name.empty())
-        return "Please provide a name for the tournament.";
+        return Message(MessageKind::TournamentNameMissing);
     if (info.province.empty())
-        return "Please enter the province.";
+        return Message(MessageKind::ProvinceMissing);
     if (info.endDate.empty())
-        return "Please provide an ending date.";
-    if (std::string date = EndDateMessage(CheckEndDate(info.endDate, today), info.endDate);
+        return Message(MessageKind::EndDateMissing);
+    if (Message date = EndDateMessage(CheckEndDate(info.endDate, today), info.endDate);
         !date.empty())
         return date;
     if (info.tdNumber.empty())
-        return "Please provide the TD's QRB number.";
+        return Message(MessageKind::DirectorNumberMissing);
     return {};
 }
 

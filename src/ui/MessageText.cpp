@@ -40,8 +40,123 @@ const char* MessageSource(MessageKind kind) {
         // Chart files, file names and writing files.
 
         // The document's questions and refusals.
+    case MessageKind::TypeSwiss:
+        return QT_TRANSLATE_NOOP("Message", "Swiss");
+    case MessageKind::TypeRoundRobin:
+        return QT_TRANSLATE_NOOP("Message", "Round robin");
+    case MessageKind::TypeDoubleRoundRobin:
+        return QT_TRANSLATE_NOOP("Message", "Double round robin");
+    case MessageKind::TypeRoundRobinInSentence:
+        return QT_TRANSLATE_NOOP("Message", "round robin");
+    case MessageKind::TypeDoubleRoundRobinInSentence:
+        return QT_TRANSLATE_NOOP("Message", "double round robin");
+    case MessageKind::LowerPlayersRemovesLine:
+        return QT_TRANSLATE_NOOP(
+            "Message", "Lowering the players to %1 removes 1 line that holds names or results.");
+    case MessageKind::LowerPlayersRemovesLines:
+        return QT_TRANSLATE_NOOP(
+            "Message", "Lowering the players to %1 removes %2 lines that hold names or results.");
+    case MessageKind::LowerRoundsRemovesResult:
+        return QT_TRANSLATE_NOOP("Message", "Lowering the rounds to %1 removes 1 result.");
+    case MessageKind::LowerRoundsRemovesResults:
+        return QT_TRANSLATE_NOOP("Message", "Lowering the rounds to %1 removes %2 results.");
+    case MessageKind::SwitchTypeOverwritesResult:
+        return QT_TRANSLATE_NOOP("Message", "Switching to %1 overwrites 1 result.");
+    case MessageKind::SwitchTypeOverwritesResults:
+        return QT_TRANSLATE_NOOP("Message", "Switching to %1 overwrites %2 results.");
+    case MessageKind::SwitchTypeHidesResult:
+        return QT_TRANSLATE_NOOP("Message", "Switching to %1 hides 1 result.");
+    case MessageKind::SwitchTypeHidesResults:
+        return QT_TRANSLATE_NOOP("Message", "Switching to %1 hides %2 results.");
+    case MessageKind::SwitchTypeOverwritesOrHidesResults:
+        return QT_TRANSLATE_NOOP("Message", "Switching to %1 overwrites or hides %2 results.");
+    case MessageKind::SaveChangesToChart:
+        return QT_TRANSLATE_NOOP("Message", "Save changes to this chart?");
+    case MessageKind::SaveChangesToTournament:
+        return QT_TRANSLATE_NOOP("Message", "Save changes to this tournament?");
+    case MessageKind::FileAlreadyExists:
+        return QT_TRANSLATE_NOOP("Message", "%1 already exists.");
+    case MessageKind::ReplaceIt:
+        return QT_TRANSLATE_NOOP("Message", "Do you want to replace it?");
+    case MessageKind::ChartFull:
+        return QT_TRANSLATE_NOOP("Message", "The chart already holds %1 players.");
+    case MessageKind::ClearAllResultsQuestion:
+        return QT_TRANSLATE_NOOP("Message", "This will clear all rounds entered so far. Proceed?");
+    case MessageKind::DeleteLineQuestion:
+        return QT_TRANSLATE_NOOP("Message", "Delete line %1 and everything in it?");
+    case MessageKind::DeleteLineClearsResult:
+        return QT_TRANSLATE_NOOP(
+            "Message", "The result in another line that names this player is cleared too.");
+    case MessageKind::DeleteLineClearsResults:
+        return QT_TRANSLATE_NOOP(
+            "Message", "The %1 results in other lines that name this player are cleared too.");
+    case MessageKind::PasteBeyondLastLine:
+        return QT_TRANSLATE_NOOP("Message", "The pasted lines would reach line %1; a chart holds "
+                                            "at most %2 players. Nothing was pasted.");
+    case MessageKind::RoundRobinNotSorted:
+        return QT_TRANSLATE_NOOP("Message",
+                                 "Sorry. Resorting of round robin grids is not allowed.");
 
     // Tournament information and the report.
+    case MessageKind::FieldTournamentName:
+        return QT_TRANSLATE_NOOP("Message", "Name of tournament");
+    case MessageKind::FieldProvince:
+        return QT_TRANSLATE_NOOP("Message", "Province");
+    case MessageKind::FieldReferenceNumber:
+        return QT_TRANSLATE_NOOP("Message", "Reference number");
+    case MessageKind::FieldEndDate:
+        return QT_TRANSLATE_NOOP("Message", "Ending date of tournament");
+    case MessageKind::FieldDirectorNumber:
+        return QT_TRANSLATE_NOOP("Message", "Tournament director QRB number");
+    case MessageKind::FieldOrganiserNumber:
+        return QT_TRANSLATE_NOOP("Message", "Organiser QRB number");
+    case MessageKind::RemoveCharactersFromField:
+        return QT_TRANSLATE_NOOP(
+            "Message",
+            "Please remove quotation marks, tabs and line breaks from the field \"%1\".");
+    case MessageKind::ReportCannotCarryThem:
+        return QT_TRANSLATE_NOOP("Message", "The report cannot carry them.");
+    case MessageKind::TournamentNameMissing:
+        return QT_TRANSLATE_NOOP("Message", "Please provide a name for the tournament.");
+    case MessageKind::ProvinceMissing:
+        return QT_TRANSLATE_NOOP("Message", "Please enter the province.");
+    case MessageKind::EndDateMissing:
+        return QT_TRANSLATE_NOOP("Message", "Please provide an ending date.");
+    case MessageKind::DirectorNumberMissing:
+        return QT_TRANSLATE_NOOP("Message", "Please provide the TD's QRB number.");
+    case MessageKind::EndDateFormat:
+        return QT_TRANSLATE_NOOP("Message", "Please provide an ending date in YYYY/MM/DD format.");
+    case MessageKind::EndDateLength:
+        return QT_TRANSLATE_NOOP("Message",
+                                 "Date must be exactly 10 characters long. Example: 2009/01/31");
+    case MessageKind::EndDateShape:
+        return QT_TRANSLATE_NOOP("Message",
+                                 "Date must be in YYYY/MM/DD format. Example: 2009/01/31");
+    case MessageKind::EndDateNotInCalendar:
+        return QT_TRANSLATE_NOOP("Message", "The ending date %1 is not a date of the calendar.");
+    case MessageKind::EndDateInFuture:
+        return QT_TRANSLATE_NOOP("Message",
+                                 "The ending date %1 lies more than a day in the future.");
+    case MessageKind::EndDateGiveTheDay:
+        return QT_TRANSLATE_NOOP(
+            "Message", "Please provide the day the tournament ended, in YYYY/MM/DD format.");
+    case MessageKind::ReportNamedAsChart:
+        return QT_TRANSLATE_NOOP(
+            "Message", "A report cannot be saved as a .tms file: that name is for the chart file "
+                       "saved beside the report. Choose a name ending in .qtr.");
+    case MessageKind::ReportFieldCannotBeCarried:
+        return QT_TRANSLATE_NOOP("Message", "The report cannot be written: the field \"%1\" holds "
+                                            "a character that the report file cannot carry.");
+    case MessageKind::ReportEntryCannotBeCarried:
+        return QT_TRANSLATE_NOOP("Message", "The report cannot be written: the entry at %1 holds a "
+                                            "character that the report file cannot carry.");
+    case MessageKind::ReportCannotBeCarried:
+        return QT_TRANSLATE_NOOP("Message", "The report cannot be written: it holds a character "
+                                            "that the report file cannot carry.");
+    case MessageKind::ReportNotSaved:
+        return QT_TRANSLATE_NOOP("Message", "Error saving report to file: %1");
+    case MessageKind::ChartBesideReportNotSaved:
+        return QT_TRANSLATE_NOOP("Message", "Error saving %1.");
 
         // The settings file and recovery copies.
 

@@ -1,7 +1,7 @@
 #include "ui/TournamentInfoDialog.h"
 
 #include "ui/ButtonBar.h"
-#include "ui/CoreText.h"
+#include "ui/MessageText.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/WindowPlacement.h"
@@ -132,9 +132,9 @@ void TournamentInfoDialog::clearFields() {
 }
 
 void TournamentInfoDialog::acceptIfValid() {
-    const std::string fault = CheckTournamentInfo(info());
+    const Message fault = CheckTournamentInfo(info());
     if (!fault.empty()) {
-        prompts::showError(this, CoreText(fault));
+        prompts::showError(this, MessageText(fault));
         return;
     }
     filled_ = true;

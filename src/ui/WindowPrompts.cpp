@@ -1,5 +1,6 @@
 #include "ui/WindowPrompts.h"
 
+#include "chart/TournamentTypeName.h"
 #include "files/FileNames.h"
 #include "settings/Settings.h"
 #include "ui/Application.h"
@@ -267,7 +268,7 @@ bool WindowPrompts::confirmMemberNumbers(const std::vector<std::string>& flagged
 
 std::optional<TournamentInfo> WindowPrompts::askTournamentInfo(TournamentType type) {
     TournamentInfoDialog& dialog = *dialogs_->tournamentInfo;
-    dialog.setTournamentType(CoreText(std::string(RulesFor(type).name())));
+    dialog.setTournamentType(MessageText(TournamentTypeName(type)));
     if (!dialog.ask())
         return std::nullopt;
     return dialog.info();

@@ -30,8 +30,9 @@ TEST(ReportBytes, FieldWindows1252CannotCarryIsNamed) {
     const ReportBytes report = BuildReportBytes(t, RatingSystem::Regular, info);
     EXPECT_FALSE(report.ok);
     EXPECT_TRUE(report.bytes.empty());
-    EXPECT_EQ(report.message, "The report cannot be written: the field \"Province\" holds a "
-                              "character that the report file cannot carry.");
+    EXPECT_EQ(English(report.message),
+              "The report cannot be written: the field \"Province\" holds a "
+              "character that the report file cannot carry.");
 }
 
 TEST(ReportBytes, RoundRobinCellWindows1252CannotCarryIsNamed) {
@@ -39,8 +40,9 @@ TEST(ReportBytes, RoundRobinCellWindows1252CannotCarryIsNamed) {
     t.chart().setCell(6, 2, "1\xE2\x9C\x93");
     const ReportBytes report = BuildReportBytes(t, RatingSystem::Regular, SpringOpen());
     EXPECT_FALSE(report.ok);
-    EXPECT_EQ(report.message, "The report cannot be written: the entry at Line 2, player 3 holds "
-                              "a character that the report file cannot carry.");
+    EXPECT_EQ(English(report.message),
+              "The report cannot be written: the entry at Line 2, player 3 holds "
+              "a character that the report file cannot carry.");
 }
 
 TEST(ReportBytes, CellsNotCopiedIntoTheReportDoNotMatter) {

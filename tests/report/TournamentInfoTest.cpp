@@ -7,24 +7,24 @@ using namespace ranvik;
 using ranvik::test::SpringOpen;
 
 namespace {
-const std::string kFormat = "Please provide an ending date in YYYY/MM/DD format.\r\r"
+const std::string kFormat = "Please provide an ending date in YYYY/MM/DD format.\n\n"
                             "Date must be exactly 10 characters long. Example: 2009/01/31";
 const std::string kForm = "Date must be in YYYY/MM/DD format. Example: 2009/01/31";
 } // namespace
 
 TEST(TournamentInfoCheck, EachMissingFieldInTurn) {
     TournamentInfo info;
-    EXPECT_EQ(CheckTournamentInfo(info), "Please provide a name for the tournament.");
+    EXPECT_EQ(English(CheckTournamentInfo(info)), "Please provide a name for the tournament.");
     info.name = "Spring Open";
-    EXPECT_EQ(CheckTournamentInfo(info), "Please enter the province.");
+    EXPECT_EQ(English(CheckTournamentInfo(info)), "Please enter the province.");
     info.province = "ON";
-    EXPECT_EQ(CheckTournamentInfo(info), "Please provide an ending date.");
+    EXPECT_EQ(English(CheckTournamentInfo(info)), "Please provide an ending date.");
     info.endDate = "2008/06/1";
-    EXPECT_EQ(CheckTournamentInfo(info), kFormat);
+    EXPECT_EQ(English(CheckTournamentInfo(info)), kFormat);
     info.endDate = "2008/06/18";
-    EXPECT_EQ(CheckTournamentInfo(info), "Please provide the TD's QRB number.");
+    EXPECT_EQ(English(CheckTournamentInfo(info)), "Please provide the TD's QRB number.");
     info.tdNumber = "x";
-    EXPECT_EQ(CheckTournamentInfo(info), "");
+    EXPECT_EQ(English(CheckTournamentInfo(info)), "");
 }
 
 // The two format messages: a date of the wrong length, and one of ten characters in another
@@ -40,7 +40,7 @@ TEST(TournamentInfoCheck, DateFormat) {
     TournamentInfo info = SpringOpen();
     for (const auto& [date, message] : cases) {
         info.endDate = date;
-        EXPECT_EQ(CheckTournamentInfo(info), message) << date;
+        EXPECT_EQ(English(CheckTournamentInfo(info)), message) << date;
     }
 }
 
@@ -53,7 +53,7 @@ TEST(TournamentInfoCheck, EndDatesMustBeCalendarDaysNotAfterTomorrow) {
         EXPECT_EQ(CheckEndDate(c.date, today), c.verdict);
         TournamentInfo info = SpringOpen();
         info.endDate = c.date;
-        const std::string message = CheckTournamentInfo(info, today);
+        const std::string message = English(CheckTournamentInfo(info, today));
         if (c.verdict == EndDateVerdict::Valid) {
             EXPECT_EQ(message, "");
         } else {
@@ -62,18 +62,18 @@ TEST(TournamentInfoCheck, EndDatesMustBeCalendarDaysNotAfterTomorrow) {
     }
     EXPECT_EQ(NextDay(today), (CalendarDate{2026, 1, 1}));
     EXPECT_EQ(NextDay({2024, 2, 28}), (CalendarDate{2024, 2, 29}));
-    EXPECT_EQ(EndDateMessage(EndDateVerdict::NotInCalendar, "2025/02/30"),
-              "The ending date 2025/02/30 is not a date of the calendar.\r\rPlease provide the "
+    EXPECT_EQ(English(EndDateMessage(EndDateVerdict::NotInCalendar, "2025/02/30")),
+              "The ending date 2025/02/30 is not a date of the calendar.\n\nPlease provide the "
               "day the tournament ended, in YYYY/MM/DD format.");
 }
 
 TEST(TournamentInfoCheck, BlanksAreNotEmptyAndAnyProvincePasses) {
     TournamentInfo info = SpringOpen();
     info.province = "Ontario";
-    EXPECT_EQ(CheckTournamentInfo(info), "");
+    EXPECT_EQ(English(CheckTournamentInfo(info)), "");
     info.name = " ";
     info.tdNumber = " ";
-    EXPECT_EQ(CheckTournamentInfo(info), "");
+    EXPECT_EQ(English(CheckTournamentInfo(info)), "");
 }
 
 TEST(ReportNames, ProposalIsDateDigitsDashNameQtr) {
@@ -107,7 +107,7 @@ TEST(ReportNames, ReportAndChartPaths) {
 // refused in each field, and the message names the field by its label.
 TEST(TournamentInfoCheck, CharactersThatBreakTheReportAreRefusedNamingTheField) {
     const TournamentInfo valid{"Open", "QC", "12", "2024/05/12", "100234", "100235"};
-    ASSERT_EQ(CheckTournamentInfo(valid), "");
+    ASSERT_EQ(English(CheckTournamentInfo(valid)), "");
     const std::pair<std::string TournamentInfo::*, std::string> fields[] = {
         {&TournamentInfo::name, "Name of tournament"},
         {&TournamentInfo::province, "Province"},
@@ -120,9 +120,9 @@ TEST(TournamentInfoCheck, CharactersThatBreakTheReportAreRefusedNamingTheField) 
         for (const char* bad : {"\"", "\t", "\r", "\n"}) {
             TournamentInfo info = valid;
             info.*field += bad;
-            EXPECT_EQ(CheckTournamentInfo(info),
+            EXPECT_EQ(English(CheckTournamentInfo(info)),
                       "Please remove quotation marks, tabs and line breaks from the field \"" +
-                          label + "\".\r\rThe report cannot carry them.");
+                          label + "\".\n\nThe report cannot carry them.");
         }
     }
 }
@@ -142,5 +142,5 @@ TEST(ReportNames, AReportNeverTakesTheChartsNameOrNoName) {
         {"x.tms/report", ""},
     };
     for (const auto& [path, message] : cases)
-        EXPECT_EQ(RefusedReportPath(path), message) << path;
+        EXPECT_EQ(English(RefusedReportPath(path)), message) << path;
 }
