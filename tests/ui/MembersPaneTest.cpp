@@ -1,7 +1,7 @@
 // The membership panel on its own, over real database files: the search boxes find as the
-// director types and Enter asks for the found member only, the record buttons move the
-// current member, a file that does not open is named and loses nothing, and the start
-// falls back to the database beside the program.
+// director types and Enter asks for the found member only, a file that does not open is
+// named and loses nothing, and the start falls back to the database beside the program.
+// (Its record buttons and Sort menu are tested through the window, DatabaseViewTest.)
 
 #include "TestSupport.h"
 #include "UiTestSupport.h"
@@ -9,23 +9,18 @@
 #include "ui/MembersPane.h"
 #include "ui/Prompts.h"
 
-#include <QAction>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QTableView>
 #include <QTest>
-#include <QToolButton>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace ranvik::test {
 namespace {
@@ -98,55 +93,6 @@ TEST_F(MembersPaneTest, TypedSearchFindsAndEnterAsksForTheFoundMemberOnly) {
         EXPECT_EQ(current("NAME"), before);
         // Found, the text is selected: the next name typed replaces it.
         EXPECT_EQ(box.selectedText(), found ? c.typed : QString());
-    }
-}
-
-TEST_F(MembersPaneTest, RecordButtonsMoveTheCurrentMemberAndTheViewFollows) {
-    pane_.openDatabaseFile(copyOf("QRBMembers.mde", "members.mde"));
-    const int last = static_cast<int>(pane_.ordering()->size()) - 1;
-    struct Case {
-        const char* button;
-        int position;
-    };
-    const Case steps[] = {
-        {"lastMemberButton", last}, {"previousMemberButton", last - 1}, {"nextMemberButton", last},
-        {"nextMemberButton", last}, // stays on the last
-        {"firstMemberButton", 0},   {"previousMemberButton", 0},        {"nextMemberButton", 1},
-    };
-    for (const Case& step : steps) {
-        SCOPED_TRACE(step.button);
-        QTest::mouseClick(PartOf<QToolButton>(pane_, step.button), Qt::LeftButton);
-        EXPECT_EQ(static_cast<int>(pane_.ordering()->position()), step.position);
-        EXPECT_EQ(PartOf<QTableView>(pane_, "membersView")->currentIndex().row(), step.position);
-    }
-}
-
-TEST_F(MembersPaneTest, SortMenuAndSearchBoxesShowTheSameOrder) {
-    pane_.openDatabaseFile(copyOf("QRBMembers.mde", "members.mde"));
-    QMenu menu;
-    pane_.addOrderActions(menu);
-    struct Case {
-        const char* act; // an action to trigger, or a search box to type "1" into
-        MemberOrder order;
-        const char* checked;
-    };
-    const Case cases[] = {
-        {"orderByProvinceAction", MemberOrder::Province, "orderByProvinceAction"},
-        {"memberNumberSearch", MemberOrder::Number, "orderByNumberAction"},
-        {"orderByNameAction", MemberOrder::Name, "orderByNameAction"},
-        {"orderByNumberAction", MemberOrder::Number, "orderByNumberAction"},
-        {"memberNameSearch", MemberOrder::Name, "orderByNameAction"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.act);
-        if (auto* action = menu.findChild<QAction*>(QString::fromLatin1(c.act)))
-            action->trigger();
-        else
-            QTest::keyClicks(PartOf<QLineEdit>(pane_, c.act), QStringLiteral("1"));
-        EXPECT_EQ(pane_.order(), c.order);
-        for (QAction* action : menu.actions())
-            EXPECT_EQ(action->isChecked(), action->objectName() == QLatin1String(c.checked))
-                << action->objectName().toStdString();
     }
 }
 
