@@ -1197,6 +1197,178 @@
         <source>Error saving %1.</source>
         <translation>Erreur à l’enregistrement de %1.</translation>
     </message>
+    <message>
+        <source>Name of database file (*.mdb) not specified.</source>
+        <translation>Nom du fichier de base de données (*.mdb) non précisé.</translation>
+    </message>
+    <message>
+        <source>Database file %1 not found.</source>
+        <translation>Fichier de base de données %1 introuvable.</translation>
+    </message>
+    <message>
+        <source>The database file %1 is a folder, not a file.</source>
+        <translation>Le fichier de base de données %1 est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The database file %1 is not a regular file (a FIFO, device or socket).</source>
+        <translation>Le fichier de base de données %1 n’est pas un fichier ordinaire (un FIFO, un périphérique ou un socket).</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be read.</source>
+        <translation>Le fichier de base de données %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file %1 is neither an Access nor an SQLite database.</source>
+        <translation>Le fichier %1 n’est ni une base de données Access ni une base de données SQLite.</translation>
+    </message>
+    <message>
+        <source>The Access database %1 cannot be opened.</source>
+        <translation>La base de données Access %1 ne peut pas être ouverte.</translation>
+    </message>
+    <message>
+        <source>The Access database %1 is damaged: its list of tables cannot be read.</source>
+        <translation>La base de données Access %1 est endommagée : sa liste de tables ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The Access database %1 is damaged: %2</source>
+        <translation>La base de données Access %1 est endommagée : %2</translation>
+    </message>
+    <message>
+        <source>The Access database %1 cannot be read: %2.</source>
+        <translation>La base de données Access %1 ne peut pas être lue : %2.</translation>
+    </message>
+    <message>
+        <source>The SQLite database %1 cannot be opened: %2</source>
+        <translation>La base de données SQLite %1 ne peut pas être ouverte : %2</translation>
+    </message>
+    <message>
+        <source>The SQLite database %1 cannot be read: %2.</source>
+        <translation>La base de données SQLite %1 ne peut pas être lue : %2.</translation>
+    </message>
+    <message>
+        <source>The SQLite database %1 has changes in %2-wal that are not yet in the file itself; close the program that writes it, then try again.</source>
+        <translation>La base de données SQLite %1 a des modifications dans %2-wal qui ne sont pas encore dans le fichier lui-même ; fermez le programme qui l’écrit, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The database holds no table.</source>
+        <translation>La base de données ne contient aucune table.</translation>
+    </message>
+    <message>
+        <source>The database has no table %1.</source>
+        <translation>La base de données n’a pas de table %1.</translation>
+    </message>
+    <message>
+        <source>The table %1 in %2 cannot be read.</source>
+        <translation>La table %1 de %2 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The table %1 in %2 cannot be read: %3</source>
+        <translation>La table %1 de %2 ne peut pas être lue : %3</translation>
+    </message>
+    <message>
+        <source>row %1 of the table %2 cannot be read.</source>
+        <translation>la rangée %1 de la table %2 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>the table %1 declares %2 rows, but %3 can be read.</source>
+        <translation>la table %1 annonce %2 rangées, mais %3 peuvent être lues.</translation>
+    </message>
+    <message>
+        <source>The table %1 has a row of the wrong width.</source>
+        <translation>La table %1 a une rangée de la mauvaise largeur.</translation>
+    </message>
+    <message>
+        <source>The membership table %1 has no field %2.</source>
+        <translation>La table des membres %1 n’a pas de champ %2.</translation>
+    </message>
+    <message>
+        <source>it has more than %1 rows; no membership list is that long.</source>
+        <translation>elle a plus de %1 rangées ; aucune liste de membres n’est aussi longue.</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 values (rows times fields); no membership list is that large.</source>
+        <translation>elle contient plus de %1 valeurs (rangées fois champs) ; aucune liste de membres n’est aussi grande.</translation>
+    </message>
+    <message>
+        <source>too much data to hand over</source>
+        <translation>trop de données à transmettre</translation>
+    </message>
+    <message>
+        <source>the table data is damaged</source>
+        <translation>les données de la table sont endommagées</translation>
+    </message>
+    <message>
+        <source>a table without fields cannot hold rows</source>
+        <translation>une table sans champs ne peut pas contenir de rangées</translation>
+    </message>
+    <message>
+        <source>a row does not match the table&apos;s fields</source>
+        <translation>une rangée ne correspond pas aux champs de la table</translation>
+    </message>
+    <message>
+        <source>the reader&apos;s answer is damaged</source>
+        <translation>la réponse du lecteur est endommagée</translation>
+    </message>
+    <message>
+        <source>You must first open a database to load from.</source>
+        <translation>Vous devez d’abord ouvrir une base de données d’où charger les joueurs.</translation>
+    </message>
+    <message>
+        <source>The member cannot be loaded: %1.</source>
+        <translation>Le membre ne peut pas être chargé : %1.</translation>
+    </message>
+    <message>
+        <source>the member&apos;s %1 holds a control character (%2)</source>
+        <translation>le champ %1 du membre contient un caractère de contrôle (%2)</translation>
+    </message>
+    <message>
+        <source>the member&apos;s %1 holds %2 characters; a chart cell holds at most %3</source>
+        <translation>le champ %1 du membre contient %2 caractères ; une case du tableau en contient au plus %3</translation>
+    </message>
+    <message>
+        <source>Duplicate QRB number.</source>
+        <translation>Numéro de membre QRB en double.</translation>
+    </message>
+    <message>
+        <source>You must first open a database to match players with.</source>
+        <translation>Vous devez d’abord ouvrir une base de données à laquelle associer les joueurs.</translation>
+    </message>
+    <message>
+        <source>Every player named in the chart has a membership number.</source>
+        <translation>Chaque joueur nommé dans le tableau a un numéro de membre.</translation>
+    </message>
+    <message>
+        <source>Players matched with the database: %1.</source>
+        <translation>Joueurs associés à la base de données : %1.</translation>
+    </message>
+    <message>
+        <source>Players matched with the database: %1 (%2 picked by you).</source>
+        <translation>Joueurs associés à la base de données : %1 (%2 choisis par vous).</translation>
+    </message>
+    <message>
+        <source>Left as they were: %1.</source>
+        <translation>Laissées telles quelles : %1.</translation>
+    </message>
+    <message>
+        <source>Written in the nearest spelling a chart file can hold: %1.</source>
+        <translation>Écrites dans l’orthographe la plus proche qu’un fichier de tableau peut contenir : %1.</translation>
+    </message>
+    <message>
+        <source>Control characters in the name written as spaces: %1.</source>
+        <translation>Caractères de contrôle du nom écrits comme des espaces : %1.</translation>
+    </message>
+    <message>
+        <source>Not written, a value of the member cannot go into a chart cell: %1.</source>
+        <translation>Non écrites, une valeur du membre ne peut pas aller dans une case du tableau : %1.</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>lines %1</source>
+        <translation>lignes %1</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

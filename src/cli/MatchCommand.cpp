@@ -68,7 +68,7 @@ bool Contains(const std::vector<int>& rows, int row) {
     return std::find(rows.begin(), rows.end(), row) != rows.end();
 }
 
-bool Contains(const std::vector<std::pair<int, std::string>>& rows, int row) {
+bool Contains(const std::vector<std::pair<int, Message>>& rows, int row) {
     return std::any_of(rows.begin(), rows.end(),
                        [row](const auto& entry) { return entry.first == row; });
 }
@@ -135,7 +135,7 @@ int RunMatchCommand(const Args& arguments, std::ostream& out, std::ostream& err)
         }
         out << "Left as they were: " << matches.size() - written << '\n';
         for (const auto& [row, reason] : applied.refused)
-            out << "  Line " << row << ": not written: " << reason << '\n';
+            out << "  Line " << row << ": not written: " << English(reason) << '\n';
         PrintUnmatched(table, matches, out);
     } catch (const std::exception& e) {
         err << "ranvik-cli match: " << e.what() << '\n';

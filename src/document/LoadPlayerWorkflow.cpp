@@ -5,10 +5,9 @@
 
 #include "chart/ResultNotation.h"
 #include "files/NearestSpelling.h"
+#include "members/DatabaseError.h"
 #include "members/MemberTable.h"
 #include "members/PlayerValues.h"
-
-#include <stdexcept>
 
 namespace ranvik {
 
@@ -102,25 +101,25 @@ LoadPlayerResult LoadPlayerWorkflow::run(const MemberTable* table, const MemberO
     if (!system)
         return Cancelled();
     if (!table || !ordering) {
-        const std::string message = "You must first open a database to load from.";
-        prompts_.showError(Untranslated(message));
+        const Message message(MessageKind::LoadNoDatabase);
+        prompts_.showError(message);
         return {Outcome::Failed, 0, message};
     }
     MemberCells member;
     try {
         member = CurrentMember(*table, *ordering, RatingFieldName(*system));
-    } catch (const std::runtime_error& e) {
-        prompts_.showError(Untranslated(e.what()));
-        return {Outcome::Failed, 0, e.what()};
+    } catch (const DatabaseError& e) {
+        prompts_.showError(e.message());
+        return {Outcome::Failed, 0, e.message()};
     }
     if (!member.refusal.empty()) {
-        const std::string message = "The member cannot be loaded: " + member.refusal + ".";
-        prompts_.showError(Untranslated(message));
+        const Message message(MessageKind::MemberNotLoadable, {member.refusal});
+        prompts_.showError(message);
         return {Outcome::Failed, 0, message};
     }
     Tournament& tournament = document_.tournament();
     if (NumberInChart(tournament.chart(), member.number) &&
-        !prompts_.ignoreWarning(Untranslated("Duplicate QRB number."))) {
+        !prompts_.ignoreWarning(Message(MessageKind::DuplicateMemberNumber))) {
         return Cancelled();
     }
     if (!askSpellings(member.name, member.number))

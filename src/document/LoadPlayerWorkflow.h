@@ -4,6 +4,7 @@
 // it goes into chosen, all as one step.
 
 #include "document/Outcome.h"
+#include "messages/Message.h"
 
 #include <optional>
 #include <string>
@@ -18,7 +19,7 @@ class MemberTable;
 struct LoadPlayerResult {
     Outcome outcome = Outcome::Done;
     int row = 0; // the row the member went into
-    std::string message;
+    Message message;
 };
 
 class LoadPlayerWorkflow {

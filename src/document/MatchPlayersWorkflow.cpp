@@ -2,13 +2,13 @@
 
 #include "document/ChartDocument.h"
 
+#include "members/DatabaseError.h"
 #include "members/MemberTable.h"
 #include "members/PlayerValues.h"
 
 #include <algorithm>
 #include <set>
 #include <sstream>
-#include <stdexcept>
 
 namespace ranvik {
 
@@ -74,37 +74,33 @@ MemberCandidate CandidateOf(const MemberTable& table, std::size_t member,
     return candidate;
 }
 
-std::string LineList(const std::vector<int>& rows) {
-    std::string text = rows.size() == 1 ? "line " : "lines ";
+Message LineList(const std::vector<int>& rows) {
+    std::string numbers;
     for (std::size_t i = 0; i < rows.size(); ++i)
-        text += (i == 0 ? "" : ", ") + std::to_string(rows[i]);
-    return text;
+        numbers += (i == 0 ? "" : ", ") + std::to_string(rows[i]);
+    return Message(rows.size() == 1 ? MessageKind::MatchOneLine : MessageKind::MatchLines,
+                   {numbers});
 }
 
-std::string MatchSummary(const MatchResult& result) {
-    std::string text = "Players matched with the database: " + std::to_string(result.matched);
-    if (result.picked > 0)
-        text += " (" + std::to_string(result.picked) + " picked by you)";
-    text += ".";
-    if (!result.left.empty())
-        text += "\rLeft as they were: " + LineList(result.left) + ".";
-    if (!result.applied.respelled.empty()) {
-        text += "\rWritten in the nearest spelling a chart file can hold: " +
-                LineList(result.applied.respelled) + ".";
+// The count, then a line for each kind of line the match passed over or wrote otherwise.
+Message MatchSummary(const MatchResult& result) {
+    Message summary = result.picked > 0 ? Message(MessageKind::PlayersMatchedPicked,
+                                                  {result.matched, result.picked})
+                                        : Message(MessageKind::PlayersMatched, {result.matched});
+    std::vector<int> refused;
+    for (const auto& entry : result.applied.refused)
+        refused.push_back(entry.first);
+    const std::pair<MessageKind, const std::vector<int>*> lines[] = {
+        {MessageKind::MatchLeftAlone, &result.left},
+        {MessageKind::MatchRespelled, &result.applied.respelled},
+        {MessageKind::MatchControlsAsSpaces, &result.applied.controlsAsSpaces},
+        {MessageKind::MatchRefused, &refused},
+    };
+    for (const auto& [kind, rows] : lines) {
+        if (!rows->empty())
+            summary.then(Message(kind, {LineList(*rows)}));
     }
-    if (!result.applied.controlsAsSpaces.empty()) {
-        text += "\rControl characters in the name written as spaces: " +
-                LineList(result.applied.controlsAsSpaces) + ".";
-    }
-    if (!result.applied.refused.empty()) {
-        std::vector<int> rows;
-        for (const auto& entry : result.applied.refused)
-            rows.push_back(entry.first);
-        text +=
-            "\rNot written, a value of the member cannot go into a chart cell: " + LineList(rows) +
-            ".";
-    }
-    return text;
+    return summary;
 }
 
 } // namespace
@@ -115,25 +111,25 @@ MatchPlayersWorkflow::MatchPlayersWorkflow(ChartDocument& document, DocumentProm
 MatchResult MatchPlayersWorkflow::run(const MemberTable* table) {
     MatchResult result;
     Tournament& tournament = document_.tournament();
-    const auto fail = [&](const std::string& message) {
+    const auto fail = [&](const Message& message) {
         result.outcome = Outcome::Failed;
         result.message = message;
-        prompts_.showError(Untranslated(message));
+        prompts_.showError(message);
         return result;
     };
     if (!table)
-        return fail("You must first open a database to match players with.");
+        return fail(Message(MessageKind::MatchNoDatabase));
 
     std::vector<LineMatch> lines;
     try {
         lines = FindNameMatches(tournament.chart(), tournament.playerRows(), *table);
         table->field("NUMBER");
-    } catch (const std::runtime_error& e) {
-        return fail(e.what());
+    } catch (const DatabaseError& e) {
+        return fail(e.message());
     }
     if (lines.empty()) {
-        result.message = "Every player named in the chart has a membership number.";
-        prompts_.showInformation(Untranslated(result.message));
+        result.message = Message(MessageKind::MatchNothingToDo);
+        prompts_.showInformation(result.message);
         return result;
     }
 
@@ -147,8 +143,8 @@ MatchResult MatchPlayersWorkflow::run(const MemberTable* table) {
     try {
         // Named before any question: a table without it must not waste the director's picks.
         table->field(ratingField);
-    } catch (const std::runtime_error& e) {
-        return fail(e.what());
+    } catch (const DatabaseError& e) {
+        return fail(e.message());
     }
 
     std::vector<MatchChoice> choices;
@@ -205,7 +201,7 @@ MatchResult MatchPlayersWorkflow::run(const MemberTable* table) {
         result.left.push_back(entry.first);
     std::sort(result.left.begin(), result.left.end());
     result.message = MatchSummary(result);
-    prompts_.showInformation(Untranslated(result.message));
+    prompts_.showInformation(result.message);
     return result;
 }
 

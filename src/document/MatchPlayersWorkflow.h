@@ -5,6 +5,7 @@
 
 #include "document/Outcome.h"
 #include "members/NameMatch.h"
+#include "messages/Message.h"
 
 #include <string>
 #include <vector>
@@ -21,7 +22,7 @@ struct MatchResult {
     int picked = 0;        // of those, the ones the director chose among candidates
     std::vector<int> left; // lines looked up and left as they were
     MatchApplied applied;  // the cells written: UndoNameMatches puts them back in one step
-    std::string message;
+    Message message;
 };
 
 class MatchPlayersWorkflow {

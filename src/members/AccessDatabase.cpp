@@ -1,11 +1,11 @@
 #include "members/AccessDatabase.h"
 
 #include "members/AccessFile.h"
+#include "members/DatabaseError.h"
 #include "members/IsolatedReading.h"
 #include "members/MemberRowsCodec.h"
 
 #include <functional>
-#include <stdexcept>
 
 namespace ranvik {
 
@@ -22,7 +22,7 @@ std::string WithoutLibraryWarnings(const std::string& path,
         warning = warning.substr(0, warning.find('\n'));
         if (warning.rfind("warning: ", 0) == 0)
             warning.erase(0, 9);
-        throw std::runtime_error("The Access database " + path + " is damaged: " + warning);
+        throw DatabaseError(Message(MessageKind::AccessDamaged, {path, warning}));
     }
     return result;
 }
@@ -31,15 +31,20 @@ std::string WithoutLibraryWarnings(const std::string& path,
 const platform::ChildJob kTableNames =
     platform::RegisterChildJob("access-tables", [](const std::vector<std::string>& arguments) {
         const std::string& path = arguments.at(0);
-        return WithoutLibraryWarnings(
-            path, [&path] { return EncodeTableNames(AccessFile(path).tables()); });
+        return AnswerFromHelper([&path] {
+            return WithoutLibraryWarnings(
+                path, [&path] { return EncodeTableNames(AccessFile(path).tables()); });
+        });
     });
 const platform::ChildJob kTableRows =
     platform::RegisterChildJob("access-rows", [](const std::vector<std::string>& arguments) {
         const std::string& path = arguments.at(0);
         const std::string& table = arguments.at(1);
-        return WithoutLibraryWarnings(
-            path, [&path, &table] { return EncodeMemberRows(AccessFile(path).readTable(table)); });
+        return AnswerFromHelper([&path, &table] {
+            return WithoutLibraryWarnings(path, [&path, &table] {
+                return EncodeMemberRows(AccessFile(path).readTable(table));
+            });
+        });
     });
 
 } // namespace
@@ -51,7 +56,7 @@ struct AccessDatabase::Handle {
 AccessDatabase::AccessDatabase(const std::string& path)
     : handle_(std::make_unique<Handle>()), path_(path) {
     handle_->tables =
-        DecodeTableNames(ReadInHelper("The Access database " + path, kTableNames, {path}));
+        DecodeTableNames(ReadInHelper(MessageKind::AccessReaderFailed, path, kTableNames, {path}));
 }
 
 AccessDatabase::~AccessDatabase() = default;
@@ -62,7 +67,7 @@ std::vector<std::string> AccessDatabase::tables() {
 
 MemberRows AccessDatabase::readTable(const std::string& table) {
     return DecodeMemberRows(
-        ReadInHelper("The Access database " + path_, kTableRows, {path_, table}));
+        ReadInHelper(MessageKind::AccessReaderFailed, path_, kTableRows, {path_, table}));
 }
 
 } // namespace ranvik

@@ -13,7 +13,7 @@ namespace ranvik {
 
 class AccessDatabase : public MemberDatabase {
   public:
-    // Reads the list of tables. Throws std::runtime_error when the file cannot be opened, or
+    // Reads the list of tables. Throws DatabaseError when the file cannot be opened, or
     // the reader crashes or takes longer than its time limit.
     explicit AccessDatabase(const std::string& path);
     ~AccessDatabase() override;

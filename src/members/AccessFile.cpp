@@ -1,5 +1,6 @@
 #include "members/AccessFile.h"
 
+#include "members/DatabaseError.h"
 #include "platform/Files.h"
 
 #include <mdbtools.h>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -172,7 +174,8 @@ struct TableDef {
 // the table's, as rows written before a field was added have fewer) and the number of rows
 // the table declares are checked. Gives why the table cannot be read whole; empty when it was.
 template <typename Visit>
-std::string ForEachRow(MdbHandle* mdb, MdbTableDef* def, const std::string& table, Visit visit) {
+std::optional<Message> ForEachRow(MdbHandle* mdb, MdbTableDef* def, const std::string& table,
+                                  Visit visit) {
     std::vector<MdbField> fields(def->num_cols);
     std::size_t rows = 0;
     mdb_rewind_table(def);
@@ -185,13 +188,12 @@ std::string ForEachRow(MdbHandle* mdb, MdbTableDef* def, const std::string& tabl
         const int rowFields =
             found ? mdb_crack_row(def, start & kOffsetMask, size, fields.data()) : 0;
         if (rowFields < 1 || static_cast<unsigned int>(rowFields) > def->num_cols)
-            return "row " + std::to_string(rows) + " of the table " + table + " cannot be read.";
+            return Message(MessageKind::TableRowUnreadable, {rows, table});
         visit(fields, rows);
     }
     if (rows != def->num_rows)
-        return "the table " + table + " declares " + std::to_string(def->num_rows) + " rows, but " +
-               std::to_string(rows) + " can be read.";
-    return {};
+        return Message(MessageKind::TableRowsMissing, {table, def->num_rows, rows});
+    return std::nullopt;
 }
 
 // The catalog is the table MSysObjects on page 2; the library reads it without checking that
@@ -206,7 +208,7 @@ bool CatalogIsWhole(MdbHandle* mdb) {
     tableDef.def = mdb_read_table(&catalog);
     return tableDef.def && tableDef.def->usage_map && tableDef.def->map_sz >= 1 &&
            mdb_read_columns(tableDef.def) &&
-           ForEachRow(mdb, tableDef.def, "MSysObjects", [](const auto&, std::size_t) {}).empty();
+           !ForEachRow(mdb, tableDef.def, "MSysObjects", [](const auto&, std::size_t) {});
 }
 
 } // namespace
@@ -222,10 +224,9 @@ struct AccessFile::Handle {
 AccessFile::AccessFile(const std::string& path) : handle_(std::make_unique<Handle>()), path_(path) {
     handle_->mdb = mdb_open(platform::NameForNarrowLibrary(path).c_str(), MDB_NOFLAGS);
     if (!handle_->mdb)
-        throw std::runtime_error("The Access database " + path + " cannot be opened.");
+        throw DatabaseError(Message(MessageKind::AccessCannotOpen, {path}));
     if (!CatalogIsWhole(handle_->mdb) || !mdb_read_catalog(handle_->mdb, MDB_TABLE))
-        throw std::runtime_error("The Access database " + path +
-                                 " is damaged: its list of tables cannot be read.");
+        throw DatabaseError(Message(MessageKind::AccessTableListDamaged, {path}));
 }
 
 AccessFile::~AccessFile() = default;
@@ -248,7 +249,7 @@ std::vector<std::string> AccessFile::tables() const {
 MemberRows AccessFile::readTable(const std::string& table) {
     MdbHandle* mdb = handle_->mdb;
     auto damaged = [&]() {
-        return std::runtime_error("The table " + table + " in " + path_ + " cannot be read.");
+        return DatabaseError(Message(MessageKind::TableUnreadable, {table, path_}));
     };
     MdbCatalogEntry* entry = nullptr;
     for (unsigned int i = 0; i < mdb->num_catalog && !entry; ++i) {
@@ -257,7 +258,7 @@ MemberRows AccessFile::readTable(const std::string& table) {
             entry = candidate;
     }
     if (!entry)
-        throw std::runtime_error("The database has no table " + table + ".");
+        throw DatabaseError(Message(MessageKind::DatabaseHasNoTable, {table}));
 
     TableDef tableDef;
     tableDef.def = mdb_read_table(entry);
@@ -278,13 +279,13 @@ MemberRows AccessFile::readTable(const std::string& table) {
 
     // Each fetched row is cracked again from the page: that is where NULL and the empty
     // text, which the library's bound values both give as "", can be told apart.
-    const std::string cut =
+    const std::optional<Message> cut =
         ForEachRow(mdb, def, table, [&](const std::vector<MdbField>& fields, std::size_t number) {
             try {
                 CheckMemberTableSize(number, columns.size());
-            } catch (const std::runtime_error& e) {
-                throw std::runtime_error("The table " + table + " in " + path_ +
-                                         " cannot be read: " + e.what());
+            } catch (const DatabaseError& e) {
+                throw DatabaseError(
+                    Message(MessageKind::TableUnreadableBecause, {table, path_, e.message()}));
             }
             std::vector<std::optional<std::string>> row(columns.size());
             for (const MdbField& field : fields) {
@@ -299,8 +300,8 @@ MemberRows AccessFile::readTable(const std::string& table) {
             }
             result.rows.push_back(std::move(row));
         });
-    if (!cut.empty())
-        throw std::runtime_error("The Access database " + path_ + " is damaged: " + cut);
+    if (cut)
+        throw DatabaseError(Message(MessageKind::AccessDamaged, {path_, *cut}));
     return result;
 }
 

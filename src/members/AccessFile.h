@@ -14,7 +14,7 @@ namespace ranvik {
 
 class AccessFile {
   public:
-    // Throws std::runtime_error when the library cannot open the file or its list of tables.
+    // Throws DatabaseError when the library cannot open the file or its list of tables.
     explicit AccessFile(const std::string& path);
     ~AccessFile();
     AccessFile(const AccessFile&) = delete;
@@ -22,7 +22,7 @@ class AccessFile {
 
     // User tables, system tables excluded, in the file's own order.
     std::vector<std::string> tables() const;
-    // Every row of a table; throws std::runtime_error when it cannot be read.
+    // Every row of a table; throws DatabaseError when it cannot be read.
     MemberRows readTable(const std::string& table);
 
   private:

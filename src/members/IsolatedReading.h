@@ -2,10 +2,12 @@
 // The limits every membership file reading runs under in its helper process, and the one
 // way the engines run a reading there.
 
+#include "messages/Message.h"
 #include "platform/ChildProcess.h"
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,11 +23,15 @@ struct MemberReadLimits {
 // The limits in force; tests shorten them.
 MemberReadLimits& CurrentMemberReadLimits();
 
-// Runs one reading of the file (a job registered with platform::RegisterChildJob) in a helper
-// process under the limits; a crash, a hang or memory running out there becomes a
-// std::runtime_error whose message starts with what (e.g. "The SQLite database x.db") and
-// says why.
-std::string ReadInHelper(const std::string& what, platform::ChildJob job,
+// In the helper: the answer a job gives, its reading or the DatabaseError's message the
+// reading threw, so the message crosses to the program as its kind and values.
+std::string AnswerFromHelper(const std::function<std::string()>& reading);
+
+// Runs one reading of the file at path (a job registered with platform::RegisterChildJob,
+// answering through AnswerFromHelper) in a helper process under the limits. Throws
+// DatabaseError with the helper's message, or a cannotRead message (path, why) when the
+// helper crashed, hung, ran out of memory or answered with something no reader writes.
+std::string ReadInHelper(MessageKind cannotRead, const std::string& path, platform::ChildJob job,
                          const std::vector<std::string>& arguments);
 
 } // namespace ranvik

@@ -11,17 +11,21 @@ namespace {
 // The readings a helper process runs: arguments (path) and (path, table).
 const platform::ChildJob kTableNames =
     platform::RegisterChildJob("sqlite-tables", [](const std::vector<std::string>& arguments) {
-        return EncodeTableNames(SqliteDatabase(arguments.at(0)).tables());
+        return AnswerFromHelper(
+            [&arguments] { return EncodeTableNames(SqliteDatabase(arguments.at(0)).tables()); });
     });
 const platform::ChildJob kTableRows =
     platform::RegisterChildJob("sqlite-rows", [](const std::vector<std::string>& arguments) {
-        return EncodeMemberRows(SqliteDatabase(arguments.at(0)).readTable(arguments.at(1)));
+        return AnswerFromHelper([&arguments] {
+            return EncodeMemberRows(SqliteDatabase(arguments.at(0)).readTable(arguments.at(1)));
+        });
     });
 
 } // namespace
 
 IsolatedSqliteDatabase::IsolatedSqliteDatabase(const std::string& path) : path_(path) {
-    tables_ = DecodeTableNames(ReadInHelper("The SQLite database " + path, kTableNames, {path}));
+    tables_ =
+        DecodeTableNames(ReadInHelper(MessageKind::SqliteReaderFailed, path, kTableNames, {path}));
 }
 
 std::vector<std::string> IsolatedSqliteDatabase::tables() {
@@ -30,7 +34,7 @@ std::vector<std::string> IsolatedSqliteDatabase::tables() {
 
 MemberRows IsolatedSqliteDatabase::readTable(const std::string& table) {
     return DecodeMemberRows(
-        ReadInHelper("The SQLite database " + path_, kTableRows, {path_, table}));
+        ReadInHelper(MessageKind::SqliteReaderFailed, path_, kTableRows, {path_, table}));
 }
 
 } // namespace ranvik

@@ -12,7 +12,7 @@ namespace ranvik {
 
 class IsolatedSqliteDatabase : public MemberDatabase {
   public:
-    // Reads the list of tables. Throws std::runtime_error when the file cannot be opened, or
+    // Reads the list of tables. Throws DatabaseError when the file cannot be opened, or
     // the reader crashes, runs out of memory or takes longer than its time limit.
     explicit IsolatedSqliteDatabase(const std::string& path);
 

@@ -1,12 +1,12 @@
 #include "members/MemberDatabase.h"
 
 #include "members/AccessDatabase.h"
+#include "members/DatabaseError.h"
 #include "members/IsolatedSqliteDatabase.h"
 #include "platform/Paths.h"
 
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 
 namespace ranvik {
 
@@ -33,18 +33,17 @@ void CheckIsRegularFile(const std::string& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(platform::PathFromUtf8(path), ec);
     if (ec || !fs::exists(status))
-        throw std::runtime_error("Database file " + path + " not found.");
+        throw DatabaseError(Message(MessageKind::DatabaseNotFound, {path}));
     if (fs::is_directory(status))
-        throw std::runtime_error("The database file " + path + " is a folder, not a file.");
+        throw DatabaseError(Message(MessageKind::DatabaseIsFolder, {path}));
     if (!fs::is_regular_file(status))
-        throw std::runtime_error("The database file " + path +
-                                 " is not a regular file (a FIFO, device or socket).");
+        throw DatabaseError(Message(MessageKind::DatabaseNotRegularFile, {path}));
 }
 
 std::string ReadFirstBytes(const std::string& path) {
     std::ifstream in(platform::PathFromUtf8(path), std::ios::binary);
     if (!in)
-        throw std::runtime_error("The database file " + path + " cannot be read.");
+        throw DatabaseError(Message(MessageKind::DatabaseUnreadable, {path}));
     std::string bytes(32, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
@@ -55,11 +54,9 @@ std::string ReadFirstBytes(const std::string& path) {
 
 void CheckMemberTableSize(std::size_t rows, std::size_t fields) {
     if (rows > MaxMemberRows)
-        throw std::runtime_error("it has more than " + std::to_string(MaxMemberRows) +
-                                 " rows; no membership list is that long.");
+        throw DatabaseError(Message(MessageKind::TableTooManyRows, {MaxMemberRows}));
     if (rows * fields > MaxMemberValues)
-        throw std::runtime_error("it holds more than " + std::to_string(MaxMemberValues) +
-                                 " values (rows times fields); no membership list is that large.");
+        throw DatabaseError(Message(MessageKind::TableTooManyValues, {MaxMemberValues}));
 }
 
 DatabaseFormat DetectDatabaseFormat(std::string_view firstBytes) {
@@ -72,7 +69,7 @@ DatabaseFormat DetectDatabaseFormat(std::string_view firstBytes) {
 
 std::unique_ptr<MemberDatabase> OpenMemberDatabase(const std::string& path) {
     if (path.empty())
-        throw std::runtime_error("Name of database file (*.mdb) not specified.");
+        throw DatabaseError(Message(MessageKind::DatabaseNameMissing));
     CheckIsRegularFile(path);
     switch (DetectDatabaseFormat(ReadFirstBytes(path))) {
     case DatabaseFormat::Access:
@@ -82,7 +79,7 @@ std::unique_ptr<MemberDatabase> OpenMemberDatabase(const std::string& path) {
     case DatabaseFormat::Unknown:
         break;
     }
-    throw std::runtime_error("The file " + path + " is neither an Access nor an SQLite database.");
+    throw DatabaseError(Message(MessageKind::DatabaseFormatUnknown, {path}));
 }
 
 } // namespace ranvik

@@ -22,7 +22,7 @@ struct MemberRows {
 inline constexpr std::size_t MaxMemberRows = 1'000'000;
 inline constexpr std::size_t MaxMemberValues = 5'000'000;
 
-// Throws std::runtime_error when a table of that many rows and fields is more than the
+// Throws DatabaseError when a table of that many rows and fields is more than the
 // program reads ("it has more than 1000000 rows; no membership list is that long.").
 void CheckMemberTableSize(std::size_t rows, std::size_t fields);
 
@@ -31,7 +31,7 @@ class MemberDatabase {
     virtual ~MemberDatabase() = default;
     // User tables (and views), system tables excluded, in the file's own order.
     virtual std::vector<std::string> tables() = 0;
-    // Every row of a table; throws std::runtime_error when it cannot be read.
+    // Every row of a table; throws DatabaseError when it cannot be read.
     virtual MemberRows readTable(const std::string& table) = 0;
 };
 
@@ -41,10 +41,10 @@ enum class DatabaseFormat { Unknown, Access, Sqlite };
 DatabaseFormat DetectDatabaseFormat(std::string_view firstBytes);
 
 // Opens a file with the engine its content calls for (Access or SQLite). Throws
-// std::runtime_error, checking in this order: empty path ("Name of database file (*.mdb) not
-// specified."), missing file ("Database file <path> not found."), a folder or another file
-// that is not a regular one, a file no engine knows, the engine failing to open it. Both
-// engines read in a helper process under CurrentMemberReadLimits().
+// DatabaseError (members/DatabaseError.h), checking in this order: empty path ("Name of database
+// file (*.mdb) not specified."), missing file ("Database file <path> not found."), a folder or
+// another file that is not a regular one, a file no engine knows, the engine failing to open it.
+// Both engines read in a helper process under CurrentMemberReadLimits().
 std::unique_ptr<MemberDatabase> OpenMemberDatabase(const std::string& path);
 
 } // namespace ranvik

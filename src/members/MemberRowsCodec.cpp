@@ -1,8 +1,10 @@
 #include "members/MemberRowsCodec.h"
 
+#include "members/DatabaseError.h"
+
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <stdexcept>
 
 namespace ranvik {
 
@@ -19,7 +21,7 @@ void PutWord(std::string& out, std::uint32_t value) {
 
 void PutCount(std::string& out, std::size_t count) {
     if (count >= kNull)
-        throw std::runtime_error("too much data to hand over");
+        throw DatabaseError(Message(MessageKind::ReaderDataTooLarge));
     PutWord(out, static_cast<std::uint32_t>(count));
 }
 
@@ -46,6 +48,7 @@ class Reader {
         return value;
     }
     std::string text() { return text(count()); }
+    char tag() { return text(1).front(); }
     // Each item takes at least minBytes: a count that cannot fit what is left is false.
     void needItems(std::uint64_t items, std::uint64_t minBytes) const {
         if (items * minBytes > left())
@@ -56,19 +59,112 @@ class Reader {
             fail();
     }
 
+    [[noreturn]] static void fail() {
+        throw DatabaseError(Message(MessageKind::ReaderDataDamaged));
+    }
+
   private:
     std::size_t left() const { return bytes_.size() - at_; }
     void need(std::size_t size) const {
         if (size > left())
             fail();
     }
-    [[noreturn]] static void fail() { throw std::runtime_error("the table data is damaged"); }
 
     std::string_view bytes_;
     std::size_t at_ = 0;
 };
 
+// A message's arguments: a tag, then a number (two words), a text, or a message.
+constexpr char kNumberTag = 'n';
+constexpr char kTextTag = 't';
+constexpr char kMessageTag = 'm';
+// Deeper than any reason the readers give ("cannot be read: it has more than ... rows").
+constexpr int kMaxNesting = 3;
+// Far above a path or an engine's reason; a longer text is not one the readers wrote.
+constexpr std::uint32_t kMaxMessageText = 65536;
+
+void PutMessage(std::string& out, const Message& message) {
+    PutWord(out, static_cast<std::uint32_t>(message.kind()));
+    PutCount(out, message.arguments().size());
+    for (const MessageArgument& argument : message.arguments()) {
+        if (const std::int64_t* number = argument.number()) {
+            out += kNumberTag;
+            const auto bits = static_cast<std::uint64_t>(*number);
+            PutWord(out, static_cast<std::uint32_t>(bits));
+            PutWord(out, static_cast<std::uint32_t>(bits >> 32U));
+        } else if (const std::string* text = argument.text()) {
+            out += kTextTag;
+            PutText(out, *text);
+        } else {
+            out += kMessageTag;
+            PutMessage(out, *argument.message());
+        }
+    }
+}
+
+// The values a kind's English text names (%1..%n): a message with more or fewer would show
+// a marker unfilled or drop what the reader said.
+std::size_t MarkerCount(MessageKind kind) {
+    const std::string_view text = EnglishTemplate(kind);
+    std::size_t highest = 0;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9')
+            highest = std::max(highest, static_cast<std::size_t>(text[i + 1] - '0'));
+    }
+    return highest;
+}
+
+Message TakeMessage(Reader& in, int depth) {
+    const std::uint32_t kind = in.count();
+    if (depth > kMaxNesting || !IsDatabaseMessageKind(static_cast<MessageKind>(kind)))
+        Reader::fail();
+    const std::uint32_t count = in.count();
+    if (count != MarkerCount(static_cast<MessageKind>(kind)))
+        Reader::fail();
+    std::vector<MessageArgument> arguments;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        switch (in.tag()) {
+        case kNumberTag: {
+            const std::uint64_t low = in.count();
+            const std::uint64_t high = in.count();
+            arguments.emplace_back(static_cast<long long>(low | (high << 32U)));
+            break;
+        }
+        case kTextTag: {
+            const std::uint32_t size = in.count();
+            if (size > kMaxMessageText)
+                Reader::fail();
+            arguments.emplace_back(in.text(size));
+            break;
+        }
+        case kMessageTag:
+            arguments.emplace_back(TakeMessage(in, depth + 1));
+            break;
+        default:
+            Reader::fail();
+        }
+    }
+    return Message(static_cast<MessageKind>(kind), std::move(arguments));
+}
+
 } // namespace
+
+bool IsDatabaseMessageKind(MessageKind kind) {
+    return kind >= MessageKind::DatabaseNameMissing && kind <= MessageKind::ReaderAnswerDamaged;
+}
+
+std::string EncodeDatabaseMessage(const Message& message) {
+    std::string out;
+    PutMessage(out, message);
+    return out;
+}
+
+Message DecodeDatabaseMessage(std::string_view bytes) {
+    Reader in(bytes);
+    Message message = TakeMessage(in, 0);
+    in.finish();
+    return message;
+}
 
 std::string EncodeTableNames(const std::vector<std::string>& names) {
     std::string out;
@@ -88,14 +184,14 @@ std::string EncodeMemberRows(const MemberRows& rows) {
     out.reserve(size);
     // Rows of no fields would take no bytes: the reader could not tell how many there are.
     if (rows.fields.empty() && !rows.rows.empty())
-        throw std::runtime_error("a table without fields cannot hold rows");
+        throw DatabaseError(Message(MessageKind::ReaderRowsWithoutFields));
     PutCount(out, rows.fields.size());
     for (const std::string& field : rows.fields)
         PutText(out, field);
     PutCount(out, rows.rows.size());
     for (const auto& row : rows.rows) {
         if (row.size() != rows.fields.size())
-            throw std::runtime_error("a row does not match the table's fields");
+            throw DatabaseError(Message(MessageKind::ReaderRowWrongWidth));
         for (const auto& value : row) {
             if (value)
                 PutText(out, *value);

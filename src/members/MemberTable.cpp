@@ -1,5 +1,6 @@
 #include "members/MemberTable.h"
 
+#include "members/DatabaseError.h"
 #include "members/TextFold.h"
 
 #include <algorithm>
@@ -104,7 +105,7 @@ MemberTable::MemberTable(std::string tableName, MemberRows rows, bool requireOrd
     : tableName_(std::move(tableName)), rows_(std::move(rows)) {
     for (const auto& row : rows_.rows)
         if (row.size() != rows_.fields.size())
-            throw std::runtime_error("The table " + tableName_ + " has a row of the wrong width.");
+            throw DatabaseError(Message(MessageKind::TableRowWrongWidth, {tableName_}));
     orderings_ = BuildOrderings(requireOrderFields);
 }
 
@@ -130,14 +131,13 @@ std::optional<std::size_t> MemberTable::findField(std::string_view name) const {
 std::size_t MemberTable::field(std::string_view name) const {
     if (auto index = findField(name))
         return *index;
-    throw std::runtime_error("The membership table " + tableName_ + " has no field " +
-                             std::string(name) + ".");
+    throw DatabaseError(Message(MessageKind::MembershipFieldMissing, {tableName_, name}));
 }
 
 MemberTable LoadMemberTable(MemberDatabase& database) {
     const auto tables = database.tables();
     if (tables.empty())
-        throw std::runtime_error("The database holds no table.");
+        throw DatabaseError(Message(MessageKind::DatabaseHoldsNoTable));
     return MemberTable(tables.front(), database.readTable(tables.front()));
 }
 

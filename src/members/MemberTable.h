@@ -52,7 +52,7 @@ class MemberOrdering {
 
 class MemberTable {
   public:
-    // Throws std::runtime_error naming the field when NAME, NUMBER or PROV is missing.
+    // Throws DatabaseError naming the field when NAME, NUMBER or PROV is missing.
     MemberTable(std::string tableName, MemberRows rows);
 
     // Any table, with or without the membership fields: an ordering whose field is missing
@@ -65,7 +65,7 @@ class MemberTable {
 
     // Field index by name, regardless of case; nullopt when the table has no such field.
     std::optional<std::size_t> findField(std::string_view name) const;
-    // As findField, but throws std::runtime_error naming the missing field.
+    // As findField, but throws DatabaseError naming the missing field.
     std::size_t field(std::string_view name) const;
 
     const std::optional<std::string>& value(std::size_t row, std::size_t field) const {
@@ -89,7 +89,7 @@ class MemberTable {
 };
 
 // Reads the first table the database lists (whatever its name) into a MemberTable. Throws
-// std::runtime_error when the database has no table or the table lacks a needed field.
+// DatabaseError when the database has no table or the table lacks a needed field.
 MemberTable LoadMemberTable(MemberDatabase& database);
 
 } // namespace ranvik

@@ -1,13 +1,13 @@
 #include "members/MembersTableChoice.h"
 
-#include <stdexcept>
+#include "members/DatabaseError.h"
 
 namespace ranvik {
 
 MemberTable ReadMembersTable(MemberDatabase& database) {
     const std::vector<std::string> tables = database.tables();
     if (tables.empty())
-        throw std::runtime_error("The database holds no table.");
+        throw DatabaseError(Message(MessageKind::DatabaseHoldsNoTable));
     std::optional<MemberTable> first;
     for (const std::string& name : tables) {
         MemberTable table = MemberTable::AnyTable(name, database.readTable(name));

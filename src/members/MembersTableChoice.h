@@ -7,7 +7,7 @@
 namespace ranvik {
 
 // The first table, in the file's order, that has NAME and NUMBER fields (any case); the
-// first table when none has. Throws std::runtime_error when the file holds no table or the
+// first table when none has. Throws DatabaseError when the file holds no table or the
 // chosen table cannot be read.
 MemberTable ReadMembersTable(MemberDatabase& database);
 

@@ -4,6 +4,7 @@
 
 #include "chart/Chart.h"
 #include "members/MemberTable.h"
+#include "messages/Message.h"
 #include "report/RatingReport.h"
 
 #include <cstddef>
@@ -51,13 +52,13 @@ struct MatchApplied {
     // Rows whose member name held control characters, written as spaces.
     std::vector<int> controlsAsSpaces;
     // Rows left as they were: a value of the member cannot go into a chart cell (why).
-    std::vector<std::pair<int, std::string>> refused;
+    std::vector<std::pair<int, Message>> refused;
 };
 
 // Writes each chosen member's name, number and rating (of ratingField, "RATING" or
 // "ACT_RATING", as a load from the database writes it, through MemberCellsOf) into its row.
 // A row whose number cell holds anything, or whose member has a value no cell may hold, is
-// left alone. Throws std::runtime_error when the table lacks a field.
+// left alone. Throws DatabaseError when the table lacks a field.
 MatchApplied ApplyNameMatches(Chart& chart, const MemberTable& table,
                               const std::vector<MatchChoice>& choices, RatingSystem system);
 

@@ -3,9 +3,25 @@
 #include "chart/CellText.h"
 #include "chart/ResultNotation.h"
 
+#include <string_view>
 #include <utility>
 
 namespace ranvik {
+
+namespace {
+
+// Why a member's value cannot be a chart cell, as CellTextFault says it, naming the field.
+Message CellRefusal(const char* field, std::string_view text) {
+    if (const std::size_t at = FirstControlByte(text); at != std::string_view::npos) {
+        return Message(MessageKind::MemberValueControlCharacter,
+                       {field, ShownCharacter(static_cast<unsigned char>(text[at]))});
+    }
+    if (const std::size_t count = CharacterCount(text); count > MaxCellCharacters)
+        return Message(MessageKind::MemberValueTooLong, {field, count, MaxCellCharacters});
+    return {};
+}
+
+} // namespace
 
 std::string RatingForChart(const std::optional<std::string>& rating) {
     if (rating && ReadIntegerOrHex(*rating))
@@ -24,10 +40,9 @@ MemberCells MemberCellsOf(const std::optional<std::string>& name,
     using Field = std::pair<const char*, const std::string*>;
     for (const auto& [field, text] : {Field{"NAME", &cells.name}, Field{"NUMBER", &cells.number},
                                       Field{"rating", &cells.rating}}) {
-        if (std::string fault = CellTextFault(*text); !fault.empty()) {
-            cells.refusal = std::string("the member's ") + field + " " + fault;
+        cells.refusal = CellRefusal(field, *text);
+        if (!cells.refusal.empty())
             break;
-        }
     }
     return cells;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The values a loaded player brings into the chart.
 
+#include "messages/Message.h"
+
 #include <optional>
 #include <string>
 
@@ -23,7 +25,7 @@ struct MemberCells {
     std::string number;
     std::string rating;
     bool nameHadControls = false;
-    std::string refusal; // e.g. "the member's NUMBER holds a control character (U+0000)"
+    Message refusal; // e.g. "the member's NUMBER holds a control character (U+0000)"
 };
 MemberCells MemberCellsOf(const std::optional<std::string>& name,
                           const std::optional<std::string>& number,

@@ -1,5 +1,7 @@
 #include "members/SqliteDatabase.h"
 
+#include "members/DatabaseError.h"
+
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -97,9 +99,7 @@ void RefuseUnmergedLog(const std::string& path) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path + "-wal", ec);
     if (!ec && size > 0)
-        throw std::runtime_error("The SQLite database " + path + " has changes in " + path +
-                                 "-wal that are not yet in the file itself; close the program "
-                                 "that writes it, then try again.");
+        throw DatabaseError(Message(MessageKind::SqliteUnmergedLog, {path, path}));
 }
 
 } // namespace
@@ -113,7 +113,7 @@ SqliteDatabase::SqliteDatabase(const std::string& path) : path_(path) {
         const std::string reason = db_ ? sqlite3_errmsg(db_) : "out of memory";
         sqlite3_close(db_);
         db_ = nullptr;
-        throw std::runtime_error("The SQLite database " + path + " cannot be opened: " + reason);
+        throw DatabaseError(Message(MessageKind::SqliteCannotOpen, {path, reason}));
     }
     // SQLite reads nothing until asked; reading the schema now proves the file.
     try {
@@ -121,7 +121,7 @@ SqliteDatabase::SqliteDatabase(const std::string& path) : path_(path) {
     } catch (const std::runtime_error& e) {
         sqlite3_close(db_);
         db_ = nullptr;
-        throw std::runtime_error("The SQLite database " + path + " cannot be opened: " + e.what());
+        throw DatabaseError(Message(MessageKind::SqliteCannotOpen, {path, e.what()}));
     }
 }
 
@@ -154,9 +154,11 @@ MemberRows SqliteDatabase::readTable(const std::string& table) {
                 row.push_back(ColumnValue(stmt.get(), c));
         }
         return result;
+    } catch (const DatabaseError& e) {
+        throw DatabaseError(
+            Message(MessageKind::TableUnreadableBecause, {table, path_, e.message()}));
     } catch (const std::runtime_error& e) {
-        throw std::runtime_error("The table " + table + " in " + path_ +
-                                 " cannot be read: " + e.what());
+        throw DatabaseError(Message(MessageKind::TableUnreadableBecause, {table, path_, e.what()}));
     }
 }
 

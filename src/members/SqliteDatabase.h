@@ -12,7 +12,7 @@ namespace ranvik {
 
 class SqliteDatabase : public MemberDatabase {
   public:
-    // Throws std::runtime_error when the file cannot be opened or is not a database.
+    // Throws DatabaseError when the file cannot be opened or is not a database.
     explicit SqliteDatabase(const std::string& path);
     ~SqliteDatabase() override;
     SqliteDatabase(const SqliteDatabase&) = delete;

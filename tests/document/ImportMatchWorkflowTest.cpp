@@ -145,7 +145,7 @@ TEST_F(MatchTest, TakesSingleMatchesAsksTheRestAndUndoesInOneStep) {
     prompts.picks = {{PickAction::Pick, 1}, {PickAction::Skip, 0}};
 
     const MatchResult result = document.matchPlayers(&*table);
-    ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
+    ASSERT_EQ(result.outcome, Outcome::Done) << English(result.message);
     EXPECT_EQ(rows(3), (Rows{{"1", "Côté, Hélène", "100234", "1850"},
                              {"2", "smith, john", "101123", "1422"},
                              {"3", "Marc Gagnon", "1234", ""},
@@ -173,7 +173,7 @@ TEST_F(MatchTest, TakesSingleMatchesAsksTheRestAndUndoesInOneStep) {
     EXPECT_EQ(result.left, (std::vector<int>{3, 4, 5}));
     EXPECT_EQ(prompts.information,
               std::vector<std::string>{"Players matched with the database: 2 (1 picked by you)."
-                                       "\rLeft as they were: lines 3, 4, 5."});
+                                       "\nLeft as they were: lines 3, 4, 5."});
 
     // The whole match is one step of the chart's history.
     EXPECT_EQ(document.tournament().history().undoName(), "Match players");

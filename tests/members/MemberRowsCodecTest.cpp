@@ -3,6 +3,8 @@
 
 #include "members/MemberRowsCodec.h"
 #include "members/AccessDatabase.h"
+#include "members/DatabaseError.h"
+#include "members/IsolatedReading.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +43,74 @@ TEST(MemberRowsCodec, CutExtendedOrBoastfulStreamsAreRefused) {
     MemberRows noFields;
     noFields.rows.resize(3);
     EXPECT_THROW(EncodeMemberRows(noFields), std::runtime_error);
+}
+
+// The helper's message crosses as its kind and values; what a helper that read a hostile file
+// might send instead is never shown as if a reader had said it.
+TEST(MemberRowsCodec, ReaderMessagesCrossWholeAndForgedOnesAreRefused) {
+    const Message nested(MessageKind::TableUnreadableBecause,
+                         {"Members", "/m/x.db", Message(MessageKind::TableTooManyRows, {1000000})});
+    EXPECT_EQ(DecodeDatabaseMessage(EncodeDatabaseMessage(nested)), nested);
+    EXPECT_EQ(English(DecodeDatabaseMessage(EncodeDatabaseMessage(nested))),
+              "The table Members in /m/x.db cannot be read: it has more than 1000000 rows; no "
+              "membership list is that long.");
+    const std::string good = EncodeDatabaseMessage(nested);
+    Message deep(MessageKind::ReaderDataDamaged);
+    for (int level = 0; level < 5; ++level)
+        deep = Message(MessageKind::TableUnreadableBecause, {"t", "p", deep});
+    const struct {
+        const char* why;
+        std::string bytes;
+    } forged[] = {
+        {"cut short", good.substr(0, good.size() - 1)},
+        {"bytes left over", good + "x"},
+        {"a kind of another subject", EncodeDatabaseMessage(Message(MessageKind::MissingName))},
+        {"a value too few", EncodeDatabaseMessage(Message(MessageKind::DatabaseNotFound))},
+        {"a value too many",
+         EncodeDatabaseMessage(Message(MessageKind::DatabaseHoldsNoTable, {"x"}))},
+        {"nested without end", EncodeDatabaseMessage(deep)},
+        {"a kind beyond the last", std::string("\xff\xff\0\0\0\0\0\0", 8)},
+        {"a text longer than any reader writes",
+         EncodeDatabaseMessage(Message(MessageKind::DatabaseNotFound, {std::string(70000, 'a')}))},
+    };
+    for (const auto& row : forged)
+        EXPECT_THROW(DecodeDatabaseMessage(row.bytes), DatabaseError) << row.why;
+}
+
+// Answers a helper that read a hostile file might give, picked by their index (a command line
+// on Windows carries no NUL byte, so the answers are made in the helper).
+std::string ForgedAnswer(std::size_t index) {
+    const std::string answers[] = {
+        "Rtables",
+        "M" + EncodeDatabaseMessage(Message(MessageKind::DatabaseHasNoTable, {"Members"})),
+        "M" + EncodeDatabaseMessage(Message(MessageKind::MissingName)),
+        "M" + EncodeDatabaseMessage(Message(MessageKind::DatabaseHasNoTable)),
+        "",
+        "Xtables",
+    };
+    return answers[index];
+}
+const platform::ChildJob kForgedAnswer =
+    platform::RegisterChildJob("test-forged-answer", [](const std::vector<std::string>& arguments) {
+        return ForgedAnswer(std::stoul(arguments.at(0)));
+    });
+
+TEST(IsolatedReading, OnlyAWellFormedReaderMessageIsShownAsItCame) {
+    const std::string damaged =
+        "The SQLite database /m.db cannot be read: the reader's answer is damaged.";
+    const std::string shown[] = {
+        "", "The database has no table Members.", damaged, damaged, damaged, damaged};
+    EXPECT_EQ(ReadInHelper(MessageKind::SqliteReaderFailed, "/m.db", kForgedAnswer, {"0"}),
+              "tables");
+    for (std::size_t index = 1; index < std::size(shown); ++index) {
+        try {
+            ReadInHelper(MessageKind::SqliteReaderFailed, "/m.db", kForgedAnswer,
+                         {std::to_string(index)});
+            ADD_FAILURE() << index;
+        } catch (const DatabaseError& error) {
+            EXPECT_EQ(English(error.message()), shown[index]) << index;
+        }
+    }
 }
 
 TEST(AccessDatabase, DamagedFileGivesAnErrorNamingIt) {

@@ -2,6 +2,9 @@
 // for each that carries the same values.
 
 #include "ui/MessageText.h"
+#include "members/DatabaseError.h"
+#include "members/MemberDatabase.h"
+#include "members/PlayerValues.h"
 #include "ui/QtText.h"
 
 #include <QCoreApplication>
@@ -42,6 +45,37 @@ TEST(MessageText, EnglishWindowShowsWhatTheCommandLinePrints) {
     Message message(MessageKind::MissingName);
     message.then(Message(MessageKind::InconsistentResults), Message::Break::Paragraph);
     EXPECT_EQ(MessageText(message), ToQString(English(message)));
+}
+
+// A reason nested in a sentence and a summary of several lines read wholly in French, not
+// half in English as a pattern that missed once left them.
+TEST(MessageText, NestedReasonsAndSummaryLinesAreTranslatedToo) {
+    QTranslator french;
+    ASSERT_TRUE(french.load(QStringLiteral("ranvik_fr"), QStringLiteral(":/i18n")));
+    QCoreApplication::installTranslator(&french);
+    Message missing;
+    try {
+        OpenMemberDatabase("/nonexistent/m.mdb");
+    } catch (const DatabaseError& error) {
+        missing = error.message();
+    }
+    Message summary(MessageKind::PlayersMatchedPicked, {2, 1});
+    summary.then(
+        Message(MessageKind::MatchLeftAlone, {Message(MessageKind::MatchLines, {"3, 4"})}));
+    const struct {
+        Message message;
+        const char* french;
+    } rows[] = {
+        {missing, "Fichier de base de données /nonexistent/m.mdb introuvable."},
+        {Message(MessageKind::MemberNotLoadable, {MemberCellsOf("A", "\t", std::nullopt).refusal}),
+         "Le membre ne peut pas être chargé : le champ NUMBER du membre contient un caractère "
+         "de contrôle (U+0009)."},
+        {summary, "Joueurs associés à la base de données : 2 (1 choisis par vous).\nLaissées "
+                  "telles quelles : lignes 3, 4."},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(MessageText(row.message), QString::fromUtf8(row.french));
+    QCoreApplication::removeTranslator(&french);
 }
 
 } // namespace

@@ -128,8 +128,8 @@ std::vector<std::string> CoreMessages() {
     out.push_back(ImportSummary(ImportTrf(
         TrfFileText({{1, std::string("A\0B", 3), "", "", {"2w "}}, {2, "B", "", "", {"1b "}}}),
         TrfTypeChoice::Auto)));
-    out.push_back("The member cannot be loaded: " + MemberCellsOf("A", "\t", std::nullopt).refusal +
-                  ".");
+    out.push_back("The member cannot be loaded: " +
+                  English(MemberCellsOf("A", "\t", std::nullopt).refusal) + ".");
     // What a paste, the settings file and the recovery folder refuse.
     for (const std::string& clip : {std::string("a\tb\x01"), std::string(1001, 'x'),
                                     std::string(1001, '\n'), std::string(2005, '\t')})
