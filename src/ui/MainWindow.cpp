@@ -9,11 +9,11 @@
 #include "ui/ChartModel.h"
 #include "ui/ChartSettingsStrip.h"
 #include "ui/ChartView.h"
-#include "ui/CoreText.h"
 #include "ui/DocumentSignals.h"
 #include "ui/FileDialog.h"
 #include "ui/HelpDialog.h"
 #include "ui/MembersPane.h"
+#include "ui/MessageText.h"
 #include "ui/PaneCycler.h"
 #include "ui/ProblemsDock.h"
 #include "ui/ProblemsPanel.h"
@@ -333,10 +333,10 @@ void MainWindow::startOnce() {
     started_ = true;
     // A settings file read only in part is never written back (that would lose the rest):
     // the director hears it once, here.
-    if (const std::string& fault = settings_->fault(); !fault.empty())
+    if (const Message& fault = settings_->fault(); !fault.empty())
         statusBar()->showMessage(tr("The settings file %1 is left as it is, since %2; changed "
                                     "settings are not remembered.")
-                                     .arg(ToQString(settings_->path()), CoreText(fault)));
+                                     .arg(ToQString(settings_->path()), MessageText(fault)));
     membersPane_->openAtStart(ToQString(settings_->get(setting::DatabaseName)), programFolder_);
     document_->start();
     settingsStrip_->sync();
@@ -399,7 +399,7 @@ void MainWindow::openChart() {
 bool MainWindow::openChartFile(const QString& path) {
     const OpenResult opened = document_->openFile(ToCorePath(path), document_->tournament().type());
     if (opened.outcome != Outcome::Done) {
-        prompts::showError(this, CoreText(opened.message));
+        prompts::showError(this, MessageText(opened.message));
         focusChart();
         return false;
     }
