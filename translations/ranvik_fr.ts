@@ -1717,6 +1717,10 @@
         <source>the copy is damaged or cut short.</source>
         <translation>la copie est abîmée ou tronquée.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

@@ -9,9 +9,9 @@ InconsistencyAnswer CommandLinePrompts::askInconsistency(const Message& message)
     return inconsistencyPolicy;
 }
 
-bool CommandLinePrompts::confirmMemberNumbers(const std::vector<std::string>& flaggedLines) {
-    for (const std::string& line : flaggedLines)
-        err_ << line << '\n';
+bool CommandLinePrompts::confirmMemberNumbers(const std::vector<Message>& flaggedLines) {
+    for (const Message& line : flaggedLines)
+        err_ << English(line) << '\n';
     return true;
 }
 

@@ -34,7 +34,7 @@ class CommandLinePrompts : public DocumentPrompts {
     bool ignoreWarning(const Message&) override { return true; }
     InconsistencyAnswer askInconsistency(const Message& message) override;
     // The flagged lines go to standard error; the report goes on.
-    bool confirmMemberNumbers(const std::vector<std::string>& flaggedLines) override;
+    bool confirmMemberNumbers(const std::vector<Message>& flaggedLines) override;
     std::optional<TournamentInfo> askTournamentInfo(TournamentType) override { return info; }
     // The command line leaves a line it cannot settle alone and lists it.
     MemberPick pickMember(const MemberPickQuestion&) override { return {PickAction::SkipAll}; }

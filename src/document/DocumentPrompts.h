@@ -81,7 +81,7 @@ class DocumentPrompts {
     virtual bool ignoreWarning(const Message& warning) = 0;
     virtual InconsistencyAnswer askInconsistency(const Message& message) = 0;
     // The lines of badly formed membership numbers; true to go on with the report.
-    virtual bool confirmMemberNumbers(const std::vector<std::string>& flaggedLines) = 0;
+    virtual bool confirmMemberNumbers(const std::vector<Message>& flaggedLines) = 0;
     virtual std::optional<TournamentInfo> askTournamentInfo(TournamentType type) = 0;
     // Which member a chart line is, or skip it (SkipAll: this line and every one after).
     virtual MemberPick pickMember(const MemberPickQuestion& question) = 0;

@@ -77,10 +77,10 @@ ReportResult ReportWorkflow::run() {
     // After the information, so that the director's and organiser's numbers are listed with
     // the players'; with them the entries the report files otherwise than they read, before
     // anything is written.
-    std::vector<std::string> flagged =
+    std::vector<Message> flagged =
         ReportCheckLines(tournament.chart(), tournament.playerRows(), *info);
-    for (const Message& line : ReportedOtherwiseLines(tournament))
-        flagged.push_back(English(line));
+    for (Message& line : ReportedOtherwiseLines(tournament))
+        flagged.push_back(std::move(line));
     if (!flagged.empty() && !prompts_.confirmMemberNumbers(flagged))
         return Stopped(Failure::Cancelled);
 

@@ -49,6 +49,8 @@ std::string_view EnglishTemplate(MessageKind kind) {
         return "Membership number not six digits: %1";
     case MessageKind::NoMemberNumber:
         return "%1: no membership number";
+    case MessageKind::NameAndNumber:
+        return "%1, %2";
     case MessageKind::ResultAgainstEmptyLine:
         return "Result against line %1, which has no name.";
     case MessageKind::RatingOutOfRange:

@@ -33,6 +33,7 @@ enum class MessageKind : std::uint16_t {
     DuplicateMemberNumber,
     MemberNumberNotSixDigits,
     NoMemberNumber,
+    NameAndNumber,
     ResultAgainstEmptyLine,
     RatingOutOfRange,
     SameName,

@@ -5,8 +5,8 @@
 
 namespace ranvik {
 
-std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows) {
-    std::vector<std::string> lines;
+std::vector<Message> FlaggedMemberLines(const Chart& chart, int playerRows) {
+    std::vector<Message> lines;
     for (int row = 1; row <= playerRows; ++row) {
         const std::string_view number = chart.cell(ChartColumn::MemberNumber, row);
         if (!IsValidMemberNumber(number))
@@ -15,14 +15,13 @@ std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows) 
     return lines;
 }
 
-std::vector<std::string> ReportCheckLines(const Chart& chart, int playerRows,
-                                          const TournamentInfo& info) {
-    std::vector<std::string> lines = FlaggedMemberLines(chart, playerRows);
-    // The report's list is still English text; the window translates it line by line.
-    for (const Message& line : ChartCheckWarnings(chart, playerRows))
-        lines.push_back(English(line));
-    for (const Message& line : OfficialNumberWarnings(info.tdNumber, info.organiserNumber))
-        lines.push_back(English(line));
+std::vector<Message> ReportCheckLines(const Chart& chart, int playerRows,
+                                      const TournamentInfo& info) {
+    std::vector<Message> lines = FlaggedMemberLines(chart, playerRows);
+    for (Message& line : ChartCheckWarnings(chart, playerRows))
+        lines.push_back(std::move(line));
+    for (Message& line : OfficialNumberWarnings(info.tdNumber, info.organiserNumber))
+        lines.push_back(std::move(line));
     return lines;
 }
 

@@ -35,12 +35,12 @@ std::string ProposedReportName(const TournamentInfo& info);
 
 // Membership-number check lines: "name, number" for every badly formed number, "name: no
 // membership number" for an empty one.
-std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows);
+std::vector<Message> FlaggedMemberLines(const Chart& chart, int playerRows);
 // The report's check list: those lines, then the warnings a director would look at twice
 // (ratings out of range, a name on several lines, the director's or organiser's number not
 // six digits). Empty when there is nothing to confirm.
-std::vector<std::string> ReportCheckLines(const Chart& chart, int playerRows,
-                                          const TournamentInfo& info);
+std::vector<Message> ReportCheckLines(const Chart& chart, int playerRows,
+                                      const TournamentInfo& info);
 
 // The tournament information check of the dialog's OK: the first failing message, or
 // empty when all pass. Line breaks inside a message are single CR characters. The ending

@@ -58,6 +58,8 @@ const char* MessageSource(MessageKind kind) {
         return QT_TRANSLATE_NOOP("Message", "Membership number not six digits: %1");
     case MessageKind::NoMemberNumber:
         return QT_TRANSLATE_NOOP("Message", "%1: no membership number");
+    case MessageKind::NameAndNumber:
+        return QT_TRANSLATE_NOOP("Message", "%1, %2");
     case MessageKind::ResultAgainstEmptyLine:
         return QT_TRANSLATE_NOOP("Message", "Result against line %1, which has no name.");
     case MessageKind::RatingOutOfRange:

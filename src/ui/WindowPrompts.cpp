@@ -5,7 +5,6 @@
 #include "settings/Settings.h"
 #include "ui/Application.h"
 #include "ui/ChartView.h"
-#include "ui/CoreText.h"
 #include "ui/MemberNumberCheckDialog.h"
 #include "ui/MemberPickDialog.h"
 #include "ui/MessageText.h"
@@ -259,10 +258,10 @@ InconsistencyAnswer WindowPrompts::askInconsistency(const Message& message) {
     return prompts::askInconsistency(&window_, MessageText(message));
 }
 
-bool WindowPrompts::confirmMemberNumbers(const std::vector<std::string>& flaggedLines) {
+bool WindowPrompts::confirmMemberNumbers(const std::vector<Message>& flaggedLines) {
     QStringList lines;
-    for (const std::string& line : flaggedLines)
-        lines << CoreText(line); // a warning the report's check adds is the program's own text
+    for (const Message& line : flaggedLines)
+        lines << MessageText(line);
     return dialogs_->memberNumberCheck->ask(lines);
 }
 

@@ -37,7 +37,7 @@ class WindowPrompts : public DocumentPrompts {
     bool confirmReplace(const Message& question) override;
     bool ignoreWarning(const Message& warning) override;
     InconsistencyAnswer askInconsistency(const Message& message) override;
-    bool confirmMemberNumbers(const std::vector<std::string>& flaggedLines) override;
+    bool confirmMemberNumbers(const std::vector<Message>& flaggedLines) override;
     std::optional<TournamentInfo> askTournamentInfo(TournamentType type) override;
     MemberPick pickMember(const MemberPickQuestion& question) override;
     std::optional<std::string> chooseFileToOpen(FileKind kind) override;

@@ -41,15 +41,15 @@ std::string LineList(const std::set<int>& lines) {
     return out;
 }
 
-std::string MemberNumberLine(std::string_view name, std::string_view number) {
+Message MemberNumberLine(std::string_view name, std::string_view number) {
     if (number.empty())
-        return std::string(name) + ": no membership number";
-    return std::string(name) + ", " + std::string(number);
+        return Message(MessageKind::NoMemberNumber, {name});
+    return Message(MessageKind::NameAndNumber, {name, number});
 }
 
 Message MemberNumberWarningText(std::string_view name, std::string_view number) {
     if (number.empty())
-        return Message(MessageKind::NoMemberNumber, {name});
+        return MemberNumberLine(name, number);
     return Message(MessageKind::MemberNumberNotSixDigits, {MemberNumberLine(name, number)});
 }
 

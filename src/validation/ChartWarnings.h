@@ -26,7 +26,7 @@ std::string SameNameKey(std::string_view name);
 std::string LineList(const std::set<int>& lines);
 // A membership number the report's check lists: "Bo Chen, 12345", or for an empty one
 // "Bo Chen: no membership number".
-std::string MemberNumberLine(std::string_view name, std::string_view number);
+Message MemberNumberLine(std::string_view name, std::string_view number);
 // The live check's warning for it: "Membership number not six digits: Bo Chen, 12345", or
 // the line alone when the number is empty.
 Message MemberNumberWarningText(std::string_view name, std::string_view number);

@@ -61,7 +61,7 @@ class ScriptedPrompts : public DocumentPrompts {
         asked.push_back(English(message));
         return InconsistencyAnswer::Cancel;
     }
-    bool confirmMemberNumbers(const std::vector<std::string>&) override {
+    bool confirmMemberNumbers(const std::vector<Message>&) override {
         asked.emplace_back("member numbers");
         return acceptNumbers;
     }

@@ -156,8 +156,10 @@ TEST(FlaggedMembers, ListsNameCommaNumberOrAMissingNumberInRowOrder) {
     t.chart().setCell(1, 3, "Cy");
     t.chart().setCell(1, 4, "Di");
     t.chart().setCell(2, 4, "unr.");
-    EXPECT_EQ(FlaggedMemberLines(t.chart(), t.playerRows()),
-              (Lines{"Bob,  12345", "Cy: no membership number", "Di, unr."}));
+    Lines flagged;
+    for (const Message& line : FlaggedMemberLines(t.chart(), t.playerRows()))
+        flagged.push_back(English(line));
+    EXPECT_EQ(flagged, (Lines{"Bob,  12345", "Cy: no membership number", "Di, unr."}));
     t.chart().setCell(2, 2, "222222");
     t.chart().setCell(2, 3, "333333");
     t.chart().setCell(2, 4, "444444");

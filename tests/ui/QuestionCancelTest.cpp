@@ -37,7 +37,7 @@ int AskedCancelled(WindowPrompts& p, int k) {
         return p.askInconsistency(Untranslated("Inconsistent results found. Line 1 column 4.")) ==
                InconsistencyAnswer::Cancel;
     case 9:
-        return !p.confirmMemberNumbers({"Bo, 12"});
+        return !p.confirmMemberNumbers({Message(MessageKind::NameAndNumber, {"Bo", "12"})});
     case 10:
         return !p.askTournamentInfo(TournamentType::Swiss);
     case 11:

@@ -276,7 +276,9 @@ TEST_P(WarningListed, UntilTheChartIsMended) {
                                         ", Rd 1: " + English(warnings[k].text));
     }
     // Worded as the report's membership-number check lists the same lines.
-    std::vector<std::string> report = FlaggedMemberLines(t.chart(), t.playerRows());
+    std::vector<std::string> report;
+    for (const Message& line : FlaggedMemberLines(t.chart(), t.playerRows()))
+        report.push_back(English(line));
     for (std::string& line : report) {
         if (line.find(": no membership number") == std::string::npos)
             line.insert(0, "Membership number not six digits: ");
