@@ -26,7 +26,8 @@ SaveResult StandingsExport::write(const std::string& path, const std::string& by
         result.outcome = Outcome::Failed;
         result.message = "Error saving " + path + ".\r" + reason;
         result.reason = reason;
-        prompts_.showError(Untranslated(result.message));
+        prompts_.showError(
+            Message(MessageKind::StandingsNotSaved, {path}).then(Untranslated(reason)));
     }
     return result;
 }

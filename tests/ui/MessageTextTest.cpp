@@ -2,6 +2,7 @@
 // for each that carries the same values.
 
 #include "ui/MessageText.h"
+#include "chart/TournamentTypeName.h"
 #include "members/DatabaseError.h"
 #include "members/MemberDatabase.h"
 #include "members/PlayerValues.h"
@@ -72,6 +73,13 @@ TEST(MessageText, NestedReasonsAndSummaryLinesAreTranslatedToo) {
          "de contrôle (U+0009)."},
         {summary, "Joueurs associés à la base de données : 2 (1 choisis par vous).\nLaissées "
                   "telles quelles : lignes 3, 4."},
+        // The standings' heading: the type's name inside the line is French too.
+        {Message(MessageKind::StandingsTypePlayers,
+                 {TournamentTypeName(TournamentType::DoubleRoundRobin), 3}),
+         "Double tournoi à la ronde, 3 joueurs"},
+        {Message(MessageKind::StandingsTypePlayersRound,
+                 {TournamentTypeName(TournamentType::Swiss), 8, 1}),
+         "Suisse, 8 joueurs, 1 ronde"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(MessageText(row.message), QString::fromUtf8(row.french));
