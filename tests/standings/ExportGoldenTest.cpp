@@ -232,41 +232,26 @@ TEST(StandingsExport, HeadingSaysWhatTheReportDialogHolds) {
     const Tournament twice = DoubleEvent();
     const struct {
         const Tournament* tournament;
-        bool withInfo;
-        std::string name, province, endDate;
-        std::vector<std::string> lines; // the title, then the lines above the tie-breaks
+        std::string name, province, endDate; // none of them: no report dialog
+        std::string lines;                   // the title, then the lines above the tie-breaks
     } rows[] = {
-        {&swissOne, false, "", "", "", {"Standings", "Swiss, 2 players, 1 round"}},
-        {&swissThree, true, "Open", "QC", "", {"Open", "QC", "Swiss, 2 players, 3 rounds"}},
-        {&single,
-         true,
-         "",
-         "",
-         "2024/05/18",
-         {"Standings", "ending 2024/05/18", "Round robin, 3 players"}},
-        {&twice,
-         true,
-         "",
-         "ON",
-         "2024/05/18",
-         {"Standings", "ON, ending 2024/05/18", "Double round robin, 3 players"}},
+        {&swissOne, "", "", "", "Standings|Swiss, 2 players, 1 round"},
+        {&swissThree, "Open", "QC", "", "Open|QC|Swiss, 2 players, 3 rounds"},
+        {&single, "", "", "2024/05/18", "Standings|ending 2024/05/18|Round robin, 3 players"},
+        {&twice, "", "ON", "2024/05/18",
+         "Standings|ON, ending 2024/05/18|Double round robin, 3 players"},
     };
     for (const auto& row : rows) {
         const Tournament& t = *row.tournament;
         const ChartGames games = ReadChartGames(t);
         DocumentHeading heading;
-        if (row.withInfo) {
-            heading.info = TournamentInfo{};
-            heading.info->name = row.name;
-            heading.info->province = row.province;
-            heading.info->endDate = row.endDate;
-        }
+        if (!(row.name + row.province + row.endDate).empty())
+            heading.info = TournamentInfo{row.name, row.province, "", row.endDate, "", ""};
         const StandingsDocument document = StandingsHeading(
             games, ComputeStandings(t, games, DefaultTieBreaks(t.type())), heading);
-        std::vector<std::string> lines = {English(document.title)};
-        for (const Message& line : document.headingLines)
-            lines.push_back(English(line));
-        lines.resize(row.lines.size());
+        std::string lines = English(document.title);
+        for (std::size_t i = 0; i + 1 < document.headingLines.size(); ++i)
+            lines += "|" + English(document.headingLines[i]);
         EXPECT_EQ(lines, row.lines);
     }
 }
