@@ -201,7 +201,7 @@ Tournament LoadedFullChart(FullChart chart) {
     tournament.setType(TypeOf(chart));
     const ChartReadOutcome loaded = ReadChartFile(tournament, ReadFileBytes(FullChartPath(chart)));
     if (!loaded.ok)
-        throw std::runtime_error("the generated chart does not load: " + loaded.message);
+        throw std::runtime_error("the generated chart does not load: " + English(loaded.message));
     return tournament;
 }
 

@@ -58,14 +58,14 @@ void BM_OpenChartFile(benchmark::State& state) {
         auto tournament = FreshTournament(TypeOf(kind));
         state.ResumeTiming();
         std::string bytes;
-        std::string error;
+        Message error;
         if (!ReadWholeFile(path, bytes, error)) {
-            state.SkipWithError(error.c_str());
+            state.SkipWithError(English(error).c_str());
             break;
         }
         const ChartReadOutcome loaded = ReadChartFile(*tournament, bytes);
         if (!loaded.ok) {
-            state.SkipWithError(loaded.message.c_str());
+            state.SkipWithError(English(loaded.message).c_str());
             break;
         }
         size = bytes.size();
@@ -91,7 +91,7 @@ void BM_ReloadChartFile(benchmark::State& state) {
         tournament.setType(TypeOf(kind));
         state.ResumeTiming();
         std::string bytes;
-        std::string error;
+        Message error;
         if (!ReadWholeFile(path, bytes, error) || !ReadChartFile(tournament, bytes).ok) {
             state.SkipWithError("the chart did not load");
             break;
@@ -134,16 +134,16 @@ BENCHMARK(BM_EncodeChartFile)->Apply(NameArgs);
 void BM_Validate(benchmark::State& state) {
     Tournament tournament = LoadedFullChart(ChartArg(state));
     int asked = 0;
-    const InconsistencyPrompt prompt = [&asked](const std::string&) {
+    const InconsistencyPrompt prompt = [&asked](const Message&) {
         ++asked;
         return InconsistencyAnswer::Cancel;
     };
     for (auto _ : state) {
         const ValidationResult result = Validate(tournament, prompt);
         if (!result.passed() || asked != 0) {
-            state.SkipWithError(
-                ("the generated chart is not consistent: " + FaultText(result, tournament.rules()))
-                    .c_str());
+            state.SkipWithError(("the generated chart is not consistent: " +
+                                 English(FaultText(result, tournament.rules())))
+                                    .c_str());
             break;
         }
     }

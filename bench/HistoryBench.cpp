@@ -78,7 +78,7 @@ void BM_PasteThousandRows(benchmark::State& state) {
         Tournament tournament;
         tournament.layOutStartChart();
         state.ResumeTiming();
-        const Tournament::Step step(tournament, "Paste");
+        const Tournament::Step step(tournament, Message(MessageKind::UndoPaste));
         tournament.setNumPlayers(1000);
         tournament.pasteBlock(1, 1, ParseTabSeparated(text));
     }

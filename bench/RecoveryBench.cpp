@@ -41,10 +41,10 @@ void BM_RecoveryWrite(benchmark::State& state) {
     if (!LoadFull(tournament, state))
         return;
     RecoveryStore store(RunFolder() + "/recovery");
-    std::string reason;
+    Message reason;
     for (auto _ : state) {
         if (!store.writeCopy(tournament, "/charts/full.tms", RatingSystem::Regular, reason)) {
-            state.SkipWithError(reason.c_str());
+            state.SkipWithError(English(reason).c_str());
             break;
         }
     }

@@ -29,7 +29,7 @@ void OpenAndReport(std::string_view bytes, TournamentType type, InconsistencyAns
     if (chart.rowCount() - 1 > Tournament::MaxPlayers ||
         tournament.numRounds() > Tournament::MaxRounds)
         std::abort(); // a chart beyond the limits
-    Validate(tournament, [answer](const std::string&) { return answer; });
+    Validate(tournament, [answer](const Message&) { return answer; });
     FlaggedMemberLines(chart, tournament.playerRows());
     BuildReportBytes(tournament, RatingSystem::Regular, kInfo);
     BuildReportBytes(tournament, RatingSystem::Active, kInfo);

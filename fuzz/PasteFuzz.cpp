@@ -22,7 +22,7 @@ RANVIK_FUZZ_TARGET(paste) {
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
     const PastedBlock block = ReadPastedBlock(text, bounds);
     if (!block.fault.empty()) {
-        if (!block.rows.empty() || FirstControlByte(block.fault) != std::string_view::npos)
+        if (!block.rows.empty() || FirstControlByte(English(block.fault)) != std::string_view::npos)
             std::abort();
         return 0;
     }

@@ -16,7 +16,7 @@ namespace {
 
 void CheckRestored(const LeftCopy& copy) {
     Tournament tournament;
-    std::string message;
+    Message message;
     if (!RecoveryStore::restore(copy, tournament, message)) {
         if (message.empty())
             std::abort();

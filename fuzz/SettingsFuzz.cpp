@@ -30,7 +30,8 @@ RANVIK_FUZZ_TARGET(settings) {
     if (saved && Settings(path).get(setting::DatabaseName) != chosen)
         std::abort(); // a written name must read back
     if (partial) {
-        std::string after, error;
+        std::string after;
+        Message error;
         if (saved || !ReadWholeFile(path, after, error) || after != before)
             std::abort(); // a file read in part is left alone
     }

@@ -1370,12 +1370,356 @@
         <translation>lignes %1</translation>
     </message>
     <message>
-        <source>Standings</source>
-        <translation>Classement</translation>
+        <source>Line %1, %2</source>
+        <translation>Ligne %1, %2</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>membership number</source>
+        <translation>numéro de membre</translation>
+    </message>
+    <message>
+        <source>rating</source>
+        <translation>cote</translation>
+    </message>
+    <message>
+        <source>Rd %1</source>
+        <translation>Ro %1</translation>
+    </message>
+    <message>
+        <source>player %1</source>
+        <translation>joueur %1</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>Inconsistent opponents found. %1.</source>
+        <translation>Adversaires incohérents. %1.</translation>
+    </message>
+    <message>
+        <source>Inconsistent results found. %1.</source>
+        <translation>Résultats incohérents. %1.</translation>
+    </message>
+    <message>
+        <source>Membership number %1 on lines %2.</source>
+        <translation>Numéro de membre %1 aux lignes %2.</translation>
+    </message>
+    <message>
+        <source>Membership number not six digits: %1</source>
+        <translation>Numéro de membre qui n’a pas six chiffres : %1</translation>
+    </message>
+    <message>
+        <source>%1: no membership number</source>
+        <translation>%1 : aucun numéro de membre</translation>
+    </message>
+    <message>
+        <source>Result against line %1, which has no name.</source>
+        <translation>Résultat contre la ligne %1, qui n’a pas de nom.</translation>
+    </message>
+    <message>
+        <source>Rating outside 0-3000: %1</source>
+        <translation>Cote hors de 0 à 3000 : %1</translation>
+    </message>
+    <message>
+        <source>Same name on lines %1: %2</source>
+        <translation>Même nom aux lignes %1 : %2</translation>
+    </message>
+    <message>
+        <source>Tournament director QRB number not six digits: %1</source>
+        <translation>Numéro QRB du directeur de tournoi qui n’a pas six chiffres : %1</translation>
+    </message>
+    <message>
+        <source>Organiser QRB number not six digits: %1</source>
+        <translation>Numéro QRB de l’organisateur qui n’a pas six chiffres : %1</translation>
+    </message>
+    <message>
+        <source>The report files a forfeit against line %1 as a played game against that player; the federation asks for 0 as the opponent of a forfeit</source>
+        <translation>Le rapport déclare un forfait contre la ligne %1 comme une partie jouée contre ce joueur; la fédération demande 0 comme adversaire d’un forfait</translation>
+    </message>
+    <message>
+        <source>A bye has no opponent: the number %1 is ignored in the report</source>
+        <translation>Une exemption n’a pas d’adversaire : le nombre %1 est ignoré dans le rapport</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Result cleared in line %1</source>
+        <translation>Résultat effacé à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Result %1 in line %2</source>
+        <translation>Résultat %1 à la ligne %2</translation>
+    </message>
+    <message>
+        <source>Name in line %1</source>
+        <translation>Nom à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Membership number in line %1</source>
+        <translation>Numéro de membre à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Rating in line %1</source>
+        <translation>Cote à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Clear all results</source>
+        <translation>Effacer tous les résultats</translation>
+    </message>
+    <message>
+        <source>Clear cells</source>
+        <translation>Effacer les cellules</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Import TRF</source>
+        <translation>Importer le TRF</translation>
+    </message>
+    <message>
+        <source>Insert row</source>
+        <translation>Insérer une ligne</translation>
+    </message>
+    <message>
+        <source>Load player</source>
+        <translation>Charger un joueur</translation>
+    </message>
+    <message>
+        <source>Match players</source>
+        <translation>Associer les joueurs</translation>
+    </message>
+    <message>
+        <source>New chart</source>
+        <translation>Nouveau tableau</translation>
+    </message>
+    <message>
+        <source>Number of players</source>
+        <translation>Nombre de joueurs</translation>
+    </message>
+    <message>
+        <source>Number of rounds</source>
+        <translation>Nombre de rondes</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Sort by rating</source>
+        <translation>Trier par cote</translation>
+    </message>
+    <message>
+        <source>Tournament type</source>
+        <translation>Type de tournoi</translation>
+    </message>
+    <message>
+        <source>Line %1 column %2 %3.</source>
+        <translation>La ligne %1, colonne %2 %3.</translation>
+    </message>
+    <message>
+        <source>holds a control character (%1)</source>
+        <translation>contient un caractère de contrôle (%1)</translation>
+    </message>
+    <message>
+        <source>holds %1 characters; a chart cell holds at most %2</source>
+        <translation>contient %1 caractères ; une case du tableau en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1</source>
+        <translation>Rien n’a été collé : %1</translation>
+    </message>
+    <message>
+        <source>The text has more than %1 lines, but a chart holds at most %2 players.</source>
+        <translation>Le texte a plus de %1 lignes, mais un tableau compte au plus %2 joueurs.</translation>
+    </message>
+    <message>
+        <source>Line %1 has more than %2 cells, but the widest chart has %3 columns.</source>
+        <translation>La ligne %1 a plus de %2 cellules, mais le plus large tableau a %3 colonnes.</translation>
+    </message>
+    <message>
+        <source>The file is empty: it holds no player lines.</source>
+        <translation>Le fichier est vide : il ne contient aucune ligne de joueur.</translation>
+    </message>
+    <message>
+        <source>The file has %1 lines, but a chart holds at most %2 players.</source>
+        <translation>Le fichier compte %1 lignes, mais un tableau contient au plus %2 joueurs.</translation>
+    </message>
+    <message>
+        <source>The first line has %1 fields, but the widest chart has %2 columns.</source>
+        <translation>La première ligne compte %1 champs, mais le plus large tableau a %2 colonnes.</translation>
+    </message>
+    <message>
+        <source>The first line has %1 fields, but a Swiss or match chart holds at most %2 rounds (%3 columns).</source>
+        <translation>La première ligne compte %1 champs, mais un tableau de suisse ou de match contient au plus %2 rondes (%3 colonnes).</translation>
+    </message>
+    <message>
+        <source>The file is larger than any chart can be (more than %1 MB).</source>
+        <translation>Le fichier est plus gros que tout tableau possible (plus de %1 Mo).</translation>
+    </message>
+    <message>
+        <source>The file is saved as UTF-16; save it as plain text.</source>
+        <translation>Le fichier est enregistré en UTF-16; enregistrez-le en texte brut.</translation>
+    </message>
+    <message>
+        <source>The file holds a NUL byte (line %1), which no chart file has: it is not a chart file.</source>
+        <translation>Le fichier contient un octet NUL (ligne %1), ce qu’aucun fichier de tableau ne contient : ce n’est pas un fichier de tableau.</translation>
+    </message>
+    <message>
+        <source>The file holds binary data (line %1), not text: it is not a chart file.</source>
+        <translation>Le fichier contient des données binaires (ligne %1), pas du texte : ce n’est pas un fichier de tableau.</translation>
+    </message>
+    <message>
+        <source>Line %1 column %2 (&quot;%3&quot;) holds &quot;%4&quot; (U+%5), a character that cannot be saved in a chart file.</source>
+        <translation>La ligne %1, colonne %2 (« %3 »), contient « %4 » (U+%5), un caractère qui ne peut pas être enregistré dans un fichier de tableau.</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Aucun nom de fichier n’a été donné.</translation>
+    </message>
+    <message>
+        <source>The name ends in a folder separator, so it names no file.</source>
+        <translation>Le nom se termine par un séparateur de dossier : il ne désigne aucun fichier.</translation>
+    </message>
+    <message>
+        <source>The path is %1 bytes long; the system takes %2 at most.</source>
+        <translation>Le chemin fait %1 octets ; le système en accepte au plus %2.</translation>
+    </message>
+    <message>
+        <source>A name in the path is %1 bytes long; a file or folder name is %2 bytes at most.</source>
+        <translation>Un nom du chemin fait %1 octets ; un nom de fichier ou de dossier fait au plus %2 octets.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C’est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a regular file.</source>
+        <translation>C’est un périphérique, pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is a FIFO (named pipe), not a regular file.</source>
+        <translation>C’est un FIFO (tube nommé), pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a regular file.</source>
+        <translation>C’est un socket, pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link to a file that does not exist.</source>
+        <translation>C’est un lien symbolique vers un fichier qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link that cannot be followed: %1.</source>
+        <translation>C’est un lien symbolique qui ne peut pas être suivi : %1.</translation>
     </message>
     <message>
         <source>%1</source>
         <translation>%1</translation>
+    </message>
+    <message>
+        <source>The old file could not be kept aside: %1.</source>
+        <translation>L’ancien fichier n’a pas pu être mis de côté : %1.</translation>
+    </message>
+    <message>
+        <source>%1 The first file could not be put back as it was.</source>
+        <translation>%1 Le premier fichier n’a pas pu être remis comme il était.</translation>
+    </message>
+    <message>
+        <source>The file is open in another program, which does not let it be replaced.</source>
+        <translation>Le fichier est ouvert dans un autre programme, qui ne permet pas de le remplacer.</translation>
+    </message>
+    <message>
+        <source>it is a FIFO (named pipe), not a regular file</source>
+        <translation>c’est un FIFO (tube nommé), pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>c’est un périphérique, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>c’est un socket, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>le fichier dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>line %1 holds a NUL byte</source>
+        <translation>la ligne %1 contient un octet NUL</translation>
+    </message>
+    <message>
+        <source>line %1 is not a section heading the reader takes whole</source>
+        <translation>la ligne %1 n’est pas un titre de section que le lecteur prend en entier</translation>
+    </message>
+    <message>
+        <source>line %1 is neither a section, a setting nor a comment</source>
+        <translation>la ligne %1 n’est ni une section, ni un réglage, ni un commentaire</translation>
+    </message>
+    <message>
+        <source>line %1 gives a setting of its section a second time</source>
+        <translation>la ligne %1 donne une deuxième fois un réglage de sa section</translation>
+    </message>
+    <message>
+        <source>line %1 is a comment before a section named again, which the reader drops</source>
+        <translation>la ligne %1 est un commentaire devant une section nommée de nouveau, que le lecteur perd</translation>
+    </message>
+    <message>
+        <source>line %1 is a comment after the last setting, which the reader drops</source>
+        <translation>la ligne %1 est un commentaire après le dernier réglage, que le lecteur perd</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>The recovery folder %1 is a symbolic link; no copy is written through it.</source>
+        <translation>Le dossier de récupération %1 est un lien symbolique ; aucune copie n’est écrite à travers lui.</translation>
+    </message>
+    <message>
+        <source>No folder for recovery copies.</source>
+        <translation>Aucun dossier pour les copies de récupération.</translation>
+    </message>
+    <message>
+        <source>Cannot restore %1: %2</source>
+        <translation>Impossible de restaurer %1 : %2</translation>
+    </message>
+    <message>
+        <source>the copy is damaged or cut short.</source>
+        <translation>la copie est abîmée ou tronquée.</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
     </message>
     <message>
         <source>%1, ending %2</source>
@@ -1444,10 +1788,6 @@
     <message>
         <source>Place</source>
         <translation>Place</translation>
-    </message>
-    <message>
-        <source>Rd %1</source>
-        <translation>Ro %1</translation>
     </message>
     <message>
         <source>cannot make the PDF: %1</source>

@@ -10,17 +10,17 @@
 
 namespace ranvik {
 
-std::string Tournament::editName(int col, int row, std::string_view text) {
-    const std::string line = " in line " + std::to_string(row);
+Message Tournament::editName(int col, int row, std::string_view text) {
     switch (col) {
     case ChartColumn::Name:
-        return "Name" + line;
+        return Message(MessageKind::UndoName, {row});
     case ChartColumn::MemberNumber:
-        return "Membership number" + line;
+        return Message(MessageKind::UndoMemberNumber, {row});
     case ChartColumn::Rating:
-        return "Rating" + line;
+        return Message(MessageKind::UndoRating, {row});
     default:
-        return text.empty() ? "Result cleared" + line : "Result " + std::string(text) + line;
+        return text.empty() ? Message(MessageKind::UndoResultCleared, {row})
+                            : Message(MessageKind::UndoResult, {text, row});
     }
 }
 
@@ -71,7 +71,7 @@ void Tournament::enterCell(int col, int row, std::string_view text) {
 }
 
 void Tournament::clearCells(const std::vector<CellAt>& cells) {
-    const Step step(*this, "Clear cells");
+    const Step step(*this, Message(MessageKind::UndoClearCells));
     int col0 = chart_.colCount(), row0 = chart_.rowCount(), col1 = -1, row1 = -1;
     for (const CellAt& at : cells) {
         if (at.col < 1 || at.row < 1)
@@ -89,7 +89,7 @@ void Tournament::clearCells(const std::vector<CellAt>& cells) {
 }
 
 void Tournament::pasteBlock(int col, int row, const std::vector<std::vector<std::string>>& block) {
-    const Step step(*this, "Paste");
+    const Step step(*this, Message(MessageKind::UndoPaste));
     const int lastCol = chart_.colCount() - 1;
     const int lastRow = playerRows();
     struct Replaced {

@@ -60,16 +60,23 @@ std::string ShownText(std::string_view text) {
     return shown;
 }
 
-std::string CellTextFault(std::string_view text) {
+Message CellTextRefusal(std::string_view text) {
     if (const std::size_t at = FirstControlByte(text); at != std::string_view::npos)
-        return "holds a control character (" +
-               ShownCharacter(static_cast<unsigned char>(text[at])) + ")";
+        return Message(MessageKind::HoldsControlCharacter,
+                       {ShownCharacter(static_cast<unsigned char>(text[at]))});
+    return CellLengthRefusal(text);
+}
+
+Message CellLengthRefusal(std::string_view text) {
     if (text.size() > MaxCellCharacters) {
         if (const std::size_t count = CharacterCount(text); count > MaxCellCharacters)
-            return "holds " + std::to_string(count) + " characters; a chart cell holds at most " +
-                   std::to_string(MaxCellCharacters);
+            return Message(MessageKind::HoldsTooManyCharacters, {count, MaxCellCharacters});
     }
     return {};
+}
+
+std::string CellTextFault(std::string_view text) {
+    return English(CellTextRefusal(text));
 }
 
 } // namespace ranvik

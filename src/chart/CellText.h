@@ -3,6 +3,8 @@
 // report file, the membership database): no control character, since a chart file holding
 // one cannot be read again, and no more than MaxCellCharacters characters.
 
+#include "messages/Message.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -30,6 +32,10 @@ std::string ShownText(std::string_view text);
 
 // Why the text cannot be a chart cell ("holds a control character (U+001A)", "holds 1500
 // characters; a chart cell holds at most 1000"); empty when it can.
+Message CellTextRefusal(std::string_view text);
+// Only the length part of it: a cell longer than a chart cell may be.
+Message CellLengthRefusal(std::string_view text);
+// The same in English, for the member's values until their messages are values too.
 std::string CellTextFault(std::string_view text);
 
 } // namespace ranvik

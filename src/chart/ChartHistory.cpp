@@ -17,6 +17,14 @@ std::size_t HeapBytes(const std::string& text) {
     return text.capacity() > std::string().capacity() ? text.capacity() + 1 : 0;
 }
 
+// A step's name is small, but a typed result it names may be long.
+std::size_t HeapBytes(const Message& name) {
+    std::size_t bytes = name.arguments().capacity() * sizeof(MessageArgument);
+    for (const MessageArgument& argument : name.arguments())
+        bytes += argument.text() ? HeapBytes(*argument.text()) : 0;
+    return bytes;
+}
+
 } // namespace
 
 std::size_t ChartHistory::Step::bytes() const {
@@ -24,7 +32,7 @@ std::size_t ChartHistory::Step::bytes() const {
            cells.capacity() * sizeof(CellChange);
 }
 
-void ChartHistory::beginStep(std::string name, const ChartShape& shape, const Chart& chart) {
+void ChartHistory::beginStep(Message name, const ChartShape& shape, const Chart& chart) {
     if (depth_++ > 0)
         return;
     if (!pending_.empty())
@@ -54,8 +62,7 @@ void ChartHistory::cellChanging(int col, int row, std::string_view before) {
 
 // Keeps the first before-text of each cell and the chart's text now as its after-text,
 // leaving out cells that came back to where they were.
-void ChartHistory::finish(std::string name, bool shaped, const ChartShape& after,
-                          const Chart& chart) {
+void ChartHistory::finish(Message name, bool shaped, const ChartShape& after, const Chart& chart) {
     std::vector<std::uint32_t> order(pending_.size());
     std::iota(order.begin(), order.end(), 0U);
     std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
@@ -174,12 +181,12 @@ HistoryRestore ChartHistory::redo(Chart& chart) {
     return apply(steps_[current_ - 1], chart, true);
 }
 
-std::string ChartHistory::undoName() const {
-    return canUndo() ? steps_[current_ - 1].name : std::string();
+Message ChartHistory::undoName() const {
+    return canUndo() ? steps_[current_ - 1].name : Message();
 }
 
-std::string ChartHistory::redoName() const {
-    return canRedo() ? steps_[current_].name : std::string();
+Message ChartHistory::redoName() const {
+    return canRedo() ? steps_[current_].name : Message();
 }
 
 void ChartHistory::clear() {

@@ -6,6 +6,8 @@
 // tournament's shape before and after. Undo writes the before-texts back, redo the after-
 // texts; neither records anything.
 
+#include "messages/Message.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -41,7 +43,7 @@ class ChartHistory {
     static constexpr std::size_t DefaultMemoryCap = std::size_t{64} << 20;
 
     // Opens a step; steps opened inside it join it. A loose edit still open is closed first.
-    void beginStep(std::string name, const ChartShape& shape, const Chart& chart);
+    void beginStep(Message name, const ChartShape& shape, const Chart& chart);
     // Closes the step opened last; the outermost one becomes an undo step when it changed
     // anything (a later redo is then dropped).
     void endStep(const ChartShape& shape, const Chart& chart);
@@ -49,7 +51,7 @@ class ChartHistory {
     // Closes the loose edit (changes made with no step open), naming it after its first
     // cell with looseName.
     void closeLooseEdit(const Chart& chart);
-    std::function<std::string(int col, int row, std::string_view text)> looseName;
+    std::function<Message(int col, int row, std::string_view text)> looseName;
     // Told after a step is added, undone or redone and after clear (the window's menu).
     std::function<void()> onStepsChanged;
 
@@ -73,8 +75,8 @@ class ChartHistory {
 
     bool canUndo() const { return current_ > 0; }
     bool canRedo() const { return current_ < steps_.size(); }
-    std::string undoName() const;
-    std::string redoName() const;
+    Message undoName() const;
+    Message redoName() const;
     // Writes the cells of the step back (the caller applies the shape and tells listeners).
     HistoryRestore undo(Chart& chart);
     HistoryRestore redo(Chart& chart);
@@ -99,7 +101,7 @@ class ChartHistory {
         std::uint32_t afterLength;
     };
     struct Step {
-        std::string name;
+        Message name;
         bool shaped = false;
         ChartShape before;
         ChartShape after;
@@ -120,7 +122,7 @@ class ChartHistory {
         std::uint32_t offset;
         std::uint32_t length;
     };
-    void finish(std::string name, bool shaped, const ChartShape& after, const Chart& chart);
+    void finish(Message name, bool shaped, const ChartShape& after, const Chart& chart);
     void push(Step step);
     void told() const;
     HistoryRestore apply(const Step& step, Chart& chart, bool forward);
@@ -133,7 +135,7 @@ class ChartHistory {
     std::size_t cap_ = DefaultMemoryCap;
 
     int depth_ = 0;
-    std::string openName_;
+    Message openName_;
     ChartShape openShape_;
     std::vector<Pending> pending_;
     std::string pendingTexts_;

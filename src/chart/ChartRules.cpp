@@ -136,26 +136,33 @@ const ChartRules& RulesFor(TournamentType type) {
     return swiss;
 }
 
-std::string CellPlace(const ChartRules& rules, int row, int col) {
-    std::string column;
+namespace {
+
+// The column's heading as the chart shows it; the line numbers' column is headed "#".
+MessageArgument ColumnPlace(const ChartRules& rules, int col) {
     switch (col) {
     case ChartColumn::Name:
-        column = "name";
-        break;
+        return Message(MessageKind::ColumnName);
     case ChartColumn::MemberNumber:
-        column = "membership number";
-        break;
+        return Message(MessageKind::ColumnMemberNumber);
     case ChartColumn::Rating:
-        column = "rating";
-        break;
+        return Message(MessageKind::ColumnRating);
     default:
-        // A round robin's heading is the opponent's line ("7", or "7b" for the second game).
-        column =
-            col < ChartColumn::FirstResult ? "#" : rules.heading(col - ChartColumn::FirstResult);
-        if (col >= ChartColumn::FirstResult && !rules.columnsAreRounds())
-            column = "player " + column;
+        break;
     }
-    return "Line " + std::to_string(row) + ", " + column;
+    if (col < ChartColumn::FirstResult)
+        return "#";
+    const int k = col - ChartColumn::FirstResult;
+    if (rules.columnsAreRounds())
+        return Message(MessageKind::ColumnRound, {k + 1});
+    // A round robin's heading is the opponent's line ("7", or "7b" for the second game).
+    return Message(MessageKind::ColumnOpponent, {rules.heading(k)});
+}
+
+} // namespace
+
+Message CellPlace(const ChartRules& rules, int row, int col) {
+    return Message(MessageKind::CellPlace, {row, ColumnPlace(rules, col)});
 }
 
 } // namespace ranvik

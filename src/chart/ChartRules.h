@@ -4,6 +4,8 @@
 // game agrees, and how a cell is scored and typed into. One object per type; the chart, the
 // checks, the report, the standings and the import ask it instead of branching on the type.
 
+#include "messages/Message.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,6 +68,6 @@ const ChartRules& RulesFor(TournamentType type);
 
 // A cell as the director finds it on screen, by its line and its column's heading:
 // "Line 4, name", "Line 4, Rd 1" (Swiss), "Line 4, player 7" (round robins).
-std::string CellPlace(const ChartRules& rules, int row, int col);
+Message CellPlace(const ChartRules& rules, int row, int col);
 
 } // namespace ranvik

@@ -11,7 +11,7 @@ namespace ranvik {
 
 // The own "X" cells stay: the check needs them.
 void Tournament::clearAllResults() {
-    const Step step(*this, "Clear all results");
+    const Step step(*this, Message(MessageKind::UndoClearAllResults));
     const ChartRules& r = rules();
     const int lastCol = chart_.colCount() - 1;
     const int lastRow = playerRows();
@@ -46,7 +46,7 @@ void Tournament::deleteRow(int row) {
     const int lastCol = chart_.colCount() - 1;
     if (row < 1 || row > lastRow)
         return;
-    const Step step(*this, "Delete row");
+    const Step step(*this, Message(MessageKind::UndoDeleteRow));
     // The other halves of the deleted player's games go with the player.
     for (const CellAt& at : cellsNaming(row))
         chart_.setCellQuietly(at.col, at.row, "");
@@ -65,7 +65,7 @@ void Tournament::openRowAt(int at) {
     const int lastCol = chart_.colCount() - 1;
     if (at < 1 || at > last)
         return;
-    const Step step(*this, "Insert row");
+    const Step step(*this, Message(MessageKind::UndoInsertRow));
     renumberOpponents(at, 1);
     for (int row = last; row > at; --row) {
         for (int col = 1; col <= lastCol; ++col)
@@ -127,7 +127,7 @@ void Tournament::markOwnCellsOf(int row) {
 }
 
 void Tournament::clearAllCells() {
-    const Step step(*this, "New chart");
+    const Step step(*this, Message(MessageKind::UndoNewChart));
     const int lastRow = playerRows();
     const int lastCol = chart_.colCount() - 1;
     for (int r = 1; r <= lastRow; ++r) {
@@ -156,7 +156,7 @@ int Tournament::rowAfterSort(int oldRow) const {
 bool Tournament::sortByRating() {
     if (!rules().columnsAreRounds())
         return false;
-    const Step step(*this, "Sort by rating");
+    const Step step(*this, Message(MessageKind::UndoSortByRating));
     const int n = playerRows();
     sortOrder_.assign(n + 1, 0);
     for (int k = 1; k <= n; ++k)

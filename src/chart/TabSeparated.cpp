@@ -11,18 +11,13 @@ namespace {
 
 // A control byte that no cell may hold once its quotes are gone: TAB and line ends become
 // blanks in the chart, anything else below 0x20 is refused.
-std::string PastedCellFault(const std::string& cell) {
+Message PastedCellFault(const std::string& cell) {
     for (const char c : cell) {
         if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n')
-            return "holds a control character (" + ShownCharacter(static_cast<unsigned char>(c)) +
-                   ")";
+            return Message(MessageKind::HoldsControlCharacter,
+                           {ShownCharacter(static_cast<unsigned char>(c))});
     }
-    if (cell.size() > MaxCellCharacters) {
-        if (const std::size_t count = CharacterCount(cell); count > MaxCellCharacters)
-            return "holds " + std::to_string(count) + " characters; a chart cell holds at most " +
-                   std::to_string(MaxCellCharacters);
-    }
-    return {};
+    return CellLengthRefusal(cell);
 }
 
 // The cell starting at `i` when it is quoted and its closing quote ends it; moves `i` past it.
@@ -56,16 +51,15 @@ PastedBlock ReadPastedBlock(std::string_view text, PasteBounds bounds) {
     bool rowStarted = false;
     // False, with the fault said, when the cell just ended cannot be taken.
     auto endCell = [&] {
-        const std::string line = std::to_string(block.rows.size() + 1);
+        const std::size_t line = block.rows.size() + 1;
         if (row.size() == bounds.cells) {
-            block.fault = "Line " + line + " has more than " + std::to_string(bounds.cells) +
-                          " cells, but the widest chart has " + std::to_string(bounds.cells) +
-                          " columns.";
+            block.fault =
+                Message(MessageKind::PasteTooManyCells, {line, bounds.cells, bounds.cells});
             return false;
         }
-        if (const std::string fault = PastedCellFault(cell); !fault.empty()) {
+        if (Message fault = PastedCellFault(cell); !fault.empty()) {
             block.fault =
-                "Line " + line + " column " + std::to_string(row.size() + 1) + " " + fault + ".";
+                Message(MessageKind::CellFaultAt, {line, row.size() + 1, std::move(fault)});
             return false;
         }
         row.push_back(std::move(cell));
@@ -76,9 +70,7 @@ PastedBlock ReadPastedBlock(std::string_view text, PasteBounds bounds) {
         if (!endCell())
             return false;
         if (block.rows.size() == bounds.lines) {
-            block.fault = "The text has more than " + std::to_string(bounds.lines) +
-                          " lines, but a chart holds at most " + std::to_string(bounds.lines) +
-                          " players.";
+            block.fault = Message(MessageKind::PasteTooManyLines, {bounds.lines, bounds.lines});
             return false;
         }
         block.rows.push_back(std::move(row));

@@ -3,6 +3,8 @@
 // cells parted by TAB. A cell a spreadsheet had to quote ("a<TAB>b", with "" for a quote)
 // is read back unquoted; the chart turns TAB, CR and LF inside it into blanks.
 
+#include "messages/Message.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +29,7 @@ struct PasteBounds {
 // line ends, which the chart writes as blanks). Nothing is allocated beyond what was read.
 struct PastedBlock {
     std::vector<std::vector<std::string>> rows;
-    std::string fault; // "Line 2 column 3 holds a control character (U+0000)."
+    Message fault; // "Line 2 column 3 holds a control character (U+0000)."
 };
 PastedBlock ReadPastedBlock(std::string_view text, PasteBounds bounds);
 

@@ -10,7 +10,7 @@ Tournament::Tournament() {
     chart_.history().looseName = editName;
 }
 
-Tournament::Step::Step(Tournament& tournament, std::string name) : tournament_(tournament) {
+Tournament::Step::Step(Tournament& tournament, Message name) : tournament_(tournament) {
     tournament_.beginStep(std::move(name));
 }
 
@@ -18,7 +18,7 @@ Tournament::Step::~Step() {
     tournament_.endStep();
 }
 
-void Tournament::beginStep(std::string name) {
+void Tournament::beginStep(Message name) {
     chart_.history().beginStep(std::move(name), shape(), chart_);
 }
 
@@ -89,7 +89,7 @@ void Tournament::setNumPlayers(int value) {
     value = std::clamp(value, MinPlayers, MaxPlayers);
     if (value == numPlayers_)
         return;
-    const Step step(*this, "Number of players");
+    const Step step(*this, Message(MessageKind::UndoNumberOfPlayers));
     numPlayers_ = value;
     playersChanged();
     shapeChanged();
@@ -99,7 +99,7 @@ void Tournament::setNumRounds(int value) {
     value = std::clamp(value, MinRounds, MaxRounds);
     if (value == numRounds_)
         return;
-    const Step step(*this, "Number of rounds");
+    const Step step(*this, Message(MessageKind::UndoNumberOfRounds));
     numRounds_ = value;
     // A round robin keeps its columns; the count waits for a Swiss chart.
     if (rules().columnsAreRounds())
@@ -110,7 +110,7 @@ void Tournament::setNumRounds(int value) {
 void Tournament::setType(TournamentType type) {
     if (type == type_)
         return;
-    const Step step(*this, "Tournament type");
+    const Step step(*this, Message(MessageKind::UndoTournamentType));
     type_ = type;
     layOut();
     shapeChanged();
@@ -191,7 +191,7 @@ void Tournament::fitColumnsToRounds() {
 
 // A Swiss chart only gains or loses rows; a round robin is laid out again.
 void Tournament::playersChanged() {
-    const Step step(*this, "Number of players");
+    const Step step(*this, Message(MessageKind::UndoNumberOfPlayers));
     if (!rules().columnsAreRounds()) {
         layOut();
         return;

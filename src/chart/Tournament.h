@@ -35,10 +35,11 @@ class Tournament {
     Tournament();
 
     // Makes every change to the chart and its shape during its life one undo step; steps
-    // opened inside it join it. Wrap any operation: `Tournament::Step step(t, "Paste");`.
+    // opened inside it join it. Wrap any operation: `Tournament::Step step(t,
+    // Message(MessageKind::UndoPaste));`.
     class Step {
       public:
-        Step(Tournament& tournament, std::string name);
+        Step(Tournament& tournament, Message name);
         ~Step();
         Step(const Step&) = delete;
         Step& operator=(const Step&) = delete;
@@ -46,7 +47,7 @@ class Tournament {
       private:
         Tournament& tournament_;
     };
-    void beginStep(std::string name);
+    void beginStep(Message name);
     void endStep();
 
     // Undo and redo: false when there is nothing to undo or redo. The shape comes back
@@ -142,7 +143,7 @@ class Tournament {
 
   private:
     // "Result W5 in line 3", "Name in line 3": an edit as Undo names it.
-    static std::string editName(int col, int row, std::string_view text);
+    static Message editName(int col, int row, std::string_view text);
     void layOut();
     void fitColumnsToRounds();
     void numberRows();

@@ -14,18 +14,18 @@ bool OpenChart(ChartDocument& document, const std::string& path, TournamentType 
         return true;
     if (opened.unreadable) {
         // The reader's text already names the file; add it only when it does not.
-        std::string error = opened.reason;
+        std::string error = English(opened.reason);
         if (error.find(path) == std::string::npos)
             error = "cannot read " + path + ": " + error;
         err << "ranvik-cli: " << error << '\n';
     } else {
-        err << "ranvik-cli: cannot open " << path << ": " << opened.reason << '\n';
+        err << "ranvik-cli: cannot open " << path << ": " << English(opened.reason) << '\n';
     }
     return false;
 }
 
 bool OutputNameUsable(const std::string& command, const std::string& output, std::ostream& err) {
-    const std::string unusable = UnusableFileName(output);
+    const std::string unusable = English(UnusableFileName(output));
     if (!unusable.empty())
         err << "ranvik-cli: " << command << ": " << unusable << '\n';
     return unusable.empty();
@@ -34,7 +34,7 @@ bool OutputNameUsable(const std::string& command, const std::string& output, std
 void PrintValidationOutcome(const ValidationResult& result, const ChartRules& rules,
                             std::ostream& out) {
     if (IsCellFault(result.fault)) {
-        out << FaultText(result, rules) << '\n';
+        out << English(FaultText(result, rules)) << '\n';
     } else if (!result.passed()) {
         out << "Cancelled: " << English(ValidationMessage(result.fault)) << '\n';
     }
@@ -48,10 +48,10 @@ int SaveChartAs(ChartDocument& document, std::ostream& out, std::ostream& err,
         return 0;
     }
     if (saved.cannotEncode) {
-        err << "ranvik-cli: " << saved.reason << '\n';
+        err << "ranvik-cli: " << English(saved.reason) << '\n';
         return 1;
     }
-    err << "Error saving " << saved.path << ".\n" << saved.reason << '\n';
+    err << English(SavingError(saved.path, saved.reason)) << '\n';
     return 2;
 }
 

@@ -20,11 +20,11 @@ int CheckWholeChart(const CommandLine& line, TournamentType type, std::ostream& 
     if (!OpenChart(document, line.chart, type, err))
         return 2;
     ChartProblems problems(document.tournament(), UnsavableCellMessage);
-    const std::vector<std::string> lines = problems.validationLines();
-    for (const std::string& text : lines)
-        out << text << '\n';
+    const std::vector<Message> lines = problems.validationLines();
+    for (const Message& text : lines)
+        out << English(text) << '\n';
     for (const ChartWarning& warning : problems.warnings())
-        err << "Warning: " << warning.text << '\n';
+        err << "Warning: " << English(warning.text) << '\n';
     if (lines.empty()) {
         out << "OK\n";
         return 0;

@@ -40,8 +40,8 @@ int RunImportTrfCommand(const Args& args, std::ostream& out, std::ostream& err) 
     if (!OutputNameUsable("import-trf", line->value("--output"), err))
         return 2;
     std::string bytes;
-    if (!ReadWholeFile(line->chart, bytes, error, MaxTrfFileBytes)) {
-        err << "ranvik-cli: " << error << '\n'; // the reader's text names the file
+    if (Message unreadable; !ReadWholeFile(line->chart, bytes, unreadable, MaxTrfFileBytes)) {
+        err << "ranvik-cli: " << English(unreadable) << '\n'; // the reader's text names the file
         return 2;
     }
     const TrfImport imported = ImportTrf(bytes, *choice);

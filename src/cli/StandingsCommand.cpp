@@ -116,8 +116,8 @@ int RunStandingsCommand(const Args& args, std::ostream& out, std::ostream& err) 
         return 0;
     }
     const std::string& output = line->value("--output");
-    if (std::string reason; !WriteFileSafely(output, rendered.bytes, reason)) {
-        err << "Error saving " << output << ".\n" << reason << '\n';
+    if (Message reason; !WriteFileSafely(output, rendered.bytes, reason)) {
+        err << English(SavingError(output, reason)) << '\n';
         return 2;
     }
     return 0;

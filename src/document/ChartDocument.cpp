@@ -85,9 +85,9 @@ OpenResult ChartDocument::openChosen(const std::string& path) {
     if (!mayOpenHeldChart(path))
         return Cancelled();
     std::string bytes;
-    std::string error;
+    Message error;
     if (!ReadWholeFile(path, bytes, error, MaxChartFileBytes)) {
-        prompts_.showError(Untranslated(error));
+        prompts_.showError(error);
         return {Outcome::Failed, error, error, true};
     }
     const std::optional<TournamentType> type =
@@ -96,13 +96,13 @@ OpenResult ChartDocument::openChosen(const std::string& path) {
         return Cancelled();
     OpenResult result = readChart(path, bytes, *type);
     if (result.outcome == Outcome::Failed)
-        prompts_.showError(Untranslated(result.message));
+        prompts_.showError(result.message);
     return result;
 }
 
 OpenResult ChartDocument::openFile(const std::string& path, TournamentType type) {
     std::string bytes;
-    std::string error;
+    Message error;
     if (!ReadWholeFile(path, bytes, error, MaxChartFileBytes))
         return {Outcome::Failed, error, error, true};
     return readChart(path, bytes, type);
@@ -112,7 +112,8 @@ OpenResult ChartDocument::readChart(const std::string& path, std::string_view by
                                     TournamentType type) {
     const ChartReadOutcome read = ReadChartFileAs(tournament_, bytes, type);
     if (!read.ok)
-        return {Outcome::Failed, "Cannot open " + path + ": " + read.message, read.message, false};
+        return {Outcome::Failed, Message(MessageKind::CannotOpen, {path, read.message}),
+                read.message, false};
     fileName_ = path;
     tournament_.forgetHistory();
     changesSettled();
@@ -158,14 +159,13 @@ SaveResult ChartDocument::writeChart(const std::string& path, const ChartBytes& 
     SaveResult result;
     result.path = path;
     if (!content.ok) {
-        result = {Outcome::Failed, path, "Error saving " + path + ".\r" + content.message,
-                  content.message, true};
+        result = {Outcome::Failed, path, SavingError(path, content.message), content.message, true};
         prompts_.showCell(content.col, content.row);
-    } else if (std::string reason; !WriteFileSafely(path, content.bytes, reason)) {
-        result = {Outcome::Failed, path, "Error saving " + path + ".\r" + reason, reason, false};
+    } else if (Message reason; !WriteFileSafely(path, content.bytes, reason)) {
+        result = {Outcome::Failed, path, SavingError(path, reason), reason, false};
     }
     if (result.outcome == Outcome::Failed)
-        prompts_.showError(Untranslated(result.message));
+        prompts_.showError(result.message);
     return result;
 }
 
@@ -189,9 +189,8 @@ bool ChartDocument::mayClose() {
 }
 
 ValidationResult ChartDocument::validate() {
-    return Validate(tournament_, [this](const std::string& message) {
-        return prompts_.askInconsistency(Untranslated(message));
-    });
+    return Validate(tournament_,
+                    [this](const Message& message) { return prompts_.askInconsistency(message); });
 }
 
 Outcome ChartDocument::clearAllResults() {
@@ -220,7 +219,7 @@ Outcome ChartDocument::deleteRow(int row) {
 Outcome ChartDocument::insertRowAbove(int row) {
     if (row < 1 || row > tournament_.playerRows())
         return Outcome::Cancelled;
-    const Tournament::Step step(tournament_, "Insert row");
+    const Tournament::Step step(tournament_, Message(MessageKind::UndoInsertRow));
     if (tournament_.lineHoldsAnything(tournament_.playerRows()) && !addRow())
         return Outcome::Failed;
     tournament_.openRowAt(row);
@@ -233,7 +232,7 @@ Outcome ChartDocument::paste(int col, int row, std::string_view text) {
                                  ChartColumn::FirstResult + 2 * Tournament::MaxPlayers};
     PastedBlock pasted = ReadPastedBlock(text, bounds);
     if (!pasted.fault.empty()) {
-        prompts_.showError(Untranslated("Nothing was pasted: " + pasted.fault));
+        prompts_.showError(Message(MessageKind::NothingPasted, {std::move(pasted.fault)}));
         return Outcome::Failed;
     }
     const std::vector<std::vector<std::string>>& block = pasted.rows;
@@ -245,7 +244,7 @@ Outcome ChartDocument::paste(int col, int row, std::string_view text) {
             Message(MessageKind::PasteBeyondLastLine, {lastRow, Tournament::MaxPlayers}));
         return Outcome::Failed;
     }
-    const Tournament::Step step(tournament_, "Paste");
+    const Tournament::Step step(tournament_, Message(MessageKind::UndoPaste));
     if (lastRow > tournament_.numPlayers())
         tournament_.setNumPlayers(lastRow);
     tournament_.pasteBlock(col, row, block);
@@ -263,7 +262,7 @@ std::string ChartDocument::cutCells(int col0, int row0, int col1, int row1) {
         for (int col = col0; col <= col1; ++col)
             cells.push_back({col, row});
     }
-    const Tournament::Step step(tournament_, "Cut");
+    const Tournament::Step step(tournament_, Message(MessageKind::UndoCut));
     tournament_.clearCells(cells);
     return text;
 }

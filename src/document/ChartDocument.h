@@ -25,15 +25,15 @@ struct SaveResult {
     Outcome outcome = Outcome::Done;
     std::string path;
     // Why it failed, as the window tells it; reason alone, for other callers.
-    std::string message;
-    std::string reason;
+    Message message;
+    Message reason;
     bool cannotEncode = false; // a cell the file cannot carry (nothing was written)
 };
 
 struct OpenResult {
     Outcome outcome = Outcome::Done;
-    std::string message;
-    std::string reason;
+    Message message;
+    Message reason;
     bool unreadable = false; // the file could not be read at all (versus not a chart)
 };
 
@@ -115,7 +115,7 @@ class ChartDocument {
     const RecoveryStore* recovery() const { return recovery_.get(); }
     // Writes the recovery copy of a modified chart, removes that of an unmodified one; false
     // with the reason when the write failed (the chart itself is untouched).
-    bool updateRecoveryCopy(std::string& reason);
+    bool updateRecoveryCopy(Message& reason);
     // The same in two steps for a caller that writes on another thread: the copy to write,
     // or nothing (the copy removed) when the chart is unmodified or recovery is off.
     std::optional<RecoverySnapshot> takeRecoverySnapshot();

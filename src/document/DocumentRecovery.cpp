@@ -21,7 +21,7 @@ bool ChartDocument::mayOpenHeldChart(const std::string& path) {
     return prompts_.confirmOpenHeldChart(path);
 }
 
-bool ChartDocument::updateRecoveryCopy(std::string& reason) {
+bool ChartDocument::updateRecoveryCopy(Message& reason) {
     if (!recovery_)
         return true;
     if (!isModified()) {
@@ -65,9 +65,9 @@ bool ChartDocument::offerRecoveryCopies() {
     if (choice.answer != RecoveryAnswer::Restore || chosen.empty())
         return false;
     const LeftCopy& copy = *chosen.front();
-    std::string message;
+    Message message;
     if (!RecoveryStore::restore(copy, tournament_, message)) {
-        prompts_.showError(Untranslated(message));
+        prompts_.showError(message);
         return false;
     }
     fileName_ = copy.description.chartFile;
@@ -75,7 +75,7 @@ bool ChartDocument::offerRecoveryCopies() {
     recovery_->holdChart(fileName_);
     // The old copy goes only once this program's own copy stands in its place, so a second
     // failure cannot lose it. The others wait for the next start: this window holds one chart.
-    std::string reason;
+    Message reason;
     if (updateRecoveryCopy(reason))
         RecoveryStore::discard(copy);
     return true;

@@ -33,15 +33,15 @@ ImportResult ImportTrfWorkflow::run() {
 
     ImportResult result;
     std::string bytes;
-    std::string error;
-    if (!ReadWholeFile(*path, bytes, error, MaxTrfFileBytes)) {
-        result = Failed(error);
+    if (Message unreadable; !ReadWholeFile(*path, bytes, unreadable, MaxTrfFileBytes)) {
+        result = Failed(English(unreadable)); // the import's messages are still English text
     } else if (const TrfImport imported = ImportTrf(bytes, TrfTypeChoice::Auto); !imported.ok) {
         result = Failed("Cannot import " + *path + ":\r" + RefusalText(imported));
     } else {
         {
             // One step: Undo brings the chart the import replaced back whole.
-            const Tournament::Step step(document_.tournament(), "Import TRF");
+            const Tournament::Step step(document_.tournament(),
+                                        Message(MessageKind::UndoImportTrf));
             FillTournament(imported, document_.tournament());
         }
         // A new event: its file and rating system are not the replaced chart's.

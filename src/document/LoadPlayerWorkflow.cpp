@@ -124,7 +124,7 @@ LoadPlayerResult LoadPlayerWorkflow::run(const MemberTable* table, const MemberO
     }
     if (!askSpellings(member.name, member.number))
         return Cancelled();
-    const Tournament::Step step(tournament, "Load player");
+    const Tournament::Step step(tournament, Message(MessageKind::UndoLoadPlayer));
     const std::optional<int> target = rowForMember(selectedRow);
     if (!target)
         return Cancelled();

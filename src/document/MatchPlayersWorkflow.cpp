@@ -189,7 +189,7 @@ MatchResult MatchPlayersWorkflow::run(const MemberTable* table) {
               [](const MatchChoice& a, const MatchChoice& b) { return a.row < b.row; });
     {
         // Every line the match fills is one step: one Undo takes the whole match back.
-        const Tournament::Step step(tournament, "Match players");
+        const Tournament::Step step(tournament, Message(MessageKind::UndoMatchPlayers));
         result.applied = ApplyNameMatches(tournament.chart(), *table, choices, *system);
     }
     result.matched = static_cast<int>(choices.size()) -

@@ -54,7 +54,7 @@ ReportResult ReportWorkflow::run() {
     if (IsCellFault(fault.fault)) {
         prompts_.showCell(fault.col, fault.row);
         ReportResult result =
-            Stopped(Failure::Fault, Untranslated(FaultText(fault, document_.tournament().rules())));
+            Stopped(Failure::Fault, FaultText(fault, document_.tournament().rules()));
         result.validation = fault;
         prompts_.showError(result.message);
         return result;
@@ -79,8 +79,8 @@ ReportResult ReportWorkflow::run() {
     // anything is written.
     std::vector<std::string> flagged =
         ReportCheckLines(tournament.chart(), tournament.playerRows(), *info);
-    for (std::string& line : ReportedOtherwiseLines(tournament))
-        flagged.push_back(std::move(line));
+    for (const Message& line : ReportedOtherwiseLines(tournament))
+        flagged.push_back(English(line));
     if (!flagged.empty() && !prompts_.confirmMemberNumbers(flagged))
         return Stopped(Failure::Cancelled);
 
@@ -109,7 +109,7 @@ ReportResult ReportWorkflow::write(RatingSystem system, const TournamentInfo& in
     const ChartBytes chart = EncodeChartFile(document_.tournament().chart());
     if (!chart.ok) {
         document_.writeChart(chartPath, chart); // shows the chart file's own error
-        return Stopped(Failure::Encode, Untranslated(chart.message));
+        return Stopped(Failure::Encode, chart.message);
     }
     // Both files or neither: a new report never stands beside an old chart.
     const PairWriteOutcome written =
@@ -119,10 +119,10 @@ ReportResult ReportWorkflow::write(RatingSystem system, const TournamentInfo& in
         Message failed = reportFailed
                              ? Message(MessageKind::ReportNotSaved, {reportPath})
                              : Message(MessageKind::ChartBesideReportNotSaved, {chartPath});
-        failed.then(Untranslated(written.reason));
+        failed.then(written.reason);
         ReportResult result =
             Stopped(reportFailed ? Failure::WriteReport : Failure::WriteChart, std::move(failed));
-        result.reason = written.reason;
+        result.reason = English(written.reason);
         prompts_.showError(result.message);
         return result;
     }

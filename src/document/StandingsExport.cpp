@@ -13,7 +13,7 @@ bool StandingsExport::validate() {
     const ValidationResult fault = document_.validate();
     if (IsCellFault(fault.fault)) {
         prompts_.showCell(fault.col, fault.row);
-        prompts_.showError(Untranslated(FaultText(fault, document_.tournament().rules())));
+        prompts_.showError(FaultText(fault, document_.tournament().rules()));
     }
     // A cancelled inconsistency question was the user's answer: nothing more to say.
     return fault.passed();
@@ -22,12 +22,11 @@ bool StandingsExport::validate() {
 SaveResult StandingsExport::write(const std::string& path, const std::string& bytes) {
     SaveResult result;
     result.path = path;
-    if (std::string reason; !WriteFileSafely(path, bytes, reason)) {
+    if (Message reason; !WriteFileSafely(path, bytes, reason)) {
         result.outcome = Outcome::Failed;
-        result.message = "Error saving " + path + ".\r" + reason;
+        result.message = SavingError(path, reason);
         result.reason = reason;
-        prompts_.showError(
-            Message(MessageKind::StandingsNotSaved, {path}).then(Untranslated(reason)));
+        prompts_.showError(result.message);
     }
     return result;
 }

@@ -114,39 +114,31 @@ bool IsAscii(std::string_view text) {
     return (high & 0x8080808080808080U) == 0;
 }
 
-std::string UnreadableReason(std::size_t lines, int fields, bool swiss) {
+Message UnreadableReason(std::size_t lines, int fields, bool swiss) {
     if (lines == 0)
-        return "The file is empty: it holds no player lines.";
-    if (lines > static_cast<std::size_t>(Tournament::MaxPlayers)) {
-        return "The file has " + std::to_string(lines) + " lines, but a chart holds at most " +
-               std::to_string(Tournament::MaxPlayers) + " players.";
-    }
-    if (fields > MaxFields) {
-        return "The first line has " + std::to_string(fields) +
-               " fields, but the widest chart has " + std::to_string(MaxFields) + " columns.";
-    }
+        return Message(MessageKind::ChartFileEmpty);
+    if (lines > static_cast<std::size_t>(Tournament::MaxPlayers))
+        return Message(MessageKind::ChartFileTooManyLines, {lines, Tournament::MaxPlayers});
+    if (fields > MaxFields)
+        return Message(MessageKind::ChartFileTooManyFields, {fields, MaxFields});
     const int maxFields = ChartColumn::FirstResult + Tournament::MaxRounds;
     if (swiss && fields > maxFields) {
-        return "The first line has " + std::to_string(fields) +
-               " fields, but a Swiss or match chart holds at most " +
-               std::to_string(Tournament::MaxRounds) + " rounds (" + std::to_string(maxFields) +
-               " columns).";
+        return Message(MessageKind::ChartFileTooManyRounds,
+                       {fields, Tournament::MaxRounds, maxFields});
     }
     return {};
 }
 
 // The first field of the kept lines that no cell may hold, as "Line 3 column 1 holds ...".
-std::string CellFault(const std::vector<Line>& lines, bool utf8) {
+Message CellFault(const std::vector<Line>& lines, bool utf8) {
     for (std::size_t r = 0; r < lines.size(); ++r) {
         const std::string decoded = utf8 || lines[r].ascii ? std::string(lines[r].bytes)
                                                            : DecodeWindows1252(lines[r].bytes);
         std::string_view rest = decoded;
         for (int col = 0; !rest.empty(); ++col) {
             const std::size_t tab = rest.find('\t');
-            const std::string fault = CellTextFault(rest.substr(0, tab));
-            if (!fault.empty())
-                return "Line " + std::to_string(r + 1) + " column " + std::to_string(col) + " " +
-                       fault + ".";
+            if (Message fault = CellTextRefusal(rest.substr(0, tab)); !fault.empty())
+                return Message(MessageKind::CellFaultAt, {r + 1, col, std::move(fault)});
             rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
         }
     }
@@ -203,13 +195,12 @@ ChartBytes EncodeChartFile(const Chart& chart) {
     return out;
 }
 
-std::string UnsavableCellMessage(const Chart& chart, int col, int row) {
+Message UnsavableCellMessage(const Chart& chart, int col, int row) {
     const std::vector<std::string> lost = CharactersChartCannotHold(chart.cell(col, row));
     if (lost.empty())
         return {};
-    return "Line " + std::to_string(row) + " column " + std::to_string(col) + " (\"" +
-           std::string(chart.cell(col, 0)) + "\") holds \"" + lost.front() + "\" (U+" +
-           CodePointText(lost.front()) + "), a character that cannot be saved in a chart file.";
+    return Message(MessageKind::UnsavableCharacter,
+                   {row, col, chart.cell(col, 0), lost.front(), CodePointText(lost.front())});
 }
 
 ChartReadOutcome ReadChartFile(Tournament& tournament, std::string_view bytes) {

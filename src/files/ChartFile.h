@@ -3,6 +3,7 @@
 // by a TAB, CR LF after every line, no heading row. Bytes are Windows-1252.
 
 #include "chart/Tournament.h"
+#include "messages/Message.h"
 
 #include <string>
 #include <string_view>
@@ -11,9 +12,9 @@ namespace ranvik {
 
 struct ChartBytes {
     bool ok = false;
-    std::string bytes;   // the file's content when ok
-    std::string message; // why not, when !ok: UnsavableCellMessage of the cell
-    int col = 0;         // that cell, when !ok
+    std::string bytes; // the file's content when ok
+    Message message;   // why not, when !ok: UnsavableCellMessage of the cell
+    int col = 0;       // that cell, when !ok
     int row = 0;
 };
 
@@ -23,11 +24,11 @@ ChartBytes EncodeChartFile(const Chart& chart);
 // Why a chart file cannot hold the cell: `Line 5 column 1 ("Name/Nom") holds "Ł" (U+0141), a
 // character that cannot be saved in a chart file.` (the first such character, the column's
 // heading); empty when the file can hold the whole text.
-std::string UnsavableCellMessage(const Chart& chart, int col, int row);
+Message UnsavableCellMessage(const Chart& chart, int col, int row);
 
 struct ChartReadOutcome {
     bool ok = false;
-    std::string message; // why the file is not readable, when !ok; nothing was changed then
+    Message message; // why the file is not readable, when !ok; nothing was changed then
 };
 
 // Lays the chart out anew from a chart file's bytes under the tournament's current type:

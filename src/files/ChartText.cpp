@@ -74,10 +74,10 @@ ByteSurvey SurveyBytes(std::string_view bytes) {
     return survey;
 }
 
-// "line N" of the first byte the predicate picks.
-template <typename Pick> std::string LineOfFirst(std::string_view bytes, Pick pick) {
+// The line of the first byte the predicate picks.
+template <typename Pick> long LineOfFirst(std::string_view bytes, Pick pick) {
     const auto at = std::find_if(bytes.begin(), bytes.end(), pick);
-    return "line " + std::to_string(std::count(bytes.begin(), at, '\n') + 1);
+    return static_cast<long>(std::count(bytes.begin(), at, '\n') + 1);
 }
 
 } // namespace
@@ -109,25 +109,22 @@ bool IsMultiByteUtf8(std::string_view bytes) {
 ChartEncoding FindChartEncoding(std::string_view bytes) {
     ChartEncoding out;
     if (bytes.size() > MaxChartFileBytes) {
-        out.message = "The file is larger than any chart can be (more than " +
-                      std::to_string(MaxChartFileBytes / (1024 * 1024)) + " MB).";
+        out.message = Message(MessageKind::ChartFileTooLarge, {MaxChartFileBytes / (1024 * 1024)});
         return out;
     }
     if (LooksLikeUtf16(bytes)) {
-        out.message = "The file is saved as UTF-16; save it as plain text.";
+        out.message = Message(MessageKind::ChartFileUtf16);
         return out;
     }
     const ByteSurvey survey = SurveyBytes(bytes);
     const unsigned char kinds = survey.kinds;
     if ((kinds & Nul) != 0) {
-        out.message = "The file holds a NUL byte (" +
-                      LineOfFirst(bytes, [](char c) { return c == '\0'; }) +
-                      "), which no chart file has: it is not a chart file.";
+        out.message = Message(MessageKind::ChartFileNulByte,
+                              {LineOfFirst(bytes, [](char c) { return c == '\0'; })});
         return out;
     }
     if ((kinds & Binary) != 0) {
-        out.message = "The file holds binary data (" + LineOfFirst(bytes, IsBinaryControl) +
-                      "), not text: it is not a chart file.";
+        out.message = Message(MessageKind::ChartFileBinary, {LineOfFirst(bytes, IsBinaryControl)});
         return out;
     }
     out.utf8 = (kinds & BeyondAscii) != 0 && IsMultiByteUtf8(bytes);

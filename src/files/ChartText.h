@@ -2,6 +2,8 @@
 // The text of a chart file before it is split into lines: which encoding it was saved in,
 // and the limits that keep a hostile file from costing more than any real chart could.
 
+#include "messages/Message.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -23,14 +25,14 @@ struct ChartEncoding {
     // No field can be refused as a cell: no control byte but TAB and the line ends, and no
     // run of more than 511 bytes between them. Otherwise the fields are looked at one by one.
     bool plainFields = false;
-    std::string message; // why the bytes are not a chart file's text, when !ok
+    Message message; // why the bytes are not a chart file's text, when !ok
 };
 ChartEncoding FindChartEncoding(std::string_view bytes);
 
 struct ChartText {
     bool ok = false;
-    std::string text;    // UTF-8, when ok
-    std::string message; // why the bytes are not a chart file's text, when !ok
+    std::string text; // UTF-8, when ok
+    Message message;  // why the bytes are not a chart file's text, when !ok
 };
 
 // The whole text at once, as FindChartEncoding reads it. A reader that works line by line

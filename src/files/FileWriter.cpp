@@ -18,12 +18,12 @@ namespace fs = std::filesystem;
 namespace ranvik {
 
 bool WriteFileSafely(const std::string& path, std::string_view bytes) {
-    std::string ignored;
+    Message ignored;
     return WriteFileSafely(path, bytes, ignored);
 }
 
-bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string& reason) {
-    reason.clear();
+bool WriteFileSafely(const std::string& path, std::string_view bytes, Message& reason) {
+    reason = {};
     const fs::path target = staged::CheckedTarget(path, reason);
     if (target.empty())
         return false;
@@ -39,16 +39,22 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes, std::strin
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error,
+Message SavingError(const std::string& path, Message reason) {
+    Message error(MessageKind::ErrorSaving, {path});
+    error.then(std::move(reason));
+    return error;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, Message& error,
                    std::size_t maxBytes) {
-    auto fail = [&](const std::string& reason) {
-        error = "Cannot read " + path + ": " + reason;
+    auto fail = [&](Message reason) {
+        error = Message(MessageKind::CannotRead, {path, std::move(reason)});
         return false;
     };
     const auto tooLarge = [&] {
-        return fail("the file is larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MB");
+        return fail(Message(MessageKind::ReadFileTooLarge, {maxBytes / (1024 * 1024)}));
     };
-    std::string reason;
+    Message reason;
     const platform::FilePointer file(
         platform::OpenRegularFile(platform::PathFromUtf8(path), reason));
     if (!file)
@@ -64,7 +70,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
     for (;;) {
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
         if (got == 0 && std::ferror(file.get()))
-            return fail(std::strerror(errno != 0 ? errno : EIO));
+            return fail(
+                Message(MessageKind::SystemReason, {std::strerror(errno != 0 ? errno : EIO)}));
         if (got == 0)
             break;
         // A file that grows while it is read is stopped at the limit too.
@@ -73,7 +80,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         content.append(buffer.data(), got);
     }
     bytes = std::move(content);
-    error.clear();
+    error = {};
     return true;
 }
 

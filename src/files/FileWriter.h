@@ -3,6 +3,8 @@
 // then renamed over the target, so a failure never leaves a half-written or truncated file.
 // Only regular files are replaced. Tests can make any step fail.
 
+#include "messages/Message.h"
+
 #include <cstddef>
 #include <limits>
 #include <string>
@@ -22,17 +24,20 @@ inline constexpr int WriteStepCount = 5;
 bool WriteFileSafely(const std::string& path, std::string_view bytes);
 
 // The same, giving why a write failed (the system's reason, as a sentence) in reason.
-bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string& reason);
+bool WriteFileSafely(const std::string& path, std::string_view bytes, Message& reason);
 
 // Why a name the user chose names no file (empty, ending in a folder separator, a path or a
 // name in it longer than the system takes), before any extension is added to it; empty when
 // it can name one.
-std::string UnusableFileName(const std::string& path);
+Message UnusableFileName(const std::string& path);
+
+// "Error saving <path>." with the reason on the line below.
+Message SavingError(const std::string& path, Message reason);
 
 // Reads a whole regular file; false (and an error text that names the file) when it cannot
 // be read, is not a regular file (a FIFO or device is never waited on), or holds more than
 // maxBytes.
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error,
+bool ReadWholeFile(const std::string& path, std::string& bytes, Message& error,
                    std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // Test hook: make the given step of the next writes fail (count = how many writes), after

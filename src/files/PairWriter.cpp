@@ -17,7 +17,7 @@ namespace {
 // back. A hard link costs nothing; a file system without them gets a copy.
 class Backup {
   public:
-    bool keep(const fs::path& target, std::string& reason) {
+    bool keep(const fs::path& target, Message& reason) {
         std::error_code ec;
         if (!fs::exists(target, ec))
             return true;
@@ -28,7 +28,7 @@ class Backup {
             fs::copy_file(target, path_, ec);
         }
         if (ec) {
-            reason = "The old file could not be kept aside: " + ec.message() + ".";
+            reason = Message(MessageKind::OldFileNotKeptAside, {ec.message()});
             path_.clear();
             return false;
         }
@@ -41,7 +41,7 @@ class Backup {
             fs::remove(target, ec);
             return !ec;
         }
-        std::string reason;
+        Message reason;
         if (!platform::MoveOver(path_, target, reason))
             return false;
         path_.clear();
@@ -57,7 +57,7 @@ class Backup {
     fs::path path_;
 };
 
-PairWriteOutcome Failed(const std::string& path, std::string reason) {
+PairWriteOutcome Failed(const std::string& path, Message reason) {
     return {false, path, std::move(reason)};
 }
 
@@ -65,7 +65,7 @@ PairWriteOutcome Failed(const std::string& path, std::string reason) {
 
 PairWriteOutcome WritePairSafely(const std::string& firstPath, std::string_view firstBytes,
                                  const std::string& secondPath, std::string_view secondBytes) {
-    std::string reason;
+    Message reason;
     const fs::path first = staged::CheckedTarget(firstPath, reason);
     if (first.empty())
         return Failed(firstPath, reason);
@@ -91,7 +91,7 @@ PairWriteOutcome WritePairSafely(const std::string& firstPath, std::string_view 
     if (!staged::Commit(stagedSecond, reason)) {
         staged::Discard(stagedSecond);
         if (!backup.restore(first))
-            reason += " The first file could not be put back as it was.";
+            reason = Message(MessageKind::FirstFileNotPutBack, {std::move(reason)});
         staged::SyncFolder(first.parent_path());
         return Failed(secondPath, reason);
     }

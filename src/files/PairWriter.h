@@ -2,6 +2,8 @@
 // Two files that belong together (a report and the chart it was made from) written so the
 // folder holds either both old files or both new ones, never one of each.
 
+#include "messages/Message.h"
+
 #include <string>
 #include <string_view>
 
@@ -10,7 +12,7 @@ namespace ranvik {
 struct PairWriteOutcome {
     bool ok = false;
     std::string failedPath; // the file whose write failed, when !ok
-    std::string reason;     // why, as a sentence (the system's reason), when !ok
+    Message reason;         // why, as a sentence (the system's reason), when !ok
 };
 
 // Stages both new files (created, written, flushed) before either old one is touched, then

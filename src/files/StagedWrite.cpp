@@ -19,7 +19,7 @@ std::array<int, WriteStepCount> gInjected{}; // failures still to inject, by Wri
 std::array<int, WriteStepCount> gSpared{};   // passes of the step still to let through first
 
 // An injected failure gives the reason the system would give for that step.
-bool InjectedFailure(WriteStep step, std::string& reason) {
+bool InjectedFailure(WriteStep step, Message& reason) {
     int& left = gInjected[static_cast<std::size_t>(step)];
     if (left <= 0)
         return false;
@@ -33,7 +33,7 @@ bool InjectedFailure(WriteStep step, std::string& reason) {
     return true;
 }
 
-bool FlushToSystem(std::FILE* file, std::string& reason) {
+bool FlushToSystem(std::FILE* file, Message& reason) {
     if (InjectedFailure(WriteStep::Flush, reason))
         return false;
     if (std::fflush(file) == 0)
@@ -42,7 +42,7 @@ bool FlushToSystem(std::FILE* file, std::string& reason) {
     return false;
 }
 
-bool SyncToDisk(std::FILE* file, std::string& reason) {
+bool SyncToDisk(std::FILE* file, Message& reason) {
     if (InjectedFailure(WriteStep::Sync, reason))
         return false;
     const bool synced = platform::SyncFile(file);
@@ -70,26 +70,26 @@ bool EndsInSeparator(const std::string& path) {
 }
 
 // Why a file of this kind is not replaced; empty for a regular file.
-std::string KindReason(fs::file_type type) {
+Message KindReason(fs::file_type type) {
     switch (type) {
     case fs::file_type::regular:
     case fs::file_type::not_found:
         return {};
     case fs::file_type::directory:
-        return "It is a folder, not a file.";
+        return Message(MessageKind::TargetIsFolder);
     case fs::file_type::character:
     case fs::file_type::block:
-        return "It is a device, not a regular file.";
+        return Message(MessageKind::TargetIsDevice);
     case fs::file_type::fifo:
-        return "It is a FIFO (named pipe), not a regular file.";
+        return Message(MessageKind::TargetIsFifo);
     case fs::file_type::socket:
-        return "It is a socket, not a regular file.";
+        return Message(MessageKind::TargetIsSocket);
     default:
-        return "It is not a regular file.";
+        return Message(MessageKind::TargetNotRegular);
     }
 }
 
-bool WriteBytes(std::FILE* file, std::string_view bytes, std::string& reason) {
+bool WriteBytes(std::FILE* file, std::string_view bytes, Message& reason) {
     if (InjectedFailure(WriteStep::Write, reason)) {
         // A failure halfway through, as a full disk gives it.
         if (bytes.size() > 1)
@@ -108,11 +108,11 @@ bool WriteBytes(std::FILE* file, std::string_view bytes, std::string& reason) {
 
 namespace staged {
 
-std::string SystemReason(int code) {
-    return std::string(std::strerror(code)) + ".";
+Message SystemReason(int code) {
+    return Message(MessageKind::SystemReason, {std::string(std::strerror(code)) + "."});
 }
 
-fs::path CheckedTarget(const std::string& path, std::string& reason) {
+fs::path CheckedTarget(const std::string& path, Message& reason) {
     reason = UnusableFileName(path);
     if (!reason.empty())
         return {};
@@ -124,8 +124,8 @@ fs::path CheckedTarget(const std::string& path, std::string& reason) {
         target = fs::canonical(target, ec);
         if (ec) {
             reason = ec == std::errc::no_such_file_or_directory
-                         ? "It is a symbolic link to a file that does not exist."
-                         : "It is a symbolic link that cannot be followed: " + ec.message() + ".";
+                         ? Message(MessageKind::DanglingSymbolicLink)
+                         : Message(MessageKind::BrokenSymbolicLink, {ec.message()});
             return {};
         }
     }
@@ -157,8 +157,7 @@ fs::path TemporaryName(const fs::path& target, const char* suffix) {
     return target.parent_path() / (name + suffix);
 }
 
-bool Stage(const fs::path& target, std::string_view bytes, StagedFile& staged,
-           std::string& reason) {
+bool Stage(const fs::path& target, std::string_view bytes, StagedFile& staged, Message& reason) {
     if (InjectedFailure(WriteStep::Create, reason))
         return false;
     staged.target = target;
@@ -188,7 +187,7 @@ bool Stage(const fs::path& target, std::string_view bytes, StagedFile& staged,
     return ok;
 }
 
-bool Commit(const StagedFile& staged, std::string& reason) {
+bool Commit(const StagedFile& staged, Message& reason) {
     KeepPermissions(staged.target, staged.temp);
     if (InjectedFailure(WriteStep::Replace, reason))
         return false;
@@ -206,19 +205,16 @@ void SyncFolder(const fs::path& folder) {
 
 } // namespace staged
 
-std::string UnusableFileName(const std::string& path) {
+Message UnusableFileName(const std::string& path) {
     if (path.empty())
-        return "No file name was given.";
+        return Message(MessageKind::NoFileName);
     if (EndsInSeparator(path))
-        return "The name ends in a folder separator, so it names no file.";
+        return Message(MessageKind::NameEndsInSeparator);
     if (path.size() >= kMaxPathBytes)
-        return "The path is " + std::to_string(path.size()) + " bytes long; the system takes " +
-               std::to_string(kMaxPathBytes - 1) + " at most.";
+        return Message(MessageKind::PathTooLong, {path.size(), kMaxPathBytes - 1});
     for (const fs::path& part : fs::path(path)) {
         if (part.native().size() > kMaxNameBytes)
-            return "A name in the path is " + std::to_string(part.native().size()) +
-                   " bytes long; a file or folder name is " + std::to_string(kMaxNameBytes) +
-                   " bytes at most.";
+            return Message(MessageKind::PathNameTooLong, {part.native().size(), kMaxNameBytes});
     }
     return {};
 }

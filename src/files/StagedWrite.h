@@ -15,7 +15,7 @@ namespace ranvik::staged {
 // so it stays a link. Empty with a reason when the name cannot be written: no name, a name
 // ending in a separator, a folder, device, FIFO or socket, a dangling or looping link, a
 // file the user may not change.
-std::filesystem::path CheckedTarget(const std::string& path, std::string& reason);
+std::filesystem::path CheckedTarget(const std::string& path, Message& reason);
 
 // An exclusive lock on a folder for as long as the object lives: every writer into one
 // folder takes it, so a pair of files and a single file written there by racing processes
@@ -31,10 +31,10 @@ struct StagedFile {
 
 // Creates, writes and flushes the temporary file; false with a reason (nothing left behind).
 bool Stage(const std::filesystem::path& target, std::string_view bytes, StagedFile& staged,
-           std::string& reason);
+           Message& reason);
 
 // Renames the staged file over its target; false with a reason (the target unchanged).
-bool Commit(const StagedFile& staged, std::string& reason);
+bool Commit(const StagedFile& staged, Message& reason);
 
 // Removes a staged file that will not be used.
 void Discard(const StagedFile& staged);
@@ -46,6 +46,6 @@ std::filesystem::path TemporaryName(const std::filesystem::path& target, const c
 void SyncFolder(const std::filesystem::path& folder);
 
 // The system's reason for an error number, as a sentence.
-std::string SystemReason(int code);
+Message SystemReason(int code);
 
 } // namespace ranvik::staged

@@ -25,10 +25,168 @@ std::string_view EnglishTemplate(MessageKind kind) {
         return "Inconsistent opponents.";
     case MessageKind::InconsistentResults:
         return "Inconsistent results.";
+    case MessageKind::CellPlace:
+        return "Line %1, %2";
+    case MessageKind::ColumnName:
+        return "name";
+    case MessageKind::ColumnMemberNumber:
+        return "membership number";
+    case MessageKind::ColumnRating:
+        return "rating";
+    case MessageKind::ColumnRound:
+        return "Rd %1";
+    case MessageKind::ColumnOpponent:
+        return "player %1";
+    case MessageKind::FaultAtCell:
+        return "%1 %2.";
+    case MessageKind::InconsistentOpponentsFound:
+        return "Inconsistent opponents found. %1.";
+    case MessageKind::InconsistentResultsFound:
+        return "Inconsistent results found. %1.";
+    case MessageKind::DuplicateMemberNumber:
+        return "Membership number %1 on lines %2.";
+    case MessageKind::MemberNumberNotSixDigits:
+        return "Membership number not six digits: %1";
+    case MessageKind::NoMemberNumber:
+        return "%1: no membership number";
+    case MessageKind::ResultAgainstEmptyLine:
+        return "Result against line %1, which has no name.";
+    case MessageKind::RatingOutOfRange:
+        return "Rating outside 0-3000: %1";
+    case MessageKind::SameName:
+        return "Same name on lines %1: %2";
+    case MessageKind::DirectorNumberNotSixDigits:
+        return "Tournament director QRB number not six digits: %1";
+    case MessageKind::OrganiserNumberNotSixDigits:
+        return "Organiser QRB number not six digits: %1";
+    case MessageKind::ForfeitReportedAsPlayed:
+        return "The report files a forfeit against line %1 as a played game against that player; "
+               "the federation asks for 0 as the opponent of a forfeit";
+    case MessageKind::ByeOpponentIgnored:
+        return "A bye has no opponent: the number %1 is ignored in the report";
+    case MessageKind::ReportedOtherwiseAt:
+        return "%1: %2";
 
         // Editing the chart: questions, refusals and the steps Undo names.
+    case MessageKind::UndoResultCleared:
+        return "Result cleared in line %1";
+    case MessageKind::UndoResult:
+        return "Result %1 in line %2";
+    case MessageKind::UndoName:
+        return "Name in line %1";
+    case MessageKind::UndoMemberNumber:
+        return "Membership number in line %1";
+    case MessageKind::UndoRating:
+        return "Rating in line %1";
+    case MessageKind::UndoClearAllResults:
+        return "Clear all results";
+    case MessageKind::UndoClearCells:
+        return "Clear cells";
+    case MessageKind::UndoCut:
+        return "Cut";
+    case MessageKind::UndoDeleteRow:
+        return "Delete row";
+    case MessageKind::UndoImportTrf:
+        return "Import TRF";
+    case MessageKind::UndoInsertRow:
+        return "Insert row";
+    case MessageKind::UndoLoadPlayer:
+        return "Load player";
+    case MessageKind::UndoMatchPlayers:
+        return "Match players";
+    case MessageKind::UndoNewChart:
+        return "New chart";
+    case MessageKind::UndoNumberOfPlayers:
+        return "Number of players";
+    case MessageKind::UndoNumberOfRounds:
+        return "Number of rounds";
+    case MessageKind::UndoPaste:
+        return "Paste";
+    case MessageKind::UndoSortByRating:
+        return "Sort by rating";
+    case MessageKind::UndoTournamentType:
+        return "Tournament type";
+    case MessageKind::CellFaultAt:
+        return "Line %1 column %2 %3.";
+    case MessageKind::HoldsControlCharacter:
+        return "holds a control character (%1)";
+    case MessageKind::HoldsTooManyCharacters:
+        return "holds %1 characters; a chart cell holds at most %2";
+    case MessageKind::NothingPasted:
+        return "Nothing was pasted: %1";
+    case MessageKind::PasteTooManyLines:
+        return "The text has more than %1 lines, but a chart holds at most %2 players.";
+    case MessageKind::PasteTooManyCells:
+        return "Line %1 has more than %2 cells, but the widest chart has %3 columns.";
 
         // Chart files, file names and writing files.
+    case MessageKind::ChartFileEmpty:
+        return "The file is empty: it holds no player lines.";
+    case MessageKind::ChartFileTooManyLines:
+        return "The file has %1 lines, but a chart holds at most %2 players.";
+    case MessageKind::ChartFileTooManyFields:
+        return "The first line has %1 fields, but the widest chart has %2 columns.";
+    case MessageKind::ChartFileTooManyRounds:
+        return "The first line has %1 fields, but a Swiss or match chart holds at most %2 rounds "
+               "(%3 columns).";
+    case MessageKind::ChartFileTooLarge:
+        return "The file is larger than any chart can be (more than %1 MB).";
+    case MessageKind::ChartFileUtf16:
+        return "The file is saved as UTF-16; save it as plain text.";
+    case MessageKind::ChartFileNulByte:
+        return "The file holds a NUL byte (line %1), which no chart file has: it is not a chart "
+               "file.";
+    case MessageKind::ChartFileBinary:
+        return "The file holds binary data (line %1), not text: it is not a chart file.";
+    case MessageKind::UnsavableCharacter:
+        return "Line %1 column %2 (\"%3\") holds \"%4\" (U+%5), a character that cannot be saved "
+               "in a chart file.";
+    case MessageKind::NoFileName:
+        return "No file name was given.";
+    case MessageKind::NameEndsInSeparator:
+        return "The name ends in a folder separator, so it names no file.";
+    case MessageKind::PathTooLong:
+        return "The path is %1 bytes long; the system takes %2 at most.";
+    case MessageKind::PathNameTooLong:
+        return "A name in the path is %1 bytes long; a file or folder name is %2 bytes at most.";
+    case MessageKind::TargetIsFolder:
+        return "It is a folder, not a file.";
+    case MessageKind::TargetIsDevice:
+        return "It is a device, not a regular file.";
+    case MessageKind::TargetIsFifo:
+        return "It is a FIFO (named pipe), not a regular file.";
+    case MessageKind::TargetIsSocket:
+        return "It is a socket, not a regular file.";
+    case MessageKind::TargetNotRegular:
+        return "It is not a regular file.";
+    case MessageKind::DanglingSymbolicLink:
+        return "It is a symbolic link to a file that does not exist.";
+    case MessageKind::BrokenSymbolicLink:
+        return "It is a symbolic link that cannot be followed: %1.";
+    case MessageKind::SystemReason:
+        return "%1";
+    case MessageKind::OldFileNotKeptAside:
+        return "The old file could not be kept aside: %1.";
+    case MessageKind::FirstFileNotPutBack:
+        return "%1 The first file could not be put back as it was.";
+    case MessageKind::FileHeldOpen:
+        return "The file is open in another program, which does not let it be replaced.";
+    case MessageKind::ReadingFifo:
+        return "it is a FIFO (named pipe), not a regular file";
+    case MessageKind::ReadingDevice:
+        return "it is a device, not a regular file";
+    case MessageKind::ReadingSocket:
+        return "it is a socket, not a regular file";
+    case MessageKind::ReadingNotRegular:
+        return "it is not a regular file";
+    case MessageKind::CannotRead:
+        return "Cannot read %1: %2";
+    case MessageKind::ReadFileTooLarge:
+        return "the file is larger than %1 MB";
+    case MessageKind::CannotOpen:
+        return "Cannot open %1: %2";
+    case MessageKind::ErrorSaving:
+        return "Error saving %1.";
 
         // The document's questions and refusals.
     case MessageKind::TypeSwiss:
@@ -138,6 +296,28 @@ std::string_view EnglishTemplate(MessageKind kind) {
         return "Error saving %1.";
 
         // The settings file and recovery copies.
+    case MessageKind::SettingsNulByte:
+        return "line %1 holds a NUL byte";
+    case MessageKind::SettingsHeadingNotWhole:
+        return "line %1 is not a section heading the reader takes whole";
+    case MessageKind::SettingsLineUnreadable:
+        return "line %1 is neither a section, a setting nor a comment";
+    case MessageKind::SettingsKeyTwice:
+        return "line %1 gives a setting of its section a second time";
+    case MessageKind::SettingsCommentBeforeRepeatedSection:
+        return "line %1 is a comment before a section named again, which the reader drops";
+    case MessageKind::SettingsCommentAtEnd:
+        return "line %1 is a comment after the last setting, which the reader drops";
+    case MessageKind::CannotCreate:
+        return "Cannot create %1: %2";
+    case MessageKind::RecoveryFolderIsLink:
+        return "The recovery folder %1 is a symbolic link; no copy is written through it.";
+    case MessageKind::NoRecoveryFolder:
+        return "No folder for recovery copies.";
+    case MessageKind::CannotRestore:
+        return "Cannot restore %1: %2";
+    case MessageKind::RecoveryCopyDamaged:
+        return "the copy is damaged or cut short.";
 
         // The membership database.
     case MessageKind::DatabaseNameMissing:
@@ -282,8 +462,6 @@ std::string_view EnglishTemplate(MessageKind kind) {
         return "%1";
     case MessageKind::StandingsPdfNotMade:
         return "cannot make the PDF: %1";
-    case MessageKind::StandingsNotSaved:
-        return "Error saving %1.";
     }
     return "";
 }

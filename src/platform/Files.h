@@ -3,6 +3,8 @@
 // bytes on the disk, replacing a file by another in one step, the folder lock. Every file is
 // opened in binary mode, so the bytes (CR LF line ends included) are the same on every system.
 
+#include "messages/Message.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -24,15 +26,14 @@ std::FILE* CreateNewFile(const std::filesystem::path& path);
 
 // Opens a regular file for reading without waiting on a FIFO or device; nullptr with the reason
 // (a sentence fragment: "it is a folder, not a file") when it is not one or cannot be opened.
-std::FILE* OpenRegularFile(const std::filesystem::path& path, std::string& reason);
+std::FILE* OpenRegularFile(const std::filesystem::path& path, Message& reason);
 
 // Makes the system put what was written to file on the disk; false (errno set) on failure.
 bool SyncFile(std::FILE* file);
 
 // Puts from in the place of to in one step: readers see the old file or the new one, never
 // a mix. False with the reason when it cannot (to unchanged, from left for the caller).
-bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to,
-              std::string& reason);
+bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to, Message& reason);
 
 // Makes the renames in a folder durable, where the system needs that; best effort.
 void SyncFolder(const std::filesystem::path& folder);

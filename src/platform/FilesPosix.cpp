@@ -12,16 +12,21 @@ namespace ranvik::platform {
 
 namespace {
 
-std::string NotRegularReason(mode_t mode) {
+// The system's own words for an error number.
+Message ErrorReason(int code) {
+    return Message(MessageKind::SystemReason, {std::strerror(code)});
+}
+
+Message NotRegularReason(mode_t mode) {
     if (S_ISDIR(mode))
-        return std::strerror(EISDIR);
+        return ErrorReason(EISDIR);
     if (S_ISFIFO(mode))
-        return "it is a FIFO (named pipe), not a regular file";
+        return Message(MessageKind::ReadingFifo);
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "it is a device, not a regular file";
+        return Message(MessageKind::ReadingDevice);
     if (S_ISSOCK(mode))
-        return "it is a socket, not a regular file";
-    return "it is not a regular file";
+        return Message(MessageKind::ReadingSocket);
+    return Message(MessageKind::ReadingNotRegular);
 }
 
 } // namespace
@@ -44,17 +49,17 @@ std::FILE* CreateNewFile(const std::filesystem::path& path) {
     return file;
 }
 
-std::FILE* OpenRegularFile(const std::filesystem::path& path, std::string& reason) {
-    reason.clear();
+std::FILE* OpenRegularFile(const std::filesystem::path& path, Message& reason) {
+    reason = {};
     // Not blocking, so a FIFO with no writer cannot hold the program at the open.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        reason = std::strerror(errno);
+        reason = ErrorReason(errno);
         return nullptr;
     }
     struct stat info {};
     if (fstat(fd, &info) != 0)
-        reason = std::strerror(errno);
+        reason = ErrorReason(errno);
     else if (!S_ISREG(info.st_mode))
         reason = NotRegularReason(info.st_mode);
     if (!reason.empty()) {
@@ -64,7 +69,7 @@ std::FILE* OpenRegularFile(const std::filesystem::path& path, std::string& reaso
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::FILE* file = fdopen(fd, "rb");
     if (!file) {
-        reason = std::strerror(errno);
+        reason = ErrorReason(errno);
         close(fd);
     }
     return file;
@@ -74,11 +79,10 @@ bool SyncFile(std::FILE* file) {
     return fsync(fileno(file)) == 0;
 }
 
-bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to,
-              std::string& reason) {
+bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to, Message& reason) {
     if (std::rename(from.c_str(), to.c_str()) == 0)
         return true;
-    reason = std::string(std::strerror(errno)) + ".";
+    reason = Message(MessageKind::SystemReason, {std::string(std::strerror(errno)) + "."});
     return false;
 }
 

@@ -81,23 +81,23 @@ std::FILE* CreateNewFile(const std::filesystem::path& path) {
     return file;
 }
 
-std::FILE* OpenRegularFile(const std::filesystem::path& path, std::string& reason) {
-    reason.clear();
+std::FILE* OpenRegularFile(const std::filesystem::path& path, Message& reason) {
+    reason = {};
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        reason = std::strerror(EISDIR);
+        reason = Message(MessageKind::SystemReason, {std::strerror(EISDIR)});
         return nullptr;
     }
     std::FILE* file = _wfopen(path.c_str(), L"rb");
     if (!file) {
-        reason = std::strerror(errno);
+        reason = Message(MessageKind::SystemReason, {std::strerror(errno)});
         return nullptr;
     }
     // A console, printer or pipe name opens too; only a disk file is read.
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
     if (GetFileType(handle) != FILE_TYPE_DISK) {
         std::fclose(file);
-        reason = "it is a device, not a regular file";
+        reason = Message(MessageKind::ReadingDevice);
         return nullptr;
     }
     return file;
@@ -107,8 +107,7 @@ bool SyncFile(std::FILE* file) {
     return _commit(_fileno(file)) == 0;
 }
 
-bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to,
-              std::string& reason) {
+bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to, Message& reason) {
     // A virus scanner or indexer may hold the old file for a moment: a few tries.
     DWORD error = ERROR_SUCCESS;
     for (int attempt = 0; attempt < 10; ++attempt) {
@@ -128,8 +127,8 @@ bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     reason = error == ERROR_SHARING_VIOLATION || (error == ERROR_ACCESS_DENIED && HeldOpen(to))
-                 ? "The file is open in another program, which does not let it be replaced."
-                 : WindowsReason(error);
+                 ? Message(MessageKind::FileHeldOpen)
+                 : Message(MessageKind::SystemReason, {WindowsReason(error)});
     return false;
 }
 

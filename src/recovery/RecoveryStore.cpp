@@ -161,7 +161,7 @@ std::optional<RecoveryDescription> LeftDescription(const fs::path& path) {
         return ParseRecoveryDescription(std::string_view(head).substr(0, end + 1));
     }
     std::string text;
-    std::string readError;
+    Message readError;
     if (!ReadWholeFile(platform::Utf8FromPath(path), text, readError, MaxSmallFileBytes))
         return std::nullopt;
     return ParseRecoveryDescription(text);
@@ -258,13 +258,12 @@ RecoveryStore::~RecoveryStore() {
     holdChart({});
 }
 
-bool RecoveryStore::ensureFolder(std::string& reason) const {
+bool RecoveryStore::ensureFolder(Message& reason) const {
     std::error_code error;
     const fs::path folder = platform::PathFromUtf8(folder_);
     // A link could lead the copies, and the mode below, anywhere.
     if (IsLink(folder)) {
-        reason = "The recovery folder " + folder_ +
-                 " is a symbolic link; no copy is written through it.";
+        reason = Message(MessageKind::RecoveryFolderIsLink, {folder_});
         return false;
     }
     fs::create_directories(folder, error);
@@ -273,7 +272,8 @@ bool RecoveryStore::ensureFolder(std::string& reason) const {
         fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
     }
     if (error)
-        reason = "Cannot create " + folder_ + ": " + error.message();
+        reason = Message(MessageKind::CannotCreate,
+                         {folder_, Message(MessageKind::SystemReason, {error.message()})});
     return !error;
 }
 
@@ -283,7 +283,7 @@ std::string RecoveryStore::copyStem() const {
 }
 
 bool RecoveryStore::writeCopy(const Tournament& tournament, const std::string& chartFile,
-                              std::optional<RatingSystem> ratingSystem, std::string& reason) {
+                              std::optional<RatingSystem> ratingSystem, Message& reason) {
     return write(snapshot(tournament, chartFile, ratingSystem), reason);
 }
 
@@ -304,9 +304,9 @@ RecoverySnapshot RecoveryStore::snapshot(const Tournament& tournament, const std
     return taken;
 }
 
-bool RecoveryStore::write(const RecoverySnapshot& snapshot, std::string& reason) {
+bool RecoveryStore::write(const RecoverySnapshot& snapshot, Message& reason) {
     if (folder_.empty()) {
-        reason = "No folder for recovery copies.";
+        reason = Message(MessageKind::NoRecoveryFolder);
         return false;
     }
     const std::lock_guard lock(writing_);
@@ -360,7 +360,7 @@ std::vector<LeftCopy> RecoveryStore::leftBehind() const {
     return copies;
 }
 
-bool RecoveryStore::restore(const LeftCopy& copy, Tournament& tournament, std::string& message) {
+bool RecoveryStore::restore(const LeftCopy& copy, Tournament& tournament, Message& message) {
     std::string bytes;
     const bool oneFile = copy.oldChartPath.empty();
     if (!ReadWholeFile(oneFile ? copy.path : copy.oldChartPath, bytes, message,
@@ -371,7 +371,8 @@ bool RecoveryStore::restore(const LeftCopy& copy, Tournament& tournament, std::s
     if (oneFile) {
         const std::optional<RecoveryCopyText> read = ParseRecoveryCopy(bytes);
         if (!read) {
-            message = "Cannot restore " + copy.path + ": the copy is damaged or cut short.";
+            message = Message(MessageKind::CannotRestore,
+                              {copy.path, Message(MessageKind::RecoveryCopyDamaged)});
             return false;
         }
         chartBytes = read->chartBytes;
@@ -380,8 +381,8 @@ bool RecoveryStore::restore(const LeftCopy& copy, Tournament& tournament, std::s
     Tournament restored;
     const ChartReadOutcome read = ReadChartFileAs(restored, chartBytes, type);
     if (!read.ok) {
-        message =
-            "Cannot restore " + (oneFile ? copy.path : copy.oldChartPath) + ": " + read.message;
+        message = Message(MessageKind::CannotRestore,
+                          {oneFile ? copy.path : copy.oldChartPath, read.message});
         return false;
     }
     {
@@ -412,13 +413,13 @@ std::string RecoveryStore::lockPath(const std::string& chartPath) const {
 void RecoveryStore::holdChart(const std::string& chartPath) {
     // Only a lock that is still ours is removed: another program may have taken it since.
     std::string text;
-    std::string error;
+    Message error;
     if (!heldLockPath_.empty() && ReadWholeFile(heldLockPath_, text, error, MaxSmallFileBytes) &&
         text == LockText(self_, CanonicalChartPath(heldChart_)))
         RemoveFile(heldLockPath_);
     heldChart_.clear();
     heldLockPath_.clear();
-    std::string reason;
+    Message reason;
     if (chartPath.empty() || folder_.empty() || !ensureFolder(reason))
         return;
     const std::string path = lockPath(chartPath);
@@ -434,7 +435,7 @@ std::optional<ProcessIdentity> RecoveryStore::holderOf(const std::string& chartP
         return std::nullopt;
     const std::string path = lockPath(chartPath);
     std::string text;
-    std::string error;
+    Message error;
     if (!ReadWholeFile(path, text, error, MaxSmallFileBytes))
         return std::nullopt;
     const auto fields = ReadFields(text);

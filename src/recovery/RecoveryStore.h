@@ -7,6 +7,7 @@
 // still offered.
 
 #include "chart/Tournament.h"
+#include "messages/Message.h"
 #include "recovery/ProcessIdentity.h"
 #include "report/RatingReport.h"
 
@@ -78,13 +79,13 @@ class RecoveryStore {
     // it cannot be written (the folder is a symbolic link, the disk is full...), the previous
     // copy, if any, then still standing.
     bool writeCopy(const Tournament& tournament, const std::string& chartFile,
-                   std::optional<RatingSystem> ratingSystem, std::string& reason);
+                   std::optional<RatingSystem> ratingSystem, Message& reason);
     // The same in two steps: the snapshot on the chart's thread, the write on any thread.
     // A snapshot taken before the copy was last removed is not written (true, nothing done):
     // the chart it holds has been saved or replaced since.
     RecoverySnapshot snapshot(const Tournament& tournament, const std::string& chartFile,
                               std::optional<RatingSystem> ratingSystem) const;
-    bool write(const RecoverySnapshot& snapshot, std::string& reason);
+    bool write(const RecoverySnapshot& snapshot, Message& reason);
     // Waits for a write under way, so no copy comes back after it.
     void removeCopy();
     bool hasCopy() const;
@@ -96,7 +97,7 @@ class RecoveryStore {
     // modified; false with a message when the copy cannot be read (nothing changed then).
     // The chart's bytes decide what they hold (players; rounds where columns are rounds),
     // whatever the description says.
-    static bool restore(const LeftCopy& copy, Tournament& tournament, std::string& message);
+    static bool restore(const LeftCopy& copy, Tournament& tournament, Message& message);
     static void discard(const LeftCopy& copy);
 
     // Marks the chart file as open here, releasing the one held before; an empty path
@@ -108,7 +109,7 @@ class RecoveryStore {
     std::optional<ProcessIdentity> holderOf(const std::string& chartPath) const;
 
   private:
-    bool ensureFolder(std::string& reason) const;
+    bool ensureFolder(Message& reason) const;
     std::string copyStem() const;
     std::string lockPath(const std::string& chartPath) const;
 

@@ -18,10 +18,11 @@ std::vector<std::string> FlaggedMemberLines(const Chart& chart, int playerRows) 
 std::vector<std::string> ReportCheckLines(const Chart& chart, int playerRows,
                                           const TournamentInfo& info) {
     std::vector<std::string> lines = FlaggedMemberLines(chart, playerRows);
-    for (std::string& line : ChartCheckWarnings(chart, playerRows))
-        lines.push_back(std::move(line));
-    for (std::string& line : OfficialNumberWarnings(info.tdNumber, info.organiserNumber))
-        lines.push_back(std::move(line));
+    // The report's list is still English text; the window translates it line by line.
+    for (const Message& line : ChartCheckWarnings(chart, playerRows))
+        lines.push_back(English(line));
+    for (const Message& line : OfficialNumberWarnings(info.tdNumber, info.organiserNumber))
+        lines.push_back(English(line));
     return lines;
 }
 

@@ -29,8 +29,8 @@ std::string ProposedReportName(const TournamentInfo& info) {
 }
 
 Message RefusedReportPath(const std::string& chosenPath) {
-    if (std::string unusable = UnusableFileName(chosenPath); !unusable.empty())
-        return Untranslated(unusable);
+    if (Message unusable = UnusableFileName(chosenPath); !unusable.empty())
+        return unusable;
     std::string extension = FileExtension(ReportPathFor(chosenPath));
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });

@@ -107,10 +107,10 @@ std::string Lowered(std::string_view text) {
 class LineCheck {
   public:
     // Empty while every line so far is read whole.
-    std::string take(std::size_t number, std::string_view line) {
+    Message take(std::size_t number, std::string_view line) {
         while (!line.empty() && IsBlank(line.front()))
             line.remove_prefix(1);
-        const std::string where = "line " + std::to_string(number);
+        const auto where = [number](MessageKind kind) { return Message(kind, {number}); };
         if (line.empty())
             return {};
         if (line.front() == ';' || line.front() == '#') {
@@ -122,27 +122,25 @@ class LineCheck {
             const std::size_t close = line.find(']');
             if (close == std::string_view::npos ||
                 line.find_first_not_of(" \t", close + 1) != std::string_view::npos)
-                return where + " is not a section heading the reader takes whole";
+                return where(MessageKind::SettingsHeadingNotWhole);
             section_ = Lowered(Trimmed(line.substr(1, close - 1)));
             const bool again = !sections_.insert(section_).second;
             if (again && commentLine_ != 0)
-                return "line " + std::to_string(commentLine_) +
-                       " is a comment before a section named again, which the reader drops";
+                return Message(MessageKind::SettingsCommentBeforeRepeatedSection, {commentLine_});
             commentLine_ = 0;
             return {};
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos || equals == 0)
-            return where + " is neither a section, a setting nor a comment";
+            return where(MessageKind::SettingsLineUnreadable);
         if (!keys_.insert(section_ + '\n' + Lowered(Trimmed(line.substr(0, equals)))).second)
-            return where + " gives a setting of its section a second time";
+            return where(MessageKind::SettingsKeyTwice);
         commentLine_ = 0;
         return {};
     }
-    std::string finish() const {
+    Message finish() const {
         if (commentLine_ != 0)
-            return "line " + std::to_string(commentLine_) +
-                   " is a comment after the last setting, which the reader drops";
+            return Message(MessageKind::SettingsCommentAtEnd, {commentLine_});
         return {};
     }
 
@@ -162,12 +160,11 @@ class LineCheck {
 
 } // namespace
 
-std::string SettingsTextFault(const std::string& bytes) {
+Message SettingsTextFault(const std::string& bytes) {
     if (const std::size_t nul = bytes.find('\0'); nul != std::string::npos)
-        return "line " +
-               std::to_string(
-                   1 + std::count(bytes.begin(), bytes.begin() + static_cast<long>(nul), '\n')) +
-               " holds a NUL byte";
+        return Message(
+            MessageKind::SettingsNulByte,
+            {1 + std::count(bytes.begin(), bytes.begin() + static_cast<long>(nul), '\n')});
     LineCheck check;
     std::size_t number = 1;
     for (std::size_t start = 0; start < bytes.size();) {
@@ -175,8 +172,7 @@ std::string SettingsTextFault(const std::string& bytes) {
         std::size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string::npos)
             end = bytes.size();
-        if (std::string fault = check.take(number, {bytes.data() + start, end - start});
-            !fault.empty())
+        if (Message fault = check.take(number, {bytes.data() + start, end - start}); !fault.empty())
             return fault;
         if (end < bytes.size() && bytes[end] == '\n')
             ++number;

@@ -3,6 +3,8 @@
 // compare without case, one pair of quotes around a value is dropped on reading, lines end
 // with LF alone on every system, and comments and unknown entries are written back as read.
 
+#include "messages/Message.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -40,6 +42,6 @@ class IniText {
 // Why the reader would take the file's bytes only in part, as "line 3 holds a NUL byte" (a
 // NUL byte, a line it skips, a key given twice, a comment it drops); empty when it takes
 // them whole. Such a file is never written: writing it back would lose the rest.
-std::string SettingsTextFault(const std::string& bytes);
+Message SettingsTextFault(const std::string& bytes);
 
 } // namespace ranvik

@@ -44,7 +44,8 @@ bool Exists(const std::string& path) {
 std::optional<std::string> ReadSettingsFile(const std::string& path) {
     if (!Exists(path))
         return std::string();
-    std::string bytes, error;
+    std::string bytes;
+    Message error;
     if (!ReadWholeFile(path, bytes, error))
         return std::nullopt;
     return bytes;

@@ -4,6 +4,7 @@
 // rewritten for it. Each change is one safe write (WriteFileSafely) that keeps whatever else
 // the file holds: sections and keys of other programs or versions, comments.
 
+#include "messages/Message.h"
 #include "settings/SettingKeys.h"
 
 #include <map>
@@ -41,7 +42,7 @@ class Settings {
     const std::string& path() const { return path_; }
     // Why the file cannot be rewritten, as "line 3 holds a NUL byte": the reader would take
     // it only in part, and writing it back would lose the rest. Empty when it can.
-    const std::string& fault() const { return fault_; }
+    const Message& fault() const { return fault_; }
 
     bool get(Setting<bool> setting) const;
     std::string get(Setting<std::string> setting) const;
@@ -62,7 +63,7 @@ class Settings {
 
     std::string path_;
     SettingsStore store_;
-    std::string fault_;
+    Message fault_;
     // The valid values read or set; a key without one reads as its default.
     std::map<SettingKey, std::vector<std::string>> values_;
 };

@@ -1,5 +1,7 @@
 #include "ui/ChartModel.h"
 
+#include "ui/MessageText.h"
+
 #include "chart/CellText.h"
 #include "validation/ChartProblems.h"
 
@@ -36,7 +38,7 @@ QVariant ChartModel::data(const QModelIndex& index, int role) const {
             return true;
         if (role == Qt::BackgroundRole)
             return QColor(255, 214, 102); // amber: apart from red and green for every eye
-        return ToQString(problems_->cellMessage(chartCol(index), chartRow(index)));
+        return MessageText(problems_->cellMessage(chartCol(index), chartRow(index)));
     }
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};

@@ -5,10 +5,10 @@
 #include "ui/Application.h"
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
-#include "ui/CoreText.h"
 #include "ui/HelpDialog.h"
 #include "ui/MembersPane.h"
 #include "ui/MembersPanel.h"
+#include "ui/MessageText.h"
 #include "ui/ProblemsPanel.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
@@ -369,7 +369,7 @@ void MainWindow::openChart() {
 bool MainWindow::openChartFile(const QString& path) {
     const OpenResult opened = document_->openFile(ToCorePath(path), document_->tournament().type());
     if (opened.outcome != Outcome::Done) {
-        prompts::showError(this, CoreText(opened.message));
+        prompts::showError(this, MessageText(opened.message));
         focusChart();
         return false;
     }

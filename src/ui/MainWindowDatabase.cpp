@@ -4,10 +4,10 @@
 #include "ui/MainWindow.h"
 
 #include "ui/ChartView.h"
-#include "ui/CoreText.h"
 #include "ui/MembersModel.h"
 #include "ui/MembersPane.h"
 #include "ui/MembersPanel.h"
+#include "ui/MessageText.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/WindowPrompts.h"
@@ -147,10 +147,10 @@ void MainWindow::showMemberOrder(MemberOrder order) {
 void MainWindow::openStartupDatabase() {
     // A settings file read only in part is never written back (that would lose the rest):
     // the director hears it once, here.
-    if (const std::string& fault = settings_->fault(); !fault.empty())
+    if (const Message& fault = settings_->fault(); !fault.empty())
         statusBar()->showMessage(tr("The settings file %1 is left as it is, since %2; changed "
                                     "settings are not remembered.")
-                                     .arg(ToQString(settings_->path()), CoreText(fault)));
+                                     .arg(ToQString(settings_->path()), MessageText(fault)));
     const std::string stored = settings_->get(setting::DatabaseName);
     const QString remembered = stored.empty() ? databasePath_ : ToQString(stored);
     const StartupDatabase choice =

@@ -6,8 +6,8 @@
 #include "ui/Application.h"
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
-#include "ui/CoreText.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageText.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/TournamentInfoDialog.h"
@@ -93,9 +93,9 @@ void MainWindow::updateEditActions() {
     const bool editing = chartView_->isEditing();
     const bool canUndo = history.canUndo() || history.hasLooseEdit() || editing;
     undoAction_->setText(history.canUndo() && !history.hasLooseEdit() && !editing
-                             ? tr("&Undo %1").arg(CoreText(history.undoName()))
+                             ? tr("&Undo %1").arg(MessageText(history.undoName()))
                              : tr("&Undo"));
-    redoAction_->setText(history.canRedo() ? tr("&Redo %1").arg(CoreText(history.redoName()))
+    redoAction_->setText(history.canRedo() ? tr("&Redo %1").arg(MessageText(history.redoName()))
                                            : tr("&Redo"));
     undoAction_->setEnabled(canUndo);
     redoAction_->setEnabled(history.canRedo() || history.hasLooseEdit());

@@ -34,10 +34,181 @@ const char* MessageSource(MessageKind kind) {
         return QT_TRANSLATE_NOOP("Message", "Inconsistent opponents.");
     case MessageKind::InconsistentResults:
         return QT_TRANSLATE_NOOP("Message", "Inconsistent results.");
+    case MessageKind::CellPlace:
+        return QT_TRANSLATE_NOOP("Message", "Line %1, %2");
+    case MessageKind::ColumnName:
+        return QT_TRANSLATE_NOOP("Message", "name");
+    case MessageKind::ColumnMemberNumber:
+        return QT_TRANSLATE_NOOP("Message", "membership number");
+    case MessageKind::ColumnRating:
+        return QT_TRANSLATE_NOOP("Message", "rating");
+    case MessageKind::ColumnRound:
+        return QT_TRANSLATE_NOOP("Message", "Rd %1");
+    case MessageKind::ColumnOpponent:
+        return QT_TRANSLATE_NOOP("Message", "player %1");
+    case MessageKind::FaultAtCell:
+        return QT_TRANSLATE_NOOP("Message", "%1 %2.");
+    case MessageKind::InconsistentOpponentsFound:
+        return QT_TRANSLATE_NOOP("Message", "Inconsistent opponents found. %1.");
+    case MessageKind::InconsistentResultsFound:
+        return QT_TRANSLATE_NOOP("Message", "Inconsistent results found. %1.");
+    case MessageKind::DuplicateMemberNumber:
+        return QT_TRANSLATE_NOOP("Message", "Membership number %1 on lines %2.");
+    case MessageKind::MemberNumberNotSixDigits:
+        return QT_TRANSLATE_NOOP("Message", "Membership number not six digits: %1");
+    case MessageKind::NoMemberNumber:
+        return QT_TRANSLATE_NOOP("Message", "%1: no membership number");
+    case MessageKind::ResultAgainstEmptyLine:
+        return QT_TRANSLATE_NOOP("Message", "Result against line %1, which has no name.");
+    case MessageKind::RatingOutOfRange:
+        return QT_TRANSLATE_NOOP("Message", "Rating outside 0-3000: %1");
+    case MessageKind::SameName:
+        return QT_TRANSLATE_NOOP("Message", "Same name on lines %1: %2");
+    case MessageKind::DirectorNumberNotSixDigits:
+        return QT_TRANSLATE_NOOP("Message", "Tournament director QRB number not six digits: %1");
+    case MessageKind::OrganiserNumberNotSixDigits:
+        return QT_TRANSLATE_NOOP("Message", "Organiser QRB number not six digits: %1");
+    case MessageKind::ForfeitReportedAsPlayed:
+        return QT_TRANSLATE_NOOP(
+            "Message", "The report files a forfeit against line %1 as a played game against that "
+                       "player; the federation asks for 0 as the opponent of a forfeit");
+    case MessageKind::ByeOpponentIgnored:
+        return QT_TRANSLATE_NOOP("Message",
+                                 "A bye has no opponent: the number %1 is ignored in the report");
+    case MessageKind::ReportedOtherwiseAt:
+        return QT_TRANSLATE_NOOP("Message", "%1: %2");
 
         // Editing the chart: questions, refusals and the steps Undo names.
+    case MessageKind::UndoResultCleared:
+        return QT_TRANSLATE_NOOP("Message", "Result cleared in line %1");
+    case MessageKind::UndoResult:
+        return QT_TRANSLATE_NOOP("Message", "Result %1 in line %2");
+    case MessageKind::UndoName:
+        return QT_TRANSLATE_NOOP("Message", "Name in line %1");
+    case MessageKind::UndoMemberNumber:
+        return QT_TRANSLATE_NOOP("Message", "Membership number in line %1");
+    case MessageKind::UndoRating:
+        return QT_TRANSLATE_NOOP("Message", "Rating in line %1");
+    case MessageKind::UndoClearAllResults:
+        return QT_TRANSLATE_NOOP("Message", "Clear all results");
+    case MessageKind::UndoClearCells:
+        return QT_TRANSLATE_NOOP("Message", "Clear cells");
+    case MessageKind::UndoCut:
+        return QT_TRANSLATE_NOOP("Message", "Cut");
+    case MessageKind::UndoDeleteRow:
+        return QT_TRANSLATE_NOOP("Message", "Delete row");
+    case MessageKind::UndoImportTrf:
+        return QT_TRANSLATE_NOOP("Message", "Import TRF");
+    case MessageKind::UndoInsertRow:
+        return QT_TRANSLATE_NOOP("Message", "Insert row");
+    case MessageKind::UndoLoadPlayer:
+        return QT_TRANSLATE_NOOP("Message", "Load player");
+    case MessageKind::UndoMatchPlayers:
+        return QT_TRANSLATE_NOOP("Message", "Match players");
+    case MessageKind::UndoNewChart:
+        return QT_TRANSLATE_NOOP("Message", "New chart");
+    case MessageKind::UndoNumberOfPlayers:
+        return QT_TRANSLATE_NOOP("Message", "Number of players");
+    case MessageKind::UndoNumberOfRounds:
+        return QT_TRANSLATE_NOOP("Message", "Number of rounds");
+    case MessageKind::UndoPaste:
+        return QT_TRANSLATE_NOOP("Message", "Paste");
+    case MessageKind::UndoSortByRating:
+        return QT_TRANSLATE_NOOP("Message", "Sort by rating");
+    case MessageKind::UndoTournamentType:
+        return QT_TRANSLATE_NOOP("Message", "Tournament type");
+    case MessageKind::CellFaultAt:
+        return QT_TRANSLATE_NOOP("Message", "Line %1 column %2 %3.");
+    case MessageKind::HoldsControlCharacter:
+        return QT_TRANSLATE_NOOP("Message", "holds a control character (%1)");
+    case MessageKind::HoldsTooManyCharacters:
+        return QT_TRANSLATE_NOOP("Message", "holds %1 characters; a chart cell holds at most %2");
+    case MessageKind::NothingPasted:
+        return QT_TRANSLATE_NOOP("Message", "Nothing was pasted: %1");
+    case MessageKind::PasteTooManyLines:
+        return QT_TRANSLATE_NOOP(
+            "Message", "The text has more than %1 lines, but a chart holds at most %2 players.");
+    case MessageKind::PasteTooManyCells:
+        return QT_TRANSLATE_NOOP(
+            "Message", "Line %1 has more than %2 cells, but the widest chart has %3 columns.");
 
         // Chart files, file names and writing files.
+    case MessageKind::ChartFileEmpty:
+        return QT_TRANSLATE_NOOP("Message", "The file is empty: it holds no player lines.");
+    case MessageKind::ChartFileTooManyLines:
+        return QT_TRANSLATE_NOOP("Message",
+                                 "The file has %1 lines, but a chart holds at most %2 players.");
+    case MessageKind::ChartFileTooManyFields:
+        return QT_TRANSLATE_NOOP(
+            "Message", "The first line has %1 fields, but the widest chart has %2 columns.");
+    case MessageKind::ChartFileTooManyRounds:
+        return QT_TRANSLATE_NOOP("Message", "The first line has %1 fields, but a Swiss or match "
+                                            "chart holds at most %2 rounds (%3 columns).");
+    case MessageKind::ChartFileTooLarge:
+        return QT_TRANSLATE_NOOP("Message",
+                                 "The file is larger than any chart can be (more than %1 MB).");
+    case MessageKind::ChartFileUtf16:
+        return QT_TRANSLATE_NOOP("Message", "The file is saved as UTF-16; save it as plain text.");
+    case MessageKind::ChartFileNulByte:
+        return QT_TRANSLATE_NOOP("Message", "The file holds a NUL byte (line %1), which no chart "
+                                            "file has: it is not a chart file.");
+    case MessageKind::ChartFileBinary:
+        return QT_TRANSLATE_NOOP(
+            "Message", "The file holds binary data (line %1), not text: it is not a chart file.");
+    case MessageKind::UnsavableCharacter:
+        return QT_TRANSLATE_NOOP("Message", "Line %1 column %2 (\"%3\") holds \"%4\" (U+%5), a "
+                                            "character that cannot be saved in a chart file.");
+    case MessageKind::NoFileName:
+        return QT_TRANSLATE_NOOP("Message", "No file name was given.");
+    case MessageKind::NameEndsInSeparator:
+        return QT_TRANSLATE_NOOP("Message",
+                                 "The name ends in a folder separator, so it names no file.");
+    case MessageKind::PathTooLong:
+        return QT_TRANSLATE_NOOP("Message",
+                                 "The path is %1 bytes long; the system takes %2 at most.");
+    case MessageKind::PathNameTooLong:
+        return QT_TRANSLATE_NOOP(
+            "Message",
+            "A name in the path is %1 bytes long; a file or folder name is %2 bytes at most.");
+    case MessageKind::TargetIsFolder:
+        return QT_TRANSLATE_NOOP("Message", "It is a folder, not a file.");
+    case MessageKind::TargetIsDevice:
+        return QT_TRANSLATE_NOOP("Message", "It is a device, not a regular file.");
+    case MessageKind::TargetIsFifo:
+        return QT_TRANSLATE_NOOP("Message", "It is a FIFO (named pipe), not a regular file.");
+    case MessageKind::TargetIsSocket:
+        return QT_TRANSLATE_NOOP("Message", "It is a socket, not a regular file.");
+    case MessageKind::TargetNotRegular:
+        return QT_TRANSLATE_NOOP("Message", "It is not a regular file.");
+    case MessageKind::DanglingSymbolicLink:
+        return QT_TRANSLATE_NOOP("Message", "It is a symbolic link to a file that does not exist.");
+    case MessageKind::BrokenSymbolicLink:
+        return QT_TRANSLATE_NOOP("Message", "It is a symbolic link that cannot be followed: %1.");
+    case MessageKind::SystemReason:
+        return QT_TRANSLATE_NOOP("Message", "%1");
+    case MessageKind::OldFileNotKeptAside:
+        return QT_TRANSLATE_NOOP("Message", "The old file could not be kept aside: %1.");
+    case MessageKind::FirstFileNotPutBack:
+        return QT_TRANSLATE_NOOP("Message", "%1 The first file could not be put back as it was.");
+    case MessageKind::FileHeldOpen:
+        return QT_TRANSLATE_NOOP(
+            "Message", "The file is open in another program, which does not let it be replaced.");
+    case MessageKind::ReadingFifo:
+        return QT_TRANSLATE_NOOP("Message", "it is a FIFO (named pipe), not a regular file");
+    case MessageKind::ReadingDevice:
+        return QT_TRANSLATE_NOOP("Message", "it is a device, not a regular file");
+    case MessageKind::ReadingSocket:
+        return QT_TRANSLATE_NOOP("Message", "it is a socket, not a regular file");
+    case MessageKind::ReadingNotRegular:
+        return QT_TRANSLATE_NOOP("Message", "it is not a regular file");
+    case MessageKind::CannotRead:
+        return QT_TRANSLATE_NOOP("Message", "Cannot read %1: %2");
+    case MessageKind::ReadFileTooLarge:
+        return QT_TRANSLATE_NOOP("Message", "the file is larger than %1 MB");
+    case MessageKind::CannotOpen:
+        return QT_TRANSLATE_NOOP("Message", "Cannot open %1: %2");
+    case MessageKind::ErrorSaving:
+        return QT_TRANSLATE_NOOP("Message", "Error saving %1.");
 
         // The document's questions and refusals.
     case MessageKind::TypeSwiss:
@@ -159,6 +330,33 @@ const char* MessageSource(MessageKind kind) {
         return QT_TRANSLATE_NOOP("Message", "Error saving %1.");
 
         // The settings file and recovery copies.
+    case MessageKind::SettingsNulByte:
+        return QT_TRANSLATE_NOOP("Message", "line %1 holds a NUL byte");
+    case MessageKind::SettingsHeadingNotWhole:
+        return QT_TRANSLATE_NOOP("Message",
+                                 "line %1 is not a section heading the reader takes whole");
+    case MessageKind::SettingsLineUnreadable:
+        return QT_TRANSLATE_NOOP("Message",
+                                 "line %1 is neither a section, a setting nor a comment");
+    case MessageKind::SettingsKeyTwice:
+        return QT_TRANSLATE_NOOP("Message", "line %1 gives a setting of its section a second time");
+    case MessageKind::SettingsCommentBeforeRepeatedSection:
+        return QT_TRANSLATE_NOOP(
+            "Message", "line %1 is a comment before a section named again, which the reader drops");
+    case MessageKind::SettingsCommentAtEnd:
+        return QT_TRANSLATE_NOOP(
+            "Message", "line %1 is a comment after the last setting, which the reader drops");
+    case MessageKind::CannotCreate:
+        return QT_TRANSLATE_NOOP("Message", "Cannot create %1: %2");
+    case MessageKind::RecoveryFolderIsLink:
+        return QT_TRANSLATE_NOOP(
+            "Message", "The recovery folder %1 is a symbolic link; no copy is written through it.");
+    case MessageKind::NoRecoveryFolder:
+        return QT_TRANSLATE_NOOP("Message", "No folder for recovery copies.");
+    case MessageKind::CannotRestore:
+        return QT_TRANSLATE_NOOP("Message", "Cannot restore %1: %2");
+    case MessageKind::RecoveryCopyDamaged:
+        return QT_TRANSLATE_NOOP("Message", "the copy is damaged or cut short.");
 
         // The membership database.
     case MessageKind::DatabaseNameMissing:
@@ -316,8 +514,6 @@ const char* MessageSource(MessageKind kind) {
         return QT_TRANSLATE_NOOP("Message", "%1");
     case MessageKind::StandingsPdfNotMade:
         return QT_TRANSLATE_NOOP("Message", "cannot make the PDF: %1");
-    case MessageKind::StandingsNotSaved:
-        return QT_TRANSLATE_NOOP("Message", "Error saving %1.");
     }
     return "";
 }

@@ -3,7 +3,7 @@
 #include "standings/Standings.h"
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
-#include "ui/CoreText.h"
+#include "ui/MessageText.h"
 #include "ui/QtText.h"
 #include "ui/SectionFit.h"
 
@@ -288,13 +288,13 @@ void ProblemsPanel::showAll() {
 void ProblemsPanel::fillLists() {
     listsStale_ = false;
     const Chart& chart = model_.tournament().chart();
-    auto entryFor = [&](const ChartCell& cell, const std::string& text) {
+    auto entryFor = [&](const ChartCell& cell, const Message& text) {
         // The director's and organiser's numbers belong to no line.
         if (cell.row == 0)
-            return ProblemsListModel::Entry{cell, {}, {}, {}, CoreText(text)};
+            return ProblemsListModel::Entry{cell, {}, {}, {}, MessageText(text)};
         return ProblemsListModel::Entry{cell, QString::number(cell.row),
                                         ToQString(chart.cell(ChartColumn::Name, cell.row)),
-                                        heading(cell.col), CoreText(text)};
+                                        heading(cell.col), MessageText(text)};
     };
     std::vector<ProblemsListModel::Entry> faults;
     for (const ChartProblem& problem : problems_.problems()) {

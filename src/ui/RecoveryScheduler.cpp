@@ -1,6 +1,7 @@
 #include "ui/RecoveryScheduler.h"
 
 #include "document/ChartDocument.h"
+#include "ui/MessageText.h"
 #include "ui/QtText.h"
 
 #include <algorithm>
@@ -57,10 +58,10 @@ void RecoveryScheduler::write() {
     // The destructor joins the worker, so this object outlives it; the queued report is
     // dropped if the object goes before it is delivered.
     worker_ = std::thread([this, store, taken = std::move(*snapshot)] {
-        std::string reason;
+        Message reason;
         const bool ok = store->write(taken, reason);
         QMetaObject::invokeMethod(
-            this, [this, ok, reason] { written(ok, ToQString(reason)); }, Qt::QueuedConnection);
+            this, [this, ok, reason] { written(ok, MessageText(reason)); }, Qt::QueuedConnection);
     });
 }
 

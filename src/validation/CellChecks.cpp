@@ -68,12 +68,14 @@ bool IsValidRating(std::string_view text) {
 ChartValidator::ChartValidator(const Tournament& tournament, InconsistencyPrompt prompt)
     : tournament_(tournament), prompt_(std::move(prompt)) {}
 
-std::string InconsistencyText(std::string_view kind, const ChartRules& rules, int row, int col) {
-    return "Inconsistent " + std::string(kind) + " found. " + CellPlace(rules, row, col) + ".";
+Message InconsistencyText(std::string_view kind, const ChartRules& rules, int row, int col) {
+    return Message(kind == "opponents" ? MessageKind::InconsistentOpponentsFound
+                                       : MessageKind::InconsistentResultsFound,
+                   {CellPlace(rules, row, col)});
 }
 
 bool ChartValidator::goOnAfter(const std::string& kind, int row, int col) {
-    const std::string message = InconsistencyText(kind, tournament_.rules(), row, col);
+    const Message message = InconsistencyText(kind, tournament_.rules(), row, col);
     // Without anyone to ask, stopping is the only answer that cannot let a bad report out.
     const InconsistencyAnswer answer = prompt_ ? prompt_(message) : InconsistencyAnswer::Cancel;
     if (answer == InconsistencyAnswer::Cancel)

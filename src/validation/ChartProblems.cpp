@@ -515,12 +515,12 @@ std::vector<ChartProblem> ChartProblems::problems() {
     return out;
 }
 
-std::vector<std::string> ChartProblems::validationLines() {
+std::vector<Message> ChartProblems::validationLines() {
     refresh();
     std::vector<std::pair<Key, ChartProblem>> found;
     for (const auto& [k, finding] : findings_) {
         const ChartCell cell = cellOf(k);
-        auto add = [&found, k = k](std::string text) {
+        auto add = [&found, k = k](Message text) {
             found.push_back({k, {ValidationFault::None, {}, {}, std::move(text)}});
         };
         if (finding.what.fault != ValidationFault::None) {
@@ -535,7 +535,7 @@ std::vector<std::string> ChartProblems::validationLines() {
     addFileProblems(found);
     std::stable_sort(found.begin(), found.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::string> lines;
+    std::vector<Message> lines;
     lines.reserve(found.size());
     for (auto& [k, problem] : found)
         lines.push_back(std::move(problem.text));
@@ -550,7 +550,7 @@ std::vector<ChartWarning> ChartProblems::warnings() {
         if (lines.size() > 1) {
             out.push_back({ChartWarningKind::DuplicateMemberNumber,
                            {ChartColumn::MemberNumber, *lines.begin()},
-                           "Membership number " + number + " on lines " + LineList(lines) + "."});
+                           Message(MessageKind::DuplicateMemberNumber, {number, LineList(lines)})});
         }
     }
     const std::set<int> named = namedEmptyLines();
@@ -569,7 +569,7 @@ std::vector<ChartWarning> ChartProblems::warnings() {
             byRounds() ? swiss_[static_cast<std::size_t>(resultIndex(cell.col, cell.row))].opponent
                        : view_.rules->opponentOfColumn(cell.col);
         out.push_back({ChartWarningKind::ResultToEmptyLine, cell,
-                       "Result against line " + std::to_string(target) + ", which has no name."});
+                       Message(MessageKind::ResultAgainstEmptyLine, {target})});
     }
     for (const Key k : reportedOtherwise_) {
         const ChartCell cell = cellOf(k);
@@ -593,14 +593,18 @@ bool ChartProblems::isMarked(int col, int row) {
            !unstartedLine(finding->second, row, namedEmptyLines());
 }
 
-std::string ChartProblems::cellMessage(int col, int row) {
+Message ChartProblems::cellMessage(int col, int row) {
     if (!isMarked(col, row))
         return {};
-    std::string out;
+    Message out;
     const ChartCell cell{col, row};
     for (const ChartProblem& problem : problems()) {
-        if (problem.cell == cell || problem.other == cell)
-            out += (out.empty() ? "" : "\n") + problem.text;
+        if (problem.cell == cell || problem.other == cell) {
+            if (out.empty())
+                out = problem.text;
+            else
+                out.then(problem.text);
+        }
     }
     return out;
 }

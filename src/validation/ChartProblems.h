@@ -32,8 +32,8 @@ struct ChartProblem {
     // A cell fault or an inconsistency; None for a character the chart file cannot hold.
     ValidationFault fault = ValidationFault::None;
     ChartCell cell;
-    ChartCell other;  // the opponent's cell of an inconsistent pair; {0, 0} otherwise
-    std::string text; // what validation shows for it
+    ChartCell other; // the opponent's cell of an inconsistent pair; {0, 0} otherwise
+    Message text;    // what validation shows for it
 };
 
 enum class ChartWarningKind {
@@ -49,7 +49,7 @@ enum class ChartWarningKind {
 struct ChartWarning {
     ChartWarningKind kind = ChartWarningKind::MemberNumberNotSixDigits;
     ChartCell cell;
-    std::string text;
+    Message text;
 };
 
 // What changed in one update, for the views to repaint only that.
@@ -61,7 +61,7 @@ struct ProblemsUpdate {
 
 // The message for a cell a chart file cannot hold, empty when it can: the file format's own
 // rule, handed in by the owner (the format lives beside validation, not under it).
-using CellFileRule = std::function<std::string(const Chart& chart, int col, int row)>;
+using CellFileRule = std::function<Message(const Chart& chart, int col, int row)>;
 
 class ChartProblems : private ChartListener {
   public:
@@ -88,7 +88,7 @@ class ChartProblems : private ChartListener {
     // What validation would show if it noted each fault and went on: in scan order, a line
     // per faulty cell (FaultText) or per inconsistency question it would ask, and per cell
     // the chart file cannot hold.
-    std::vector<std::string> validationLines();
+    std::vector<Message> validationLines();
 
     // The tournament director's and organiser's numbers, once the report has asked them:
     // warned about when not six digits.
@@ -96,7 +96,7 @@ class ChartProblems : private ChartListener {
 
     // Whether a cell takes part in a fault, and the texts of those faults, one a line.
     bool isMarked(int col, int row);
-    std::string cellMessage(int col, int row);
+    Message cellMessage(int col, int row);
 
     // Points of a line in half points; 0 for lines beyond the checked ones.
     int halfPoints(int row);
@@ -207,8 +207,8 @@ class ChartProblems : private ChartListener {
     std::vector<std::string> nameOf_;                            // the key counted per line
     std::set<int> badRatings_;                                   // lines rated out of range
     CellFileRule fileRule_;
-    std::map<Key, std::string> unsavable_; // cells the chart file cannot hold, and why
-    std::vector<std::string> officialWarnings_;
+    std::map<Key, Message> unsavable_; // cells the chart file cannot hold, and why
+    std::vector<Message> officialWarnings_;
 };
 
 } // namespace ranvik

@@ -48,7 +48,7 @@ void ChartProblems::setOfficialNumbers(std::string_view director, std::string_vi
 
 void ChartProblems::addLineWarnings(std::vector<ChartWarning>& out) const {
     const Chart& chart = tournament_.chart();
-    for (const std::string& text : officialWarnings_)
+    for (const Message& text : officialWarnings_)
         out.push_back({ChartWarningKind::OfficialNumberNotSixDigits, {}, text});
     for (const int row : badRatings_) {
         out.push_back({ChartWarningKind::RatingOutOfRange,
@@ -83,11 +83,11 @@ void ChartProblems::checkFileCells(int col0, int row0, int col1, int row1, Probl
 }
 
 void ChartProblems::checkFileCell(int col, int row, ProblemsUpdate& update) {
-    std::string message = fileRule_(tournament_.chart(), col, row);
+    Message message = fileRule_(tournament_.chart(), col, row);
     const Key k = key(col, row);
     const auto known = unsavable_.find(k);
     const bool was = known != unsavable_.end();
-    if ((was ? known->second : std::string()) == message)
+    if ((was ? known->second : Message()) == message)
         return;
     if (was)
         mark({col, row}, -1);

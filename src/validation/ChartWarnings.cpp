@@ -47,38 +47,41 @@ std::string MemberNumberLine(std::string_view name, std::string_view number) {
     return std::string(name) + ", " + std::string(number);
 }
 
-std::string MemberNumberWarningText(std::string_view name, std::string_view number) {
+Message MemberNumberWarningText(std::string_view name, std::string_view number) {
     if (number.empty())
-        return MemberNumberLine(name, number);
-    return "Membership number not six digits: " + MemberNumberLine(name, number);
+        return Message(MessageKind::NoMemberNumber, {name});
+    return Message(MessageKind::MemberNumberNotSixDigits, {MemberNumberLine(name, number)});
 }
 
-std::string RatingWarningText(std::string_view name, std::string_view rating) {
-    return "Rating outside 0-" + std::to_string(MaxRating) + ": " + std::string(name) + ", " +
-           std::string(rating);
+// The warning's text names the range.
+static_assert(MaxRating == 3000);
+
+Message RatingWarningText(std::string_view name, std::string_view rating) {
+    return Message(MessageKind::RatingOutOfRange, {std::string(name) + ", " + std::string(rating)});
 }
 
-std::string SameNameWarningText(std::string_view name, const std::set<int>& lines) {
-    return "Same name on lines " + LineList(lines) + ": " + std::string(name);
+Message SameNameWarningText(std::string_view name, const std::set<int>& lines) {
+    return Message(MessageKind::SameName, {LineList(lines), name});
 }
 
-std::vector<std::string> OfficialNumberWarnings(std::string_view director,
-                                                std::string_view organiser) {
-    std::vector<std::string> out;
+std::vector<Message> OfficialNumberWarnings(std::string_view director, std::string_view organiser) {
+    std::vector<Message> out;
     if (!IsValidMemberNumber(director))
-        out.push_back("Tournament director QRB number not six digits: " + std::string(director));
+        out.emplace_back(MessageKind::DirectorNumberNotSixDigits,
+                         std::vector<MessageArgument>{director});
     if (!organiser.empty() && !IsValidMemberNumber(organiser))
-        out.push_back("Organiser QRB number not six digits: " + std::string(organiser));
+        out.emplace_back(MessageKind::OrganiserNumberNotSixDigits,
+                         std::vector<MessageArgument>{organiser});
     return out;
 }
 
-std::vector<std::string> ChartCheckWarnings(const Chart& chart, int playerRows) {
+std::vector<Message> ChartCheckWarnings(const Chart& chart, int playerRows) {
     std::map<std::string, std::set<int>> lines;
     for (int row = 1; row <= playerRows; ++row) {
         if (std::string key = SameNameKey(chart.cell(ChartColumn::Name, row)); !key.empty())
             lines[std::move(key)].insert(row);
     }
-    std::vector<std::string> out;
+    std::vector<Message> out;
     for (int row = 1; row <= playerRows; ++row) {
         const std::string_view name = chart.cell(ChartColumn::Name, row);
         const std::string_view rating = chart.cell(ChartColumn::Rating, row);

@@ -5,6 +5,7 @@
 // check list, so both say the same.
 
 #include "chart/Chart.h"
+#include "messages/Message.h"
 
 #include <set>
 #include <string>
@@ -28,18 +29,17 @@ std::string LineList(const std::set<int>& lines);
 std::string MemberNumberLine(std::string_view name, std::string_view number);
 // The live check's warning for it: "Membership number not six digits: Bo Chen, 12345", or
 // the line alone when the number is empty.
-std::string MemberNumberWarningText(std::string_view name, std::string_view number);
+Message MemberNumberWarningText(std::string_view name, std::string_view number);
 // "Rating outside 0-3000: Bo Chen, 15000"
-std::string RatingWarningText(std::string_view name, std::string_view rating);
+Message RatingWarningText(std::string_view name, std::string_view rating);
 // "Same name on lines 2 and 5: Bo Chen"
-std::string SameNameWarningText(std::string_view name, const std::set<int>& lines);
+Message SameNameWarningText(std::string_view name, const std::set<int>& lines);
 // "Tournament director QRB number not six digits: 12345" and the organiser's (whose number
 // may be left empty); none when both are well formed.
-std::vector<std::string> OfficialNumberWarnings(std::string_view director,
-                                                std::string_view organiser);
+std::vector<Message> OfficialNumberWarnings(std::string_view director, std::string_view organiser);
 
 // The same-name and rating warnings of player lines 1 to playerRows, in line order (a name
 // at its first line), as the live check lists them.
-std::vector<std::string> ChartCheckWarnings(const Chart& chart, int playerRows);
+std::vector<Message> ChartCheckWarnings(const Chart& chart, int playerRows);
 
 } // namespace ranvik

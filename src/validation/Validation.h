@@ -17,7 +17,7 @@ enum class InconsistencyAnswer { Cancel, Ignore, All };
 // Shows "Inconsistent opponents found. Line 3, Rd 2." (or "... results ...") and gives
 // the user's answer. The window shows a message box; tests and the command line answer
 // by policy.
-using InconsistencyPrompt = std::function<InconsistencyAnswer(const std::string& message)>;
+using InconsistencyPrompt = std::function<InconsistencyAnswer(const Message& message)>;
 
 // What validation found. The first five are faults of one cell; the last two mean the
 // user cancelled at an inconsistency question.
@@ -88,18 +88,18 @@ inline bool RoundRobinResultsDisagree(bool isX, int points, int mirrorPoints) {
 // A Swiss entry the report files otherwise than it reads: a bye with a number (the number
 // is dropped) or a forfeit naming its opponent (filed as a game played against that player,
 // the report writing results by points). The warning's text; empty for any other entry.
-std::string ReportedOtherwiseText(std::string_view text);
+Message ReportedOtherwiseText(std::string_view text);
 // Those warnings of a Swiss chart's visible results, each after its place: "Line 3, Rd 2: ".
-std::vector<std::string> ReportedOtherwiseLines(const Tournament& tournament);
+std::vector<Message> ReportedOtherwiseLines(const Tournament& tournament);
 
 // "Inconsistent results found. Line 3, Rd 2." (kind "opponents" or "results").
-std::string InconsistencyText(std::string_view kind, const ChartRules& rules, int row, int col);
+Message InconsistencyText(std::string_view kind, const ChartRules& rules, int row, int col);
 
 // "Missing name.", "Inconsistent results."...; empty for None.
 Message ValidationMessage(ValidationFault fault);
 
 // "Missing name. Line 3, name." for a faulty cell.
-std::string FaultText(const ValidationResult& result, const ChartRules& rules);
+Message FaultText(const ValidationResult& result, const ChartRules& rules);
 
 // The checks of one validation run. skipInconsistencyQuestions lives as long as the
 // run: it is set when the user answers All and skips both inconsistency tests after that.

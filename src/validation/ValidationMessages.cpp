@@ -26,9 +26,9 @@ Message ValidationMessage(ValidationFault fault) {
     return {};
 }
 
-std::string FaultText(const ValidationResult& result, const ChartRules& rules) {
-    return English(ValidationMessage(result.fault)) + " " +
-           CellPlace(rules, result.row, result.col) + ".";
+Message FaultText(const ValidationResult& result, const ChartRules& rules) {
+    return Message(MessageKind::FaultAtCell,
+                   {ValidationMessage(result.fault), CellPlace(rules, result.row, result.col)});
 }
 
 } // namespace ranvik

@@ -84,12 +84,12 @@ TEST_P(HistoryStep, UndoGivesTheChartBackAndRedoTheChange) {
     const Snapshot after = Take(t);
     ASSERT_NE(before, after);
     EXPECT_TRUE(t.modified());
-    EXPECT_EQ(t.history().undoName(), step.stepName);
+    EXPECT_EQ(English(t.history().undoName()), step.stepName);
 
     ASSERT_TRUE(t.undo());
     EXPECT_EQ(Take(t), before);
     EXPECT_FALSE(t.modified()) << "back at the saved state";
-    EXPECT_EQ(t.history().redoName(), step.stepName);
+    EXPECT_EQ(English(t.history().redoName()), step.stepName);
     EXPECT_FALSE(t.undo());
 
     ASSERT_TRUE(t.redo());
@@ -100,51 +100,50 @@ TEST_P(HistoryStep, UndoGivesTheChartBackAndRedoTheChange) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, HistoryStep,
-    ::testing::Values(StepCase{"TypedResult", TournamentType::Swiss,
-                               [](Tournament& t) { TypeResult(t, 5, 3, U"w5"); },
-                               "Result W5 in line 3"},
-                      StepCase{"TypedName", TournamentType::Swiss,
-                               [](Tournament& t) { t.enterCell(1, 2, "Ann"); }, "Name in line 2"},
-                      StepCase{"ClearCells", TournamentType::Swiss,
-                               [](Tournament& t) {
-                                   t.clearCells({{4, 1}, {5, 1}, {1, 2}});
-                               },
-                               "Clear cells"},
-                      StepCase{"DeleteRow", TournamentType::Swiss,
-                               [](Tournament& t) { t.deleteRow(3); }, "Delete row"},
-                      StepCase{"InsertRow", TournamentType::Swiss,
-                               [](Tournament& t) { t.openRowAt(4); }, "Insert row"},
-                      StepCase{"ClearAllResults", TournamentType::Swiss,
-                               [](Tournament& t) { t.clearAllResults(); }, "Clear all results"},
-                      StepCase{"Sort", TournamentType::Swiss,
-                               [](Tournament& t) { t.sortByRating(); }, "Sort by rating"},
-                      StepCase{"Paste", TournamentType::Swiss,
-                               [](Tournament& t) {
-                                   t.pasteBlock(1, 11, {{"Zed", "123456", "1700"}, {"Yu"}});
-                               },
-                               "Paste"},
-                      StepCase{"FewerPlayers", TournamentType::Swiss,
-                               [](Tournament& t) { t.setNumPlayers(5); }, "Number of players"},
-                      StepCase{"MoreRounds", TournamentType::Swiss,
-                               [](Tournament& t) { t.setNumRounds(9); }, "Number of rounds"},
-                      StepCase{"SwissToRoundRobin", TournamentType::Swiss,
-                               [](Tournament& t) { t.setType(TournamentType::RoundRobin); },
-                               "Tournament type"},
-                      StepCase{"RoundRobinToDouble", TournamentType::RoundRobin,
-                               [](Tournament& t) { t.setType(TournamentType::DoubleRoundRobin); },
-                               "Tournament type"},
-                      StepCase{"RoundRobinFewerPlayers", TournamentType::RoundRobin,
-                               [](Tournament& t) { t.setNumPlayers(4); }, "Number of players"},
-                      StepCase{"RoundRobinClear", TournamentType::RoundRobin,
-                               [](Tournament& t) { t.clearAllResults(); }, "Clear all results"},
-                      StepCase{"GroupedByTheCaller", TournamentType::Swiss,
-                               [](Tournament& t) {
-                                   const Tournament::Step step(t, "Load player");
-                                   t.setNumPlayers(13);
-                                   t.openRowAt(2);
-                                   t.chart().setCell(1, 2, "New");
-                               },
-                               "Load player"}),
+    ::testing::Values(
+        StepCase{"TypedResult", TournamentType::Swiss,
+                 [](Tournament& t) { TypeResult(t, 5, 3, U"w5"); }, "Result W5 in line 3"},
+        StepCase{"TypedName", TournamentType::Swiss,
+                 [](Tournament& t) { t.enterCell(1, 2, "Ann"); }, "Name in line 2"},
+        StepCase{"ClearCells", TournamentType::Swiss,
+                 [](Tournament& t) {
+                     t.clearCells({{4, 1}, {5, 1}, {1, 2}});
+                 },
+                 "Clear cells"},
+        StepCase{"DeleteRow", TournamentType::Swiss, [](Tournament& t) { t.deleteRow(3); },
+                 "Delete row"},
+        StepCase{"InsertRow", TournamentType::Swiss, [](Tournament& t) { t.openRowAt(4); },
+                 "Insert row"},
+        StepCase{"ClearAllResults", TournamentType::Swiss,
+                 [](Tournament& t) { t.clearAllResults(); }, "Clear all results"},
+        StepCase{"Sort", TournamentType::Swiss, [](Tournament& t) { t.sortByRating(); },
+                 "Sort by rating"},
+        StepCase{"Paste", TournamentType::Swiss,
+                 [](Tournament& t) {
+                     t.pasteBlock(1, 11, {{"Zed", "123456", "1700"}, {"Yu"}});
+                 },
+                 "Paste"},
+        StepCase{"FewerPlayers", TournamentType::Swiss, [](Tournament& t) { t.setNumPlayers(5); },
+                 "Number of players"},
+        StepCase{"MoreRounds", TournamentType::Swiss, [](Tournament& t) { t.setNumRounds(9); },
+                 "Number of rounds"},
+        StepCase{"SwissToRoundRobin", TournamentType::Swiss,
+                 [](Tournament& t) { t.setType(TournamentType::RoundRobin); }, "Tournament type"},
+        StepCase{"RoundRobinToDouble", TournamentType::RoundRobin,
+                 [](Tournament& t) { t.setType(TournamentType::DoubleRoundRobin); },
+                 "Tournament type"},
+        StepCase{"RoundRobinFewerPlayers", TournamentType::RoundRobin,
+                 [](Tournament& t) { t.setNumPlayers(4); }, "Number of players"},
+        StepCase{"RoundRobinClear", TournamentType::RoundRobin,
+                 [](Tournament& t) { t.clearAllResults(); }, "Clear all results"},
+        StepCase{"GroupedByTheCaller", TournamentType::Swiss,
+                 [](Tournament& t) {
+                     const Tournament::Step step(t, Message(MessageKind::UndoLoadPlayer));
+                     t.setNumPlayers(13);
+                     t.openRowAt(2);
+                     t.chart().setCell(1, 2, "New");
+                 },
+                 "Load player"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Cells that all came back to their text make no step: its Undo would do nothing, and the
@@ -161,7 +160,7 @@ TEST(History, AChangeThatLeavesEveryCellAsItWasIsNoStep) {
     TypeResult(typed, 5, 3, U"W5\b\b"); // typed, erased, and the cell left
     for (const Tournament* t : {&pasted, &typed}) {
         EXPECT_FALSE(t->history().canUndo())
-            << "a step that changes nothing: " << t->history().undoName();
+            << "a step that changes nothing: " << English(t->history().undoName());
         EXPECT_FALSE(t->modified());
     }
 }

@@ -68,7 +68,7 @@ TEST_F(DocumentTest, SaveAsCompletesTheNameAndRemembersItOnlyWhenWritten) {
     EXPECT_EQ(failed.outcome, Outcome::Failed);
     EXPECT_TRUE(document.isModified());
     ASSERT_EQ(prompts.errors.size(), 1u);
-    EXPECT_EQ(prompts.errors[0].rfind("Error saving " + dir.file("club.tms") + ".\r", 0), 0u);
+    EXPECT_EQ(prompts.errors[0].rfind("Error saving " + dir.file("club.tms") + ".\n", 0), 0u);
     EXPECT_FALSE(failed.reason.empty());
     EXPECT_NE(ReadFile(dir.file("club.tms")).find("Anne"), std::string::npos);
 }
@@ -217,7 +217,7 @@ TEST_F(DocumentTest, OpeningAChartLeavesNothingToUndoAndAnEditAfterItUndoesAsBef
     WriteFile(path, "1\tAnn\t\t1500\tW2\t\r\n2\tBob\t\t1400\tL1\t\r\n3\tCy\t\t\t\t\r\n");
     ASSERT_EQ(document.openFile(path, TournamentType::Swiss).outcome, Outcome::Done);
     Tournament& t = document.tournament();
-    EXPECT_FALSE(t.history().canUndo()) << t.history().undoName();
+    EXPECT_FALSE(t.history().canUndo()) << English(t.history().undoName());
     EXPECT_FALSE(t.undo());
     EXPECT_FALSE(document.isModified());
 
@@ -225,7 +225,7 @@ TEST_F(DocumentTest, OpeningAChartLeavesNothingToUndoAndAnEditAfterItUndoesAsBef
     t.chart().setCell(ChartColumn::Name, 3, "Cyril");
     t.finishCellEdit();
     EXPECT_TRUE(document.isModified());
-    EXPECT_EQ(t.history().undoName(), "Name in line 3");
+    EXPECT_EQ(English(t.history().undoName()), "Name in line 3");
     ASSERT_TRUE(t.undo());
     EXPECT_EQ(EncodeChartFile(t.chart()).bytes, opened);
     EXPECT_FALSE(document.isModified());
@@ -265,7 +265,7 @@ TEST_F(DocumentTest, AMemberNameTheFileCannotHoldIsAskedAboutAtOnce) {
     ASSERT_EQ(document.loadPlayer(&table, &ordering, 1).outcome, Outcome::Done);
     EXPECT_EQ(prompts.asked.back(), "spelling of Dvořák, Aleš or Dvorák, Aleš");
     EXPECT_EQ(chart.cell(ChartColumn::Name, 1), "Dvorák, Aleš");
-    EXPECT_EQ(document.tournament().history().undoName(), "Load player");
+    EXPECT_EQ(English(document.tournament().history().undoName()), "Load player");
     document.tournament().undo();
     EXPECT_EQ(chart.cell(ChartColumn::Name, 1), "");
     EXPECT_EQ(chart.cell(ChartColumn::Rating, 1), "");

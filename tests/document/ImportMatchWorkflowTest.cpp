@@ -104,7 +104,7 @@ TEST_F(WorkflowTest, ImportReplacesTheChartAsANewUnsavedEvent) {
         << result.summary;
 
     // One Undo brings back the chart the import replaced, shape and all.
-    EXPECT_EQ(document.tournament().history().undoName(), "Import TRF");
+    EXPECT_EQ(English(document.tournament().history().undoName()), "Import TRF");
     ASSERT_TRUE(document.tournament().undo());
     EXPECT_EQ(tournament.type(), TournamentType::Swiss);
     EXPECT_EQ(tournament.numPlayers(), Tournament::StartPlayers);
@@ -176,7 +176,7 @@ TEST_F(MatchTest, TakesSingleMatchesAsksTheRestAndUndoesInOneStep) {
                                        "\nLeft as they were: lines 3, 4, 5."});
 
     // The whole match is one step of the chart's history.
-    EXPECT_EQ(document.tournament().history().undoName(), "Match players");
+    EXPECT_EQ(English(document.tournament().history().undoName()), "Match players");
     ASSERT_TRUE(document.tournament().undo());
     EXPECT_EQ(rows(3), before);
 }

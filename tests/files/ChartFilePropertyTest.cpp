@@ -56,12 +56,12 @@ TEST(ChartFileProperty, RandomChartsReadBackAsWrittenAndWriteTheSameBytes) {
                 chart.setCell(c, chart.rowCount() - 1, "");
         }
         const ChartBytes first = EncodeChartFile(chart);
-        ASSERT_TRUE(first.ok) << first.message;
+        ASSERT_TRUE(first.ok) << English(first.message);
         ASSERT_TRUE(WriteFileSafely(path, first.bytes));
 
         std::string bytes;
-        std::string error;
-        ASSERT_TRUE(ReadWholeFile(path, bytes, error)) << error;
+        Message error;
+        ASSERT_TRUE(ReadWholeFile(path, bytes, error)) << English(error);
         Tournament read;
         read.layOutStartChart();
         // The reader starts from another size, so every count must come from the file.
@@ -69,7 +69,7 @@ TEST(ChartFileProperty, RandomChartsReadBackAsWrittenAndWriteTheSameBytes) {
         read.setType(type);
         read.setNumPlayers(players == 7 ? 8 : 7);
         const ChartReadOutcome outcome = ReadChartFile(read, bytes);
-        ASSERT_TRUE(outcome.ok) << outcome.message;
+        ASSERT_TRUE(outcome.ok) << English(outcome.message);
 
         ASSERT_EQ(read.chart().rowCount(), chart.rowCount());
         ASSERT_EQ(read.chart().colCount(), chart.colCount());
@@ -98,7 +98,7 @@ TEST(ChartFileProperty, EveryByteButTheSeparatorsSurvivesReadAndWrite) {
     EXPECT_NE(t.chart().cell(1, 1).find("~\x7F\u20AC\u0081\u201A"), std::string::npos);
     EXPECT_NE(t.chart().cell(4, 2).find("\u009D\u017E\u0178\u00A0"), std::string::npos);
     const ChartBytes out = EncodeChartFile(t.chart());
-    ASSERT_TRUE(out.ok) << out.message;
+    ASSERT_TRUE(out.ok) << English(out.message);
     EXPECT_EQ(out.bytes, file);
 }
 

@@ -171,7 +171,7 @@ TEST_F(FileWriterTest, ReadWholeFileGivesTheBytesOrAClearError) {
     const std::string path = dir.file("r.tms");
     WriteFile(path, std::string("a\0\xE9\r\n", 5));
     std::string bytes = "stale";
-    std::string error = "stale";
+    Message error(MessageKind::NoFileName);
     ASSERT_TRUE(ReadWholeFile(path, bytes, error));
     EXPECT_EQ(bytes, std::string("a\0\xE9\r\n", 5));
     EXPECT_TRUE(error.empty());
@@ -179,9 +179,10 @@ TEST_F(FileWriterTest, ReadWholeFileGivesTheBytesOrAClearError) {
     const std::string missing = dir.file("missing.tms");
     bytes = "untouched";
     EXPECT_FALSE(ReadWholeFile(missing, bytes, error));
-    EXPECT_EQ(error, "Cannot read " + missing + ": No such file or directory");
+    EXPECT_EQ(English(error), "Cannot read " + missing + ": No such file or directory");
     EXPECT_EQ(bytes, "untouched");
 
     EXPECT_FALSE(ReadWholeFile(dir.path().string(), bytes, error));
-    EXPECT_EQ(error.rfind("Cannot read " + dir.path().string() + ": ", 0), 0u) << error;
+    EXPECT_EQ(English(error).rfind("Cannot read " + dir.path().string() + ": ", 0), 0u)
+        << English(error);
 }

@@ -81,7 +81,7 @@ TEST_P(RefusedChart, IsRefusedWithItsReasonAndTheChartKept) {
     const int players = t.numPlayers();
     const ChartReadOutcome outcome = ReadChartFile(t, c.bytes);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message, c.message);
+    EXPECT_EQ(English(outcome.message), c.message);
     EXPECT_EQ(t.chart().cell(1, 1), "kept");
     EXPECT_EQ(t.numPlayers(), players);
 }
@@ -126,7 +126,7 @@ TEST(HostileChartFiles, TheWidestChartAndTheLongestCellStillRead) {
     Tournament t = Started(TournamentType::DoubleRoundRobin);
     // 2003 TABs after a last field: 2004 fields, a full double round robin of 1000.
     const ChartReadOutcome outcome = ReadChartFile(t, std::string(2003, '\t') + "x\r\n2\r\n");
-    EXPECT_TRUE(outcome.ok) << outcome.message;
+    EXPECT_TRUE(outcome.ok) << English(outcome.message);
     // A name of 1000 characters, and an old editor's end-of-file marks after the last line.
     const std::string name(1000, 'n');
     Tournament u = Started(TournamentType::Swiss);
@@ -215,9 +215,9 @@ TEST(HostileChartFiles, LargeOrNonRegularFilesAreNotReadUnderAMemoryLimit) {
         SCOPED_TRACE(c.path);
         EXPECT_TRUE(PassesUnderMemoryLimit(kCap, [&] {
             std::string bytes;
-            std::string error;
+            Message error;
             return !ReadWholeFile(c.path, bytes, error, MaxChartFileBytes) &&
-                   error == "Cannot read " + c.path + ": " + c.reason;
+                   English(error) == "Cannot read " + c.path + ": " + c.reason;
         }));
     }
     // The decoder refuses the same size on its own, for bytes that came another way.

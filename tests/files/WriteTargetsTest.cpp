@@ -85,9 +85,9 @@ TEST_F(WriteTargets, NonRegularTargetsAreRefusedWithTheirReason) {
     const auto before = Entries(dir.path());
     for (const auto& [path, reason] : cases) {
         SCOPED_TRACE(path);
-        std::string why;
+        Message why;
         EXPECT_FALSE(WriteFileSafely(path, "data", why));
-        EXPECT_EQ(why, reason);
+        EXPECT_EQ(English(why), reason);
         EXPECT_FALSE(WritePairSafely(path, "r", dir.file("beside.tms"), "c").ok);
     }
     EXPECT_EQ(Entries(dir.path()), before); // nothing replaced, nothing left behind
@@ -102,8 +102,8 @@ TEST_F(WriteTargets, NonRegularTargetsAreRefusedWithTheirReason) {
 TEST_F(WriteTargets, TheLongestNameTheSystemAcceptsCanBeWritten) {
     for (std::size_t length : {240, 241, 250, 255}) {
         const std::string path = dir.file(std::string(length - 4, 'a') + ".tms");
-        std::string why;
-        EXPECT_TRUE(WriteFileSafely(path, "x", why)) << length << ": " << why;
+        Message why;
+        EXPECT_TRUE(WriteFileSafely(path, "x", why)) << length << ": " << English(why);
         EXPECT_EQ(ReadFile(path), "x");
     }
 }
@@ -116,13 +116,13 @@ TEST_F(WriteTargets, AFailureGivesTheSystemsReason) {
     };
     for (const auto& [step, reason] : cases) {
         InjectWriteFailure(step);
-        std::string why;
+        Message why;
         EXPECT_FALSE(WriteFileSafely(dir.file("c.tms"), "x", why));
-        EXPECT_EQ(why, reason);
+        EXPECT_EQ(English(why), reason);
     }
-    std::string why;
+    Message why;
     EXPECT_FALSE(WriteFileSafely(dir.file("no/such/c.tms"), "x", why));
-    EXPECT_EQ(why, "No such file or directory.");
+    EXPECT_EQ(English(why), "No such file or directory.");
 }
 
 // Every step of each file of the pair fails in turn (a row of the write-fault matrix):

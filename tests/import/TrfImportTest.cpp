@@ -37,8 +37,8 @@ void ExpectChartChecks(const TrfImport& imported) {
     Tournament tournament;
     tournament.layOutStartChart();
     FillTournament(imported, tournament);
-    const ValidationResult result = Validate(tournament, [](const std::string& message) {
-        ADD_FAILURE() << "inconsistency asked: " << message;
+    const ValidationResult result = Validate(tournament, [](const Message& message) {
+        ADD_FAILURE() << "inconsistency asked: " << English(message);
         return InconsistencyAnswer::Cancel;
     });
     EXPECT_TRUE(result.passed()) << "line " << result.row << " column " << result.col;

@@ -46,12 +46,13 @@ TEST(Files, NamesOutsideAsciiAreWrittenFoundReplacedAndReadBack) {
             ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file.get()), bytes.size());
             EXPECT_TRUE(SyncFile(file.get()));
         }
-        std::string reason;
-        ASSERT_TRUE(MoveOver(PathFromUtf8(utf8 + ".new"), PathFromUtf8(utf8), reason)) << reason;
+        Message reason;
+        ASSERT_TRUE(MoveOver(PathFromUtf8(utf8 + ".new"), PathFromUtf8(utf8), reason))
+            << English(reason);
         EXPECT_TRUE(std::filesystem::exists(PathFromUtf8(utf8)));
         EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(utf8 + ".new")));
         const FilePointer read(OpenRegularFile(PathFromUtf8(utf8), reason));
-        ASSERT_TRUE(read) << reason;
+        ASSERT_TRUE(read) << English(reason);
         std::string back(64, '\0');
         back.resize(std::fread(back.data(), 1, back.size(), read.get()));
         EXPECT_EQ(back, bytes);
@@ -127,8 +128,8 @@ TEST(Files, AFileOpenForReadingElsewhereIsReplacedAndTheReaderKeepsTheOldBytes) 
     test::WriteFile(target, "old");
     test::WriteFile(staged, "new");
     SharingReader reader(target);
-    std::string reason;
-    ASSERT_TRUE(MoveOver(staged, target, reason)) << reason;
+    Message reason;
+    ASSERT_TRUE(MoveOver(staged, target, reason)) << English(reason);
     EXPECT_EQ(test::ReadFile(target), "new");
     EXPECT_EQ(reader.readAll(), "old");
 }
@@ -145,14 +146,15 @@ TEST(Files, AFileHeldAgainstReplacingIsReportedAndKeptWhole) {
     const HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    std::string reason;
+    Message reason;
     EXPECT_FALSE(MoveOver(staged, target, reason));
     CloseHandle(held);
-    EXPECT_EQ(reason, "The file is open in another program, which does not let it be replaced.");
+    EXPECT_EQ(English(reason),
+              "The file is open in another program, which does not let it be replaced.");
     EXPECT_EQ(test::ReadFile(target), "old");
     EXPECT_EQ(test::ReadFile(staged), "new");
     // Once the other program lets go, the same replacement goes through.
-    ASSERT_TRUE(MoveOver(staged, target, reason)) << reason;
+    ASSERT_TRUE(MoveOver(staged, target, reason)) << English(reason);
     EXPECT_EQ(test::ReadFile(target), "new");
 }
 #endif
@@ -171,10 +173,10 @@ TEST(Files, ReadingRefusesFoldersAndMissingFilesWithAReason) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
-        std::string reason;
+        Message reason;
         const FilePointer file(OpenRegularFile(PathFromUtf8(c.path), reason));
         EXPECT_EQ(file != nullptr, c.opens);
-        EXPECT_EQ(reason.empty(), c.opens) << reason;
+        EXPECT_EQ(reason.empty(), c.opens) << English(reason);
     }
 }
 

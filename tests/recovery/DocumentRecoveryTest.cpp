@@ -33,8 +33,8 @@ class DocumentRecoveryTest : public testing::Test {
     void typeAndKeep(const std::string& name) {
         document->tournament().chart().setCell(1, 1, name);
         document->tournament().setModified(true);
-        std::string reason;
-        ASSERT_TRUE(document->updateRecoveryCopy(reason)) << reason;
+        Message reason;
+        ASSERT_TRUE(document->updateRecoveryCopy(reason)) << English(reason);
         ASSERT_TRUE(document->recovery()->hasCopy());
     }
     std::string savedChart(const std::string& name) {
@@ -135,7 +135,7 @@ TEST_F(DocumentRecoveryTest, RestoresTypeCountsFileNameAndRatingSystem) {
 TEST_F(DocumentRecoveryTest, DiscardRemovesTheCopy) {
     typeAndKeep("Ada");
     RecoveryStore dead(folder, GoneProcess());
-    std::string reason;
+    Message reason;
     ASSERT_TRUE(dead.writeCopy(document->tournament(), "", std::nullopt, reason));
     prompts.recoveryAnswers = {{RecoveryAnswer::Discard, {0}}};
     EXPECT_FALSE(document->offerRecoveryCopies());
@@ -189,7 +189,7 @@ TEST_F(DocumentRecoveryTest, AFailedWriteLosesNothing) {
     document->tournament().chart().setCell(1, 2, "Boris");
     const std::string chart = EncodeChartFile(document->tournament().chart()).bytes;
     InjectWriteFailure(WriteStep::Write);
-    std::string reason;
+    Message reason;
     EXPECT_FALSE(document->updateRecoveryCopy(reason));
     ClearInjectedWriteFailures();
     EXPECT_FALSE(reason.empty());

@@ -81,9 +81,9 @@ class RecoveryStoreTest : public testing::Test {
     // A copy written by a store of the given process.
     void writeCopyOf(const ProcessIdentity& writer, const std::string& chartFile = {}) {
         RecoveryStore other(folder, writer);
-        std::string reason;
+        Message reason;
         ASSERT_TRUE(other.writeCopy(tournament, chartFile, RatingSystem::Regular, reason))
-            << reason;
+            << English(reason);
         // A dying program never removes its copy; this store must not either.
         CopyFiles(folder, dir.file("kept"));
     }
@@ -120,8 +120,8 @@ TEST_F(RecoveryStoreTest, FolderIsTheUsersStateAndOwnerOnly) {
     test::SetEnvironment(variable, saved.empty() ? nullptr : saved.c_str());
 
     RecoveryStore store(folder);
-    std::string reason;
-    ASSERT_TRUE(store.writeCopy(tournament, "", std::nullopt, reason)) << reason;
+    Message reason;
+    ASSERT_TRUE(store.writeCopy(tournament, "", std::nullopt, reason)) << English(reason);
 #ifndef _WIN32 // Windows keeps the user's folders the user's through their ACLs, not modes
     EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
 #endif
@@ -141,7 +141,7 @@ TEST_F(RecoveryStoreTest, OffersOnlyCopiesOfProcessesThatAreGone) {
     writeCopyOf(zombie, "/charts/zombie.tms");
     bringBackKept();
     RecoveryStore self(folder);
-    std::string reason;
+    Message reason;
     ASSERT_TRUE(self.writeCopy(tournament, "/charts/mine.tms", std::nullopt, reason));
 
     std::vector<std::string> offered;
@@ -166,8 +166,8 @@ TEST_F(RecoveryStoreTest, RestoresTheChartModifiedAndDiscardRemovesIt) {
 
     Tournament restored;
     restored.layOutStartChart();
-    std::string message;
-    ASSERT_TRUE(RecoveryStore::restore(copies[0], restored, message)) << message;
+    Message message;
+    ASSERT_TRUE(RecoveryStore::restore(copies[0], restored, message)) << English(message);
     EXPECT_EQ(restored.type(), TournamentType::RoundRobin);
     EXPECT_EQ(restored.numPlayers(), 6);
     EXPECT_TRUE(restored.modified());
@@ -185,8 +185,8 @@ TEST_F(RecoveryStoreTest, KeepsACellTheChartFileCannotCarry) {
     const std::vector<LeftCopy> copies = RecoveryStore(folder).leftBehind();
     ASSERT_EQ(copies.size(), 1u);
     Tournament restored;
-    std::string message;
-    ASSERT_TRUE(RecoveryStore::restore(copies[0], restored, message)) << message;
+    Message message;
+    ASSERT_TRUE(RecoveryStore::restore(copies[0], restored, message)) << English(message);
     EXPECT_EQ(restored.chart().cell(1, 2), "Jiří Šťastný 李");
 }
 
@@ -218,13 +218,13 @@ TEST_P(LeftPair, RestoresWhatTheBytesHold) {
     const std::vector<LeftCopy> copies = RecoveryStore(folder).leftBehind();
     ASSERT_EQ(copies.size(), 1U);
     Tournament restored;
-    std::string message;
+    Message message;
     EXPECT_EQ(RecoveryStore::restore(copies[0], restored, message), GetParam().cutBy == 0);
     if (GetParam().cutBy == 0) {
         EXPECT_EQ(restored.numRounds(), 5);
         EXPECT_EQ(EncodeChartFile(restored.chart()).bytes, chart);
     } else {
-        EXPECT_EQ(message,
+        EXPECT_EQ(English(message),
                   "Cannot restore " + stem + ".recovery: the copy is damaged or cut short.");
     }
 }
@@ -246,10 +246,10 @@ TEST_F(RecoveryStoreTest, AFolderThatIsALinkIsNeitherWrittenNorRead) {
     const auto files = [&] { return std::distance(fs::directory_iterator(target), {}); };
     const auto before = files();
     RecoveryStore store(folder);
-    std::string reason;
+    Message reason;
     EXPECT_FALSE(store.writeCopy(tournament, "", std::nullopt, reason));
-    EXPECT_EQ(reason, "The recovery folder " + folder +
-                          " is a symbolic link; no copy is written through it.");
+    EXPECT_EQ(English(reason), "The recovery folder " + folder +
+                                   " is a symbolic link; no copy is written through it.");
     store.holdChart(dir.file("a.tms"));
     EXPECT_TRUE(store.leftBehind().empty());
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms::all);
@@ -259,7 +259,7 @@ TEST_F(RecoveryStoreTest, AFolderThatIsALinkIsNeitherWrittenNorRead) {
 
 TEST_F(RecoveryStoreTest, AFailedWriteKeepsThePreviousCopy) {
     RecoveryStore store(folder);
-    std::string reason;
+    Message reason;
     ASSERT_TRUE(store.writeCopy(tournament, "", std::nullopt, reason));
     tournament.chart().setCell(1, 2, "Boris");
     for (const WriteStep step : {WriteStep::Create, WriteStep::Sync, WriteStep::Replace}) {
@@ -277,8 +277,8 @@ TEST_F(RecoveryStoreTest, ASnapshotTakenBeforeTheCopyWasRemovedIsNeverWritten) {
     RecoveryStore store(folder);
     const RecoverySnapshot taken = store.snapshot(tournament, "", std::nullopt);
     store.removeCopy();
-    std::string reason;
-    EXPECT_TRUE(store.write(taken, reason)) << reason;
+    Message reason;
+    EXPECT_TRUE(store.write(taken, reason)) << English(reason);
     EXPECT_FALSE(store.hasCopy());
     EXPECT_TRUE(!fs::exists(folder) || fs::is_empty(folder)) << "a copy came back";
 }

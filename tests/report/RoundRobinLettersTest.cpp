@@ -30,7 +30,7 @@ Tournament Read(const std::string& bytes) {
     t.layOutStartChart();
     t.setType(TournamentType::RoundRobin);
     const ChartReadOutcome read = ReadChartFile(t, bytes);
-    EXPECT_TRUE(read.ok) << read.message;
+    EXPECT_TRUE(read.ok) << English(read.message);
     return t;
 }
 

@@ -163,7 +163,7 @@ TEST_P(SettingsFileOf, IsWrittenOnlyWhenReadWhole) {
     const std::string ini = dir.file("Ranvik.ini");
     WriteFile(ini, c.bytes);
     Settings settings(ini);
-    EXPECT_EQ(settings.fault(), c.fault);
+    EXPECT_EQ(English(settings.fault()), c.fault);
     const bool saved = settings.set(setting::DatabaseName, "/new.mde");
     EXPECT_EQ(saved, *c.fault == '\0');
     EXPECT_EQ(saved ? Settings(ini).get(setting::DatabaseName) : ReadFile(ini),

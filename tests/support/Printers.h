@@ -27,6 +27,10 @@ inline void PrintTo(ValidationFault fault, std::ostream* os) {
                                            : English(ValidationMessage(fault)));
 }
 
+inline void PrintTo(const Message& message, std::ostream* os) {
+    *os << '"' << English(message) << '"';
+}
+
 namespace test {
 
 // A parameterised test's name from a text: its place in the table, then the text's ASCII

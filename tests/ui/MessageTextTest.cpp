@@ -2,11 +2,19 @@
 // for each that carries the same values.
 
 #include "ui/MessageText.h"
+#include "ui/QtText.h"
+#include "ui/Translations.h"
+
+#include "chart/TabSeparated.h"
+#include "chart/Tournament.h"
 #include "chart/TournamentTypeName.h"
+#include "files/ChartFile.h"
+#include "files/FileWriter.h"
 #include "members/DatabaseError.h"
 #include "members/MemberDatabase.h"
 #include "members/PlayerValues.h"
-#include "ui/QtText.h"
+#include "settings/IniText.h"
+#include "validation/Validation.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -48,12 +56,15 @@ TEST(MessageText, EnglishWindowShowsWhatTheCommandLinePrints) {
     EXPECT_EQ(MessageText(message), ToQString(English(message)));
 }
 
-// A reason nested in a sentence and a summary of several lines read wholly in French, not
-// half in English as a pattern that missed once left them.
-TEST(MessageText, NestedReasonsAndSummaryLinesAreTranslatedToo) {
-    QTranslator french;
-    ASSERT_TRUE(french.load(QStringLiteral("ranvik_fr"), QStringLiteral(":/i18n")));
-    QCoreApplication::installTranslator(&french);
+// The messages as the real producers give them, each part translated in its place: a reason
+// inside "Cannot open", a cell's place inside a fault, the lines of a summary — not half in
+// English as a pattern that missed once left them.
+TEST(MessageText, MessagesReadInFrenchWithTheirPartsTranslated) {
+    ASSERT_TRUE(UseLanguage(QLocale(QLocale::French, QLocale::Canada)));
+    Tournament swiss;
+    swiss.layOutStartChart();
+    swiss.enterCell(ChartColumn::FirstResult, 3, "W5");
+    Tournament empty;
     Message missing;
     try {
         OpenMemberDatabase("/nonexistent/m.mdb");
@@ -67,6 +78,25 @@ TEST(MessageText, NestedReasonsAndSummaryLinesAreTranslatedToo) {
         Message message;
         const char* french;
     } rows[] = {
+        {FaultText({ValidationFault::MissingName, 3, 1}, RulesFor(TournamentType::Swiss)),
+         "Nom manquant. Ligne 3, nom."},
+        {FaultText({ValidationFault::PairedAgainstSelf, 3, 10},
+                   RulesFor(TournamentType::RoundRobin)),
+         "Joueur apparié contre lui-même. Ligne 3, joueur 7."},
+        {InconsistencyText("results", RulesFor(TournamentType::Swiss), 4, 4),
+         "Résultats incohérents. Ligne 4, Ro 1."},
+        {Message(MessageKind::CannotOpen,
+                 {"/tmp/100%1.tms", ReadChartFile(empty, std::string()).message}),
+         "Impossible d’ouvrir /tmp/100%1.tms : Le fichier est vide : il ne contient aucune "
+         "ligne de joueur."},
+        {SavingError("/x.tms", UnusableFileName("")),
+         "Erreur à l’enregistrement de /x.tms.\nAucun nom de fichier n’a été donné."},
+        {Message(MessageKind::NothingPasted, {ReadPastedBlock("a\tb\x01", {10, 10}).fault}),
+         "Rien n’a été collé : La ligne 1, colonne 2 contient un caractère de contrôle "
+         "(U+0001)."},
+        {SettingsTextFault("[A\n"),
+         "la ligne 1 n’est pas un titre de section que le lecteur prend en entier"},
+        {swiss.history().undoName(), "Résultat W5 à la ligne 3"},
         {missing, "Fichier de base de données /nonexistent/m.mdb introuvable."},
         {Message(MessageKind::MemberNotLoadable, {MemberCellsOf("A", "\t", std::nullopt).refusal}),
          "Le membre ne peut pas être chargé : le champ NUMBER du membre contient un caractère "
@@ -82,8 +112,8 @@ TEST(MessageText, NestedReasonsAndSummaryLinesAreTranslatedToo) {
          "Suisse, 8 joueurs, 1 ronde"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(MessageText(row.message), QString::fromUtf8(row.french));
-    QCoreApplication::removeTranslator(&french);
+        EXPECT_EQ(MessageText(row.message), QString::fromUtf8(row.french)) << English(row.message);
+    UseLanguage(QLocale::c());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "ui/ChartModel.h"
 #include "ui/ChartView.h"
+#include "ui/Translations.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -107,4 +108,27 @@ TEST_F(ProblemsPanelTest, AHiddenPanelShowsWhatChangedMeanwhile) {
     ui().showProblemsAction->trigger();
     settle();
     EXPECT_EQ(listed(ui().problemsView), QStringList({"Missing name. Line 2, name."}));
+}
+
+// A French director reads the faults, a cell's tooltip and the step Undo names in French:
+// each is put together from translated parts, the cell's place included.
+TEST_F(ProblemsPanelTest, FaultsTooltipsAndUndoNamesReadInFrench) {
+    ASSERT_TRUE(UseLanguage(QLocale(QLocale::French, QLocale::Canada)));
+    setCell(1, 2, "");     // missing name
+    setCell(3, 3, "fast"); // invalid rating
+    enter(4, 1, "w2");     // mirrored as L1 in line 2
+    setCell(4, 2, "D1");   // a draw against a win
+    enter(1, 4, "Zed");    // a typed step Undo names
+    settle();
+    const QStringList french = listed(ui().problemsView);
+    auto* undo = form().findChild<QAction*>(QStringLiteral("undoAction"));
+    ASSERT_NE(undo, nullptr);
+    const QString undoText = undo->text();
+    const QString tooltip = chartData(3, 3, Qt::ToolTipRole).toString();
+    UseLanguage(QLocale::c());
+    EXPECT_EQ(french,
+              QStringList({"Résultats incohérents. Ligne 1, Ro 1.", "Nom manquant. Ligne 2, nom.",
+                           "Cote invalide. Ligne 3, cote."}));
+    EXPECT_EQ(tooltip, "Cote invalide. Ligne 3, cote.");
+    EXPECT_EQ(undoText, "&Annuler Nom à la ligne 4");
 }

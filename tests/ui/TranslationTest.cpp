@@ -62,10 +62,10 @@ std::vector<std::string> CoreMessages() {
     std::vector<std::string> out = {
         "You must first open a database to load from.",
         "Duplicate QRB number.",
-        InconsistencyText("opponents", RulesFor(TournamentType::Swiss), 3, 5),
-        InconsistencyText("results", RulesFor(TournamentType::RoundRobin), 12, 4),
-        MemberNumberWarningText("Tremblay, Luc", ""),
-        MemberNumberWarningText("Tremblay, Luc", "12345"),
+        English(InconsistencyText("opponents", RulesFor(TournamentType::Swiss), 3, 5)),
+        English(InconsistencyText("results", RulesFor(TournamentType::RoundRobin), 12, 4)),
+        English(MemberNumberWarningText("Tremblay, Luc", "")),
+        English(MemberNumberWarningText("Tremblay, Luc", "12345")),
         "Error saving /home/td/open.tms.\rIt is a folder, not a file.",
         "Error saving /home/td/open.tms.\rThe old file could not be kept aside: Permission "
         "denied. The first file could not be put back as it was.",
@@ -94,21 +94,21 @@ std::vector<std::string> CoreMessages() {
         // Every column a message may name: the first three by word, results by heading.
         for (const int col : {1, 2, 3, 4}) {
             result.col = col;
-            out.push_back(FaultText(result, RulesFor(TournamentType::Swiss)));
-            out.push_back(FaultText(result, RulesFor(TournamentType::DoubleRoundRobin)));
+            out.push_back(English(FaultText(result, RulesFor(TournamentType::Swiss))));
+            out.push_back(English(FaultText(result, RulesFor(TournamentType::DoubleRoundRobin))));
         }
     }
     // The report's check list and the live check's warnings.
-    for (std::string& warning : OfficialNumberWarnings("12345", "1"))
-        out.push_back(std::move(warning));
-    out.push_back(RatingWarningText("Bo Chen", "15000"));
-    out.push_back(SameNameWarningText("Bo Chen", {2, 5, 7}));
+    for (const Message& warning : OfficialNumberWarnings("12345", "1"))
+        out.push_back(English(warning));
+    out.push_back(English(RatingWarningText("Bo Chen", "15000")));
+    out.push_back(English(SameNameWarningText("Bo Chen", {2, 5, 7})));
     // The report's and the chart file's refusals.
     out.push_back(English(RefusedReportPath("")));
     out.push_back(English(RefusedReportPath("/home/td/")));
     Tournament swiss;
     swiss.chart().setCellQuietly(ChartColumn::Name, 1, "\xF0\x9F\x98\x80");
-    out.push_back("Error saving /x.tms.\r" + EncodeChartFile(swiss.chart()).message);
+    out.push_back("Error saving /x.tms.\r" + English(EncodeChartFile(swiss.chart()).message));
     for (const std::string& bytes : {std::string(),
                                      std::string("\xFF\xFE"
                                                  "a\0b\0",
@@ -116,10 +116,10 @@ std::vector<std::string> CoreMessages() {
                                      std::string("a\tb\n\0", 5), std::string(1200, '\n'),
                                      std::string(300, '\t'), std::string("1\tA\fB\t\r\n")}) {
         Tournament opened;
-        out.push_back("Cannot open /x.tms: " + ReadChartFile(opened, bytes).message);
+        out.push_back("Cannot open /x.tms: " + English(ReadChartFile(opened, bytes).message));
     }
     // Hostile files, names and values: what the import, the databases and the writer say.
-    out.push_back("Error saving /x.tms.\r" + UnusableFileName(std::string(300, 'n')));
+    out.push_back("Error saving /x.tms.\r" + English(UnusableFileName(std::string(300, 'n'))));
     for (const std::string& trf :
          {std::string(10001, '\n'), TrfFileText({{1, "A", "1\1", "", {}}}),
           TrfFileText({{1, "A", "", "", {"2w-"}}, {2, "B", "", "", {"1b-"}}})})
@@ -133,11 +133,11 @@ std::vector<std::string> CoreMessages() {
     // What a paste, the settings file and the recovery folder refuse.
     for (const std::string& clip : {std::string("a\tb\x01"), std::string(1001, 'x'),
                                     std::string(1001, '\n'), std::string(2005, '\t')})
-        out.push_back("Nothing was pasted: " + ReadPastedBlock(clip, {1000, 2004}).fault);
+        out.push_back("Nothing was pasted: " + English(ReadPastedBlock(clip, {1000, 2004}).fault));
     for (const std::string& ini : {std::string("[A]\nk=1\0", 8), std::string("[A\n"),
                                    std::string("[A]\nk\n"), std::string("[A]\nk=1\nK=2\n"),
                                    std::string("[A]\n;c\n[a]\n"), std::string("[A]\nk=1\n;c\n")})
-        out.push_back(SettingsTextFault(ini));
+        out.push_back(English(SettingsTextFault(ini)));
     out.push_back("Cannot restore /r/chart-1-2.recovery: the copy is damaged or cut short.");
     out.push_back("The recovery folder /r is a symbolic link; no copy is written through it.");
     return out;
@@ -161,8 +161,9 @@ TEST(CoreText, FileReasonsFromTheSystemAreKnown) {
 #endif
     for (const std::string& path : paths) {
         std::string bytes;
-        std::string error;
-        ASSERT_FALSE(ReadWholeFile(path, bytes, error, MaxChartFileBytes));
+        Message unreadable;
+        ASSERT_FALSE(ReadWholeFile(path, bytes, unreadable, MaxChartFileBytes));
+        const std::string error = English(unreadable);
         SCOPED_TRACE(error);
         EXPECT_TRUE(TranslatedCoreText(ToQString(error)).has_value());
         EXPECT_EQ(CoreText(error).toStdString(), error);
@@ -209,12 +210,14 @@ TEST(CoreText, FrenchIsComposedFromTranslatedParts) {
         const char* french;
     } rows[] = {
         {"Save changes to this chart?", "Enregistrer les modifications de ce tableau?"},
-        {FaultText(missing, RulesFor(TournamentType::Swiss)), "Nom manquant. Ligne 3, nom."},
-        {FaultText(self, RulesFor(TournamentType::RoundRobin)),
+        {English(FaultText(missing, RulesFor(TournamentType::Swiss))),
+         "Nom manquant. Ligne 3, nom."},
+        {English(FaultText(self, RulesFor(TournamentType::RoundRobin))),
          "Joueur apparié contre lui-même. Ligne 3, joueur 7."},
-        {InconsistencyText("results", RulesFor(TournamentType::Swiss), 4, 4),
+        {English(InconsistencyText("results", RulesFor(TournamentType::Swiss), 4, 4)),
          "Résultats incohérents. Ligne 4, Ro 1."},
-        {MemberNumberWarningText("Tremblay, Luc", ""), "Tremblay, Luc : aucun numéro de membre"},
+        {English(MemberNumberWarningText("Tremblay, Luc", "")),
+         "Tremblay, Luc : aucun numéro de membre"},
         {"Cannot open /tmp/100%1.tms: The file is empty: it holds no player lines.",
          "Impossible d’ouvrir /tmp/100%1.tms : Le fichier est vide : il ne contient aucune "
          "ligne de joueur."},

@@ -184,9 +184,10 @@ TEST(ValidationTexts, FaultTextNamesTheColumnByItsHeading) {
          "Entry must be \"X\" here for round robin tournament type. Line 3, player 3b."},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FaultText({c.fault, c.row, c.col}, RulesFor(c.type)), c.text);
+        EXPECT_EQ(English(FaultText({c.fault, c.row, c.col}, RulesFor(c.type))), c.text);
     }
-    EXPECT_EQ(InconsistencyText("results", RulesFor(TournamentType::Swiss), 4, 4),
+    EXPECT_EQ(English(InconsistencyText("results", RulesFor(TournamentType::Swiss), 4, 4)),
               "Inconsistent results found. Line 4, Rd 1.");
-    EXPECT_EQ(CellPlace(RulesFor(TournamentType::Swiss), 7, 2), "Line 7, membership number");
+    EXPECT_EQ(English(CellPlace(RulesFor(TournamentType::Swiss), 7, 2)),
+              "Line 7, membership number");
 }

@@ -13,6 +13,7 @@
 
 using namespace ranvik;
 using ranvik::test::Describe;
+using ranvik::test::EnglishLines;
 using ranvik::test::FirstDifference;
 using ranvik::test::NamedChart;
 
@@ -104,8 +105,8 @@ std::vector<std::string> ReferenceLines(const Tournament& source) {
     ranvik::test::ScriptedPrompt ignore;
     Validate(copy, ignore.prompt());
     std::vector<std::string> lines;
-    ChartValidator validator(copy, [&lines](const std::string& message) {
-        lines.push_back(message);
+    ChartValidator validator(copy, [&lines](const Message& message) {
+        lines.push_back(English(message));
         return InconsistencyAnswer::Ignore;
     });
     for (int row = 1; row <= copy.playerRows(); ++row) {
@@ -115,7 +116,7 @@ std::vector<std::string> ReferenceLines(const Tournament& source) {
                                               ? validator.checkSwissCell(text, row, col)
                                               : validator.checkRoundRobinCell(text, row, col);
             if (IsCellFault(fault))
-                lines.push_back(FaultText({fault, row, col}, copy.rules()));
+                lines.push_back(English(FaultText({fault, row, col}, copy.rules())));
         }
     }
     return lines;
@@ -138,16 +139,17 @@ void ExpectAgreesWithValidate(Tournament& t, ChartProblems& live) {
         const bool listed = std::any_of(problems.begin(), problems.end(), [&](const auto& p) {
             return p.fault == first.fault && (p.cell == at || p.other == at);
         });
-        ASSERT_TRUE(listed) << "first fault " << FaultText(first, t.rules()) << " not listed";
+        ASSERT_TRUE(listed) << "first fault " << English(FaultText(first, t.rules()))
+                            << " not listed";
     }
-    ASSERT_EQ(FirstDifference(live.validationLines(), ReferenceLines(t)), "");
+    ASSERT_EQ(FirstDifference(EnglishLines(live.validationLines()), ReferenceLines(t)), "");
 }
 
 // The cells the file check lists are those Save refuses: the first is the one it names, and
 // it is marked.
 void ExpectAgreesWithSave(Tournament& t, ChartProblems& withFile) {
     const ChartBytes saved = EncodeChartFile(t.chart());
-    std::vector<std::string> unsavable;
+    std::vector<Message> unsavable;
     for (const ChartProblem& p : withFile.problems()) {
         if (p.fault == ValidationFault::None)
             unsavable.push_back(p.text);

@@ -123,7 +123,7 @@ std::string ValidationShows(const Tournament& t, ValidationResult& first) {
     ranvik::test::ScriptedPrompt stop;
     stop.answer = InconsistencyAnswer::Cancel;
     first = Validate(copy, stop.prompt());
-    return stop.shown.empty() ? FaultText(first, t.rules()) : stop.shown.front();
+    return stop.shown.empty() ? English(FaultText(first, t.rules())) : stop.shown.front();
 }
 
 } // namespace
@@ -144,7 +144,7 @@ TEST_P(FaultListed, OnceWithValidationsTextAndItsCellsMarked) {
     EXPECT_EQ(At(p.cell), At(c.cell));
     EXPECT_EQ(At(p.other), At(c.other));
     ValidationResult first;
-    EXPECT_EQ(p.text, ValidationShows(t, first));
+    EXPECT_EQ(English(p.text), ValidationShows(t, first));
     EXPECT_EQ(first.fault, c.fault);
     EXPECT_EQ(At({first.col, first.row}), At(c.cell));
 
@@ -156,7 +156,7 @@ TEST_P(FaultListed, OnceWithValidationsTextAndItsCellsMarked) {
         for (int col = 1; col < t.chart().colCount(); ++col) {
             const bool part = ChartCell{col, row} == c.cell || ChartCell{col, row} == c.other;
             EXPECT_EQ(live.isMarked(col, row), part) << At({col, row});
-            EXPECT_EQ(live.cellMessage(col, row), part ? p.text : "") << At({col, row});
+            EXPECT_EQ(live.cellMessage(col, row), part ? p.text : Message()) << At({col, row});
         }
     }
 }
@@ -268,12 +268,12 @@ TEST_P(WarningListed, UntilTheChartIsMended) {
     for (std::size_t k = 0; k < warnings.size(); ++k) {
         EXPECT_EQ(warnings[k].kind, c.expected[k].kind) << k;
         EXPECT_EQ(At(warnings[k].cell), At(c.expected[k].cell)) << k;
-        EXPECT_EQ(warnings[k].text, c.expected[k].text) << k;
+        EXPECT_EQ(English(warnings[k].text), c.expected[k].text) << k;
         if (warnings[k].kind == ChartWarningKind::MemberNumberNotSixDigits)
-            flagged.push_back(warnings[k].text);
+            flagged.push_back(English(warnings[k].text));
         if (warnings[k].kind == ChartWarningKind::ReportedOtherwise)
             reportedOtherwise.push_back("Line " + std::to_string(warnings[k].cell.row) +
-                                        ", Rd 1: " + warnings[k].text);
+                                        ", Rd 1: " + English(warnings[k].text));
     }
     // Worded as the report's membership-number check lists the same lines.
     std::vector<std::string> report = FlaggedMemberLines(t.chart(), t.playerRows());
@@ -282,9 +282,12 @@ TEST_P(WarningListed, UntilTheChartIsMended) {
             line.insert(0, "Membership number not six digits: ");
     }
     EXPECT_EQ(flagged, report);
-    EXPECT_EQ(reportedOtherwise, ReportedOtherwiseLines(t));
+    std::vector<std::string> reportLines;
+    for (const Message& line : ReportedOtherwiseLines(t))
+        reportLines.push_back(English(line));
+    EXPECT_EQ(reportedOtherwise, reportLines);
     // And the line warnings as the report's check list gives them.
-    std::vector<std::string> lineWarnings;
+    std::vector<Message> lineWarnings;
     for (const ChartWarning& warning : warnings) {
         if (warning.kind == ChartWarningKind::RatingOutOfRange ||
             warning.kind == ChartWarningKind::SameName)
@@ -319,7 +322,8 @@ TEST(ChartProblemsWarnings, TheOfficialsNumbersOnceGiven) {
     live.setOfficialNumbers("12345", "");
     ASSERT_EQ(live.warnings().size(), 1u);
     EXPECT_EQ(live.warnings()[0].kind, ChartWarningKind::OfficialNumberNotSixDigits);
-    EXPECT_EQ(live.warnings()[0].text, "Tournament director QRB number not six digits: 12345");
+    EXPECT_EQ(English(live.warnings()[0].text),
+              "Tournament director QRB number not six digits: 12345");
     live.setOfficialNumbers("123456", "");
     EXPECT_TRUE(live.warnings().empty());
 }
@@ -392,5 +396,5 @@ TEST(LiveCheck, MissingNameOnlyForLinesInUse) {
     Tournament fresh = ranvik::test::StartedChart(TournamentType::Swiss, 2, 1);
     ChartProblems live(fresh);
     EXPECT_EQ(live.faultCount(), 0);
-    EXPECT_EQ(live.validationLines().front(), "Missing name. Line 1, name.");
+    EXPECT_EQ(English(live.validationLines().front()), "Missing name. Line 1, name.");
 }

@@ -56,19 +56,20 @@ inline std::vector<std::string> Describe(const Tournament& t, ChartProblems& pro
     std::vector<std::string> facts;
     for (const ChartProblem& p : problems.problems()) {
         facts.push_back("problem \"" + English(ValidationMessage(p.fault)) + "\" at " + At(p.cell) +
-                        " with " + At(p.other) + ": " + p.text);
+                        " with " + At(p.other) + ": " + English(p.text));
     }
-    for (const std::string& line : problems.validationLines())
-        facts.push_back("validation would show " + line);
+    for (const Message& line : problems.validationLines())
+        facts.push_back("validation would show " + English(line));
     for (const ChartWarning& w : problems.warnings())
         facts.push_back("warning " + std::to_string(static_cast<int>(w.kind)) + " " + At(w.cell) +
-                        " " + w.text);
+                        " " + English(w.text));
     for (int row = 1; row <= t.playerRows(); ++row) {
         facts.push_back("line " + std::to_string(row) + " points " +
                         std::to_string(problems.halfPoints(row)));
         for (int col = 0; col < t.chart().colCount(); ++col) {
             if (problems.isMarked(col, row))
-                facts.push_back("marked " + At({col, row}) + " " + problems.cellMessage(col, row));
+                facts.push_back("marked " + At({col, row}) + " " +
+                                English(problems.cellMessage(col, row)));
         }
     }
     facts.push_back("checked " + std::to_string(problems.checkedRows()) + " games " +
@@ -79,6 +80,13 @@ inline std::vector<std::string> Describe(const Tournament& t, ChartProblems& pro
 
 // The first fact two lists of facts differ in, with both sides ("" when they agree): a
 // failure then names the rule and the cell, not two whole lists.
+inline std::vector<std::string> EnglishLines(const std::vector<Message>& messages) {
+    std::vector<std::string> lines;
+    for (const Message& message : messages)
+        lines.push_back(English(message));
+    return lines;
+}
+
 inline std::string FirstDifference(const std::vector<std::string>& got,
                                    const std::vector<std::string>& expected) {
     const auto [a, b] = std::mismatch(got.begin(), got.end(), expected.begin(), expected.end());

@@ -69,7 +69,7 @@ TEST(RoundRobinValidate, TheFirstFaultStopsTheScanAtItsCell) {
         {single, {}, 2, {ValidationFault::InvalidResult, 1, kR + 4}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(FaultText(c.first, RulesFor(c.type)));
+        SCOPED_TRACE(English(FaultText(c.first, RulesFor(c.type))));
         Tournament t = NamedChart(c.type, 4);
         FillGames(t);
         for (const Write& w : c.writes)

@@ -23,8 +23,8 @@ struct ScriptedPrompt {
     std::vector<std::string> shown;
 
     InconsistencyPrompt prompt() {
-        return [this](const std::string& message) {
-            shown.push_back(message);
+        return [this](const Message& message) {
+            shown.push_back(English(message));
             return answer;
         };
     }
