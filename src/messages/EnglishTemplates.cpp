@@ -388,7 +388,7 @@ std::string_view EnglishTemplate(MessageKind kind) {
         return "the member's %1 holds a control character (%2)";
     case MessageKind::MemberValueTooLong:
         return "the member's %1 holds %2 characters; a chart cell holds at most %3";
-    case MessageKind::DuplicateMemberNumber:
+    case MessageKind::MemberNumberAlreadyInChart:
         return "Duplicate QRB number.";
     case MessageKind::MatchNoDatabase:
         return "You must first open a database to match players with.";

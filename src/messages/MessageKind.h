@@ -204,7 +204,7 @@ enum class MessageKind : std::uint16_t {
     MemberNotLoadable,
     MemberValueControlCharacter,
     MemberValueTooLong,
-    DuplicateMemberNumber,
+    MemberNumberAlreadyInChart,
     MatchNoDatabase,
     MatchNothingToDo,
     PlayersMatched,

@@ -434,7 +434,7 @@ const char* MessageSource(MessageKind kind) {
     case MessageKind::MemberValueTooLong:
         return QT_TRANSLATE_NOOP(
             "Message", "the member's %1 holds %2 characters; a chart cell holds at most %3");
-    case MessageKind::DuplicateMemberNumber:
+    case MessageKind::MemberNumberAlreadyInChart:
         return QT_TRANSLATE_NOOP("Message", "Duplicate QRB number.");
     case MessageKind::MatchNoDatabase:
         return QT_TRANSLATE_NOOP("Message",
