@@ -2053,10 +2053,92 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     </message>
 </context>
 <context>
+    <name>ranvik::ChartEditActions</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Insert row above</source>
+        <translation>&amp;Insérer une ligne au-dessus</translation>
+    </message>
+    <message>
+        <source>&amp;Delete row</source>
+        <translation>&amp;Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Clear &amp;all results</source>
+        <translation>&amp;Effacer tous les résultats</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds %1 characters; a paste takes at most %2.</source>
+        <translation>Rien n’a été collé : le presse-papiers contient %1 caractères ; un collage en prend au plus %2.</translation>
+    </message>
+</context>
+<context>
     <name>ranvik::ChartModel</name>
     <message>
         <source>Rd %1</source>
         <translation>Ro %1</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::ChartSettingsStrip</name>
+    <message>
+        <source>&amp;Players:</source>
+        <translation>&amp;Joueurs :</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds:</source>
+        <translation>&amp;Rondes :</translation>
+    </message>
+    <message>
+        <source>Create report for &amp;QRB...</source>
+        <translation>Créer le rapport pour la &amp;QRB...</translation>
+    </message>
+    <message>
+        <source>Tournament type</source>
+        <translation>Type de tournoi</translation>
+    </message>
+    <message>
+        <source>S&amp;wiss/Match</source>
+        <translation>&amp;Suisse/Match</translation>
+    </message>
+    <message>
+        <source>Round ro&amp;bin</source>
+        <translation>&amp;Tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>Do&amp;uble round robin</source>
+        <translation>&amp;Double tournoi à la ronde</translation>
+    </message>
+    <message>
+        <source>&amp;View database</source>
+        <translation>&amp;Afficher la base de données</translation>
     </message>
 </context>
 <context>
@@ -2129,14 +2211,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
 <context>
     <name>ranvik::MainWindow</name>
     <message>
-        <source>Ranvik - Ratings report utility for the Korvath</source>
-        <translation>Ranvik - Utilitaire de rapport de cotes pour le Korvath</translation>
-    </message>
-    <message>
-        <source>Tournament type</source>
-        <translation>Type de tournoi</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -2161,10 +2235,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>&amp;Édition</translation>
     </message>
     <message>
-        <source>&amp;Delete row</source>
-        <translation>&amp;Supprimer la ligne</translation>
-    </message>
-    <message>
         <source>&amp;Tools</source>
         <translation>&amp;Outils</translation>
     </message>
@@ -2187,18 +2257,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
     <message>
         <source>&amp;Sort</source>
         <translation>&amp;Trier</translation>
-    </message>
-    <message>
-        <source>&amp;Name</source>
-        <translation>&amp;Nom</translation>
-    </message>
-    <message>
-        <source>&amp;I.D.</source>
-        <translation>N&amp;uméro</translation>
-    </message>
-    <message>
-        <source>&amp;Province</source>
-        <translation>&amp;Province</translation>
     </message>
     <message>
         <source>&amp;View database</source>
@@ -2229,50 +2287,6 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>Ce sont les deux fichiers à soumettre au bureau de la QRB pour faire coter cette section.</translation>
     </message>
     <message>
-        <source>Cannot open the membership database %1; using %2 instead.</source>
-        <translation>Impossible d’ouvrir la base de données des membres %1; %2 est utilisée à la place.</translation>
-    </message>
-    <message>
-        <source>Error setting up the database: </source>
-        <translation>Erreur à l’ouverture de la base de données : </translation>
-    </message>
-    <message>
-        <source>No member starts with “%1”</source>
-        <translation>Aucun membre ne commence par « %1 »</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Co&amp;uper</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>C&amp;oller</translation>
-    </message>
-    <message>
-        <source>&amp;Insert row above</source>
-        <translation>&amp;Insérer une ligne au-dessus</translation>
-    </message>
-    <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler %1</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir %1</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>&amp;Importer</translation>
     </message>
@@ -2285,60 +2299,16 @@ Questions sur les cotes ou les numéros de membre : le bureau des cotes de votre
         <translation>Afficher les &amp;problèmes</translation>
     </message>
     <message>
-        <source>Open &amp;recent</source>
-        <translation>Fichiers &amp;récents</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Sans titre</translation>
-    </message>
-    <message>
         <source>The recovery copy of this chart could not be written: %1</source>
         <translation>La copie de récupération de ce tableau n’a pas pu être écrite : %1</translation>
-    </message>
-    <message>
-        <source>Cannot open the membership database %1.</source>
-        <translation>Impossible d’ouvrir la base de données des membres %1.</translation>
     </message>
     <message>
         <source>The settings file %1 is left as it is, since %2; changed settings are not remembered.</source>
         <translation>Le fichier de réglages %1 est laissé tel quel, car %2 ; les réglages modifiés ne sont pas retenus.</translation>
     </message>
     <message>
-        <source>Nothing was pasted: the clipboard holds %1 characters; a paste takes at most %2.</source>
-        <translation>Rien n’a été collé : le presse-papiers contient %1 caractères ; un collage en prend au plus %2.</translation>
-    </message>
-    <message>
-        <source>&amp;Players:</source>
-        <translation>&amp;Joueurs :</translation>
-    </message>
-    <message>
-        <source>&amp;Rounds:</source>
-        <translation>&amp;Rondes :</translation>
-    </message>
-    <message>
-        <source>Create report for &amp;QRB...</source>
-        <translation>Créer le rapport pour la &amp;QRB...</translation>
-    </message>
-    <message>
-        <source>S&amp;wiss/Match</source>
-        <translation>&amp;Suisse/Match</translation>
-    </message>
-    <message>
-        <source>Round ro&amp;bin</source>
-        <translation>&amp;Tournoi à la ronde</translation>
-    </message>
-    <message>
-        <source>Do&amp;uble round robin</source>
-        <translation>&amp;Double tournoi à la ronde</translation>
-    </message>
-    <message>
         <source>Save &amp;as...</source>
         <translation>Enregistrer &amp;sous...</translation>
-    </message>
-    <message>
-        <source>Clear &amp;all results</source>
-        <translation>&amp;Effacer tous les résultats</translation>
     </message>
     <message>
         <source>Create &amp;report for QRB...</source>
@@ -2503,6 +2473,30 @@ et corrigez-le avant de créer le rapport de cote.
         <source>Last record</source>
         <translation>Dernier membre</translation>
     </message>
+    <message>
+        <source>&amp;I.D.</source>
+        <translation>N&amp;uméro</translation>
+    </message>
+    <message>
+        <source>&amp;Province</source>
+        <translation>&amp;Province</translation>
+    </message>
+    <message>
+        <source>Cannot open the membership database %1.</source>
+        <translation>Impossible d’ouvrir la base de données des membres %1.</translation>
+    </message>
+    <message>
+        <source>Cannot open the membership database %1; using %2 instead.</source>
+        <translation>Impossible d’ouvrir la base de données des membres %1; %2 est utilisée à la place.</translation>
+    </message>
+    <message>
+        <source>Error setting up the database: </source>
+        <translation>Erreur à l’ouverture de la base de données : </translation>
+    </message>
+    <message>
+        <source>No member starts with “%1”</source>
+        <translation>Aucun membre ne commence par « %1 »</translation>
+    </message>
 </context>
 <context>
     <name>ranvik::ProblemsListModel</name>
@@ -2559,6 +2553,13 @@ et corrigez-le avant de créer le rapport de cote.
     <message>
         <source>Question</source>
         <translation>Question</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::RecentChartsMenu</name>
+    <message>
+        <source>Open &amp;recent</source>
+        <translation>Fichiers &amp;récents</translation>
     </message>
 </context>
 <context>
@@ -2732,6 +2733,17 @@ Voulez-vous le remplacer?</translation>
     <message>
         <source>Organiser QRB number</source>
         <translation>Numéro de membre QRB de l’organisateur</translation>
+    </message>
+</context>
+<context>
+    <name>ranvik::WindowTitle</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Ranvik - Ratings report utility for the Korvath</source>
+        <translation>Ranvik - Utilitaire de rapport de cotes pour le Korvath</translation>
     </message>
 </context>
 </TS>

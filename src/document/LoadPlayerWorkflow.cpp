@@ -119,7 +119,7 @@ LoadPlayerResult LoadPlayerWorkflow::run(const MemberTable* table, const MemberO
     }
     Tournament& tournament = document_.tournament();
     if (NumberInChart(tournament.chart(), member.number) &&
-        !prompts_.ignoreWarning(Message(MessageKind::DuplicateMemberNumber))) {
+        !prompts_.ignoreWarning(Message(MessageKind::MemberNumberAlreadyInChart))) {
         return Cancelled();
     }
     if (!askSpellings(member.name, member.number))

@@ -1,38 +1,44 @@
 #include "ui/MainWindow.h"
 
+#include "files/ChartFile.h"
+#include "recovery/RecoveryStore.h"
 #include "settings/Settings.h"
 #include "ui/AboutDialog.h"
 #include "ui/Application.h"
+#include "ui/ChartEditActions.h"
 #include "ui/ChartModel.h"
+#include "ui/ChartSettingsStrip.h"
 #include "ui/ChartView.h"
+#include "ui/DocumentSignals.h"
+#include "ui/FileDialog.h"
 #include "ui/HelpDialog.h"
 #include "ui/MembersPane.h"
-#include "ui/MembersPanel.h"
 #include "ui/MessageText.h"
+#include "ui/PaneCycler.h"
+#include "ui/ProblemsDock.h"
 #include "ui/ProblemsPanel.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
+#include "ui/RecentChartsMenu.h"
 #include "ui/RecoveryScheduler.h"
-#include "ui/SettingsStrip.h"
+#include "ui/StandardShortcuts.h"
+#include "ui/StandingsDialog.h"
+#include "ui/TournamentInfoDialog.h"
+#include "ui/WindowLayoutMemory.h"
 #include "ui/WindowPlacement.h"
 #include "ui/WindowPrompts.h"
+#include "ui/WindowTitle.h"
 #include "validation/ChartProblems.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -41,59 +47,75 @@
 
 namespace ranvik {
 
+namespace {
+template <class Slot>
+QAction* AddAction(QMenu* menu, const char* name, const QString& caption, MainWindow* receiver,
+                   Slot slot) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    QObject::connect(a, &QAction::triggered, receiver, slot);
+    return a;
+}
+} // namespace
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainWindow"));
     programFolder_ = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     settings_ = std::make_unique<Settings>(DefaultSettingsPath());
 
-    auto* central = new QWidget(this);
-    auto* column = new QVBoxLayout(central);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    buildSettingsStrip();
-    column->addWidget(settingsStrip_);
-
-    splitter_ = new QSplitter(Qt::Horizontal, central);
-    splitter_->setObjectName(QStringLiteral("splitter"));
-    splitter_->setHandleWidth(4);
-    splitter_->setChildrenCollapsible(false);
-    chartView_ = new ChartView(splitter_);
+    // The document's questions show over the chart: the view comes first. It joins the
+    // window below the settings strip, so the focus keeps the window's order.
+    chartView_ = new ChartView;
     chartView_->setObjectName(QStringLiteral("chartView"));
     prompts_ = std::make_unique<WindowPrompts>(*this, *chartView_, *settings_);
     document_ = std::make_unique<ChartDocument>(*prompts_);
     prompts_->chartFileName = [this] { return ToQString(document_->fileName()); };
     chartModel_ = new ChartModel(document_->tournament(), this);
     chartView_->setChartModel(chartModel_);
-    membersPane_ = new MembersPane(splitter_);
-    membersView_ = membersPane_->view();
-    memberNameSearch_ = membersPane_->nameSearch();
-    memberNumberSearch_ = membersPane_->numberSearch();
-    loadMemberButton_ = membersPane_->loadButton();
-    memberNavigator_ = membersPane_->navigator();
-    membersView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    membersView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    membersView_->setSelectionMode(QAbstractItemView::SingleSelection);
-    membersView_->setTabKeyNavigation(true);
+    changes_ = std::make_unique<DocumentSignals>(document_->tournament());
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    settingsStrip_ = new ChartSettingsStrip(*document_, *changes_, central);
+    column->addWidget(settingsStrip_);
+    splitter_ = new QSplitter(Qt::Horizontal, central);
+    splitter_->setObjectName(QStringLiteral("splitter"));
+    splitter_->setHandleWidth(4);
+    splitter_->setChildrenCollapsible(false);
     splitter_->addWidget(chartView_);
+    membersPane_ = new MembersPane(splitter_);
     splitter_->addWidget(membersPane_);
     column->addWidget(splitter_, 1);
     setCentralWidget(central);
     buildMenus();
-    document_->tournament().onShapeChanged = [this] { syncSettings(); };
     setUpRecovery();
-    buildMembersPanel();
-    buildPaneKeys();
-    restoreWindowLayout();
+
+    connect(settingsStrip_, &ChartSettingsStrip::reportRequested, this, &MainWindow::createReport);
+    connect(settingsStrip_, &ChartSettingsStrip::membersShownChanged, this,
+            &MainWindow::showMembers);
+    connect(membersPane_, &MembersPane::openRequested, this, &MainWindow::chooseDatabase);
+    connect(membersPane_, &MembersPane::loadRequested, this, &MainWindow::loadMember);
+
+    // In the window's order: settings above, the chart, the problems below it, the members.
+    auto* panes = new PaneCycler(*this);
+    panes->addPane(settingsStrip_, [this] { return settingsStrip_->focusTarget(); });
+    panes->addPane(chartView_, [this] { return chartView_; });
+    panes->addPane(problemsPanel_, [this] { return problemsPanel_->focusTarget(); });
+    panes->addPane(membersPane_, [this] { return membersPane_; });
+
+    layoutRestored_ = RestoreWindowLayout(*this, *splitter_);
     if (!layoutRestored_)
         applyDefaultLayout(); // again once shown, with the chart's own widths
-    syncSettings();
+    settingsStrip_->sync();
 }
 
 MainWindow::~MainWindow() {
     saveSettings();
-    document_->tournament().onShapeChanged = nullptr;
-    document_->tournament().chart().history().onStepsChanged = nullptr;
     // The children outlive this body; none may read the chart once it is gone.
+    chartView_->editingChanged = nullptr;
+    chartView_->clearSelectedCells = nullptr;
     chartView_->setModel(nullptr);
     delete chartModel_;
     chartModel_ = nullptr;
@@ -102,6 +124,18 @@ MainWindow::~MainWindow() {
 void MainWindow::setDialogs(const AppDialogs& dialogs) {
     dialogs_ = &dialogs;
     prompts_->setDialogs(&dialogs);
+}
+
+QString MainWindow::databasePath() const {
+    return membersPane_->databasePath();
+}
+
+QString MainWindow::membersTableName() const {
+    return membersPane_->membersTableName();
+}
+
+void MainWindow::openDatabaseFile(const QString& path) {
+    membersPane_->openDatabaseFile(path);
 }
 
 // The chart first: the window starts wide enough for a whole ten-player round robin beside
@@ -127,160 +161,157 @@ void MainWindow::applyDefaultLayout() {
     splitter_->setStretchFactor(1, 1);
 }
 
-void MainWindow::buildSettingsStrip() {
-    settingsStrip_ = new SettingsStrip(this);
-
-    // Counts and the report button in one line, the type and the database's switch in
-    // another (side by side when the window is wide): the chart keeps the height. Every size
-    // comes from the font.
-    auto* counts = new QHBoxLayout;
-    auto* playersLabel = new QLabel(tr("&Players:"), settingsStrip_);
-    playersLabel->setObjectName(QStringLiteral("playersLabel"));
-    playersBox_ = new QSpinBox(settingsStrip_);
-    playersBox_->setObjectName(QStringLiteral("playersBox"));
-    playersBox_->setRange(Tournament::MinPlayers, Tournament::MaxPlayers);
-    playersBox_->setValue(Tournament::StartPlayers);
-    playersBox_->setKeyboardTracking(false);
-    playersLabel->setBuddy(playersBox_);
-
-    roundsLabel_ = new QLabel(tr("&Rounds:"), settingsStrip_);
-    roundsLabel_->setObjectName(QStringLiteral("roundsLabel"));
-    roundsBox_ = new QSpinBox(settingsStrip_);
-    roundsBox_->setObjectName(QStringLiteral("roundsBox"));
-    roundsBox_->setRange(Tournament::MinRounds, Tournament::MaxRounds);
-    roundsBox_->setValue(Tournament::StartRounds);
-    roundsBox_->setKeyboardTracking(false);
-    roundsLabel_->setBuddy(roundsBox_);
-
-    reportButton_ = new QPushButton(tr("Create report for &QRB..."), settingsStrip_);
-    reportButton_->setObjectName(QStringLiteral("reportButton"));
-
-    counts->addWidget(playersLabel);
-    counts->addWidget(playersBox_);
-    counts->addSpacing(fontMetrics().averageCharWidth() * 2);
-    counts->addWidget(roundsLabel_);
-    counts->addWidget(roundsBox_);
-    counts->addSpacing(fontMetrics().averageCharWidth() * 2);
-    counts->addWidget(reportButton_);
-    counts->addStretch(1);
-
-    typeGroup_ = new QGroupBox(tr("Tournament type"), settingsStrip_);
-    typeGroup_->setObjectName(QStringLiteral("typeGroup"));
-    typeGroup_->setFlat(true); // a title over the buttons, no frame: one line less
-    auto* radios = new QHBoxLayout(typeGroup_);
-    typeButtons_ = new QButtonGroup(typeGroup_);
-    typeButtons_->setObjectName(QStringLiteral("typeButtons"));
-    const QString captions[] = {tr("S&wiss/Match"), tr("Round ro&bin"), tr("Do&uble round robin")};
-    const char* names[] = {"swissRadio", "roundRobinRadio", "doubleRoundRobinRadio"};
-    for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(captions[i], typeGroup_);
-        radio->setObjectName(QString::fromLatin1(names[i]));
-        typeButtons_->addButton(radio, i);
-        radios->addWidget(radio);
-    }
-    radios->addStretch(1);
-    typeButtons_->button(0)->setChecked(true);
-
-    showMembersBox_ = new QCheckBox(tr("&View database"), settingsStrip_);
-    showMembersBox_->setObjectName(QStringLiteral("showMembersBox"));
-    showMembersBox_->setChecked(true);
-    auto* type = new QHBoxLayout;
-    type->addWidget(typeGroup_);
-    type->addWidget(showMembersBox_, 0, Qt::AlignBottom);
-    type->addStretch(1);
-
-    settingsStrip_->setBlocks(counts, type);
-
-    connect(playersBox_, &QSpinBox::valueChanged, this, &MainWindow::playersCountChanged);
-    connect(roundsBox_, &QSpinBox::valueChanged, this, &MainWindow::roundsCountChanged);
-    connect(typeButtons_, &QButtonGroup::idClicked, this, &MainWindow::typeChosen);
-    connect(reportButton_, &QPushButton::clicked, this, &MainWindow::createReport);
-    connect(showMembersBox_, &QCheckBox::clicked, this, &MainWindow::showMembers);
-}
-
 void MainWindow::buildMenus() {
-    auto action = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("fileMenu"));
-    action(file, "newAction", tr("&New"), &MainWindow::newChart);
-    file->addSeparator();
-    action(file, "openAction", tr("&Open..."), &MainWindow::openChart);
-    buildRecentMenu(file);
-    action(file, "saveAction", tr("&Save"), &MainWindow::saveChart);
-    action(file, "saveAsAction", tr("Save &as..."), &MainWindow::saveChartAs);
-    buildImportMenu(file);
-    file->addSeparator();
-    action(file, "quitAction", tr("E&xit"), &QWidget::close);
-
+    buildFileMenu();
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
-    buildEditActions(edit);
-    action(edit, "deleteRowAction", tr("&Delete row"), &MainWindow::deleteRow);
-    action(edit, "clearResultsAction", tr("Clear &all results"), &MainWindow::clearResults);
-
-    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
-    tools->setObjectName(QStringLiteral("toolsMenu"));
-    action(tools, "reportAction", tr("Create &report for QRB..."), &MainWindow::createReport);
-    action(tools, "sortByRatingAction", tr("&Sort players in chart by rating"),
-           &MainWindow::sortByRating);
-    buildStandingsActions(tools);
-    tools->addSeparator();
-    updateOpponentsAction_ =
-        action(tools, "updateOpponentsAction", tr("&Update opponents automatically"),
-               &MainWindow::toggleOpponentUpdates);
-    updateOpponentsAction_->setCheckable(true);
-    updateOpponentsAction_->setChecked(true);
-    buildEnterAction(tools);
-    buildProblemsPanel(tools);
-
-    QMenu* database = menuBar()->addMenu(tr("&Database"));
-    database->setObjectName(QStringLiteral("databaseMenu"));
-    action(database, "openDatabaseAction", tr("&Open database..."), &MainWindow::chooseDatabase);
-    database->addSeparator();
-    memberOrderMenu_ = database->addMenu(tr("&Sort"));
-    memberOrderMenu_->setObjectName(QStringLiteral("memberOrderMenu"));
-    orderByNameAction_ = action(memberOrderMenu_, "orderByNameAction", tr("&Name"),
-                                [this] { showMemberOrder(MemberOrder::Name); });
-    orderByNumberAction_ = action(memberOrderMenu_, "orderByNumberAction", tr("&I.D."),
-                                  [this] { showMemberOrder(MemberOrder::Number); });
-    orderByProvinceAction_ = action(memberOrderMenu_, "orderByProvinceAction", tr("&Province"),
-                                    [this] { showMemberOrder(MemberOrder::Province); });
-    for (QAction* a : {orderByNameAction_, orderByNumberAction_, orderByProvinceAction_})
-        a->setCheckable(true);
-    orderByNameAction_->setChecked(true);
-    // The menu item toggles the view like the check box does.
-    showMembersAction_ = action(database, "showMembersAction", tr("&View database"), [this] {
-        showMembersBox_->setChecked(!showMembersBox_->isChecked());
-        showMembers(showMembersBox_->isChecked());
-    });
-    showMembersAction_->setCheckable(true);
-    showMembersAction_->setChecked(true);
-    loadMemberAction_ = action(database, "loadMemberAction", tr("&Load player from database"),
-                               &MainWindow::loadMember);
-    buildMatchAction(database);
-
+    new ChartEditActions(*document_, *chartView_, *changes_, *edit, *this);
+    buildToolsMenu();
+    buildDatabaseMenu();
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
-    action(help, "helpAction", tr("&Help..."), &MainWindow::showHelp);
-    action(help, "aboutAction", tr("&About..."), &MainWindow::showAbout);
-    addStandardShortcuts();
+    AddAction(help, "helpAction", tr("&Help..."), this, [this] {
+        if (dialogs_ && dialogs_->help)
+            prompts::execModal(*dialogs_->help);
+        focusChart();
+    });
+    AddAction(help, "aboutAction", tr("&About..."), this, [this] {
+        if (dialogs_ && dialogs_->about)
+            prompts::execModal(*dialogs_->about);
+        focusChart();
+    });
+    addFindMemberAction();
+    AddStandardShortcuts(*this);
 }
 
-void MainWindow::syncSettings() {
-    const Tournament& tournament = document_->tournament();
-    syncing_ = true;
-    playersBox_->setValue(tournament.numPlayers());
-    roundsBox_->setValue(tournament.numRounds());
-    typeButtons_->button(static_cast<int>(tournament.type()))->setChecked(true);
-    // The rounds count means something only where the columns are rounds.
-    roundsBox_->setEnabled(tournament.rules().columnsAreRounds());
-    roundsLabel_->setEnabled(tournament.rules().columnsAreRounds());
-    syncing_ = false;
+void MainWindow::buildFileMenu() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    AddAction(file, "newAction", tr("&New"), this, &MainWindow::newChart);
+    file->addSeparator();
+    AddAction(file, "openAction", tr("&Open..."), this, &MainWindow::openChart);
+    recentMenu_ = new RecentChartsMenu(*settings_, file);
+    file->addMenu(recentMenu_);
+    // The type question and the save question, as Open asks them once its file is chosen.
+    connect(recentMenu_, &RecentChartsMenu::chosen, this, &MainWindow::openChartFromCommandLine);
+    AddAction(file, "saveAction", tr("&Save"), this, [this] {
+        document_->save();
+        chartChanged();
+    });
+    AddAction(file, "saveAsAction", tr("Save &as..."), this, [this] {
+        document_->saveAs();
+        chartChanged();
+    });
+    file->addSeparator();
+    QMenu* import = file->addMenu(tr("&Import"));
+    import->setObjectName(QStringLiteral("importMenu"));
+    AddAction(import, "importTrfAction", tr("&FIDE tournament report (TRF)…"), this,
+              &MainWindow::importTrf);
+    file->addSeparator();
+    AddAction(file, "quitAction", tr("E&xit"), this, &QWidget::close);
+
+    title_ = new WindowTitle(*this, *document_, *chartModel_);
+}
+
+void MainWindow::buildToolsMenu() {
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("toolsMenu"));
+    AddAction(tools, "reportAction", tr("Create &report for QRB..."), this,
+              &MainWindow::createReport);
+    AddAction(tools, "sortByRatingAction", tr("&Sort players in chart by rating"), this, [this] {
+        document_->sortByRating();
+        focusChart();
+    });
+    AddAction(tools, "standingsAction", tr("S&tandings\u2026"), this, &MainWindow::showStandings);
+    tools->addSeparator();
+    QAction* updateOpponents = tools->addAction(tr("&Update opponents automatically"));
+    updateOpponents->setObjectName(QStringLiteral("updateOpponentsAction"));
+    updateOpponents->setCheckable(true);
+    updateOpponents->setChecked(true);
+    connect(updateOpponents, &QAction::triggered, this, [this, updateOpponents] {
+        document_->tournament().toggleOpponentUpdates();
+        updateOpponents->setChecked(document_->tournament().updatesOpponents());
+    });
+
+    QAction* enterMoves = tools->addAction(tr("&Enter moves to the next cell"));
+    enterMoves->setObjectName(QStringLiteral("enterMovesAction"));
+    enterMoves->setCheckable(true);
+    const bool on = settings_->get(setting::EnterMovesDown);
+    enterMoves->setChecked(on);
+    chartView_->setEnterMovesDown(on);
+    connect(enterMoves, &QAction::toggled, this, [this](bool checked) {
+        chartView_->setEnterMovesDown(checked);
+        settings_->set(setting::EnterMovesDown, checked);
+    });
+    problems_ = std::make_unique<ChartProblems>(document_->tournament(), UnsavableCellMessage);
+    problemsPanel_ = AddProblemsDock({*this, *splitter_, *chartView_, *chartModel_, *tools},
+                                     *problems_, *settings_);
+}
+
+void MainWindow::buildDatabaseMenu() {
+    QMenu* database = menuBar()->addMenu(tr("&Database"));
+    database->setObjectName(QStringLiteral("databaseMenu"));
+    AddAction(database, "openDatabaseAction", tr("&Open database..."), this,
+              &MainWindow::chooseDatabase);
+    database->addSeparator();
+    QMenu* orders = database->addMenu(tr("&Sort"));
+    orders->setObjectName(QStringLiteral("memberOrderMenu"));
+    membersPane_->addOrderActions(*orders);
+    // The menu item toggles the view like the check box does.
+    QAction* shown = AddAction(database, "showMembersAction", tr("&View database"), this, [this] {
+        settingsStrip_->setMembersShown(!settingsStrip_->membersShown());
+        showMembers(settingsStrip_->membersShown());
+    });
+    shown->setCheckable(true);
+    shown->setChecked(true);
+    QAction* load = AddAction(database, "loadMemberAction", tr("&Load player from database"), this,
+                              &MainWindow::loadMember);
+    // Sorting and loading mean something only while the members show.
+    connect(this, &MainWindow::membersShownChanged, shown, &QAction::setChecked);
+    connect(this, &MainWindow::membersShownChanged, orders->menuAction(), &QAction::setEnabled);
+    connect(this, &MainWindow::membersShownChanged, load, &QAction::setEnabled);
+    AddAction(database, "matchPlayersAction", tr("&Match players with database…"), this,
+              [this] { document_->matchPlayers(membersPane_->table()); });
+}
+
+void MainWindow::addFindMemberAction() {
+    auto* database = menuBar()->findChild<QMenu*>(QStringLiteral("databaseMenu"));
+    QAction* findMember = database->addAction(tr("&Find member by name"));
+    findMember->setObjectName(QStringLiteral("findMemberAction"));
+    findMember->setShortcut(QKeySequence::Find);
+    connect(findMember, &QAction::triggered, this, [this] {
+        if (!settingsStrip_->membersShown()) {
+            settingsStrip_->setMembersShown(true);
+            showMembers(true);
+        }
+        membersPane_->focusNameSearch();
+    });
+}
+
+void MainWindow::setUpRecovery() {
+    document_->enableRecovery(DefaultRecoveryFolder());
+    recoveryScheduler_ = std::make_unique<RecoveryScheduler>(*document_);
+    connect(changes_.get(), &DocumentSignals::shapeChanged, recoveryScheduler_.get(),
+            &RecoveryScheduler::chartChanged);
+    connect(recoveryScheduler_.get(), &RecoveryScheduler::writeFailed, this,
+            [this](const QString& reason) {
+                statusBar()->showMessage(
+                    tr("The recovery copy of this chart could not be written: %1").arg(reason));
+            });
+    connect(recoveryScheduler_.get(), &RecoveryScheduler::writeRecovered, this,
+            [this] { statusBar()->clearMessage(); });
+}
+
+void MainWindow::setRecoveryDelays(int idleMs, int longestMs) {
+    recoveryScheduler_->setDelays(idleMs, longestMs);
+}
+
+void MainWindow::offerRecovery() {
+    if (!document_->offerRecoveryCopies())
+        return;
+    settingsStrip_->sync();
+    chartView_->setCurrentCell(1, 1);
+    chartView_->fitNameColumn();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -300,11 +331,17 @@ void MainWindow::startOnce() {
     if (started_)
         return;
     started_ = true;
-    openStartupDatabase();
+    // A settings file read only in part is never written back (that would lose the rest):
+    // the director hears it once, here.
+    if (const Message& fault = settings_->fault(); !fault.empty())
+        statusBar()->showMessage(tr("The settings file %1 is left as it is, since %2; changed "
+                                    "settings are not remembered.")
+                                     .arg(ToQString(settings_->path()), MessageText(fault)));
+    membersPane_->openAtStart(ToQString(settings_->get(setting::DatabaseName)), programFolder_);
     document_->start();
-    syncSettings();
+    settingsStrip_->sync();
     chartView_->setCurrentCell(1, 1);
-    refreshTitle();
+    title_->refresh();
     chartView_->fitNameColumn();
     // Measured now that the chart's columns have their widths, unless something else sized
     // the window meanwhile (a size the director left stands). Only taller is the window's
@@ -321,6 +358,16 @@ void MainWindow::startOnce() {
     QTimer::singleShot(0, this, &MainWindow::offerRecovery);
 }
 
+void MainWindow::saveSettings() {
+    // A window that never started never read the settings; it has nothing to write back.
+    if (!started_)
+        return;
+    if (!membersPane_->databasePath().isEmpty())
+        settings_->set(setting::DatabaseName, ToCorePath(membersPane_->databasePath()));
+    prompts_->saveFolders();
+    SaveWindowLayout(*this, *splitter_);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (document_->mayClose()) {
         event->accept();
@@ -329,30 +376,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-// A change the director cancels at the question puts the control back.
-void MainWindow::playersCountChanged(int value) {
-    if (!syncing_ && document_->setPlayers(value) != Outcome::Done)
-        syncSettings();
-}
-
-void MainWindow::roundsCountChanged(int value) {
-    if (!syncing_ && document_->setRounds(value) != Outcome::Done)
-        syncSettings();
-}
-
-void MainWindow::typeChosen(int id) {
-    if (syncing_)
-        return;
-    document_->setType(static_cast<TournamentType>(id));
-    syncSettings();
-    updateEditActions();
-}
-
 void MainWindow::newChart() {
     if (document_->newChart() == Outcome::Done) {
         chartView_->setCurrentCell(1, 1);
-        lastRecent_.clear();
-        forgetChartState();
+        recentMenu_->forgetLast();
+        // A new chart is a new event: the tournament information dialog opens empty.
+        if (dialogs_ && dialogs_->tournamentInfo)
+            dialogs_->tournamentInfo->clearFields();
         chartReplaced();
         return;
     }
@@ -386,19 +416,18 @@ bool MainWindow::openChartFromCommandLine(const QString& path) {
     return opened;
 }
 
-void MainWindow::saveChart() {
-    document_->save();
-    chartChanged();
-}
-
-void MainWindow::saveChartAs() {
-    document_->saveAs();
-    chartChanged();
+void MainWindow::importTrf() {
+    if (document_->importTrf().outcome == Outcome::Done) {
+        chartView_->setCurrentCell(1, 1);
+        chartView_->fitNameColumn();
+    }
 }
 
 void MainWindow::createReport() {
     const ReportResult report = document_->createReport();
-    tournamentInfoGiven();
+    // The report's director's and organiser's numbers go to the live check's warnings.
+    if (const std::optional<TournamentInfo>& info = document_->tournamentInfo())
+        problems_->setOfficialNumbers(info->tdNumber, info->organiserNumber);
     chartChanged();
     if (report.outcome != Outcome::Done)
         return;
@@ -413,35 +442,61 @@ void MainWindow::createReport() {
     focusChart();
 }
 
-void MainWindow::deleteRow() {
-    document_->deleteRow(chartView_->currentRow());
+// The chart checked as the report checks it, then the standings window, headed by the
+// tournament information when the report dialog holds it.
+void MainWindow::showStandings() {
+    if (!document_->validateForStandings())
+        return;
+    DocumentHeading heading;
+    if (dialogs_ && dialogs_->tournamentInfo && dialogs_->tournamentInfo->filled())
+        heading.info = dialogs_->tournamentInfo->info();
+    heading.date = TodayIsoDate();
+    if (!standingsExportDialog_)
+        standingsExportDialog_ = std::make_unique<FileDialog>(FileDialog::Mode::Save);
+    StandingsDialog dialog(*document_, std::move(heading), *settings_, *standingsExportDialog_,
+                           this);
+    dialog.run();
 }
 
-void MainWindow::clearResults() {
-    document_->clearAllResults();
+void MainWindow::showMembers(bool visible) {
+    membersPane_->setShown(visible);
+    emit membersShownChanged(visible);
+}
+
+void MainWindow::chooseDatabase() {
+    const std::optional<std::string> chosen = prompts_->chooseFileToOpen(FileKind::Database);
+    focusChart();
+    if (!chosen)
+        return;
+    membersPane_->openDatabaseFile(ToQString(*chosen));
+}
+
+void MainWindow::loadMember() {
+    const LoadPlayerResult loaded = document_->loadPlayer(
+        membersPane_->table(), membersPane_->ordering(), chartView_->currentRow());
+    if (loaded.outcome != Outcome::Done)
+        return;
+    // The next load goes below; moving the selection runs the opponent update as leaving a
+    // cell does.
+    if (loaded.row != document_->tournament().chart().rowCount() - 1)
+        chartView_->setCurrentCell(chartView_->currentCol(), loaded.row + 1);
+}
+
+void MainWindow::chartChanged() {
+    recentMenu_->remember(document_->fileName());
+    title_->refresh();
     focusChart();
 }
 
-void MainWindow::sortByRating() {
-    document_->sortByRating();
-    focusChart();
+void MainWindow::chartReplaced() {
+    // Widths follow the new chart's names; after a save or a report the director's own
+    // widths stay.
+    chartView_->fitNameColumn();
+    chartChanged();
 }
 
-void MainWindow::toggleOpponentUpdates() {
-    document_->tournament().toggleOpponentUpdates();
-    updateOpponentsAction_->setChecked(document_->tournament().updatesOpponents());
-}
-
-void MainWindow::showHelp() {
-    if (dialogs_ && dialogs_->help)
-        prompts::execModal(*dialogs_->help);
-    focusChart();
-}
-
-void MainWindow::showAbout() {
-    if (dialogs_ && dialogs_->about)
-        prompts::execModal(*dialogs_->about);
-    focusChart();
+void MainWindow::focusChart() {
+    chartView_->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace ranvik

@@ -1,13 +1,17 @@
 #pragma once
 // The membership database's side of the window: once a database is open, its search boxes,
 // record buttons, load button and members list; before that a note saying how to open one,
-// with a button for it. A database file dropped anywhere on it is offered to the window,
-// which opens it as Database > Open does.
+// with a button for it. It reads the database file (a file dropped anywhere on it too),
+// keeps its path, shows its members in one of three orders and finds a member as the
+// director types. Loading a member into the chart is the document's: the pane asks for it.
+
+#include "members/MemberTable.h"
 
 #include <QWidget>
 
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMimeData;
 class QPushButton;
 class QStackedLayout;
@@ -15,23 +19,39 @@ class QTableView;
 
 namespace ranvik {
 
+class MembersModel;
+
 class MembersPane : public QWidget {
     Q_OBJECT
   public:
     explicit MembersPane(QWidget* parent = nullptr);
 
-    // The members list, shown while a database is open.
-    QTableView* view() const { return view_; }
-    // The line that says a search found nothing, above the list.
-    QLabel* noMatchLabel() const { return noMatchLabel_; }
-    QLineEdit* nameSearch() const { return nameSearch_; }
-    QLineEdit* numberSearch() const { return numberSearch_; }
-    QPushButton* loadButton() const { return loadButton_; }
-    // The first, prior, next and last record buttons.
-    QWidget* navigator() const { return navigator_; }
+    // The membership database file shown (or last chosen) and its table's name.
+    QString databasePath() const { return databasePath_; }
+    QString membersTableName() const { return membersTable_; }
+    // The table and the ordering whose current member a load takes; null while none is open.
+    const MemberTable* table() const;
+    const MemberOrdering* ordering() const;
+    // The order the members show in, where the search looks.
+    MemberOrder order() const;
 
-    // Shows the list, or the note when no database is open.
-    void setDatabaseOpen(bool open);
+    // Opens a membership database file and shows it; a file that does not open is named in
+    // an error and the shown database stays.
+    void openDatabaseFile(const QString& path);
+    // At the start: the file the settings remember (`stored`, empty when none), else the
+    // default one in `programFolder`; a remembered file that fails is named once and the
+    // default stands in when it is there.
+    void openAtStart(const QString& stored, const QString& programFolder);
+
+    // Shows one ordering at its own current record; the search then looks in its field.
+    void showOrder(MemberOrder order);
+    // Database > Sort's three orders, checked as the pane shows them.
+    void addOrderActions(QMenu& menu);
+    // Shows or hides the pane with its search note.
+    void setShown(bool shown);
+    // Puts the focus in the Name box with its text selected.
+    void focusNameSearch();
+
     bool databaseOpen() const;
 
     // The local membership database file a drag carries (.mdb, .mde, .sqlite, .db), or an
@@ -41,6 +61,10 @@ class MembersPane : public QWidget {
   signals:
     void openRequested();
     void fileDropped(const QString& path);
+    // The ordering's current member should go into the chart (double-click, the load
+    // button, Enter in a search box that found one).
+    void loadRequested();
+    void orderShown(MemberOrder order);
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -50,6 +74,24 @@ class MembersPane : public QWidget {
   private:
     // The search boxes, the record buttons and the load button above the list.
     QLayout* buildControls(QWidget* holder);
+    void connectControls();
+    void setUpView();
+    // Shows the list, or the note when no database is open.
+    void setDatabaseOpen(bool open);
+    // Reads a membership file and shows it; false (with the error shown when tellFailure)
+    // when it cannot be read, the shown database staying.
+    bool readDatabase(const QString& path, bool tellFailure);
+    void applyColumnWidths();
+    // Puts the view's current row, selection and record indicator on the shown ordering's
+    // current record.
+    void showCurrentMember();
+    void search(QLineEdit* box, MemberOrder order, const QString& text);
+    void loadFoundMember(QLineEdit* search);
+
+    MembersModel* model_ = nullptr;
+    bool syncing_ = false; // the view is being moved to the current record
+    QString databasePath_;
+    QString membersTable_;
 
     QStackedLayout* pages_ = nullptr;
     QLineEdit* nameSearch_ = nullptr;

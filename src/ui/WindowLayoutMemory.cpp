@@ -1,17 +1,14 @@
-// The window comes back as the director left it: its size and place, the problems dock's
-// place and height, and the split between the chart and the members list. Kept in a state
-// file of its own, apart from the settings. A layout that cannot be trusted is dropped: the
-// blobs are checked first, and a start that died while restoring them skips them next time.
+#include "ui/WindowLayoutMemory.h"
 
 #include "files/FileWriter.h"
 #include "settings/Settings.h"
-#include "ui/MainWindow.h"
-#include "ui/ProblemsPanel.h"
 #include "ui/QtText.h"
 #include "ui/WindowStateCheck.h"
 
 #include <QByteArray>
+#include <QDockWidget>
 #include <QFile>
+#include <QMainWindow>
 #include <QSplitter>
 
 #include <string>
@@ -32,48 +29,58 @@ std::string Text(const QByteArray& blob) {
 std::string RestoringMarker(const std::string& statePath) {
     return statePath + ".restoring";
 }
+
+QStringList DockNames(const QMainWindow& window) {
+    QStringList names;
+    for (const QDockWidget* dock :
+         window.findChildren<QDockWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        names << dock->objectName();
+    return names;
+}
 } // namespace
 
-void MainWindow::restoreWindowLayout() {
+bool RestoreWindowLayout(QMainWindow& window, QSplitter& splitter) {
     const std::string path = DefaultWindowStatePath();
     if (path.empty())
-        return;
+        return false;
     const QString marker = ToQString(RestoringMarker(path));
     if (QFile::exists(marker)) {
         // The last start died restoring this layout: the usual one this time, and the next
         // save writes the layout anew.
         QFile::remove(marker);
-        return;
+        return false;
     }
     const Settings stored(path, SettingsStore::WindowState);
     const QByteArray geometry = Blob(stored, setting::WindowGeometry);
     const QByteArray docks = Blob(stored, setting::WindowDocks);
-    const QByteArray splitter = Blob(stored, setting::WindowSplitter);
+    const QByteArray split = Blob(stored, setting::WindowSplitter);
     const bool soundGeometry = IsSoundGeometry(geometry, DesktopSize());
-    const bool soundDocks = IsSoundDockState(docks, {problemsPanel_->objectName()});
-    const bool soundSplitter = IsSoundSplitterState(splitter, splitter_->count());
+    const bool soundDocks = IsSoundDockState(docks, DockNames(window));
+    const bool soundSplitter = IsSoundSplitterState(split, splitter.count());
     if (!soundGeometry && !soundDocks && !soundSplitter)
-        return;
+        return false;
     if (!WriteFileSafely(RestoringMarker(path), {}))
-        return; // without the marker, a crash below would come back at every start
+        return false; // without the marker, a crash below would come back at every start
+    bool restored = false;
     if (soundGeometry)
-        layoutRestored_ = restoreGeometry(geometry);
+        restored = window.restoreGeometry(geometry);
     if (soundDocks)
-        restoreState(docks);
+        window.restoreState(docks);
     if (soundSplitter)
-        splitter_->restoreState(splitter);
+        splitter.restoreState(split);
     QFile::remove(marker);
+    return restored;
 }
 
-void MainWindow::saveWindowLayout() {
+void SaveWindowLayout(const QMainWindow& window, const QSplitter& splitter) {
     const std::string path = DefaultWindowStatePath();
     if (path.empty())
         return;
     // The window's own state: written whole, even over a file that could not be read.
     Settings(path, SettingsStore::WindowState)
-        .set({{setting::WindowGeometry, Text(saveGeometry())},
-              {setting::WindowDocks, Text(saveState())},
-              {setting::WindowSplitter, Text(splitter_->saveState())}});
+        .set({{setting::WindowGeometry, Text(window.saveGeometry())},
+              {setting::WindowDocks, Text(window.saveState())},
+              {setting::WindowSplitter, Text(splitter.saveState())}});
 }
 
 } // namespace ranvik
