@@ -417,7 +417,6 @@ std::string_view EnglishTemplate(MessageKind kind) {
     case MessageKind::StandingsTitle:
         return "Standings";
     case MessageKind::StandingsEventName:
-        return "%1";
     case MessageKind::StandingsEventProvince:
         return "%1";
     case MessageKind::StandingsEventProvinceEnding:
@@ -457,7 +456,6 @@ std::string_view EnglishTemplate(MessageKind kind) {
     case MessageKind::StandingsColumnRound:
         return "Rd %1";
     case MessageKind::StandingsColumnOpponentLine:
-        return "%1";
     case MessageKind::StandingsColumnTieBreak:
         return "%1";
     case MessageKind::StandingsPdfNotMade:

@@ -469,7 +469,6 @@ const char* MessageSource(MessageKind kind) {
     case MessageKind::StandingsTitle:
         return QT_TRANSLATE_NOOP("Message", "Standings");
     case MessageKind::StandingsEventName:
-        return QT_TRANSLATE_NOOP("Message", "%1");
     case MessageKind::StandingsEventProvince:
         return QT_TRANSLATE_NOOP("Message", "%1");
     case MessageKind::StandingsEventProvinceEnding:
@@ -509,7 +508,6 @@ const char* MessageSource(MessageKind kind) {
     case MessageKind::StandingsColumnRound:
         return QT_TRANSLATE_NOOP("Message", "Rd %1");
     case MessageKind::StandingsColumnOpponentLine:
-        return QT_TRANSLATE_NOOP("Message", "%1");
     case MessageKind::StandingsColumnTieBreak:
         return QT_TRANSLATE_NOOP("Message", "%1");
     case MessageKind::StandingsPdfNotMade:
