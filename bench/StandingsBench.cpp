@@ -68,7 +68,7 @@ void BM_StandingsPdf(benchmark::State& state) {
         const PdfOutcome pdf = StandingsPdf(
             BuildStandingsDocument(games, standings, {std::nullopt, "2024-05-18"}), PaperSize::A4);
         if (!pdf.ok)
-            state.SkipWithError(pdf.message.c_str());
+            state.SkipWithError(English(pdf.message).c_str());
         bytes = pdf.bytes.size();
     }
     state.counters["bytes"] = static_cast<double>(bytes);

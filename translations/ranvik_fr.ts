@@ -1721,6 +1721,82 @@
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>%1, ending %2</source>
+        <translation>%1, se terminant le %2</translation>
+    </message>
+    <message>
+        <source>ending %1</source>
+        <translation>se terminant le %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 players, %3 rounds</source>
+        <translation>%1, %2 joueurs, %3 rondes</translation>
+    </message>
+    <message>
+        <source>%1, %2 players, %3 round</source>
+        <translation>%1, %2 joueurs, %3 ronde</translation>
+    </message>
+    <message>
+        <source>%1, %2 players</source>
+        <translation>%1, %2 joueurs</translation>
+    </message>
+    <message>
+        <source>Tie-breaks: %1</source>
+        <translation>Départage : %1</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Imprimé le %1</translation>
+    </message>
+    <message>
+        <source>Cross-table</source>
+        <translation>Tableau croisé</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Membre</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Cote</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>cannot make the PDF: %1</source>
+        <translation>impossible de produire le PDF : %1</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

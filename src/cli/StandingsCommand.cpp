@@ -41,7 +41,7 @@ std::optional<PaperSize> ParsePaper(const std::string& text) {
 struct Rendered {
     bool ok = true;
     std::string bytes;
-    std::string message;
+    Message message;
 };
 
 Rendered Render(const Tournament& tournament, const std::vector<TieBreak>& tieBreaks, Format format,
@@ -108,7 +108,7 @@ int RunStandingsCommand(const Args& args, std::ostream& out, std::ostream& err) 
     const Tournament& tournament = document.tournament();
     const Rendered rendered = Render(tournament, tieBreaks, *format, *paper, line->value("--name"));
     if (!rendered.ok) {
-        err << "ranvik-cli: " << rendered.message << '\n';
+        err << "ranvik-cli: " << English(rendered.message) << '\n';
         return 2;
     }
     if (!line->has("--output")) {

@@ -416,6 +416,52 @@ std::string_view EnglishTemplate(MessageKind kind) {
         // Importing a FIDE tournament report.
 
         // The standings.
+    case MessageKind::StandingsTitle:
+        return "Standings";
+    case MessageKind::StandingsEventName:
+    case MessageKind::StandingsEventProvince:
+        return "%1";
+    case MessageKind::StandingsEventProvinceEnding:
+        return "%1, ending %2";
+    case MessageKind::StandingsEventEnding:
+        return "ending %1";
+    case MessageKind::StandingsTypePlayersRounds:
+        return "%1, %2 players, %3 rounds";
+    case MessageKind::StandingsTypePlayersRound:
+        return "%1, %2 players, %3 round";
+    case MessageKind::StandingsTypePlayers:
+        return "%1, %2 players";
+    case MessageKind::StandingsTieBreaks:
+        return "Tie-breaks: %1";
+    case MessageKind::StandingsPrinted:
+        return "Printed %1";
+    case MessageKind::StandingsCrossTable:
+        return "Cross-table";
+    case MessageKind::StandingsColumnRank:
+        return "Rank";
+    case MessageKind::StandingsColumnLine:
+        return "Line";
+    case MessageKind::StandingsColumnLineNumber:
+        return "#";
+    case MessageKind::StandingsColumnName:
+        return "Name";
+    case MessageKind::StandingsColumnMember:
+        return "Member";
+    case MessageKind::StandingsColumnRating:
+        return "Rating";
+    case MessageKind::StandingsColumnPoints:
+        return "Points";
+    case MessageKind::StandingsColumnPts:
+        return "Pts";
+    case MessageKind::StandingsColumnPlace:
+        return "Place";
+    case MessageKind::StandingsColumnRound:
+        return "Rd %1";
+    case MessageKind::StandingsColumnOpponentLine:
+    case MessageKind::StandingsColumnTieBreak:
+        return "%1";
+    case MessageKind::StandingsPdfNotMade:
+        return "cannot make the PDF: %1";
     }
     return "";
 }

@@ -220,6 +220,30 @@ enum class MessageKind : std::uint16_t {
     // Importing a FIDE tournament report.
 
     // The standings.
+    StandingsTitle,
+    StandingsEventName,
+    StandingsEventProvince,
+    StandingsEventProvinceEnding,
+    StandingsEventEnding,
+    StandingsTypePlayersRounds,
+    StandingsTypePlayersRound,
+    StandingsTypePlayers,
+    StandingsTieBreaks,
+    StandingsPrinted,
+    StandingsCrossTable,
+    StandingsColumnRank,
+    StandingsColumnLine,
+    StandingsColumnLineNumber,
+    StandingsColumnName,
+    StandingsColumnMember,
+    StandingsColumnRating,
+    StandingsColumnPoints,
+    StandingsColumnPts,
+    StandingsColumnPlace,
+    StandingsColumnRound,
+    StandingsColumnOpponentLine,
+    StandingsColumnTieBreak,
+    StandingsPdfNotMade,
 
     // Not a message: how many kinds there are.
     KindCount

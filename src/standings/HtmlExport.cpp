@@ -43,8 +43,9 @@ constexpr const char* kStyle =
     "@media print{.scroll{overflow:visible}th{position:static}}";
 
 void WriteTable(std::string& out, const DocumentTable& table) {
-    out += "<h2>" + Escaped(table.caption) + "</h2>\n<div class=\"scroll\"><table>\n<thead><tr>";
-    for (const std::string& cell : table.header)
+    out += "<h2>" + Escaped(English(table.caption)) +
+           "</h2>\n<div class=\"scroll\"><table>\n<thead><tr>";
+    for (const std::string& cell : EnglishTexts(table.header))
         out += "<th>" + Escaped(cell) + "</th>";
     out += "</tr></thead>\n<tbody>\n";
     for (const auto& row : table.rows) {
@@ -59,12 +60,13 @@ void WriteTable(std::string& out, const DocumentTable& table) {
 } // namespace
 
 std::string StandingsHtml(const StandingsDocument& document) {
+    const std::string title = English(document.title);
     std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n"
                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n"
                       "<title>" +
-                      Escaped(document.title) + "</title>\n<style>" + kStyle +
-                      "</style>\n</head>\n<body>\n<h1>" + Escaped(document.title) + "</h1>\n";
-    for (const std::string& line : document.headingLines)
+                      Escaped(title) + "</title>\n<style>" + kStyle +
+                      "</style>\n</head>\n<body>\n<h1>" + Escaped(title) + "</h1>\n";
+    for (const std::string& line : EnglishTexts(document.headingLines))
         out += "<p class=\"heading\">" + Escaped(line) + "</p>\n";
     for (const DocumentTable& table : document.tables)
         WriteTable(out, table);

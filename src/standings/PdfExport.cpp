@@ -48,10 +48,19 @@ double Sum(const std::vector<double>& widths, std::size_t from = 0,
                            widths.begin() + static_cast<long>(to), 0.0);
 }
 
-// The table with every text made printable, so cairo never meets bytes it refuses.
-DocumentTable Printable(const DocumentTable& table) {
-    DocumentTable out = table;
-    out.caption = PrintableText(table.caption);
+// A table as the PDF prints it: in English, every text made printable, so cairo never meets
+// bytes it refuses.
+struct PrintedTable {
+    std::string caption;
+    std::size_t keyColumns = 0;
+    std::vector<std::string> header;
+    std::vector<bool> numeric;
+    std::vector<std::vector<std::string>> rows;
+};
+
+PrintedTable Printable(const DocumentTable& table) {
+    PrintedTable out{PrintableText(English(table.caption)), table.keyColumns,
+                     EnglishTexts(table.header), table.numeric, table.rows};
     for (std::string& cell : out.header)
         cell = PrintableText(cell);
     for (auto& row : out.rows)
@@ -70,14 +79,14 @@ class PdfWriter {
 
     void heading(const StandingsDocument& document) {
         setFont(16.0, true);
-        paragraph(PrintableText(document.title), 20.0);
+        paragraph(PrintableText(English(document.title)), 20.0);
         setFont(10.0, false);
-        for (const std::string& text : document.headingLines)
+        for (const std::string& text : EnglishTexts(document.headingLines))
             paragraph(PrintableText(text), 14.0);
     }
 
     void table(const DocumentTable& source) {
-        const DocumentTable table = Printable(source);
+        const PrintedTable table = Printable(source);
         const double fontSize = fittingFontSize(table);
         const std::vector<double> widths = columnWidths(table, fontSize);
         const std::vector<Band> bands =
@@ -171,7 +180,7 @@ class PdfWriter {
     double padding(double fontSize) const { return kCellPadding * fontSize / kBaseFontSize; }
 
     // Each column as wide as its widest text, up to its share of the page.
-    std::vector<double> columnWidths(const DocumentTable& table, double fontSize) {
+    std::vector<double> columnWidths(const PrintedTable& table, double fontSize) {
         std::vector<double> widths(table.header.size(), 0.0);
         setFont(fontSize, true);
         for (std::size_t c = 0; c < widths.size(); ++c)
@@ -188,7 +197,7 @@ class PdfWriter {
 
     // The largest size, from the base size down to the smallest by half points, at which the
     // table fits the page's width; the smallest when it fits at none (it is split then).
-    double fittingFontSize(const DocumentTable& table) {
+    double fittingFontSize(const PrintedTable& table) {
         double size = kBaseFontSize;
         while (size > kSmallestFontSize && Sum(columnWidths(table, size)) > usable())
             size -= 0.5;
@@ -236,7 +245,7 @@ class PdfWriter {
         return row;
     }
 
-    void band(const DocumentTable& table, const Band& columns, const std::vector<double>& widths,
+    void band(const PrintedTable& table, const Band& columns, const std::vector<double>& widths,
               double fontSize) {
         const RowLayout header = layOut(table.header, columns, widths, fontSize, true);
         row(header, columns, widths, table.numeric, fontSize, true, header);
@@ -348,16 +357,17 @@ PdfOutcome StandingsPdf(const StandingsDocument& document, PaperSize paper) {
     platform::UseBundledFonts();
     const double width = paper == PaperSize::A4 ? 595.28 : 612.0;
     const double height = paper == PaperSize::A4 ? 841.89 : 792.0;
+    const std::string title = English(document.title);
     PdfOutcome outcome;
     {
         std::unique_ptr<cairo_surface_t, SurfaceDeleter> surface(
             cairo_pdf_surface_create_for_stream(AppendBytes, &outcome.bytes, width, height));
         cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE,
-                                       PrintableText(document.title).c_str());
+                                       PrintableText(title).c_str());
         cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "Ranvik");
         std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(surface.get()));
         cairo_set_source_rgb(cr.get(), 0, 0, 0);
-        PdfWriter writer(cr.get(), width, height, document.title);
+        PdfWriter writer(cr.get(), width, height, title);
         writer.heading(document);
         for (const DocumentTable& table : document.tables)
             writer.table(table);
@@ -366,7 +376,8 @@ PdfOutcome StandingsPdf(const StandingsDocument& document, PaperSize paper) {
         cairo_surface_finish(surface.get());
         const cairo_status_t status = cairo_surface_status(surface.get());
         if (status != CAIRO_STATUS_SUCCESS) {
-            outcome.message = std::string("cannot make the PDF: ") + cairo_status_to_string(status);
+            outcome.message = Message(MessageKind::StandingsPdfNotMade,
+                                      {std::string(cairo_status_to_string(status))});
             outcome.bytes.clear();
             return outcome;
         }

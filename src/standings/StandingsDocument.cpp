@@ -1,5 +1,6 @@
 #include "standings/StandingsDocument.h"
 
+#include "chart/TournamentTypeName.h"
 #include "platform/Time.h"
 
 #include <cstdlib>
@@ -46,7 +47,8 @@ std::string RoundRobinCell(const RoundEntry& entry) {
 
 void AddTieBreakColumns(DocumentTable& table, const Standings& standings) {
     for (const TieBreak& tieBreak : standings.tieBreaks) {
-        table.header.push_back(ShortName(tieBreak));
+        table.header.emplace_back(MessageKind::StandingsColumnTieBreak,
+                                  std::vector<MessageArgument>{ShortName(tieBreak)});
         table.numeric.push_back(true);
     }
 }
@@ -54,15 +56,18 @@ void AddTieBreakColumns(DocumentTable& table, const Standings& standings) {
 DocumentTable SwissCrossTable(const ChartGames& games, const Standings& standings,
                               const QuarterText& tieBreakText) {
     DocumentTable table;
-    table.caption = "Cross-table";
+    table.caption = Message(MessageKind::StandingsCrossTable);
     table.keyColumns = 2;
-    table.header = {"Rank", "Name", "Rating"};
+    table.header = {Message(MessageKind::StandingsColumnRank),
+                    Message(MessageKind::StandingsColumnName),
+                    Message(MessageKind::StandingsColumnRating)};
     table.numeric = {true, false, true};
     for (int k = 1; k <= games.rounds; ++k) {
-        table.header.push_back("Rd " + std::to_string(k));
+        table.header.emplace_back(MessageKind::StandingsColumnRound,
+                                  std::vector<MessageArgument>{k});
         table.numeric.push_back(false);
     }
-    table.header.emplace_back("Pts");
+    table.header.emplace_back(MessageKind::StandingsColumnPts);
     table.numeric.push_back(true);
     AddTieBreakColumns(table, standings);
     for (const StandingsRow& row : standings.rows) {
@@ -85,15 +90,19 @@ DocumentTable RoundRobinCrossTable(const ChartGames& games, const Standings& sta
         byLine[row.line] = &row;
 
     DocumentTable table;
-    table.caption = "Cross-table";
+    table.caption = Message(MessageKind::StandingsCrossTable);
     table.keyColumns = 2;
-    table.header = {"#", "Name", "Rating"};
+    table.header = {Message(MessageKind::StandingsColumnLineNumber),
+                    Message(MessageKind::StandingsColumnName),
+                    Message(MessageKind::StandingsColumnRating)};
     table.numeric = {true, false, true};
     for (int opponent = 1; opponent <= games.players; ++opponent) {
-        table.header.push_back(std::to_string(opponent));
+        table.header.emplace_back(MessageKind::StandingsColumnOpponentLine,
+                                  std::vector<MessageArgument>{opponent});
         table.numeric.push_back(false);
     }
-    table.header.insert(table.header.end(), {"Pts", "Place"});
+    table.header.insert(table.header.end(), {Message(MessageKind::StandingsColumnPts),
+                                             Message(MessageKind::StandingsColumnPlace)});
     table.numeric.insert(table.numeric.end(), {true, true});
     for (int line = 1; line <= games.players; ++line) {
         const StandingsRow& row = *byLine[line];
@@ -121,21 +130,37 @@ DocumentTable RoundRobinCrossTable(const ChartGames& games, const Standings& sta
     return table;
 }
 
-std::string TypeLine(const ChartGames& games) {
-    std::string line =
-        std::string(games.rules().name()) + ", " + std::to_string(games.players) + " players";
-    if (games.rules().columnsAreRounds())
-        line += ", " + std::to_string(games.rounds) + (games.rounds == 1 ? " round" : " rounds");
-    return line;
+Message TypeLine(const ChartGames& games) {
+    Message type = TournamentTypeName(games.type);
+    if (!games.rules().columnsAreRounds())
+        return {MessageKind::StandingsTypePlayers, {std::move(type), games.players}};
+    return {games.rounds == 1 ? MessageKind::StandingsTypePlayersRound
+                              : MessageKind::StandingsTypePlayersRounds,
+            {std::move(type), games.players, games.rounds}};
+}
+
+// The province and the ending date, whichever the report dialog holds; none without either.
+Message WhereLine(const TournamentInfo& info) {
+    if (info.endDate.empty())
+        return info.province.empty()
+                   ? Message()
+                   : Message(MessageKind::StandingsEventProvince, {info.province});
+    if (info.province.empty())
+        return {MessageKind::StandingsEventEnding, {info.endDate}};
+    return {MessageKind::StandingsEventProvinceEnding, {info.province, info.endDate}};
 }
 
 } // namespace
 
 DocumentTable StandingsTable(const Standings& standings) {
     DocumentTable table;
-    table.caption = "Standings";
+    table.caption = Message(MessageKind::StandingsTitle);
     table.keyColumns = 3;
-    table.header = {"Rank", "Line", "Name", "Member", "Rating", "Points"};
+    for (const MessageKind kind :
+         {MessageKind::StandingsColumnRank, MessageKind::StandingsColumnLine,
+          MessageKind::StandingsColumnName, MessageKind::StandingsColumnMember,
+          MessageKind::StandingsColumnRating, MessageKind::StandingsColumnPoints})
+        table.header.emplace_back(kind);
     table.numeric = {true, true, false, false, true, true};
     AddTieBreakColumns(table, standings);
     for (const StandingsRow& row : standings.rows) {
@@ -158,23 +183,21 @@ DocumentTable CrossTable(const ChartGames& games, const Standings& standings,
 StandingsDocument StandingsHeading(const ChartGames& games, const Standings& standings,
                                    const DocumentHeading& heading) {
     StandingsDocument document;
-    document.title = "Standings";
+    document.title = Message(MessageKind::StandingsTitle);
     if (heading.info && !heading.info->name.empty())
-        document.title = heading.info->name;
+        document.title = Message(MessageKind::StandingsEventName, {heading.info->name});
     if (heading.info) {
-        std::string where;
-        if (!heading.info->province.empty())
-            where = heading.info->province;
-        if (!heading.info->endDate.empty())
-            where += (where.empty() ? "" : ", ") + std::string("ending ") + heading.info->endDate;
-        if (!where.empty())
-            document.headingLines.push_back(where);
+        if (Message where = WhereLine(*heading.info); !where.empty())
+            document.headingLines.push_back(std::move(where));
     }
     document.headingLines.push_back(TypeLine(games));
     if (!standings.tieBreaks.empty())
-        document.headingLines.push_back("Tie-breaks: " + FormatTieBreakList(standings.tieBreaks));
+        document.headingLines.emplace_back(
+            MessageKind::StandingsTieBreaks,
+            std::vector<MessageArgument>{FormatTieBreakList(standings.tieBreaks)});
     if (!heading.date.empty())
-        document.headingLines.push_back("Printed " + heading.date);
+        document.headingLines.emplace_back(MessageKind::StandingsPrinted,
+                                           std::vector<MessageArgument>{heading.date});
     return document;
 }
 
@@ -184,6 +207,14 @@ StandingsDocument BuildStandingsDocument(const ChartGames& games, const Standing
     document.tables.push_back(StandingsTable(standings));
     document.tables.push_back(CrossTable(games, standings));
     return document;
+}
+
+std::vector<std::string> EnglishTexts(const std::vector<Message>& messages) {
+    std::vector<std::string> texts;
+    texts.reserve(messages.size());
+    for (const Message& message : messages)
+        texts.push_back(English(message));
+    return texts;
 }
 
 std::string TodayIsoDate() {

@@ -3,6 +3,7 @@
 // standings list and the cross-table. Built once, written out as text, CSV, HTML or PDF.
 
 #include "chart/Tournament.h"
+#include "messages/Message.h"
 #include "report/RatingReport.h"
 #include "standings/Standings.h"
 
@@ -14,19 +15,21 @@
 
 namespace ranvik {
 
+// The captions, headers and heading lines are messages: the files write them in English, the
+// window shows them in its own language.
 struct DocumentTable {
-    std::string caption;
+    Message caption;
     // The leading columns that say whose row it is: a table split over several widths of
     // paper repeats them in each.
     std::size_t keyColumns = 0;
-    std::vector<std::string> header;
+    std::vector<Message> header;
     std::vector<bool> numeric; // per column: right-aligned
     std::vector<std::vector<std::string>> rows;
 };
 
 struct StandingsDocument {
-    std::string title;
-    std::vector<std::string> headingLines;
+    Message title;
+    std::vector<Message> headingLines;
     std::vector<DocumentTable> tables;
 };
 
@@ -64,6 +67,9 @@ std::string TodayIsoDate();
 // what a chart, a database or the command line gave never breaks the document.
 std::string PrintableText(std::string_view text);
 
+// The messages in English, as the files write them.
+std::vector<std::string> EnglishTexts(const std::vector<Message>& messages);
+
 // The document's exports, all UTF-8. The CSV writes a cell a spreadsheet would run as a
 // formula (starting with =, +, -, @, TAB or CR) as text, after an apostrophe.
 std::string StandingsText(const StandingsDocument& document);
@@ -74,7 +80,7 @@ enum class PaperSize { A4, Letter };
 struct PdfOutcome {
     bool ok = false;
     std::string bytes;
-    std::string message;
+    Message message;
 };
 PdfOutcome StandingsPdf(const StandingsDocument& document, PaperSize paper);
 

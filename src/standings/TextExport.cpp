@@ -31,15 +31,16 @@ void WriteRow(std::string& out, const std::vector<std::string>& cells,
 }
 
 void WriteTable(std::string& out, const DocumentTable& table) {
-    std::vector<std::size_t> widths(table.header.size(), 0);
+    const std::vector<std::string> header = EnglishTexts(table.header);
+    std::vector<std::size_t> widths(header.size(), 0);
     for (std::size_t c = 0; c < widths.size(); ++c)
-        widths[c] = DisplayWidth(table.header[c]);
+        widths[c] = DisplayWidth(header[c]);
     for (const auto& row : table.rows) {
         for (std::size_t c = 0; c < row.size(); ++c)
             widths[c] = std::max(widths[c], DisplayWidth(row[c]));
     }
-    out += table.caption + '\n';
-    WriteRow(out, table.header, widths, table.numeric);
+    out += English(table.caption) + '\n';
+    WriteRow(out, header, widths, table.numeric);
     for (const auto& row : table.rows)
         WriteRow(out, row, widths, table.numeric);
 }
@@ -47,8 +48,8 @@ void WriteTable(std::string& out, const DocumentTable& table) {
 } // namespace
 
 std::string StandingsText(const StandingsDocument& document) {
-    std::string out = document.title + '\n';
-    for (const std::string& line : document.headingLines)
+    std::string out = English(document.title) + '\n';
+    for (const std::string& line : EnglishTexts(document.headingLines))
         out += line + '\n';
     for (const DocumentTable& table : document.tables) {
         out += '\n';

@@ -468,6 +468,52 @@ const char* MessageSource(MessageKind kind) {
         // Importing a FIDE tournament report.
 
         // The standings.
+    case MessageKind::StandingsTitle:
+        return QT_TRANSLATE_NOOP("Message", "Standings");
+    case MessageKind::StandingsEventName:
+    case MessageKind::StandingsEventProvince:
+        return QT_TRANSLATE_NOOP("Message", "%1");
+    case MessageKind::StandingsEventProvinceEnding:
+        return QT_TRANSLATE_NOOP("Message", "%1, ending %2");
+    case MessageKind::StandingsEventEnding:
+        return QT_TRANSLATE_NOOP("Message", "ending %1");
+    case MessageKind::StandingsTypePlayersRounds:
+        return QT_TRANSLATE_NOOP("Message", "%1, %2 players, %3 rounds");
+    case MessageKind::StandingsTypePlayersRound:
+        return QT_TRANSLATE_NOOP("Message", "%1, %2 players, %3 round");
+    case MessageKind::StandingsTypePlayers:
+        return QT_TRANSLATE_NOOP("Message", "%1, %2 players");
+    case MessageKind::StandingsTieBreaks:
+        return QT_TRANSLATE_NOOP("Message", "Tie-breaks: %1");
+    case MessageKind::StandingsPrinted:
+        return QT_TRANSLATE_NOOP("Message", "Printed %1");
+    case MessageKind::StandingsCrossTable:
+        return QT_TRANSLATE_NOOP("Message", "Cross-table");
+    case MessageKind::StandingsColumnRank:
+        return QT_TRANSLATE_NOOP("Message", "Rank");
+    case MessageKind::StandingsColumnLine:
+        return QT_TRANSLATE_NOOP("Message", "Line");
+    case MessageKind::StandingsColumnLineNumber:
+        return QT_TRANSLATE_NOOP("Message", "#");
+    case MessageKind::StandingsColumnName:
+        return QT_TRANSLATE_NOOP("Message", "Name");
+    case MessageKind::StandingsColumnMember:
+        return QT_TRANSLATE_NOOP("Message", "Member");
+    case MessageKind::StandingsColumnRating:
+        return QT_TRANSLATE_NOOP("Message", "Rating");
+    case MessageKind::StandingsColumnPoints:
+        return QT_TRANSLATE_NOOP("Message", "Points");
+    case MessageKind::StandingsColumnPts:
+        return QT_TRANSLATE_NOOP("Message", "Pts");
+    case MessageKind::StandingsColumnPlace:
+        return QT_TRANSLATE_NOOP("Message", "Place");
+    case MessageKind::StandingsColumnRound:
+        return QT_TRANSLATE_NOOP("Message", "Rd %1");
+    case MessageKind::StandingsColumnOpponentLine:
+    case MessageKind::StandingsColumnTieBreak:
+        return QT_TRANSLATE_NOOP("Message", "%1");
+    case MessageKind::StandingsPdfNotMade:
+        return QT_TRANSLATE_NOOP("Message", "cannot make the PDF: %1");
     }
     return "";
 }

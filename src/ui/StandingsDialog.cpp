@@ -2,8 +2,8 @@
 
 #include "document/ChartDocument.h"
 #include "document/TieBreakSettings.h"
-#include "ui/CoreText.h"
 #include "ui/FileDialog.h"
+#include "ui/MessageText.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 #include "ui/SectionFit.h"
@@ -149,17 +149,12 @@ StandingsDocument StandingsDialog::printable() const {
     return BuildStandingsDocument(games_, standingsModel_->standings(), heading_);
 }
 
-// A tournament's own name is shown as it is; only the core's default title is translated.
-QString StandingsDialog::titleText() const {
-    const bool named = heading_.info && !heading_.info->name.empty();
-    return named ? ToQString(shownHeading_.title) : CoreText(shownHeading_.title);
-}
-
 void StandingsDialog::showHeading() {
-    QStringList lines = {QStringLiteral("<b>%1</b>").arg(titleText().toHtmlEscaped())};
+    QStringList lines = {
+        QStringLiteral("<b>%1</b>").arg(MessageText(shownHeading_.title).toHtmlEscaped())};
     // The core writes these lines in English for its files; the window shows them translated.
-    for (const std::string& line : shownHeading_.headingLines)
-        lines << CoreText(line).toHtmlEscaped();
+    for (const Message& line : shownHeading_.headingLines)
+        lines << MessageText(line).toHtmlEscaped();
     headingLabel_->setText(lines.join(QLatin1String("<br>")));
 }
 
@@ -241,7 +236,7 @@ void StandingsDialog::exportAs(ExportKind kind) {
     case ExportKind::Pdf: {
         PdfOutcome pdf = StandingsPdf(printable(), LocalPaperSize());
         if (!pdf.ok) {
-            prompts::showError(this, CoreText(pdf.message));
+            prompts::showError(this, MessageText(pdf.message));
             return;
         }
         bytes = std::move(pdf.bytes);

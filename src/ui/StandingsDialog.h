@@ -54,7 +54,6 @@ class StandingsDialog : public QDialog {
     void build();
     void recompute(const std::vector<TieBreak>& tieBreaks);
     void showHeading();
-    QString titleText() const;
     void exportAs(ExportKind kind);
     QString chooseExportPath(ExportKind kind);
 

@@ -1,6 +1,6 @@
 #include "ui/StandingsModel.h"
 
-#include "ui/CoreText.h"
+#include "ui/MessageText.h"
 #include "ui/QtText.h"
 
 #include <QApplication>
@@ -122,14 +122,13 @@ void DocumentTableModel::setTable(DocumentTable table) {
     headers_.clear();
     alignments_.clear();
     for (std::size_t c = 0; c < table_.header.size(); ++c) {
-        const std::string& heading = table_.header[c];
-        // A round robin's thousand numbered columns need no translation.
-        const bool number = heading.find_first_not_of("0123456789") == std::string::npos;
-        headers_ << (number ? ToQString(heading) : CoreText(heading));
+        const Message& heading = table_.header[c];
+        headers_ << MessageText(heading);
         // Results sit in the middle of their cells, as on a printed grid; names do not.
-        alignments_.push_back(table_.numeric[c]   ? Qt::AlignRight | Qt::AlignVCenter
-                              : heading == "Name" ? Qt::AlignLeft | Qt::AlignVCenter
-                                                  : Qt::AlignCenter);
+        alignments_.push_back(table_.numeric[c] ? Qt::AlignRight | Qt::AlignVCenter
+                              : heading.kind() == MessageKind::StandingsColumnName
+                                  ? Qt::AlignLeft | Qt::AlignVCenter
+                                  : Qt::AlignCenter);
     }
     endResetModel();
 }

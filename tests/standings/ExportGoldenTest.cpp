@@ -141,7 +141,8 @@ TEST(StandingsExport, HtmlIsWellFormed) {
     for (const Tournament& t : {SwissEvent(), DoubleEvent(), HostileEvent()}) {
         const std::string path = dir.file("page.html");
         StandingsDocument document = DocumentOf(t, true);
-        document.title = "Open\x01\x7F\xEF\xBF\xBE\xE2\x82";
+        document.title =
+            Message(MessageKind::StandingsEventName, {"Open\x01\x7F\xEF\xBF\xBE\xE2\x82"});
         WriteFile(path, StandingsHtml(document));
         EXPECT_TRUE(Capture("python3 -c 'import sys, xml.dom.minidom; "
                             "xml.dom.minidom.parse(sys.argv[1])' '" +
@@ -218,3 +219,39 @@ TEST(StandingsExport, WideTablesWrapAndSplitWithNothingCut) {
 }
 
 } // namespace
+
+// The heading names the event, where and when it ended, its type, its players and its rounds,
+// whichever of them the report dialog holds, in the files' English.
+TEST(StandingsExport, HeadingSaysWhatTheReportDialogHolds) {
+    const Tournament swissOne = MakeChart(TournamentType::Swiss, {{"A", "D2"}, {"B", "D1"}});
+    const Tournament swissThree =
+        MakeChart(TournamentType::Swiss, {{"A", "W2", "L2", "D2"}, {"B", "L1", "W1", "D1"}});
+    const Tournament single =
+        MakeChart(TournamentType::RoundRobin,
+                  {{"A", "X", "1", "0"}, {"B", "0", "X", "1"}, {"C", "1", "0", "X"}});
+    const Tournament twice = DoubleEvent();
+    const struct {
+        const Tournament* tournament;
+        std::string name, province, endDate; // none of them: no report dialog
+        std::string lines;                   // the title, then the lines above the tie-breaks
+    } rows[] = {
+        {&swissOne, "", "", "", "Standings|Swiss, 2 players, 1 round"},
+        {&swissThree, "Open", "QC", "", "Open|QC|Swiss, 2 players, 3 rounds"},
+        {&single, "", "", "2024/05/18", "Standings|ending 2024/05/18|Round robin, 3 players"},
+        {&twice, "", "ON", "2024/05/18",
+         "Standings|ON, ending 2024/05/18|Double round robin, 3 players"},
+    };
+    for (const auto& row : rows) {
+        const Tournament& t = *row.tournament;
+        const ChartGames games = ReadChartGames(t);
+        DocumentHeading heading;
+        if (!(row.name + row.province + row.endDate).empty())
+            heading.info = TournamentInfo{row.name, row.province, "", row.endDate, "", ""};
+        const StandingsDocument document = StandingsHeading(
+            games, ComputeStandings(t, games, DefaultTieBreaks(t.type())), heading);
+        std::string lines = English(document.title);
+        for (std::size_t i = 0; i + 1 < document.headingLines.size(); ++i)
+            lines += "|" + English(document.headingLines[i]);
+        EXPECT_EQ(lines, row.lines);
+    }
+}

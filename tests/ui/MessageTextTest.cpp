@@ -7,6 +7,7 @@
 
 #include "chart/TabSeparated.h"
 #include "chart/Tournament.h"
+#include "chart/TournamentTypeName.h"
 #include "files/ChartFile.h"
 #include "files/FileWriter.h"
 #include "members/DatabaseError.h"
@@ -102,6 +103,13 @@ TEST(MessageText, MessagesReadInFrenchWithTheirPartsTranslated) {
          "de contrôle (U+0009)."},
         {summary, "Joueurs associés à la base de données : 2 (1 choisis par vous).\nLaissées "
                   "telles quelles : lignes 3, 4."},
+        // The standings' heading: the type's name inside the line is French too.
+        {Message(MessageKind::StandingsTypePlayers,
+                 {TournamentTypeName(TournamentType::DoubleRoundRobin), 3}),
+         "Double tournoi à la ronde, 3 joueurs"},
+        {Message(MessageKind::StandingsTypePlayersRound,
+                 {TournamentTypeName(TournamentType::Swiss), 8, 1}),
+         "Suisse, 8 joueurs, 1 ronde"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(MessageText(row.message), QString::fromUtf8(row.french)) << English(row.message);
