@@ -53,7 +53,7 @@ void BM_ImportTrf(benchmark::State& state) {
     for (auto _ : state) {
         TrfImport imported = ImportTrf(bytes, TrfTypeChoice::Auto);
         if (!imported.ok || imported.type != TournamentType::Swiss)
-            state.SkipWithError(RefusalText(imported).c_str());
+            state.SkipWithError(English(RefusalMessage(imported)).c_str());
         benchmark::DoNotOptimize(imported);
     }
 }

@@ -53,7 +53,7 @@ RANVIK_FUZZ_TARGET(trf_import) {
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     const TrfImport imported = ImportTrf(bytes, choice);
     if (!imported.ok) {
-        if (imported.reason.empty() || imported.line < 0 || HasControl(imported.reason, 0))
+        if (imported.reason.empty() || imported.line < 0 || HasControl(English(imported.reason), 0))
             std::abort(); // a refusal always says why, in printable text
         return 0;
     }
@@ -75,7 +75,7 @@ RANVIK_FUZZ_TARGET(trf_import) {
     FillTournament(imported, tournament);
     if (tournament.type() != imported.type || !tournament.modified())
         std::abort();
-    if (HasControl(ImportSummary(imported), '\n'))
+    if (HasControl(English(ImportSummary(imported)), '\n'))
         std::abort();
     return 0;
 }

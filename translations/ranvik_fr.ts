@@ -37,941 +37,6 @@
     </message>
 </context>
 <context>
-    <name>CoreText</name>
-    <message>
-        <source>Invalid result or opponent, or incorrect tournament type.</source>
-        <translation>Résultat ou adversaire invalide, ou type de tournoi incorrect.</translation>
-    </message>
-    <message>
-        <source>Missing name.</source>
-        <translation>Nom manquant.</translation>
-    </message>
-    <message>
-        <source>Invalid rating.</source>
-        <translation>Cote invalide.</translation>
-    </message>
-    <message>
-        <source>Player paired against self.</source>
-        <translation>Joueur apparié contre lui-même.</translation>
-    </message>
-    <message>
-        <source>Entry must be &quot;X&quot; here for round robin tournament type.</source>
-        <translation>L’entrée doit être « X » ici pour un tournoi à la ronde.</translation>
-    </message>
-    <message>
-        <source>Inconsistent opponents.</source>
-        <translation>Adversaires incohérents.</translation>
-    </message>
-    <message>
-        <source>Inconsistent results.</source>
-        <translation>Résultats incohérents.</translation>
-    </message>
-    <message>
-        <source>Save changes to this chart?</source>
-        <translation>Enregistrer les modifications de ce tableau?</translation>
-    </message>
-    <message>
-        <source>Save changes to this tournament?</source>
-        <translation>Enregistrer les modifications de ce tournoi?</translation>
-    </message>
-    <message>
-        <source>This will clear all rounds entered so far. Proceed?</source>
-        <translation>Toutes les rondes saisies jusqu’ici seront effacées. Continuer?</translation>
-    </message>
-    <message>
-        <source>Sorry. Resorting of round robin grids is not allowed.</source>
-        <translation>Désolé. Le tri d’un tableau de tournoi à la ronde n’est pas permis.</translation>
-    </message>
-    <message>
-        <source>You must first open a database to load from.</source>
-        <translation>Vous devez d’abord ouvrir une base de données d’où charger les joueurs.</translation>
-    </message>
-    <message>
-        <source>Duplicate QRB number.</source>
-        <translation>Numéro de membre QRB en double.</translation>
-    </message>
-    <message>
-        <source>The file is empty: it holds no player lines.</source>
-        <translation>Le fichier est vide : il ne contient aucune ligne de joueur.</translation>
-    </message>
-    <message>
-        <source>The file is saved as UTF-16; save it as plain text.</source>
-        <translation>Le fichier est enregistré en UTF-16; enregistrez-le en texte brut.</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>Aucun nom de fichier n’a été donné.</translation>
-    </message>
-    <message>
-        <source>The name ends in a folder separator, so it names no file.</source>
-        <translation>Le nom se termine par un séparateur de dossier : il ne désigne aucun fichier.</translation>
-    </message>
-    <message>
-        <source>It is a folder, not a file.</source>
-        <translation>C’est un dossier, pas un fichier.</translation>
-    </message>
-    <message>
-        <source>It is a device, not a regular file.</source>
-        <translation>C’est un périphérique, pas un fichier ordinaire.</translation>
-    </message>
-    <message>
-        <source>It is a FIFO (named pipe), not a regular file.</source>
-        <translation>C’est un FIFO (tube nommé), pas un fichier ordinaire.</translation>
-    </message>
-    <message>
-        <source>It is a socket, not a regular file.</source>
-        <translation>C’est un socket, pas un fichier ordinaire.</translation>
-    </message>
-    <message>
-        <source>It is not a regular file.</source>
-        <translation>Ce n’est pas un fichier ordinaire.</translation>
-    </message>
-    <message>
-        <source>It is a symbolic link to a file that does not exist.</source>
-        <translation>C’est un lien symbolique vers un fichier qui n’existe pas.</translation>
-    </message>
-    <message>
-        <source>it is a FIFO (named pipe), not a regular file</source>
-        <translation>c’est un FIFO (tube nommé), pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>it is a device, not a regular file</source>
-        <translation>c’est un périphérique, pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>it is a socket, not a regular file</source>
-        <translation>c’est un socket, pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>ce n’est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>Please provide a name for the tournament.</source>
-        <translation>Veuillez indiquer le nom du tournoi.</translation>
-    </message>
-    <message>
-        <source>Please enter the province.</source>
-        <translation>Veuillez indiquer la province.</translation>
-    </message>
-    <message>
-        <source>Please provide an ending date.</source>
-        <translation>Veuillez indiquer la date de fin.</translation>
-    </message>
-    <message>
-        <source>Please provide an ending date in YYYY/MM/DD format.<byte value="xd"/><byte value="xd"/>Date must be exactly 10 characters long. Example: 2009/01/31</source>
-        <translation>Veuillez indiquer la date de fin au format AAAA/MM/JJ.<byte value="xd"/><byte value="xd"/>La date doit compter exactement 10 caractères. Exemple : 2009/01/31</translation>
-    </message>
-    <message>
-        <source>Please provide the TD&apos;s QRB number.</source>
-        <translation>Veuillez indiquer le numéro de membre QRB du directeur de tournoi.</translation>
-    </message>
-    <message>
-        <source>Name of tournament</source>
-        <translation>Nom du tournoi</translation>
-    </message>
-    <message>
-        <source>Province</source>
-        <translation>Province</translation>
-    </message>
-    <message>
-        <source>Reference number</source>
-        <translation>Numéro de référence</translation>
-    </message>
-    <message>
-        <source>Ending date of tournament</source>
-        <translation>Date de fin du tournoi</translation>
-    </message>
-    <message>
-        <source>Tournament director QRB number</source>
-        <translation>Numéro de membre QRB du directeur de tournoi</translation>
-    </message>
-    <message>
-        <source>Organiser QRB number</source>
-        <translation>Numéro de membre QRB de l’organisateur</translation>
-    </message>
-    <message>
-        <source>The report cannot be written: it holds a character that the report file cannot carry.</source>
-        <translation>Le rapport ne peut pas être écrit : il contient un caractère que le fichier de rapport ne peut pas contenir.</translation>
-    </message>
-    <message>
-        <source>A report cannot be saved as a .tms file: that name is for the chart file saved beside the report. Choose a name ending in .qtr.</source>
-        <translation>Un rapport ne peut pas être enregistré comme fichier .tms : ce nom est réservé au fichier de tableau enregistré à côté du rapport. Choisissez un nom se terminant par .qtr.</translation>
-    </message>
-    <message>
-        <source>The chart already holds %1 players.</source>
-        <translation>Le tableau contient déjà %1 joueurs.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.<byte value="xd"/>Do you want to replace it?</source>
-        <translation>%1 existe déjà.<byte value="xd"/>Voulez-vous le remplacer?</translation>
-    </message>
-    <message>
-        <source>Error saving report to file: %1<byte value="xd"/>%2</source>
-        <translation>Erreur à l’enregistrement du rapport dans le fichier : %1<byte value="xd"/>%2</translation>
-    </message>
-    <message>
-        <source>Error saving %1.<byte value="xd"/>%2</source>
-        <translation>Erreur à l’enregistrement de %1.<byte value="xd"/>%2</translation>
-    </message>
-    <message>
-        <source>Cannot open %1: %2</source>
-        <translation>Impossible d’ouvrir %1 : %2</translation>
-    </message>
-    <message>
-        <source>Cannot read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
-    </message>
-    <message>
-        <source>the file is larger than %1 MB</source>
-        <translation>le fichier dépasse %1 Mo</translation>
-    </message>
-    <message>
-        <source>The file is larger than any chart can be (more than %1 MB).</source>
-        <translation>Le fichier est plus gros que tout tableau possible (plus de %1 Mo).</translation>
-    </message>
-    <message>
-        <source>The file holds a NUL byte (line %1), which no chart file has: it is not a chart file.</source>
-        <translation>Le fichier contient un octet NUL (ligne %1), ce qu’aucun fichier de tableau ne contient : ce n’est pas un fichier de tableau.</translation>
-    </message>
-    <message>
-        <source>The file has %1 lines, but a chart holds at most %2 players.</source>
-        <translation>Le fichier compte %1 lignes, mais un tableau contient au plus %2 joueurs.</translation>
-    </message>
-    <message>
-        <source>The first line has %1 fields, but the widest chart has %2 columns.</source>
-        <translation>La première ligne compte %1 champs, mais le plus large tableau a %2 colonnes.</translation>
-    </message>
-    <message>
-        <source>The first line has %1 fields, but a Swiss or match chart holds at most %2 rounds (%3 columns).</source>
-        <translation>La première ligne compte %1 champs, mais un tableau de suisse ou de match contient au plus %2 rondes (%3 colonnes).</translation>
-    </message>
-    <message>
-        <source>It is a symbolic link that cannot be followed: %1.</source>
-        <translation>C’est un lien symbolique qui ne peut pas être suivi : %1.</translation>
-    </message>
-    <message>
-        <source>The old file could not be kept aside: %1.</source>
-        <translation>L’ancien fichier n’a pas pu être mis de côté : %1.</translation>
-    </message>
-    <message>
-        <source>%1 The first file could not be put back as it was.</source>
-        <translation>%1 Le premier fichier n’a pas pu être remis comme il était.</translation>
-    </message>
-    <message>
-        <source>Please remove quotation marks, tabs and line breaks from the field &quot;%1&quot;.<byte value="xd"/><byte value="xd"/>The report cannot carry them.</source>
-        <translation>Veuillez retirer les guillemets, tabulations et sauts de ligne du champ « %1 ».<byte value="xd"/><byte value="xd"/>Le rapport ne peut pas les contenir.</translation>
-    </message>
-    <message>
-        <source>The report cannot be written: the field &quot;%1&quot; holds a character that the report file cannot carry.</source>
-        <translation>Le rapport ne peut pas être écrit : le champ « %1 » contient un caractère que le fichier de rapport ne peut pas contenir.</translation>
-    </message>
-    <message>
-        <source>Date must be in YYYY/MM/DD format. Example: 2009/01/31</source>
-        <translation>La date doit être au format AAAA/MM/JJ. Exemple : 2009/01/31</translation>
-    </message>
-    <message>
-        <source>Swiss</source>
-        <translation>Suisse</translation>
-    </message>
-    <message>
-        <source>Round robin</source>
-        <translation>Tournoi à la ronde</translation>
-    </message>
-    <message>
-        <source>Double round robin</source>
-        <translation>Double tournoi à la ronde</translation>
-    </message>
-    <message>
-        <source>You must first open a database to match players with.</source>
-        <translation>Vous devez d’abord ouvrir une base de données à laquelle associer les joueurs.</translation>
-    </message>
-    <message>
-        <source>Every player named in the chart has a membership number.</source>
-        <translation>Chaque joueur nommé dans le tableau a un numéro de membre.</translation>
-    </message>
-    <message>
-        <source>The database holds no table.</source>
-        <translation>La base de données ne contient aucune table.</translation>
-    </message>
-    <message>
-        <source>Name of database file (*.mdb) not specified.</source>
-        <translation>Nom du fichier de base de données (*.mdb) non précisé.</translation>
-    </message>
-    <message>
-        <source>No folder for recovery copies.</source>
-        <translation>Aucun dossier pour les copies de récupération.</translation>
-    </message>
-    <message>
-        <source>Clear all results</source>
-        <translation>Effacer tous les résultats</translation>
-    </message>
-    <message>
-        <source>Clear cells</source>
-        <translation>Effacer les cellules</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Couper</translation>
-    </message>
-    <message>
-        <source>Delete row</source>
-        <translation>Supprimer la ligne</translation>
-    </message>
-    <message>
-        <source>Import TRF</source>
-        <translation>Importer le TRF</translation>
-    </message>
-    <message>
-        <source>Insert row</source>
-        <translation>Insérer une ligne</translation>
-    </message>
-    <message>
-        <source>Load player</source>
-        <translation>Charger un joueur</translation>
-    </message>
-    <message>
-        <source>Match players</source>
-        <translation>Associer les joueurs</translation>
-    </message>
-    <message>
-        <source>New chart</source>
-        <translation>Nouveau tableau</translation>
-    </message>
-    <message>
-        <source>Number of players</source>
-        <translation>Nombre de joueurs</translation>
-    </message>
-    <message>
-        <source>Number of rounds</source>
-        <translation>Nombre de rondes</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Coller</translation>
-    </message>
-    <message>
-        <source>Sort by rating</source>
-        <translation>Trier par cote</translation>
-    </message>
-    <message>
-        <source>Tournament type</source>
-        <translation>Type de tournoi</translation>
-    </message>
-    <message>
-        <source>Result cleared in line %1</source>
-        <translation>Résultat effacé à la ligne %1</translation>
-    </message>
-    <message>
-        <source>Result %1 in line %2</source>
-        <translation>Résultat %1 à la ligne %2</translation>
-    </message>
-    <message>
-        <source>Name in line %1</source>
-        <translation>Nom à la ligne %1</translation>
-    </message>
-    <message>
-        <source>Membership number in line %1</source>
-        <translation>Numéro de membre à la ligne %1</translation>
-    </message>
-    <message>
-        <source>Rating in line %1</source>
-        <translation>Cote à la ligne %1</translation>
-    </message>
-    <message>
-        <source>Cell in line %1</source>
-        <translation>Cellule à la ligne %1</translation>
-    </message>
-    <message>
-        <source>Membership number %1 on lines %2.</source>
-        <translation>Numéro de membre %1 aux lignes %2.</translation>
-    </message>
-    <message>
-        <source>Membership number not six digits: %1</source>
-        <translation>Numéro de membre qui n’a pas six chiffres : %1</translation>
-    </message>
-    <message>
-        <source>Result against line %1, which has no name.</source>
-        <translation>Résultat contre la ligne %1, qui n’a pas de nom.</translation>
-    </message>
-    <message>
-        <source>Delete line %1 and everything in it?</source>
-        <translation>Supprimer la ligne %1 et tout ce qu’elle contient?</translation>
-    </message>
-    <message>
-        <source>The pasted lines would reach line %1; a chart holds at most %2 players. Nothing was pasted.</source>
-        <translation>Les lignes collées iraient jusqu’à la ligne %1; un tableau contient au plus %2 joueurs. Rien n’a été collé.</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>Left as they were: %2.<byte value="xd"/>Written in the nearest spelling a chart file can hold: %3.</source>
-        <translation>%1<byte value="xd"/>Laissées telles quelles : %2.<byte value="xd"/>Écrites dans l’orthographe la plus proche qu’un fichier de tableau peut contenir : %3.</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>Written in the nearest spelling a chart file can hold: %2.</source>
-        <translation>%1<byte value="xd"/>Écrites dans l’orthographe la plus proche qu’un fichier de tableau peut contenir : %2.</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>Left as they were: %2.</source>
-        <translation>%1<byte value="xd"/>Laissées telles quelles : %2.</translation>
-    </message>
-    <message>
-        <source>Players matched with the database: %1 (%2 picked by you).</source>
-        <translation>Joueurs associés à la base de données : %1 (%2 choisis par vous).</translation>
-    </message>
-    <message>
-        <source>Players matched with the database: %1.</source>
-        <translation>Joueurs associés à la base de données : %1.</translation>
-    </message>
-    <message>
-        <source>Cannot import %1:<byte value="xd"/>%2</source>
-        <translation>Impossible d’importer %1 :<byte value="xd"/>%2</translation>
-    </message>
-    <message>
-        <source>Database file %1 not found.</source>
-        <translation>Fichier de base de données %1 introuvable.</translation>
-    </message>
-    <message>
-        <source>The database file %1 is a folder, not a file.</source>
-        <translation>Le fichier de base de données %1 est un dossier, pas un fichier.</translation>
-    </message>
-    <message>
-        <source>The database file %1 is not a regular file (a FIFO, device or socket).</source>
-        <translation>Le fichier de base de données %1 n’est pas un fichier ordinaire (un FIFO, un périphérique ou un socket).</translation>
-    </message>
-    <message>
-        <source>The database file %1 cannot be read.</source>
-        <translation>Le fichier de base de données %1 ne peut pas être lu.</translation>
-    </message>
-    <message>
-        <source>The file %1 is neither an Access nor an SQLite database.</source>
-        <translation>Le fichier %1 n’est ni une base de données Access ni une base de données SQLite.</translation>
-    </message>
-    <message>
-        <source>The Access database %1 is damaged: its list of tables cannot be read.</source>
-        <translation>La base de données Access %1 est endommagée : sa liste de tables ne peut pas être lue.</translation>
-    </message>
-    <message>
-        <source>The Access database %1 is damaged: %2</source>
-        <translation>La base de données Access %1 est endommagée : %2</translation>
-    </message>
-    <message>
-        <source>The Access database %1 cannot be opened.</source>
-        <translation>La base de données Access %1 ne peut pas être ouverte.</translation>
-    </message>
-    <message>
-        <source>The Access database %1 cannot be read: %2.</source>
-        <translation>La base de données Access %1 ne peut pas être lue : %2.</translation>
-    </message>
-    <message>
-        <source>The Access database %1 cannot be read.</source>
-        <translation>La base de données Access %1 ne peut pas être lue.</translation>
-    </message>
-    <message>
-        <source>The SQLite database %1 cannot be opened: %2</source>
-        <translation>La base de données SQLite %1 ne peut pas être ouverte : %2</translation>
-    </message>
-    <message>
-        <source>The SQLite database %1 cannot be read: %2.</source>
-        <translation>La base de données SQLite %1 ne peut pas être lue : %2.</translation>
-    </message>
-    <message>
-        <source>The table %1 in %2 cannot be read: %3</source>
-        <translation>La table %1 de %2 ne peut pas être lue : %3</translation>
-    </message>
-    <message>
-        <source>The table %1 in %2 cannot be read.</source>
-        <translation>La table %1 de %2 ne peut pas être lue.</translation>
-    </message>
-    <message>
-        <source>The table %1 has a row of the wrong width.</source>
-        <translation>La table %1 a une rangée de la mauvaise largeur.</translation>
-    </message>
-    <message>
-        <source>The membership table %1 has no field %2.</source>
-        <translation>La table des membres %1 n’a pas de champ %2.</translation>
-    </message>
-    <message>
-        <source>The database has no table %1.</source>
-        <translation>La base de données n’a pas de table %1.</translation>
-    </message>
-    <message>
-        <source>Cannot restore %1: %2</source>
-        <translation>Impossible de restaurer %1 : %2</translation>
-    </message>
-    <message>
-        <source>Cannot create %1: %2</source>
-        <translation>Impossible de créer %1 : %2</translation>
-    </message>
-    <message>
-        <source>round robin</source>
-        <translation>tournoi à la ronde</translation>
-    </message>
-    <message>
-        <source>double round robin</source>
-        <translation>double tournoi à la ronde</translation>
-    </message>
-    <message>
-        <source>no result</source>
-        <translation>aucun résultat</translation>
-    </message>
-    <message>
-        <source>Colours are not kept: the chart has no place for them.</source>
-        <translation>Les couleurs ne sont pas conservées : le tableau n’a pas de place pour elles.</translation>
-    </message>
-    <message>
-        <source>the start number (columns 5-8) is not a number from 1 up.</source>
-        <translation>le numéro de départ (colonnes 5-8) n’est pas un nombre à partir de 1.</translation>
-    </message>
-    <message>
-        <source>This is not a FIDE tournament report file: it has no player line (a line beginning with 001).</source>
-        <translation>Ce n’est pas un fichier de rapport de tournoi FIDE : il n’a aucune ligne de joueur (une ligne commençant par 001).</translation>
-    </message>
-    <message>
-        <source>Standings</source>
-        <translation>Classement</translation>
-    </message>
-    <message>
-        <source>Cross-table</source>
-        <translation>Tableau croisé</translation>
-    </message>
-    <message>
-        <source>Rank</source>
-        <translation>Rang</translation>
-    </message>
-    <message>
-        <source>Line</source>
-        <translation>Ligne</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Member</source>
-        <translation>Membre</translation>
-    </message>
-    <message>
-        <source>Rating</source>
-        <translation>Cote</translation>
-    </message>
-    <message>
-        <source>Points</source>
-        <translation>Points</translation>
-    </message>
-    <message>
-        <source>Pts</source>
-        <translation>Pts</translation>
-    </message>
-    <message>
-        <source>Place</source>
-        <translation>Place</translation>
-    </message>
-    <message>
-        <source>Players: %1</source>
-        <translation>Joueurs : %1</translation>
-    </message>
-    <message>
-        <source>Rounds: %1</source>
-        <translation>Rondes : %1</translation>
-    </message>
-    <message>
-        <source>Type: %1</source>
-        <translation>Type : %1</translation>
-    </message>
-    <message>
-        <source>Tournament: %1</source>
-        <translation>Tournoi : %1</translation>
-    </message>
-    <message>
-        <source>Text read as %1</source>
-        <translation>Texte lu en %1</translation>
-    </message>
-    <message>
-        <source>Warning: %1</source>
-        <translation>Avertissement : %1</translation>
-    </message>
-    <message>
-        <source>Line %1: &quot;%2&quot; is written &quot;%3&quot;; a chart file cannot hold %4.</source>
-        <translation>Ligne %1 : « %2 » est écrit « %3 »; un fichier de tableau ne peut pas contenir %4.</translation>
-    </message>
-    <message>
-        <source>Line %1 (%2): the file gives a score of %3, the imported results %4.</source>
-        <translation>Ligne %1 (%2) : le fichier donne un pointage de %3, les résultats importés %4.</translation>
-    </message>
-    <message>
-        <source>Line %1: the bye of round %2 has no cell in a round robin chart and is left out.</source>
-        <translation>Ligne %1 : l’exemption de la ronde %2 n’a pas de case dans un tableau de tournoi à la ronde et est laissée de côté.</translation>
-    </message>
-    <message>
-        <source>round %1 (columns %2-%3)</source>
-        <translation>ronde %1 (colonnes %2-%3)</translation>
-    </message>
-    <message>
-        <source>%1: the opponent &apos;%2&apos; is not a start number.</source>
-        <translation>%1 : l’adversaire « %2 » n’est pas un numéro de départ.</translation>
-    </message>
-    <message>
-        <source>%1: the colour &apos;%2&apos; is not w, b or -.</source>
-        <translation>%1 : la couleur « %2 » n’est pas w, b ou -.</translation>
-    </message>
-    <message>
-        <source>%1: the result &apos;%2&apos; is not a result code of the format.</source>
-        <translation>%1 : le résultat « %2 » n’est pas un code de résultat du format.</translation>
-    </message>
-    <message>
-        <source>the line holds more than %1 rounds.</source>
-        <translation>la ligne contient plus de %1 rondes.</translation>
-    </message>
-    <message>
-        <source>The file has more than %1 players; a chart holds at most %2.</source>
-        <translation>Le fichier a plus de %1 joueurs; un tableau en contient au plus %2.</translation>
-    </message>
-    <message>
-        <source>The file has %1 rounds, but a Swiss chart holds at most %2.</source>
-        <translation>Le fichier a %1 rondes, mais un tableau suisse en contient au plus %2.</translation>
-    </message>
-    <message>
-        <source>Start number %1 is given to two players (the other on line %2).</source>
-        <translation>Le numéro de départ %1 est donné à deux joueurs (l’autre à la ligne %2).</translation>
-    </message>
-    <message>
-        <source>the opponent&apos;s start number %1 does not exist.</source>
-        <translation>le numéro de départ de l’adversaire, %1, n’existe pas.</translation>
-    </message>
-    <message>
-        <source>start number %1 is paired with itself.</source>
-        <translation>le numéro de départ %1 est apparié avec lui-même.</translation>
-    </message>
-    <message>
-        <source>start number %1 plays %2, but the line of %3 (line %4) does not pair them.</source>
-        <translation>le numéro de départ %1 joue contre %2, mais la ligne de %3 (ligne %4) ne les apparie pas.</translation>
-    </message>
-    <message>
-        <source>the results of start numbers %1 (%2) and %3 (%4, line %5) disagree.</source>
-        <translation>les résultats des numéros de départ %1 (%2) et %3 (%4, ligne %5) ne concordent pas.</translation>
-    </message>
-    <message>
-        <source>start numbers %1 and %2 meet more than once; a round robin chart has no cell for that game.</source>
-        <translation>les numéros de départ %1 et %2 se rencontrent plus d’une fois; un tableau de tournoi à la ronde n’a pas de case pour cette partie.</translation>
-    </message>
-    <message>
-        <source>start numbers %1 and %2 meet more than twice; a double round robin chart has no cell for that game.</source>
-        <translation>les numéros de départ %1 et %2 se rencontrent plus de deux fois; un tableau de double tournoi à la ronde n’a pas de case pour cette partie.</translation>
-    </message>
-    <message>
-        <source>Round %1: %2</source>
-        <translation>Ronde %1 : %2</translation>
-    </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Ligne %1 : %2</translation>
-    </message>
-    <message>
-        <source>%1, %2 players, %3 rounds</source>
-        <translation>%1, %2 joueurs, %3 rondes</translation>
-    </message>
-    <message>
-        <source>%1, %2 players, %3 round</source>
-        <translation>%1, %2 joueurs, %3 ronde</translation>
-    </message>
-    <message>
-        <source>%1, %2 players</source>
-        <translation>%1, %2 joueurs</translation>
-    </message>
-    <message>
-        <source>%1, ending %2</source>
-        <translation>%1, se terminant le %2</translation>
-    </message>
-    <message>
-        <source>ending %1</source>
-        <translation>se terminant le %1</translation>
-    </message>
-    <message>
-        <source>Tie-breaks: %1</source>
-        <translation>Départage : %1</translation>
-    </message>
-    <message>
-        <source>Printed %1</source>
-        <translation>Imprimé le %1</translation>
-    </message>
-    <message>
-        <source>Rd %1</source>
-        <translation>Ro %1</translation>
-    </message>
-    <message>
-        <source>cannot make the PDF: %1</source>
-        <translation>impossible de produire le PDF : %1</translation>
-    </message>
-    <message>
-        <source>The file is open in another program, which does not let it be replaced.</source>
-        <translation>Le fichier est ouvert dans un autre programme, qui ne permet pas de le remplacer.</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>Control characters in the name written as spaces: %2.</source>
-        <translation>%1<byte value="xd"/>Caractères de contrôle du nom écrits comme des espaces : %2.</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>Not written, a value of the member cannot go into a chart cell: %2.</source>
-        <translation>%1<byte value="xd"/>Non écrites, une valeur du membre ne peut pas aller dans une case du tableau : %2.</translation>
-    </message>
-    <message>
-        <source>The member cannot be loaded: %1.</source>
-        <translation>Le membre ne peut pas être chargé : %1.</translation>
-    </message>
-    <message>
-        <source>the member&apos;s %1 holds a control character (%2)</source>
-        <translation>le champ %1 du membre contient un caractère de contrôle (%2)</translation>
-    </message>
-    <message>
-        <source>the member&apos;s %1 holds %2 characters; a chart cell holds at most %3</source>
-        <translation>le champ %1 du membre contient %2 caractères ; une case du tableau en contient au plus %3</translation>
-    </message>
-    <message>
-        <source>row %1 of the table %2 cannot be read.</source>
-        <translation>la rangée %1 de la table %2 ne peut pas être lue.</translation>
-    </message>
-    <message>
-        <source>the table %1 declares %2 rows, but %3 can be read.</source>
-        <translation>la table %1 annonce %2 rangées, mais %3 peuvent être lues.</translation>
-    </message>
-    <message>
-        <source>it has more than %1 rows; no membership list is that long.</source>
-        <translation>elle a plus de %1 rangées ; aucune liste de membres n’est aussi longue.</translation>
-    </message>
-    <message>
-        <source>it holds more than %1 values (rows times fields); no membership list is that large.</source>
-        <translation>elle contient plus de %1 valeurs (rangées fois champs) ; aucune liste de membres n’est aussi grande.</translation>
-    </message>
-    <message>
-        <source>The SQLite database %1 has changes in %2-wal that are not yet in the file itself; close the program that writes it, then try again.</source>
-        <translation>La base de données SQLite %1 a des modifications dans %2-wal qui ne sont pas encore dans le fichier lui-même ; fermez le programme qui l’écrit, puis réessayez.</translation>
-    </message>
-    <message>
-        <source>Line %1 column %2 holds a control character (%3).</source>
-        <translation>La ligne %1, colonne %2 contient un caractère de contrôle (%3).</translation>
-    </message>
-    <message>
-        <source>Line %1 column %2 holds %3 characters; a chart cell holds at most %4.</source>
-        <translation>La ligne %1, colonne %2 contient %3 caractères ; une case du tableau en contient au plus %4.</translation>
-    </message>
-    <message>
-        <source>The path is %1 bytes long; the system takes %2 at most.</source>
-        <translation>Le chemin fait %1 octets ; le système en accepte au plus %2.</translation>
-    </message>
-    <message>
-        <source>A name in the path is %1 bytes long; a file or folder name is %2 bytes at most.</source>
-        <translation>Un nom du chemin fait %1 octets ; un nom de fichier ou de dossier fait au plus %2 octets.</translation>
-    </message>
-    <message>
-        <source>Line %1: control characters in the name are written as spaces.</source>
-        <translation>Ligne %1 : les caractères de contrôle du nom sont écrits comme des espaces.</translation>
-    </message>
-    <message>
-        <source>%1 The file is imported as a Swiss chart.</source>
-        <translation>%1 Le fichier est importé comme un tableau suisse.</translation>
-    </message>
-    <message>
-        <source>%1 Import it as a Swiss chart.</source>
-        <translation>%1 Importez-le comme un tableau suisse.</translation>
-    </message>
-    <message>
-        <source>the line is longer than %1 bytes; no line of a tournament report is.</source>
-        <translation>la ligne fait plus de %1 octets ; aucune ligne d’un rapport de tournoi n’est aussi longue.</translation>
-    </message>
-    <message>
-        <source>The file has more than %1 lines; no tournament report of %2 players is that long.</source>
-        <translation>Le fichier a plus de %1 lignes ; aucun rapport de tournoi de %2 joueurs n’est aussi long.</translation>
-    </message>
-    <message>
-        <source>The file is larger than any tournament report can be (more than %1 MB).</source>
-        <translation>Le fichier est plus gros que tout rapport de tournoi (plus de %1 Mo).</translation>
-    </message>
-    <message>
-        <source>the rating (columns 49-52) holds a control character (%1).</source>
-        <translation>la cote (colonnes 49-52) contient un caractère de contrôle (%1).</translation>
-    </message>
-    <message>
-        <source>start numbers %1 and %2 both lost without playing (a double forfeit); a round robin chart has no cells for that game that its check accepts.</source>
-        <translation>les numéros de départ %1 et %2 ont tous deux perdu sans jouer (double forfait) ; un tableau de tournoi à la ronde n’a pas de cases pour cette partie que sa vérification accepte.</translation>
-    </message>
-    <message>
-        <source>the game of start numbers %1 and %2 has no result; a round robin chart&apos;s check refuses a game without one.</source>
-        <translation>la partie des numéros de départ %1 et %2 n’a pas de résultat ; la vérification d’un tableau de tournoi à la ronde refuse une partie sans résultat.</translation>
-    </message>
-    <message>
-        <source>Start numbers %1 and %2 meet %3 times instead of %4; the chart&apos;s check refuses the empty cells of the games not played.</source>
-        <translation>Les numéros de départ %1 et %2 se rencontrent %3 fois au lieu de %4 ; la vérification du tableau refuse les cases vides des parties non jouées.</translation>
-    </message>
-    <message>
-        <source>Delete line %1 and everything in it?<byte value="xd"/>The result in another line that names this player is cleared too.</source>
-        <translation>Supprimer la ligne %1 et tout ce qu’elle contient?<byte value="xd"/>Le résultat d’une autre ligne qui nomme ce joueur est effacé aussi.</translation>
-    </message>
-    <message>
-        <source>Delete line %1 and everything in it?<byte value="xd"/>The %2 results in other lines that name this player are cleared too.</source>
-        <translation>Supprimer la ligne %1 et tout ce qu’elle contient?<byte value="xd"/>Les %2 résultats d’autres lignes qui nomment ce joueur sont effacés aussi.</translation>
-    </message>
-    <message>
-        <source>Lowering the players to %1 removes 1 line that holds names or results.</source>
-        <translation>Ramener les joueurs à %1 retire 1 ligne qui contient des noms ou des résultats.</translation>
-    </message>
-    <message>
-        <source>Lowering the players to %1 removes %2 lines that hold names or results.</source>
-        <translation>Ramener les joueurs à %1 retire %2 lignes qui contiennent des noms ou des résultats.</translation>
-    </message>
-    <message>
-        <source>Lowering the rounds to %1 removes 1 result.</source>
-        <translation>Ramener les rondes à %1 retire 1 résultat.</translation>
-    </message>
-    <message>
-        <source>Lowering the rounds to %1 removes %2 results.</source>
-        <translation>Ramener les rondes à %1 retire %2 résultats.</translation>
-    </message>
-    <message>
-        <source>Switching to %1 overwrites or hides %2 results.</source>
-        <translation>Passer au type %1 remplace ou masque %2 résultats.</translation>
-    </message>
-    <message>
-        <source>Switching to %1 overwrites 1 result.</source>
-        <translation>Passer au type %1 remplace 1 résultat.</translation>
-    </message>
-    <message>
-        <source>Switching to %1 overwrites %2 results.</source>
-        <translation>Passer au type %1 remplace %2 résultats.</translation>
-    </message>
-    <message>
-        <source>Switching to %1 hides 1 result.</source>
-        <translation>Passer au type %1 masque 1 résultat.</translation>
-    </message>
-    <message>
-        <source>Switching to %1 hides %2 results.</source>
-        <translation>Passer au type %1 masque %2 résultats.</translation>
-    </message>
-    <message>
-        <source>The report files a forfeit against line %1 as a played game against that player; the federation asks for 0 as the opponent of a forfeit</source>
-        <translation>Le rapport déclare un forfait contre la ligne %1 comme une partie jouée contre ce joueur; la fédération demande 0 comme adversaire d’un forfait</translation>
-    </message>
-    <message>
-        <source>A bye has no opponent: the number %1 is ignored in the report</source>
-        <translation>Une exemption n’a pas d’adversaire : le nombre %1 est ignoré dans le rapport</translation>
-    </message>
-    <message>
-        <source>Line %1, %2: %3</source>
-        <translation>Ligne %1, %2 : %3</translation>
-    </message>
-    <message>
-        <source>Rating outside 0-3000: %1</source>
-        <translation>Cote hors de 0 à 3000 : %1</translation>
-    </message>
-    <message>
-        <source>Same name on lines %1: %2</source>
-        <translation>Même nom aux lignes %1 : %2</translation>
-    </message>
-    <message>
-        <source>Tournament director QRB number not six digits: %1</source>
-        <translation>Numéro QRB du directeur de tournoi qui n’a pas six chiffres : %1</translation>
-    </message>
-    <message>
-        <source>Organiser QRB number not six digits: %1</source>
-        <translation>Numéro QRB de l’organisateur qui n’a pas six chiffres : %1</translation>
-    </message>
-    <message>
-        <source>Line %1 column %2 (&quot;%3&quot;) holds &quot;%4&quot; (U+%5), a character that cannot be saved in a chart file.</source>
-        <translation>La ligne %1, colonne %2 (« %3 »), contient « %4 » (U+%5), un caractère qui ne peut pas être enregistré dans un fichier de tableau.</translation>
-    </message>
-    <message>
-        <source>The ending date %1 is not a date of the calendar.<byte value="xd"/><byte value="xd"/>Please provide the day the tournament ended, in YYYY/MM/DD format.</source>
-        <translation>La date de fin %1 n’existe pas dans le calendrier.<byte value="xd"/><byte value="xd"/>Veuillez indiquer le jour où le tournoi a pris fin, au format AAAA/MM/JJ.</translation>
-    </message>
-    <message>
-        <source>The ending date %1 lies more than a day in the future.<byte value="xd"/><byte value="xd"/>Please provide the day the tournament ended, in YYYY/MM/DD format.</source>
-        <translation>La date de fin %1 est plus d’un jour dans l’avenir.<byte value="xd"/><byte value="xd"/>Veuillez indiquer le jour où le tournoi a pris fin, au format AAAA/MM/JJ.</translation>
-    </message>
-    <message>
-        <source>the copy is damaged or cut short.</source>
-        <translation>la copie est abîmée ou tronquée.</translation>
-    </message>
-    <message>
-        <source>The recovery folder %1 is a symbolic link; no copy is written through it.</source>
-        <translation>Le dossier de récupération %1 est un lien symbolique ; aucune copie n’est écrite à travers lui.</translation>
-    </message>
-    <message>
-        <source>Nothing was pasted: %1</source>
-        <translation>Rien n’a été collé : %1</translation>
-    </message>
-    <message>
-        <source>The text has more than %1 lines, but a chart holds at most %2 players.</source>
-        <translation>Le texte a plus de %1 lignes, mais un tableau compte au plus %2 joueurs.</translation>
-    </message>
-    <message>
-        <source>Line %1 has more than %2 cells, but the widest chart has %3 columns.</source>
-        <translation>La ligne %1 a plus de %2 cellules, mais le plus large tableau a %3 colonnes.</translation>
-    </message>
-    <message>
-        <source>line %1 holds a NUL byte</source>
-        <translation>la ligne %1 contient un octet NUL</translation>
-    </message>
-    <message>
-        <source>line %1 is not a section heading the reader takes whole</source>
-        <translation>la ligne %1 n’est pas un titre de section que le lecteur prend en entier</translation>
-    </message>
-    <message>
-        <source>line %1 is neither a section, a setting nor a comment</source>
-        <translation>la ligne %1 n’est ni une section, ni un réglage, ni un commentaire</translation>
-    </message>
-    <message>
-        <source>line %1 gives a setting of its section a second time</source>
-        <translation>la ligne %1 donne une deuxième fois un réglage de sa section</translation>
-    </message>
-    <message>
-        <source>line %1 is a comment before a section named again, which the reader drops</source>
-        <translation>la ligne %1 est un commentaire devant une section nommée de nouveau, que le lecteur perd</translation>
-    </message>
-    <message>
-        <source>line %1 is a comment after the last setting, which the reader drops</source>
-        <translation>la ligne %1 est un commentaire après le dernier réglage, que le lecteur perd</translation>
-    </message>
-    <message>
-        <source>name</source>
-        <translation>nom</translation>
-    </message>
-    <message>
-        <source>membership number</source>
-        <translation>numéro de membre</translation>
-    </message>
-    <message>
-        <source>rating</source>
-        <translation>cote</translation>
-    </message>
-    <message>
-        <source>%1: no membership number</source>
-        <translation>%1 : aucun numéro de membre</translation>
-    </message>
-    <message>
-        <source>Inconsistent opponents found. %1.</source>
-        <translation>Adversaires incohérents. %1.</translation>
-    </message>
-    <message>
-        <source>Inconsistent results found. %1.</source>
-        <translation>Résultats incohérents. %1.</translation>
-    </message>
-    <message>
-        <source>%1 Line %2, %3.</source>
-        <translation>%1 Ligne %2, %3.</translation>
-    </message>
-    <message>
-        <source>The report cannot be written: the entry at %1 holds a character that the report file cannot carry.</source>
-        <translation>Le rapport ne peut pas être écrit : l’entrée %1 contient un caractère que le fichier de rapport ne peut pas contenir.</translation>
-    </message>
-    <message>
-        <source>player %1</source>
-        <translation>joueur %1</translation>
-    </message>
-    <message>
-        <source>Line %1, %2</source>
-        <translation>Ligne %1, %2</translation>
-    </message>
-</context>
-<context>
     <name>Message</name>
     <message>
         <source>Invalid result or opponent, or incorrect tournament type.</source>
@@ -1796,6 +861,166 @@
     <message>
         <source>cannot make the PDF: %1</source>
         <translation>impossible de produire le PDF : %1</translation>
+    </message>
+    <message>
+        <source>Cannot import %1:</source>
+        <translation>Impossible d’importer %1 :</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Round %1: %2</source>
+        <translation>Ronde %1 : %2</translation>
+    </message>
+    <message>
+        <source>Players: %1</source>
+        <translation>Joueurs : %1</translation>
+    </message>
+    <message>
+        <source>Rounds: %1</source>
+        <translation>Rondes : %1</translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Type : %1</translation>
+    </message>
+    <message>
+        <source>Tournament: %1</source>
+        <translation>Tournoi : %1</translation>
+    </message>
+    <message>
+        <source>Text read as %1</source>
+        <translation>Texte lu en %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Avertissement : %1</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is written &quot;%3&quot;; a chart file cannot hold %4.</source>
+        <translation>Ligne %1 : « %2 » est écrit « %3 »; un fichier de tableau ne peut pas contenir %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2): the file gives a score of %3, the imported results %4.</source>
+        <translation>Ligne %1 (%2) : le fichier donne un pointage de %3, les résultats importés %4.</translation>
+    </message>
+    <message>
+        <source>Line %1: the bye of round %2 has no cell in a round robin chart and is left out.</source>
+        <translation>Ligne %1 : l’exemption de la ronde %2 n’a pas de case dans un tableau de tournoi à la ronde et est laissée de côté.</translation>
+    </message>
+    <message>
+        <source>Line %1: control characters in the name are written as spaces.</source>
+        <translation>Ligne %1 : les caractères de contrôle du nom sont écrits comme des espaces.</translation>
+    </message>
+    <message>
+        <source>Colours are not kept: the chart has no place for them.</source>
+        <translation>Les couleurs ne sont pas conservées : le tableau n’a pas de place pour elles.</translation>
+    </message>
+    <message>
+        <source>%1 The file is imported as a Swiss chart.</source>
+        <translation>%1 Le fichier est importé comme un tableau suisse.</translation>
+    </message>
+    <message>
+        <source>%1 Import it as a Swiss chart.</source>
+        <translation>%1 Importez-le comme un tableau suisse.</translation>
+    </message>
+    <message>
+        <source>The file is larger than any tournament report can be (more than %1 MB).</source>
+        <translation>Le fichier est plus gros que tout rapport de tournoi (plus de %1 Mo).</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines; no tournament report of %2 players is that long.</source>
+        <translation>Le fichier a plus de %1 lignes ; aucun rapport de tournoi de %2 joueurs n’est aussi long.</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes; no line of a tournament report is.</source>
+        <translation>la ligne fait plus de %1 octets ; aucune ligne d’un rapport de tournoi n’est aussi longue.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 players; a chart holds at most %2.</source>
+        <translation>Le fichier a plus de %1 joueurs; un tableau en contient au plus %2.</translation>
+    </message>
+    <message>
+        <source>This is not a FIDE tournament report file: it has no player line (a line beginning with 001).</source>
+        <translation>Ce n’est pas un fichier de rapport de tournoi FIDE : il n’a aucune ligne de joueur (une ligne commençant par 001).</translation>
+    </message>
+    <message>
+        <source>the start number (columns 5-8) is not a number from 1 up.</source>
+        <translation>le numéro de départ (colonnes 5-8) n’est pas un nombre à partir de 1.</translation>
+    </message>
+    <message>
+        <source>the rating (columns 49-52) holds a control character (%1).</source>
+        <translation>la cote (colonnes 49-52) contient un caractère de contrôle (%1).</translation>
+    </message>
+    <message>
+        <source>the line holds more than %1 rounds.</source>
+        <translation>la ligne contient plus de %1 rondes.</translation>
+    </message>
+    <message>
+        <source>round %1 (columns %2-%3)</source>
+        <translation>ronde %1 (colonnes %2-%3)</translation>
+    </message>
+    <message>
+        <source>%1: the opponent &apos;%2&apos; is not a start number.</source>
+        <translation>%1 : l’adversaire « %2 » n’est pas un numéro de départ.</translation>
+    </message>
+    <message>
+        <source>%1: the colour &apos;%2&apos; is not w, b or -.</source>
+        <translation>%1 : la couleur « %2 » n’est pas w, b ou -.</translation>
+    </message>
+    <message>
+        <source>%1: the result &apos;%2&apos; is not a result code of the format.</source>
+        <translation>%1 : le résultat « %2 » n’est pas un code de résultat du format.</translation>
+    </message>
+    <message>
+        <source>Start number %1 is given to two players (the other on line %2).</source>
+        <translation>Le numéro de départ %1 est donné à deux joueurs (l’autre à la ligne %2).</translation>
+    </message>
+    <message>
+        <source>the opponent&apos;s start number %1 does not exist.</source>
+        <translation>le numéro de départ de l’adversaire, %1, n’existe pas.</translation>
+    </message>
+    <message>
+        <source>start number %1 is paired with itself.</source>
+        <translation>le numéro de départ %1 est apparié avec lui-même.</translation>
+    </message>
+    <message>
+        <source>start number %1 plays %2, but the line of %3 (line %4) does not pair them.</source>
+        <translation>le numéro de départ %1 joue contre %2, mais la ligne de %3 (ligne %4) ne les apparie pas.</translation>
+    </message>
+    <message>
+        <source>the results of start numbers %1 (%2) and %3 (%4, line %5) disagree.</source>
+        <translation>les résultats des numéros de départ %1 (%2) et %3 (%4, ligne %5) ne concordent pas.</translation>
+    </message>
+    <message>
+        <source>no result</source>
+        <translation>aucun résultat</translation>
+    </message>
+    <message>
+        <source>The file has %1 rounds, but a Swiss chart holds at most %2.</source>
+        <translation>Le fichier a %1 rondes, mais un tableau suisse en contient au plus %2.</translation>
+    </message>
+    <message>
+        <source>start numbers %1 and %2 meet more than once; a round robin chart has no cell for that game.</source>
+        <translation>les numéros de départ %1 et %2 se rencontrent plus d’une fois; un tableau de tournoi à la ronde n’a pas de case pour cette partie.</translation>
+    </message>
+    <message>
+        <source>start numbers %1 and %2 meet more than twice; a double round robin chart has no cell for that game.</source>
+        <translation>les numéros de départ %1 et %2 se rencontrent plus de deux fois; un tableau de double tournoi à la ronde n’a pas de case pour cette partie.</translation>
+    </message>
+    <message>
+        <source>start numbers %1 and %2 both lost without playing (a double forfeit); a round robin chart has no cells for that game that its check accepts.</source>
+        <translation>les numéros de départ %1 et %2 ont tous deux perdu sans jouer (double forfait) ; un tableau de tournoi à la ronde n’a pas de cases pour cette partie que sa vérification accepte.</translation>
+    </message>
+    <message>
+        <source>the game of start numbers %1 and %2 has no result; a round robin chart&apos;s check refuses a game without one.</source>
+        <translation>la partie des numéros de départ %1 et %2 n’a pas de résultat ; la vérification d’un tableau de tournoi à la ronde refuse une partie sans résultat.</translation>
+    </message>
+    <message>
+        <source>Start numbers %1 and %2 meet %3 times instead of %4; the chart&apos;s check refuses the empty cells of the games not played.</source>
+        <translation>Les numéros de départ %1 et %2 se rencontrent %3 fois au lieu de %4 ; la vérification du tableau refuse les cases vides des parties non jouées.</translation>
     </message>
 </context>
 <context>

@@ -46,7 +46,8 @@ int RunImportTrfCommand(const Args& args, std::ostream& out, std::ostream& err) 
     }
     const TrfImport imported = ImportTrf(bytes, *choice);
     if (!imported.ok) {
-        err << "ranvik-cli: cannot import " << line->chart << ": " << RefusalText(imported) << '\n';
+        err << "ranvik-cli: cannot import " << line->chart << ": " << RefusalMessage(imported)
+            << '\n';
         return 1;
     }
     CommandLinePrompts prompts(out, err);
@@ -58,7 +59,7 @@ int RunImportTrfCommand(const Args& args, std::ostream& out, std::ostream& err) 
         const ChartHistory::Paused unrecorded(document.tournament().chart().history());
         FillTournament(imported, document.tournament());
     }
-    return SaveChartAs(document, out, err, ImportSummary(imported));
+    return SaveChartAs(document, out, err, English(ImportSummary(imported)) + '\n');
 }
 
 } // namespace ranvik::cli

@@ -10,7 +10,7 @@ namespace ranvik {
 
 namespace {
 
-ImportResult Failed(std::string message) {
+ImportResult Failed(Message message) {
     ImportResult result;
     result.outcome = Outcome::Failed;
     result.message = std::move(message);
@@ -34,9 +34,9 @@ ImportResult ImportTrfWorkflow::run() {
     ImportResult result;
     std::string bytes;
     if (Message unreadable; !ReadWholeFile(*path, bytes, unreadable, MaxTrfFileBytes)) {
-        result = Failed(English(unreadable)); // the import's messages are still English text
+        result = Failed(std::move(unreadable));
     } else if (const TrfImport imported = ImportTrf(bytes, TrfTypeChoice::Auto); !imported.ok) {
-        result = Failed("Cannot import " + *path + ":\r" + RefusalText(imported));
+        result = Failed(Message(MessageKind::ImportCannot, {*path}).then(RefusalMessage(imported)));
     } else {
         {
             // One step: Undo brings the chart the import replaced back whole.
@@ -48,10 +48,10 @@ ImportResult ImportTrfWorkflow::run() {
         document_.setFileName({});
         document_.setRatingSystem(std::nullopt);
         result.summary = ImportSummary(imported);
-        prompts_.showInformation(Untranslated(result.summary));
+        prompts_.showInformation(result.summary);
         return result;
     }
-    prompts_.showError(Untranslated(result.message));
+    prompts_.showError(result.message);
     return result;
 }
 

@@ -5,8 +5,7 @@
 // left as it was.
 
 #include "document/Outcome.h"
-
-#include <string>
+#include "messages/Message.h"
 
 namespace ranvik {
 
@@ -15,8 +14,8 @@ class DocumentPrompts;
 
 struct ImportResult {
     Outcome outcome = Outcome::Done;
-    std::string message; // why it failed, as shown
-    std::string summary; // what was imported, as shown
+    Message message; // why it failed
+    Message summary; // what was imported
 };
 
 class ImportTrfWorkflow {

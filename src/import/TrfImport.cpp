@@ -1,6 +1,7 @@
 #include "import/TrfImport.h"
 
 #include "chart/ResultNotation.h"
+#include "chart/TournamentTypeName.h"
 #include "files/NearestSpelling.h"
 #include "import/TrfPairings.h"
 #include "import/TrfReader.h"
@@ -119,17 +120,17 @@ bool WriteRoundRobinResults(const TrfPairings& pairings, TrfImport& out) {
     const int n = pairings.players();
     for (int r = 1; r <= n; ++r) {
         std::vector<std::string>& row = out.cells[r - 1];
+        // Moved in, not copied from the literal: GCC 12 warns falsely about the copy here.
         for (int game = 0; game < gamesPerPair; ++game)
-            row[rules.firstColumnAgainst(r) + game] = "X";
+            row[rules.firstColumnAgainst(r) + game] = std::string(1, 'X');
         std::vector<int> seen(static_cast<std::size_t>(n) + 1, 0);
         const TrfPlayer& player = *pairings.rows[r - 1];
         for (std::size_t k = 0; k < player.games.size(); ++k) {
             const TrfGame& game = player.games[k];
             const TrfResultClass kind = ClassOfTrfResult(game.result);
             if (kind == TrfResultClass::Bye && (game.result == 'H' || game.result == 'F')) {
-                out.warnings.push_back("Line " + std::to_string(player.line) +
-                                       ": the bye of round " + std::to_string(k + 1) +
-                                       " has no cell in a round robin chart and is left out.");
+                out.warnings.push_back(
+                    Message(MessageKind::ImportByeLeftOut, {player.line, k + 1}));
             }
             if (!IsPairing(game))
                 continue;
@@ -137,12 +138,10 @@ bool WriteRoundRobinResults(const TrfPairings& pairings, TrfImport& out) {
             const int meeting = seen[opponent]++;
             if (meeting >= gamesPerPair) {
                 out.line = player.line;
-                out.reason = "Round " + std::to_string(k + 1) + ": start numbers " +
-                             std::to_string(player.startNumber) + " and " +
-                             std::to_string(game.opponent) + " meet more than " +
-                             (isDouble ? "twice" : "once") + "; a " +
-                             (isDouble ? "double round robin" : "round robin") +
-                             " chart has no cell for that game.";
+                const Message meetsTooOften(isDouble ? MessageKind::ImportMeetMoreThanTwice
+                                                     : MessageKind::ImportMeetMoreThanOnce,
+                                            {player.startNumber, game.opponent});
+                out.reason = Message(MessageKind::ImportRound, {k + 1, meetsTooOften});
                 return false;
             }
             row[rules.firstColumnAgainst(opponent) + meeting] = RoundRobinCell(game.result);
@@ -167,9 +166,9 @@ void WarnAboutPoints(const TrfPairings& pairings, TrfImport& out) {
         const TrfPlayer& player = *pairings.rows[r - 1];
         const int imported = ScoreOfRow(out, r);
         if (player.points && *player.points != imported) {
-            out.warnings.push_back("Line " + std::to_string(player.line) + " (" + player.name +
-                                   "): the file gives a score of " + HalfPoints(*player.points) +
-                                   ", the imported results " + HalfPoints(imported) + ".");
+            out.warnings.push_back(Message(
+                MessageKind::ImportScoreDiffers,
+                {player.line, player.name, HalfPoints(*player.points), HalfPoints(imported)}));
         }
     }
 }
@@ -183,11 +182,9 @@ bool AnyColour(const TrfFile& file) {
 }
 
 // The name as a chart file can hold it; a changed spelling is reported.
-std::string ChartName(const TrfPlayer& player, std::vector<std::string>& warnings) {
-    if (player.nameHadControls) {
-        warnings.push_back("Line " + std::to_string(player.line) +
-                           ": control characters in the name are written as spaces.");
-    }
+std::string ChartName(const TrfPlayer& player, std::vector<Message>& warnings) {
+    if (player.nameHadControls)
+        warnings.push_back(Message(MessageKind::ImportNameControls, {player.line}));
     const std::vector<std::string> lost = CharactersChartCannotHold(player.name);
     if (lost.empty())
         return player.name;
@@ -195,17 +192,14 @@ std::string ChartName(const TrfPlayer& player, std::vector<std::string>& warning
     std::string characters;
     for (const std::string& c : lost)
         characters += c;
-    warnings.push_back("Line " + std::to_string(player.line) + ": \"" + player.name +
-                       "\" is written \"" + name + "\"; a chart file cannot hold " + characters +
-                       ".");
+    warnings.push_back(
+        Message(MessageKind::ImportNameRespelled, {player.line, player.name, name, characters}));
     return name;
 }
 
-// "Round 3: <before>start numbers 1 and 4<after>".
-std::string GameText(std::size_t round, int first, int second, const char* before,
-                     const char* after) {
-    return "Round " + std::to_string(round) + ": " + before + "start numbers " +
-           std::to_string(first) + " and " + std::to_string(second) + after;
+// "Round 3: " and what is wrong with the game of start numbers 1 and 4.
+Message GameFault(std::size_t round, MessageKind fault, int first, int second) {
+    return Message(MessageKind::ImportRound, {round, Message(fault, {first, second})});
 }
 
 bool LostUnplayed(char code) {
@@ -226,33 +220,26 @@ TrfRefusal RoundRobinCellsRefusal(const TrfPairings& pairings, int gamesPerPair)
                 continue; // each game once, from its first line
             const TrfGame& answer = pairings.rows[pairings.rowOf(game.opponent) - 1]->games[k];
             if (LostUnplayed(game.result) && LostUnplayed(answer.result))
-                return {player.line, GameText(k + 1, player.startNumber, game.opponent, "",
-                                              " both lost without playing (a double forfeit); "
-                                              "a round robin chart has no cells for that game "
-                                              "that its check accepts.")};
+                return {player.line, GameFault(k + 1, MessageKind::ImportDoubleForfeit,
+                                               player.startNumber, game.opponent)};
             if (game.result == ' ')
-                return {player.line,
-                        GameText(k + 1, player.startNumber, game.opponent, "the game of ",
-                                 " has no result; a round robin chart's check refuses a "
-                                 "game without one.")};
+                return {player.line, GameFault(k + 1, MessageKind::ImportGameWithoutResult,
+                                               player.startNumber, game.opponent)};
         }
     }
     for (int a = 1; a <= n; ++a) {
         for (int b = a + 1; b <= n; ++b) {
             if (const int met = pairings.meetingCount(a, b); met < gamesPerPair)
                 return {pairings.rows[a - 1]->line,
-                        "Start numbers " + std::to_string(pairings.rows[a - 1]->startNumber) +
-                            " and " + std::to_string(pairings.rows[b - 1]->startNumber) + " meet " +
-                            std::to_string(met) + " times instead of " +
-                            std::to_string(gamesPerPair) +
-                            "; the chart's check refuses the empty cells of the games not "
-                            "played."};
+                        Message(MessageKind::ImportPairMeetsTooRarely,
+                                {pairings.rows[a - 1]->startNumber,
+                                 pairings.rows[b - 1]->startNumber, met, gamesPerPair})};
         }
     }
     return {};
 }
 
-TrfImport Refused(int line, std::string reason) {
+TrfImport Refused(int line, Message reason) {
     TrfImport out;
     out.line = line;
     out.reason = std::move(reason);
@@ -281,11 +268,12 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
         const bool swissHolds = pairings.maxRounds <= Tournament::MaxRounds;
         if (!noCells.reason.empty() && (choice != TrfTypeChoice::Auto || !swissHolds))
             return Refused(noCells.line,
-                           noCells.reason + (swissHolds ? " Import it as a Swiss chart." : ""));
+                           swissHolds ? Message(MessageKind::ImportItAsSwiss, {noCells.reason})
+                                      : noCells.reason);
         if (!noCells.reason.empty()) {
             out.type = TournamentType::Swiss;
-            out.warnings.push_back("Line " + std::to_string(noCells.line) + ": " + noCells.reason +
-                                   " The file is imported as a Swiss chart.");
+            const Message where(MessageKind::ImportLine, {noCells.line, noCells.reason});
+            out.warnings.push_back(Message(MessageKind::ImportedAsSwiss, {where}));
         }
     }
     out.players = pairings.players();
@@ -297,9 +285,8 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
         const auto longest = std::max_element(
             file.players.begin(), file.players.end(),
             [](const TrfPlayer& a, const TrfPlayer& b) { return a.games.size() < b.games.size(); });
-        return Refused(longest->line, "The file has " + std::to_string(out.rounds) +
-                                          " rounds, but a Swiss chart holds at most " +
-                                          std::to_string(Tournament::MaxRounds) + ".");
+        return Refused(longest->line, Message(MessageKind::ImportTooManyRounds,
+                                              {out.rounds, Tournament::MaxRounds}));
     }
     out.utf8 = file.utf8;
     out.tournamentName = file.tournamentName;
@@ -318,7 +305,7 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice) {
         row[3] = player.rating;
     }
     if (AnyColour(file))
-        out.warnings.emplace_back("Colours are not kept: the chart has no place for them.");
+        out.warnings.emplace_back(MessageKind::ImportColoursNotKept);
     if (rules.columnsAreRounds()) {
         WriteSwissResults(pairings, out);
     } else if (!WriteRoundRobinResults(pairings, out)) {
@@ -358,23 +345,24 @@ void FillTournament(const TrfImport& imported, Tournament& tournament) {
     tournament.setModified(true);
 }
 
-std::string ImportSummary(const TrfImport& imported) {
-    static const char* const kTypeNames[] = {"Swiss", "round robin", "double round robin"};
-    std::string text = "Players: " + std::to_string(imported.players) + "\n";
-    text += "Rounds: " + std::to_string(imported.rounds) + "\n";
-    text += std::string("Type: ") + kTypeNames[static_cast<int>(imported.type)] + "\n";
+Message ImportSummary(const TrfImport& imported) {
+    Message summary(MessageKind::ImportSummaryPlayers, {imported.players});
+    summary.then(Message(MessageKind::ImportSummaryRounds, {imported.rounds}));
+    summary.then(Message(MessageKind::ImportSummaryType,
+                         {TournamentTypeName(imported.type, NamePlace::InSentence)}));
     if (!imported.tournamentName.empty())
-        text += "Tournament: " + imported.tournamentName + "\n";
-    text += std::string("Text read as ") + (imported.utf8 ? "UTF-8" : "Windows-1252") + "\n";
-    for (const std::string& warning : imported.warnings)
-        text += "Warning: " + warning + "\n";
-    return text;
+        summary.then(Message(MessageKind::ImportSummaryTournament, {imported.tournamentName}));
+    summary.then(
+        Message(MessageKind::ImportSummaryTextReadAs, {imported.utf8 ? "UTF-8" : "Windows-1252"}));
+    for (const Message& warning : imported.warnings)
+        summary.then(Message(MessageKind::ImportSummaryWarning, {warning}));
+    return summary;
 }
 
-std::string RefusalText(const TrfImport& imported) {
+Message RefusalMessage(const TrfImport& imported) {
     if (imported.line == 0)
         return imported.reason;
-    return "Line " + std::to_string(imported.line) + ": " + imported.reason;
+    return Message(MessageKind::ImportLine, {imported.line, imported.reason});
 }
 
 } // namespace ranvik

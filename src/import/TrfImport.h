@@ -4,6 +4,7 @@
 // pairings cannot make a chart. Nothing here touches a chart until FillTournament.
 
 #include "chart/Tournament.h"
+#include "messages/Message.h"
 
 #include <string>
 #include <string_view>
@@ -17,7 +18,7 @@ struct TrfImport {
     bool ok = false;
     // When refused: the file's line (from 1; 0 for the file as a whole) and why.
     int line = 0;
-    std::string reason;
+    Message reason;
 
     TournamentType type = TournamentType::Swiss;
     int players = 0;
@@ -25,7 +26,7 @@ struct TrfImport {
     bool utf8 = true;
     std::string tournamentName, startDate, endDate;
     // Things the director should know; the import happened all the same.
-    std::vector<std::string> warnings;
+    std::vector<Message> warnings;
     // cells[r - 1][c]: chart row r, every column from 0 ("#") to the last result column.
     std::vector<std::vector<std::string>> cells;
 };
@@ -40,9 +41,9 @@ TrfImport ImportTrf(std::string_view bytes, TrfTypeChoice choice);
 void FillTournament(const TrfImport& imported, Tournament& tournament);
 
 // The summary shown after an import: players, rounds, type, then each warning, one a line.
-std::string ImportSummary(const TrfImport& imported);
+Message ImportSummary(const TrfImport& imported);
 
 // "Line 12: <reason>", or the reason alone for the file as a whole.
-std::string RefusalText(const TrfImport& imported);
+Message RefusalMessage(const TrfImport& imported);
 
 } // namespace ranvik

@@ -6,8 +6,10 @@ namespace ranvik {
 
 namespace {
 
-std::string Quoted(char code) {
-    return code == ' ' ? std::string("no result") : "'" + std::string(1, code) + "'";
+MessageArgument Quoted(char code) {
+    if (code == ' ')
+        return Message(MessageKind::ImportNoResult);
+    return "'" + std::string(1, code) + "'";
 }
 
 bool ResultsAgree(TrfResultClass a, TrfResultClass b, char codeA, char codeB) {
@@ -71,9 +73,8 @@ bool CheckTrfPairings(const TrfFile& file, TrfPairings& pairings, TrfRefusal& re
     for (std::size_t i = 0; i < pairings.rows.size(); ++i) {
         const TrfPlayer& player = *pairings.rows[i];
         if (i > 0 && pairings.rows[i - 1]->startNumber == player.startNumber) {
-            refusal = {player.line, "Start number " + std::to_string(player.startNumber) +
-                                        " is given to two players (the other on line " +
-                                        std::to_string(pairings.rows[i - 1]->line) + ")."};
+            refusal = {player.line, Message(MessageKind::ImportStartNumberTwice,
+                                            {player.startNumber, pairings.rows[i - 1]->line})};
             return false;
         }
         pairings.startToRow.emplace_back(player.startNumber, static_cast<int>(i + 1));
@@ -88,37 +89,34 @@ bool CheckTrfPairings(const TrfFile& file, TrfPairings& pairings, TrfRefusal& re
             const TrfGame& game = player.games[k];
             if (!IsPairing(game))
                 continue;
-            const std::string round = "Round " + std::to_string(k + 1) + ": ";
+            const auto inRound = [&](Message reason) {
+                return Message(MessageKind::ImportRound, {k + 1, std::move(reason)});
+            };
             const int opponentRow = pairings.rowOf(game.opponent);
             if (opponentRow == 0) {
-                refusal = {player.line, round + "the opponent's start number " +
-                                            std::to_string(game.opponent) + " does not exist."};
+                refusal = {player.line,
+                           inRound(Message(MessageKind::ImportOpponentMissing, {game.opponent}))};
                 return false;
             }
             if (game.opponent == player.startNumber) {
-                refusal = {player.line, round + "start number " +
-                                            std::to_string(player.startNumber) +
-                                            " is paired with itself."};
+                refusal = {player.line, inRound(Message(MessageKind::ImportPairedWithItself,
+                                                        {player.startNumber}))};
                 return false;
             }
             const TrfPlayer& other = *pairings.rows[opponentRow - 1];
             const TrfGame answer = k < other.games.size() ? other.games[k] : TrfGame{};
             if (!IsPairing(answer) || answer.opponent != player.startNumber) {
-                refusal = {player.line, round + "start number " +
-                                            std::to_string(player.startNumber) + " plays " +
-                                            std::to_string(game.opponent) + ", but the line of " +
-                                            std::to_string(game.opponent) + " (line " +
-                                            std::to_string(other.line) + ") does not pair them."};
+                refusal = {player.line, inRound(Message(MessageKind::ImportNotPairedBack,
+                                                        {player.startNumber, game.opponent,
+                                                         game.opponent, other.line}))};
                 return false;
             }
             if (!ResultsAgree(ClassOfTrfResult(game.result), ClassOfTrfResult(answer.result),
                               game.result, answer.result)) {
-                refusal = {player.line, round + "the results of start numbers " +
-                                            std::to_string(player.startNumber) + " (" +
-                                            Quoted(game.result) + ") and " +
-                                            std::to_string(game.opponent) + " (" +
-                                            Quoted(answer.result) + ", line " +
-                                            std::to_string(other.line) + ") disagree."};
+                refusal = {player.line,
+                           inRound(Message(MessageKind::ImportResultsDisagree,
+                                           {player.startNumber, Quoted(game.result), game.opponent,
+                                            Quoted(answer.result), other.line}))};
                 return false;
             }
             ++pairings.meetings[i * n + static_cast<std::size_t>(opponentRow - 1)];

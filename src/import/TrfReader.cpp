@@ -129,20 +129,19 @@ std::u32string DecodeLine(std::string_view line, bool utf8) {
     return DecodeUtf8(DecodeWindows1252(line)).value_or(std::u32string());
 }
 
-std::string RoundColumns(std::size_t round) {
+Message RoundColumns(std::size_t round) {
     const std::size_t first = kFirstRoundCol + (round - 1) * kRoundWidth;
-    return "round " + std::to_string(round) + " (columns " + std::to_string(first) + "-" +
-           std::to_string(first + 7) + ")";
+    return Message(MessageKind::ImportRoundColumns, {round, first, first + 7});
 }
 
 // One round's block: opponent (4), blank, colour, blank, result.
-bool ReadGame(std::u32string_view block, std::size_t round, TrfGame& game, std::string& error) {
+bool ReadGame(std::u32string_view block, std::size_t round, TrfGame& game, Message& error) {
     const std::u32string_view opponent = Trim(block.substr(0, 4));
     if (!opponent.empty()) {
         const auto number = ReadNumber(opponent);
         if (!number) {
-            error = RoundColumns(round) + ": the opponent '" + Shown(opponent) +
-                    "' is not a start number.";
+            error = Message(MessageKind::ImportOpponentUnreadable,
+                            {RoundColumns(round), Shown(opponent)});
             return false;
         }
         game.opponent = *number;
@@ -151,14 +150,14 @@ bool ReadGame(std::u32string_view block, std::size_t round, TrfGame& game, std::
     const char32_t result = block.size() > 7 ? block[7] : U' ';
     if (colour != U' ' && colour != U'w' && colour != U'b' && colour != U'-' && colour != U'W' &&
         colour != U'B') {
-        error =
-            RoundColumns(round) + ": the colour '" + ShownCharacter(colour) + "' is not w, b or -.";
+        error = Message(MessageKind::ImportColourUnknown,
+                        {RoundColumns(round), ShownCharacter(colour)});
         return false;
     }
     if (result != U' ' && kTrfResultCodes.find(static_cast<char>(result < 0x80 ? result : 0)) ==
                               std::string_view::npos) {
-        error = RoundColumns(round) + ": the result '" + ShownCharacter(result) +
-                "' is not a result code of the format.";
+        error = Message(MessageKind::ImportResultUnknown,
+                        {RoundColumns(round), ShownCharacter(result)});
         return false;
     }
     game.colour = static_cast<char>(colour);
@@ -166,18 +165,18 @@ bool ReadGame(std::u32string_view block, std::size_t round, TrfGame& game, std::
     return true;
 }
 
-bool ReadPlayer(std::u32string_view line, TrfPlayer& player, std::string& error) {
+bool ReadPlayer(std::u32string_view line, TrfPlayer& player, Message& error) {
     const auto start = ReadNumber(Columns(line, kStartNumberCol, kStartNumberWidth));
     if (!start || *start == 0) {
-        error = "the start number (columns 5-8) is not a number from 1 up.";
+        error = Message(MessageKind::ImportStartNumberUnreadable);
         return false;
     }
     player.startNumber = *start;
     player.name = NameText(Columns(line, kNameCol, kNameWidth), player.nameHadControls);
     player.rating = Text(Columns(line, kRatingCol, kRatingWidth));
     if (const std::size_t at = FirstControlByte(player.rating); at != std::string::npos) {
-        error = "the rating (columns 49-52) holds a control character (" +
-                ShownCharacter(static_cast<unsigned char>(player.rating[at])) + ").";
+        error = Message(MessageKind::ImportRatingControl,
+                        {ShownCharacter(static_cast<unsigned char>(player.rating[at]))});
         return false;
     }
     player.points = ReadPoints(Columns(line, kPointsCol, kPointsWidth));
@@ -187,7 +186,7 @@ bool ReadPlayer(std::u32string_view line, TrfPlayer& player, std::string& error)
         if (col - 1 >= line.size())
             break;
         if (round > kMaxRoundsOnLine) {
-            error = "the line holds more than " + std::to_string(kMaxRoundsOnLine) + " rounds.";
+            error = Message(MessageKind::ImportLineTooManyRounds, {kMaxRoundsOnLine});
             return false;
         }
         TrfGame game;
@@ -206,12 +205,12 @@ bool ReadPlayer(std::u32string_view line, TrfPlayer& player, std::string& error)
 TrfReadOutcome ReadTrf(std::string_view bytes) {
     TrfReadOutcome outcome;
     if (bytes.size() > MaxTrfFileBytes) {
-        outcome.refusal = {0, "The file is larger than any tournament report can be (more than " +
-                                  std::to_string(MaxTrfFileBytes / (1024 * 1024)) + " MB)."};
+        outcome.refusal = {
+            0, Message(MessageKind::ImportFileTooLarge, {MaxTrfFileBytes / (1024 * 1024)})};
         return outcome;
     }
     if (LooksLikeUtf16(bytes)) {
-        outcome.refusal = {0, "The file is saved as UTF-16; save it as plain text."};
+        outcome.refusal = {0, Message(MessageKind::ChartFileUtf16)}; // the same words
         return outcome;
     }
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
@@ -222,16 +221,13 @@ TrfReadOutcome ReadTrf(std::string_view bytes) {
     int lineNumber = 0;
     for (std::string_view raw; lines.next(raw);) {
         if (++lineNumber > static_cast<int>(kMaxLines)) {
-            outcome.refusal = {lineNumber, "The file has more than " + std::to_string(kMaxLines) +
-                                               " lines; no tournament report of " +
-                                               std::to_string(Tournament::MaxPlayers) +
-                                               " players is that long."};
+            outcome.refusal = {lineNumber, Message(MessageKind::ImportTooManyLines,
+                                                   {kMaxLines, Tournament::MaxPlayers})};
             return outcome;
         }
         if (raw.size() > kMaxLineBytes) {
-            outcome.refusal = {lineNumber, "the line is longer than " +
-                                               std::to_string(kMaxLineBytes) +
-                                               " bytes; no line of a tournament report is."};
+            outcome.refusal = {lineNumber,
+                               Message(MessageKind::ImportLineTooLong, {kMaxLineBytes})};
             return outcome;
         }
         // The tags are ASCII, the same in both encodings; only the lines used are decoded.
@@ -242,15 +238,14 @@ TrfReadOutcome ReadTrf(std::string_view bytes) {
         const std::u32string_view line = decoded;
         if (tag == "001") {
             if (file.players.size() == static_cast<std::size_t>(Tournament::MaxPlayers)) {
-                outcome.refusal = {lineNumber, "The file has more than " +
-                                                   std::to_string(Tournament::MaxPlayers) +
-                                                   " players; a chart holds at most " +
-                                                   std::to_string(Tournament::MaxPlayers) + "."};
+                outcome.refusal = {lineNumber,
+                                   Message(MessageKind::ImportTooManyPlayers,
+                                           {Tournament::MaxPlayers, Tournament::MaxPlayers})};
                 return outcome;
             }
             TrfPlayer player;
             player.line = lineNumber;
-            std::string error;
+            Message error;
             if (!ReadPlayer(line, player, error)) {
                 outcome.refusal = {lineNumber, error};
                 return outcome;
@@ -268,8 +263,7 @@ TrfReadOutcome ReadTrf(std::string_view bytes) {
         }
     }
     if (file.players.empty()) {
-        outcome.refusal = {0, "This is not a FIDE tournament report file: it has no player "
-                              "line (a line beginning with 001)."};
+        outcome.refusal = {0, Message(MessageKind::ImportNoPlayerLine)};
         return outcome;
     }
     outcome.file = std::move(file);

@@ -3,6 +3,8 @@
 // player lines): the fixed columns of each player line, and the few other lines that say
 // something the chart can use. No pairing rule is checked here; see TrfImport.h.
 
+#include "messages/Message.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,7 +39,7 @@ struct TrfFile {
 
 struct TrfRefusal {
     int line = 0; // line of the file, from 1; 0 for the file as a whole
-    std::string reason;
+    Message reason;
 };
 
 struct TrfReadOutcome {

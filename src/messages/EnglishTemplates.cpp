@@ -7,8 +7,6 @@ std::string_view EnglishTemplate(MessageKind kind) {
     case MessageKind::None:
     case MessageKind::KindCount:
         return "";
-    case MessageKind::Untranslated:
-        return "%1";
 
     // Checking the chart.
     case MessageKind::InvalidResult:
@@ -413,8 +411,6 @@ std::string_view EnglishTemplate(MessageKind kind) {
     case MessageKind::MatchLines:
         return "lines %1";
 
-        // Importing a FIDE tournament report.
-
         // The standings.
     case MessageKind::StandingsTitle:
         return "Standings";
@@ -462,6 +458,94 @@ std::string_view EnglishTemplate(MessageKind kind) {
         return "%1";
     case MessageKind::StandingsPdfNotMade:
         return "cannot make the PDF: %1";
+
+    // Importing a FIDE tournament report.
+    case MessageKind::ImportCannot:
+        return "Cannot import %1:";
+    case MessageKind::ImportLine:
+        return "Line %1: %2";
+    case MessageKind::ImportRound:
+        return "Round %1: %2";
+    case MessageKind::ImportSummaryPlayers:
+        return "Players: %1";
+    case MessageKind::ImportSummaryRounds:
+        return "Rounds: %1";
+    case MessageKind::ImportSummaryType:
+        return "Type: %1";
+    case MessageKind::ImportSummaryTournament:
+        return "Tournament: %1";
+    case MessageKind::ImportSummaryTextReadAs:
+        return "Text read as %1";
+    case MessageKind::ImportSummaryWarning:
+        return "Warning: %1";
+    case MessageKind::ImportNameRespelled:
+        return "Line %1: \"%2\" is written \"%3\"; a chart file cannot hold %4.";
+    case MessageKind::ImportScoreDiffers:
+        return "Line %1 (%2): the file gives a score of %3, the imported results %4.";
+    case MessageKind::ImportByeLeftOut:
+        return "Line %1: the bye of round %2 has no cell in a round robin chart and is left out.";
+    case MessageKind::ImportNameControls:
+        return "Line %1: control characters in the name are written as spaces.";
+    case MessageKind::ImportColoursNotKept:
+        return "Colours are not kept: the chart has no place for them.";
+    case MessageKind::ImportedAsSwiss:
+        return "%1 The file is imported as a Swiss chart.";
+    case MessageKind::ImportItAsSwiss:
+        return "%1 Import it as a Swiss chart.";
+    case MessageKind::ImportFileTooLarge:
+        return "The file is larger than any tournament report can be (more than %1 MB).";
+    case MessageKind::ImportTooManyLines:
+        return "The file has more than %1 lines; no tournament report of %2 players is that long.";
+    case MessageKind::ImportLineTooLong:
+        return "the line is longer than %1 bytes; no line of a tournament report is.";
+    case MessageKind::ImportTooManyPlayers:
+        return "The file has more than %1 players; a chart holds at most %2.";
+    case MessageKind::ImportNoPlayerLine:
+        return "This is not a FIDE tournament report file: it has no player line (a line "
+               "beginning with 001).";
+    case MessageKind::ImportStartNumberUnreadable:
+        return "the start number (columns 5-8) is not a number from 1 up.";
+    case MessageKind::ImportRatingControl:
+        return "the rating (columns 49-52) holds a control character (%1).";
+    case MessageKind::ImportLineTooManyRounds:
+        return "the line holds more than %1 rounds.";
+    case MessageKind::ImportRoundColumns:
+        return "round %1 (columns %2-%3)";
+    case MessageKind::ImportOpponentUnreadable:
+        return "%1: the opponent '%2' is not a start number.";
+    case MessageKind::ImportColourUnknown:
+        return "%1: the colour '%2' is not w, b or -.";
+    case MessageKind::ImportResultUnknown:
+        return "%1: the result '%2' is not a result code of the format.";
+    case MessageKind::ImportStartNumberTwice:
+        return "Start number %1 is given to two players (the other on line %2).";
+    case MessageKind::ImportOpponentMissing:
+        return "the opponent's start number %1 does not exist.";
+    case MessageKind::ImportPairedWithItself:
+        return "start number %1 is paired with itself.";
+    case MessageKind::ImportNotPairedBack:
+        return "start number %1 plays %2, but the line of %3 (line %4) does not pair them.";
+    case MessageKind::ImportResultsDisagree:
+        return "the results of start numbers %1 (%2) and %3 (%4, line %5) disagree.";
+    case MessageKind::ImportNoResult:
+        return "no result";
+    case MessageKind::ImportTooManyRounds:
+        return "The file has %1 rounds, but a Swiss chart holds at most %2.";
+    case MessageKind::ImportMeetMoreThanOnce:
+        return "start numbers %1 and %2 meet more than once; a round robin chart has no cell for "
+               "that game.";
+    case MessageKind::ImportMeetMoreThanTwice:
+        return "start numbers %1 and %2 meet more than twice; a double round robin chart has no "
+               "cell for that game.";
+    case MessageKind::ImportDoubleForfeit:
+        return "start numbers %1 and %2 both lost without playing (a double forfeit); a round "
+               "robin chart has no cells for that game that its check accepts.";
+    case MessageKind::ImportGameWithoutResult:
+        return "the game of start numbers %1 and %2 has no result; a round robin chart's check "
+               "refuses a game without one.";
+    case MessageKind::ImportPairMeetsTooRarely:
+        return "Start numbers %1 and %2 meet %3 times instead of %4; the chart's check refuses "
+               "the empty cells of the games not played.";
     }
     return "";
 }

@@ -78,11 +78,6 @@ struct Message::Part {
 // The English text of a message's kind, its values as %1, %2, ...
 std::string_view EnglishTemplate(MessageKind kind);
 
-// An English sentence not yet given a kind of its own (see MessageKind::Untranslated).
-inline Message Untranslated(std::string english) {
-    return Message(MessageKind::Untranslated, {std::move(english)});
-}
-
 // The text of each kind in some language, with its %1.. markers, in UTF-8.
 using MessageTemplates = std::function<std::string(MessageKind)>;
 

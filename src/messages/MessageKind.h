@@ -9,9 +9,6 @@ namespace ranvik {
 
 enum class MessageKind : std::uint16_t {
     None,
-    // An English text from before messages were values, shown as the old window shows it;
-    // goes when the last caller gives a message of its own kind.
-    Untranslated,
 
     // Checking the chart.
     InvalidResult,
@@ -217,8 +214,6 @@ enum class MessageKind : std::uint16_t {
     MatchOneLine,
     MatchLines,
 
-    // Importing a FIDE tournament report.
-
     // The standings.
     StandingsTitle,
     StandingsEventName,
@@ -244,6 +239,48 @@ enum class MessageKind : std::uint16_t {
     StandingsColumnOpponentLine,
     StandingsColumnTieBreak,
     StandingsPdfNotMade,
+
+    // Importing a FIDE tournament report: its summary, warnings and refusals.
+    ImportCannot,
+    ImportLine,
+    ImportRound,
+    ImportSummaryPlayers,
+    ImportSummaryRounds,
+    ImportSummaryType,
+    ImportSummaryTournament,
+    ImportSummaryTextReadAs,
+    ImportSummaryWarning,
+    ImportNameRespelled,
+    ImportScoreDiffers,
+    ImportByeLeftOut,
+    ImportNameControls,
+    ImportColoursNotKept,
+    ImportedAsSwiss,
+    ImportItAsSwiss,
+    ImportFileTooLarge,
+    ImportTooManyLines,
+    ImportLineTooLong,
+    ImportTooManyPlayers,
+    ImportNoPlayerLine,
+    ImportStartNumberUnreadable,
+    ImportRatingControl,
+    ImportLineTooManyRounds,
+    ImportRoundColumns,
+    ImportOpponentUnreadable,
+    ImportColourUnknown,
+    ImportResultUnknown,
+    ImportStartNumberTwice,
+    ImportOpponentMissing,
+    ImportPairedWithItself,
+    ImportNotPairedBack,
+    ImportResultsDisagree,
+    ImportNoResult,
+    ImportTooManyRounds,
+    ImportMeetMoreThanOnce,
+    ImportMeetMoreThanTwice,
+    ImportDoubleForfeit,
+    ImportGameWithoutResult,
+    ImportPairMeetsTooRarely,
 
     // Not a message: how many kinds there are.
     KindCount

@@ -1,6 +1,5 @@
 #include "ui/MessageText.h"
 
-#include "ui/CoreText.h"
 #include "ui/QtText.h"
 
 #include <QCoreApplication>
@@ -14,8 +13,6 @@ const char* MessageSource(MessageKind kind) {
     case MessageKind::None:
     case MessageKind::KindCount:
         return "";
-    case MessageKind::Untranslated:
-        return "%1";
 
     // Checking the chart.
     case MessageKind::InvalidResult:
@@ -465,8 +462,6 @@ const char* MessageSource(MessageKind kind) {
     case MessageKind::MatchLines:
         return QT_TRANSLATE_NOOP("Message", "lines %1");
 
-        // Importing a FIDE tournament report.
-
         // The standings.
     case MessageKind::StandingsTitle:
         return QT_TRANSLATE_NOOP("Message", "Standings");
@@ -514,13 +509,118 @@ const char* MessageSource(MessageKind kind) {
         return QT_TRANSLATE_NOOP("Message", "%1");
     case MessageKind::StandingsPdfNotMade:
         return QT_TRANSLATE_NOOP("Message", "cannot make the PDF: %1");
+
+    // Importing a FIDE tournament report.
+    case MessageKind::ImportCannot:
+        return QT_TRANSLATE_NOOP("Message", "Cannot import %1:");
+    case MessageKind::ImportLine:
+        return QT_TRANSLATE_NOOP("Message", "Line %1: %2");
+    case MessageKind::ImportRound:
+        return QT_TRANSLATE_NOOP("Message", "Round %1: %2");
+    case MessageKind::ImportSummaryPlayers:
+        return QT_TRANSLATE_NOOP("Message", "Players: %1");
+    case MessageKind::ImportSummaryRounds:
+        return QT_TRANSLATE_NOOP("Message", "Rounds: %1");
+    case MessageKind::ImportSummaryType:
+        return QT_TRANSLATE_NOOP("Message", "Type: %1");
+    case MessageKind::ImportSummaryTournament:
+        return QT_TRANSLATE_NOOP("Message", "Tournament: %1");
+    case MessageKind::ImportSummaryTextReadAs:
+        return QT_TRANSLATE_NOOP("Message", "Text read as %1");
+    case MessageKind::ImportSummaryWarning:
+        return QT_TRANSLATE_NOOP("Message", "Warning: %1");
+    case MessageKind::ImportNameRespelled:
+        return QT_TRANSLATE_NOOP("Message", "Line %1: \"%2\" is written \"%3\"; a chart file "
+                                            "cannot hold %4.");
+    case MessageKind::ImportScoreDiffers:
+        return QT_TRANSLATE_NOOP("Message", "Line %1 (%2): the file gives a score of %3, the "
+                                            "imported results %4.");
+    case MessageKind::ImportByeLeftOut:
+        return QT_TRANSLATE_NOOP("Message", "Line %1: the bye of round %2 has no cell in a round "
+                                            "robin chart and is left out.");
+    case MessageKind::ImportNameControls:
+        return QT_TRANSLATE_NOOP("Message", "Line %1: control characters in the name are written "
+                                            "as spaces.");
+    case MessageKind::ImportColoursNotKept:
+        return QT_TRANSLATE_NOOP("Message", "Colours are not kept: the chart has no place for "
+                                            "them.");
+    case MessageKind::ImportedAsSwiss:
+        return QT_TRANSLATE_NOOP("Message", "%1 The file is imported as a Swiss chart.");
+    case MessageKind::ImportItAsSwiss:
+        return QT_TRANSLATE_NOOP("Message", "%1 Import it as a Swiss chart.");
+    case MessageKind::ImportFileTooLarge:
+        return QT_TRANSLATE_NOOP("Message", "The file is larger than any tournament report can "
+                                            "be (more than %1 MB).");
+    case MessageKind::ImportTooManyLines:
+        return QT_TRANSLATE_NOOP("Message", "The file has more than %1 lines; no tournament "
+                                            "report of %2 players is that long.");
+    case MessageKind::ImportLineTooLong:
+        return QT_TRANSLATE_NOOP("Message", "the line is longer than %1 bytes; no line of a "
+                                            "tournament report is.");
+    case MessageKind::ImportTooManyPlayers:
+        return QT_TRANSLATE_NOOP("Message", "The file has more than %1 players; a chart holds at "
+                                            "most %2.");
+    case MessageKind::ImportNoPlayerLine:
+        return QT_TRANSLATE_NOOP("Message", "This is not a FIDE tournament report file: it has "
+                                            "no player line (a line beginning with 001).");
+    case MessageKind::ImportStartNumberUnreadable:
+        return QT_TRANSLATE_NOOP("Message", "the start number (columns 5-8) is not a number from "
+                                            "1 up.");
+    case MessageKind::ImportRatingControl:
+        return QT_TRANSLATE_NOOP("Message", "the rating (columns 49-52) holds a control "
+                                            "character (%1).");
+    case MessageKind::ImportLineTooManyRounds:
+        return QT_TRANSLATE_NOOP("Message", "the line holds more than %1 rounds.");
+    case MessageKind::ImportRoundColumns:
+        return QT_TRANSLATE_NOOP("Message", "round %1 (columns %2-%3)");
+    case MessageKind::ImportOpponentUnreadable:
+        return QT_TRANSLATE_NOOP("Message", "%1: the opponent '%2' is not a start number.");
+    case MessageKind::ImportColourUnknown:
+        return QT_TRANSLATE_NOOP("Message", "%1: the colour '%2' is not w, b or -.");
+    case MessageKind::ImportResultUnknown:
+        return QT_TRANSLATE_NOOP("Message", "%1: the result '%2' is not a result code of the "
+                                            "format.");
+    case MessageKind::ImportStartNumberTwice:
+        return QT_TRANSLATE_NOOP("Message", "Start number %1 is given to two players (the other "
+                                            "on line %2).");
+    case MessageKind::ImportOpponentMissing:
+        return QT_TRANSLATE_NOOP("Message", "the opponent's start number %1 does not exist.");
+    case MessageKind::ImportPairedWithItself:
+        return QT_TRANSLATE_NOOP("Message", "start number %1 is paired with itself.");
+    case MessageKind::ImportNotPairedBack:
+        return QT_TRANSLATE_NOOP("Message", "start number %1 plays %2, but the line of %3 (line "
+                                            "%4) does not pair them.");
+    case MessageKind::ImportResultsDisagree:
+        return QT_TRANSLATE_NOOP("Message", "the results of start numbers %1 (%2) and %3 (%4, "
+                                            "line %5) disagree.");
+    case MessageKind::ImportNoResult:
+        return QT_TRANSLATE_NOOP("Message", "no result");
+    case MessageKind::ImportTooManyRounds:
+        return QT_TRANSLATE_NOOP("Message", "The file has %1 rounds, but a Swiss chart holds at "
+                                            "most %2.");
+    case MessageKind::ImportMeetMoreThanOnce:
+        return QT_TRANSLATE_NOOP("Message", "start numbers %1 and %2 meet more than once; a "
+                                            "round robin chart has no cell for that game.");
+    case MessageKind::ImportMeetMoreThanTwice:
+        return QT_TRANSLATE_NOOP("Message", "start numbers %1 and %2 meet more than twice; a "
+                                            "double round robin chart has no cell for that game.");
+    case MessageKind::ImportDoubleForfeit:
+        return QT_TRANSLATE_NOOP("Message", "start numbers %1 and %2 both lost without playing "
+                                            "(a double forfeit); a round robin chart has no "
+                                            "cells for that game that its check accepts.");
+    case MessageKind::ImportGameWithoutResult:
+        return QT_TRANSLATE_NOOP("Message", "the game of start numbers %1 and %2 has no result; "
+                                            "a round robin chart's check refuses a game without "
+                                            "one.");
+    case MessageKind::ImportPairMeetsTooRarely:
+        return QT_TRANSLATE_NOOP("Message", "Start numbers %1 and %2 meet %3 times instead of "
+                                            "%4; the chart's check refuses the empty cells of "
+                                            "the games not played.");
     }
     return "";
 }
 
 QString MessageText(const Message& message) {
-    if (message.kind() == MessageKind::Untranslated && message.parts().empty())
-        return CoreText(*message.arguments().front().text());
     return ToQString(RenderMessage(message, [](MessageKind kind) {
         const char* source = MessageSource(kind);
         return *source ? QCoreApplication::translate("Message", source).toStdString()

@@ -69,7 +69,7 @@ TEST_F(WorkflowTest, ImportAsksTheSaveQuestionFirstAndRefusesWithoutTouchingTheC
     EXPECT_EQ(document.importTrf().outcome, Outcome::Failed);
     ASSERT_EQ(prompts.errors.size(), 2u);
     EXPECT_EQ(prompts.errors[0], "Cannot import " + bad +
-                                     ":\rLine 2: Round 1: the results of start numbers 1 ('1') "
+                                     ":\nLine 2: Round 1: the results of start numbers 1 ('1') "
                                      "and 2 ('1', line 3) disagree.");
     EXPECT_NE(prompts.errors[1].find("missing.trf"), std::string::npos) << prompts.errors[1];
     EXPECT_EQ(rows(4), before);
@@ -99,8 +99,8 @@ TEST_F(WorkflowTest, ImportReplacesTheChartAsANewUnsavedEvent) {
     EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(document.fileName().empty());
     EXPECT_FALSE(document.ratingSystem());
-    ASSERT_EQ(prompts.information, std::vector<std::string>{result.summary});
-    EXPECT_EQ(result.summary.rfind("Players: 4\nRounds: 3\nType: round robin\n", 0), 0u)
+    ASSERT_EQ(prompts.information, std::vector<std::string>{English(result.summary)});
+    EXPECT_EQ(English(result.summary).rfind("Players: 4\nRounds: 3\nType: round robin\n", 0), 0u)
         << result.summary;
 
     // One Undo brings back the chart the import replaced, shape and all.

@@ -32,6 +32,13 @@ const Rows kSwissCells = {
     {"4", "Wilson, Emma", "", "", "L2", "U", "F1"},
 };
 
+std::vector<std::string> EnglishOf(const std::vector<Message>& messages) {
+    std::vector<std::string> out;
+    for (const Message& message : messages)
+        out.push_back(English(message));
+    return out;
+}
+
 // Fails the test when validation finds anything or asks about an inconsistency.
 void ExpectChartChecks(const TrfImport& imported) {
     Tournament tournament;
@@ -49,7 +56,7 @@ class LineEnds : public ::testing::TestWithParam<const char*> {};
 TEST_P(LineEnds, SwissFileGivesTheChartCellForCell) {
     const TrfImport imported =
         ImportTrf(TrfFileText(SwissPlayers(), GetParam()), TrfTypeChoice::Auto);
-    ASSERT_TRUE(imported.ok) << RefusalText(imported);
+    ASSERT_TRUE(imported.ok) << RefusalMessage(imported);
     EXPECT_EQ(imported.type, TournamentType::Swiss);
     EXPECT_EQ(imported.players, 4);
     EXPECT_EQ(imported.rounds, 3);
@@ -57,7 +64,7 @@ TEST_P(LineEnds, SwissFileGivesTheChartCellForCell) {
     EXPECT_EQ(imported.cells, kSwissCells);
     // Player 3's loss and two byes, one worth a draw, make 0.5, not the 1.0 the file gives.
     EXPECT_EQ(
-        imported.warnings,
+        EnglishOf(imported.warnings),
         (std::vector<std::string>{
             "Colours are not kept: the chart has no place for them.",
             "Line 4 (Gagnon, Marc): the file gives a score of 1, the imported results 0.5."}));
@@ -81,7 +88,7 @@ TEST(TrfImport, Latin1AndUtf8ReadAlike) {
     ASSERT_NE(latin1, utf8);
     const TrfImport fromUtf8 = ImportTrf(utf8, TrfTypeChoice::Auto);
     const TrfImport fromLatin1 = ImportTrf(latin1, TrfTypeChoice::Auto);
-    ASSERT_TRUE(fromLatin1.ok) << RefusalText(fromLatin1);
+    ASSERT_TRUE(fromLatin1.ok) << RefusalMessage(fromLatin1);
     EXPECT_TRUE(fromUtf8.utf8);
     EXPECT_FALSE(fromLatin1.utf8);
     EXPECT_EQ(fromLatin1.cells, fromUtf8.cells);
@@ -90,9 +97,9 @@ TEST(TrfImport, Latin1AndUtf8ReadAlike) {
 TEST(TrfImport, ControlCharactersInANameBecomeSpacesAndAreSaid) {
     const TrfImport imported = ImportTrf(
         TrfFileText({{1, std::string("Ann\0Lee\t", 8), "", "", {}}}), TrfTypeChoice::Swiss);
-    ASSERT_TRUE(imported.ok) << RefusalText(imported);
+    ASSERT_TRUE(imported.ok) << RefusalMessage(imported);
     EXPECT_EQ(imported.cells[0][1], "Ann Lee");
-    EXPECT_EQ(imported.warnings.front(),
+    EXPECT_EQ(English(imported.warnings.front()),
               "Line 2: control characters in the name are written as spaces.");
 }
 
@@ -106,8 +113,9 @@ TEST(TrfImport, PaddedFilesAreRefusedUnderAMemoryLimit) {
         EXPECT_TRUE(PassesUnderMemoryLimit(
             std::size_t{512} << 20, [&] { return !ImportTrf(bytes, TrfTypeChoice::Auto).ok; }));
     }
-    EXPECT_EQ(ImportTrf(std::string(MaxTrfFileBytes + 1, '\n'), TrfTypeChoice::Auto).reason,
-              "The file is larger than any tournament report can be (more than 64 MB).");
+    EXPECT_EQ(
+        English(ImportTrf(std::string(MaxTrfFileBytes + 1, '\n'), TrfTypeChoice::Auto).reason),
+        "The file is larger than any tournament report can be (more than 64 MB).");
 }
 
 TEST(TrfImport, NameTheChartCannotHoldTakesItsNearestSpelling) {
@@ -115,11 +123,11 @@ TEST(TrfImport, NameTheChartCannotHoldTakesItsNearestSpelling) {
         ImportTrf(TrfFileText({{1, "Łukaszewicz, Piotr", "2250", "", {"2w1"}},
                                {2, "李, 中平", "2180", "", {"1b0"}}}),
                   TrfTypeChoice::Swiss);
-    ASSERT_TRUE(imported.ok) << RefusalText(imported);
+    ASSERT_TRUE(imported.ok) << RefusalMessage(imported);
     EXPECT_EQ(imported.cells[0][1], "Lukaszewicz, Piotr");
     EXPECT_EQ(imported.cells[1][1], "?, ??");
     ASSERT_EQ(imported.warnings.size(), 3u);
-    EXPECT_EQ(imported.warnings[0],
+    EXPECT_EQ(English(imported.warnings[0]),
               "Line 2: \"Łukaszewicz, Piotr\" is written \"Lukaszewicz, Piotr\"; a chart file "
               "cannot hold Ł.");
 }
@@ -145,19 +153,20 @@ TEST_P(ResultPairs, MapToTheChartNotation) {
     const std::vector<TrfPlayerSpec> players = {{1, "Ann", "", "", {std::string("2w") + c.first}},
                                                 {2, "Bob", "", "", {std::string("1b") + c.second}}};
     const TrfImport swiss = ImportTrf(TrfFileText(players), TrfTypeChoice::Swiss);
-    ASSERT_TRUE(swiss.ok) << RefusalText(swiss);
+    ASSERT_TRUE(swiss.ok) << RefusalMessage(swiss);
     EXPECT_EQ(swiss.cells[0][4], c.swissFirst);
     EXPECT_EQ(swiss.cells[1][4], c.swissSecond);
 
     const TrfImport rr = ImportTrf(TrfFileText(players), TrfTypeChoice::Auto);
-    ASSERT_TRUE(rr.ok) << RefusalText(rr);
+    ASSERT_TRUE(rr.ok) << RefusalMessage(rr);
     ExpectChartChecks(rr);
     if (!c.rrFirst) {
         // The automatic choice takes the Swiss chart and says why; asked for, it is refused.
         EXPECT_EQ(rr.type, TournamentType::Swiss);
         EXPECT_EQ(rr.cells, swiss.cells);
         ASSERT_FALSE(rr.warnings.empty());
-        EXPECT_NE(rr.warnings.front().find("imported as a Swiss chart"), std::string::npos);
+        EXPECT_NE(English(rr.warnings.front()).find("imported as a Swiss chart"),
+                  std::string::npos);
         EXPECT_FALSE(ImportTrf(TrfFileText(players), TrfTypeChoice::RoundRobin).ok);
         return;
     }
@@ -183,7 +192,7 @@ TEST(TrfImport, ByesTakeNoOpponent) {
         ImportTrf(TrfFileText({{1, "Ann", "", "", {"0-H", "0-F", "0-U", "0-Z", "", "0--"}},
                                {2, "Bob", "", "", {"0-F"}}}),
                   TrfTypeChoice::Auto);
-    ASSERT_TRUE(imported.ok) << RefusalText(imported);
+    ASSERT_TRUE(imported.ok) << RefusalMessage(imported);
     EXPECT_EQ(imported.type, TournamentType::Swiss);
     EXPECT_EQ(imported.cells[0],
               (std::vector<std::string>{"1", "Ann", "", "", "H", "B", "U", "U", "", "F"}));
@@ -201,7 +210,7 @@ std::vector<TrfPlayerSpec> RoundRobinPlayers() {
 
 TEST(TrfImport, RoundRobinIsLaidOutByOpponent) {
     const TrfImport imported = ImportTrf(TrfFileText(RoundRobinPlayers()), TrfTypeChoice::Auto);
-    ASSERT_TRUE(imported.ok) << RefusalText(imported);
+    ASSERT_TRUE(imported.ok) << RefusalMessage(imported);
     EXPECT_EQ(imported.type, TournamentType::RoundRobin);
     EXPECT_EQ(imported.rounds, 3);
     EXPECT_EQ(imported.cells, (Rows{{"1", "Ann", "", "2000", "X", "1", "=", "1"},
@@ -223,7 +232,7 @@ TEST(TrfImport, DoubleRoundRobinPutsEachMeetingInItsOwnColumn) {
                                {2, "Bob", "", "2.0", {"1b0", "0-U", "3w1", "1w-", "0-U", "3w1"}},
                                {3, "Cy", "", "1.0", {"0-U", "1w=", "2b0", "0-U", "1b=", "2b0"}}}),
                   TrfTypeChoice::Auto);
-    ASSERT_TRUE(imported.ok) << RefusalText(imported);
+    ASSERT_TRUE(imported.ok) << RefusalMessage(imported);
     EXPECT_EQ(imported.type, TournamentType::DoubleRoundRobin);
     EXPECT_EQ(imported.rounds, 6);
     EXPECT_EQ(imported.cells, (Rows{{"1", "Ann", "", "", "X", "X", "1", "+", "=", "="},
@@ -286,7 +295,7 @@ TEST_P(Refusals, GiveTheLineAndTheReason) {
     const TrfImport imported = ImportTrf(c.text, c.choice);
     EXPECT_FALSE(imported.ok);
     EXPECT_EQ(imported.line, c.line);
-    EXPECT_EQ(imported.reason, c.reason);
+    EXPECT_EQ(English(imported.reason), c.reason);
     EXPECT_TRUE(imported.cells.empty());
 }
 

@@ -10,11 +10,14 @@
 #include "chart/TournamentTypeName.h"
 #include "files/ChartFile.h"
 #include "files/FileWriter.h"
+#include "import/TrfImport.h"
 #include "members/DatabaseError.h"
 #include "members/MemberDatabase.h"
 #include "members/PlayerValues.h"
 #include "settings/IniText.h"
 #include "validation/Validation.h"
+
+#include "TrfText.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -39,8 +42,6 @@ TEST(MessageText, EveryKindHasTheCoreEnglishAndAFrenchTextWithTheSameValues) {
     ASSERT_TRUE(french.load(QStringLiteral("ranvik_fr"), QStringLiteral(":/i18n")));
     for (int k = 1; k < static_cast<int>(MessageKind::KindCount); ++k) {
         const auto kind = static_cast<MessageKind>(k);
-        if (kind == MessageKind::Untranslated)
-            continue; // the old sentences, translated as before until the last goes
         const QString english = QString::fromUtf8(MessageSource(kind));
         SCOPED_TRACE(english.toStdString());
         EXPECT_EQ(english, ToQString(EnglishTemplate(kind)));
@@ -74,6 +75,14 @@ TEST(MessageText, MessagesReadInFrenchWithTheirPartsTranslated) {
     Message summary(MessageKind::PlayersMatchedPicked, {2, 1});
     summary.then(
         Message(MessageKind::MatchLeftAlone, {Message(MessageKind::MatchLines, {"3, 4"})}));
+    // An import refused two levels down, and a summary with a respelled name.
+    Message importRefused(MessageKind::ImportCannot, {"/t.trf"});
+    importRefused.then(RefusalMessage(
+        ImportTrf(TrfFileText({{1, "Ann", "", "", {"2w1"}}, {2, "Bob", "", "", {"1b "}}}),
+                  TrfTypeChoice::Auto)));
+    const Message imported = ImportSummary(
+        ImportTrf(TrfFileText({{1, "Łukasz", "", "", {"2 1"}}, {2, "Bo", "", "", {"1 0"}}}),
+                  TrfTypeChoice::Auto));
     const struct {
         Message message;
         const char* french;
@@ -103,6 +112,13 @@ TEST(MessageText, MessagesReadInFrenchWithTheirPartsTranslated) {
          "de contrôle (U+0009)."},
         {summary, "Joueurs associés à la base de données : 2 (1 choisis par vous).\nLaissées "
                   "telles quelles : lignes 3, 4."},
+        {importRefused, "Impossible d’importer /t.trf :\nLigne 2 : Ronde 1 : les résultats des "
+                        "numéros de départ 1 ('1') et 2 (aucun résultat, ligne 3) ne concordent "
+                        "pas."},
+        {imported,
+         "Joueurs : 2\nRondes : 1\nType : tournoi à la ronde\nTournoi : Test Open\n"
+         "Texte lu en UTF-8\nAvertissement : Ligne 2 : « Łukasz » est écrit « Lukasz »; un "
+         "fichier de tableau ne peut pas contenir Ł."},
         // The standings' heading: the type's name inside the line is French too.
         {Message(MessageKind::StandingsTypePlayers,
                  {TournamentTypeName(TournamentType::DoubleRoundRobin), 3}),

@@ -16,7 +16,7 @@ namespace {
 int AskedCancelled(WindowPrompts& p, int k) {
     switch (k) {
     case 0:
-        return p.askSaveChanges(Untranslated("Save changes to this tournament?")) ==
+        return p.askSaveChanges(Message(MessageKind::SaveChangesToTournament)) ==
                SaveChangesAnswer::Cancel;
     case 1:
         return !p.askTournamentType(TournamentType::RoundRobin);
@@ -27,14 +27,13 @@ int AskedCancelled(WindowPrompts& p, int k) {
     case 4:
         return p.askSpelling("\xC5\x81ukasz", {"\xC5\x81"}, "Lukasz") == SpellingChoice::Cancel;
     case 5:
-        return !p.confirm(Untranslated("This will clear all rounds entered so far. Proceed?"));
+        return !p.confirm(Message(MessageKind::ClearAllResultsQuestion));
     case 6:
-        return !p.confirmReplace(
-            Untranslated("/x.tms already exists.\rDo you want to replace it?"));
+        return !p.confirmReplace(Message(MessageKind::FileAlreadyExists, {"/x.tms"}));
     case 7:
-        return !p.ignoreWarning(Untranslated("Duplicate QRB number."));
+        return !p.ignoreWarning(Message(MessageKind::DuplicateMemberNumber, {"123456", "2 and 5"}));
     case 8:
-        return p.askInconsistency(Untranslated("Inconsistent results found. Line 1 column 4.")) ==
+        return p.askInconsistency(Message(MessageKind::InconsistentResultsFound, {"Line 1"})) ==
                InconsistencyAnswer::Cancel;
     case 9:
         return !p.confirmMemberNumbers({Message(MessageKind::NameAndNumber, {"Bo", "12"})});
