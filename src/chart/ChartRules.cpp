@@ -10,7 +10,6 @@ namespace {
 class SwissRules final : public ChartRules {
   public:
     TournamentType type() const override { return TournamentType::Swiss; }
-    std::string_view name() const override { return "Swiss"; }
     std::string_view reportLetter() const override { return "S"; }
     std::string roundsField(int rounds) const override { return std::to_string(rounds); }
     bool columnsAreRounds() const override { return true; }
@@ -41,9 +40,6 @@ class RoundRobinRules final : public ChartRules {
 
     TournamentType type() const override {
         return perOpponent_ == 1 ? TournamentType::RoundRobin : TournamentType::DoubleRoundRobin;
-    }
-    std::string_view name() const override {
-        return perOpponent_ == 1 ? "Round robin" : "Double round robin";
     }
     std::string_view reportLetter() const override { return "R"; }
     std::string roundsField(int /*rounds*/) const override { return std::to_string(perOpponent_); }

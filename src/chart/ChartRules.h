@@ -28,8 +28,6 @@ class ChartRules {
     virtual ~ChartRules() = default;
 
     virtual TournamentType type() const = 0;
-    // "Swiss", "Round robin", "Double round robin".
-    virtual std::string_view name() const = 0;
     // The report's type letter ("S", "R") and rounds field for a rounds count.
     virtual std::string_view reportLetter() const = 0;
     virtual std::string roundsField(int rounds) const = 0;

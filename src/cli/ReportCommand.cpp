@@ -7,7 +7,6 @@
 #include "files/PairWriter.h"
 #include "report/RatingReport.h"
 
-#include <algorithm>
 #include <optional>
 #include <ostream>
 
@@ -32,12 +31,6 @@ TournamentInfo InfoFrom(const CommandLine& line) {
     return info;
 }
 
-// The dialog's messages break lines with a lone CR; a terminal wants LF.
-std::string WithNewlines(std::string text) {
-    std::replace(text.begin(), text.end(), '\r', '\n');
-    return text;
-}
-
 // The document's outcome in the command line's words: each message once, on the stream
 // the office's scripts expect it on.
 int PrintReportResult(const ReportResult& result, const ChartRules& rules, std::ostream& out,
@@ -52,7 +45,7 @@ int PrintReportResult(const ReportResult& result, const ChartRules& rules, std::
         PrintValidationOutcome(result.validation, rules, out);
         return 1;
     case Failure::Info:
-        err << WithNewlines(English(result.message)) << '\n';
+        err << English(result.message) << '\n';
         return 1;
     case Failure::RefusedName:
         err << "ranvik-cli: report: " << English(result.message) << '\n';
@@ -62,7 +55,7 @@ int PrintReportResult(const ReportResult& result, const ChartRules& rules, std::
         return 1;
     case Failure::WriteReport:
     case Failure::WriteChart:
-        err << WithNewlines(English(result.message)) << '\n';
+        err << English(result.message) << '\n';
         return 2;
     }
     return 2;

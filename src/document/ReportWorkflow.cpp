@@ -122,7 +122,6 @@ ReportResult ReportWorkflow::write(RatingSystem system, const TournamentInfo& in
         failed.then(written.reason);
         ReportResult result =
             Stopped(reportFailed ? Failure::WriteReport : Failure::WriteChart, std::move(failed));
-        result.reason = English(written.reason);
         prompts_.showError(result.message);
         return result;
     }

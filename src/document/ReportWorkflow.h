@@ -32,7 +32,6 @@ struct ReportResult {
     std::string reportPath;
     std::string chartPath;
     Message message;
-    std::string reason; // the system's reason of a failed write
 };
 
 class ReportWorkflow {

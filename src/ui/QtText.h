@@ -25,8 +25,8 @@ inline std::string ToCorePath(const QString& path) {
     return QDir::toNativeSeparators(path).toStdString();
 }
 
-// The program breaks lines with a lone CR (as its files and messages do); Qt's labels and
-// message boxes break them at LF.
+// The window's own texts break lines with a lone CR (so their translations do too); Qt's
+// labels and message boxes break them at LF.
 inline QString WithDisplayLineBreaks(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
