@@ -112,6 +112,11 @@ void WriteSwissResults(const TrfPairings& pairings, TrfImport& out) {
     }
 }
 
+// "Round 3: " and what is wrong with the game of start numbers 1 and 4.
+Message GameFault(std::size_t round, MessageKind fault, int first, int second) {
+    return Message(MessageKind::ImportRound, {round, Message(fault, {first, second})});
+}
+
 // Refuses (false) when a pair meets more often than the layout has cells for.
 bool WriteRoundRobinResults(const TrfPairings& pairings, TrfImport& out) {
     const ChartRules& rules = RulesFor(out.type);
@@ -138,10 +143,10 @@ bool WriteRoundRobinResults(const TrfPairings& pairings, TrfImport& out) {
             const int meeting = seen[opponent]++;
             if (meeting >= gamesPerPair) {
                 out.line = player.line;
-                const Message meetsTooOften(isDouble ? MessageKind::ImportMeetMoreThanTwice
-                                                     : MessageKind::ImportMeetMoreThanOnce,
-                                            {player.startNumber, game.opponent});
-                out.reason = Message(MessageKind::ImportRound, {k + 1, meetsTooOften});
+                out.reason = GameFault(k + 1,
+                                       isDouble ? MessageKind::ImportMeetMoreThanTwice
+                                                : MessageKind::ImportMeetMoreThanOnce,
+                                       player.startNumber, game.opponent);
                 return false;
             }
             row[rules.firstColumnAgainst(opponent) + meeting] = RoundRobinCell(game.result);
@@ -195,11 +200,6 @@ std::string ChartName(const TrfPlayer& player, std::vector<Message>& warnings) {
     warnings.push_back(
         Message(MessageKind::ImportNameRespelled, {player.line, player.name, name, characters}));
     return name;
-}
-
-// "Round 3: " and what is wrong with the game of start numbers 1 and 4.
-Message GameFault(std::size_t round, MessageKind fault, int first, int second) {
-    return Message(MessageKind::ImportRound, {round, Message(fault, {first, second})});
 }
 
 bool LostUnplayed(char code) {
