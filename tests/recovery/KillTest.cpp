@@ -58,11 +58,13 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::seconds limi
     return true;
 }
 
+// The copies a next start finds: a file still being written (staged under another name, the
+// writer killed before its rename) is no copy, however complete its bytes look.
 std::vector<fs::path> CopiesIn(const fs::path& folder) {
     std::vector<fs::path> copies;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
-        if (entry.path().extension() != ".lock")
+        if (entry.path().extension() == ".recovery")
             copies.push_back(entry.path());
     }
     return copies;
