@@ -138,24 +138,26 @@ void MainWindow::openDatabaseFile(const QString& path) {
     membersPane_->openDatabaseFile(path);
 }
 
-// The chart first: the window starts wide enough for a whole ten-player round robin beside
-// the members list, or as large as the screen allows. The chart takes room for ten result
-// columns when there is, and for five however small the window: the members list has the
-// rest. The layouts give the smallest size at which every control shows whole.
+// At a first start the window shows the chart's ten result columns beside the members list
+// with its controls whole, as far as the screen allows. The layouts give the smallest size
+// at which every control shows whole.
 void MainWindow::applyDefaultLayout() {
     const QFontMetrics metrics = fontMetrics();
     const int points = problemsPanel_->scoresView()->maximumWidth();
-    const int chartWanted = chartView_->widthShowing(10) + points;
-    const int chartLeast = chartView_->widthShowing(5) + points;
-    const int membersWanted = metrics.averageCharWidth() * 48;
-    QSize start(chartWanted + splitter_->handleWidth() + membersWanted, metrics.lineSpacing() * 34);
+    StartWidths wanted;
+    wanted.chartWanted = chartView_->widthShowing(10) + points;
+    wanted.chartLeast = chartView_->widthShowing(5) + points;
+    wanted.membersWhole = membersPane_->wholeControlsWidth();
+    wanted.membersShare = std::min(metrics.averageCharWidth() * 48, wanted.membersWhole);
+    wanted.handle = splitter_->handleWidth();
+    wanted.leastHeight = metrics.lineSpacing() * 34;
+    QSize available(wanted.chartWanted + wanted.handle + wanted.membersWhole, wanted.leastHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        start = start.boundedTo(screen->availableGeometry().size());
-    resize(start);
+        available = screen->availableGeometry().size();
+    const StartLayout start = PlanStartLayout(wanted, available);
+    resize(start.window);
     CenterOnScreen(*this);
-    const int room = start.width() - splitter_->handleWidth();
-    const int chart = std::clamp(room - membersWanted, std::min(chartLeast, room), chartWanted);
-    splitter_->setSizes({chart, room - chart});
+    splitter_->setSizes({start.chart, start.members});
     // A wider window widens both; the chart the most.
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 1);

@@ -89,16 +89,16 @@ MembersPane::MembersPane(QWidget* parent) : QWidget(parent) {
     list->setContentsMargins(0, 0, 0, 0);
     // The controls scroll sideways in a list squeezed narrower than they are, rather than
     // losing a piece: the chart comes first when the window is small.
-    auto* controls = new QWidget;
-    controls->setObjectName(QStringLiteral("memberControls"));
-    controls->setLayout(buildControls(controls));
+    controls_ = new QWidget;
+    controls_->setObjectName(QStringLiteral("memberControls"));
+    controls_->setLayout(buildControls(controls_));
     auto* scroller = new QScrollArea(listPage_);
     scroller->setObjectName(QStringLiteral("memberControlsScroller"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
     scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroller->setWidget(controls);
-    scroller->setFixedHeight(controls->sizeHint().height() +
+    scroller->setWidget(controls_);
+    scroller->setFixedHeight(controls_->sizeHint().height() +
                              scroller->horizontalScrollBar()->sizeHint().height());
     scroller->setMinimumWidth(fontMetrics().averageCharWidth() * 16);
     list->addWidget(scroller);
@@ -387,6 +387,11 @@ QLayout* MembersPane::buildControls(QWidget* holder) {
     grid->addLayout(buttonsRow, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return grid;
+}
+
+int MembersPane::wholeControlsWidth() const {
+    const QMargins margins = contentsMargins();
+    return controls_->sizeHint().width() + margins.left() + margins.right();
 }
 
 void MembersPane::setDatabaseOpen(bool open) {

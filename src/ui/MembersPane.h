@@ -53,6 +53,9 @@ class MembersPane : public QWidget {
     void focusNameSearch();
 
     bool databaseOpen() const;
+    // The width at which the search boxes, the load button and the record buttons show whole
+    // (narrower, they scroll sideways).
+    int wholeControlsWidth() const;
 
     // The local membership database file a drag carries (.mdb, .mde, .sqlite, .db), or an
     // empty string when it carries anything else: several files, a web address, a chart.
@@ -99,6 +102,7 @@ class MembersPane : public QWidget {
     QPushButton* loadButton_ = nullptr;
     QWidget* navigator_ = nullptr;
     QWidget* notePage_ = nullptr;
+    QWidget* controls_ = nullptr;
     QWidget* listPage_ = nullptr;
     QPushButton* openButton_ = nullptr;
     QLabel* noMatchLabel_ = nullptr;

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -159,6 +161,17 @@ TEST_F(MembersPaneTest, StartFallsBackToTheDatabaseBesideTheProgram) {
         // The remembered file stays remembered unless another one stands in.
         EXPECT_EQ(QDir::fromNativeSeparators(pane.databasePath()),
                   QDir::fromNativeSeparators(c.open ? fallback : remembered));
+    }
+}
+
+// The window's first start gives the pane this width: every control whole, and no more.
+TEST_F(MembersPaneTest, TheWholeControlsWidthShowsEveryControlAndNoMore) {
+    pane_.openDatabaseFile(copyOf("QRBMembers.mde", "members.mde"));
+    const auto* scroller = pane_.findChild<QScrollArea*>(QStringLiteral("memberControlsScroller"));
+    for (const int less : {0, 24}) {
+        pane_.resize(pane_.wholeControlsWidth() - less, 400);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(scroller->horizontalScrollBar()->maximum() == 0, less == 0) << less;
     }
 }
 
