@@ -44,6 +44,7 @@ std::optional<RecoverySnapshot> ChartDocument::takeRecoverySnapshot() {
 bool ChartDocument::offerRecoveryCopies() {
     if (!recovery_)
         return false;
+    recovery_->removeUnfinishedWrites();
     const std::vector<LeftCopy> copies = recovery_->leftBehind();
     if (copies.empty())
         return false;

@@ -147,14 +147,37 @@ fs::path CheckedTarget(const std::string& path, Message& reason) {
     return target;
 }
 
+namespace {
+constexpr std::string_view kTemporaryPrefix = ".rvk-";
+constexpr std::string_view kTemporaryDigits = "0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr std::size_t kTemporaryLength = 10;
+constexpr char kStagedSuffix[] = ".tmp";
+
+bool IsStagedName(const std::string& name) {
+    const std::size_t digits = kTemporaryPrefix.size();
+    return name.size() == digits + kTemporaryLength + std::string_view(kStagedSuffix).size() &&
+           name.starts_with(kTemporaryPrefix) && name.ends_with(kStagedSuffix) &&
+           name.find_first_not_of(kTemporaryDigits, digits) == digits + kTemporaryLength;
+}
+} // namespace
+
 fs::path TemporaryName(const fs::path& target, const char* suffix) {
     // One generator a thread: the recovery copy is written beside the window's own saves.
     thread_local std::mt19937_64 random{std::random_device{}()};
-    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string name = ".rvk-";
-    for (int i = 0; i < 10; ++i)
-        name += kDigits[random() % 36];
+    std::string name(kTemporaryPrefix);
+    for (std::size_t i = 0; i < kTemporaryLength; ++i)
+        name += kTemporaryDigits[random() % kTemporaryDigits.size()];
     return target.parent_path() / (name + suffix);
+}
+
+void RemoveUnfinished(const fs::path& folder) {
+    const FolderLock lock(folder);
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        if (IsStagedName(platform::Utf8FromPath(entry.path().filename())) &&
+            fs::is_regular_file(entry.symlink_status(error)))
+            fs::remove(entry.path(), error);
+    }
 }
 
 bool Stage(const fs::path& target, std::string_view bytes, StagedFile& staged, Message& reason) {
@@ -163,7 +186,7 @@ bool Stage(const fs::path& target, std::string_view bytes, StagedFile& staged, M
     staged.target = target;
     std::FILE* file = nullptr;
     for (int attempt = 0; attempt < 100 && !file; ++attempt) {
-        staged.temp = TemporaryName(target, ".tmp");
+        staged.temp = TemporaryName(target, kStagedSuffix);
         // "x": fail rather than reuse a file that happens to have the same name.
         file = platform::CreateNewFile(staged.temp);
         if (!file && errno != EEXIST) {

@@ -42,6 +42,11 @@ void Discard(const StagedFile& staged);
 // A new name beside target that no file has, short whatever the target's name is.
 std::filesystem::path TemporaryName(const std::filesystem::path& target, const char* suffix);
 
+// Removes from a folder the staged files of writers that died before putting them in place:
+// under the folder's lock no living writer has one there. Only names TemporaryName gives are
+// touched.
+void RemoveUnfinished(const std::filesystem::path& folder);
+
 // Makes the renames in a folder durable; best effort.
 void SyncFolder(const std::filesystem::path& folder);
 

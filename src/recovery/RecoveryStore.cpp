@@ -4,6 +4,7 @@
 #include "files/ChartFile.h"
 #include "files/ChartText.h"
 #include "files/FileWriter.h"
+#include "files/StagedWrite.h"
 #include "platform/Paths.h"
 #include "platform/UserFolders.h"
 
@@ -328,6 +329,12 @@ bool RecoveryStore::hasCopy() const {
     std::error_code error;
     return !folder_.empty() &&
            fs::exists(platform::PathFromUtf8(copyStem() + CopyExtension), error);
+}
+
+void RecoveryStore::removeUnfinishedWrites() const {
+    const fs::path folder = platform::PathFromUtf8(folder_);
+    if (!folder_.empty() && !IsLink(folder))
+        staged::RemoveUnfinished(folder);
 }
 
 std::vector<LeftCopy> RecoveryStore::leftBehind() const {

@@ -90,6 +90,9 @@ class RecoveryStore {
     void removeCopy();
     bool hasCopy() const;
 
+    // Removes what writers killed in the middle of writing a copy left: a chart's names and
+    // numbers in a file nothing would ever read or remove.
+    void removeUnfinishedWrites() const;
     // Copies whose writer no longer runs, oldest first; only each copy's description is read.
     // None from a folder that is a symbolic link.
     std::vector<LeftCopy> leftBehind() const;

@@ -154,6 +154,24 @@ TEST_F(RecoveryStoreTest, OffersOnlyCopiesOfProcessesThatAreGone) {
     Reap(zombie);
 }
 
+// A program killed between staging a copy and putting it in place left the staged file: the
+// next start removes it, and nothing else.
+TEST_F(RecoveryStoreTest, TheNextStartRemovesUnfinishedWritesOnly) {
+    writeCopyOf(GoneProcess(), "/charts/gone.tms");
+    bringBackKept();
+    const std::pair<const char*, bool> files[] = {
+        {".rvk-0a1b2c3d4e.tmp", false}, // staged by a writer killed before its rename
+        {".rvk-0a1b2c3d4e.old", true},  // an old file a two-file write keeps until it is done
+        {".rvk-0A1B2C3D4E.tmp", true},
+        {"notes.tmp", true}};
+    for (const auto& [name, stays] : files)
+        ASSERT_TRUE(WriteFileSafely(folder + "/" + name, "bytes"));
+    RecoveryStore(folder).removeUnfinishedWrites();
+    for (const auto& [name, stays] : files)
+        EXPECT_EQ(fs::exists(fs::path(folder) / name), stays) << name;
+    EXPECT_EQ(RecoveryStore(folder).leftBehind().size(), 1U);
+}
+
 TEST_F(RecoveryStoreTest, RestoresTheChartModifiedAndDiscardRemovesIt) {
     tournament.setType(TournamentType::RoundRobin);
     tournament.setNumPlayers(6);
