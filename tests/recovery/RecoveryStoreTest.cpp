@@ -162,7 +162,7 @@ TEST_F(RecoveryStoreTest, TheNextStartRemovesUnfinishedWritesOnly) {
     const std::pair<const char*, bool> files[] = {
         {".rvk-0a1b2c3d4e.tmp", false}, // staged by a writer killed before its rename
         {".rvk-0a1b2c3d4e.old", true},  // an old file a two-file write keeps until it is done
-        {".rvk-0A1B2C3D4E.tmp", true},
+        {".rvk-0a1b2.tmp", true},       // too short for a staged name
         {"notes.tmp", true}};
     for (const auto& [name, stays] : files)
         ASSERT_TRUE(WriteFileSafely(folder + "/" + name, "bytes"));
